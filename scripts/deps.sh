@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build and the tests need, when missing.
+#   scripts/deps.sh            what the build, the program and the tests need
+#   scripts/deps.sh bench      also the peers of the benchmarks
+set -eu
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev
+          qt6-base-dev libjpeg-dev fonts-liberation fonts-dejavu-core)
+if [ "${1:-}" = bench ]; then
+  packages+=(lua5.4 fp-compiler python3)
+fi
+missing=()
+for p in "${packages[@]}"; do
+  dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo=sudo
+echo "Instalando / installing: ${missing[*]}"
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

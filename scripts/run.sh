@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Builds Pascal KAU! and starts it.
+#   scripts/run.sh [PROGRAMA.pas]
+set -eu
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/deps.sh"
+"$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=Release -DKAU_TESTS=OFF
+if [ -x "$root/build/ide/pascalkau" ]; then
+  exec "$root/build/ide/pascalkau" "$@"
+fi
+# Until the windows exist, the program compiles and runs a file on the terminal.
+if [ $# -lt 1 ]; then
+  echo "uso: scripts/run.sh PROGRAMA.pas" >&2
+  exit 3
+fi
+exec "$root/build/tools/kauc/kauc" run --console "$1"

@@ -1,0 +1,15 @@
+// Fixed code page 1252 character classes and case tables (never the locale).
+#pragma once
+
+namespace kau::text {
+
+unsigned char toUpper1252(unsigned char c);
+unsigned char toLower1252(unsigned char c);
+bool isLetter1252(unsigned char c);       // ASCII and accented letters
+bool isUpper1252(unsigned char c);
+bool isLower1252(unsigned char c);
+bool isDigit(unsigned char c);            // '0' to '9'
+bool isAsciiLetter(unsigned char c);      // 'A'-'Z', 'a'-'z'
+unsigned char toUpperAscii(unsigned char c);
+
+}  // namespace kau::text
