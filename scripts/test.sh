@@ -13,7 +13,7 @@ echo "== build and tests"
 (cd "$root/build" && ctest --output-on-failure -j "$jobs" --timeout 300)
 
 echo "== sanitizer build (ASan + UBSan) of the compiler and the interpreter"
-"$root/scripts/build.sh" "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DKAU_SANITIZE=ON -DKAU_WITH_QT=OFF
+"$root/scripts/build.sh" "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DKAU_SANITIZE=ON -DCMAKE_CXX_COMPILER=g++ -DKAU_WITH_QT=OFF
 (cd "$root/build-asan" && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j "$jobs" --timeout 600)
 
 if [ -f "$root/fuzz/CMakeLists.txt" ]; then

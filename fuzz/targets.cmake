@@ -1,0 +1,1 @@
+# One line per fuzz target: kau_fuzz_target(NAME_fuzz libraries...)
