@@ -1,0 +1,10 @@
+#include "platform/console/console.h"
+
+namespace kau::console {
+
+std::atomic<bool>& interruptFlag() {
+  static std::atomic<bool> flag{false};
+  return flag;
+}
+
+}  // namespace kau::console
