@@ -4,10 +4,10 @@
 
 #include <cstdint>
 
+#include "compiler/token_kinds.h"
+
 namespace kau::parse_tables {
 
-inline constexpr int kTokenKindCount = 66;      // kinds 1..66
-inline constexpr int kEndOfText = 66;
 inline constexpr int kNonterminalCount = 53;    // nonterminals 1..53
 inline constexpr int kProductionCount = 143;    // productions 1..143
 

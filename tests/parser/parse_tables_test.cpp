@@ -22,7 +22,7 @@ TEST(ParseTables, FiguresOfTheAutomaton) {
       } else if (a == kAcceptAction) {
         ++accepts;
         EXPECT_EQ(s, 1);
-        EXPECT_EQ(k, kEndOfText);
+        EXPECT_EQ(k, TK_END_OF_TEXT);
       } else if (a > kReduceBase) {
         ++reduces;
         EXPECT_LE(a - kReduceBase, kProductionCount);
