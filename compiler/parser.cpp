@@ -1,6 +1,5 @@
 #include "compiler/parser.h"
 
-#include <algorithm>
 #include <new>
 #include <vector>
 
@@ -35,18 +34,6 @@ bool isValuedKind(int kind) {
     default:
       return false;
   }
-}
-
-// The target of the goto from `state` over `nonterminal`; -1 when the tables
-// hold no such record.
-int GotoLookup(int state, int nonterminal) {
-  const GotoRecord* end = GotoTable + GotoRecordCount;
-  const GotoRecord key{state, nonterminal, 0};
-  auto CompareGotoRecords = [](const GotoRecord& a, const GotoRecord& b) {
-    return a.state != b.state ? a.state < b.state : a.nonterminal < b.nonterminal;
-  };
-  const GotoRecord* found = std::lower_bound(GotoTable, end, key, CompareGotoRecords);
-  return found != end && found->state == state && found->nonterminal == nonterminal ? found->target : -1;
 }
 
 void fail(std::string message, int line) {
