@@ -1,6 +1,7 @@
 #include "compiler/parser.h"
 
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "compiler/error_messages.h"
