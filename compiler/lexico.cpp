@@ -97,7 +97,7 @@ void Lexico::NextToken() {
   for (;;) {
     const char c = current_;
     if (c == '\n' || c == '\r' || c == '\t' || c == ' ') {
-      // nothing more to skip
+      // a blank or a line end
     } else if (c == '{') {
       if (!SkipBraceComment()) return;
     } else if (c == '/' || c == '(') {
