@@ -11,7 +11,10 @@
 #include <cstring>
 #include <string>
 
+#include "compiler/code_buffer.h"
+#include "compiler/program_dump.h"
 #include "text/code_pages.h"
+#include "tools/kauc/compile_source.h"
 #include "tools/kauc/source_file.h"
 
 namespace {
@@ -55,6 +58,17 @@ int main(int argc, char** argv) {
     return kExitUsage;
   }
   (void)consoleRun;
-  printError(kau::text::cp1252(" => A tradução ainda não está construída."));
-  return kExitCompileError;
+  std::string errorText;
+  int errorLine = 0;
+  if (kau::compileSource(text, errorText, errorLine) != 0) {
+    printError(errorText);
+    return kExitCompileError;
+  }
+  if (command == "dump") {
+    std::string dump = kau::FormatProgramDump(kau::ProgramMemory, kau::GetCodeCounter() + 1);
+    std::fwrite(dump.data(), 1, dump.size(), stdout);
+    return kExitSuccess;
+  }
+  // Running and making executables come with the interpreter.
+  return kExitSuccess;
 }
