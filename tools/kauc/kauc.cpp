@@ -19,6 +19,7 @@
 
 namespace {
 
+constexpr int kExitSuccess = 0;
 constexpr int kExitCompileError = 2;
 constexpr int kExitUsage = 3;
 
