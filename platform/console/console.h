@@ -67,9 +67,10 @@ class Console {
   // Around every run of a program: installs the SIGINT handler that sets
   // interruptFlag() (clearing it first) and puts the terminal in the mode the
   // run needs; endRun restores the previous handler, the terminal's mode and
-  // its colours, also after an error. Safe to call endRun twice; destroying
-  // the console ends a run still open. A run ended by SIGTERM, SIGHUP or
-  // SIGQUIT, or by exit(), restores the terminal too.
+  // its colours (the attribute is 7 again), also after an error. Safe to
+  // call endRun twice; destroying the console ends a run still open. A run
+  // ended by SIGTERM, SIGHUP or SIGQUIT, or by exit(), restores the terminal
+  // too.
   virtual void beginRun() = 0;
   virtual void endRun() = 0;
 };

@@ -21,7 +21,7 @@ void appendTerminalText(std::string& out, std::string_view cp850);
 
 // For plain output (a file or a pipe): code page 850 to UTF-8, with the
 // program's "\r\n" line ends written as "\n". A carriage return at the end of
-// one piece waits for the next piece to see whether a line feed follows.
+// one write waits for the next write to see whether a line feed follows.
 class PlainTextEncoder {
  public:
   void append(std::string& out, std::string_view cp850);

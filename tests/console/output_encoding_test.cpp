@@ -47,7 +47,7 @@ TEST(OutputEncoding, TerminalTextIsUtf8AndNeverAnEscapeSequence) {
 
 TEST(OutputEncoding, PlainTextWritesLineEndsAsLineFeeds) {
   const struct {
-    std::vector<std::string> pieces;
+    std::vector<std::string> writes;
     const char* expected;
   } cases[] = {
       {{"a\r\nb\r\n"}, "a\nb\n"},
@@ -59,7 +59,7 @@ TEST(OutputEncoding, PlainTextWritesLineEndsAsLineFeeds) {
   for (const auto& c : cases) {
     PlainTextEncoder encoder;
     std::string out;
-    for (const auto& piece : c.pieces) encoder.append(out, piece);
+    for (const auto& text : c.writes) encoder.append(out, text);
     encoder.finish(out);
     EXPECT_EQ(out, c.expected);
   }
