@@ -71,7 +71,7 @@ bool TSynCustomHighlighter::Assign(const TPersistent& source) {
         }
     }
     if (ClassType()->IsInstance(*other)) SetSampleSource(other->GetSampleSource());
-    wordBreakChars_ = other->wordBreakChars_;
+    SetWordBreakChars(other->WordBreakChars());
     SetDefaultFilter(other->GetDefaultFilter());
     SetEnabled(other->Enabled());
     return true;

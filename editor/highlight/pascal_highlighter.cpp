@@ -258,13 +258,26 @@ void TSynPasSyn::IdentProc() {
     while (isIdentChar(At(run_))) ++run_;
 }
 
+// Inside a comment, NUL, LF and CR are scanned as at the start of a token.
+bool TSynPasSyn::LineEndProc() {
+    switch (At(run_)) {
+    case 0: NullProc(); return true;
+    case '\n': LFProc(); return true;
+    case '\r': CRProc(); return true;
+    default: return false;
+    }
+}
+
+// A symbol, with the next character when it is one of `followers`.
+void TSynPasSyn::SymbolWith(std::string_view followers) {
+    tokenId_ = tkSymbol;
+    ++run_;
+    if (At(run_) != 0 && followers.find(static_cast<char>(At(run_))) != std::string_view::npos) ++run_;
+}
+
 // "(*" comment, opened on this line or continued from the line before.
 void TSynPasSyn::AnsiProc() {
-    switch (At(run_)) {
-    case 0: NullProc(); return;
-    case '\n': LFProc(); return;
-    case '\r': CRProc(); return;
-    }
+    if (LineEndProc()) return;
     tokenId_ = tkComment;
     while (!isLineEnd(At(run_))) {
         if (At(run_) == '*' && At(run_ + 1) == ')') {
@@ -278,11 +291,7 @@ void TSynPasSyn::AnsiProc() {
 
 // "{" comment or "{$" directive, opened on this line or continued.
 void TSynPasSyn::BorProc() {
-    switch (At(run_)) {
-    case 0: NullProc(); return;
-    case '\n': LFProc(); return;
-    case '\r': CRProc(); return;
-    }
+    if (LineEndProc()) return;
     tokenId_ = At(run_ + 1) == '$' ? tkDirec : tkComment;
     while (!isLineEnd(At(run_))) {
         if (At(run_) == '}') {
@@ -295,9 +304,7 @@ void TSynPasSyn::BorProc() {
 }
 
 void TSynPasSyn::AddressOpProc() {
-    tokenId_ = tkSymbol;
-    ++run_;
-    if (At(run_) == '@') ++run_;
+    SymbolWith("@");
 }
 
 void TSynPasSyn::AsciiCharProc() {
@@ -312,9 +319,7 @@ void TSynPasSyn::BraceOpenProc() {
 }
 
 void TSynPasSyn::ColonOrGreaterProc() {
-    tokenId_ = tkSymbol;
-    ++run_;
-    if (At(run_) == '=') ++run_;
+    SymbolWith("=");
 }
 
 void TSynPasSyn::CRProc() {
@@ -335,9 +340,7 @@ void TSynPasSyn::LFProc() {
 }
 
 void TSynPasSyn::LowerProc() {
-    tokenId_ = tkSymbol;
-    ++run_;
-    if (At(run_) == '=' || At(run_) == '>') ++run_;
+    SymbolWith("=>");
 }
 
 void TSynPasSyn::NullProc() {
@@ -367,9 +370,7 @@ void TSynPasSyn::NumberProc() {
 }
 
 void TSynPasSyn::PointProc() {
-    tokenId_ = tkSymbol;
-    ++run_;
-    if (At(run_) == ')' || At(run_) == '.') ++run_;
+    SymbolWith(").");
 }
 
 void TSynPasSyn::RoundOpenProc() {

@@ -82,6 +82,8 @@ private:
     TtkTokenKind ReportedKind() const;
     TtkTokenKind IdentKind();
 
+    bool LineEndProc();
+    void SymbolWith(std::string_view followers);
     void AnsiProc();
     void BorProc();
     void AddressOpProc();
