@@ -192,13 +192,13 @@ TEST(PascalHighlighter, SampleSourceShowsEveryTokenKind) {
 
 // A text that exercises every range state across lines.
 std::vector<std::string> makeFile(int lineCount) {
-    static const char* const pieces[] = {
+    static const char* const sampleLines[] = {
         "program P; { open", "still open } var x: Integer;", "(* a", "  b *) begin", "  x := 1.5E+2 + $FF;",
         "  asm mov eax, 1 { in asm", "  } (* more", "  *) end;", "property Q: Integer read R", "  write W;",
         "exports F name 'f' index 1;", "  s := 'it''s' + #13#10; // note", "end."};
     std::vector<std::string> lines;
     std::mt19937 random(7);
-    for (int i = 0; i < lineCount; ++i) lines.push_back(pieces[random() % std::size(pieces)]);
+    for (int i = 0; i < lineCount; ++i) lines.push_back(sampleLines[random() % std::size(sampleLines)]);
     return lines;
 }
 
