@@ -16,7 +16,6 @@
 
 namespace {
 
-constexpr int kExitSuccess = 0;
 constexpr int kExitCompileError = 2;
 constexpr int kExitUsage = 3;
 
