@@ -28,12 +28,13 @@ constexpr bool isLineEnd(unsigned char c) { return c == 0 || c == '\n' || c == '
 // Control characters other than NUL, LF and CR, and the blank.
 constexpr bool isSpace(unsigned char c) { return c >= 1 && c <= 32 && c != '\n' && c != '\r'; }
 
+// The class is listed as soon as the program starts.
 const bool registered = (RegisterPlaceableHighlighter(HighlighterClass<TSynPasSyn>()), true);
 
 }  // namespace
 
 TSynPasSyn::TSynPasSyn() {
-    (void)registered;
+    (void)registered;  // used, so no compiler flags it
     auto add = [this](const char* name, TFontStyles style) {
         auto attribute = std::make_unique<TSynHighlighterAttributes>(name);
         attribute->SetStyle(style);
