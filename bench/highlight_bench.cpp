@@ -13,7 +13,7 @@
 
 namespace {
 
-using kau::editor::TSynEditRange;
+using kau::editor::SynRange;
 using kau::editor::TSynPasSyn;
 
 std::vector<std::string> makeText(int lineCount) {
@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
     const int lineCount = argc > 1 ? std::atoi(argv[1]) : 100000;
     const int rounds = argc > 2 ? std::atoi(argv[2]) : 10;
     const std::vector<std::string> text = makeText(lineCount);
-    std::vector<TSynEditRange> ranges(text.size());
+    std::vector<SynRange> ranges(text.size());
     TSynPasSyn h;
 
     double best = 1e9;

@@ -11,7 +11,7 @@
 
 namespace {
 
-using kau::editor::TSynEditRange;
+using kau::editor::SynRange;
 using kau::editor::TSynPasSyn;
 
 struct Token {
@@ -20,7 +20,7 @@ struct Token {
     bool operator==(const Token&) const = default;
 };
 
-std::vector<Token> scan(TSynPasSyn& h, std::string_view line, TSynEditRange range, TSynEditRange& end) {
+std::vector<Token> scan(TSynPasSyn& h, std::string_view line, SynRange range, SynRange& end) {
     h.SetRange(range);
     h.SetLine(line, 0);
     std::vector<Token> tokens;
@@ -50,14 +50,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TSynPasSyn h;
     h.SetPackageSource(setup & 0x40);
     h.SetPasVersion(static_cast<kau::editor::TSynPasVersion>((setup & 0x07) % 6));
-    TSynEditRange range = static_cast<TSynEditRange>((setup >> 3) & 0x07) + ((setup & 0x80) ? -5 : 0);
+    SynRange range = static_cast<SynRange>((setup >> 3) & 0x07) + ((setup & 0x80) ? -5 : 0);
 
     std::size_t start = 0;
     while (start <= text.size()) {
         std::size_t end = text.find('\n', start);
         if (end == std::string_view::npos) end = text.size();
         const std::string_view line = text.substr(start, end - start);
-        TSynEditRange first = 0, second = 0;
+        SynRange first = 0, second = 0;
         const std::vector<Token> tokens = scan(h, line, range, first);
         if (scan(h, line, range, second) != tokens || first != second) __builtin_trap();
         range = first;

@@ -20,8 +20,9 @@
 
 #include "editor/highlight/highlighter_attributes.h"
 #include "editor/highlight/highlighter_types.h"
-#include "editor/highlight/notify_event.h"
+#include "editor/highlight/notify_event_chain.h"
 #include "editor/highlight/persistent.h"
+#include "editor/syn_range.h"
 
 namespace kau::editor {
 
@@ -73,7 +74,7 @@ public:
 
     // Scanning.
     virtual bool GetEol() const = 0;
-    virtual TSynEditRange GetRange() const { return 0; }
+    virtual SynRange GetRange() const { return kRangeNil; }
     virtual std::string GetToken() const = 0;
     virtual TSynHighlighterAttributes* GetTokenAttribute() const = 0;  // may be nullptr
     virtual int GetTokenKind() const = 0;
@@ -82,7 +83,7 @@ public:
     virtual void Next() = 0;
     // Starts scanning `text`, line `lineIndex` (0-based); scans the first token.
     virtual void SetLine(std::string_view text, int lineIndex) = 0;
-    virtual void SetRange(TSynEditRange) {}
+    virtual void SetRange(SynRange) {}
     virtual void ResetRange() {}
     void NextToEol();
 

@@ -32,7 +32,7 @@ void TSynHighlighterAttributes::AssignColorAndStyle(const TSynHighlighterAttribu
 }
 
 void TSynHighlighterAttributes::Changed() {
-    OnChange(this);
+    if (OnChange) OnChange(this);
 }
 
 void TSynHighlighterAttributes::InternalSaveDefaultValues() {

@@ -1,5 +1,5 @@
 // Value types shared by the highlighters and the editor that drives them:
-// colours, font styles, character sets and the per-line scanner state.
+// colours, font styles and character sets.
 #pragma once
 
 #include <bitset>
@@ -22,9 +22,5 @@ inline constexpr TFontStyles fsStrikeOut = 8;
 
 // A set of the 256 byte values of a code page 1252 text.
 using TSynIdentChars = std::bitset<256>;
-
-// The scanner state at the end of a line, stored per line by the editor and
-// compared by value: equal states must give equal values.
-using TSynEditRange = std::intptr_t;
 
 }  // namespace kau::editor

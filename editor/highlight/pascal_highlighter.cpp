@@ -52,7 +52,7 @@ TSynPasSyn::TSynPasSyn() {
     stringAttri_ = add("String", 0);
     charAttri_ = add("Character", 0);
     symbolAttri_ = add("Symbol", 0);
-    SetAttributesOnChange(TNotifyEvent::Of<&TSynCustomHighlighter::DefHighlightChange>(
+    SetAttributesOnChange(TNotifyEvent::bind<&TSynCustomHighlighter::DefHighlightChange>(
         static_cast<TSynCustomHighlighter*>(this)));
     SetDefaultFilter(PascalFilesFilter());
 }
@@ -121,7 +121,7 @@ void TSynPasSyn::SetPackageSource(bool value) {
     DefHighlightChange(this);
 }
 
-void TSynPasSyn::SetRange(TSynEditRange value) {
+void TSynPasSyn::SetRange(SynRange value) {
     range_ = value >= rsANil && value <= rsUnKnown ? static_cast<TRangeState>(value) : rsUnKnown;
 }
 

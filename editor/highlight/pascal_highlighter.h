@@ -43,7 +43,7 @@ public:
     bool IsFilterStored() const override;
 
     bool GetEol() const override { return tokenId_ == tkNull; }
-    TSynEditRange GetRange() const override { return range_; }
+    SynRange GetRange() const override { return range_; }
     std::string GetToken() const override;
     TSynHighlighterAttributes* GetTokenAttribute() const override;
     int GetTokenKind() const override { return ReportedKind(); }
@@ -51,7 +51,7 @@ public:
     void Next() override;
     void SetLine(std::string_view text, int lineIndex) override;
     // A value that is no range of this highlighter counts as rsUnKnown.
-    void SetRange(TSynEditRange value) override;
+    void SetRange(SynRange value) override;
     void ResetRange() override { range_ = rsUnKnown; }
 
     TSynPasVersion PasVersion() const { return version_; }

@@ -1,7 +1,7 @@
 // Objects that can copy their settings from another object.
 #pragma once
 
-#include "editor/highlight/notify_event.h"
+#include "editor/object.h"
 
 namespace kau::editor {
 

@@ -17,7 +17,7 @@ class SampleHighlighter : public TSynCustomHighlighter {
 public:
     explicit SampleHighlighter(const std::vector<std::string>& names = {"Zeta", "alpha", "Comment", "Beta"}) {
         for (const std::string& name : names) AddAttribute(std::make_unique<TSynHighlighterAttributes>(name));
-        SetAttributesOnChange(TNotifyEvent::Of<&TSynCustomHighlighter::DefHighlightChange>(
+        SetAttributesOnChange(TNotifyEvent::bind<&TSynCustomHighlighter::DefHighlightChange>(
             static_cast<TSynCustomHighlighter*>(this)));
     }
     TSynCustomHighlighterClass ClassType() const override { return HighlighterClass<SampleHighlighter>(); }
@@ -55,7 +55,7 @@ public:
 struct ChangeRecorder {
     std::vector<TObject*> senders;
     void Changed(TObject* sender) { senders.push_back(sender); }
-    TNotifyEvent Handler() { return TNotifyEvent::Of<&ChangeRecorder::Changed>(this); }
+    TNotifyEvent Handler() { return TNotifyEvent::bind<&ChangeRecorder::Changed>(this); }
 };
 
 std::vector<std::string> attributeNames(const TSynCustomHighlighter& h) {
@@ -225,8 +225,8 @@ struct SelfRemover {
     int calls = 0;
     void Changed(TObject*) {
         ++calls;
-        h->UnhookAttrChangeEvent(TNotifyEvent::Of<&SelfRemover::Changed>(this));
-        if (other.Assigned()) h->UnhookAttrChangeEvent(other);
+        h->UnhookAttrChangeEvent(TNotifyEvent::bind<&SelfRemover::Changed>(this));
+        if (other) h->UnhookAttrChangeEvent(other);
     }
 };
 
@@ -234,7 +234,7 @@ TEST(CustomHighlighter, HandlersMayUnhookWhileTheChainFires) {
     SampleHighlighter h;
     SelfRemover remover{&h, {}};
     ChangeRecorder after;
-    h.HookAttrChangeEvent(TNotifyEvent::Of<&SelfRemover::Changed>(&remover));
+    h.HookAttrChangeEvent(TNotifyEvent::bind<&SelfRemover::Changed>(&remover));
     h.HookAttrChangeEvent(after.Handler());
     h.SetEnabled(false);
     h.SetEnabled(true);
@@ -243,7 +243,7 @@ TEST(CustomHighlighter, HandlersMayUnhookWhileTheChainFires) {
 
     ChangeRecorder removed;
     SelfRemover second{&h, removed.Handler()};
-    h.HookAttrChangeEvent(TNotifyEvent::Of<&SelfRemover::Changed>(&second));
+    h.HookAttrChangeEvent(TNotifyEvent::bind<&SelfRemover::Changed>(&second));
     h.HookAttrChangeEvent(removed.Handler());
     h.SetEnabled(false);
     EXPECT_EQ(second.calls, 1);

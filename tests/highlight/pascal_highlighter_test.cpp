@@ -118,7 +118,7 @@ TEST(PascalHighlighter, WordsSharingAKeywordHashAreIdentifiers) {
 
 TEST(PascalHighlighter, ForeignRangeValuesCountAsUnknown) {
     TSynPasSyn h;
-    for (TSynEditRange value : {TSynEditRange{-1}, TSynEditRange{9}, TSynEditRange{1} << 40}) {
+    for (SynRange value : {kRangeUnscanned, SynRange{9}, SynRange{1} << 40}) {
         h.SetRange(value);
         EXPECT_EQ(h.GetRange(), rsUnKnown) << value;
     }
@@ -138,7 +138,7 @@ struct ChangeRecorder {
 TEST(PascalHighlighter, VersionAndPackageSourceDependOnEachOther) {
     TSynPasSyn h;
     ChangeRecorder rec;
-    h.HookAttrChangeEvent(TNotifyEvent::Of<&ChangeRecorder::Changed>(&rec));
+    h.HookAttrChangeEvent(TNotifyEvent::bind<&ChangeRecorder::Changed>(&rec));
     EXPECT_EQ(h.PasVersion(), pasVersion6);
     EXPECT_TRUE(h.PackageSource());
 
@@ -206,16 +206,16 @@ TEST(PascalHighlighter, RescanningFromStoredRangesGivesTheSameTokens) {
     TSynPasSyn h;
     const std::vector<std::string> lines = makeFile(2000);
     const std::vector<ScannedLine> first = scanLines(h, lines);
-    std::set<TSynEditRange> seen;
+    std::set<SynRange> seen;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const bool top = i == 0;
-        const TSynEditRange start = top ? 0 : first[i - 1].range;
+        const SynRange start = top ? 0 : first[i - 1].range;
         EXPECT_EQ(scanLine(h, lines[i], start, top), first[i]) << "line " << i;
         // Scanning the same line twice from the same state.
         EXPECT_EQ(scanLine(h, lines[i], start, top), scanLine(h, lines[i], start, top)) << "line " << i;
         seen.insert(first[i].range);
     }
-    EXPECT_EQ(seen, (std::set<TSynEditRange>{rsAnsi, rsAnsiAsm, rsAsm, rsBor, rsBorAsm, rsProperty, rsUnKnown}));
+    EXPECT_EQ(seen, (std::set<SynRange>{rsAnsi, rsAnsiAsm, rsAsm, rsBor, rsBorAsm, rsProperty, rsUnKnown}));
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ inline std::ostream& operator<<(std::ostream& out, const Token& t) {
 
 struct ScannedLine {
     std::vector<Token> tokens;
-    TSynEditRange range;
+    SynRange range;
     bool operator==(const ScannedLine&) const = default;
 };
 
@@ -34,7 +34,7 @@ inline std::ostream& operator<<(std::ostream& out, const ScannedLine& s) {
 
 // One line, starting from `range` (or from the first line's state when
 // `firstLine`).
-inline ScannedLine scanLine(TSynCustomHighlighter& h, const std::string& text, TSynEditRange range,
+inline ScannedLine scanLine(TSynCustomHighlighter& h, const std::string& text, SynRange range,
                             bool firstLine = false, int lineIndex = 0) {
     if (firstLine) h.ResetRange();
     else h.SetRange(range);

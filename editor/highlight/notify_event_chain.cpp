@@ -1,11 +1,11 @@
-#include "editor/highlight/notify_event.h"
+#include "editor/highlight/notify_event_chain.h"
 
 #include <algorithm>
 
 namespace kau::editor {
 
 void TSynNotifyEventChain::Add(TNotifyEvent event) {
-    if (event.Assigned()) events_.push_back(event);
+    if (event) events_.push_back(event);
 }
 
 void TSynNotifyEventChain::Remove(TNotifyEvent event) {
