@@ -97,26 +97,7 @@ std::uint32_t Interpretador::NextRandom() {
   return (randomState_ >> 16) & 0x7FFFu;
 }
 
-bool Interpretador::CheckRange(std::int64_t address, std::int64_t count) {
-  if (address >= 0 && count >= 0 && address + count <= kProgramMemoryWords) return true;
-  Fault();
-  return false;
-}
-
-double Interpretador::PopReal() {
-  const Word low = Pop();
-  const Word high = Pop();
-  return RealFromWords(high, low);
-}
-
-void Interpretador::PushReal(double value) {
-  Word high, low;
-  RealToWords(value, high, low);
-  Push(high);
-  Push(low);
-}
-
-Word Interpretador::Frame(Word levels) {
+Word Interpretador::FrameThroughLinks(Word levels) {
   Word frame = base_;
   for (Word i = 0; i < levels && running_; ++i) {
     const Word link = At(frame);

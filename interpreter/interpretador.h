@@ -9,6 +9,7 @@
 #include "compiler/word_code.h"
 #include "interpreter/lista_alocacao_dinamica.h"
 #include "interpreter/open_files.h"
+#include "interpreter/word_arithmetic.h"
 #include "platform/console/console.h"
 
 namespace kau {
@@ -54,7 +55,11 @@ class Interpretador {
     return scratch_;
   }
   // True when the count words from address lie in memory; else the fault.
-  bool CheckRange(std::int64_t address, std::int64_t count);
+  bool CheckRange(std::int64_t address, std::int64_t count) {
+    if (address >= 0 && count >= 0 && address + count <= kProgramMemoryWords) return true;
+    Fault();
+    return false;
+  }
   void Push(Word value) {
     const Word next = top_ + 1;
     if (static_cast<std::uint32_t>(next) < static_cast<std::uint32_t>(kProgramMemoryWords)) {
@@ -71,9 +76,20 @@ class Interpretador {
   }
   Word& Top() { return At(top_); }
   Word Operand(int k) const { return memory_[pc_ + k]; }  // pc_ + 3 < memory size
-  double PopReal();
-  void PushReal(double value);
-  Word Frame(Word levels);  // base followed through the static links
+  double PopReal() {
+    const Word low = Pop();
+    const Word high = Pop();
+    return RealFromWords(high, low);
+  }
+  void PushReal(double value) {
+    Word high, low;
+    RealToWords(value, high, low);
+    Push(high);
+    Push(low);
+  }
+  // The base followed through the static links; most accesses are local.
+  Word Frame(Word levels) { return levels == 0 ? base_ : FrameThroughLinks(levels); }
+  Word FrameThroughLinks(Word levels);
 
   // Strings ----------------------------------------------------------------
   // Pops a stack string of either form with its marker; its characters as
