@@ -54,7 +54,11 @@ class Interpretador {
     return scratch_;
   }
   // True when the count words from address lie in memory; else the fault.
-  bool CheckRange(std::int64_t address, std::int64_t count);
+  bool CheckRange(std::int64_t address, std::int64_t count) {
+    if (address >= 0 && count >= 0 && address + count <= kProgramMemoryWords) return true;
+    Fault();
+    return false;
+  }
   void Push(Word value) {
     const Word next = top_ + 1;
     if (static_cast<std::uint32_t>(next) < static_cast<std::uint32_t>(kProgramMemoryWords)) {
@@ -73,7 +77,9 @@ class Interpretador {
   Word Operand(int k) const { return memory_[pc_ + k]; }  // pc_ + 3 < memory size
   double PopReal();
   void PushReal(double value);
-  Word Frame(Word levels);  // base followed through the static links
+  // base followed through the static links `levels` times.
+  Word Frame(Word levels) { return levels <= 0 ? static_cast<Word>(base_) : OuterFrame(levels); }
+  Word OuterFrame(Word levels);
 
   // Strings ----------------------------------------------------------------
   // Pops a stack string of either form with its marker; its characters as
@@ -159,9 +165,11 @@ class Interpretador {
   Word* memory_;
   Word wordCount_;
   Word codeLimit_;  // pc must stay below
-  Word pc_ = 0;
-  Word base_ = 0;
-  Word top_ = 0;
+  // The registers hold word indexes; they are wider than a word only so that
+  // the compiler knows that stores into the memory never change them.
+  std::int64_t pc_ = 0;
+  std::int64_t base_ = 0;
+  std::int64_t top_ = 0;
   bool consoleRun_;
   console::Console& console_;
   ListaAlocacaoDinamica heap_;
