@@ -98,11 +98,12 @@ void Interpretador::Execute() {
   {
 #else
 #define HANDLER(name) case name:
-#define NEXT(words) \
-  do {              \
-    pc_ += (words); \
-    continue;       \
-  } while (0)
+// (No do-while here: `continue` must reach the loop of the dispatch.)
+#define NEXT(words)   \
+  {                   \
+    pc_ += (words);   \
+  }                   \
+  continue
 #define JUMPED() continue
   for (;;) {
     KAU_CHECK_AND_FETCH()
