@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# SIGINT during an endless loop and during a READ ends the run within a
+# SIGINT during an endless loop, a READ and a DELAY ends the run within a
 # second with the Ctrl+C text on standard error and exit status 1.
 #   sigint_test.sh KAUC
 set -u
@@ -24,12 +24,19 @@ begin
   writeln(i);
 end.
 PAS
+cat > pause.pas <<'PAS'
+program pausa;
+begin
+  delay(60000);
+  writeln('fim');
+end.
+PAS
 expected=' => Detectado CTRL+ C durante a execução do programa! # => A execução foi interrompida!'
 mkfifo input
 exec 3<>input   # keeps the pipe open, so the READ waits
 
 failed=0
-for program in loop.pas wait.pas; do
+for program in loop.pas wait.pas pause.pas; do
   "$kauc" run "$program" < input > out.txt 2> err.txt &
   pid=$!
   sleep 0.5
