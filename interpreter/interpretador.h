@@ -124,6 +124,9 @@ class Interpretador {
   // Arithmetic and math ----------------------------------------------------
   void OpRealBinary(int opcode);
   void OpMath(int opcode);
+  // Pushes a whole real as an integer; outside the integer range, or not a
+  // number, it is the fault.
+  void PushIntegerOf(double integral);
   void OpRound();
   void OpTrunc();
   void OpRandom();
