@@ -54,8 +54,6 @@ static_assert(opcodeListInOrder(), "the handler table must follow the opcode num
 
 }  // namespace
 
-constexpr std::uint32_t kMemoryWords = kProgramMemoryWords;
-
 template <bool kCounted>
 void Interpretador::Execute() {
   std::atomic<bool>& interrupted = console::interruptFlag();
@@ -100,13 +98,12 @@ void Interpretador::Execute() {
   {
 #else
 #define HANDLER(name) case name:
-// A plain block: a "continue" inside do-while(0) would leave only that
-// statement and fall into the next handler.
-#define NEXT(words) \
-  {                 \
-    pc_ += (words); \
-    continue;       \
-  }
+// (No do-while here: `continue` must reach the loop of the dispatch.)
+#define NEXT(words)   \
+  {                   \
+    pc_ += (words);   \
+  }                   \
+  continue
 #define JUMPED() continue
   for (;;) {
     KAU_CHECK_AND_FETCH()
@@ -185,27 +182,18 @@ void Interpretador::Execute() {
     HANDLER(OP_RANDOM) { OpRandom(); } NEXT(1);
 
     // Reals and math -------------------------------------------------------
-    // The real operators other than "/" are written out here, where the
-    // word pairs stay in registers.
-#define KAU_REAL_ARITHMETIC(op) { const double y = PopReal(); const double x = PopReal(); PushReal(x op y); }
-#define KAU_REAL_COMPARISON(op) { const double y = PopReal(); const double x = PopReal(); Push(x op y); }
-    HANDLER(OP_ADDR) KAU_REAL_ARITHMETIC(+) NEXT(1);
-    HANDLER(OP_SUBR) KAU_REAL_ARITHMETIC(-) NEXT(1);
-    HANDLER(OP_MULR) KAU_REAL_ARITHMETIC(*) NEXT(1);
+    HANDLER(OP_ADDR) { OpRealBinary(OP_ADDR); } NEXT(1);
+    HANDLER(OP_SUBR) { OpRealBinary(OP_SUBR); } NEXT(1);
+    HANDLER(OP_MULR) { OpRealBinary(OP_MULR); } NEXT(1);
     HANDLER(OP_DIVR) { OpRealBinary(OP_DIVR); } NEXT(1);
-    HANDLER(OP_EQR) KAU_REAL_COMPARISON(==) NEXT(1);
-    HANDLER(OP_NER) KAU_REAL_COMPARISON(!=) NEXT(1);
-    HANDLER(OP_LTR) KAU_REAL_COMPARISON(<) NEXT(1);
-    HANDLER(OP_LER) KAU_REAL_COMPARISON(<=) NEXT(1);
-    HANDLER(OP_GTR) KAU_REAL_COMPARISON(>) NEXT(1);
-    HANDLER(OP_GER) KAU_REAL_COMPARISON(>=) NEXT(1);
-#undef KAU_REAL_ARITHMETIC
-#undef KAU_REAL_COMPARISON
+    HANDLER(OP_EQR) { OpRealBinary(OP_EQR); } NEXT(1);
+    HANDLER(OP_NER) { OpRealBinary(OP_NER); } NEXT(1);
+    HANDLER(OP_LTR) { OpRealBinary(OP_LTR); } NEXT(1);
+    HANDLER(OP_LER) { OpRealBinary(OP_LER); } NEXT(1);
+    HANDLER(OP_GTR) { OpRealBinary(OP_GTR); } NEXT(1);
+    HANDLER(OP_GER) { OpRealBinary(OP_GER); } NEXT(1);
     HANDLER(OP_NEGR) { PushReal(-PopReal()); } NEXT(1);
-    HANDLER(OP_INTTOREAL) {
-      if (Operand(1) == 2) PushReal(static_cast<double>(Pop()));
-      else OpIntToReal();
-    } NEXT(2);
+    HANDLER(OP_INTTOREAL) { OpIntToReal(); } NEXT(2);
     HANDLER(OP_ROUND) { OpRound(); } NEXT(2);
     HANDLER(OP_TRUNC) { OpTrunc(); } NEXT(1);
     HANDLER(OP_ARCTAN) { OpMath(OP_ARCTAN); } NEXT(2);
@@ -226,60 +214,23 @@ void Interpretador::Execute() {
     HANDLER(OP_RESERVE) { if (Operand(1) > 0) top_ = WrapAdd(top_, Operand(1)); } NEXT(2);
     HANDLER(OP_LOADADDR) { Push(WrapAdd(Frame(Operand(1)), Operand(2))); } NEXT(3);
     HANDLER(OP_LOADVAL) { Push(At(WrapAdd(Frame(Operand(1)), Operand(2)))); } NEXT(3);
-    // LOADN, STOREN and ELEMADDR take a short way for one word (a scalar),
-    // two words (a real) and one dimension when every word involved lies in
-    // memory; anything else, faults included, goes the general way.
     HANDLER(OP_LOADN) {
-      const std::uint32_t top = static_cast<std::uint32_t>(top_);
-      const Word n = Operand(1);
-      if (top < kMemoryWords) {
-        const std::uint32_t address = static_cast<std::uint32_t>(memory_[top]);
-        if (n == 1 && address < kMemoryWords) {
-          memory_[top] = memory_[address];
-          NEXT(2);
-        }
-        if (n == 2 && address < kMemoryWords - 1 && top < kMemoryWords - 1) {
-          const Word high = memory_[address];
-          const Word low = memory_[address + 1];
-          memory_[top] = high;
-          memory_[top + 1] = low;
-          top_ = static_cast<Word>(top + 1);
-          NEXT(2);
-        }
+      if (Operand(1) == 1) {  // the common case of one word
+        Word& x = Top();
+        x = At(x);
+      } else {
+        OpLoadN();
       }
-      OpLoadN();
     } NEXT(2);
     HANDLER(OP_STOREN) {
-      const std::uint32_t top = static_cast<std::uint32_t>(top_);
-      const Word n = Operand(1);
-      if (top < kMemoryWords && (n == 1 || n == 2) && top >= static_cast<std::uint32_t>(n)) {
-        const std::uint32_t address = static_cast<std::uint32_t>(memory_[top - n]);
-        if (n == 1 && address < kMemoryWords) {
-          memory_[address] = memory_[top];
-          top_ = static_cast<Word>(top - 2);
-          NEXT(2);
-        }
-        if (n == 2 && address < kMemoryWords - 1) {
-          const Word high = memory_[top - 1];
-          const Word low = memory_[top];
-          memory_[address] = high;
-          memory_[address + 1] = low;
-          top_ = static_cast<Word>(top - 3);
-          NEXT(2);
-        }
-      }
-      OpStoreN();
-    } NEXT(2);
-    HANDLER(OP_ELEMADDR) {
-      const std::uint32_t top = static_cast<std::uint32_t>(top_);
-      if (Operand(1) == 1 && top >= 2 && top < kMemoryWords) {
-        // base, index, extent: the extent of the only dimension is not needed.
-        memory_[top - 2] = WrapAdd(memory_[top - 2], WrapMul(Operand(2), memory_[top - 1]));
-        top_ = static_cast<Word>(top - 2);
+      if (Operand(1) == 1) {
+        const Word value = Pop();
+        At(Pop()) = value;
       } else {
-        OpElemAddr();
+        OpStoreN();
       }
-    } NEXT(3);
+    } NEXT(2);
+    HANDLER(OP_ELEMADDR) { OpElemAddr(); } NEXT(3);
 
     // Control ----------------------------------------------------------------
     HANDLER(OP_JMP) { pc_ = Operand(1); } JUMPED();

@@ -45,7 +45,6 @@ void Interpretador::Run() {
   runtimeMessage_.clear();
   lineConsumed_ = false;
   files_.ClearOpenFiles();
-  console::interruptFlag().store(false);
   // The words above the code start as zeros in every run.
   const int firstFree = std::clamp(wordCount_, 0, kProgramMemoryWords);
   std::fill(memory_ + firstFree, memory_ + kProgramMemoryWords, 0);
@@ -97,8 +96,21 @@ std::uint32_t Interpretador::NextRandom() {
   return (randomState_ >> 16) & 0x7FFFu;
 }
 
-Word Interpretador::FrameThroughLinks(Word levels) {
-  Word frame = base_;
+double Interpretador::PopReal() {
+  const Word low = Pop();
+  const Word high = Pop();
+  return RealFromWords(high, low);
+}
+
+void Interpretador::PushReal(double value) {
+  Word high, low;
+  RealToWords(value, high, low);
+  Push(high);
+  Push(low);
+}
+
+Word Interpretador::OuterFrame(Word levels) {
+  Word frame = static_cast<Word>(base_);
   for (Word i = 0; i < levels && running_; ++i) {
     const Word link = At(frame);
     // A static link always points to an older frame, lower in memory.

@@ -9,7 +9,6 @@
 #include "compiler/word_code.h"
 #include "interpreter/lista_alocacao_dinamica.h"
 #include "interpreter/open_files.h"
-#include "interpreter/word_arithmetic.h"
 #include "platform/console/console.h"
 
 namespace kau {
@@ -76,20 +75,11 @@ class Interpretador {
   }
   Word& Top() { return At(top_); }
   Word Operand(int k) const { return memory_[pc_ + k]; }  // pc_ + 3 < memory size
-  double PopReal() {
-    const Word low = Pop();
-    const Word high = Pop();
-    return RealFromWords(high, low);
-  }
-  void PushReal(double value) {
-    Word high, low;
-    RealToWords(value, high, low);
-    Push(high);
-    Push(low);
-  }
-  // The base followed through the static links; most accesses are local.
-  Word Frame(Word levels) { return levels == 0 ? base_ : FrameThroughLinks(levels); }
-  Word FrameThroughLinks(Word levels);
+  double PopReal();
+  void PushReal(double value);
+  // base followed through the static links `levels` times.
+  Word Frame(Word levels) { return levels <= 0 ? static_cast<Word>(base_) : OuterFrame(levels); }
+  Word OuterFrame(Word levels);
 
   // Strings ----------------------------------------------------------------
   // Pops a stack string of either form with its marker; its characters as
@@ -134,6 +124,9 @@ class Interpretador {
   // Arithmetic and math ----------------------------------------------------
   void OpRealBinary(int opcode);
   void OpMath(int opcode);
+  // Pushes a whole real as an integer; outside the integer range, or not a
+  // number, it is the fault.
+  void PushIntegerOf(double integral);
   void OpRound();
   void OpTrunc();
   void OpRandom();
@@ -175,9 +168,11 @@ class Interpretador {
   Word* memory_;
   Word wordCount_;
   Word codeLimit_;  // pc must stay below
-  Word pc_ = 0;
-  Word base_ = 0;
-  Word top_ = 0;
+  // The registers hold word indexes; they are wider than a word only so that
+  // the compiler knows that stores into the memory never change them.
+  std::int64_t pc_ = 0;
+  std::int64_t base_ = 0;
+  std::int64_t top_ = 0;
   bool consoleRun_;
   console::Console& console_;
   ListaAlocacaoDinamica heap_;

@@ -13,6 +13,8 @@
 
 #include "compiler/code_buffer.h"
 #include "compiler/program_dump.h"
+#include "interpreter/interpretador.h"
+#include "platform/console/console.h"
 #include "text/code_pages.h"
 #include "tools/kauc/compile_source.h"
 #include "tools/kauc/source_file.h"
@@ -20,6 +22,7 @@
 namespace {
 
 constexpr int kExitSuccess = 0;
+constexpr int kExitRuntimeError = 1;
 constexpr int kExitCompileError = 2;
 constexpr int kExitUsage = 3;
 
@@ -36,6 +39,20 @@ void printError(const std::string& cp1252Text) {
   std::string utf8 = kau::text::cp1252ToUtf8(cp1252Text);
   utf8.push_back('\n');
   std::fwrite(utf8.data(), 1, utf8.size(), stderr);
+}
+
+// Runs the compiled program on the terminal; a run-time error or Ctrl+C
+// goes to standard error.
+int runProgram(bool consoleRun) {
+  auto console = kau::console::makeTerminalConsole();
+  console->beginRun();
+  kau::Interpretador machine(kau::ProgramMemory, kau::GetCodeCounter() + 1, consoleRun, *console);
+  machine.Run();
+  console->flush();
+  console->endRun();
+  if (!machine.HasRuntimeError()) return kExitSuccess;
+  printError(machine.GetRuntimeMessage());
+  return kExitRuntimeError;
 }
 
 }  // namespace
@@ -57,7 +74,6 @@ int main(int argc, char** argv) {
     printError(kau::text::cp1252(" => Não foi possível ler o arquivo '" + path + "'!"));
     return kExitUsage;
   }
-  (void)consoleRun;
   std::string errorText;
   int errorLine = 0;
   if (kau::compileSource(text, errorText, errorLine) != 0) {
@@ -69,6 +85,7 @@ int main(int argc, char** argv) {
     std::fwrite(dump.data(), 1, dump.size(), stdout);
     return kExitSuccess;
   }
-  // Running and making executables come with the interpreter.
+  if (command == "run") return runProgram(consoleRun);
+  // Making executables comes later.
   return kExitSuccess;
 }
