@@ -182,18 +182,27 @@ void Interpretador::Execute() {
     HANDLER(OP_RANDOM) { OpRandom(); } NEXT(1);
 
     // Reals and math -------------------------------------------------------
-    HANDLER(OP_ADDR) { OpRealBinary(OP_ADDR); } NEXT(1);
-    HANDLER(OP_SUBR) { OpRealBinary(OP_SUBR); } NEXT(1);
-    HANDLER(OP_MULR) { OpRealBinary(OP_MULR); } NEXT(1);
+    // The real operators but "/" are written out here, where the word pairs
+    // can stay in registers.
+#define KAU_REAL_ARITHMETIC(op) { const double y = PopReal(); const double x = PopReal(); PushReal(x op y); }
+#define KAU_REAL_COMPARISON(op) { const double y = PopReal(); const double x = PopReal(); Push(x op y); }
+    HANDLER(OP_ADDR) KAU_REAL_ARITHMETIC(+) NEXT(1);
+    HANDLER(OP_SUBR) KAU_REAL_ARITHMETIC(-) NEXT(1);
+    HANDLER(OP_MULR) KAU_REAL_ARITHMETIC(*) NEXT(1);
     HANDLER(OP_DIVR) { OpRealBinary(OP_DIVR); } NEXT(1);
-    HANDLER(OP_EQR) { OpRealBinary(OP_EQR); } NEXT(1);
-    HANDLER(OP_NER) { OpRealBinary(OP_NER); } NEXT(1);
-    HANDLER(OP_LTR) { OpRealBinary(OP_LTR); } NEXT(1);
-    HANDLER(OP_LER) { OpRealBinary(OP_LER); } NEXT(1);
-    HANDLER(OP_GTR) { OpRealBinary(OP_GTR); } NEXT(1);
-    HANDLER(OP_GER) { OpRealBinary(OP_GER); } NEXT(1);
+    HANDLER(OP_EQR) KAU_REAL_COMPARISON(==) NEXT(1);
+    HANDLER(OP_NER) KAU_REAL_COMPARISON(!=) NEXT(1);
+    HANDLER(OP_LTR) KAU_REAL_COMPARISON(<) NEXT(1);
+    HANDLER(OP_LER) KAU_REAL_COMPARISON(<=) NEXT(1);
+    HANDLER(OP_GTR) KAU_REAL_COMPARISON(>) NEXT(1);
+    HANDLER(OP_GER) KAU_REAL_COMPARISON(>=) NEXT(1);
+#undef KAU_REAL_ARITHMETIC
+#undef KAU_REAL_COMPARISON
     HANDLER(OP_NEGR) { PushReal(-PopReal()); } NEXT(1);
-    HANDLER(OP_INTTOREAL) { OpIntToReal(); } NEXT(2);
+    HANDLER(OP_INTTOREAL) {
+      if (Operand(1) == 2) PushReal(static_cast<double>(Pop()));  // the right operand
+      else OpIntToReal();
+    } NEXT(2);
     HANDLER(OP_ROUND) { OpRound(); } NEXT(2);
     HANDLER(OP_TRUNC) { OpTrunc(); } NEXT(1);
     HANDLER(OP_ARCTAN) { OpMath(OP_ARCTAN); } NEXT(2);
@@ -218,6 +227,14 @@ void Interpretador::Execute() {
       if (Operand(1) == 1) {  // the common case of one word
         Word& x = Top();
         x = At(x);
+      } else if (Operand(1) == 2 && top_ >= 0 && top_ < kProgramMemoryWords - 1 &&
+                 static_cast<std::uint32_t>(memory_[top_]) < kProgramMemoryWords - 1) {
+        // A real: both words are read before the address is overwritten.
+        const Word address = memory_[top_];
+        const Word high = memory_[address];
+        const Word low = memory_[address + 1];
+        memory_[top_] = high;
+        memory_[++top_] = low;
       } else {
         OpLoadN();
       }
@@ -226,11 +243,28 @@ void Interpretador::Execute() {
       if (Operand(1) == 1) {
         const Word value = Pop();
         At(Pop()) = value;
+      } else if (Operand(1) == 2 && top_ >= 2 && top_ < kProgramMemoryWords &&
+                 static_cast<std::uint32_t>(memory_[top_ - 2]) < kProgramMemoryWords - 1) {
+        const Word address = memory_[top_ - 2];
+        const Word high = memory_[top_ - 1];
+        const Word low = memory_[top_];
+        memory_[address] = high;
+        memory_[address + 1] = low;
+        top_ -= 3;
       } else {
         OpStoreN();
       }
     } NEXT(2);
-    HANDLER(OP_ELEMADDR) { OpElemAddr(); } NEXT(3);
+    HANDLER(OP_ELEMADDR) {
+      if (Operand(1) == 1 && top_ >= 2 && top_ < kProgramMemoryWords) {
+        // base, index, extent: one dimension needs no extent.
+        Word& base = memory_[top_ - 2];
+        base = WrapAdd(base, WrapMul(Operand(2), memory_[top_ - 1]));
+        top_ -= 2;
+      } else {
+        OpElemAddr();
+      }
+    } NEXT(3);
 
     // Control ----------------------------------------------------------------
     HANDLER(OP_JMP) { pc_ = Operand(1); } JUMPED();
