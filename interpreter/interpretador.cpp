@@ -1,0 +1,133 @@
+#include "interpreter/interpretador.h"
+
+#include <algorithm>
+#include <atomic>
+#include <ctime>
+#include <exception>
+
+#include "interpreter/runtime_errors.h"
+#include "interpreter/word_arithmetic.h"
+
+namespace kau {
+
+namespace {
+
+constexpr unsigned char kLightGreen = 10;
+constexpr int kBannerColumn = 2;
+// "%c%c%c Pascal KAU! %s" with three full blocks (219 in code page 850) and
+// the version, then 44 blanks.
+std::string bannerText() {
+  return std::string(3, '\xDB') + " Pascal KAU! Versao 4.06" + std::string(44, ' ');
+}
+
+}  // namespace
+
+Interpretador::Interpretador(Word* memory, int wordCount, bool consoleRun, console::Console& console)
+    : memory_(memory),
+      wordCount_(wordCount),
+      codeLimit_(std::clamp(wordCount, 0, kProgramMemoryWords - 4)),
+      base_(wordCount),
+      consoleRun_(consoleRun),
+      console_(console) {}
+
+void Interpretador::RaiseRuntimeError(int code, Word value) {
+  runtimeErrorFlag_ = true;
+  running_ = false;
+  runtimeMessage_ = RuntimeErrorText(code, value);
+}
+
+void Interpretador::Run() {
+  pc_ = 0;
+  base_ = wordCount_;
+  top_ = 0;
+  running_ = true;
+  runtimeErrorFlag_ = false;
+  runtimeMessage_.clear();
+  lineConsumed_ = false;
+  files_.ClearOpenFiles();
+  console::interruptFlag().store(false);
+  // The words above the code start as zeros in every run.
+  const int firstFree = std::clamp(wordCount_, 0, kProgramMemoryWords);
+  std::fill(memory_ + firstFree, memory_ + kProgramMemoryWords, 0);
+
+  try {
+    StartOfRun();
+    if (budget_ > 0) {
+      Execute<true>();
+    } else {
+      Execute<false>();
+    }
+  } catch (...) {
+    RaiseRuntimeError(kErrorExecution);
+  }
+  running_ = false;
+  files_.ClearOpenFiles();
+  try {
+    console_.flush();
+    if (!runtimeErrorFlag_ && consoleRun_) EndOfRun();
+  } catch (...) {
+    // The program's own work is done; a failing console changes nothing.
+  }
+}
+
+void Interpretador::StartOfRun() {
+  console_.discardPendingInput();
+  if (consoleRun_) {
+    OpTextColor(kLightGreen, false);
+    console_.clearScreen();
+  }
+  randomState_ = static_cast<std::uint32_t>(std::time(nullptr));
+  NextRandom();  // seeding draws one value
+}
+
+void Interpretador::EndOfRun() {
+  OpTextColor(kLightGreen, false);
+  int row = console_.cursorRow();
+  const int rows = console_.windowRows();
+  if (row < rows - 2) row = rows - 1;
+  console_.readChar();
+  if (row > rows - 1) row = rows - 1;
+  console_.gotoXY(kBannerColumn, row);
+  console_.write(bannerText());
+  console_.flush();
+}
+
+std::uint32_t Interpretador::NextRandom() {
+  randomState_ = randomState_ * 22695477u + 1u;
+  return (randomState_ >> 16) & 0x7FFFu;
+}
+
+bool Interpretador::CheckRange(std::int64_t address, std::int64_t count) {
+  if (address >= 0 && count >= 0 && address + count <= kProgramMemoryWords) return true;
+  Fault();
+  return false;
+}
+
+double Interpretador::PopReal() {
+  const Word low = Pop();
+  const Word high = Pop();
+  return RealFromWords(high, low);
+}
+
+void Interpretador::PushReal(double value) {
+  Word high, low;
+  RealToWords(value, high, low);
+  Push(high);
+  Push(low);
+}
+
+Word Interpretador::Frame(Word levels) {
+  Word frame = base_;
+  for (Word i = 0; i < levels && running_; ++i) {
+    const Word link = At(frame);
+    // A static link always points to an older frame, lower in memory.
+    if (link >= frame) {
+      Fault();
+      break;
+    }
+    frame = link;
+  }
+  return frame;
+}
+
+}  // namespace kau

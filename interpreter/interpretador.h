@@ -1,0 +1,182 @@
+// The virtual machine that runs the word code of a compiled program on the
+// console, with its run-time library: console and file input and output,
+// strings, arithmetic and math, the heap, run-time errors and Ctrl+C.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "compiler/word_code.h"
+#include "interpreter/lista_alocacao_dinamica.h"
+#include "interpreter/open_files.h"
+#include "platform/console/console.h"
+
+namespace kau {
+
+class Interpretador {
+ public:
+  // `memory` is the program memory of kProgramMemoryWords words (not owned)
+  // with the code in its first `wordCount` words; the first frame begins at
+  // word `wordCount`. With `consoleRun` the run belongs to the development
+  // environment: light green and a cleared window at the start, the wait for
+  // Enter and the banner after a normal end.
+  Interpretador(Word* memory, int wordCount, bool consoleRun, console::Console& console);
+  Interpretador(const Interpretador&) = delete;
+  Interpretador& operator=(const Interpretador&) = delete;
+
+  // Runs the program from word 0 until HALT, a run-time error or Ctrl+C.
+  void Run();
+  bool HasRuntimeError() const { return runtimeErrorFlag_; }
+  std::string GetRuntimeMessage() const { return runtimeMessage_; }
+
+  // Stops the run after the current instruction with the text of `code`.
+  void RaiseRuntimeError(int code, Word value = 0);
+
+  // Test hook for fuzzing: when above 0, the run stops (as if HALT) after
+  // this many instructions. Runs with a budget use a separate copy of the
+  // dispatch loop, so the loop of a normal run does not count.
+  void SetInstructionBudget(std::int64_t instructions) { budget_ = instructions; }
+
+ private:
+  template <bool kCounted>
+  void Execute();
+  void StartOfRun();
+  void EndOfRun();
+  void Fault() { RaiseRuntimeError(kFaultCode); }
+  static constexpr int kFaultCode = 18;
+
+  // Checked memory access ------------------------------------------------
+  // A bad address raises the fault and yields a scratch word.
+  Word& At(Word address) {
+    if (static_cast<std::uint32_t>(address) < static_cast<std::uint32_t>(kProgramMemoryWords)) return memory_[address];
+    Fault();
+    scratch_ = 0;
+    return scratch_;
+  }
+  // True when the count words from address lie in memory; else the fault.
+  bool CheckRange(std::int64_t address, std::int64_t count);
+  void Push(Word value) {
+    const Word next = top_ + 1;
+    if (static_cast<std::uint32_t>(next) < static_cast<std::uint32_t>(kProgramMemoryWords)) {
+      memory_[next] = value;
+      top_ = next;
+    } else {
+      Fault();
+    }
+  }
+  Word Pop() {
+    if (static_cast<std::uint32_t>(top_) < static_cast<std::uint32_t>(kProgramMemoryWords)) return memory_[top_--];
+    Fault();
+    return 0;
+  }
+  Word& Top() { return At(top_); }
+  Word Operand(int k) const { return memory_[pc_ + k]; }  // pc_ + 3 < memory size
+  double PopReal();
+  void PushReal(double value);
+  Word Frame(Word levels);  // base followed through the static links
+
+  // Strings ----------------------------------------------------------------
+  // Pops a stack string of either form with its marker; its characters as
+  // they lie from the top down.
+  void PopStackString(std::string& out);
+  // The string variable at an address, up to its end mark, at most `max`
+  // characters (and at most 255).
+  void ReadStringVariable(Word address, std::string& out, Word max = kMaxStringLength);
+  void PopStringOperands(Word mode, std::string& left, std::string& right);
+  // Pushes -1 and the characters last to first (the first on top).
+  void PushNormalString(const std::string& chars);
+  void StoreString(Word address, const std::string& chars, Word max);
+  void OpConcat(bool argumentForm);
+  void OpCompareStrings(int opcode);
+  void OpStrToBlock();
+  void OpLoadString(bool argumentForm);
+
+  // Heap-aware destinations ----------------------------------------------
+  // The word of the pair (a, k): a heap word when a is a handle, else
+  // memory word a + k. NIL, a disposed block or an unknown handle: the fault.
+  // The n words from the pair (a, k), or nullptr after raising the fault.
+  Word* HeapAwareSpan(Word a, Word k, Word n);
+  void StoreStringAt(Word a, Word k, const std::string& chars, Word max);
+  void ReadStringAt(Word a, Word k, std::string& out, Word max);
+  void OpNew();
+  void OpDispose();
+  void OpStoreNH();
+  void OpLoadNH();
+  void OpStoreStrH();
+  void OpLoadStrH();
+
+  // Calls and blocks of words ------------------------------------------------
+  void OpCall();
+  void OpReturnFunction();
+  void OpElemAddr();
+  void OpStoreN();
+  void OpLoadN();
+  void OpDup();
+  void OpPushN();
+  void OpPopEq();
+
+  // Arithmetic and math ----------------------------------------------------
+  void OpRealBinary(int opcode);
+  void OpMath(int opcode);
+  void OpRound();
+  void OpTrunc();
+  void OpRandom();
+  void OpVal();
+  void OpIntToReal();
+  void OpUpcase();
+
+  // Console ------------------------------------------------------------------
+  // Pops a write item of the type (1 integer, 2 char, 3 boolean, 4 real,
+  // 6 string, 7 long) and formats it as WRITE does without a width.
+  bool PopItemText(Word type, std::string& out);
+  void OpWrite(bool withWidth);
+  void OpWriteRealWidthDecimals();
+  void OpRead();
+  void OpReadString();
+  void OpReadKey();
+  void OpFlushIn();
+  void OpGotoXY();
+  void OpTextColor(Word colour, bool background);
+  void OpDelay();
+  // Writes text padded to a field width (negative: left-aligned) followed by
+  // zeros more characters '0'; to a file when `file` is set.
+  void WriteField(TextFile* file, const std::string& text, std::int64_t width, std::int64_t zeros = 0);
+
+  // Text files ---------------------------------------------------------------
+  void OpOpenFile(int opcode);
+  void OpCloseFile();
+  void OpEof();
+  void OpReadFile();
+  void OpReadStringFile();
+  void OpWriteFile(int opcode);
+  // The open file of the file variable whose address is on the stack at
+  // `depth` words below the top.
+  TextFile* FileOfVariableAt(Word depth);
+  void StoreScalar(Word a, Word k, bool heapAware, int type, Word value, double real);
+
+  std::uint32_t NextRandom();
+
+  Word* memory_;
+  Word wordCount_;
+  Word codeLimit_;  // pc must stay below
+  Word pc_ = 0;
+  Word base_ = 0;
+  Word top_ = 0;
+  bool consoleRun_;
+  console::Console& console_;
+  ListaAlocacaoDinamica heap_;
+  OpenFileList files_;
+
+  bool running_ = false;
+  bool runtimeErrorFlag_ = false;
+  std::string runtimeMessage_;
+  std::int64_t budget_ = 0;
+  Word scratch_ = 0;
+  std::uint32_t randomState_ = 0;
+  // The last keyboard read consumed its line end, so the discard that ends
+  // the statement has nothing left to drop.
+  bool lineConsumed_ = false;
+  std::string left_, right_, work_;  // reused string buffers
+};
+
+}  // namespace kau

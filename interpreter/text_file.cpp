@@ -1,0 +1,90 @@
+#include "interpreter/text_file.h"
+
+#include <sys/stat.h>
+
+#include "text/code_pages.h"
+
+namespace kau {
+
+TextFile::TextFile(std::string_view name850, Mode mode) {
+  const std::string path = text::cp850ToUtf8(name850);
+  switch (mode) {
+    case Mode::kRead:
+      file_ = std::fopen(path.c_str(), "r+b");
+      if (!file_) file_ = std::fopen(path.c_str(), "rb");
+      break;
+    case Mode::kRewrite: file_ = std::fopen(path.c_str(), "w+b"); break;
+    case Mode::kAppend: file_ = std::fopen(path.c_str(), "ab"); break;
+  }
+}
+
+TextFile::~TextFile() { close(); }
+
+void TextFile::close() {
+  if (file_) std::fclose(file_);
+  file_ = nullptr;
+}
+
+bool TextFile::Exists(std::string_view name850) {
+  struct stat info;
+  return ::stat(text::cp850ToUtf8(name850).c_str(), &info) == 0;
+}
+
+int TextFile::rawGet() {
+  if (rawCount_ > 0) return raw_[--rawCount_];
+  return file_ ? std::fgetc(file_) : -1;
+}
+
+void TextFile::rawUnget(int byte) {
+  if (byte >= 0 && rawCount_ < 4) raw_[rawCount_++] = static_cast<unsigned char>(byte);
+}
+
+int TextFile::get() {
+  if (pushed_ >= 0) {
+    const int c = pushed_;
+    pushed_ = -1;
+    return c;
+  }
+  const int c = rawGet();
+  if (c == '\r') {
+    const int next = rawGet();
+    if (next == '\n') return '\n';
+    rawUnget(next);
+    return c;
+  }
+  if (c < 0xC0) return c;  // ASCII, the end, or a byte that starts no sequence
+  const int length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
+  char bytes[4] = {static_cast<char>(c)};
+  int count = 1;
+  while (count < length) {
+    const int next = rawGet();
+    if (next < 0) break;
+    if ((next & 0xC0) != 0x80) {
+      rawUnget(next);
+      break;
+    }
+    bytes[count++] = static_cast<char>(next);
+  }
+  char32_t cp = 0;
+  if (count == length && text::decodeUtf8(std::string_view(bytes, count), cp) == count) {
+    const int byte = text::unicodeToCp850(cp);
+    return byte >= 0 ? byte : '?';
+  }
+  for (int i = count - 1; i >= 1; --i) rawUnget(static_cast<unsigned char>(bytes[i]));
+  return c;
+}
+
+bool TextFile::atEnd() {
+  const int c = get();
+  if (c < 0) return true;
+  unget(c);
+  return false;
+}
+
+void TextFile::write(std::string_view cp850) {
+  if (!file_) return;
+  const std::string utf8 = text::cp850ToUtf8(cp850);
+  std::fwrite(utf8.data(), 1, utf8.size(), file_);
+}
+
+}  // namespace kau

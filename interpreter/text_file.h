@@ -1,0 +1,42 @@
+// One text file opened by a running program. The program sees code page 850
+// bytes; the file holds UTF-8 (bytes that are not valid UTF-8 pass through
+// unchanged). Lines are written with LF; CR LF reads as LF.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "interpreter/char_source.h"
+
+namespace kau {
+
+class TextFile final : public CharSource {
+ public:
+  enum class Mode { kRead, kRewrite, kAppend };
+  // Opens the file named by a code page 850 name; check isOpen().
+  TextFile(std::string_view name850, Mode mode);
+  ~TextFile();
+  TextFile(const TextFile&) = delete;
+  TextFile& operator=(const TextFile&) = delete;
+
+  bool isOpen() const { return file_ != nullptr; }
+  int get() override;
+  void unget(int byte) override { pushed_ = byte; }
+  bool atEnd();
+  void write(std::string_view cp850);
+  void close();
+
+  static bool Exists(std::string_view name850);
+
+ private:
+  int rawGet();
+  void rawUnget(int byte);
+
+  std::FILE* file_ = nullptr;
+  int pushed_ = -1;
+  unsigned char raw_[4] = {};
+  int rawCount_ = 0;
+};
+
+}  // namespace kau

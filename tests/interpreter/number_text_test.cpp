@@ -1,0 +1,121 @@
+// Numbers written by WRITE and read by READ and VAL.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "interpreter/char_source.h"
+#include "interpreter/number_text.h"
+
+namespace kau {
+namespace {
+
+class StringSource final : public CharSource {
+ public:
+  explicit StringSource(std::string text) : text_(std::move(text)) {}
+  int get() override { return pos_ < text_.size() ? static_cast<unsigned char>(text_[pos_++]) : -1; }
+  void unget(int byte) override {
+    if (byte >= 0 && pos_ > 0) --pos_;
+  }
+  std::string rest() const { return text_.substr(pos_); }
+
+ private:
+  std::string text_;
+  std::size_t pos_ = 0;
+};
+
+TEST(NumberText, FormatReal) {
+  EXPECT_EQ(FormatReal(3.14, -1), "3.140000");
+  EXPECT_EQ(FormatReal(3.14159, 2), "3.14");
+  EXPECT_EQ(FormatReal(2.5, 0), "2");  // like printf: round half to even
+  EXPECT_EQ(FormatReal(-0.5, 1), "-0.5");
+  EXPECT_EQ(FormatReal(1e20, 1), "100000000000000000000.0");
+  EXPECT_EQ(FormatReal(INFINITY, 2), "inf");
+  EXPECT_EQ(FormatReal(-INFINITY, 2), "-inf");
+  EXPECT_EQ(FormatReal(1.0, 2000).size(), 2u + kMaxFormattedDecimals);
+  EXPECT_EQ(ZerosPastFormatted(1.0, 2000), 2000 - kMaxFormattedDecimals);
+}
+
+TEST(NumberText, ScanInteger) {
+  const struct {
+    const char* input;
+    ScanResult result;
+    Word value;
+    const char* rest;
+  } cases[] = {
+      {"  42 x", ScanResult::kOk, 42, " x"},
+      {"-17\n", ScanResult::kOk, -17, "\n"},
+      {"+5", ScanResult::kOk, 5, ""},
+      {"abc", ScanResult::kMalformed, 0, "abc"},
+      {"", ScanResult::kEnd, 0, ""},
+      {" \n ", ScanResult::kEnd, 0, ""},
+      {"2147483647", ScanResult::kOk, 2147483647, ""},
+      {"-2147483648", ScanResult::kOk, INT32_MIN, ""},
+      {"2147483648", ScanResult::kOutOfRange, 0, ""},
+      {"99999999999999999999999", ScanResult::kOutOfRange, 0, ""},
+      {"12abc", ScanResult::kOk, 12, "abc"},
+  };
+  for (const auto& c : cases) {
+    StringSource in(c.input);
+    Word value = -1;
+    EXPECT_EQ(ScanInteger(in, value), c.result) << c.input;
+    if (c.result == ScanResult::kOk) {
+      EXPECT_EQ(value, c.value) << c.input;
+      EXPECT_EQ(in.rest(), c.rest) << c.input;
+    }
+  }
+}
+
+TEST(NumberText, ScanReal) {
+  const struct {
+    const char* input;
+    ScanResult result;
+    double value;
+  } cases[] = {
+      {"3.5", ScanResult::kOk, 3.5},   {" -2", ScanResult::kOk, -2.0}, {".5", ScanResult::kOk, 0.5},
+      {"1e3", ScanResult::kOk, 1000},  {"1.5E-1x", ScanResult::kOk, 0.15}, {"x", ScanResult::kMalformed, 0},
+      {"", ScanResult::kEnd, 0},       {"1e999", ScanResult::kOk, INFINITY}, {"1e-999", ScanResult::kOk, 0.0},
+  };
+  for (const auto& c : cases) {
+    StringSource in(c.input);
+    double value = -1;
+    EXPECT_EQ(ScanReal(in, value), c.result) << c.input;
+    if (c.result == ScanResult::kOk) {
+      EXPECT_DOUBLE_EQ(value, c.value) << c.input;
+    }
+  }
+}
+
+TEST(NumberText, WordsAndLines) {
+  StringSource in("  one two\r\nthree\n\nlast");
+  std::string s;
+  EXPECT_TRUE(ReadWord(in, s));
+  EXPECT_EQ(s, "one");
+  EXPECT_TRUE(ReadLine(in, s));
+  EXPECT_EQ(s, " two");
+  EXPECT_TRUE(ReadLine(in, s));
+  EXPECT_EQ(s, "three");
+  EXPECT_TRUE(ReadLine(in, s));
+  EXPECT_EQ(s, "");
+  SkipLine(in);
+  EXPECT_FALSE(ReadLine(in, s));
+  EXPECT_FALSE(ReadWord(in, s));
+}
+
+TEST(NumberText, ValReal) {
+  const struct {
+    const char* text;
+    int code;
+    double value;
+  } cases[] = {
+      {"0.0", 0, 0.0}, {"1.", 0, 1.0}, {".5", 0, 0.5}, {"1e", 3, 1.0}, {"-", 2, 0.0}, {"1.5e2", 0, 150.0},
+      {"abc", 1, 0.0}, {"3.25 ", 5, 3.25},
+  };
+  for (const auto& c : cases) {
+    double value = -1;
+    EXPECT_EQ(ValReal(c.text, value), c.code) << c.text;
+    EXPECT_DOUBLE_EQ(value, c.value) << c.text;
+  }
+}
+
+}  // namespace
+}  // namespace kau
