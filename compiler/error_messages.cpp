@@ -1,6 +1,7 @@
 #include "compiler/error_messages.h"
 
 #include <initializer_list>
+#include <iterator>
 
 #include "text/code_pages.h"
 
