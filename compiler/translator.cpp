@@ -264,6 +264,7 @@ std::int32_t semanticLine = 0;
 
 int GenerateCode() {
   int flag = 1;
+  codeBuffer = CodeBuffer();
   try {
     translator::Translator t(codeBuffer);
     flag = t.Run();
