@@ -31,6 +31,12 @@ struct GotoRecord {
 extern const GotoRecord GotoTable[];
 extern const int GotoRecordCount;
 
+// Orders goto records by state, then nonterminal.
+bool CompareGotoRecords(const GotoRecord& a, const GotoRecord& b);
+// The target of the goto from `state` over `nonterminal` (binary search);
+// -1 when the table holds no such record.
+int GotoLookup(int state, int nonterminal);
+
 // Per production [1..143]: symbols on the right side, the left-side
 // nonterminal, nonterminals on the right side. Per nonterminal [1..53]: the
 // number of its productions.

@@ -1,7 +1,7 @@
 #include "compiler/parser.h"
 
-#include <algorithm>
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "compiler/error_messages.h"
@@ -35,18 +35,6 @@ bool isValuedKind(int kind) {
     default:
       return false;
   }
-}
-
-// The target of the goto from `state` over `nonterminal`; -1 when the tables
-// hold no such record.
-int GotoLookup(int state, int nonterminal) {
-  const GotoRecord* end = GotoTable + GotoRecordCount;
-  const GotoRecord key{state, nonterminal, 0};
-  auto CompareGotoRecords = [](const GotoRecord& a, const GotoRecord& b) {
-    return a.state != b.state ? a.state < b.state : a.nonterminal < b.nonterminal;
-  };
-  const GotoRecord* found = std::lower_bound(GotoTable, end, key, CompareGotoRecords);
-  return found != end && found->state == state && found->nonterminal == nonterminal ? found->target : -1;
 }
 
 void fail(std::string message, int line) {

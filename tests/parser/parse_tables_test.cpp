@@ -53,6 +53,17 @@ TEST(ParseTables, GotoRecordsAreSortedAndComplete) {
   }
 }
 
+TEST(ParseTables, GotoLookupFindsEveryRecordAndNothingElse) {
+  for (int i = 0; i < GotoRecordCount; ++i) {
+    EXPECT_EQ(GotoLookup(GotoTable[i].state, GotoTable[i].nonterminal), GotoTable[i].target);
+  }
+  EXPECT_EQ(GotoLookup(0, 1), 1);
+  EXPECT_EQ(GotoLookup(1, 1), -1);      // the accepting state has no gotos
+  EXPECT_EQ(GotoLookup(0, 36), -1);     // a statement cannot start a program
+  EXPECT_EQ(GotoLookup(-1, 1), -1);
+  EXPECT_EQ(GotoLookup(StateCount, 1), -1);
+}
+
 TEST(ParseTables, OnlyConflictIsTheDanglingElseResolvedByShifting) {
   ASSERT_EQ(ConflictCount, 1);
   const ConflictRecord& c = Conflicts[0];
