@@ -11,13 +11,15 @@
 #include <cstring>
 #include <string>
 
-#include "compiler/parser.h"
-#include "compiler/symbol_table.h"
+#include "compiler/code_buffer.h"
+#include "compiler/program_dump.h"
 #include "text/code_pages.h"
+#include "tools/kauc/compile_source.h"
 #include "tools/kauc/source_file.h"
 
 namespace {
 
+constexpr int kExitSuccess = 0;
 constexpr int kExitCompileError = 2;
 constexpr int kExitUsage = 3;
 
@@ -34,19 +36,6 @@ void printError(const std::string& cp1252Text) {
   std::string utf8 = kau::text::cp1252ToUtf8(cp1252Text);
   utf8.push_back('\n');
   std::fwrite(utf8.data(), 1, utf8.size(), stderr);
-}
-
-// Parses the program; on a lexical or syntax error prints its text. The
-// tables and lists are emptied afterwards whatever the outcome, as after
-// every compilation.
-bool parseProgram(const std::string& text) {
-  const bool accepted = kau::ParseProgram(text.c_str()) == 0;
-  if (!accepted) printError(kau::GetParseMessage());
-  kau::ClearSymbolTable();
-  kau::ClearRealTable();
-  kau::FreeValueQueue();
-  kau::FreeProductionList();
-  return accepted;
 }
 
 }  // namespace
@@ -69,7 +58,17 @@ int main(int argc, char** argv) {
     return kExitUsage;
   }
   (void)consoleRun;
-  if (!parseProgram(text)) return kExitCompileError;
-  printError(kau::text::cp1252(" => A tradução ainda não está construída."));
-  return kExitCompileError;
+  std::string errorText;
+  int errorLine = 0;
+  if (kau::compileSource(text, errorText, errorLine) != 0) {
+    printError(errorText);
+    return kExitCompileError;
+  }
+  if (command == "dump") {
+    std::string dump = kau::FormatProgramDump(kau::ProgramMemory, kau::GetCodeCounter() + 1);
+    std::fwrite(dump.data(), 1, dump.size(), stdout);
+    return kExitSuccess;
+  }
+  // Running and making executables come with the interpreter.
+  return kExitSuccess;
 }

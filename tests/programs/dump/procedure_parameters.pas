@@ -1,0 +1,8 @@
+PROGRAM T;
+PROCEDURE P(a: INTEGER; b: REAL);
+BEGIN
+  WRITELN(a, b);
+END;
+BEGIN
+  P(1, 2);
+END.

@@ -1,0 +1,4 @@
+PROGRAM T;
+CONST s = 'abc'; m = -5;
+BEGIN
+END.

@@ -1,0 +1,5 @@
+PROGRAM T;
+VAR s: STRING[10]; c: CHAR;
+BEGIN
+  c := s[3];
+END.

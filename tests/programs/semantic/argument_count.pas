@@ -1,0 +1,7 @@
+PROGRAM T;
+PROCEDURE P(a, b: INTEGER);
+BEGIN
+END;
+BEGIN
+  P(1, 2, 3);
+END.

@@ -1,0 +1,5 @@
+PROGRAM T;
+VAR a: ARRAY[1..3, 1..2] OF INTEGER;
+BEGIN
+  a := 1;
+END.

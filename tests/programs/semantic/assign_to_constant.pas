@@ -1,0 +1,5 @@
+PROGRAM T;
+CONST N = 3;
+BEGIN
+  N := 4;
+END.

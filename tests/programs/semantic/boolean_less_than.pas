@@ -1,0 +1,5 @@
+PROGRAM T;
+VAR b: BOOLEAN;
+BEGIN
+  b := TRUE < FALSE;
+END.

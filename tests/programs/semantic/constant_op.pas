@@ -1,0 +1,4 @@
+PROGRAM T;
+CONST M = OR 5;
+BEGIN
+END.

@@ -1,0 +1,5 @@
+PROGRAM T;
+VAR a: INTEGER;
+    a: REAL;
+BEGIN
+END.

@@ -1,0 +1,5 @@
+PROGRAM T;
+VAR x: REAL;
+BEGIN
+  FOR x := 1 TO 3 DO WRITELN(x);
+END.

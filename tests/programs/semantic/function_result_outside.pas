@@ -1,0 +1,8 @@
+PROGRAM T;
+FUNCTION F: INTEGER;
+BEGIN
+  F := 1;
+END;
+BEGIN
+  F := 2;
+END.

@@ -1,0 +1,5 @@
+PROGRAM T;
+VAR i: INTEGER;
+BEGIN
+  IF i THEN i := 1;
+END.

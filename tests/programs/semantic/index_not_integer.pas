@@ -1,0 +1,5 @@
+PROGRAM T;
+VAR v: ARRAY[1..3] OF INTEGER;
+BEGIN
+  v[TRUE] := 1;
+END.

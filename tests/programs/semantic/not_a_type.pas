@@ -1,0 +1,4 @@
+PROGRAM T;
+VAR i: INTEGER; j: i;
+BEGIN
+END.

@@ -1,0 +1,7 @@
+PROGRAM T;
+PROCEDURE P;
+BEGIN
+  x := 1;
+END;
+BEGIN
+END.

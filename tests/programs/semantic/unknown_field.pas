@@ -1,0 +1,5 @@
+PROGRAM T;
+VAR r: RECORD x: INTEGER; END;
+BEGIN
+  r.y := 1;
+END.

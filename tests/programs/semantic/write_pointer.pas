@@ -1,0 +1,5 @@
+PROGRAM T;
+VAR p: ^INTEGER;
+BEGIN
+  WRITELN(p);
+END.
