@@ -1,13 +1,16 @@
 // `kauc make` end to end: the executable it writes, run as a program of its
 // own from another folder.
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <thread>
 
 #include "interpreter/lzss.h"
 
@@ -113,4 +116,37 @@ TEST_F(KaucMake, FailuresGiveTheirStatusAndText) {
   EXPECT_EQ(Shell(src, std::string("'") + KAUC_PATH + "' make hello.pas"), 3);
   EXPECT_EQ(Err(src), " => Erro ao gerar o executável...# => Não foi possível gravar o arquivo 'hello.exe'!\n");
   EXPECT_TRUE(std::filesystem::exists(src / "hello.exe" / "guardado"));
+}
+
+TEST_F(KaucMake, CtrlCEndsTheExecutableWithItsText) {
+  // The file it writes says that it has reached its loop.
+  Source("loop.pas",
+         "PROGRAM Laco;\nVAR i: INTEGER; f: TEXT;\nBEGIN\n  i := 0;\n  WRITELN('inicio');\n"
+         "  ASSIGN(f, 'pronto.txt');\n  REWRITE(f);\n  WRITELN(f, 'sim');\n  CLOSE(f);\n"
+         "  WHILE TRUE DO i := i + 1;\nEND.\n");
+  const auto src = dir_ / "src", elsewhere = dir_ / "elsewhere";
+  ASSERT_EQ(Shell(src, std::string("'") + KAUC_PATH + "' make loop.pas"), 0) << Err(src);
+  const std::string executable = (src / "loop.exe").string();
+  const std::string out = (elsewhere / "out").string();
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    if (::chdir(elsewhere.c_str()) != 0 || !std::freopen(out.c_str(), "w", stdout) ||
+        !std::freopen("/dev/null", "r", stdin))
+      ::_exit(99);
+    ::execl(executable.c_str(), executable.c_str(), static_cast<char*>(nullptr));
+    ::_exit(98);
+  }
+  // (A bound for a program that never gets there; not a measure of speed.)
+  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  while (ReadText(elsewhere / "pronto.txt") != "sim\n" && std::chrono::steady_clock::now() < giveUp)
+    std::this_thread::yield();
+  ::kill(child, SIGINT);
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  EXPECT_EQ(Out(elsewhere),
+            "inicio\n => Erro de execução...  => Detectado CTRL+ C durante a execução do programa! "
+            "# => A execução foi interrompida!");
 }
