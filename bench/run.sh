@@ -79,9 +79,9 @@ done
 
 echo
 cp "$here/programs/bubble.pas" "$work/feito.pas"
-if "$kauc" make "$work/feito.pas" >/dev/null 2>&1 && [ -x "$work/feito" ]; then
+if "$kauc" make "$work/feito.pas" >/dev/null 2>&1 && [ -x "$work/feito.exe" ]; then
   k=$(time_command make "$kauc" make "$work/feito.pas")
-  printf 'kauc make (bubble.pas): %.3f s; the executable runs it in %.3f s\n' "$k" "$(time_command made "$work/feito")"
+  printf 'kauc make (bubble.pas): %.3f s; the executable runs it in %.3f s\n' "$k" "$(time_command made "$work/feito.exe")"
 else
   echo "kauc make: not available in this build"
 fi
