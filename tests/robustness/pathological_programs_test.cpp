@@ -76,9 +76,11 @@ class PathologicalPrograms : public ::testing::Test {
     return outcome;
   }
 
-  // A result (status 0) or a compile error (status 2) with its text.
+  // A result (status 0, or 1 with a run-time error text) or a compile error
+  // (status 2) with its text.
   void ExpectResultOrCompileError(const Outcome& outcome) {
-    EXPECT_TRUE(outcome.status == 0 || outcome.status == 2) << "status " << outcome.status << "\n" << outcome.err;
+    EXPECT_TRUE(outcome.status >= 0 && outcome.status <= 2) << "status " << outcome.status << "\n" << outcome.err;
+    if (outcome.status == 1) EXPECT_NE(outcome.err.find(" => Erro"), std::string::npos) << outcome.err;
     if (outcome.status == 2) ExpectCompileError(outcome);
     EXPECT_LT(outcome.maxResidentKb, kMemoryLimitKb);
   }
@@ -101,67 +103,86 @@ const std::string kFooter = "  WRITELN(x);\nEND.\n";
 TEST_F(PathologicalPrograms, FiftyThousandNestedParentheses) {
   const std::string program =
       kHeader + "  x := " + repeat("(", 50000) + "1" + repeat(")", 50000) + ";\n" + kFooter;
-  ExpectResultOrCompileError(Compile("dump", program));
+  ExpectResultOrCompileError(Compile("run", program));
 }
 
 TEST_F(PathologicalPrograms, FiftyThousandNestedParenthesesUnclosed) {
-  ExpectCompileError(Compile("dump", kHeader + "  x := " + repeat("(", 50000) + "1;\n" + kFooter));
+  ExpectCompileError(Compile("run", kHeader + "  x := " + repeat("(", 50000) + "1;\n" + kFooter));
 }
 
 TEST_F(PathologicalPrograms, OneMegabyteSingleLine) {
   // About a megabyte of statements on one line, then the same with fewer
   // statements padded by blanks, which fits the code memory.
-  ExpectResultOrCompileError(Compile("dump", "PROGRAM Extremo; VAR x: INTEGER; BEGIN x := 0; " +
+  ExpectResultOrCompileError(Compile("run", "PROGRAM Extremo; VAR x: INTEGER; BEGIN x := 0; " +
                                                  repeat("x := x + 1; ", (1 << 20) / 12) + "WRITELN(x); END."));
-  const Outcome padded = Compile("dump", "PROGRAM Extremo; VAR x: INTEGER; BEGIN x := 0; " +
+  const Outcome padded = Compile("run", "PROGRAM Extremo; VAR x: INTEGER; BEGIN x := 0; " +
                                              repeat("x := x + 1;" + std::string(100, ' '), (1 << 20) / 111) +
                                              "WRITELN(x); END.");
-  EXPECT_EQ(padded.status, 0) << padded.err;
+  EXPECT_EQ(padded.out, std::to_string((1 << 20) / 111) + "\n") << padded.err;
 }
 
 TEST_F(PathologicalPrograms, OneMegabyteIdentifierAndComment) {
   ExpectResultOrCompileError(
-      Compile("dump", "PROGRAM Extremo; VAR " + repeat("a", 1 << 20) + ": INTEGER; BEGIN END."));
-  ExpectResultOrCompileError(Compile("dump", "PROGRAM Extremo; { " + repeat("comentario ", 100000) + "} BEGIN END."));
-  ExpectCompileError(Compile("dump", "PROGRAM Extremo; { " + repeat("sem fim ", 100000)));
+      Compile("run", "PROGRAM Extremo; VAR " + repeat("a", 1 << 20) + ": INTEGER; BEGIN END."));
+  ExpectResultOrCompileError(Compile("run", "PROGRAM Extremo; { " + repeat("comentario ", 100000) + "} BEGIN END."));
+  ExpectCompileError(Compile("run", "PROGRAM Extremo; { " + repeat("sem fim ", 100000)));
 }
 
 TEST_F(PathologicalPrograms, HundredThousandLines) {
-  const Outcome outcome = Compile("dump", kHeader + repeat("  x := 1;\n", 100000) + kFooter);
+  const Outcome outcome = Compile("run", kHeader + repeat("  x := 1;\n", 100000) + kFooter);
   ExpectResultOrCompileError(outcome);
-  EXPECT_EQ(outcome.status, 0) << outcome.err;
-  ExpectResultOrCompileError(Compile("dump", kHeader + repeat("  x := x + 1;\n", 100000) + kFooter));
+  EXPECT_EQ(outcome.out, "1\n") << outcome.err;
+  ExpectResultOrCompileError(Compile("run", kHeader + repeat("  x := x + 1;\n", 100000) + kFooter));
 }
 
 TEST_F(PathologicalPrograms, ProgramThatFillsTheCodeMemory) {
   // Each statement takes more than ten words of code: a million words are
   // passed well before the end.
-  ExpectCompileError(Compile("dump", kHeader + repeat("  x := x * 3 + 1;\n", 200000) + kFooter));
+  ExpectCompileError(Compile("run", kHeader + repeat("  x := x * 3 + 1;\n", 200000) + kFooter));
   ExpectCompileError(Compile("run", kHeader + repeat("  s := s + 'abcdefghij';\n", 100000) + kFooter));
 }
 
 TEST_F(PathologicalPrograms, TenThousandNestedBeginBlocks) {
   ExpectResultOrCompileError(
-      Compile("dump", kHeader + repeat("BEGIN\n", 10000) + "x := 1;\n" + repeat("END;\n", 10000) + kFooter));
+      Compile("run", kHeader + repeat("BEGIN\n", 10000) + "x := 1;\n" + repeat("END;\n", 10000) + kFooter));
 }
 
 TEST_F(PathologicalPrograms, DeeplyNestedStatementsAndRoutines) {
   ExpectResultOrCompileError(
-      Compile("dump", kHeader + repeat("IF x = 0 THEN\n", 20000) + "x := 1;\n" + kFooter));
+      Compile("run", kHeader + repeat("IF x = 0 THEN\n", 20000) + "x := 1;\n" + kFooter));
   ExpectResultOrCompileError(
-      Compile("dump", kHeader + repeat("WHILE x < 1 DO\n", 20000) + "x := 1;\n" + kFooter));
+      Compile("run", kHeader + repeat("WHILE x < 1 DO\n", 20000) + "x := 1;\n" + kFooter));
   std::string routines = "PROGRAM Extremo;\n";
   for (int i = 0; i < 5000; ++i) routines += "PROCEDURE p" + std::to_string(i) + ";\n";
   routines += "BEGIN END;\n";
   for (int i = 0; i < 4999; ++i) routines += "BEGIN END;\n";
   routines += "BEGIN END.\n";
-  ExpectResultOrCompileError(Compile("dump", routines));
+  ExpectResultOrCompileError(Compile("run", routines));
 }
 
 TEST_F(PathologicalPrograms, StringLiteralOfTenThousandCharacters) {
   ExpectResultOrCompileError(
-      Compile("dump", kHeader + "  s := '" + repeat("abcdefghij", 1000) + "';\n  WRITELN(LENGTH(s));\nEND.\n"));
-  ExpectResultOrCompileError(Compile("dump", kHeader + "  WRITELN('" + repeat("x", 10000) + "');\nEND.\n"));
+      Compile("run", kHeader + "  s := '" + repeat("abcdefghij", 1000) + "';\n  WRITELN(LENGTH(s));\nEND.\n"));
+  ExpectResultOrCompileError(Compile("run", kHeader + "  WRITELN('" + repeat("x", 10000) + "');\nEND.\n"));
+}
+
+TEST_F(PathologicalPrograms, DeepExpressionsOfOtherShapes) {
+  const std::size_t n = 100000;
+  ExpectResultOrCompileError(Compile("run", kHeader + "  x := " + repeat("- ", n) + "1;\n" + kFooter));
+  ExpectResultOrCompileError(Compile("run", kHeader + "  x := " + repeat("NOT ", n) + "TRUE;\n" + kFooter));
+  ExpectResultOrCompileError(Compile("run", kHeader + "  x := 1" + repeat(" + 1", n) + ";\n" + kFooter));
+  ExpectResultOrCompileError(Compile("run", "PROGRAM Extremo;\nVAR a: ARRAY[1..2] OF INTEGER;\nBEGIN\n  a[1] := " +
+                                                repeat("a[", n) + "1" + repeat("]", n) + ";\nEND.\n"));
+  ExpectResultOrCompileError(Compile("run", "PROGRAM Extremo;\nVAR x: INTEGER;\nFUNCTION f(a: INTEGER): INTEGER;\n"
+                                            "BEGIN\n  f := a;\nEND;\nBEGIN\n  x := " +
+                                                repeat("f(", n) + "1" + repeat(")", n) + ";\n" + kFooter));
+}
+
+TEST_F(PathologicalPrograms, RunawayRecursionStopsWithARuntimeError) {
+  const Outcome outcome = Compile("run", "PROGRAM Extremo;\nPROCEDURE r(n: INTEGER);\nBEGIN\n  r(n + 1);\nEND;\n"
+                                         "BEGIN\n  r(1);\nEND.\n");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_NE(outcome.err.find(" => Erro"), std::string::npos) << outcome.err;
 }
 
 TEST_F(PathologicalPrograms, ManyDeclarations) {
@@ -170,7 +191,7 @@ TEST_F(PathologicalPrograms, ManyDeclarations) {
   program += "VAR\n";
   for (int i = 0; i < 20000; ++i) program += "  v" + std::to_string(i) + ": INTEGER;\n";
   program += "BEGIN\n  v19999 := c19999;\n  WRITELN(v19999);\nEND.\n";
-  ExpectResultOrCompileError(Compile("dump", program));
+  ExpectResultOrCompileError(Compile("run", program));
 }
 
 }  // namespace
