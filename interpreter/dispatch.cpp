@@ -54,10 +54,22 @@ static_assert(opcodeListInOrder(), "the handler table must follow the opcode num
 
 }  // namespace
 
+constexpr std::int64_t kMemoryWords = kProgramMemoryWords;
+
 template <bool kCounted>
 void Interpretador::Execute() {
   std::atomic<bool>& interrupted = console::interruptFlag();
   Word op = 0;
+  // The registers live in locals, which the compiler keeps in machine
+  // registers. They are written to the members before every handler, so that
+  // a handler may work on the members; after such a handler NEXT and JUMPED
+  // read them back. The short ways of the hot handlers work on the locals
+  // and continue with FAST_NEXT and FAST_JUMPED.
+  Word* const mem = memory_;
+  std::int64_t pc = pc_;
+  std::int64_t top = top_;
+#define KAU_SAVE() (pc_ = pc, top_ = top)
+#define KAU_LOAD() (pc = pc_, top = top_)
 
 // Before every instruction: the running flag, Ctrl+C, the budget of a
 // counted run, pc inside the code and a known opcode.
@@ -67,11 +79,11 @@ void Interpretador::Execute() {
   if constexpr (kCounted) {                                                                        \
     if (--budget_ < 0) goto finished;                                                              \
   }                                                                                                \
-  if (static_cast<std::uint32_t>(pc_) >= static_cast<std::uint32_t>(codeLimit_)) {                 \
+  if (static_cast<std::uint64_t>(pc) >= static_cast<std::uint64_t>(codeLimit_)) {                 \
     Fault();                                                                                       \
     goto finished;                                                                                 \
   }                                                                                                \
-  op = memory_[pc_];                                                                               \
+  op = mem[pc];                                                                                    \
   if (static_cast<std::uint32_t>(op) >= static_cast<std::uint32_t>(kOpcodeCount)) {                \
     RaiseRuntimeError(kErrorBadInstruction);                                                       \
     goto finished;                                                                                 \
@@ -82,39 +94,78 @@ void Interpretador::Execute() {
   static const void* const kHandlers[kOpcodeCount] = {KAU_OPCODE_LIST(KAU_LABEL_ADDRESS)};
 #undef KAU_LABEL_ADDRESS
 #define HANDLER(name) handle_##name:
-#define NEXT(words)      \
-  do {                   \
-    pc_ += (words);      \
-    KAU_CHECK_AND_FETCH() \
-    goto* kHandlers[op]; \
-  } while (0)
-#define JUMPED()         \
-  do {                   \
-    KAU_CHECK_AND_FETCH() \
-    goto* kHandlers[op]; \
-  } while (0)
-  KAU_CHECK_AND_FETCH()
+#define KAU_DISPATCH()    \
+  KAU_CHECK_AND_FETCH()   \
+  KAU_SAVE();             \
   goto* kHandlers[op];
+#define NEXT(words)         \
+  do {                      \
+    KAU_LOAD();             \
+    pc += (words);          \
+    KAU_DISPATCH()          \
+  } while (0)
+#define JUMPED()            \
+  do {                      \
+    KAU_LOAD();             \
+    KAU_DISPATCH()          \
+  } while (0)
+#define FAST_NEXT(words)    \
+  do {                      \
+    pc += (words);          \
+    KAU_DISPATCH()          \
+  } while (0)
+#define FAST_JUMPED() \
+  do {                \
+    KAU_DISPATCH()    \
+  } while (0)
+  KAU_DISPATCH()
   {
 #else
 #define HANDLER(name) case name:
 // (No do-while here: `continue` must reach the loop of the dispatch.)
 #define NEXT(words)   \
   {                   \
-    pc_ += (words);   \
+    KAU_LOAD();       \
+    pc += (words);    \
   }                   \
   continue
-#define JUMPED() continue
+#define JUMPED() \
+  {              \
+    KAU_LOAD();  \
+  }              \
+  continue
+#define FAST_NEXT(words) \
+  {                      \
+    pc += (words);       \
+  }                      \
+  continue
+#define FAST_JUMPED() continue
   for (;;) {
     KAU_CHECK_AND_FETCH()
+    KAU_SAVE();
     switch (op) {
 #endif
 
     // Integers and booleans ------------------------------------------------
-    HANDLER(OP_ADDI) { const Word x = Pop(); Word& y = Top(); y = WrapAdd(y, x); } NEXT(1);
-    HANDLER(OP_SUBI) { const Word x = Pop(); Word& y = Top(); y = WrapSub(y, x); } NEXT(1);
-    HANDLER(OP_MULI) { const Word x = Pop(); Word& y = Top(); y = WrapMul(y, x); } NEXT(1);
+// The short way of an operator on the two top words x (top) and y (below),
+// when both lie in memory: y becomes the expression.
+#define KAU_FAST_BINARY(expression)                  \
+  if (top >= 1 && top < kMemoryWords) {              \
+    const Word x = mem[top];                         \
+    Word& y = mem[top - 1];                          \
+    y = (expression);                                \
+    --top;                                           \
+    FAST_NEXT(1);                                    \
+  }
+    HANDLER(OP_ADDI) { KAU_FAST_BINARY(WrapAdd(y, x)) const Word x = Pop(); Word& y = Top(); y = WrapAdd(y, x); } NEXT(1);
+    HANDLER(OP_SUBI) { KAU_FAST_BINARY(WrapSub(y, x)) const Word x = Pop(); Word& y = Top(); y = WrapSub(y, x); } NEXT(1);
+    HANDLER(OP_MULI) { KAU_FAST_BINARY(WrapMul(y, x)) const Word x = Pop(); Word& y = Top(); y = WrapMul(y, x); } NEXT(1);
     HANDLER(OP_DIVI) {
+      if (top >= 1 && top < kMemoryWords && mem[top] != 0 && !(mem[top] == -1 && mem[top - 1] == INT_MIN)) {
+        mem[top - 1] /= mem[top];
+        --top;
+        FAST_NEXT(1);
+      }
       const Word x = Pop();
       Word& y = Top();
       if (x == 0) RaiseRuntimeError(kErrorDivisionByZero);
@@ -122,6 +173,11 @@ void Interpretador::Execute() {
       else y /= x;
     } NEXT(1);
     HANDLER(OP_MOD) {
+      if (top >= 1 && top < kMemoryWords && mem[top] != 0 && !(mem[top] == -1 && mem[top - 1] == INT_MIN)) {
+        mem[top - 1] %= mem[top];
+        --top;
+        FAST_NEXT(1);
+      }
       const Word x = Pop();
       Word& y = Top();
       if (x == 0 || (x == -1 && y == INT_MIN)) Fault();
@@ -150,15 +206,20 @@ void Interpretador::Execute() {
         PushReal(x * x);
       }
     } NEXT(2);
-    HANDLER(OP_NOT) { Word& x = Top(); x = x == 0 ? 1 : 0; } NEXT(1);
-    HANDLER(OP_AND) { const Word x = Pop(); Word& y = Top(); if (y != 0) y = x; } NEXT(1);
-    HANDLER(OP_OR) { const Word x = Pop(); Word& y = Top(); if (y == 0) y = x; } NEXT(1);
-    HANDLER(OP_EQI) { const Word x = Pop(); Word& y = Top(); y = y == x; } NEXT(1);
-    HANDLER(OP_NEI) { const Word x = Pop(); Word& y = Top(); y = y != x; } NEXT(1);
-    HANDLER(OP_LTI) { const Word x = Pop(); Word& y = Top(); y = y < x; } NEXT(1);
-    HANDLER(OP_LEI) { const Word x = Pop(); Word& y = Top(); y = y <= x; } NEXT(1);
-    HANDLER(OP_GTI) { const Word x = Pop(); Word& y = Top(); y = y > x; } NEXT(1);
-    HANDLER(OP_GEI) { const Word x = Pop(); Word& y = Top(); y = y >= x; } NEXT(1);
+    HANDLER(OP_NOT) {
+      if (top >= 0 && top < kMemoryWords) {
+        mem[top] = mem[top] == 0 ? 1 : 0;
+        FAST_NEXT(1);
+      }
+      Word& x = Top(); x = x == 0 ? 1 : 0; } NEXT(1);
+    HANDLER(OP_AND) { KAU_FAST_BINARY(y != 0 ? x : y) const Word x = Pop(); Word& y = Top(); if (y != 0) y = x; } NEXT(1);
+    HANDLER(OP_OR) { KAU_FAST_BINARY(y == 0 ? x : y) const Word x = Pop(); Word& y = Top(); if (y == 0) y = x; } NEXT(1);
+    HANDLER(OP_EQI) { KAU_FAST_BINARY(y == x) const Word x = Pop(); Word& y = Top(); y = y == x; } NEXT(1);
+    HANDLER(OP_NEI) { KAU_FAST_BINARY(y != x) const Word x = Pop(); Word& y = Top(); y = y != x; } NEXT(1);
+    HANDLER(OP_LTI) { KAU_FAST_BINARY(y < x) const Word x = Pop(); Word& y = Top(); y = y < x; } NEXT(1);
+    HANDLER(OP_LEI) { KAU_FAST_BINARY(y <= x) const Word x = Pop(); Word& y = Top(); y = y <= x; } NEXT(1);
+    HANDLER(OP_GTI) { KAU_FAST_BINARY(y > x) const Word x = Pop(); Word& y = Top(); y = y > x; } NEXT(1);
+    HANDLER(OP_GEI) { KAU_FAST_BINARY(y >= x) const Word x = Pop(); Word& y = Top(); y = y >= x; } NEXT(1);
     HANDLER(OP_CASERANGE) {
       const Word hi = Pop();
       const Word lo = Pop();
@@ -166,6 +227,14 @@ void Interpretador::Execute() {
       selector = (lo <= selector && selector <= hi) ? 0 : 1;
     } NEXT(1);
     HANDLER(OP_CHKINDEX) {
+      if (top >= 0 && top + 1 < kMemoryWords && mem[pc + 1] <= mem[top] && mem[top] <= mem[pc + 2]) {
+        const Word lo = mem[pc + 1];
+        const Word hi = mem[pc + 2];
+        mem[top] = WrapSub(mem[top], lo);
+        mem[top + 1] = WrapAdd(WrapSub(hi, lo), 1);
+        ++top;
+        FAST_NEXT(3);
+      }
       const Word lo = Operand(1);
       const Word hi = Operand(2);
       Word& x = Top();
@@ -177,15 +246,45 @@ void Interpretador::Execute() {
       const Word x = Top();
       if (x < Operand(1) || x > Operand(2)) RaiseRuntimeError(kErrorBadEnumeration);
     } NEXT(3);
-    HANDLER(OP_INC) { Word& w = At(Pop()); w = WrapAdd(w, 1); } NEXT(1);
+    HANDLER(OP_INC) {
+      if (top >= 0 && top < kMemoryWords && static_cast<std::uint32_t>(mem[top]) < kMemoryWords) {
+        Word& w = mem[mem[top--]];
+        w = WrapAdd(w, 1);
+        FAST_NEXT(1);
+      }
+      Word& w = At(Pop()); w = WrapAdd(w, 1); } NEXT(1);
     HANDLER(OP_DEC) { Word& w = At(Pop()); w = WrapSub(w, 1); } NEXT(1);
     HANDLER(OP_RANDOM) { OpRandom(); } NEXT(1);
 
     // Reals and math -------------------------------------------------------
     // The real operators but "/" are written out here, where the word pairs
     // can stay in registers.
-#define KAU_REAL_ARITHMETIC(op) { const double y = PopReal(); const double x = PopReal(); PushReal(x op y); }
-#define KAU_REAL_COMPARISON(op) { const double y = PopReal(); const double x = PopReal(); Push(x op y); }
+#define KAU_REAL_ARITHMETIC(op)                                          \
+  {                                                                      \
+    if (top >= 3 && top < kMemoryWords) {                                \
+      const double y = RealFromWords(mem[top - 1], mem[top]);            \
+      const double x = RealFromWords(mem[top - 3], mem[top - 2]);        \
+      RealToWords(x op y, mem[top - 3], mem[top - 2]);                   \
+      top -= 2;                                                          \
+      FAST_NEXT(1);                                                      \
+    }                                                                    \
+    const double y = PopReal();                                          \
+    const double x = PopReal();                                          \
+    PushReal(x op y);                                                    \
+  }
+#define KAU_REAL_COMPARISON(op)                                          \
+  {                                                                      \
+    if (top >= 3 && top < kMemoryWords) {                                \
+      const double y = RealFromWords(mem[top - 1], mem[top]);            \
+      const double x = RealFromWords(mem[top - 3], mem[top - 2]);        \
+      mem[top - 3] = x op y;                                             \
+      top -= 3;                                                          \
+      FAST_NEXT(1);                                                      \
+    }                                                                    \
+    const double y = PopReal();                                          \
+    const double x = PopReal();                                          \
+    Push(x op y);                                                        \
+  }
     HANDLER(OP_ADDR) KAU_REAL_ARITHMETIC(+) NEXT(1);
     HANDLER(OP_SUBR) KAU_REAL_ARITHMETIC(-) NEXT(1);
     HANDLER(OP_MULR) KAU_REAL_ARITHMETIC(*) NEXT(1);
@@ -200,7 +299,12 @@ void Interpretador::Execute() {
 #undef KAU_REAL_COMPARISON
     HANDLER(OP_NEGR) { PushReal(-PopReal()); } NEXT(1);
     HANDLER(OP_INTTOREAL) {
-      if (Operand(1) == 2) PushReal(static_cast<double>(Pop()));  // the right operand
+      if (mem[pc + 1] == 2 && top >= 0 && top + 1 < kMemoryWords) {  // the right operand
+        RealToWords(static_cast<double>(mem[top]), mem[top], mem[top + 1]);
+        ++top;
+        FAST_NEXT(2);
+      }
+      if (Operand(1) == 2) PushReal(static_cast<double>(Pop()));
       else OpIntToReal();
     } NEXT(2);
     HANDLER(OP_ROUND) { OpRound(); } NEXT(2);
@@ -214,61 +318,100 @@ void Interpretador::Execute() {
     HANDLER(OP_VAL) { OpVal(); } NEXT(2);
 
     // Stack and memory ----------------------------------------------------
-    HANDLER(OP_PUSH) { Push(Operand(1)); } NEXT(2);
+    HANDLER(OP_PUSH) {
+      if (top + 1 >= 0 && top + 1 < kMemoryWords) {
+        mem[++top] = mem[pc + 1];
+        FAST_NEXT(2);
+      }
+      Push(Operand(1));
+    } NEXT(2);
     HANDLER(OP_PUSH2) { const Word low = Operand(1); Push(Operand(2)); Push(low); } NEXT(3);
     HANDLER(OP_PUSHN) { OpPushN(); } JUMPED();
     HANDLER(OP_POP) { Pop(); } NEXT(1);
     HANDLER(OP_POPEQ) { OpPopEq(); } NEXT(2);
-    HANDLER(OP_DUP) { OpDup(); } NEXT(2);
+    HANDLER(OP_DUP) {
+      if (mem[pc + 1] == 1 && top >= 0 && top + 1 < kMemoryWords) {
+        mem[top + 1] = mem[top];
+        ++top;
+        FAST_NEXT(2);
+      }
+      OpDup();
+    } NEXT(2);
     HANDLER(OP_RESERVE) { if (Operand(1) > 0) top_ = WrapAdd(top_, Operand(1)); } NEXT(2);
-    HANDLER(OP_LOADADDR) { Push(WrapAdd(Frame(Operand(1)), Operand(2))); } NEXT(3);
+    HANDLER(OP_LOADADDR) {
+      if (mem[pc + 1] <= 0 && top + 1 >= 0 && top + 1 < kMemoryWords) {  // a local
+        mem[++top] = WrapAdd(static_cast<Word>(base_), mem[pc + 2]);
+        FAST_NEXT(3);
+      }
+      Push(WrapAdd(Frame(Operand(1)), Operand(2))); } NEXT(3);
     HANDLER(OP_LOADVAL) { Push(At(WrapAdd(Frame(Operand(1)), Operand(2)))); } NEXT(3);
     HANDLER(OP_LOADN) {
+      if (mem[pc + 1] == 1 && top >= 0 && top < kMemoryWords && static_cast<std::uint32_t>(mem[top]) < kMemoryWords) {
+        mem[top] = mem[mem[top]];
+        FAST_NEXT(2);
+      }
       if (Operand(1) == 1) {  // the common case of one word
         Word& x = Top();
         x = At(x);
-      } else if (Operand(1) == 2 && top_ >= 0 && top_ < kProgramMemoryWords - 1 &&
-                 static_cast<std::uint32_t>(memory_[top_]) < kProgramMemoryWords - 1) {
+      } else if (Operand(1) == 2 && top >= 0 && top < kMemoryWords - 1 &&
+                 static_cast<std::uint32_t>(mem[top]) < kMemoryWords - 1) {
         // A real: both words are read before the address is overwritten.
-        const Word address = memory_[top_];
-        const Word high = memory_[address];
-        const Word low = memory_[address + 1];
-        memory_[top_] = high;
-        memory_[++top_] = low;
+        const Word address = mem[top];
+        const Word high = mem[address];
+        const Word low = mem[address + 1];
+        mem[top] = high;
+        mem[++top] = low;
+        FAST_NEXT(2);
       } else {
         OpLoadN();
       }
     } NEXT(2);
     HANDLER(OP_STOREN) {
+      if (mem[pc + 1] == 1 && top >= 1 && top < kMemoryWords &&
+          static_cast<std::uint32_t>(mem[top - 1]) < kMemoryWords) {
+        mem[mem[top - 1]] = mem[top];
+        top -= 2;
+        FAST_NEXT(2);
+      }
       if (Operand(1) == 1) {
         const Word value = Pop();
         At(Pop()) = value;
-      } else if (Operand(1) == 2 && top_ >= 2 && top_ < kProgramMemoryWords &&
-                 static_cast<std::uint32_t>(memory_[top_ - 2]) < kProgramMemoryWords - 1) {
-        const Word address = memory_[top_ - 2];
-        const Word high = memory_[top_ - 1];
-        const Word low = memory_[top_];
-        memory_[address] = high;
-        memory_[address + 1] = low;
-        top_ -= 3;
+      } else if (Operand(1) == 2 && top >= 2 && top < kMemoryWords &&
+                 static_cast<std::uint32_t>(mem[top - 2]) < kMemoryWords - 1) {
+        const Word address = mem[top - 2];
+        const Word high = mem[top - 1];
+        const Word low = mem[top];
+        mem[address] = high;
+        mem[address + 1] = low;
+        top -= 3;
+        FAST_NEXT(2);
       } else {
         OpStoreN();
       }
     } NEXT(2);
     HANDLER(OP_ELEMADDR) {
-      if (Operand(1) == 1 && top_ >= 2 && top_ < kProgramMemoryWords) {
+      if (mem[pc + 1] == 1 && top >= 2 && top < kMemoryWords) {
         // base, index, extent: one dimension needs no extent.
-        Word& base = memory_[top_ - 2];
-        base = WrapAdd(base, WrapMul(Operand(2), memory_[top_ - 1]));
-        top_ -= 2;
-      } else {
-        OpElemAddr();
+        Word& base = mem[top - 2];
+        base = WrapAdd(base, WrapMul(mem[pc + 2], mem[top - 1]));
+        top -= 2;
+        FAST_NEXT(3);
       }
+      OpElemAddr();
     } NEXT(3);
 
     // Control ----------------------------------------------------------------
-    HANDLER(OP_JMP) { pc_ = Operand(1); } JUMPED();
-    HANDLER(OP_JMPF) { pc_ = Pop() != 1 ? Operand(1) : pc_ + 2; } JUMPED();
+    HANDLER(OP_JMP) {
+      pc = mem[pc + 1];
+      FAST_JUMPED();
+    }
+    HANDLER(OP_JMPF) {
+      if (top >= 0 && top < kMemoryWords) {
+        pc = mem[top--] != 1 ? mem[pc + 1] : pc + 2;
+        FAST_JUMPED();
+      }
+      pc_ = Pop() != 1 ? Operand(1) : pc_ + 2;
+    } JUMPED();
     HANDLER(OP_CALL) { OpCall(); } JUMPED();
     HANDLER(OP_RET) {
       const Word params = Operand(1);
@@ -293,6 +436,7 @@ void Interpretador::Execute() {
       if (static_cast<std::int64_t>(top_) + Operand(2) >= kStackLimit) RaiseRuntimeError(kErrorStackOverflow);
     } NEXT(3);
     HANDLER(OP_HALT) { running_ = false; } JUMPED();
+#undef KAU_FAST_BINARY
 
     // Strings ----------------------------------------------------------------
     HANDLER(OP_CONCAT) { OpConcat(false); } NEXT(2);
@@ -365,8 +509,13 @@ interrupted_by_user:
   runtimeMessage_ = CtrlCText();
 finished:
   running_ = false;
+  KAU_SAVE();
 
 #undef KAU_CHECK_AND_FETCH
+#undef KAU_SAVE
+#undef KAU_LOAD
+#undef FAST_NEXT
+#undef FAST_JUMPED
 #undef HANDLER
 #undef NEXT
 #undef JUMPED
