@@ -344,7 +344,15 @@ void Interpretador::Execute() {
         FAST_NEXT(3);
       }
       Push(WrapAdd(Frame(Operand(1)), Operand(2))); } NEXT(3);
-    HANDLER(OP_LOADVAL) { Push(At(WrapAdd(Frame(Operand(1)), Operand(2)))); } NEXT(3);
+    HANDLER(OP_LOADVAL) {
+      if (mem[pc + 1] <= 0 && top + 1 >= 0 && top + 1 < kMemoryWords) {  // a local VAR parameter
+        const std::uint32_t address = static_cast<std::uint32_t>(WrapAdd(static_cast<Word>(base_), mem[pc + 2]));
+        if (address < kMemoryWords) {
+          mem[++top] = mem[address];
+          FAST_NEXT(3);
+        }
+      }
+      Push(At(WrapAdd(Frame(Operand(1)), Operand(2)))); } NEXT(3);
     HANDLER(OP_LOADN) {
       if (mem[pc + 1] == 1 && top >= 0 && top < kMemoryWords && static_cast<std::uint32_t>(mem[top]) < kMemoryWords) {
         mem[top] = mem[mem[top]];
@@ -412,8 +420,31 @@ void Interpretador::Execute() {
       }
       pc_ = Pop() != 1 ? Operand(1) : pc_ + 2;
     } JUMPED();
-    HANDLER(OP_CALL) { OpCall(); } JUMPED();
+    // CALL, RET and RETF take the short way for calls of a sibling or of a
+    // routine declared in the caller (levels 0 and 1) and for results of one
+    // or two words, when the frame and the stack lie in memory.
+    HANDLER(OP_CALL) {
+      const Word levels = mem[pc + 1];
+      if ((levels == 0 || levels == 1) && base_ >= 0 && base_ < kMemoryWords && top + 1 >= 0 &&
+          top + 3 < kMemoryWords && (levels == 0 || mem[base_] < base_)) {
+        mem[top + 1] = levels == 0 ? static_cast<Word>(base_) : mem[base_];
+        mem[top + 2] = static_cast<Word>(base_);
+        mem[top + 3] = WrapAdd(static_cast<Word>(pc), 3);
+        top += 3;
+        base_ = top - 2;
+        pc = WrapAdd(static_cast<Word>(pc), mem[pc + 2]);
+        FAST_JUMPED();
+      }
+      OpCall();
+    } JUMPED();
     HANDLER(OP_RET) {
+      if (base_ >= 0 && base_ + kReturnAddressOffset < kMemoryWords) {
+        const Word frame = static_cast<Word>(base_);
+        top = WrapSub(WrapSub(frame, mem[pc + 1]), 1);
+        pc = mem[frame + kReturnAddressOffset];
+        base_ = mem[frame + kDynamicLinkOffset];
+        FAST_JUMPED();
+      }
       const Word params = Operand(1);
       const Word frame = base_;
       const Word returnAddress = At(WrapAdd(frame, kReturnAddressOffset));
@@ -422,7 +453,25 @@ void Interpretador::Execute() {
       pc_ = returnAddress;
       base_ = dynamicLink;
     } JUMPED();
-    HANDLER(OP_RETF) { OpReturnFunction(); } JUMPED();
+    HANDLER(OP_RETF) {
+      const Word size = mem[pc + 2];
+      const std::int64_t frame = base_;
+      const std::int64_t newTop = frame - mem[pc + 1] - 1;
+      if (mem[pc + 3] != 1 && (size == 1 || size == 2) && frame >= 0 && frame + 5 < kMemoryWords &&
+          newTop + 1 >= 0 && newTop + size < kMemoryWords) {
+        const Word high = mem[frame + 4];
+        const Word low = mem[frame + 5];
+        const Word returnAddress = mem[frame + kReturnAddressOffset];
+        const Word dynamicLink = mem[frame + kDynamicLinkOffset];
+        mem[newTop + 1] = high;
+        if (size == 2) mem[newTop + 2] = low;
+        top = newTop + size;
+        pc = returnAddress;
+        base_ = dynamicLink;
+        FAST_JUMPED();
+      }
+      OpReturnFunction();
+    } JUMPED();
     HANDLER(OP_ENTER) {
       top_ = WrapAdd(base_, WrapAdd(Operand(1), kFirstDataOffset));
       if (static_cast<std::int64_t>(top_) + Operand(2) >= kStackLimit) {
@@ -432,9 +481,9 @@ void Interpretador::Execute() {
       }
     } JUMPED();
     HANDLER(OP_GROW) {
-      top_ = WrapAdd(top_, Operand(1));
-      if (static_cast<std::int64_t>(top_) + Operand(2) >= kStackLimit) RaiseRuntimeError(kErrorStackOverflow);
-    } NEXT(3);
+      top = WrapAdd(static_cast<Word>(top), mem[pc + 1]);
+      if (top + mem[pc + 2] >= kStackLimit) RaiseRuntimeError(kErrorStackOverflow);
+    } FAST_NEXT(3);
     HANDLER(OP_HALT) { running_ = false; } JUMPED();
 #undef KAU_FAST_BINARY
 
