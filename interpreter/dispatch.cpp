@@ -89,6 +89,17 @@ void Interpretador::Execute() {
     goto finished;                                                                                 \
   }
 
+// A handler may run the instruction `offset` words ahead itself when the
+// checks made before every instruction pass for it: still running, no Ctrl+C,
+// budget left, inside the code. Its opcode is compared by the handler.
+#define KAU_MAY_RUN_AHEAD(offset)                                                         \
+  (running_ && !interrupted.load(std::memory_order_relaxed) && (!kCounted || budget_ > 0) && \
+   pc + (offset) < codeLimit_)
+#define KAU_RUNS_AHEAD()             \
+  do {                               \
+    if constexpr (kCounted) --budget_; \
+  } while (0)
+
 #if KAU_THREADED_DISPATCH
 #define KAU_LABEL_ADDRESS(name) &&handle_##name,
   static const void* const kHandlers[kOpcodeCount] = {KAU_OPCODE_LIST(KAU_LABEL_ADDRESS)};
@@ -157,6 +168,23 @@ void Interpretador::Execute() {
     --top;                                           \
     FAST_NEXT(1);                                    \
   }
+// A comparison followed by JMPF, as in every IF, WHILE and FOR: the jump is
+// taken on the comparison's result without storing it.
+#define KAU_FAST_COMPARISON(expression)                                  \
+  if (top >= 1 && top < kMemoryWords) {                                  \
+    const Word x = mem[top];                                             \
+    const Word y = mem[top - 1];                                         \
+    const Word result = (expression);                                    \
+    if (mem[pc + 1] == OP_JMPF && KAU_MAY_RUN_AHEAD(1)) {                \
+      KAU_RUNS_AHEAD();                                                  \
+      top -= 2;                                                          \
+      pc = result != 1 ? mem[pc + 2] : pc + 3;                           \
+      FAST_JUMPED();                                                     \
+    }                                                                    \
+    mem[top - 1] = result;                                               \
+    --top;                                                               \
+    FAST_NEXT(1);                                                        \
+  }
     HANDLER(OP_ADDI) { KAU_FAST_BINARY(WrapAdd(y, x)) const Word x = Pop(); Word& y = Top(); y = WrapAdd(y, x); } NEXT(1);
     HANDLER(OP_SUBI) { KAU_FAST_BINARY(WrapSub(y, x)) const Word x = Pop(); Word& y = Top(); y = WrapSub(y, x); } NEXT(1);
     HANDLER(OP_MULI) { KAU_FAST_BINARY(WrapMul(y, x)) const Word x = Pop(); Word& y = Top(); y = WrapMul(y, x); } NEXT(1);
@@ -214,12 +242,12 @@ void Interpretador::Execute() {
       Word& x = Top(); x = x == 0 ? 1 : 0; } NEXT(1);
     HANDLER(OP_AND) { KAU_FAST_BINARY(y != 0 ? x : y) const Word x = Pop(); Word& y = Top(); if (y != 0) y = x; } NEXT(1);
     HANDLER(OP_OR) { KAU_FAST_BINARY(y == 0 ? x : y) const Word x = Pop(); Word& y = Top(); if (y == 0) y = x; } NEXT(1);
-    HANDLER(OP_EQI) { KAU_FAST_BINARY(y == x) const Word x = Pop(); Word& y = Top(); y = y == x; } NEXT(1);
-    HANDLER(OP_NEI) { KAU_FAST_BINARY(y != x) const Word x = Pop(); Word& y = Top(); y = y != x; } NEXT(1);
-    HANDLER(OP_LTI) { KAU_FAST_BINARY(y < x) const Word x = Pop(); Word& y = Top(); y = y < x; } NEXT(1);
-    HANDLER(OP_LEI) { KAU_FAST_BINARY(y <= x) const Word x = Pop(); Word& y = Top(); y = y <= x; } NEXT(1);
-    HANDLER(OP_GTI) { KAU_FAST_BINARY(y > x) const Word x = Pop(); Word& y = Top(); y = y > x; } NEXT(1);
-    HANDLER(OP_GEI) { KAU_FAST_BINARY(y >= x) const Word x = Pop(); Word& y = Top(); y = y >= x; } NEXT(1);
+    HANDLER(OP_EQI) { KAU_FAST_COMPARISON(y == x) const Word x = Pop(); Word& y = Top(); y = y == x; } NEXT(1);
+    HANDLER(OP_NEI) { KAU_FAST_COMPARISON(y != x) const Word x = Pop(); Word& y = Top(); y = y != x; } NEXT(1);
+    HANDLER(OP_LTI) { KAU_FAST_COMPARISON(y < x) const Word x = Pop(); Word& y = Top(); y = y < x; } NEXT(1);
+    HANDLER(OP_LEI) { KAU_FAST_COMPARISON(y <= x) const Word x = Pop(); Word& y = Top(); y = y <= x; } NEXT(1);
+    HANDLER(OP_GTI) { KAU_FAST_COMPARISON(y > x) const Word x = Pop(); Word& y = Top(); y = y > x; } NEXT(1);
+    HANDLER(OP_GEI) { KAU_FAST_COMPARISON(y >= x) const Word x = Pop(); Word& y = Top(); y = y >= x; } NEXT(1);
     HANDLER(OP_CASERANGE) {
       const Word hi = Pop();
       const Word lo = Pop();
@@ -233,6 +261,14 @@ void Interpretador::Execute() {
         mem[top] = WrapSub(mem[top], lo);
         mem[top + 1] = WrapAdd(WrapSub(hi, lo), 1);
         ++top;
+        // Followed by ELEMADDR 1, as for every index of a one-dimension array.
+        if (mem[pc + 3] == OP_ELEMADDR && mem[pc + 4] == 1 && top >= 2 && KAU_MAY_RUN_AHEAD(3)) {
+          KAU_RUNS_AHEAD();
+          Word& base = mem[top - 2];
+          base = WrapAdd(base, WrapMul(mem[pc + 5], mem[top - 1]));
+          top -= 2;
+          FAST_NEXT(6);
+        }
         FAST_NEXT(3);
       }
       const Word lo = Operand(1);
@@ -340,7 +376,15 @@ void Interpretador::Execute() {
     HANDLER(OP_RESERVE) { if (Operand(1) > 0) top_ = WrapAdd(top_, Operand(1)); } NEXT(2);
     HANDLER(OP_LOADADDR) {
       if (mem[pc + 1] <= 0 && top + 1 >= 0 && top + 1 < kMemoryWords) {  // a local
-        mem[++top] = WrapAdd(static_cast<Word>(base_), mem[pc + 2]);
+        const Word address = WrapAdd(static_cast<Word>(base_), mem[pc + 2]);
+        mem[++top] = address;
+        // Followed by LOADN 1, as for every variable read: its value.
+        if (mem[pc + 3] == OP_LOADN && mem[pc + 4] == 1 && static_cast<std::uint32_t>(address) < kMemoryWords &&
+            KAU_MAY_RUN_AHEAD(3)) {
+          KAU_RUNS_AHEAD();
+          mem[top] = mem[address];
+          FAST_NEXT(5);
+        }
         FAST_NEXT(3);
       }
       Push(WrapAdd(Frame(Operand(1)), Operand(2))); } NEXT(3);
@@ -486,6 +530,7 @@ void Interpretador::Execute() {
     } FAST_NEXT(3);
     HANDLER(OP_HALT) { running_ = false; } JUMPED();
 #undef KAU_FAST_BINARY
+#undef KAU_FAST_COMPARISON
 
     // Strings ----------------------------------------------------------------
     HANDLER(OP_CONCAT) { OpConcat(false); } NEXT(2);
@@ -562,6 +607,8 @@ finished:
 
 #undef KAU_CHECK_AND_FETCH
 #undef KAU_SAVE
+#undef KAU_MAY_RUN_AHEAD
+#undef KAU_RUNS_AHEAD
 #undef KAU_LOAD
 #undef FAST_NEXT
 #undef FAST_JUMPED
