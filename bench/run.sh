@@ -11,16 +11,22 @@ root=$(dirname "$here")
 runs=${1:-5}
 
 "$root/scripts/deps.sh" bench
-build="$root/build-bench"
-"$root/scripts/build.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DKAU_WITH_QT=OFF -DKAU_TESTS=OFF
-kauc="$build/tools/kauc/kauc"
-
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+build="$root/build-bench"
+if ! "$root/scripts/build.sh" "$build" -DCMAKE_BUILD_TYPE=Release -DKAU_WITH_QT=OFF -DKAU_TESTS=OFF \
+     > "$work/build.log" 2>&1; then
+  cat "$work/build.log"
+  exit 1
+fi
+kauc="$build/tools/kauc/kauc"
 programs=(fib sieve loops bubble strings mandel heap varparams)
 
-median() {  # median of the runs in a hyperfine JSON export, in seconds
+median() {  # median wall-clock seconds of the runs in a hyperfine JSON export
   python3 -c 'import json,statistics,sys; print(statistics.median(json.load(open(sys.argv[1]))["results"][0]["times"]))' "$1"
+}
+cpu() {  # mean CPU seconds (user + system) of the runs in a hyperfine JSON export
+  python3 -c 'import json,sys; r=json.load(open(sys.argv[1]))["results"][0]; print(r["user"]+r["system"])' "$1"
 }
 time_command() {  # time_command NAME COMMAND... : median seconds of the command
   local name=$1; shift
@@ -65,16 +71,36 @@ def geo(w):
 k, l, p, f = geo("kauc"), geo("lua"), geo("python"), geo("fpc")
 print(f"{'geo. mean':<10} {k:9.3f} {l:9.3f} {p:9.3f} {f:9.3f} {k/l:10.2f} {k/p:10.2f} {k/f:10.2f}")
 PY
+echo
+echo "Tempo de CPU / CPU time (user + system, mean of the runs; less sensitive to a busy machine):"
+printf '%-10s %9s %9s %9s %9s %10s %10s %10s\n' program kauc lua python fpc kauc/lua kauc/py kauc/fpc
+python3 - "$work" "${programs[@]}" <<'PY'
+import json, math, sys
+work, names = sys.argv[1], sys.argv[2:]
+def cpu(name, tool):
+    r = json.load(open(f"{work}/{name}-{tool}.json"))["results"][0]
+    return max(r["user"] + r["system"], 1e-4)
+tools = ["kauc", "lua", "python", "fpc"]
+logs = {t: 0.0 for t in tools}
+for n in names:
+    k, l, p, f = (cpu(n, t) for t in tools)
+    for t, v in zip(tools, (k, l, p, f)):
+        logs[t] += math.log(v)
+    print(f"{n:<10} {k:9.3f} {l:9.3f} {p:9.3f} {f:9.3f} {k/l:10.2f} {k/p:10.2f} {k/f:10.2f}")
+k, l, p, f = (math.exp(logs[t] / len(names)) for t in tools)
+print(f"{'geo. mean':<10} {k:9.3f} {l:9.3f} {p:9.3f} {f:9.3f} {k/l:10.2f} {k/p:10.2f} {k/f:10.2f}")
+PY
 
 echo
 echo "Compilação / compiling (kauc dump vs fpc -O2, median seconds):"
-printf '%-14s %9s %9s %10s\n' lines kauc fpc fpc/kauc
+printf '%-14s %9s %9s %10s %14s\n' lines kauc fpc fpc/kauc "fpc/kauc cpu"
 for lines in 10000 50000; do
   big="$work/grande$lines.pas"
   python3 "$here/large_program.py" "$lines" > "$big"
   k=$(time_command "dump$lines" "$kauc" dump "$big")
   f=$(time_command "fpc$lines" fpc -Mobjfpc -O2 -FE"$work" "$big")
-  printf '%-14s %9.3f %9.3f %10.1f\n' "$(wc -l < "$big")" "$k" "$f" "$(python3 -c "print($f/$k)")"
+  printf '%-14s %9.3f %9.3f %10.1f %14.1f\n' "$(wc -l < "$big")" "$k" "$f" "$(python3 -c "print($f/$k)")" \
+    "$(python3 -c "print($(cpu "$work/fpc$lines.json")/$(cpu "$work/dump$lines.json"))")"
 done
 
 echo
