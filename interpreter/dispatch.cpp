@@ -385,6 +385,16 @@ void Interpretador::Execute() {
           mem[top] = mem[address];
           FAST_NEXT(5);
         }
+        // Or by LOADN 2: the value of a local real.
+        if (mem[pc + 3] == OP_LOADN && mem[pc + 4] == 2 && static_cast<std::uint32_t>(address) < kMemoryWords - 1 &&
+            top + 1 < kMemoryWords && KAU_MAY_RUN_AHEAD(3)) {
+          KAU_RUNS_AHEAD();
+          const Word high = mem[address];
+          const Word low = mem[address + 1];
+          mem[top] = high;
+          mem[++top] = low;
+          FAST_NEXT(5);
+        }
         FAST_NEXT(3);
       }
       Push(WrapAdd(Frame(Operand(1)), Operand(2))); } NEXT(3);
