@@ -33,8 +33,9 @@ class Interpretador {
   void RaiseRuntimeError(int code, Word value = 0);
 
   // Test hook for fuzzing: when above 0, the run stops (as if HALT) after
-  // this many instructions. Runs with a budget use a separate copy of the
-  // dispatch loop, so the loop of a normal run does not count.
+  // this many instructions (an instruction that moves many words counts
+  // more). Runs with a budget use a separate copy of the dispatch loop, so
+  // the loop of a normal run does not count.
   void SetInstructionBudget(std::int64_t instructions) { budget_ = instructions; }
 
  private:
@@ -44,6 +45,12 @@ class Interpretador {
   void EndOfRun();
   void Fault() { RaiseRuntimeError(kFaultCode); }
   static constexpr int kFaultCode = 18;
+  // No string the compiler puts on the stack is longer (its literals keep at
+  // most 256 characters); a longer search for the marker is a fault.
+  static constexpr Word kMaxStackStringWords = 4096;
+  // Counts the words an instruction moves against the budget of a counted
+  // run (unchecked otherwise).
+  void Charge(std::int64_t words) { budget_ -= words >> 4; }
 
   // Checked memory access ------------------------------------------------
   // A bad address raises the fault and yields a scratch word.
