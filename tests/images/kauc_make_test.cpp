@@ -9,24 +9,16 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <thread>
 
 #include "interpreter/lzss.h"
+#include "tests/images/test_files.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::string ReadText(const std::filesystem::path& path) {
-  const Bytes bytes = ReadFile(path);
-  return std::string(bytes.begin(), bytes.end());
-}
+using kau::testing::ReadFile;
+using kau::testing::ReadText;
 
 class KaucMake : public testing::Test {
  protected:
@@ -37,12 +29,9 @@ class KaucMake : public testing::Test {
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }
 
-  // Runs a shell command in a folder; standard output and error land in the
-  // files out and err there. Returns the exit status.
+  // The exit status; out and err are left in files of the folder.
   int Shell(const std::filesystem::path& folder, const std::string& command) {
-    const std::string line = "cd '" + folder.string() + "' && " + command + " < /dev/null > out 2> err";
-    const int status = std::system(line.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return kau::testing::RunIn(folder, command).status;
   }
   std::string Out(const std::filesystem::path& folder) { return ReadText(folder / "out"); }
   std::string Err(const std::filesystem::path& folder) { return ReadText(folder / "err"); }
