@@ -1,0 +1,16 @@
+// The root of the editor's classes that take part in notifications: a sender
+// passed to a handler is a TObject, so the handler can ask what it is.
+#pragma once
+
+#include "editor/method.h"
+
+namespace kau::editor {
+
+class TObject {
+ public:
+  virtual ~TObject() = default;
+};
+
+using TNotifyEvent = Method<void(TObject* Sender)>;
+
+}  // namespace kau::editor

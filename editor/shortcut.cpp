@@ -1,0 +1,65 @@
+#include "editor/shortcut.h"
+
+#include "platform/virtual_keys.h"
+
+namespace kau::editor {
+
+TShortCut ShortCut(std::uint16_t Key, TShiftState Shift) {
+  // Virtual keys lie below 256; anything else has no shortcut.
+  if (Key > 0xFF) return 0;
+  TShortCut result = Key;
+  if (Shift.Contains(ssShift)) result |= scShift;
+  if (Shift.Contains(ssCtrl)) result |= scCtrl;
+  if (Shift.Contains(ssAlt)) result |= scAlt;
+  return result;
+}
+
+void ShortCutToKey(TShortCut ShortCut, std::uint16_t& Key, TShiftState& Shift) {
+  Key = static_cast<std::uint16_t>(ShortCut & ~(scShift | scCtrl | scAlt));
+  Shift = TShiftState();
+  if (ShortCut & scShift) Shift = Shift | ssShift;
+  if (ShortCut & scCtrl) Shift = Shift | ssCtrl;
+  if (ShortCut & scAlt) Shift = Shift | ssAlt;
+}
+
+namespace {
+
+std::string KeyName(std::uint16_t key) {
+  if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return std::string(1, static_cast<char>(key));
+  if (key >= VK_F1 && key <= VK_F12) return "F" + std::to_string(key - VK_F1 + 1);
+  switch (key) {
+    case VK_BACK: return "BkSp";
+    case VK_TAB: return "Tab";
+    case VK_RETURN: return "Enter";
+    case VK_ESCAPE: return "Esc";
+    case VK_SPACE: return "Space";
+    case VK_PRIOR: return "PgUp";
+    case VK_NEXT: return "PgDn";
+    case VK_END: return "End";
+    case VK_HOME: return "Home";
+    case VK_LEFT: return "Left";
+    case VK_UP: return "Up";
+    case VK_RIGHT: return "Right";
+    case VK_DOWN: return "Down";
+    case VK_INSERT: return "Ins";
+    case VK_DELETE: return "Del";
+    default: return {};
+  }
+}
+
+}  // namespace
+
+std::string ShortCutToText(TShortCut ShortCut) {
+  std::uint16_t key;
+  TShiftState shift;
+  ShortCutToKey(ShortCut, key, shift);
+  std::string name = KeyName(key);
+  if (name.empty()) return {};
+  std::string prefix;
+  if (shift.Contains(ssShift)) prefix += "Shift+";
+  if (shift.Contains(ssCtrl)) prefix += "Ctrl+";
+  if (shift.Contains(ssAlt)) prefix += "Alt+";
+  return prefix + name;
+}
+
+}  // namespace kau::editor

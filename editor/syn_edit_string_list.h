@@ -1,0 +1,120 @@
+// TSynEditStringList: the line store of one editor control. One record per
+// line holds the text (code page 1252, without its line end), an attached
+// object that the store does not own, the highlighter's range at the end of
+// the line, and a cache of the line's length with its tabs expanded. The
+// store reads files with line-end detection and writes them back in the
+// detected format and encoding.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "editor/exceptions.h"
+#include "editor/misc_procs.h"
+#include "editor/string_list_base.h"
+#include "editor/syn_range.h"
+
+namespace kau::editor {
+
+class ESynEditStringList : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+using TSynEditStringFlags = std::uint8_t;
+inline constexpr TSynEditStringFlags sfHasTabs = 1;                // the expanded text differs
+inline constexpr TSynEditStringFlags sfHasNoTabs = 2;              // the expanded text is the text
+inline constexpr TSynEditStringFlags sfExpandedLengthUnknown = 4;  // fExpandedLength is stale
+inline constexpr TSynEditStringFlags sfWrapped = 8;                // continues the previous record
+
+struct TSynEditStringRec {
+  std::string fString;
+  TObject* fObject = nullptr;
+  SynRange fRange = kRangeUnscanned;
+  std::int32_t fExpandedLength = -1;
+  TSynEditStringFlags fFlags = sfExpandedLengthUnknown;
+};
+
+enum TSynEditFileFormat : std::uint8_t { sffDos, sffUnix, sffMac };
+
+// How the lines are stored on disk. A file that is valid UTF-8 and whose
+// characters all exist in code page 1252 is read and written as UTF-8; any
+// other file is taken and written back byte for byte. New texts are UTF-8.
+enum class TSynEditFileEncoding : std::uint8_t { Utf8, Cp1252 };
+
+using TStringListIndexEvent = Method<void(int Index)>;
+using TStringListInsertedEvent = Method<void(int Index, const std::string& S)>;
+
+class TSynEditStringList : public TStrings {
+ public:
+  // The largest file or text the store reads: with every line end counted as
+  // two characters the whole text stays within 32-bit offsets.
+  static constexpr std::uint64_t kMaxTextSize = 0x3FFFFFFF;
+
+  TSynEditStringList();
+  ~TSynEditStringList() override;
+
+  std::string Get(int Index) const override;
+  int GetCapacity() const override;
+  int GetCount() const override;
+  TObject* GetObject(int Index) const override;
+  void Put(int Index, const std::string& S) override;
+  void PutObject(int Index, TObject* AObject) override;
+  void SetCapacity(int NewCapacity) override;
+  void SetUpdateState(bool Updating) override;
+  int Add(const std::string& S) override;
+  void AddStrings(const TStrings& Strings) override;
+  void Clear() override;
+  void Delete(int Index) override;
+  void Exchange(int Index1, int Index2) override;
+  void Insert(int Index, const std::string& S) override;
+  void LoadFromFile(const std::string& FileName) override;
+  void LoadFromStream(std::istream& Stream) override;
+  void SaveToFile(const std::string& FileName) override;
+  void SaveToStream(std::ostream& Stream) override;
+
+  SynRange GetRange(int Index) const;
+  void PutRange(int Index, SynRange ARange);
+  void InsertLines(int Index, int NumLines);
+  void InsertStrings(int Index, const TStrings& Strings);
+  void DeleteLines(int Index, int NumLines);
+
+  std::string GetExpandedString(int Index) const;
+  int GetExpandedStringLength(int Index) const;
+  int GetLengthOfLongestLine() const;
+
+  int TabWidth() const { return fTabWidth; }
+  void SetTabWidth(int Value);
+
+  TSynEditFileFormat FileFormat = sffDos;
+  TSynEditFileEncoding FileEncoding = TSynEditFileEncoding::Utf8;
+  bool AppendNewLineAtEOF = true;
+
+  TNotifyEvent OnChange;
+  TNotifyEvent OnChanging;
+  TNotifyEvent OnCleared;
+  TStringListIndexEvent OnDeleted;
+  TStringListInsertedEvent OnAdded;
+  TStringListInsertedEvent OnInserted;
+  TStringListInsertedEvent OnPutted;
+
+ private:
+  void InsertItem(int Index, const std::string& S);
+  std::string ExpandString(int Index) const;
+  void Grow();
+  void CheckIndex(int Index, int Last) const;
+  // Splits decoded text into lines as a file load does.
+  void LoadText(std::string Bytes);
+  // The lines with their line ends, encoded for the file.
+  std::string EncodeForFile(std::string Text) const;
+
+  // The records, sized to the capacity; the first fCount are in use.
+  mutable std::vector<TSynEditStringRec> fList;
+  int fCount = 0;
+  TConvertTabsProcEx fConvertTabsProc = nullptr;
+  mutable int fIndexOfLongestLine = -1;
+  int fTabWidth = 0;
+};
+
+}  // namespace kau::editor

@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "editor/syn_edit_string_list.h"
+
+namespace kau::editor {
+namespace {
+
+// Records every event of a store as one text per event.
+struct EventLog : TObject {
+  std::vector<std::string> events;
+  void Change(TObject*) { events.push_back("change"); }
+  void Changing(TObject*) { events.push_back("changing"); }
+  void Cleared(TObject*) { events.push_back("cleared"); }
+  void Deleted(int i) { events.push_back("deleted " + std::to_string(i)); }
+  void Added(int i, const std::string& s) { events.push_back("added " + std::to_string(i) + " " + s); }
+  void Inserted(int i, const std::string& s) { events.push_back("inserted " + std::to_string(i) + " " + s); }
+  void Putted(int i, const std::string& s) { events.push_back("putted " + std::to_string(i) + " " + s); }
+
+  void Hook(TSynEditStringList& list) {
+    list.OnChange = makeMethod<&EventLog::Change>(this);
+    list.OnChanging = makeMethod<&EventLog::Changing>(this);
+    list.OnCleared = makeMethod<&EventLog::Cleared>(this);
+    list.OnDeleted = makeMethod<&EventLog::Deleted>(this);
+    list.OnAdded = makeMethod<&EventLog::Added>(this);
+    list.OnInserted = makeMethod<&EventLog::Inserted>(this);
+    list.OnPutted = makeMethod<&EventLog::Putted>(this);
+  }
+  std::vector<std::string> Take() { return std::exchange(events, {}); }
+};
+
+using Events = std::vector<std::string>;
+
+std::vector<std::string> Lines(const TSynEditStringList& list) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < list.Count(); ++i) lines.push_back(list.Get(i));
+  return lines;
+}
+
+void Fill(TSynEditStringList& list, int n) {
+  for (int i = 0; i < n; ++i) list.Add("line" + std::to_string(i));
+}
+
+TEST(StringList, EventsOfEachChange) {
+  TSynEditStringList list;
+  EventLog log;
+  log.Hook(list);
+  list.Add("a");
+  EXPECT_EQ(log.Take(), (Events{"changing", "added 0 a", "change"}));
+  list.Insert(0, "b");
+  EXPECT_EQ(log.Take(), (Events{"changing", "inserted 0 b", "change"}));
+  list.Put(1, "c");
+  EXPECT_EQ(log.Take(), (Events{"changing", "putted 1 c", "change"}));
+  list.PutRange(0, 7);
+  EXPECT_EQ(log.Take(), (Events{"changing", "change"}));
+  list.Delete(0);
+  EXPECT_EQ(log.Take(), (Events{"changing", "deleted 0", "change"}));
+  list.BeginUpdate();
+  list.Add("x");
+  list.Add("y");
+  list.EndUpdate();
+  EXPECT_EQ(log.Take(), (Events{"changing", "added 1 x", "added 2 y", "change"}));
+  list.InsertLines(1, 2);
+  EXPECT_EQ(log.Take(), (Events{"changing", "added 1 ", "change"}));
+  list.DeleteLines(1, 0);
+  EXPECT_EQ(log.Take(), Events{});
+  list.Clear();
+  EXPECT_EQ(log.Take(), (Events{"changing", "cleared", "change"}));
+  list.Clear();
+  EXPECT_EQ(log.Take(), (Events{"changing", "change"}));
+}
+
+TEST(StringList, IndexesAndRanges) {
+  TSynEditStringList list;
+  list.Put(0, "first");  // Put at Count appends, also on an empty list
+  EXPECT_EQ(Lines(list), (std::vector<std::string>{"first"}));
+  list.Put(1, "second");
+  EXPECT_EQ(list.Count(), 2);
+  EXPECT_THROW(list.Put(3, "x"), ESynEditStringList);
+  try {
+    list.Delete(2);
+    FAIL();
+  } catch (const ESynEditStringList& e) {
+    EXPECT_STREQ(e.what(), "Invalid stringlist index 2");
+  }
+  EXPECT_THROW(list.Insert(3, "x"), ESynEditStringList);
+  EXPECT_THROW(list.PutObject(2, nullptr), ESynEditStringList);
+  EXPECT_THROW(list.PutRange(-1, 0), ESynEditStringList);
+  EXPECT_THROW(list.Exchange(0, 2), ESynEditStringList);
+  EXPECT_THROW(list.InsertLines(3, 0), ESynEditStringList);
+  EXPECT_THROW(list.DeleteLines(3, 1), ESynEditStringList);
+  EXPECT_EQ(Lines(list), (std::vector<std::string>{"first", "second"}));
+  EXPECT_EQ(list.Get(-1), "");
+  EXPECT_EQ(list.Get(2), "");
+  EXPECT_EQ(list.GetObject(5), nullptr);
+  EXPECT_EQ(list.GetRange(2), kRangeNil);
+  EXPECT_EQ(list.GetRange(0), kRangeUnscanned);  // added lines are not scanned yet
+  list.InsertLines(1, 1);
+  EXPECT_EQ(list.GetRange(1), kRangeNil);  // inserted empty lines start at 0
+  TObject object;
+  list.PutObject(0, &object);
+  list.PutRange(0, 42);
+  list.Put(0, "changed");  // object and range stay
+  EXPECT_EQ(list.GetObject(0), &object);
+  EXPECT_EQ(list.GetRange(0), 42);
+}
+
+TEST(StringList, DeleteLinesAndInsertStrings) {
+  TSynEditStringList list;
+  EventLog log;
+  Fill(list, 5);
+  log.Hook(list);
+  list.DeleteLines(3, 10);  // only the last two exist
+  EXPECT_EQ(Lines(list), (std::vector<std::string>{"line0", "line1", "line2"}));
+  EXPECT_EQ(log.Take(), (Events{"deleted 3"}));  // no lines followed: no move, no bracket
+  list.DeleteLines(0, 1);
+  EXPECT_EQ(log.Take(), (Events{"changing", "change", "deleted 0"}));
+  TSynEditStringList source;
+  source.Add("x");
+  source.Add("y");
+  list.InsertStrings(1, source);
+  EXPECT_EQ(Lines(list), (std::vector<std::string>{"line1", "x", "y", "line2"}));
+  EXPECT_EQ(log.Take(), (Events{"changing", "added 1 ", "putted 1 x", "putted 2 y", "change"}));
+}
+
+TEST(StringList, CapacityGrowth) {
+  TSynEditStringList list;
+  std::vector<int> capacities;
+  for (int i = 0; i < 130; ++i) {
+    list.Add("");
+    if (capacities.empty() || capacities.back() != list.GetCapacity()) capacities.push_back(list.GetCapacity());
+  }
+  EXPECT_EQ(capacities, (std::vector<int>{16, 32, 48, 64, 80, 100, 125, 156}));
+
+  TSynEditStringList fourteen;
+  Fill(fourteen, 14);
+  ASSERT_EQ(fourteen.GetCapacity(), 16);
+  TSynEditStringList three;
+  Fill(three, 3);
+  fourteen.AddStrings(three);
+  EXPECT_EQ(fourteen.GetCapacity(), 32);
+  EXPECT_EQ(fourteen.Get(16), "line2");
+  fourteen.InsertLines(0, 2);
+  EXPECT_EQ(fourteen.GetCapacity(), 19);
+  fourteen.Clear();
+  EXPECT_EQ(fourteen.GetCapacity(), 0);
+}
+
+TEST(StringList, ExpandedLinesAndLongestLine) {
+  TSynEditStringList list;
+  list.SetTabWidth(4);
+  list.Add("a\tb");
+  list.Add("abcdef");
+  list.Add("");
+  EXPECT_EQ(list.GetExpandedString(0), "a\t\t\tb");
+  EXPECT_EQ(list.GetExpandedStringLength(0), 5);
+  EXPECT_EQ(list.GetExpandedString(1), "abcdef");
+  EXPECT_EQ(list.GetExpandedStringLength(2), 0);
+  EXPECT_EQ(list.GetExpandedString(9), "");
+  EXPECT_EQ(list.GetExpandedStringLength(-1), 0);
+  EXPECT_EQ(list.GetLengthOfLongestLine(), 6);
+  list.SetTabWidth(8);  // the tab now spans seven columns
+  EXPECT_EQ(list.GetExpandedStringLength(0), 9);
+  EXPECT_EQ(list.GetLengthOfLongestLine(), 9);
+  list.Put(0, "ab");
+  EXPECT_EQ(list.GetLengthOfLongestLine(), 6);
+  // The cache follows an exchanged line.
+  list.Exchange(1, 2);
+  EXPECT_EQ(list.GetLengthOfLongestLine(), 6);
+  list.Put(1, "xyzxyz");  // equal length: the first one stays longest
+  EXPECT_EQ(list.GetLengthOfLongestLine(), 6);
+
+  TSynEditStringList empty;
+  empty.Add("");
+  empty.Add("");
+  EXPECT_EQ(empty.GetLengthOfLongestLine(), 0);
+  EXPECT_EQ(TSynEditStringList().GetLengthOfLongestLine(), 0);
+}
+
+TEST(StringList, TextAndAssign) {
+  TSynEditStringList list;
+  list.SetText("a\r\nb\nc\rd\r\n");
+  EXPECT_EQ(Lines(list), (std::vector<std::string>{"a", "b", "c", "d"}));
+  EXPECT_EQ(list.GetText(), "a\r\nb\r\nc\r\nd\r\n");
+  TSynEditStringList copy;
+  copy.Add("old");
+  copy.Assign(list);
+  EXPECT_EQ(Lines(copy), Lines(list));
+  list.SetText("");
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_EQ(list.GetText(), "");
+}
+
+TEST(StringList, DestructorIsSilent) {
+  EventLog log;
+  {
+    TSynEditStringList list;
+    list.Add("a");
+    log.Hook(list);
+  }
+  EXPECT_EQ(log.Take(), Events{});
+}
+
+TEST(StringList, HandlerThatThrowsEndsTheUpdate) {
+  struct Thrower : TObject {
+    void Added(int, const std::string&) { throw std::runtime_error("boom"); }
+  } thrower;
+  TSynEditStringList list;
+  list.OnAdded = makeMethod<&Thrower::Added>(&thrower);
+  EXPECT_THROW(list.Add("a"), std::runtime_error);
+  EXPECT_EQ(list.UpdateCount(), 0);
+  EXPECT_EQ(list.Count(), 1);
+}
+
+}  // namespace
+}  // namespace kau::editor
