@@ -1,0 +1,35 @@
+#include "platform/draw/fixed_cell_fonts.h"
+
+namespace kau::platform {
+
+std::unique_ptr<PlatformFont> FixedCellFonts::CreateFont(const TFontDesc& desc) {
+  ++created_;
+  return std::make_unique<PlatformFont>(desc);
+}
+
+TTextMetrics FixedCellFonts::GetTextMetrics(const PlatformFont& font) {
+  const int w = AdvanceOf(font.Desc());
+  return {kCellHeight, 13, 3, w, w, 0, true};
+}
+
+bool FixedCellFonts::GetCharABCWidths(const PlatformFont& font, unsigned char, TAbc& abc) {
+  abc = {0, AdvanceOf(font.Desc()), 0};
+  return true;
+}
+
+TSize FixedCellFonts::TextExtent(const PlatformFont& font, std::string_view text) {
+  return {static_cast<std::int32_t>(text.size()) * AdvanceOf(font.Desc()), kCellHeight};
+}
+
+namespace {
+FontServices* installedFonts = nullptr;
+}
+
+FontServices& Fonts() {
+  static FixedCellFonts builtIn;
+  return installedFonts ? *installedFonts : builtIn;
+}
+
+void SetFonts(FontServices* services) { installedFonts = services; }
+
+}  // namespace kau::platform
