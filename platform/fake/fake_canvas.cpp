@@ -4,14 +4,15 @@
 
 namespace kau::platform {
 
-FakeCanvas::FakeCanvas(TRect bounds) { state_.clip = bounds; }
-
-void FakeCanvas::SelectFont(const PlatformFont* font) { state_.font = font; }
-
 FakeDrawing FakeCanvas::Start(FakeDrawing::Kind kind) const {
-  FakeDrawing d{kind, {}, {}, {}, {}, {}, 0, clNone, clNone, {}, psSolid, {}, state_.clip};
-  if (state_.font) d.font = state_.font->Desc();
+  FakeDrawing d{kind, {}, {}, {}, {}, {}, 0, clNone, clNone, {}, psSolid, {}, Current().clip};
+  if (Current().font) d.font = Current().font->Desc();
   return d;
+}
+
+int FakeCanvas::Advance() const {
+  const TFontDesc desc = Current().font ? Current().font->Desc() : TFontDesc{};
+  return FixedCellFonts::AdvanceOf(desc) + Current().extra;
 }
 
 void FakeCanvas::FillRect(const TRect& rect, TColor color) {
@@ -28,30 +29,22 @@ void FakeCanvas::ExtTextOut(int x, int y, unsigned options, const TRect* rect, s
   if (rect) d.rect = *rect;
   d.text = std::string(text);
   d.options = options;
-  d.color = state_.text;
-  d.background = state_.back;
-  const int own = FixedCellFonts::AdvanceOf(d.font) + state_.extra;
-  for (std::size_t i = 0; i < text.size(); ++i) d.advances.push_back(advances ? advances[i] : own);
+  d.color = Current().text;
+  d.background = Current().back;
+  for (std::size_t i = 0; i < text.size(); ++i) d.advances.push_back(advances ? advances[i] : Advance());
   drawings_.push_back(d);
 }
 
 TSize FakeCanvas::TextExtent(std::string_view text) {
-  const TFontDesc desc = state_.font ? state_.font->Desc() : TFontDesc{};
-  return {static_cast<std::int32_t>(text.size()) * (FixedCellFonts::AdvanceOf(desc) + state_.extra),
-          FixedCellFonts::kCellHeight};
-}
-
-void FakeCanvas::SetPen(TColor color, int, TPenStyle style) {
-  state_.penColor = color;
-  state_.penStyle = style;
+  return {static_cast<std::int32_t>(text.size()) * Advance(), FixedCellFonts::kCellHeight};
 }
 
 void FakeCanvas::Line(TPixelPoint from, TPixelPoint to) {
   FakeDrawing d = Start(FakeDrawing::Line);
   d.from = from;
   d.to = to;
-  d.color = state_.penColor;
-  d.pen = state_.penStyle;
+  d.color = Current().penColor;
+  d.pen = Current().penStyle;
   drawings_.push_back(d);
 }
 
@@ -68,17 +61,6 @@ void FakeCanvas::DrawImage(const TImage&, const TRect& source, const TRect& dest
   d.rect = dest;
   d.color = transparent.value_or(clNone);
   drawings_.push_back(d);
-}
-
-int FakeCanvas::SaveState() {
-  saved_.push_back(state_);
-  return static_cast<int>(saved_.size());
-}
-
-void FakeCanvas::RestoreState(int id) {
-  if (id < 1 || id > static_cast<int>(saved_.size())) return;
-  state_ = saved_[static_cast<std::size_t>(id - 1)];
-  saved_.resize(static_cast<std::size_t>(id - 1));
 }
 
 }  // namespace kau::platform

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/draw/canvas.h"
+#include "platform/draw/state_canvas.h"
 
 namespace kau::platform {
 
@@ -25,50 +25,26 @@ struct FakeDrawing {
   TRect clip;               // the clip box at the time
 };
 
-class FakeCanvas : public Canvas {
+class FakeCanvas : public StateCanvas {
  public:
-  explicit FakeCanvas(TRect bounds = {0, 0, 640, 480});
+  explicit FakeCanvas(TRect bounds = {0, 0, 640, 480}) : StateCanvas(bounds) {}
 
-  void SelectFont(const PlatformFont* font) override;
-  void SetTextColor(TColor color) override { state_.text = color; }
-  void SetBkColor(TColor color) override { state_.back = color; }
-  void SetCharExtra(int extra) override { state_.extra = extra; }
   void FillRect(const TRect& rect, TColor color) override;
   void ExtTextOut(int x, int y, unsigned options, const TRect* rect, std::string_view text,
                   const int* advances) override;
   TSize TextExtent(std::string_view text) override;
-  void SetPen(TColor color, int width, TPenStyle style) override;
   void Line(TPixelPoint from, TPixelPoint to) override;
   void SetPixel(int x, int y, TColor color) override;
   void DrawImage(const TImage& image, const TRect& source, const TRect& dest,
                  std::optional<TColor> transparent) override;
-  void IntersectClipRect(const TRect& rect) override { state_.clip = IntersectRect(state_.clip, rect); }
-  TRect ClipBox() const override { return state_.clip; }
-  int SaveState() override;
-  void RestoreState(int id) override;
 
   const std::vector<FakeDrawing>& Drawings() const { return drawings_; }
   void ClearDrawings() { drawings_.clear(); }
-  const PlatformFont* SelectedFont() const { return state_.font; }
-  TColor TextColor() const { return state_.text; }
-  TColor BkColor() const { return state_.back; }
-  int CharExtra() const { return state_.extra; }
-  int SavedStates() const { return static_cast<int>(saved_.size()); }
 
  private:
-  struct State {
-    const PlatformFont* font = nullptr;
-    TColor text = clBlack;
-    TColor back = clWhite;
-    int extra = 0;
-    TColor penColor = clBlack;
-    TPenStyle penStyle = psSolid;
-    TRect clip;
-  };
   FakeDrawing Start(FakeDrawing::Kind kind) const;
+  int Advance() const;
 
-  State state_;
-  std::vector<State> saved_;
   std::vector<FakeDrawing> drawings_;
 };
 

@@ -9,30 +9,27 @@
 #include <vector>
 
 #include "platform/draw/fixed_cell_fonts.h"
+#include "platform/window/staged_clipboard.h"
 #include "platform/window/system_services.h"
 
 namespace kau::platform {
 
-class FakeClipboard : public Clipboard {
+class FakeClipboard : public StagedClipboard {
  public:
-  bool Open() override;
-  void Close() override;
-  bool Empty() override;
-  bool SetData(TClipboardFormat format, std::string_view bytes) override;
   bool HasFormat(TClipboardFormat format) override;
   bool GetData(TClipboardFormat format, std::string& bytes) override;
 
-  bool IsOpen() const { return open_; }
   // A format that SetData refuses, to test failure paths.
   void Refuse(TClipboardFormat format) { refused_.insert(format); }
   // Another program puts plain text on the clipboard.
   void PutTextFromOutside(const std::string& text);
 
+ protected:
+  bool Accepts(TClipboardFormat format) override { return refused_.count(format) == 0; }
+  void Commit(const Entries& entries, bool emptied) override;
+
  private:
-  bool open_ = false;
-  std::map<TClipboardFormat, std::string> entries_;  // what others see
-  std::map<TClipboardFormat, std::string> pending_;  // set while open
-  bool emptied_ = false;
+  Entries entries_;  // what others see
   std::set<TClipboardFormat> refused_;
 };
 

@@ -9,18 +9,15 @@
 
 namespace kau::platform {
 
-QtCanvas::QtCanvas(QPainter& painter, TRect bounds) : painter_(painter) {
-  state_.font = QtFontServices::ToQFont(TFontDesc{});
-  state_.clip = bounds;
-  ApplyClip();
+QtCanvas::QtCanvas(QPainter& painter, TRect bounds) : StateCanvas(bounds), painter_(painter) { StateRestored(); }
+
+void QtCanvas::StateRestored() {
+  const TRect& c = Current().clip;
+  painter_.setClipRect(QRect(c.Left, c.Top, c.Width(), c.Height()));
 }
 
-void QtCanvas::ApplyClip() {
-  painter_.setClipRect(QRect(state_.clip.Left, state_.clip.Top, state_.clip.Width(), state_.clip.Height()));
-}
-
-void QtCanvas::SelectFont(const PlatformFont* font) {
-  state_.font = font ? QtFontServices::FontOf(*font) : QtFontServices::ToQFont(TFontDesc{});
+QFont QtCanvas::CurrentFont() const {
+  return Current().font ? QtFontServices::FontOf(*Current().font) : QtFontServices::ToQFont(TFontDesc{});
 }
 
 void QtCanvas::FillRect(const TRect& rect, TColor color) {
@@ -35,10 +32,11 @@ void QtCanvas::ExtTextOut(int x, int y, unsigned options, const TRect* rect, std
     painter_.save();
     painter_.setClipRect(QRect(rect->Left, rect->Top, rect->Width(), rect->Height()), Qt::IntersectClip);
   }
-  if (rect && (options & ETO_OPAQUE)) FillRect(*rect, state_.back);
-  painter_.setFont(state_.font);
-  painter_.setPen(ToQColor(state_.text));
-  const QFontMetrics fm(state_.font);
+  if (rect && (options & ETO_OPAQUE)) FillRect(*rect, Current().back);
+  const QFont font = CurrentFont();
+  painter_.setFont(font);
+  painter_.setPen(ToQColor(Current().text));
+  const QFontMetrics fm(font);
   const int baseline = y + fm.ascent();
   // Character by character, so that each one starts exactly where its cell
   // does whatever the font's own advances.
@@ -47,42 +45,36 @@ void QtCanvas::ExtTextOut(int x, int y, unsigned options, const TRect* rect, std
   for (qsizetype i = 0; i < chars.size(); ++i) {
     const QChar c = chars.at(i);
     painter_.drawText(at, baseline, QString(c));
-    at += advances ? advances[i] : fm.horizontalAdvance(c) + state_.extra;
+    at += advances ? advances[i] : fm.horizontalAdvance(c) + Current().extra;
   }
   if (clipped) {
     painter_.restore();
-    ApplyClip();
+    StateRestored();
   }
 }
 
 TSize QtCanvas::TextExtent(std::string_view text) {
-  const QFontMetrics fm(state_.font);
-  return {SumOfAdvances(fm, FromCp1252(text), state_.extra), fm.height()};
-}
-
-void QtCanvas::SetPen(TColor color, int width, TPenStyle style) {
-  state_.penColor = color;
-  state_.penWidth = width < 1 ? 1 : width;
-  state_.penStyle = style;
+  const QFontMetrics fm(CurrentFont());
+  return {SumOfAdvances(fm, FromCp1252(text), Current().extra), fm.height()};
 }
 
 void QtCanvas::Line(TPixelPoint from, TPixelPoint to) {
   if (from == to) return;
-  const QColor color = ToQColor(state_.penColor);
+  const QColor color = ToQColor(Current().penColor);
   // Pixel by pixel for one-pixel pens, so that the end point is left out and
   // the alternate pen sets exactly every other pixel.
-  if (state_.penWidth == 1) {
+  if (Current().penWidth == 1) {
     const int dx = to.X - from.X, dy = to.Y - from.Y;
     const int steps = std::max(std::abs(dx), std::abs(dy));
     for (int i = 0; i < steps; ++i) {
-      if (state_.penStyle == psAlternate && i % 2) continue;
+      if (Current().penStyle == psAlternate && i % 2) continue;
       const int px = from.X + (dx * i + (dx >= 0 ? steps / 2 : -steps / 2)) / steps;
       const int py = from.Y + (dy * i + (dy >= 0 ? steps / 2 : -steps / 2)) / steps;
       painter_.fillRect(px, py, 1, 1, color);
     }
     return;
   }
-  QPen pen(color, state_.penWidth);
+  QPen pen(color, Current().penWidth);
   painter_.setPen(pen);
   painter_.drawLine(from.X, from.Y, to.X, to.Y);
 }
@@ -103,23 +95,6 @@ void QtCanvas::DrawImage(const TImage& image, const TRect& source, const TRect& 
       part.setPixel(x, y, hidden ? 0u : qRgb(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb)));
     }
   painter_.drawImage(dest.Left, dest.Top, part);
-}
-
-void QtCanvas::IntersectClipRect(const TRect& rect) {
-  state_.clip = IntersectRect(state_.clip, rect);
-  ApplyClip();
-}
-
-int QtCanvas::SaveState() {
-  saved_.push_back(state_);
-  return static_cast<int>(saved_.size());
-}
-
-void QtCanvas::RestoreState(int id) {
-  if (id < 1 || id > static_cast<int>(saved_.size())) return;
-  state_ = saved_[static_cast<std::size_t>(id - 1)];
-  saved_.resize(static_cast<std::size_t>(id - 1));
-  ApplyClip();
 }
 
 }  // namespace kau::platform

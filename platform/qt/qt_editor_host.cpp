@@ -68,6 +68,23 @@ class DirectCanvas : private BufferPainter, public QtCanvas {
   QPointer<QWidget> viewport_;
 };
 
+// The one hint window of the process, shared by all editors; it goes with the
+// application object.
+QPointer<QLabel> sharedHint;
+
+void DeleteSharedHint() { delete sharedHint; }
+
+QLabel& SharedHint() {
+  if (!sharedHint) {
+    sharedHint = new QLabel(nullptr, Qt::ToolTip);
+    sharedHint->setMargin(2);
+    sharedHint->setWordWrap(true);
+    sharedHint->setAutoFillBackground(true);
+    qAddPostRoutine(DeleteSharedHint);
+  }
+  return *sharedHint;
+}
+
 }  // namespace
 
 QtEditorHost::QtEditorHost(QWidget* parent) : QAbstractScrollArea(parent) {
@@ -96,7 +113,7 @@ QtEditorHost::QtEditorHost(QWidget* parent) : QAbstractScrollArea(parent) {
   }
 }
 
-QtEditorHost::~QtEditorHost() { delete hint_; }
+QtEditorHost::~QtEditorHost() = default;
 
 void QtEditorHost::Guarded(const std::function<void()>& work) {
   std::string failure;
@@ -265,29 +282,24 @@ TPixelPoint QtEditorHost::ClientToScreen(TPixelPoint p) const {
 }
 
 TRect QtEditorHost::HintRect(const std::string& text, int maxWidth) {
-  const QFontMetrics fm(hint_ ? hint_->font() : QApplication::font("QTipLabel"));
+  const QFontMetrics fm(SharedHint().font());
   const QRect r = fm.boundingRect(QRect(0, 0, std::max(maxWidth - 8, 1), 100000), Qt::TextWordWrap, FromCp1252(text));
   return {0, 0, std::min(r.width() + 8, maxWidth), r.height() + 4};
 }
 
 void QtEditorHost::ShowHint(const std::string& text, const TRect& screenRect, TColor color) {
-  if (!hint_) {
-    hint_ = new QLabel(nullptr, Qt::ToolTip);
-    hint_->setMargin(2);
-    hint_->setWordWrap(true);
-    hint_->setAutoFillBackground(true);
-  }
-  QPalette pal = hint_->palette();
+  QLabel& hint = SharedHint();
+  QPalette pal = hint.palette();
   pal.setColor(QPalette::Window, ToQColor(color));
   pal.setColor(QPalette::WindowText, ToQColor(clInfoText));
-  hint_->setPalette(pal);
-  hint_->setText(FromCp1252(text));
-  hint_->setGeometry(ToQRect(screenRect));
-  hint_->show();
+  hint.setPalette(pal);
+  hint.setText(FromCp1252(text));
+  hint.setGeometry(ToQRect(screenRect));
+  hint.show();
 }
 
 void QtEditorHost::HideHint() {
-  if (hint_) hint_->hide();
+  if (sharedHint) sharedHint->hide();
 }
 
 void QtEditorHost::SetImePosition(TPixelPoint p) {

@@ -16,8 +16,6 @@
 #include "platform/window/window_client.h"
 #include "platform/window/window_host.h"
 
-class QLabel;
-
 namespace kau::platform {
 
 class QtEditorHost : public QAbstractScrollArea, public WindowHost {
@@ -107,7 +105,6 @@ class QtEditorHost : public QAbstractScrollArea, public WindowHost {
   QTimer blink_;
   TScrollInfo scrollInfo_[2];
   std::map<int, int> timers_;  // our id -> Qt's timer id
-  QPointer<QLabel> hint_;
   QPoint imePos_;
   QFont imeFont_;
   bool acceptFiles_ = false;

@@ -10,39 +10,17 @@
 
 namespace kau::platform {
 
-bool QtClipboard::Open() {
-  if (open_) return false;
-  open_ = true;
-  emptied_ = false;
-  pending_.clear();
-  return true;
+bool QtClipboard::Accepts(TClipboardFormat format) {
+  return format == CF_TEXT || !ClipboardFormatName(format).empty();
 }
 
-bool QtClipboard::Empty() {
-  if (!open_) return false;
-  emptied_ = true;
-  pending_.clear();
-  return true;
-}
-
-bool QtClipboard::SetData(TClipboardFormat format, std::string_view bytes) {
-  if (!open_) return false;
-  if (format != CF_TEXT && ClipboardFormatName(format).empty()) return false;
-  pending_[format] = std::string(bytes);
-  return true;
-}
-
-void QtClipboard::Close() {
-  if (!open_) return;
-  open_ = false;
-  if (!emptied_ && pending_.empty()) return;
+void QtClipboard::Commit(const Entries& entries, bool emptied) {
   auto* data = new QMimeData;
-  if (!emptied_) {
-    // Entries set without emptying join what is there.
+  if (!emptied) {
     if (const QMimeData* old = QGuiApplication::clipboard()->mimeData())
       for (const QString& f : old->formats()) data->setData(f, old->data(f));
   }
-  for (const auto& [format, bytes] : pending_) {
+  for (const auto& [format, bytes] : entries) {
     if (format == CF_TEXT) {
       data->setText(FromCp1252(bytes));
     } else {
@@ -51,7 +29,6 @@ void QtClipboard::Close() {
     }
   }
   QGuiApplication::clipboard()->setMimeData(data);
-  pending_.clear();
 }
 
 bool QtClipboard::HasFormat(TClipboardFormat format) {
@@ -63,7 +40,7 @@ bool QtClipboard::HasFormat(TClipboardFormat format) {
 }
 
 bool QtClipboard::GetData(TClipboardFormat format, std::string& bytes) {
-  if (!open_ || !HasFormat(format)) return false;
+  if (!IsOpen() || !HasFormat(format)) return false;
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   if (format == CF_TEXT) {
     bytes = ToCp1252(data->text());

@@ -4,27 +4,23 @@
 #pragma once
 
 #include <functional>
-#include <map>
 #include <set>
 
 #include "platform/qt/qt_fonts.h"
+#include "platform/window/staged_clipboard.h"
 #include "platform/window/system_services.h"
 
 namespace kau::platform {
 
-class QtClipboard : public Clipboard {
+class QtClipboard : public StagedClipboard {
  public:
-  bool Open() override;
-  void Close() override;
-  bool Empty() override;
-  bool SetData(TClipboardFormat format, std::string_view bytes) override;
   bool HasFormat(TClipboardFormat format) override;
   bool GetData(TClipboardFormat format, std::string& bytes) override;
 
- private:
-  bool open_ = false;
-  bool emptied_ = false;
-  std::map<TClipboardFormat, std::string> pending_;
+ protected:
+  // Plain text and registered formats.
+  bool Accepts(TClipboardFormat format) override;
+  void Commit(const Entries& entries, bool emptied) override;
 };
 
 class QtSystemServices : public SystemServices {

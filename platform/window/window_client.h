@@ -38,7 +38,8 @@ class WindowClient {
   virtual void FocusOut() {}
   virtual void Resized() {}
   virtual void Scroll(TScrollBarKind bar, TScrollCode code, int pos) { (void)bar, (void)code, (void)pos; }
-  // Files dropped on the window (accepted only after AcceptFiles(true)).
+  // Files dropped on the window (accepted only after AcceptFiles(true)); the
+  // names are the file system's own (UTF-8).
   virtual void DropFiles(int x, int y, const std::vector<std::string>& names) { (void)x, (void)y, (void)names; }
   virtual void Timer(int id) { (void)id; }
   // The capture went to another window or was released.

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -102,6 +103,34 @@ TEST_F(QtHostEvents, CaretCaptureAndCanvas) {
     canvas->FillRect({0, 0, 4, 4}, clRed);
   }
   EXPECT_EQ(host.BackBuffer().pixelColor(1, 1), QColor(255, 0, 0));
+}
+
+}  // namespace
+}  // namespace kau::platform
+
+namespace kau::platform {
+namespace {
+
+TEST(QtHostHint, OneHintWindowShownAndHidden) {
+  QtEditorHost a, b;
+  const TRect r = a.HintRect("Top Line: 25", 200);
+  EXPECT_GT(r.Width(), 0);
+  EXPECT_LE(r.Width(), 200);
+  a.ShowHint("Top Line: 25", OffsetRect(r, 50, 50), clInfoBk);
+  b.ShowHint("25 - 30", OffsetRect(r, 60, 60), clInfoBk);
+  int shown = 0;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* label = qobject_cast<QLabel*>(w); label && label->isVisible()) {
+      ++shown;
+      EXPECT_EQ(label->text(), "25 - 30");
+    }
+  EXPECT_EQ(shown, 1);
+  a.HideHint();
+  for (QWidget* w : QApplication::topLevelWidgets()) {
+    if (auto* label = qobject_cast<QLabel*>(w)) {
+      EXPECT_FALSE(label->isVisible());
+    }
+  }
 }
 
 }  // namespace
