@@ -1,5 +1,7 @@
 #include "platform/draw/fixed_cell_fonts.h"
 
+#include "platform/draw/font_families.h"
+
 namespace kau::platform {
 
 std::unique_ptr<PlatformFont> FixedCellFonts::CreateFont(const TFontDesc& desc) {
@@ -9,7 +11,10 @@ std::unique_ptr<PlatformFont> FixedCellFonts::CreateFont(const TFontDesc& desc) 
 
 TTextMetrics FixedCellFonts::GetTextMetrics(const PlatformFont& font) {
   const int w = AdvanceOf(font.Desc());
-  return {kCellHeight, 13, 3, w, w, 0, true};
+  // A family that is not fixed-pitch reports a wider widest character, so
+  // that a proportional font is recognised as one.
+  const bool fixed = MapFontFamily(font.Desc().Name, font.Desc().Pitch).FixedPitch;
+  return {kCellHeight, 13, 3, w, fixed ? w : 2 * w, 0, true};
 }
 
 bool FixedCellFonts::GetCharABCWidths(const PlatformFont& font, unsigned char, TAbc& abc) {

@@ -1,7 +1,7 @@
 // A font service without a window system: every font measures as a cell of
 // 8 x 16 pixels, except that bold faces advance 9 pixels (as bold faces are
 // often wider), so that code which must keep to the base style's cells can be
-// tested. Serves headless runs and the fake back end.
+// tested, and proportional families report a widest character twice as wide. Serves headless runs and the fake back end.
 #pragma once
 
 #include "platform/draw/font_services.h"

@@ -29,6 +29,10 @@ class SystemServices {
   TShiftState KeyShiftState();
 };
 
+// Whether the window system is of the old consumer family, whose pens lack
+// the alternate style. Never here.
+constexpr bool IsWindows9xFamily() { return false; }
+
 // The installed services; the back end installs them at start. Without any,
 // the clipboard cannot be opened, no key is held and the metrics are the
 // window system's defaults.

@@ -43,7 +43,17 @@ TEST(FakeSystem, FixedCellFonts) {
   ASSERT_TRUE(Fonts().GetCharABCWidths(*b, 'M', abc));
   EXPECT_EQ(abc.Sum(), 9);
   EXPECT_EQ(Fonts().TextExtent(*p, "abcd"), (TSize{32, 16}));
-  EXPECT_EQ(system.CellFonts().CreatedCount(), 2);
+  // The default family is proportional; Courier New, or any with fixed pitch, is not.
+  const TTextMetrics sans = Fonts().GetTextMetrics(*p);
+  EXPECT_NE(sans.AveCharWidth, sans.MaxCharWidth);
+  TFontDesc courier;
+  courier.Name = "Courier New";
+  const TTextMetrics mono = Fonts().GetTextMetrics(*Fonts().CreateFont(courier));
+  EXPECT_EQ(mono.AveCharWidth, mono.MaxCharWidth);
+  plain.Pitch = fpFixed;
+  const TTextMetrics fixedSans = Fonts().GetTextMetrics(*Fonts().CreateFont(plain));
+  EXPECT_EQ(fixedSans.AveCharWidth, fixedSans.MaxCharWidth);
+  EXPECT_EQ(system.CellFonts().CreatedCount(), 4);
 }
 
 TEST(FakeClipboard, BothFormatsRoundTripAndAreSeenAfterClose) {

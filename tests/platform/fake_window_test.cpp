@@ -113,6 +113,19 @@ TEST_F(FakeWindowTest, MouseCaptureCursorAndHint) {
   EXPECT_FALSE(window.HintState().shown);
 }
 
+TEST_F(FakeWindowTest, ExistenceVisibilityAndClientArea) {
+  EXPECT_TRUE(window.Exists());
+  EXPECT_TRUE(window.Visible());
+  EXPECT_FALSE(window.Focused());
+  window.SetVisible(false);
+  window.SetExists(false);
+  EXPECT_FALSE(window.Visible());
+  EXPECT_FALSE(window.Exists());
+  EXPECT_EQ(window.ClientRect(), (TRect{0, 0, 200, 150}));
+  window.Update();  // nothing invalid
+  EXPECT_TRUE(client.log.empty());
+}
+
 TEST_F(FakeWindowTest, InputMethodFilesFocusAndSize) {
   window.SetImePosition({50, 60});
   EXPECT_EQ(window.ImePosition(), (TPixelPoint{50, 60}));

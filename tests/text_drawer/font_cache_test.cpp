@@ -128,3 +128,40 @@ TEST_F(FontCache, NullBaseFont) {
 
 }  // namespace
 }  // namespace kau::editor
+
+namespace kau::editor {
+namespace {
+
+TEST(Font, DefaultsAndOneNotificationPerChange) {
+  TFont f;
+  EXPECT_EQ(f.Name(), "MS Sans Serif");
+  EXPECT_EQ(f.Size(), 8);
+  EXPECT_EQ(f.Height(), -11);
+  EXPECT_EQ(f.Color(), clWindowText);
+  struct Counter : TObject {
+    int n = 0;
+    void Changed(TObject*) { ++n; }
+  } counter;
+  f.OnChange = makeMethod<&Counter::Changed>(&counter);
+  f.SetName("MS Sans Serif");
+  f.SetSize(8);
+  f.SetStyle(0);
+  f.SetColor(clWindowText);
+  EXPECT_EQ(counter.n, 0);
+  f.SetName("Courier New");
+  f.SetSize(10);
+  f.SetStyle(fsBold | fsItalic);
+  f.SetColor(clRed);
+  f.SetPitch(fpFixed);
+  EXPECT_EQ(counter.n, 5);
+  EXPECT_EQ(f.Height(), -13);
+  EXPECT_EQ(f.Style(), fsBold | fsItalic);
+  TFont g;
+  g.Assign(f);
+  EXPECT_EQ(g.Desc(), f.Desc());
+  f.Assign(g);  // nothing differs: no notification
+  EXPECT_EQ(counter.n, 5);
+}
+
+}  // namespace
+}  // namespace kau::editor
