@@ -31,8 +31,8 @@ void TheFontStock::SetBaseFont(const TFont* Value) {
 }
 
 void TheFontStock::SetStyle(TFontStyles Value) {
-  DrawerAssert(Value <= 15);
-  DrawerAssert(pMetrics != nullptr);
+  DrawerAssert(Value <= 15, __LINE__);
+  DrawerAssert(pMetrics != nullptr, __LINE__);
   if (!bUsingFontHandles) {
     GetFontsInfoManager().LockFontsInfo(pMetrics);
     bUsingFontHandles = true;
@@ -72,7 +72,7 @@ platform::FontServices& TheFontStock::InternalGetDC() {
 }
 
 void TheFontStock::InternalReleaseDC() {
-  DrawerAssert(fDCRefCount > 0);
+  DrawerAssert(fDCRefCount > 0, __LINE__);
   --fDCRefCount;
 }
 

@@ -48,7 +48,7 @@ TheSharedFontsInfo* TheFontsInfoManager::GetFontsInfo(const TFont& ABaseFont) {
 void TheFontsInfoManager::ReleaseFontsInfo(TheSharedFontsInfo* pFontsInfo) {
   if (!pFontsInfo) return;
   if (pFontsInfo->RefCount < 2) {
-    DrawerAssert(pFontsInfo->LockCount == 0, "Call DeactivateFontsInfo before calling this.");
+    DrawerAssert(pFontsInfo->LockCount == 0, __LINE__, "Call DeactivateFontsInfo before calling this.");
     const auto it = std::find_if(fFontsInfo.begin(), fFontsInfo.end(),
                                  [&](const auto& p) { return p.get() == pFontsInfo; });
     if (it != fFontsInfo.end()) fFontsInfo.erase(it);
@@ -60,7 +60,7 @@ void TheFontsInfoManager::ReleaseFontsInfo(TheSharedFontsInfo* pFontsInfo) {
 void TheFontsInfoManager::LockFontsInfo(TheSharedFontsInfo* pFontsInfo) { ++pFontsInfo->LockCount; }
 
 void TheFontsInfoManager::UnLockFontsInfo(TheSharedFontsInfo* pFontsInfo) {
-  DrawerAssert(pFontsInfo->LockCount > 0);
+  DrawerAssert(pFontsInfo->LockCount > 0, __LINE__);
   if (--pFontsInfo->LockCount > 0) return;
   for (TheFontData& data : pFontsInfo->FontsData) data.Handle.reset();
 }

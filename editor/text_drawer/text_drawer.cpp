@@ -31,9 +31,9 @@ void TheTextDrawer::DoSetCharExtra(int Value) {
 
 void TheTextDrawer::BeginDrawing(platform::Canvas* DC) {
   if (fDC == DC) {
-    DrawerAssert(fDC != nullptr);
+    DrawerAssert(fDC != nullptr, __LINE__);
   } else {
-    DrawerAssert(fDC == nullptr && DC != nullptr && fDrawingCount == 0);
+    DrawerAssert(fDC == nullptr && DC != nullptr && fDrawingCount == 0, __LINE__);
     fDC = DC;
     fSaveDC = DC->SaveState();
     // Handles released meanwhile are taken again for the current style.
@@ -47,7 +47,7 @@ void TheTextDrawer::BeginDrawing(platform::Canvas* DC) {
 }
 
 void TheTextDrawer::EndDrawing() {
-  DrawerAssert(fDrawingCount >= 1);
+  DrawerAssert(fDrawingCount >= 1, __LINE__);
   if (--fDrawingCount > 0) return;
   if (fDC) fDC->RestoreState(fSaveDC);
   fSaveDC = 0;

@@ -1,7 +1,6 @@
 // The failures of the text drawer and its font cache.
 #pragma once
 
-#include <source_location>
 #include <stdexcept>
 #include <string>
 
@@ -25,10 +24,9 @@ class EAssertionFailed : public std::logic_error {
   using std::logic_error::logic_error;
 };
 
-inline void DrawerAssert(bool condition, const char* text = "Assertion failure",
-                         std::source_location where = std::source_location::current()) {
-  if (!condition)
-    throw EAssertionFailed(std::string(text) + " (editor/SynTextDrawer, line " + std::to_string(where.line()) + ")");
+// Callers pass __LINE__, so the text names the line of the broken rule.
+inline void DrawerAssert(bool condition, int line, const char* text = "Assertion failure") {
+  if (!condition) throw EAssertionFailed(std::string(text) + " (editor/SynTextDrawer, line " + std::to_string(line) + ")");
 }
 
 }  // namespace kau::editor

@@ -17,6 +17,7 @@
 #include "platform/qt/qt_colors.h"
 #include "platform/qt/qt_fonts.h"
 #include "platform/qt/qt_system.h"
+#include "platform/virtual_keys.h"
 #include "platform/window/system_services.h"
 
 namespace kau::platform {
@@ -256,14 +257,14 @@ void QtEditorHost::ScrollBarAction(TScrollBarKind bar, int action) {
 }
 
 void QtEditorHost::SetCapture() {
-  viewport()->grabMouse();
+  if (viewport()->isVisible()) viewport()->grabMouse();
   captured_ = true;
 }
 
 void QtEditorHost::ReleaseCapture() {
   if (!captured_) return;
   captured_ = false;
-  viewport()->releaseMouse();
+  if (QWidget::mouseGrabber() == viewport()) viewport()->releaseMouse();
   if (client_) client_->CaptureChanged();
 }
 
@@ -403,8 +404,8 @@ void QtEditorHost::keyPressEvent(QKeyEvent* e) {
       if (client_) client_->KeyDown(key, shift);
     }
     // Characters as the window system sends them after a key: not with Alt
-    // (those are menu keys).
-    if (!client_ || shift.Contains(ssAlt)) return;
+    // (those are menu keys), and none for Delete.
+    if (!client_ || shift.Contains(ssAlt) || key == VK_DELETE) return;
     for (char c : ToCp1252(e->text())) client_->KeyPress(c);
   });
 }

@@ -73,8 +73,9 @@ TEST(QtHostKeys, TypedCharactersArriveInCodePage1252) {
   Press(host, Qt::Key_A, Qt::NoModifier, "a");
   Press(host, Qt::Key_unknown, Qt::NoModifier, QString::fromUtf8("\xC3\xA7"));  // ç
   Press(host, Qt::Key_E, Qt::AltModifier, "e");                                  // a menu key
+  Press(host, Qt::Key_Delete, Qt::NoModifier, "\x7f");                           // no character
   EXPECT_EQ(client.typed, "a\xE7");
-  EXPECT_EQ(client.keyDowns.size(), 2u);  // the unknown key has no virtual key
+  EXPECT_EQ(client.keyDowns.size(), 3u);  // the unknown key has no virtual key
 }
 
 TEST(QtHostKeys, KeyTableBothWays) {
