@@ -102,7 +102,9 @@ QtEditorHost::QtEditorHost(QWidget* parent) : QAbstractScrollArea(parent) {
   });
   const std::pair<QScrollBar*, TScrollBarKind> bars[] = {{horizontalScrollBar(), sbHorizontal},
                                                          {verticalScrollBar(), sbVertical}};
-  for (auto [sb, kind] : bars) {
+  for (const auto& pair : bars) {
+    QScrollBar* sb = pair.first;
+    const TScrollBarKind kind = pair.second;
     connect(sb, &QScrollBar::actionTriggered, this, [this, kind](int action) { ScrollBarAction(kind, action); });
     connect(sb, &QScrollBar::sliderReleased, this, [this, sb, kind] {
       Guarded([&] {
