@@ -93,6 +93,11 @@ std::string ReadFileBytes(const std::string& FileName, std::uint64_t MaxSize) {
 }
 
 TSafeFileWriter::TSafeFileWriter(const std::string& FileName) : fTarget(ResolveTarget(FileName)) {
+  // A file that may not be written stays as it is, although its folder would
+  // let us replace it.
+  if (::access(fTarget.c_str(), F_OK) == 0 && ::access(fTarget.c_str(), W_OK) != 0)
+    throw EFCreateError(text::cp1252("Não foi possível criar o arquivo ") + Quoted(FileName) + ": " +
+                        SystemError(errno));
   static std::atomic<unsigned> counter{0};
   const std::string prefix = FolderOf(fTarget) + "/." + BaseNameOf(fTarget) + ".";
   int error = 0;
@@ -131,7 +136,13 @@ void TSafeFileWriter::Commit() {
     return EWriteError("Erro de escrita em " + Quoted(fTarget) + ": " + SystemError(error));
   };
   struct stat old {};
-  if (::stat(fTarget.c_str(), &old) == 0 && ::fchmod(fFd, old.st_mode & 07777) != 0) throw fail(errno);
+  if (::stat(fTarget.c_str(), &old) == 0) {
+    if (::fchown(fFd, old.st_uid, old.st_gid) != 0) {
+      // Only a privileged process can keep another user's ownership; the
+      // new file then belongs to the user who saves it.
+    }
+    if (::fchmod(fFd, old.st_mode & 07777) != 0) throw fail(errno);
+  }
   if (::fsync(fFd) != 0) throw fail(errno);
   const int fd = fFd;
   fFd = -1;

@@ -3,7 +3,6 @@
 #include <exception>
 #include <istream>
 #include <iterator>
-#include <limits>
 #include <ostream>
 #include <sstream>
 
@@ -62,7 +61,7 @@ void TStrings::Assign(const TStrings& Source) {
 }
 
 void TStrings::LoadFromFile(const std::string& FileName) {
-  std::istringstream stream(ReadFileBytes(FileName, std::numeric_limits<std::uint32_t>::max()));
+  std::istringstream stream(ReadFileBytes(FileName, kMaxTextBytes));
   LoadFromStream(stream);
 }
 

@@ -5,6 +5,7 @@
 // SetUpdateState (false) at the EndUpdate that closes the last one.
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -12,6 +13,10 @@
 #include "editor/object.h"
 
 namespace kau::editor {
+
+// The largest file or text a list reads: with every line end counted as two
+// characters the whole text stays within 32-bit offsets.
+inline constexpr std::uint64_t kMaxTextBytes = 0x3FFFFFFF;
 
 class TStrings : public TObject {
  public:

@@ -291,14 +291,14 @@ void TSynEditStringList::LoadText(std::string Bytes) {
 }
 
 void TSynEditStringList::LoadFromFile(const std::string& FileName) {
-  LoadText(ReadFileBytes(FileName, kMaxTextSize));
+  LoadText(ReadFileBytes(FileName, kMaxTextBytes));
 }
 
 void TSynEditStringList::LoadFromStream(std::istream& Stream) {
   std::string bytes;
   char chunk[65536];
   while (Stream.read(chunk, sizeof chunk) || Stream.gcount() > 0) {
-    if (bytes.size() + static_cast<std::size_t>(Stream.gcount()) > kMaxTextSize) throw TextTooLarge();
+    if (bytes.size() + static_cast<std::size_t>(Stream.gcount()) > kMaxTextBytes) throw TextTooLarge();
     bytes.append(chunk, static_cast<std::size_t>(Stream.gcount()));
   }
   if (Stream.bad()) throw EReadError("Erro de leitura");

@@ -48,10 +48,6 @@ using TStringListInsertedEvent = Method<void(int Index, const std::string& S)>;
 
 class TSynEditStringList : public TStrings {
  public:
-  // The largest file or text the store reads: with every line end counted as
-  // two characters the whole text stays within 32-bit offsets.
-  static constexpr std::uint64_t kMaxTextSize = 0x3FFFFFFF;
-
   TSynEditStringList();
   ~TSynEditStringList() override;
 

@@ -25,7 +25,7 @@ void TSynBookMarkOpt::SetGlyphsVisible(bool Value) { Store(fGlyphsVisible, Value
 void TSynBookMarkOpt::SetLeftMargin(int Value) { Store(fLeftMargin, Value); }
 void TSynBookMarkOpt::SetXoffset(int Value) { Store(fXoffset, Value); }
 
-bool TSynBookMarkOpt::Assign(const TObject& Source) {
+bool TSynBookMarkOpt::Assign(const TPersistent& Source) {
   const auto* src = dynamic_cast<const TSynBookMarkOpt*>(&Source);
   if (!src) return false;
   fBookmarkImages = src->fBookmarkImages;

@@ -2,11 +2,12 @@
 // bookmark keys work.
 #pragma once
 
+#include "editor/highlight/persistent.h"
 #include "editor/options/image_list.h"
 
 namespace kau::editor {
 
-class TSynBookMarkOpt : public TObject {
+class TSynBookMarkOpt : public TPersistent {
  public:
   // AOwner (the editor) is registered with an image list set here, to hear
   // when it goes away.
@@ -14,7 +15,7 @@ class TSynBookMarkOpt : public TObject {
 
   // From other options: every value, then one OnChange. False (nothing
   // copied) for any other source.
-  bool Assign(const TObject& Source);
+  bool Assign(const TPersistent& Source) override;
 
   TImageList* BookmarkImages() const { return fBookmarkImages; }
   bool DrawBookmarksFirst() const { return fDrawBookmarksFirst; }

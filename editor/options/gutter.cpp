@@ -24,7 +24,7 @@ void TSynGutter::Store(T& field, T Value) {
   Changed();
 }
 
-bool TSynGutter::Assign(const TObject& Source) {
+bool TSynGutter::Assign(const TPersistent& Source) {
   const auto* src = dynamic_cast<const TSynGutter*>(&Source);
   if (!src) return false;
   fFont->Assign(*src->fFont);  // a different font notifies on its own

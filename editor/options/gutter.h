@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "editor/highlight/persistent.h"
 #include "editor/text_drawer/font.h"
 #include "platform/window/cursors.h"
 
@@ -12,13 +13,13 @@ namespace kau::editor {
 
 enum TSynGutterBorderStyle : std::uint8_t { gbsNone, gbsMiddle, gbsRight };
 
-class TSynGutter : public TObject {
+class TSynGutter : public TPersistent {
  public:
   TSynGutter();
 
   // From another gutter: font and every option, then one OnChange. False
   // (nothing copied) for any other source.
-  bool Assign(const TObject& Source);
+  bool Assign(const TPersistent& Source) override;
 
   // Pixel width for a character width: 0 when hidden; with line numbers the
   // offsets, the digits and 2; otherwise Width.

@@ -18,7 +18,7 @@ void TSynSelectedColor::SetForeground(TColor Value) {
   Changed();
 }
 
-bool TSynSelectedColor::Assign(const TObject& Source) {
+bool TSynSelectedColor::Assign(const TPersistent& Source) {
   const auto* src = dynamic_cast<const TSynSelectedColor*>(&Source);
   if (!src) return false;
   fBG = src->fBG;

@@ -1,12 +1,12 @@
 // TSynSelectedColor: the colours of selected text.
 #pragma once
 
-#include "editor/object.h"
+#include "editor/highlight/persistent.h"
 #include "platform/draw/colors.h"
 
 namespace kau::editor {
 
-class TSynSelectedColor : public TObject {
+class TSynSelectedColor : public TPersistent {
  public:
   TColor Background() const { return fBG; }
   TColor Foreground() const { return fFG; }
@@ -15,7 +15,7 @@ class TSynSelectedColor : public TObject {
 
   // From another TSynSelectedColor: both colours, then OnChange even when
   // nothing differed. False (nothing copied) for any other source.
-  bool Assign(const TObject& Source);
+  bool Assign(const TPersistent& Source) override;
 
   TNotifyEvent OnChange;
 

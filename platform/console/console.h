@@ -25,8 +25,11 @@ class Console {
   // Screen ---------------------------------------------------------------
   // Writes at the cursor in the current colours. "\n" moves one row down
   // without returning to column 1, "\r" returns to column 1 (WRITELN writes
-  // "\r\n"); the bell character beeps.
+  // "\r\n"); the bell character beeps. Plain output (not a terminal) has
+  // no colours or positions and writes "\r\n" as "\n".
   virtual void write(std::string_view cp850) = 0;
+  // Output may be buffered (reads and waits flush it first): flush before
+  // anything else writes to standard output.
   virtual void flush() = 0;
   virtual void clearScreen() = 0;                 // and cursor to top left
   // Column and row counted from 1 within the window; outside it: ignored.
@@ -40,7 +43,8 @@ class Console {
 
   // Keyboard ------------------------------------------------------------
   // Next byte of line input (with echo where the terminal echoes), or -1 at
-  // the end of input or when interrupted. Never blocks after the end.
+  // the end of input or when interrupted. Never blocks after the end of a
+  // pipe or a file; on a terminal Ctrl+D ends only the read under way.
   virtual int readChar() = 0;
   // Gives back the byte last read, so that the next readChar returns it.
   virtual void unreadChar(int byte) = 0;
@@ -51,7 +55,8 @@ class Console {
   // One key without echo: the byte of a plain key; an extended key gives 0
   // now and its scan code at the next call (Up 72, Down 80, Left 75,
   // Right 77, Home 71, End 79, PgUp 73, PgDn 81, Ins 82, Del 83, F1-F10
-  // 59-68); Enter gives 13. -1 at the end of input or when interrupted.
+  // 59-68, F11 133, F12 134); Enter gives 13, Backspace 8. -1 at the end
+  // of input or when interrupted.
   virtual int readKey() = 0;
 
   // Time ------------------------------------------------------------------
@@ -62,7 +67,10 @@ class Console {
   // Around every run of a program: installs the SIGINT handler that sets
   // interruptFlag() (clearing it first) and puts the terminal in the mode the
   // run needs; endRun restores the previous handler, the terminal's mode and
-  // its colours, also after an error. Safe to call endRun twice.
+  // its colours (the attribute is 7 again), also after an error. Safe to
+  // call endRun twice; destroying the console ends a run still open. A run
+  // ended by SIGTERM, SIGHUP or SIGQUIT, or by exit(), restores the terminal
+  // too.
   virtual void beginRun() = 0;
   virtual void endRun() = 0;
 };

@@ -235,6 +235,16 @@ TEST_F(StringListFiles, SaveIntoReadOnlyFolderFails) {
   EXPECT_EQ(Read(Path("prog.pas")), "old\n");
 }
 
+TEST_F(StringListFiles, ReadOnlyFileIsNotReplaced) {
+  if (::geteuid() == 0) GTEST_SKIP() << "permissions do not stop root";
+  Write(Path("prog.pas"), "old\n");
+  fs::permissions(Path("prog.pas"), fs::perms::owner_read);
+  TSynEditStringList list;
+  list.Add("new");
+  EXPECT_THROW(list.SaveToFile(Path("prog.pas")), EFCreateError);
+  EXPECT_EQ(Read(Path("prog.pas")), "old\n");
+}
+
 TEST_F(StringListFiles, LoadFailures) {
   TSynEditStringList list;
   list.Add("kept");
@@ -244,7 +254,7 @@ TEST_F(StringListFiles, LoadFailures) {
   // A file larger than the store can hold is refused before anything changes.
   {
     std::ofstream big(Path("big"), std::ios::binary);
-    big.seekp(static_cast<std::streamoff>(TSynEditStringList::kMaxTextSize));
+    big.seekp(static_cast<std::streamoff>(kMaxTextBytes));
     big.put('x');
   }
   EXPECT_THROW(list.LoadFromFile(Path("big")), EFileTooLarge);

@@ -173,7 +173,7 @@ TEST(Gutter, AssignCopiesEverythingAndNotifies) {
   EXPECT_EQ(b.Color(), clAqua);
   EXPECT_EQ(b.FormatLineNumber(7), "000007");
   EXPECT_GE(changes.count, 1);
-  TObject other;
+  TPersistent other;
   EXPECT_FALSE(b.Assign(other));
 }
 

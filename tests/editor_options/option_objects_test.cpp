@@ -36,7 +36,7 @@ TEST(SelectedColor, AssignNotifiesEvenWhenEqual) {
   EXPECT_TRUE(b.Assign(a));
   EXPECT_EQ(b.Background(), clRed);
   EXPECT_EQ(changes.count, 2);
-  TObject other;
+  TPersistent other;
   EXPECT_FALSE(b.Assign(other));
   EXPECT_EQ(changes.count, 2);
 }

@@ -11,6 +11,8 @@
 #include <cstring>
 #include <string>
 
+#include "compiler/parser.h"
+#include "compiler/symbol_table.h"
 #include "text/code_pages.h"
 #include "tools/kauc/source_file.h"
 
@@ -34,6 +36,19 @@ void printError(const std::string& cp1252Text) {
   std::fwrite(utf8.data(), 1, utf8.size(), stderr);
 }
 
+// Parses the program; on a lexical or syntax error prints its text. The
+// tables and lists are emptied afterwards whatever the outcome, as after
+// every compilation.
+bool parseProgram(const std::string& text) {
+  const bool accepted = kau::ParseProgram(text.c_str()) == 0;
+  if (!accepted) printError(kau::GetParseMessage());
+  kau::ClearSymbolTable();
+  kau::ClearRealTable();
+  kau::FreeValueQueue();
+  kau::FreeProductionList();
+  return accepted;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -54,6 +69,7 @@ int main(int argc, char** argv) {
     return kExitUsage;
   }
   (void)consoleRun;
+  if (!parseProgram(text)) return kExitCompileError;
   printError(kau::text::cp1252(" => A tradução ainda não está construída."));
   return kExitCompileError;
 }

@@ -1,0 +1,126 @@
+#include "editor/highlight/custom_highlighter.h"
+
+#include <algorithm>
+
+#include "editor/highlight/highlighter_registry.h"
+#include "text/char_class.h"
+
+namespace kau::editor {
+
+namespace {
+
+// The attribute list's order and uniqueness ignore letter case.
+int compareNames(std::string_view a, std::string_view b) {
+    const std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char ca = text::toUpper1252(static_cast<unsigned char>(a[i]));
+        const unsigned char cb = text::toUpper1252(static_cast<unsigned char>(b[i]));
+        if (ca != cb) return ca < cb ? -1 : 1;
+    }
+    if (a.size() == b.size()) return 0;
+    return a.size() < b.size() ? -1 : 1;
+}
+
+TSynIdentChars defaultWordBreakChars() {
+    TSynIdentChars chars;
+    for (unsigned char c : std::string_view("!\"'()*+,-./:;=?[\\]^{|}")) chars.set(c);
+    return chars;
+}
+
+}  // namespace
+
+TSynCustomHighlighter::TSynCustomHighlighter() : wordBreakChars_(defaultWordBreakChars()) {}
+
+TSynCustomHighlighter::~TSynCustomHighlighter() {
+    FreeHighlighterAttributes();
+}
+
+int TSynCustomHighlighter::GetAttribCount() const {
+    return static_cast<int>(attributes_.size());
+}
+
+TSynHighlighterAttributes* TSynCustomHighlighter::GetAttribute(int index) const {
+    if (index < 0 || index >= GetAttribCount()) return nullptr;
+    return attributes_[static_cast<std::size_t>(index)].attribute.get();
+}
+
+TSynIdentChars TSynCustomHighlighter::GetIdentChars() const {
+    TSynIdentChars chars;
+    for (int c = 33; c <= 255; ++c) chars.set(static_cast<std::size_t>(c));
+    return chars;
+}
+
+void TSynCustomHighlighter::NextToEol() {
+    while (!GetEol()) Next();
+}
+
+void TSynCustomHighlighter::SetEnabled(bool value) {
+    if (enabled_ == value) return;
+    enabled_ = value;
+    DefHighlightChange(nullptr);
+}
+
+bool TSynCustomHighlighter::Assign(const TPersistent& source) {
+    const auto* other = dynamic_cast<const TSynCustomHighlighter*>(&source);
+    if (!other) return TPersistent::Assign(source);
+    for (int i = 0; i < GetAttribCount(); ++i) {
+        TSynHighlighterAttributes* own = GetAttribute(i);
+        for (int j = 0; j < other->GetAttribCount(); ++j) {
+            const TSynHighlighterAttributes* theirs = other->GetAttribute(j);
+            if (theirs->Name() == own->Name()) own->Assign(*theirs);
+        }
+    }
+    if (ClassType()->IsInstance(*other)) SetSampleSource(other->GetSampleSource());
+    SetWordBreakChars(other->WordBreakChars());
+    SetDefaultFilter(other->GetDefaultFilter());
+    SetEnabled(other->Enabled());
+    return true;
+}
+
+void TSynCustomHighlighter::EndUpdate() {
+    if (updateCount_ <= 0) return;
+    if (--updateCount_ == 0 && updatePending_) {
+        updatePending_ = false;
+        DefHighlightChange(nullptr);
+    }
+}
+
+void TSynCustomHighlighter::DefHighlightChange(TObject* sender) {
+    if (updateCount_ > 0) {
+        updatePending_ = true;
+        return;
+    }
+    if (loading_) return;
+    attrChangeHooks_.SetSender(sender);
+    attrChangeHooks_.Fire();
+}
+
+void TSynCustomHighlighter::Loaded() {
+    loading_ = false;
+    DefHighlightChange(nullptr);
+}
+
+TSynHighlighterAttributes* TSynCustomHighlighter::AddAttribute(
+    std::unique_ptr<TSynHighlighterAttributes> attribute) {
+    if (!attribute) return nullptr;
+    const std::string& name = attribute->Name();
+    auto at = std::lower_bound(attributes_.begin(), attributes_.end(), name,
+                               [](const AttributeEntry& e, const std::string& n) { return compareNames(e.key, n) < 0; });
+    if (at != attributes_.end() && compareNames(at->key, name) == 0) return nullptr;
+    TSynHighlighterAttributes* added = attribute.get();
+    attributes_.insert(at, AttributeEntry{name, std::move(attribute)});
+    return added;
+}
+
+void TSynCustomHighlighter::SetAttributesOnChange(TNotifyEvent handler) {
+    for (auto it = attributes_.rbegin(); it != attributes_.rend(); ++it) {
+        it->attribute->OnChange = handler;
+        it->attribute->InternalSaveDefaultValues();
+    }
+}
+
+void TSynCustomHighlighter::FreeHighlighterAttributes() {
+    while (!attributes_.empty()) attributes_.pop_back();
+}
+
+}  // namespace kau::editor

@@ -1,0 +1,48 @@
+#include "platform/console/cursor_tracker.h"
+
+#include <algorithm>
+
+namespace kau::console {
+
+void CursorTracker::advance(std::string_view cp850, int rows, int columns) {
+  row_ = std::min(row_, rows);
+  column_ = std::min(column_, columns);
+  for (const char c : cp850) {
+    switch (c) {
+      case '\a':
+        break;
+      case '\r':
+        column_ = 1;
+        wrapPending_ = false;
+        break;
+      case '\n':
+        row_ = std::min(row_ + 1, rows);
+        wrapPending_ = false;
+        break;
+      case '\b':
+        column_ = std::max(1, column_ - 1);
+        wrapPending_ = false;
+        break;
+      case '\t':
+        column_ = std::min(columns, ((column_ - 1) / 8 + 1) * 8 + 1);
+        wrapPending_ = false;
+        break;
+      default:
+        if (wrapPending_) {
+          column_ = 1;
+          row_ = std::min(row_ + 1, rows);
+          wrapPending_ = false;
+        }
+        if (column_ < columns) ++column_;
+        else wrapPending_ = true;
+    }
+  }
+}
+
+void CursorTracker::moveTo(int column, int row) {
+  column_ = column;
+  row_ = row;
+  wrapPending_ = false;
+}
+
+}  // namespace kau::console

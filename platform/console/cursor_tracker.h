@@ -1,0 +1,26 @@
+// The cursor position as it follows from what was written, so that the
+// console can tell the cursor's row without asking the terminal.
+#pragma once
+
+#include <string_view>
+
+namespace kau::console {
+
+class CursorTracker {
+ public:
+  // Follows code page 850 text written at the cursor on a screen of the size
+  // given. Like a terminal, a character written in the last column leaves
+  // the cursor there until the next character wraps it to the next row; a
+  // line feed on the last row scrolls (the row stays).
+  void advance(std::string_view cp850, int rows, int columns);
+  void moveTo(int column, int row);
+  int row() const { return row_; }
+  int column() const { return column_; }
+
+ private:
+  int column_ = 1;
+  int row_ = 1;
+  bool wrapPending_ = false;
+};
+
+}  // namespace kau::console

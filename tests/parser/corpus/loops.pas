@@ -1,0 +1,10 @@
+PROGRAM Lacos;
+VAR
+  I: INTEGER;
+BEGIN
+  FOR I := 1 TO 10 DO
+  BEGIN
+    IF I = 5 THEN CONTINUE;
+    IF I = 8 THEN BREAK;
+  END;
+END.

@@ -1,0 +1,5 @@
+PROGRAM Cor;
+VAR
+  Red: INTEGER;
+BEGIN
+END.

@@ -1,0 +1,5 @@
+PROGRAM Despejo;
+VAR X: INTEGER;
+BEGIN
+  X := (1 + 2;
+END.

@@ -1,0 +1,5 @@
+PROGRAM Hash;
+VAR C: CHAR;
+BEGIN
+  C := #A;
+END.

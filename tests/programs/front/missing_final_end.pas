@@ -1,0 +1,3 @@
+PROGRAM Fim;
+BEGIN
+  WRITELN;

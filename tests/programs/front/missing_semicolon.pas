@@ -1,0 +1,6 @@
+PROGRAM Falta;
+VAR X: INTEGER;
+BEGIN
+  X := 1
+  WRITELN(X);
+END.

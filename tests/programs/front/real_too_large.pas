@@ -1,0 +1,5 @@
+PROGRAM Limite;
+VAR R: REAL;
+BEGIN
+  R := 3.5E38;
+END.

@@ -1,0 +1,5 @@
+PROGRAM Expoente;
+VAR R: REAL;
+BEGIN
+  R := 1E;
+END.

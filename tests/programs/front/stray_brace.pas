@@ -1,0 +1,4 @@
+PROGRAM Chave;
+BEGIN
+  WRITELN; }
+END.

@@ -1,0 +1,4 @@
+PROGRAM Seta;
+BEGIN
+  ^;
+END.

@@ -1,0 +1,4 @@
+PROGRAM Meio;
+VAR X: INTEGER;
+BEGIN
+  X := 1 +

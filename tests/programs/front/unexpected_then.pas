@@ -1,0 +1,4 @@
+PROGRAM Entao;
+BEGIN
+  THEN
+END.

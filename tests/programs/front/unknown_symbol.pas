@@ -1,0 +1,5 @@
+PROGRAM Resto;
+VAR X: INTEGER;
+BEGIN
+  X := 5 % 2;
+END.

@@ -1,0 +1,5 @@
+PROGRAM Comentario;
+BEGIN
+  { sem fim
+  WRITELN;
+END.

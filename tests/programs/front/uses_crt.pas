@@ -1,0 +1,5 @@
+PROGRAM Cores;
+USES CRT;
+BEGIN
+  CLRSCR;
+END.

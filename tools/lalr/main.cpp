@@ -1,0 +1,60 @@
+// lalr: makes the parser's LALR(1) tables from the grammar file.
+//
+//   lalr GRAMMAR OUTPUT.cpp
+//
+// Fails (exit 1, nothing written) when the grammar is malformed or when its
+// conflicts are not exactly the number that its %expect line declares.
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "tools/lalr/automaton.h"
+#include "tools/lalr/grammar.h"
+#include "tools/lalr/table_writer.h"
+
+int main(int argc, char** argv) {
+  using namespace kau::lalr;
+  if (argc != 3) {
+    std::fputs("usage: lalr GRAMMAR OUTPUT.cpp\n", stderr);
+    return 1;
+  }
+  std::ifstream in(argv[1], std::ios::binary);
+  if (!in) {
+    std::fprintf(stderr, "lalr: cannot read %s\n", argv[1]);
+    return 1;
+  }
+  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  Grammar grammar;
+  std::string error;
+  if (!readGrammar(text, grammar, error)) {
+    std::fprintf(stderr, "%s: %s\n", argv[1], error.c_str());
+    return 1;
+  }
+  Tables tables = buildTables(grammar);
+  if (tables.stateCount == 0) {
+    std::fprintf(stderr, "%s: too many terminals\n", argv[1]);
+    return 1;
+  }
+  if (static_cast<int>(tables.conflicts.size()) != grammar.expectedConflicts) {
+    std::fprintf(stderr, "%s: %zu conflicts, %d expected\n", argv[1], tables.conflicts.size(),
+                 grammar.expectedConflicts);
+    for (const auto& c : tables.conflicts) std::fprintf(stderr, "  %s\n", describeConflict(grammar, c).c_str());
+    return 1;
+  }
+  const std::string source = writeTableSource(grammar, tables);
+  const std::string temporary = std::string(argv[2]) + ".tmp";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    out << source;
+    if (!out.flush()) {
+      std::fprintf(stderr, "lalr: cannot write %s\n", temporary.c_str());
+      return 1;
+    }
+  }
+  if (std::rename(temporary.c_str(), argv[2]) != 0) {
+    std::fprintf(stderr, "lalr: cannot write %s\n", argv[2]);
+    return 1;
+  }
+  return 0;
+}
