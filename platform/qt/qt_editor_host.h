@@ -63,6 +63,9 @@ class QtEditorHost : public QAbstractScrollArea, public WindowHost {
   const QImage& BackBuffer() const { return buffer_; }
   bool CaretVisibleNow() const { return caret_.shown && caretBlinkOn_; }
 
+  // The caret's place and the font for the input method's composition.
+  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
  protected:
   bool event(QEvent* e) override;
   bool viewportEvent(QEvent* e) override;
@@ -71,7 +74,6 @@ class QtEditorHost : public QAbstractScrollArea, public WindowHost {
   void keyPressEvent(QKeyEvent* e) override;
   void keyReleaseEvent(QKeyEvent* e) override;
   void inputMethodEvent(QInputMethodEvent* e) override;
-  QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;

@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QInputMethodEvent>
 #include <QLabel>
+#include <QMimeData>
+#include <QUrl>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -131,6 +135,71 @@ TEST(QtHostHint, OneHintWindowShownAndHidden) {
       EXPECT_FALSE(label->isVisible());
     }
   }
+}
+
+}  // namespace
+}  // namespace kau::platform
+
+namespace kau::platform {
+namespace {
+
+using testing::RecordingClient;
+
+struct QtHostShown : ::testing::Test {
+  QtEditorHost host;
+  RecordingClient client;
+  void SetUp() override {
+    host.SetClient(&client);
+    host.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    host.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    host.resize(240, 160);
+    host.show();
+    QApplication::processEvents();
+  }
+};
+
+// Scrolling by one row repaints only the row it uncovers.
+TEST_F(QtHostShown, ScrollingRepaintsOnlyTheUncoveredBand) {
+  const TRect all = host.ClientRect();
+  host.InvalidateRect(nullptr, false);
+  host.Update();
+  EXPECT_EQ(client.lastClip, all);
+  host.ScrollArea(0, -16, nullptr);
+  host.Update();
+  EXPECT_EQ(client.lastClip, (TRect{0, all.Bottom - 16, all.Right, all.Bottom}));
+  const TRect text{30, 0, all.Right, all.Bottom};
+  host.ScrollArea(8, 0, &text);
+  host.Update();
+  EXPECT_EQ(client.lastClip, (TRect{30, 0, 38, all.Bottom}));
+}
+
+TEST_F(QtHostShown, InputMethodResultAndItsCharacters) {
+  QInputMethodEvent ime;
+  ime.setCommitString(QString::fromUtf8("\xC3\xA3o"));  // ão
+  QApplication::sendEvent(&host, &ime);
+  EXPECT_EQ(client.log, (std::vector<std::string>{"ime \xE3o"}));
+  EXPECT_EQ(client.typed, "\xE3o");
+  host.SetImePosition({40, 32});
+  EXPECT_EQ(host.inputMethodQuery(Qt::ImCursorRectangle).toRect().topLeft(), QPoint(40, 32));
+}
+
+TEST_F(QtHostShown, DroppedFilesOnlyWhenAccepted) {
+  QMimeData files;
+  files.setUrls({QUrl::fromLocalFile("/tmp/a.pas"), QUrl::fromLocalFile("/tmp/b.pas")});
+  // Qt delivers a drop only where the drag has entered.
+  QDragEnterEvent enter(QPoint(5, 6), Qt::CopyAction, &files, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(host.viewport(), &enter);
+  EXPECT_FALSE(enter.isAccepted());
+  QDropEvent refused(QPointF(5, 6), Qt::CopyAction, &files, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(host.viewport(), &refused);
+  EXPECT_TRUE(client.log.empty());
+  host.AcceptFiles(true);
+  QDragEnterEvent accepted(QPoint(5, 6), Qt::CopyAction, &files, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(host.viewport(), &accepted);
+  EXPECT_TRUE(accepted.isAccepted());
+  QDropEvent drop(QPointF(5, 6), Qt::CopyAction, &files, Qt::NoButton, Qt::NoModifier);
+  QApplication::sendEvent(host.viewport(), &drop);
+  EXPECT_EQ(client.log, (std::vector<std::string>{"drop 5,6 /tmp/a.pas /tmp/b.pas"}));
 }
 
 }  // namespace

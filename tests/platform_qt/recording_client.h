@@ -20,11 +20,13 @@ struct RecordingClient : WindowClient {
   std::string typed;
   std::vector<std::string> log;
   int paints = 0;
+  TRect lastClip;
   bool failPaint = false;
   bool failKey = false;
 
   void Paint(Canvas& canvas, const TRect& clip) override {
     ++paints;
+    lastClip = clip;
     if (failPaint) throw std::runtime_error("paint failed");
     canvas.FillRect(clip, clWhite);
   }
@@ -47,6 +49,11 @@ struct RecordingClient : WindowClient {
     log.push_back("scroll " + std::to_string(bar) + " " + std::to_string(code) + " " + std::to_string(pos));
   }
   void CaptureChanged() override { log.push_back("capturechanged"); }
+  void DropFiles(int x, int y, const std::vector<std::string>& names) override {
+    std::string line = "drop " + std::to_string(x) + "," + std::to_string(y);
+    for (const auto& n : names) line += " " + n;
+    log.push_back(line);
+  }
 };
 
 }  // namespace kau::platform::testing
