@@ -6,6 +6,7 @@
 #include <QMimeData>
 #include <QStyle>
 
+#include "platform/qt/qt_colors.h"
 #include "platform/virtual_keys.h"
 
 namespace kau::platform {
@@ -60,13 +61,17 @@ QtSystemServices* QtSystem() { return installedQt; }
 QtSystemServices::QtSystemServices() {
   SetSystem(this);
   SetFonts(&fonts_);
+  InstallSystemColors(QApplication::palette());
   installedQt = this;
 }
 
 QtSystemServices::~QtSystemServices() {
   if (&System() == this) SetSystem(nullptr);
   if (&Fonts() == &fonts_) SetFonts(nullptr);
-  if (installedQt == this) installedQt = nullptr;
+  if (installedQt == this) {
+    installedQt = nullptr;
+    ResetSystemColors();
+  }
 }
 
 bool QtSystemServices::KeyPressed(std::uint16_t key) {

@@ -25,7 +25,8 @@ class QtClipboard : public StagedClipboard {
 
 class QtSystemServices : public SystemServices {
  public:
-  // Installs itself and the Qt font services; needs a QApplication.
+  // Installs itself, the Qt font services and the palette's system colours;
+  // needs a QApplication.
   QtSystemServices();
   ~QtSystemServices() override;
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontInfo>
 #include <cstring>
 #include <QImage>
@@ -7,6 +8,7 @@
 
 #include "editor/text_drawer/text_drawer.h"
 #include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_colors.h"
 #include "platform/qt/qt_fonts.h"
 
 namespace kau::platform {
@@ -127,6 +129,21 @@ TEST(QtDrawing, ClipAndSavedStates) {
   EXPECT_EQ(image.pixelColor(15, 15), QColor(0, 0, 0));
   EXPECT_EQ(image.pixelColor(12, 0), QColor(255, 255, 255));  // transparent
   EXPECT_EQ(image.pixelColor(13, 0), QColor(0, 0, 0));
+}
+
+}  // namespace
+}  // namespace kau::platform
+
+namespace kau::platform {
+namespace {
+
+TEST(QtColors, ValuesAndSystemColoursFromThePalette) {
+  EXPECT_EQ(ToQColor(clRed), QColor(255, 0, 0));
+  EXPECT_EQ(ToQColor(0x123456), QColor(0x56, 0x34, 0x12));
+  const QPalette palette = QApplication::palette();
+  EXPECT_EQ(ToQColor(clWindow), palette.color(QPalette::Active, QPalette::Base));
+  EXPECT_EQ(ToQColor(clHighlight), palette.color(QPalette::Active, QPalette::Highlight));
+  EXPECT_EQ(ToQColor(clInfoBk), palette.color(QPalette::Active, QPalette::ToolTipBase));
 }
 
 }  // namespace
