@@ -3,7 +3,6 @@
 // instead of shown. Installing one also installs the fixed-cell fonts.
 #pragma once
 
-#include <map>
 #include <set>
 #include <string>
 #include <vector>
