@@ -27,6 +27,18 @@ int readDigits(CharSource& in, int c, std::string& text, int& count) {
   return c;
 }
 
+// Skips white space and reads an optional sign ("-" kept in text); c is
+// the first byte after them. False when the input ended first.
+bool startNumber(CharSource& in, std::string& text, int& c) {
+  c = skipWhiteSpace(in);
+  if (c < 0) return false;
+  if (c == '+' || c == '-') {
+    if (c == '-') text.push_back('-');
+    c = in.get();
+  }
+  return true;
+}
+
 }  // namespace
 
 bool isWhiteSpace(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
@@ -66,13 +78,9 @@ void SkipLine(CharSource& in) {
 
 ScanResult ScanInteger(CharSource& in, Word& value) {
   value = 0;
-  int c = skipWhiteSpace(in);
-  if (c < 0) return ScanResult::kEnd;
   std::string text;
-  if (c == '+' || c == '-') {
-    if (c == '-') text.push_back('-');
-    c = in.get();
-  }
+  int c = 0;
+  if (!startNumber(in, text, c)) return ScanResult::kEnd;
   int digits = 0;
   c = readDigits(in, c, text, digits);
   if (c >= 0) in.unget(c);
@@ -87,13 +95,9 @@ ScanResult ScanInteger(CharSource& in, Word& value) {
 
 ScanResult ScanReal(CharSource& in, double& value) {
   value = 0.0;
-  int c = skipWhiteSpace(in);
-  if (c < 0) return ScanResult::kEnd;
   std::string text;
-  if (c == '+' || c == '-') {
-    if (c == '-') text.push_back('-');
-    c = in.get();
-  }
+  int c = 0;
+  if (!startNumber(in, text, c)) return ScanResult::kEnd;
   int digits = 0;
   c = readDigits(in, c, text, digits);
   if (c == '.') {

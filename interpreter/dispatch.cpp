@@ -98,11 +98,12 @@ void Interpretador::Execute() {
   {
 #else
 #define HANDLER(name) case name:
-#define NEXT(words) \
-  do {              \
-    pc_ += (words); \
-    continue;       \
-  } while (0)
+// (No do-while here: `continue` must reach the loop of the dispatch.)
+#define NEXT(words)   \
+  {                   \
+    pc_ += (words);   \
+  }                   \
+  continue
 #define JUMPED() continue
   for (;;) {
     KAU_CHECK_AND_FETCH()
@@ -213,8 +214,22 @@ void Interpretador::Execute() {
     HANDLER(OP_RESERVE) { if (Operand(1) > 0) top_ = WrapAdd(top_, Operand(1)); } NEXT(2);
     HANDLER(OP_LOADADDR) { Push(WrapAdd(Frame(Operand(1)), Operand(2))); } NEXT(3);
     HANDLER(OP_LOADVAL) { Push(At(WrapAdd(Frame(Operand(1)), Operand(2)))); } NEXT(3);
-    HANDLER(OP_LOADN) { OpLoadN(); } NEXT(2);
-    HANDLER(OP_STOREN) { OpStoreN(); } NEXT(2);
+    HANDLER(OP_LOADN) {
+      if (Operand(1) == 1) {  // the common case of one word
+        Word& x = Top();
+        x = At(x);
+      } else {
+        OpLoadN();
+      }
+    } NEXT(2);
+    HANDLER(OP_STOREN) {
+      if (Operand(1) == 1) {
+        const Word value = Pop();
+        At(Pop()) = value;
+      } else {
+        OpStoreN();
+      }
+    } NEXT(2);
     HANDLER(OP_ELEMADDR) { OpElemAddr(); } NEXT(3);
 
     // Control ----------------------------------------------------------------

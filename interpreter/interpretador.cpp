@@ -45,7 +45,6 @@ void Interpretador::Run() {
   runtimeMessage_.clear();
   lineConsumed_ = false;
   files_.ClearOpenFiles();
-  console::interruptFlag().store(false);
   // The words above the code start as zeros in every run.
   const int firstFree = std::clamp(wordCount_, 0, kProgramMemoryWords);
   std::fill(memory_ + firstFree, memory_ + kProgramMemoryWords, 0);
@@ -97,12 +96,6 @@ std::uint32_t Interpretador::NextRandom() {
   return (randomState_ >> 16) & 0x7FFFu;
 }
 
-bool Interpretador::CheckRange(std::int64_t address, std::int64_t count) {
-  if (address >= 0 && count >= 0 && address + count <= kProgramMemoryWords) return true;
-  Fault();
-  return false;
-}
-
 double Interpretador::PopReal() {
   const Word low = Pop();
   const Word high = Pop();
@@ -116,8 +109,9 @@ void Interpretador::PushReal(double value) {
   Push(low);
 }
 
-Word Interpretador::Frame(Word levels) {
-  Word frame = base_;
+Word Interpretador::OuterFrame(Word levels) {
+  Word frame = static_cast<Word>(base_);
+  Charge(levels);
   for (Word i = 0; i < levels && running_; ++i) {
     const Word link = At(frame);
     // A static link always points to an older frame, lower in memory.

@@ -33,8 +33,9 @@ class Interpretador {
   void RaiseRuntimeError(int code, Word value = 0);
 
   // Test hook for fuzzing: when above 0, the run stops (as if HALT) after
-  // this many instructions. Runs with a budget use a separate copy of the
-  // dispatch loop, so the loop of a normal run does not count.
+  // this many instructions (an instruction that moves many words counts
+  // more). Runs with a budget use a separate copy of the dispatch loop, so
+  // the loop of a normal run does not count.
   void SetInstructionBudget(std::int64_t instructions) { budget_ = instructions; }
 
  private:
@@ -44,6 +45,12 @@ class Interpretador {
   void EndOfRun();
   void Fault() { RaiseRuntimeError(kFaultCode); }
   static constexpr int kFaultCode = 18;
+  // No string the compiler puts on the stack is longer (its literals keep at
+  // most 256 characters); a longer search for the marker is a fault.
+  static constexpr Word kMaxStackStringWords = 4096;
+  // Counts the words an instruction moves against the budget of a counted
+  // run (unchecked otherwise).
+  void Charge(std::int64_t words) { budget_ -= words >> 4; }
 
   // Checked memory access ------------------------------------------------
   // A bad address raises the fault and yields a scratch word.
@@ -54,7 +61,11 @@ class Interpretador {
     return scratch_;
   }
   // True when the count words from address lie in memory; else the fault.
-  bool CheckRange(std::int64_t address, std::int64_t count);
+  bool CheckRange(std::int64_t address, std::int64_t count) {
+    if (address >= 0 && count >= 0 && address + count <= kProgramMemoryWords) return true;
+    Fault();
+    return false;
+  }
   void Push(Word value) {
     const Word next = top_ + 1;
     if (static_cast<std::uint32_t>(next) < static_cast<std::uint32_t>(kProgramMemoryWords)) {
@@ -73,7 +84,9 @@ class Interpretador {
   Word Operand(int k) const { return memory_[pc_ + k]; }  // pc_ + 3 < memory size
   double PopReal();
   void PushReal(double value);
-  Word Frame(Word levels);  // base followed through the static links
+  // base followed through the static links `levels` times.
+  Word Frame(Word levels) { return levels <= 0 ? static_cast<Word>(base_) : OuterFrame(levels); }
+  Word OuterFrame(Word levels);
 
   // Strings ----------------------------------------------------------------
   // Pops a stack string of either form with its marker; its characters as
@@ -118,6 +131,9 @@ class Interpretador {
   // Arithmetic and math ----------------------------------------------------
   void OpRealBinary(int opcode);
   void OpMath(int opcode);
+  // Pushes a whole real as an integer; outside the integer range, or not a
+  // number, it is the fault.
+  void PushIntegerOf(double integral);
   void OpRound();
   void OpTrunc();
   void OpRandom();
@@ -159,9 +175,11 @@ class Interpretador {
   Word* memory_;
   Word wordCount_;
   Word codeLimit_;  // pc must stay below
-  Word pc_ = 0;
-  Word base_ = 0;
-  Word top_ = 0;
+  // The registers hold word indexes; they are wider than a word only so that
+  // the compiler knows that stores into the memory never change them.
+  std::int64_t pc_ = 0;
+  std::int64_t base_ = 0;
+  std::int64_t top_ = 0;
   bool consoleRun_;
   console::Console& console_;
   ListaAlocacaoDinamica heap_;

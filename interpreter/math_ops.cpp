@@ -12,8 +12,7 @@ namespace kau {
 
 namespace {
 
-// A real that rounds or truncates to an integer word; false when it is not
-// a number or lies outside the integer range.
+// Whether a whole real fits an integer word (false for NaN too).
 bool fitsInWord(double integral) {
   return integral >= static_cast<double>(INT32_MIN) && integral <= static_cast<double>(INT32_MAX);
 }
@@ -64,26 +63,20 @@ void Interpretador::OpMath(int opcode) {
   PushReal(result);
 }
 
-void Interpretador::OpRound() {
-  if (Operand(1) != 2) return;
-  const double rounded = std::round(PopReal());  // halves away from zero
-  if (!fitsInWord(rounded)) {
+void Interpretador::PushIntegerOf(double integral) {
+  if (!fitsInWord(integral)) {
     Fault();
     Push(0);
     return;
   }
-  Push(static_cast<Word>(rounded));
+  Push(static_cast<Word>(integral));
 }
 
-void Interpretador::OpTrunc() {
-  const double truncated = std::trunc(PopReal());
-  if (!fitsInWord(truncated)) {
-    Fault();
-    Push(0);
-    return;
-  }
-  Push(static_cast<Word>(truncated));
+void Interpretador::OpRound() {
+  if (Operand(1) == 2) PushIntegerOf(std::round(PopReal()));  // halves away from zero
 }
+
+void Interpretador::OpTrunc() { PushIntegerOf(std::trunc(PopReal())); }
 
 void Interpretador::OpIntToReal() {
   if (Operand(1) == 2) {

@@ -10,8 +10,8 @@ TextFile::TextFile(std::string_view name850, Mode mode) {
   const std::string path = text::cp850ToUtf8(name850);
   switch (mode) {
     case Mode::kRead:
-      file_ = std::fopen(path.c_str(), "r+b");
-      if (!file_) file_ = std::fopen(path.c_str(), "rb");
+      // Reading only: a file opened by RESET is never changed.
+      file_ = std::fopen(path.c_str(), "rb");
       break;
     case Mode::kRewrite: file_ = std::fopen(path.c_str(), "w+b"); break;
     case Mode::kAppend: file_ = std::fopen(path.c_str(), "ab"); break;

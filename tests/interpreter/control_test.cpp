@@ -2,6 +2,9 @@
 // a run (console-run flag, banner, Ctrl+C).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
+#include <iterator>
 #include <thread>
 
 #include "interpreter/runtime_errors.h"
@@ -172,25 +175,24 @@ TEST(Control, NoWaitNoBannerAfterErrorOrWithoutConsoleRun) {
 }
 
 TEST(Control, CtrlCStopsAnEndlessLoop) {
-  Program p;
-  p.op({OP_JMP, 4});
+  Word* memory = TestMemory();
+  const Word code[] = {OP_ENTER, 0, 4000, 4, OP_JMP, 4, OP_HALT};
+  std::copy(std::begin(code), std::end(code), memory);
   FakeConsole console;
   console.beginRun();
-  std::thread interrupter([] {
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    console::interruptFlag().store(true);
+  std::atomic<bool> done{false};
+  // Presses Ctrl+C until the run has ended, however late the run starts.
+  std::thread interrupter([&done] {
+    while (!done.load()) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+      console::interruptFlag().store(true);
+    }
   });
-  Word* memory = TestMemory();
-  memory[4] = OP_JMP;
-  memory[5] = 4;
-  memory[0] = OP_ENTER;
-  memory[1] = 0;
-  memory[2] = 4000;
-  memory[3] = 4;
-  memory[6] = OP_HALT;
   Interpretador machine(memory, 7, true, console);
   machine.Run();
+  done.store(true);
   interrupter.join();
+  console.endRun();
   EXPECT_TRUE(machine.HasRuntimeError());
   EXPECT_EQ(text::cp1252ToUtf8(machine.GetRuntimeMessage()),
             " => Detectado CTRL+ C durante a execução do programa! # => A execução foi interrompida!");

@@ -1,0 +1,4 @@
+program console;
+begin
+  writeln('ola');
+end.

@@ -1,0 +1,7 @@
+program booleano;
+var b: boolean;
+begin
+  write('> ');
+  readln(b);
+  writeln(b);
+end.

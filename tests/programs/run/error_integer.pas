@@ -1,0 +1,8 @@
+program inteiro;
+var i: integer;
+begin
+  readln(i);
+  writeln(i);
+  readln(i);
+  writeln(i);
+end.

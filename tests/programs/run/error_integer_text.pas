@@ -1,0 +1,5 @@
+program inteiro2;
+var i: integer;
+begin
+  readln(i);
+end.

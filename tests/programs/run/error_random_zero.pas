@@ -1,0 +1,4 @@
+program aleatorio;
+begin
+  writeln(random(0));
+end.

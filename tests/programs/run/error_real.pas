@@ -1,0 +1,5 @@
+program real1;
+var r: real;
+begin
+  readln(r);
+end.
