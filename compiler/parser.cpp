@@ -20,39 +20,40 @@ namespace {
 
 using namespace parse_tables;
 
-int parseErrorFlag = 0;
-std::int32_t parseErrorLine = 0;
-std::string parseMessage;
+int ParseErrorFlag = 0;
+std::int32_t ParseErrorLine = 0;
+std::string ParseMessage;
 int lineOfLastToken = 0;   // for faults met outside the lexer's reach
 
+// The kinds whose (value, value2, line) triples the translator reads.
+constexpr int ValuedTokenKinds[] = {
+    TK_PROGRAM, TK_ID, TK_NUM, TK_BOOLCONST, TK_STRLIT, TK_CHARLIT, TK_ADDOP,
+    TK_ARRAY, TK_STRING, TK_INTEGER, TK_CHAR, TK_BOOLEAN, TK_REAL, TK_TEXT,
+    TK_FILEOP, TK_INCDECNEW, TK_CRTCMD, TK_RELOP, TK_MULOP, TK_STDFUNC,
+};
+
 bool isValuedKind(int kind) {
-  switch (kind) {
-    case TK_PROGRAM: case TK_ID: case TK_NUM: case TK_BOOLCONST: case TK_STRLIT:
-    case TK_CHARLIT: case TK_ADDOP: case TK_ARRAY: case TK_STRING: case TK_INTEGER:
-    case TK_CHAR: case TK_BOOLEAN: case TK_REAL: case TK_TEXT: case TK_FILEOP:
-    case TK_INCDECNEW: case TK_CRTCMD: case TK_RELOP: case TK_MULOP: case TK_STDFUNC:
-      return true;
-    default:
-      return false;
-  }
+  for (int valued : ValuedTokenKinds)
+    if (valued == kind) return true;
+  return false;
 }
 
 void fail(std::string message, int line) {
-  parseErrorFlag = 1;
-  parseMessage = std::move(message);
-  parseErrorLine = line;
+  ParseErrorFlag = 1;
+  ParseMessage = std::move(message);
+  ParseErrorLine = line;
 }
 
 // A fault of the parser itself (tables or memory), reported like the other
 // compile errors instead of ending the process.
 void failInternally(const char* utf8Detail, int line) noexcept {
-  parseErrorFlag = 1;
-  parseErrorLine = line;
+  ParseErrorFlag = 1;
+  ParseErrorLine = line;
   try {
-    parseMessage = AppendNumberText(text::cp1252(" => Erro interno do compilador na linha "), line) +
+    ParseMessage = AppendNumberText(text::cp1252(" => Erro interno do compilador na linha "), line) +
                    text::cp1252(std::string("...# => ") + utf8Detail);
   } catch (...) {
-    parseMessage.clear();   // not even the message fits: the flag still tells
+    ParseMessage.clear();   // not even the message fits: the flag still tells
   }
 }
 
@@ -127,7 +128,7 @@ void parse(const char* text) {
   PreviousToken previous;
   Lexico lexer(text);
   int kind = readToken(lexer);
-  while (parseErrorFlag == 0) {
+  while (ParseErrorFlag == 0) {
     const int state = states.back();
     const std::int32_t action = kind >= 1 && kind <= kTokenKindCount ? ActionTable[state][kind] : kErrorAction;
     if (action == kAcceptAction) break;
@@ -155,15 +156,15 @@ void parse(const char* text) {
       fail(report.message, report.line);
     }
   }
-  if (parseErrorFlag == 0) BuildProductionList(reductions, lexer.GetLine());
+  if (ParseErrorFlag == 0) BuildProductionList(reductions, lexer.GetLine());
 }
 
 }  // namespace
 
 int ParseProgram(const char* text) {
-  parseErrorFlag = 0;
-  parseErrorLine = 0;
-  parseMessage.clear();
+  ParseErrorFlag = 0;
+  ParseErrorLine = 0;
+  ParseMessage.clear();
   lineOfLastToken = 0;
   // Whatever an earlier compilation left behind is not this program's.
   FreeValueQueue();
@@ -175,12 +176,12 @@ int ParseProgram(const char* text) {
   } catch (...) {
     failInternally(kUnexpectedFault, lineOfLastToken);
   }
-  if (parseErrorFlag != 0) FreeProductionList();
-  return parseErrorFlag;
+  if (ParseErrorFlag != 0) FreeProductionList();
+  return ParseErrorFlag;
 }
 
-std::string GetParseMessage() { return parseMessage; }
-std::int32_t GetParseErrorLine() { return parseErrorLine; }
+std::string GetParseMessage() { return ParseMessage; }
+std::int32_t GetParseErrorLine() { return ParseErrorLine; }
 std::int32_t PopInt(IntList& list) { return list.PopFront(); }
 void FreeValueQueue() { ValueQueue.Free(); }
 void FreeProductionList() { ProductionList.Free(); }

@@ -4,6 +4,7 @@
 
 #include "compiler/error_messages.h"
 #include "compiler/token_kinds.h"
+#include "text/code_pages.h"
 
 namespace kau {
 
@@ -78,8 +79,14 @@ bool beginsStatementOrRoutine(int kind) {
 
 std::string SpellToken(const UnexpectedToken& token) {
   switch (token.kind) {
-    case TK_ID: case TK_NUM: case TK_STRLIT: case TK_CHARLIT:
+    case TK_ID: case TK_NUM:
       return token.text;
+    case TK_STRLIT: case TK_CHARLIT: {
+      // Literals were scanned into code page 850; messages are 1252.
+      std::string spelled = token.text;
+      for (char& c : spelled) c = static_cast<char>(text::accentedLetter850To1252(static_cast<unsigned char>(c)));
+      return spelled;
+    }
     case TK_BOOLCONST: return token.value != 0 ? "TRUE" : "FALSE";
     case TK_ADDOP: return byValue(kAddingOperators, token.value, ADDOP_PLUS);
     case TK_FILEOP: return byValue(kFileOperations, token.value, FILEOP_RESET);

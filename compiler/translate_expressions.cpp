@@ -75,7 +75,7 @@ void Translator::applyRelation(Expr& left, Declared* r, int op) {
 
 Expr Translator::translateSimpleExpression() {
   Expr left;
-  if (failed() || !enterNesting()) return left;
+  if (failed()) return left;
   int more = 0;
   while (production() == 119) ++more;
   if (more) wholeAllowed_ = false;
@@ -94,7 +94,7 @@ Expr Translator::translateSimpleExpression() {
     Expr right = translateTerm();
     if (failed()) break;
     if (jump >= 0) {
-      if (left.type != right.type || !named(left.type, "BOOLEAN")) return leaveNesting(), fail(15), left;
+      if (left.type != right.type || !named(left.type, "BOOLEAN")) return fail(15), left;
       code_.Emit1(OP_OR);
       code_.PatchCode(jump + 1, code_.CodeCounter());
     } else {
@@ -102,7 +102,6 @@ Expr Translator::translateSimpleExpression() {
     }
     left.form = Expr::kComputed;
   }
-  leaveNesting();
   return left;
 }
 
@@ -150,7 +149,7 @@ void Translator::applyAdding(Expr& left, int kind, Declared* r) {
 
 Expr Translator::translateTerm() {
   Expr left;
-  if (failed() || !enterNesting()) return left;
+  if (failed()) return left;
   int more = 0;
   while (production() == 121) ++more;
   if (more) wholeAllowed_ = false;
@@ -165,7 +164,7 @@ Expr Translator::translateTerm() {
     Expr right = translateFactor();
     if (failed()) break;
     if (jump >= 0) {
-      if (left.type != right.type || !named(left.type, "BOOLEAN")) return leaveNesting(), fail(15), left;
+      if (left.type != right.type || !named(left.type, "BOOLEAN")) return fail(15), left;
       code_.Emit1(OP_AND);
       code_.PatchCode(jump + 1, code_.CodeCounter());
     } else {
@@ -173,7 +172,6 @@ Expr Translator::translateTerm() {
     }
     left.form = Expr::kComputed;
   }
-  leaveNesting();
   return left;
 }
 
@@ -210,7 +208,7 @@ void Translator::applyMultiplying(Expr& left, int op, Declared* r) {
 
 Expr Translator::translateFactor() {
   Expr e;
-  if (failed() || !enterNesting()) return e;
+  if (failed()) return e;
   e.start = code_.CodeCounter();
   int p = production();
   if (p != 123 && p != 122) wholeAllowed_ = false;
@@ -269,7 +267,9 @@ Expr Translator::translateFactor() {
       break;
     case 130: {
       int op = token().value;
+      if (!enterNesting()) break;
       e = translateFactor();
+      leaveNesting();
       if (failed()) break;
       e.form = Expr::kComputed;
       if (op == ADDOP_MINUS) {
@@ -310,7 +310,6 @@ Expr Translator::translateFactor() {
       e.form = Expr::kLiteral;
       break;
   }
-  leaveNesting();
   return e;
 }
 

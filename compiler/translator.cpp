@@ -19,7 +19,16 @@ namespace {
 constexpr int kMaxNesting = 250;
 }  // namespace
 
-int Translator::production() { return PopInt(ProductionList); }
+int Translator::production() {
+  // An accepted parse always leaves enough productions; running out would
+  // mean the lists and the translator disagree, so the pass stops.
+  if (ProductionList.Empty() && !errorFlag_) {
+    errorFlag_ = 1;
+    message_ = AppendNumberText(text::cp1252(" => Erro semântico na linha "), currentLine_) + "...#" +
+               text::cp1252(" => Erro interno do compilador!");
+  }
+  return PopInt(ProductionList);
+}
 
 Triple Translator::token() {
   Triple t;
@@ -264,6 +273,7 @@ std::int32_t semanticLine = 0;
 
 int GenerateCode() {
   int flag = 1;
+  codeBuffer = CodeBuffer();
   try {
     translator::Translator t(codeBuffer);
     flag = t.Run();

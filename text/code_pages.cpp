@@ -89,6 +89,12 @@ unsigned char accentedLetter1252To850(unsigned char byte) {
   return byte;
 }
 
+unsigned char accentedLetter850To1252(unsigned char byte) {
+  for (unsigned char letter : kConvertedLetters)
+    if (accentedLetter1252To850(letter) == byte) return letter;
+  return byte;
+}
+
 int decodeUtf8(std::string_view s, char32_t& cp) {
   if (s.empty()) return 0;
   const auto b0 = static_cast<unsigned char>(s[0]);
@@ -157,6 +163,8 @@ bool utf8ToCp1252(std::string_view utf8, std::string& out) {
 
 std::string sourceToCp1252(std::string_view fileBytes) {
   if (!isValidUtf8(fileBytes)) return std::string(fileBytes);
+  // A byte-order mark is no character of the program.
+  if (fileBytes.substr(0, 3) == "\xEF\xBB\xBF") fileBytes.remove_prefix(3);
   std::string out;
   out.reserve(fileBytes.size());
   char32_t cp;

@@ -22,6 +22,9 @@ int unicodeToCp850(char32_t cp);
 // (À Á Â Ã Ä Ç É Ê Ë Í Î Ï Ñ Ó Ô Õ Ö Ú Û Ü and their lower-case forms) become
 // their code page 850 codes; every other byte is returned unchanged.
 unsigned char accentedLetter1252To850(unsigned char byte);
+// The reverse, for showing a scanned literal in a message: the code page 850
+// codes of those 40 letters become their 1252 bytes again.
+unsigned char accentedLetter850To1252(unsigned char byte);
 
 bool isValidUtf8(std::string_view bytes);
 
@@ -34,7 +37,7 @@ std::string cp850ToUtf8(std::string_view text);
 bool utf8ToCp1252(std::string_view utf8, std::string& out);
 
 // Source files: valid UTF-8 is converted to 1252 (characters 1252 lacks become
-// '?'); anything else is taken as 1252 bytes already.
+// '?', a leading byte-order mark is dropped); anything else is taken as 1252 bytes already.
 std::string sourceToCp1252(std::string_view fileBytes);
 
 // Keyboard and file input of a running program: UTF-8 sequences become their

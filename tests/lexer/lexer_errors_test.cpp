@@ -53,6 +53,16 @@ TEST(LexerErrors, EachCodeWithItsTextAndLine) {
       {"#1E5", 1, " => O argumento para o operador # deve ter o tipo inteiro!"},
       {"#A", 1, " => O operador # deve ser seguido de uma constante inteira!"},
       {"x #", 1, " => O operador # deve ser seguido de uma constante inteira!"},
+      // The line is the one the scan stands on when the error is found: a
+      // line feed already read counts, one stepped back over does not.
+      {"1E\nx", 2, kInvalidReal},
+      {"1E-\n5", 2, kInvalidReal},
+      {"x := #\n65", 2, " => O operador # deve ser seguido de uma constante inteira!"},
+      {"1E100\nx", 1, kRealRange},
+      {"2147483648\nx", 1, kIntegerRange},
+      {"1.5E39\n", 1, kRealRange},
+      {"'open\n", 2, " => Cadeia aberta com fim de arquivo inesperado"},
+      {"(* open\r\n*", 2, kOpenComment},
   };
   for (const ErrorCase& c : cases) {
     Scan scan;

@@ -242,7 +242,8 @@ TEST(LexerTokens, LinesAreCountedWithAndWithoutCarriageReturns) {
 }
 
 TEST(LexerTokens, TokenBeforeALineFeedKeepsItsLine) {
-  for (const char* text : {"abc\n", "12\n", "1.5\n", "'s'\n", ":\n", "<\n", "x/\n", "2.\n"}) {
+  for (const char* text : {"abc\n", "12\n", "1.5\n", "'s'\n", ":\n", "<\n", "x/\n", "2.\n",
+                           "(\n", ">\n", "1E5\n", "#65\n", "5..\n"}) {
     Scan scan;
     scanText(scan, text);
     ASSERT_FALSE(scan.error) << text;

@@ -15,6 +15,17 @@ TEST(CodePages, AccentedLettersBecomeCp850) {
   for (unsigned char b : {0xDF, 0xE8, 0x61, 0x80, 0xFF}) EXPECT_EQ(accentedLetter1252To850(b), b);
 }
 
+TEST(CodePages, ConvertedLettersComeBack) {
+  for (int b = 0; b < 256; ++b) {
+    const auto byte = static_cast<unsigned char>(b);
+    const unsigned char converted = accentedLetter1252To850(byte);
+    if (converted != byte) {
+      EXPECT_EQ(accentedLetter850To1252(converted), byte) << b;
+    }
+  }
+  EXPECT_EQ(accentedLetter850To1252('a'), 'a');
+}
+
 TEST(CodePages, EveryByteRoundTripsThroughUnicode) {
   for (int b = 0; b < 256; ++b) {
     EXPECT_EQ(unicodeToCp1252(cp1252ToUnicode(static_cast<unsigned char>(b))), b);
@@ -33,6 +44,7 @@ TEST(CodePages, Utf8Conversions) {
   EXPECT_FALSE(utf8ToCp1252("█", out));                        // not in 1252
   EXPECT_FALSE(utf8ToCp1252("\xE9", out));                     // not UTF-8
   EXPECT_EQ(sourceToCp1252("\xE9t\xE9"), "\xE9t\xE9");          // 1252 file kept
+  EXPECT_EQ(sourceToCp1252("\xEF\xBB\xBFol\xC3\xA1"), "ol\xE1");   // mark dropped
   EXPECT_FALSE(isValidUtf8("\xC0\x80"));                        // overlong
   EXPECT_FALSE(isValidUtf8("\xED\xA0\x80"));                    // surrogate
 }

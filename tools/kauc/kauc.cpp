@@ -13,10 +13,8 @@
 
 #include "compiler/code_buffer.h"
 #include "compiler/program_dump.h"
-#include "interpreter/interpretador.h"
-#include "platform/console/console.h"
+#include "interpreter/entry_points.h"
 #include "text/code_pages.h"
-#include "tools/kauc/compile_source.h"
 #include "tools/kauc/source_file.h"
 
 namespace {
@@ -41,18 +39,20 @@ void printError(const std::string& cp1252Text) {
   std::fwrite(utf8.data(), 1, utf8.size(), stderr);
 }
 
-// Runs the compiled program on the terminal; a run-time error or Ctrl+C
-// goes to standard error.
-int runProgram(bool consoleRun) {
-  auto console = kau::console::makeTerminalConsole();
-  console->beginRun();
-  kau::Interpretador machine(kau::ProgramMemory, kau::GetCodeCounter() + 1, consoleRun, *console);
-  machine.Run();
-  console->flush();
-  console->endRun();
-  if (!machine.HasRuntimeError()) return kExitSuccess;
-  printError(machine.GetRuntimeMessage());
-  return kExitRuntimeError;
+// The status of an entry point's failure; a make that could not write its
+// file counts as a file that could not be used.
+int failure(int otherwise) {
+  printError(kau::GetCompileErrorText());
+  return kau::LastErrorIsCompileError() ? kExitCompileError : otherwise;
+}
+
+int runProgram(const std::string& text, bool consoleRun) {
+  kau::SetConsoleRun(consoleRun);
+  return kau::CompileAndRun(text.c_str()) == 0 ? kExitSuccess : failure(kExitRuntimeError);
+}
+
+int makeExecutable(const std::string& text, const std::string& path) {
+  return kau::CompileAndGenerateExecutable(text.c_str(), path.c_str()) == 0 ? kExitSuccess : failure(kExitUsage);
 }
 
 }  // namespace
@@ -74,18 +74,10 @@ int main(int argc, char** argv) {
     printError(kau::text::cp1252(" => Não foi possível ler o arquivo '" + path + "'!"));
     return kExitUsage;
   }
-  std::string errorText;
-  int errorLine = 0;
-  if (kau::compileSource(text, errorText, errorLine) != 0) {
-    printError(errorText);
-    return kExitCompileError;
-  }
-  if (command == "dump") {
-    std::string dump = kau::FormatProgramDump(kau::ProgramMemory, kau::GetCodeCounter() + 1);
-    std::fwrite(dump.data(), 1, dump.size(), stdout);
-    return kExitSuccess;
-  }
-  if (command == "run") return runProgram(consoleRun);
-  // Making executables comes later.
+  if (command == "run") return runProgram(text, consoleRun);
+  if (command == "make") return makeExecutable(text, path);
+  if (kau::CompileProgram(text.c_str()) != 0) return failure(kExitUsage);
+  const std::string dump = kau::FormatProgramDump(kau::ProgramMemory, kau::GetCodeCounter() + 1);
+  std::fwrite(dump.data(), 1, dump.size(), stdout);
   return kExitSuccess;
 }

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "compiler/word_code.h"
+#include "interpreter/generated_executable.h"
+#include "interpreter/lzss.h"
+#include "interpreter/run_time_image.h"
+#include "tests/images/test_files.h"
+#include "text/code_pages.h"
+
+using namespace kau;
+using Bytes = std::vector<std::uint8_t>;
+using kau::testing::ReadFile;
+
+namespace {
+
+// ENTER with no globals, then the body, then HALT.
+std::vector<Word> Program(std::initializer_list<Word> body) {
+  std::vector<Word> code = {OP_ENTER, 0, 4000, 4};
+  code.insert(code.end(), body);
+  code.push_back(OP_HALT);
+  return code;
+}
+
+class GeneratedExecutable : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = std::filesystem::temp_directory_path() / ("generated_test_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dir_ / "elsewhere");
+  }
+  void TearDown() override { std::filesystem::remove_all(dir_); }
+
+  std::string Make(const std::vector<Word>& code) {
+    const std::string path = (dir_ / "prog.exe").string();
+    std::string error;
+    EXPECT_TRUE(GenerateExecutable(path, code.data(), static_cast<int>(code.size()), error)) << error;
+    return path;
+  }
+
+  // Runs the executable from another folder with no input.
+  kau::testing::CommandResult Run(const std::string& executable) {
+    return kau::testing::RunIn(dir_ / "elsewhere", "'" + executable + "'");
+  }
+
+  std::filesystem::path dir_;
+};
+
+}  // namespace
+
+TEST(RunTimeImage, DecodesToTheBuiltRunnerByteForByte) {
+  Bytes runner;
+  std::string message;
+  ASSERT_EQ(lzss::Decode(RunTimeImage(), runner, message), lzss::DecodeStatus::Ok) << message;
+  EXPECT_EQ(runner, ReadFile(KAU_RUNNER_PATH));
+  // And the build's stream is what the encoder makes of the runner.
+  const Bytes stream = lzss::Encode(runner);
+  EXPECT_TRUE(std::equal(stream.begin(), stream.end(), RunTimeImage().begin(), RunTimeImage().end()));
+}
+
+TEST_F(GeneratedExecutable, LayoutIsRunnerMarkerStreamAndEnd) {
+  const std::vector<Word> code = Program({OP_PUSH, 42, OP_WRITE, 1});
+  const Bytes image = ReadFile(Make(code));
+  const Bytes runner = ReadFile(KAU_RUNNER_PATH);
+  ASSERT_GT(image.size(), runner.size() + 12);
+  EXPECT_TRUE(std::equal(runner.begin(), runner.end(), image.begin()));
+  const Bytes header(image.begin() + static_cast<long>(runner.size()), image.begin() + static_cast<long>(runner.size()) + 11);
+  EXPECT_EQ(header, (Bytes{0x1A, 0x1A, 0x1A, 0x07, 0x69, 0x6E, 0x2E, 0x70, 0x61, 0x73, 0x00}));
+  EXPECT_EQ(image.back(), 0xFF);
+  // The stream holds the dump: N, N + 1 and the words.
+  Bytes dump;
+  std::string message;
+  ASSERT_EQ(lzss::Decode(std::span(image).subspan(runner.size() + 3, image.size() - runner.size() - 4), dump, message),
+            lzss::DecodeStatus::Ok);
+  EXPECT_EQ(std::string(dump.begin(), dump.end()), "9 10 71 0 4000 4 46 42 98 1 36 ");
+}
+
+TEST_F(GeneratedExecutable, RunsFromAnotherFolderWithPlainOutput) {
+  const kau::testing::CommandResult result = Run(Make(Program({OP_PUSH, 42, OP_WRITE, 1, OP_WRITE, 5})));
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.out, "42\n");
+  EXPECT_EQ(result.err, "");
+}
+
+TEST_F(GeneratedExecutable, ARunTimeErrorPrintsItsTextAndExitsWithOne) {
+  const kau::testing::CommandResult result = Run(Make(Program({OP_PUSH, 7, OP_WRITE, 1, OP_PUSH, 1, OP_PUSH, 0, OP_DIVI})));
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "7 => Erro de execução...  => Erro de execução... ...# => Divisão por Zero!");
+  EXPECT_EQ(result.err, "");
+}
+
+TEST_F(GeneratedExecutable, DamagedExecutablesStopWithAMessage) {
+  const std::string path = Make(Program({OP_PUSH, 42, OP_WRITE, 1}));
+  const Bytes good = ReadFile(path);
+  const auto write = [&path](const Bytes& bytes) {
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+  };
+  const Bytes runner = ReadFile(KAU_RUNNER_PATH);
+  struct Case {
+    const char* what;
+    Bytes bytes;
+    const char* message;
+  };
+  const Case cases[] = {
+      {"runner alone", runner, " => Este executável não contém um programa compilado!\n"},
+      {"end byte missing", Bytes(good.begin(), good.end() - 1), " => O programa compilado deste executável está danificado!\n"},
+      {"stream cut", [&] { Bytes b(good.begin(), good.end() - 6); b.push_back(0xFF); return b; }(),
+       " => O programa compilado deste executável está danificado!\n"},
+  };
+  for (const Case& c : cases) {
+    write(c.bytes);
+    const kau::testing::CommandResult result = Run(path);
+    EXPECT_EQ(result.status, 2) << c.what;
+    EXPECT_EQ(result.err, c.message) << c.what;
+    EXPECT_EQ(result.out, "") << c.what;
+  }
+}

@@ -1,0 +1,4 @@
+PROGRAM T;
+BEGIN
+  WRITELN(1 'olá');
+END.

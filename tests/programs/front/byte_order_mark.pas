@@ -1,0 +1,4 @@
+﻿PROGRAM T;
+BEGIN
+  X := ;
+END.

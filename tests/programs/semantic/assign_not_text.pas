@@ -1,0 +1,5 @@
+PROGRAM T;
+VAR i: INTEGER;
+BEGIN
+  ASSIGN(i, 'a.txt');
+END.

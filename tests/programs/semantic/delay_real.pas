@@ -1,0 +1,4 @@
+PROGRAM T;
+BEGIN
+  DELAY(1.5);
+END.

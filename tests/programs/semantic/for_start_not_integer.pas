@@ -1,0 +1,5 @@
+PROGRAM T;
+VAR i: INTEGER;
+BEGIN
+  FOR i := 'a' TO 3 DO WRITELN(i);
+END.

@@ -1,0 +1,9 @@
+PROGRAM T;
+VAR i: INTEGER;
+FUNCTION F(a: INTEGER): INTEGER;
+BEGIN
+  F := a;
+END;
+BEGIN
+  i := F;
+END.

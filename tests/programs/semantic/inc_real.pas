@@ -1,0 +1,5 @@
+PROGRAM T;
+VAR x: REAL;
+BEGIN
+  INC(x);
+END.

@@ -1,0 +1,5 @@
+PROGRAM T;
+VAR i: INTEGER;
+BEGIN
+  i[1] := 1;
+END.

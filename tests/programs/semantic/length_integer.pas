@@ -1,0 +1,5 @@
+PROGRAM T;
+VAR i: INTEGER;
+BEGIN
+  i := LENGTH(i);
+END.

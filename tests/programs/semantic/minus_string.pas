@@ -1,0 +1,5 @@
+PROGRAM T;
+VAR s: STRING;
+BEGIN
+  s := s - s;
+END.

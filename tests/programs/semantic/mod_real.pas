@@ -1,0 +1,5 @@
+PROGRAM T;
+VAR x: REAL;
+BEGIN
+  x := x MOD 2;
+END.

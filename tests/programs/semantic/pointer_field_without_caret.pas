@@ -1,0 +1,6 @@
+PROGRAM T;
+TYPE R = RECORD x: INTEGER; END;
+VAR p: ^R;
+BEGIN
+  p.x := 1;
+END.

@@ -1,0 +1,5 @@
+PROGRAM T;
+CONST N = 1;
+BEGIN
+  READ(N);
+END.

@@ -1,0 +1,4 @@
+PROGRAM T;
+VAR x: Coisa;
+BEGIN
+END.

@@ -1,0 +1,5 @@
+PROGRAM T;
+VAR c: CHAR; k: INTEGER;
+BEGIN
+  VAL('1', c, k);
+END.

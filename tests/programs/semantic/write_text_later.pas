@@ -1,0 +1,5 @@
+PROGRAM T;
+VAR f: TEXT;
+BEGIN
+  WRITELN(1, f);
+END.
