@@ -51,7 +51,6 @@ struct Declared {
   int depth = 0;                // 0 for the program scope
   std::vector<Parameter> params;
   int parameterWords = 0;
-  bool addressKnown = false;
 };
 
 class ScopeTable {

@@ -43,7 +43,6 @@ void Translator::translateRoutine(bool isFunction) {
     return;
   }
   routine->address = code_.CodeCounter();
-  routine->addressKnown = true;
   int grow = code_.Emit3(OP_GROW, 0, kRoutineHeadroom);
   frame.sizeIndex = grow + 1;
   bool savedLoop = insideLoop_;

@@ -72,7 +72,7 @@ struct PendingNames {
 };
 
 // What a list of arguments is being translated for.
-enum class ArgumentUse { kCall, kWrite, kIndex };
+enum class ArgumentUse { kCall, kWrite };
 
 // The frame whose declarations and statements are being translated.
 struct Frame {
@@ -121,7 +121,6 @@ class Translator {
   // Emission helpers.
   int allocateTemp(int words);
   int stringScratch();
-  void emitLoadTemp(int address) { code_.Emit3(OP_LOADADDR, 0, address); }
 
   // Program layout and declarations (translator.cpp, translate_declarations.cpp).
   void translateProgram();
@@ -159,10 +158,8 @@ class Translator {
   void translateRepeat();
   void translateFor(bool down);
   void translateCase(bool withElse);
-  void translateCaseArm(int selectorTemp, Declared* selectorType);
   int translateCaseConstant(Declared* selectorType);
   void translateRead(bool line);
-  void translateReadTarget(int index, bool line, bool& toFile, int& lastStringRead);
   void translateWrite(bool line);
   void translateAssign();
   void translateFileCommand();
@@ -207,14 +204,14 @@ class Translator {
   int nesting_ = 0;
   int enumerationSerial_ = 0;
   bool insideLoop_ = false;
+  // Set while a call argument or "@" is translated: the variable reference
+  // that follows may name a whole array or record.
   bool wholeAllowed_ = false;
+  // Operand indexes of BREAK and CONTINUE jumps; -1 marks where a loop began.
   std::vector<int> breakJumps_, continueJumps_;
   // WRITE and READ statement state.
   int writeItemState_ = 0;
   bool outputToFile_ = false;
-  int lastItemIndex_ = -1;
-  int indexNesting_ = 0;
-  int typeMode_ = 0;     // 1 while a TYPE part declares type names
 };
 
 }  // namespace kau::translator

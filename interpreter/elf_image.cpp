@@ -22,6 +22,21 @@ bool Reach(std::span<const std::uint8_t> file, std::uint64_t offset, std::uint64
   return true;
 }
 
+// Extends `end` over a table of `count` entries of `entrySize` bytes at
+// `offset` and hands each entry, read as T, to `visit`; false when the table
+// or an entry is out of bounds or `visit` says so.
+template <typename T, typename Visit>
+bool VisitTable(std::span<const std::uint8_t> file, std::uint64_t offset, unsigned count, unsigned entrySize,
+                std::uint64_t& end, Visit visit) {
+  if (count == 0) return true;
+  if (entrySize < sizeof(T) || !Reach(file, offset, std::uint64_t{count} * entrySize, end)) return false;
+  for (unsigned i = 0; i < count; ++i) {
+    T entry;
+    if (!ReadAt(file, offset + std::uint64_t{i} * entrySize, entry) || !visit(entry)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::optional<std::size_t> ElfImageEnd(std::span<const std::uint8_t> file) {
@@ -30,28 +45,14 @@ std::optional<std::size_t> ElfImageEnd(std::span<const std::uint8_t> file) {
       header.e_ident[EI_CLASS] != ELFCLASS64 || header.e_ident[EI_DATA] != ELFDATA2LSB)
     return std::nullopt;
   std::uint64_t end = sizeof header;
-  if (header.e_phnum > 0) {
-    if (header.e_phentsize < sizeof(Elf64_Phdr) ||
-        !Reach(file, header.e_phoff, std::uint64_t{header.e_phnum} * header.e_phentsize, end))
-      return std::nullopt;
-    for (unsigned i = 0; i < header.e_phnum; ++i) {
-      Elf64_Phdr segment;
-      if (!ReadAt(file, header.e_phoff + std::uint64_t{i} * header.e_phentsize, segment) ||
-          !Reach(file, segment.p_offset, segment.p_filesz, end))
-        return std::nullopt;
-    }
-  }
-  if (header.e_shnum > 0) {
-    if (header.e_shentsize < sizeof(Elf64_Shdr) ||
-        !Reach(file, header.e_shoff, std::uint64_t{header.e_shnum} * header.e_shentsize, end))
-      return std::nullopt;
-    for (unsigned i = 0; i < header.e_shnum; ++i) {
-      Elf64_Shdr section;
-      if (!ReadAt(file, header.e_shoff + std::uint64_t{i} * header.e_shentsize, section)) return std::nullopt;
-      if (section.sh_type != SHT_NOBITS && !Reach(file, section.sh_offset, section.sh_size, end))
-        return std::nullopt;
-    }
-  }
+  const bool inside =
+      VisitTable<Elf64_Phdr>(file, header.e_phoff, header.e_phnum, header.e_phentsize, end,
+                             [&](const Elf64_Phdr& segment) { return Reach(file, segment.p_offset, segment.p_filesz, end); }) &&
+      VisitTable<Elf64_Shdr>(file, header.e_shoff, header.e_shnum, header.e_shentsize, end,
+                             [&](const Elf64_Shdr& section) {
+                               return section.sh_type == SHT_NOBITS || Reach(file, section.sh_offset, section.sh_size, end);
+                             });
+  if (!inside) return std::nullopt;
   return static_cast<std::size_t>(end);
 }
 

@@ -36,6 +36,7 @@ void Interpretador::OpReturnFunction() {
     const std::int64_t destination = static_cast<std::int64_t>(newTop) + 1;
     if (CheckRange(result, size) && CheckRange(destination, size)) {
       std::memmove(memory_ + destination, memory_ + result, static_cast<std::size_t>(size) * sizeof(Word));
+      Charge(size);
       top_ = WrapAdd(newTop, size);
     }
   } else {
@@ -54,6 +55,7 @@ void Interpretador::OpElemAddr() {
     if (dims < 0) Fault();
     return;
   }
+  Charge(pairs);
   Word offset = 0;
   for (std::int64_t p = first + 1; p < top_; p += 2) {
     const Word index = memory_[p];
@@ -75,6 +77,7 @@ void Interpretador::OpStoreN() {
   const Word address = memory_[addressSlot];
   if (!CheckRange(address, n)) return;
   std::memmove(memory_ + address, memory_ + addressSlot + 1, static_cast<std::size_t>(n) * sizeof(Word));
+  Charge(n);
   top_ = static_cast<Word>(addressSlot - 1);
 }
 
@@ -88,6 +91,7 @@ void Interpretador::OpLoadN() {
   }
   if (!CheckRange(address, n) || !CheckRange(destination, n)) return;
   std::memmove(memory_ + destination, memory_ + address, static_cast<std::size_t>(n) * sizeof(Word));
+  Charge(n);
   top_ = static_cast<Word>(destination + n - 1);
 }
 
@@ -98,6 +102,7 @@ void Interpretador::OpDup() {
   const std::int64_t destination = static_cast<std::int64_t>(top_) + 1;
   if (!running_ || !CheckRange(destination, n)) return;
   std::fill(memory_ + destination, memory_ + destination + n, value);
+  Charge(n);
   top_ = static_cast<Word>(destination + n - 1);
 }
 
@@ -112,6 +117,7 @@ void Interpretador::OpPushN() {
   }
   if (!CheckRange(source, n) || !CheckRange(destination, n)) return;
   std::memmove(memory_ + destination, memory_ + source, static_cast<std::size_t>(n) * sizeof(Word));
+  Charge(n);
   top_ = static_cast<Word>(destination + n - 1);
   pc_ = static_cast<Word>(source + n);
 }
@@ -126,6 +132,7 @@ void Interpretador::OpPopEq() {
     }
     --top_;
   }
+  Charge(n);
 }
 
 }  // namespace kau

@@ -52,6 +52,7 @@ void Interpretador::StoreStringAt(Word a, Word k, const std::string& chars, Word
 
 void Interpretador::OpNew() {
   const Word handle = heap_.Allocate(Operand(1));
+  Charge(Operand(1));
   if (handle == 0) Fault();
   Push(handle);
 }
@@ -72,6 +73,7 @@ void Interpretador::OpStoreNH() {
   Word* destination = HeapAwareSpan(memory_[pairSlot], memory_[pairSlot + 1], n);
   if (!destination) return;
   std::memmove(destination, memory_ + pairSlot + 2, static_cast<std::size_t>(n) * sizeof(Word));
+  Charge(n);
   top_ = static_cast<Word>(pairSlot - 1);
 }
 
@@ -83,6 +85,7 @@ void Interpretador::OpLoadNH() {
   const std::int64_t destination = static_cast<std::int64_t>(top_) + 1;
   if (!source || !CheckRange(destination, n)) return;
   std::memmove(memory_ + destination, source, static_cast<std::size_t>(n) * sizeof(Word));
+  Charge(n);
   top_ = static_cast<Word>(destination + n - 1);
 }
 

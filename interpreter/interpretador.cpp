@@ -98,6 +98,7 @@ std::uint32_t Interpretador::NextRandom() {
 
 Word Interpretador::OuterFrame(Word levels) {
   Word frame = static_cast<Word>(base_);
+  Charge(levels);
   for (Word i = 0; i < levels && running_; ++i) {
     const Word link = At(frame);
     // A static link always points to an older frame, lower in memory.

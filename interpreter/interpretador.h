@@ -31,11 +31,12 @@ class Interpretador {
   std::string GetRuntimeMessage() const { return runtimeMessage_; }
 
   // Stops the run after the current instruction with the text of `code`.
-  void RaiseRuntimeError(int code, Word value = 0);
+  [[gnu::cold]] void RaiseRuntimeError(int code, Word value = 0);
 
   // Test hook for fuzzing: when above 0, the run stops (as if HALT) after
-  // this many instructions. Runs with a budget use a separate copy of the
-  // dispatch loop, so the loop of a normal run does not count.
+  // this many instructions (an instruction that moves many words counts
+  // more). Runs with a budget use a separate copy of the dispatch loop, so
+  // the loop of a normal run does not count.
   void SetInstructionBudget(std::int64_t instructions) { budget_ = instructions; }
 
  private:
@@ -45,11 +46,18 @@ class Interpretador {
   void EndOfRun();
   void Fault() { RaiseRuntimeError(kFaultCode); }
   static constexpr int kFaultCode = 18;
+  // No string the compiler puts on the stack is longer (its literals keep at
+  // most 256 characters); a longer search for the marker is a fault.
+  static constexpr Word kMaxStackStringWords = 4096;
+  // Counts the words an instruction moves against the budget of a counted
+  // run (unchecked otherwise).
+  void Charge(std::int64_t words) { budget_ -= words >> 4; }
 
   // Checked memory access ------------------------------------------------
   // A bad address raises the fault and yields a scratch word.
   Word& At(Word address) {
-    if (static_cast<std::uint32_t>(address) < static_cast<std::uint32_t>(kProgramMemoryWords)) return memory_[address];
+    if (static_cast<std::uint32_t>(address) < static_cast<std::uint32_t>(kProgramMemoryWords)) [[likely]]
+      return memory_[address];
     Fault();
     scratch_ = 0;
     return scratch_;
@@ -62,7 +70,7 @@ class Interpretador {
   }
   void Push(Word value) {
     const Word next = top_ + 1;
-    if (static_cast<std::uint32_t>(next) < static_cast<std::uint32_t>(kProgramMemoryWords)) {
+    if (static_cast<std::uint32_t>(next) < static_cast<std::uint32_t>(kProgramMemoryWords)) [[likely]] {
       memory_[next] = value;
       top_ = next;
     } else {
@@ -70,7 +78,8 @@ class Interpretador {
     }
   }
   Word Pop() {
-    if (static_cast<std::uint32_t>(top_) < static_cast<std::uint32_t>(kProgramMemoryWords)) return memory_[top_--];
+    if (static_cast<std::uint32_t>(top_) < static_cast<std::uint32_t>(kProgramMemoryWords)) [[likely]]
+      return memory_[top_--];
     Fault();
     return 0;
   }

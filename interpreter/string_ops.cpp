@@ -39,8 +39,13 @@ void Interpretador::PopStackString(std::string& out) {
   while (running_) {
     const Word w = Pop();
     if (w == kStringEnd || !running_) break;
+    if (static_cast<Word>(out.size()) >= kMaxStackStringWords) {
+      Fault();
+      break;
+    }
     out.push_back(wordChar(w));
   }
+  Charge(static_cast<std::int64_t>(out.size()));
 }
 
 void Interpretador::ReadStringVariable(Word address, std::string& out, Word max) {
@@ -123,15 +128,17 @@ void Interpretador::OpCompareStrings(int opcode) {
 
 void Interpretador::OpStrToBlock() {
   const Word n = Operand(1);
-  Word marker = top_;
-  while (static_cast<std::uint32_t>(marker) < static_cast<std::uint32_t>(kProgramMemoryWords) &&
+  Word marker = static_cast<Word>(top_);
+  const Word lowest = static_cast<Word>(top_) - kMaxStackStringWords;
+  while (marker >= lowest && static_cast<std::uint32_t>(marker) < static_cast<std::uint32_t>(kProgramMemoryWords) &&
          memory_[marker] != kStringEnd) {
     --marker;
   }
-  if (static_cast<std::uint32_t>(marker) >= static_cast<std::uint32_t>(kProgramMemoryWords)) {
+  if (marker < lowest || static_cast<std::uint32_t>(marker) >= static_cast<std::uint32_t>(kProgramMemoryWords)) {
     Fault();
     return;
   }
+  Charge(top_ - marker);
   const Word length = top_ - marker;
   const Word kept = std::clamp<Word>(length, 0, std::max<Word>(n, 0));
   for (Word i = 0; i < kept; ++i) memory_[marker + i] = memory_[marker + 1 + i];

@@ -20,7 +20,7 @@
 
 #include "editor/highlight/highlighter_attributes.h"
 #include "editor/highlight/highlighter_types.h"
-#include "editor/highlight/notify_event_chain.h"
+#include "editor/options/method_chain.h"
 #include "editor/highlight/persistent.h"
 #include "editor/syn_range.h"
 

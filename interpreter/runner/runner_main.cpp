@@ -31,14 +31,12 @@ void WriteUtf8(std::FILE* stream, const std::string& cp1252Text, bool lineBreak)
 // The code words, frames and stack of the run.
 kau::Word memory[kau::kProgramMemoryWords];
 
-}  // namespace
-
-int main() {
+int Run() {
   std::ifstream self("/proc/self/exe", std::ios::binary);
   const std::vector<std::uint8_t> file((std::istreambuf_iterator<char>(self)), std::istreambuf_iterator<char>());
   kau::LoadedProgram program;
   std::string message;
-  if (!self || file.empty()) {
+  if (!self.is_open() || file.empty()) {
     WriteUtf8(stderr, kau::text::cp1252(" => Não foi possível ler o próprio arquivo do executável!"), true);
     return kExitBadProgram;
   }
@@ -56,4 +54,16 @@ int main() {
   if (!interpreter.HasRuntimeError()) return 0;
   WriteUtf8(stdout, kau::text::cp1252(" => Erro de execução... ") + interpreter.GetRuntimeMessage(), false);
   return kExitRuntimeError;
+}
+
+}  // namespace
+
+int main() {
+  try {
+    return Run();
+  } catch (...) {
+    // Out of memory while loading, or a console that cannot be set up.
+    WriteUtf8(stderr, kau::text::cp1252(" => Erro na execução do programa!"), true);
+    return kExitBadProgram;
+  }
 }

@@ -1,32 +1,22 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "compiler/word_code.h"
 #include "interpreter/generated_executable.h"
 #include "interpreter/lzss.h"
 #include "interpreter/run_time_image.h"
+#include "tests/images/test_files.h"
 #include "text/code_pages.h"
 
 using namespace kau;
 using Bytes = std::vector<std::uint8_t>;
+using kau::testing::ReadFile;
 
 namespace {
-
-Bytes ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::string ReadText(const std::filesystem::path& path) {
-  const Bytes bytes = ReadFile(path);
-  return std::string(bytes.begin(), bytes.end());
-}
 
 // ENTER with no globals, then the body, then HALT.
 std::vector<Word> Program(std::initializer_list<Word> body) {
@@ -36,12 +26,7 @@ std::vector<Word> Program(std::initializer_list<Word> body) {
   return code;
 }
 
-struct Result {
-  int status;
-  std::string out, err;
-};
-
-class GeneratedExecutable : public testing::Test {
+class GeneratedExecutable : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = std::filesystem::temp_directory_path() / ("generated_test_" + std::to_string(::getpid()));
@@ -57,12 +42,8 @@ class GeneratedExecutable : public testing::Test {
   }
 
   // Runs the executable from another folder with no input.
-  Result Run(const std::string& executable) {
-    const auto out = dir_ / "elsewhere" / "out", err = dir_ / "elsewhere" / "err";
-    const std::string command = "cd '" + (dir_ / "elsewhere").string() + "' && '" + executable +
-                                "' < /dev/null > out 2> err";
-    const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(out), ReadText(err)};
+  kau::testing::CommandResult Run(const std::string& executable) {
+    return kau::testing::RunIn(dir_ / "elsewhere", "'" + executable + "'");
   }
 
   std::filesystem::path dir_;
@@ -98,14 +79,14 @@ TEST_F(GeneratedExecutable, LayoutIsRunnerMarkerStreamAndEnd) {
 }
 
 TEST_F(GeneratedExecutable, RunsFromAnotherFolderWithPlainOutput) {
-  const Result result = Run(Make(Program({OP_PUSH, 42, OP_WRITE, 1, OP_WRITE, 5})));
+  const kau::testing::CommandResult result = Run(Make(Program({OP_PUSH, 42, OP_WRITE, 1, OP_WRITE, 5})));
   EXPECT_EQ(result.status, 0);
   EXPECT_EQ(result.out, "42\n");
   EXPECT_EQ(result.err, "");
 }
 
 TEST_F(GeneratedExecutable, ARunTimeErrorPrintsItsTextAndExitsWithOne) {
-  const Result result = Run(Make(Program({OP_PUSH, 7, OP_WRITE, 1, OP_PUSH, 1, OP_PUSH, 0, OP_DIVI})));
+  const kau::testing::CommandResult result = Run(Make(Program({OP_PUSH, 7, OP_WRITE, 1, OP_PUSH, 1, OP_PUSH, 0, OP_DIVI})));
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.out, "7 => Erro de execução...  => Erro de execução... ...# => Divisão por Zero!");
   EXPECT_EQ(result.err, "");
@@ -131,7 +112,7 @@ TEST_F(GeneratedExecutable, DamagedExecutablesStopWithAMessage) {
   };
   for (const Case& c : cases) {
     write(c.bytes);
-    const Result result = Run(path);
+    const kau::testing::CommandResult result = Run(path);
     EXPECT_EQ(result.status, 2) << c.what;
     EXPECT_EQ(result.err, c.message) << c.what;
     EXPECT_EQ(result.out, "") << c.what;

@@ -9,24 +9,16 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <thread>
 
 #include "interpreter/lzss.h"
+#include "tests/images/test_files.h"
 
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
-
-Bytes ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-std::string ReadText(const std::filesystem::path& path) {
-  const Bytes bytes = ReadFile(path);
-  return std::string(bytes.begin(), bytes.end());
-}
+using kau::testing::ReadFile;
+using kau::testing::ReadText;
 
 class KaucMake : public testing::Test {
  protected:
@@ -37,12 +29,9 @@ class KaucMake : public testing::Test {
   }
   void TearDown() override { std::filesystem::remove_all(dir_); }
 
-  // Runs a shell command in a folder; standard output and error land in the
-  // files out and err there. Returns the exit status.
+  // The exit status; out and err are left in files of the folder.
   int Shell(const std::filesystem::path& folder, const std::string& command) {
-    const std::string line = "cd '" + folder.string() + "' && " + command + " < /dev/null > out 2> err";
-    const int status = std::system(line.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return kau::testing::RunIn(folder, command).status;
   }
   std::string Out(const std::filesystem::path& folder) { return ReadText(folder / "out"); }
   std::string Err(const std::filesystem::path& folder) { return ReadText(folder / "err"); }
@@ -59,8 +48,11 @@ const char kDivide[] = "PROGRAM Divide;\nVAR a: INTEGER;\nBEGIN\n  a := 0;\n  WR
 
 TEST_F(KaucMake, WritesAnExecutableThatRunsByItself) {
   Source("hello.pas", kHello);
+  // The student's own files with the names of the old temporary files.
+  for (const char* name : {"prog.out", "prog.kau", "hello.kau"}) Source(name, name);
   const auto src = dir_ / "src", elsewhere = dir_ / "elsewhere";
   ASSERT_EQ(Shell(src, std::string("'") + KAUC_PATH + "' make hello.pas"), 0) << Err(src);
+  for (const char* name : {"prog.out", "prog.kau", "hello.kau"}) EXPECT_EQ(ReadText(src / name), name);
   EXPECT_EQ(Out(src), "");
   EXPECT_EQ(Err(src), "");
 
@@ -74,11 +66,8 @@ TEST_F(KaucMake, WritesAnExecutableThatRunsByItself) {
   EXPECT_EQ(Bytes(image.begin() + static_cast<long>(runner.size()), image.begin() + static_cast<long>(runner.size()) + 11),
             (Bytes{0x1A, 0x1A, 0x1A, 0x07, 0x69, 0x6E, 0x2E, 0x70, 0x61, 0x73, 0x00}));
   EXPECT_EQ(image.back(), 0xFF);
-  // No temporary files beside it, and nothing written where kauc ran but the
-  // executable and the captured output.
-  EXPECT_FALSE(std::filesystem::exists(src / "prog.out"));
-  EXPECT_FALSE(std::filesystem::exists(src / "prog.kau"));
-  EXPECT_FALSE(std::filesystem::exists(src / "hello.kau"));
+  // Nothing else beside it: the sources, those files, out and err.
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(src), {}), 7);
 
   // Plain output: no colours, clearing, wait or banner.
   EXPECT_EQ(Shell(elsewhere, "'" + (src / "hello.exe").string() + "'"), 0);

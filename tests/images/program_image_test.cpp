@@ -3,7 +3,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
 #include "compiler/program_dump.h"
 #include "interpreter/arquivo_compilado.h"
@@ -12,17 +11,14 @@
 #include "interpreter/lzss.h"
 #include "interpreter/program_dump_reader.h"
 #include "interpreter/runner_loader.h"
+#include "tests/images/test_files.h"
 #include "text/code_pages.h"
 
 using namespace kau;
 using Bytes = std::vector<std::uint8_t>;
+using kau::testing::ReadFile;
 
 namespace {
-
-Bytes ReadFile(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 Bytes AppendedPart(const std::vector<Word>& code) {
   Bytes image;
@@ -170,7 +166,7 @@ TEST(ExecutableFile, NamesBesideTheSource) {
   for (const auto& [source, target] : cases) EXPECT_EQ(ExecutablePathFor(source), target) << source;
 }
 
-class ExecutableFileWrite : public testing::Test {
+class ExecutableFileWrite : public ::testing::Test {
  protected:
   void SetUp() override {
     dir_ = std::filesystem::temp_directory_path() / ("exe_test_" + std::to_string(::getpid()));

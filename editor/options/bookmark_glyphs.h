@@ -1,0 +1,19 @@
+// The pictures built into the editor, by resource name: the strip of the ten
+// bookmark glyphs ("SynEditInternalImages", 110 x 14 pixels, the digits 0 to
+// 9 on a small flag each).
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "platform/draw/image.h"
+
+namespace kau::editor {
+
+// Names compare without regard to case; none for an unknown name.
+std::optional<TImage> LoadBitmapResource(std::string_view Name);
+
+// The colour of the strip's background, which DrawMarkTransparent leaves out.
+inline constexpr std::uint32_t kGlyphBackground = 0xFF00FF;
+
+}  // namespace kau::editor

@@ -1,0 +1,33 @@
+#include "editor/options/image_list.h"
+
+#include <algorithm>
+
+namespace kau::editor {
+
+TImageList::~TImageList() {
+  const auto listeners = fFreeNotifies;
+  for (TFreeNotifiable* c : listeners) c->Notification(this, opRemove);
+}
+
+int TImageList::Add(const TImage& Image) {
+  fImages.push_back(Image);
+  return Count() - 1;
+}
+
+void TImageList::Draw(platform::Canvas& Canvas, int X, int Y, int Index, bool) const {
+  if (Index < 0 || Index >= Count()) return;
+  const TImage& image = fImages[static_cast<std::size_t>(Index)];
+  Canvas.DrawImage(image, {0, 0, image.Width(), image.Height()}, {X, Y, X + image.Width(), Y + image.Height()},
+                   std::nullopt);
+}
+
+void TImageList::FreeNotification(TFreeNotifiable* AComponent) {
+  if (AComponent && std::find(fFreeNotifies.begin(), fFreeNotifies.end(), AComponent) == fFreeNotifies.end())
+    fFreeNotifies.push_back(AComponent);
+}
+
+void TImageList::RemoveFreeNotification(TFreeNotifiable* AComponent) {
+  fFreeNotifies.erase(std::remove(fFreeNotifies.begin(), fFreeNotifies.end(), AComponent), fFreeNotifies.end());
+}
+
+}  // namespace kau::editor

@@ -1,0 +1,46 @@
+// TImageList: a list of equally sized pictures that controls draw from, and
+// that tells the components registered with it when it goes away.
+#pragma once
+
+#include <vector>
+
+#include "editor/object.h"
+#include "platform/draw/canvas.h"
+
+namespace kau::editor {
+
+enum TOperation : std::uint8_t { opInsert, opRemove };
+
+// A component that wants to hear when another one goes away.
+class TFreeNotifiable {
+ public:
+  virtual ~TFreeNotifiable() = default;
+  virtual void Notification(TObject* AComponent, TOperation Operation) = 0;
+};
+
+class TImageList : public TObject {
+ public:
+  TImageList(int Width, int Height) : fWidth(Width), fHeight(Height) {}
+  ~TImageList() override;
+  TImageList(const TImageList&) = delete;
+  TImageList& operator=(const TImageList&) = delete;
+
+  int Width() const { return fWidth; }
+  int Height() const { return fHeight; }
+  int Count() const { return static_cast<int>(fImages.size()); }
+  // Adds a picture of the list's size; returns its index.
+  int Add(const TImage& Image);
+  void Draw(platform::Canvas& Canvas, int X, int Y, int Index, bool Enabled = true) const;
+
+  // AComponent hears opRemove when this list is destroyed.
+  void FreeNotification(TFreeNotifiable* AComponent);
+  void RemoveFreeNotification(TFreeNotifiable* AComponent);
+
+ private:
+  int fWidth;
+  int fHeight;
+  std::vector<TImage> fImages;
+  std::vector<TFreeNotifiable*> fFreeNotifies;
+};
+
+}  // namespace kau::editor

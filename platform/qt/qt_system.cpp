@@ -1,0 +1,107 @@
+#include "platform/qt/qt_system.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QStyle>
+
+#include "platform/qt/qt_colors.h"
+#include "platform/virtual_keys.h"
+
+namespace kau::platform {
+
+bool QtClipboard::Accepts(TClipboardFormat format) {
+  return format == CF_TEXT || !ClipboardFormatName(format).empty();
+}
+
+void QtClipboard::Commit(const Entries& entries, bool emptied) {
+  auto* data = new QMimeData;
+  if (!emptied) {
+    if (const QMimeData* old = QGuiApplication::clipboard()->mimeData())
+      for (const QString& f : old->formats()) data->setData(f, old->data(f));
+  }
+  for (const auto& [format, bytes] : entries) {
+    if (format == CF_TEXT) {
+      data->setText(FromCp1252(bytes));
+    } else {
+      const QString mime = QString::fromStdString(PrivateFormatMimeType(ClipboardFormatName(format)));
+      data->setData(mime, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    }
+  }
+  QGuiApplication::clipboard()->setMimeData(data);
+}
+
+bool QtClipboard::HasFormat(TClipboardFormat format) {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  if (!data) return false;
+  if (format == CF_TEXT) return data->hasText();
+  const std::string name = ClipboardFormatName(format);
+  return !name.empty() && data->hasFormat(QString::fromStdString(PrivateFormatMimeType(name)));
+}
+
+bool QtClipboard::GetData(TClipboardFormat format, std::string& bytes) {
+  if (!IsOpen() || !HasFormat(format)) return false;
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  if (format == CF_TEXT) {
+    bytes = ToCp1252(data->text());
+    return true;
+  }
+  const QByteArray raw = data->data(QString::fromStdString(PrivateFormatMimeType(ClipboardFormatName(format))));
+  bytes.assign(raw.constData(), static_cast<std::size_t>(raw.size()));
+  return true;
+}
+
+namespace {
+QtSystemServices* installedQt = nullptr;
+}
+
+QtSystemServices* QtSystem() { return installedQt; }
+
+QtSystemServices::QtSystemServices() {
+  SetSystem(this);
+  SetFonts(&fonts_);
+  InstallSystemColors(QApplication::palette());
+  installedQt = this;
+}
+
+QtSystemServices::~QtSystemServices() {
+  if (&System() == this) SetSystem(nullptr);
+  if (&Fonts() == &fonts_) SetFonts(nullptr);
+  if (installedQt == this) {
+    installedQt = nullptr;
+    ResetSystemColors();
+  }
+}
+
+bool QtSystemServices::KeyPressed(std::uint16_t key) {
+  const Qt::KeyboardModifiers m = QGuiApplication::queryKeyboardModifiers();
+  if (key == VK_SHIFT) return m & Qt::ShiftModifier;
+  if (key == VK_CONTROL) return m & Qt::ControlModifier;
+  if (key == VK_MENU) return m & Qt::AltModifier;
+  return held_.count(key) != 0;
+}
+
+void QtSystemServices::NoteKey(std::uint16_t key, bool down) {
+  if (down) held_.insert(key);
+  else held_.erase(key);
+}
+
+TSize QtSystemServices::DragDistance() {
+  const int d = QApplication::startDragDistance();
+  return {d, d};
+}
+
+int QtSystemServices::WheelScrollLines() { return QApplication::wheelScrollLines(); }
+
+int QtSystemServices::VerticalArrowHeight() { return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent); }
+
+void QtSystemServices::ShowException(const std::string& message) {
+  if (reporter_) {
+    reporter_(message);
+    return;
+  }
+  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), FromCp1252(message));
+}
+
+}  // namespace kau::platform

@@ -1,0 +1,42 @@
+// Process-wide services of the window system: the clipboard, the keyboard's
+// state, and the metrics that the control's mouse and scrolling use.
+#pragma once
+
+#include <cstdint>
+
+#include "platform/draw/geometry.h"
+#include "platform/shift_state.h"
+#include "platform/window/clipboard.h"
+
+namespace kau::platform {
+
+class SystemServices {
+ public:
+  virtual ~SystemServices() = default;
+
+  virtual Clipboard& TheClipboard() = 0;
+  // Whether a key (virtual-key number) is held now.
+  virtual bool KeyPressed(std::uint16_t key) = 0;
+  // How far the pointer moves with a button held before a drag begins.
+  virtual TSize DragDistance() = 0;
+  // Lines scrolled per wheel notch.
+  virtual int WheelScrollLines() = 0;
+  // Height of the arrow of a vertical scroll bar.
+  virtual int VerticalArrowHeight() = 0;
+  // Reports a failure that reached the event loop (a message box).
+  virtual void ShowException(const std::string& message) = 0;
+
+  TShiftState KeyShiftState();
+};
+
+// Whether the window system is of the old consumer family, whose pens lack
+// the alternate style. Never here.
+constexpr bool IsWindows9xFamily() { return false; }
+
+// The installed services; the back end installs them at start. Without any,
+// the clipboard cannot be opened, no key is held and the metrics are the
+// window system's defaults.
+SystemServices& System();
+void SetSystem(SystemServices* services);
+
+}  // namespace kau::platform
