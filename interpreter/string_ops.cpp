@@ -27,12 +27,14 @@ void Interpretador::PopStackString(std::string& out) {
   // The common case: the end mark lies in memory below the top; the
   // characters are taken in one pass. Anything else pops word by word.
   if (running_ && top_ >= 0 && top_ < kProgramMemoryWords) {
+    const std::int64_t lowest = std::max<std::int64_t>(0, top_ - kMaxStackStringWords);
     std::int64_t mark = top_;
-    while (mark >= 0 && memory_[mark] != kStringEnd) --mark;
-    if (mark >= 0) {
+    while (mark >= lowest && memory_[mark] != kStringEnd) --mark;
+    if (mark >= lowest) {
       out.resize(static_cast<std::size_t>(top_ - mark));
       for (std::size_t i = 0; i < out.size(); ++i) out[i] = wordChar(memory_[top_ - static_cast<std::int64_t>(i)]);
       top_ = mark - 1;
+      Charge(static_cast<std::int64_t>(out.size()));
       return;
     }
   }
