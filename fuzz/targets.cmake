@@ -2,7 +2,6 @@
 kau_fuzz_target(lexer_fuzz kau_compiler kau_text)
 kau_fuzz_target(parser_fuzz kau_compiler)
 kau_fuzz_target(line_store_fuzz kau_editor)
-kau_fuzz_target(interpreter_fuzz kau_interpreter)
 kau_fuzz_target(pas_highlighter_fuzz kau_highlight)
 kau_fuzz_target(lzss_fuzz kau_interpreter)
 kau_fuzz_target(runner_loader_fuzz kau_interpreter)
