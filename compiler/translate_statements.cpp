@@ -421,6 +421,8 @@ void Translator::translateRead(bool line) {
   }
   if (failed()) return;
   if (line && lastOperand >= 0) code_.PatchCode(lastOperand, code_.ReadCode(lastOperand) + 1);
+  // READLN(f) alone: the interpreter's end-of-line read skips one line.
+  if (line && toFile && more == 0) code_.Emit3(OP_READF, 5, 1);
   if (toFile) code_.Emit1(OP_POP);
   code_.Emit1(OP_FLUSHIN);
 }

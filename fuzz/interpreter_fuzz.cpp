@@ -47,12 +47,23 @@ std::size_t decode(const std::uint8_t* data, std::size_t size, kau::Word* out, s
   return count;
 }
 
+std::filesystem::path& scratchFolder() {
+  static std::filesystem::path folder;
+  return folder;
+}
+
+void removeScratchFolder() {
+  std::error_code ignored;
+  std::filesystem::remove_all(scratchFolder(), ignored);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  const auto dir = std::filesystem::temp_directory_path() / ("kau_interpreter_fuzz_" + std::to_string(::getpid()));
-  std::filesystem::create_directories(dir);
-  std::filesystem::current_path(dir);
+  scratchFolder() = std::filesystem::temp_directory_path() / ("kau_interpreter_fuzz_" + std::to_string(::getpid()));
+  std::filesystem::create_directories(scratchFolder());
+  std::filesystem::current_path(scratchFolder());
+  std::atexit(removeScratchFolder);
   for (const char* name : {"a", "b", "\x01"}) {
     if (std::FILE* f = std::fopen(name, "wb")) {
       std::fputs("12 x 3.5\r\nTRUE line\n\xC3\xA9", f);

@@ -23,7 +23,7 @@ void Interpretador::OpOpenFile(int opcode) {
   if (!running_) return;
   TextFile::Mode mode = TextFile::Mode::kRewrite;
   if (opcode == OP_RESET || opcode == OP_APPEND) {
-    if (!TextFile::Exists(name)) {
+    if (!FileExists(name)) {
       RaiseRuntimeError(opcode == OP_RESET ? kErrorResetMissingFile : kErrorAppendMissingFile);
       return;
     }

@@ -30,7 +30,7 @@ class Interpretador {
   std::string GetRuntimeMessage() const { return runtimeMessage_; }
 
   // Stops the run after the current instruction with the text of `code`.
-  void RaiseRuntimeError(int code, Word value = 0);
+  [[gnu::cold]] void RaiseRuntimeError(int code, Word value = 0);
 
   // Test hook for fuzzing: when above 0, the run stops (as if HALT) after
   // this many instructions (an instruction that moves many words counts
@@ -55,7 +55,8 @@ class Interpretador {
   // Checked memory access ------------------------------------------------
   // A bad address raises the fault and yields a scratch word.
   Word& At(Word address) {
-    if (static_cast<std::uint32_t>(address) < static_cast<std::uint32_t>(kProgramMemoryWords)) return memory_[address];
+    if (static_cast<std::uint32_t>(address) < static_cast<std::uint32_t>(kProgramMemoryWords)) [[likely]]
+      return memory_[address];
     Fault();
     scratch_ = 0;
     return scratch_;
@@ -68,7 +69,7 @@ class Interpretador {
   }
   void Push(Word value) {
     const Word next = top_ + 1;
-    if (static_cast<std::uint32_t>(next) < static_cast<std::uint32_t>(kProgramMemoryWords)) {
+    if (static_cast<std::uint32_t>(next) < static_cast<std::uint32_t>(kProgramMemoryWords)) [[likely]] {
       memory_[next] = value;
       top_ = next;
     } else {
@@ -76,7 +77,8 @@ class Interpretador {
     }
   }
   Word Pop() {
-    if (static_cast<std::uint32_t>(top_) < static_cast<std::uint32_t>(kProgramMemoryWords)) return memory_[top_--];
+    if (static_cast<std::uint32_t>(top_) < static_cast<std::uint32_t>(kProgramMemoryWords)) [[likely]]
+      return memory_[top_--];
     Fault();
     return 0;
   }

@@ -25,7 +25,7 @@ void TextFile::close() {
   file_ = nullptr;
 }
 
-bool TextFile::Exists(std::string_view name850) {
+bool FileExists(std::string_view name850) {
   struct stat info;
   return ::stat(text::cp850ToUtf8(name850).c_str(), &info) == 0;
 }

@@ -27,8 +27,6 @@ class TextFile final : public CharSource {
   void write(std::string_view cp850);
   void close();
 
-  static bool Exists(std::string_view name850);
-
  private:
   int rawGet();
   void rawUnget(int byte);
@@ -38,5 +36,8 @@ class TextFile final : public CharSource {
   unsigned char raw_[4] = {};
   int rawCount_ = 0;
 };
+
+// True when the file system reports a file of that code page 850 name.
+bool FileExists(std::string_view name850);
 
 }  // namespace kau
