@@ -11,6 +11,7 @@ itself only needs the committed files.
 import os
 import subprocess
 import sys
+import tempfile
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, HERE)
@@ -34,8 +35,9 @@ def main():
         name = os.path.join(TARGET, "seed%04d" % seed)
         with open(name + ".pas", "w") as f:
             f.write(text)
-        out = subprocess.run([kauc, "run", name + ".pas"], capture_output=True, check=True,
-                             stdin=subprocess.DEVNULL).stdout
+        with tempfile.TemporaryDirectory() as work:  # the programs write a file
+            out = subprocess.run([kauc, "run", os.path.abspath(name + ".pas")], capture_output=True, check=True,
+                                 stdin=subprocess.DEVNULL, cwd=work).stdout
         with open(name + ".out", "wb") as f:
             f.write(out)
         written += 1
