@@ -10,6 +10,18 @@ begin
   for k := 2147483645 to lim do n := n + 1;
   writeln('var parameter ', n);
 end;
+procedure outer;
+var o: integer;
+  procedure inner;
+  begin
+    for i := 2147483646 to lim do n := n + 1;
+    for o := -lim - 1 + 2 downto -lim - 1 do n := n + 10;
+  end;
+begin
+  n := 0;
+  inner;
+  writeln('outer levels ', n);
+end;
 begin
   n := 0;
   for i := 2147483645 to 2147483647 do n := n + 1;
@@ -37,6 +49,7 @@ begin
   new(p); n := 0;
   for p^ := lim - 3 to lim do n := n + 1;
   writeln('pointer target ', n);
+  outer;
   n := 0;
   for i := 1 to 3 do n := n + i;
   for i := 3 downto 1 do n := n + i;
