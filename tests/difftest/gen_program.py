@@ -503,7 +503,10 @@ class Generator:
         if r == 8 and self.loop_depth < 2:
             return self.repeat_statement(scope, depth)
         if r == 9 and self.loop_depth > 0:
-            self.emit("IF %s THEN %s;" % (self.bool_expr(scope, 2), self.pick(["BREAK", "CONTINUE"])))
+            if self.chance(0.3):
+                self.emit("%s;" % self.pick(["BREAK", "CONTINUE"]))
+            else:
+                self.emit("IF %s THEN %s;" % (self.bool_expr(scope, 2), self.pick(["BREAK", "CONTINUE"])))
             return
         if r in (10, 11) and not self.pure:
             return self.call_statement(scope, depth)
@@ -567,7 +570,7 @@ class Generator:
         elif kind == "real":
             if self.chance(0.2):
                 e, b = self.int_expr(scope, 0)
-                value = self.clamp_int(e, b)
+                value = "((%s) MOD 9973)" % e if b > REAL_LIMIT else e
             else:
                 e, b = self.real_expr(scope, 0)
                 value = self.clamp_real(e, b)
@@ -580,6 +583,9 @@ class Generator:
     def result_expr(self, scope, kind):
         if kind == "int":
             return self.clamp_int(*self.int_expr(scope, 0))
+        if kind == "real" and self.chance(0.2):
+            e, b = self.int_expr(scope, 0)
+            return "((%s) MOD 9973)" % e if b > REAL_LIMIT else e
         if kind == "real":
             return self.clamp_real(*self.real_expr(scope, 0))
         return self.expr(scope, kind, 0)
