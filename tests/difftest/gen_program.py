@@ -792,7 +792,10 @@ class Generator:
     def write_statement(self, scope):
         items = [self.write_item(scope) for _ in range(self.rng.randint(1, 4))]
         items = [items[0]] + [x for i in items[1:] for x in ("' '", i)]
-        self.emit("%s(%s);" % (self.pick(["WRITE", "WRITELN", "WRITELN"]), ", ".join(items)))
+        command = self.pick(["WRITE", "WRITELN", "WRITELN"])
+        if command == "WRITE":
+            items.append("' '")  # keeps a number apart from what follows
+        self.emit("%s(%s);" % (command, ", ".join(items)))
 
     # ---- declarations --------------------------------------------------
     def declare_vars(self, scope, prefix, globals_=False):
