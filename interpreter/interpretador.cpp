@@ -96,19 +96,6 @@ std::uint32_t Interpretador::NextRandom() {
   return (randomState_ >> 16) & 0x7FFFu;
 }
 
-double Interpretador::PopReal() {
-  const Word low = Pop();
-  const Word high = Pop();
-  return RealFromWords(high, low);
-}
-
-void Interpretador::PushReal(double value) {
-  Word high, low;
-  RealToWords(value, high, low);
-  Push(high);
-  Push(low);
-}
-
 Word Interpretador::OuterFrame(Word levels) {
   Word frame = static_cast<Word>(base_);
   Charge(levels);

@@ -9,6 +9,7 @@
 #include "compiler/word_code.h"
 #include "interpreter/lista_alocacao_dinamica.h"
 #include "interpreter/open_files.h"
+#include "interpreter/word_arithmetic.h"
 #include "platform/console/console.h"
 
 namespace kau {
@@ -84,8 +85,17 @@ class Interpretador {
   }
   Word& Top() { return At(top_); }
   Word Operand(int k) const { return memory_[pc_ + k]; }  // pc_ + 3 < memory size
-  double PopReal();
-  void PushReal(double value);
+  double PopReal() {
+    const Word low = Pop();
+    const Word high = Pop();
+    return RealFromWords(high, low);
+  }
+  void PushReal(double value) {
+    Word high, low;
+    RealToWords(value, high, low);
+    Push(high);
+    Push(low);
+  }
   // base followed through the static links `levels` times.
   Word Frame(Word levels) { return levels <= 0 ? static_cast<Word>(base_) : OuterFrame(levels); }
   Word OuterFrame(Word levels);

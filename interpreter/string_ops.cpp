@@ -24,6 +24,20 @@ int CompareStrings(std::string_view left, std::string_view right) {
 
 void Interpretador::PopStackString(std::string& out) {
   out.clear();
+  // The common case: the end mark lies in memory below the top; the
+  // characters are taken in one pass. Anything else pops word by word.
+  if (running_ && top_ >= 0 && top_ < kProgramMemoryWords) {
+    const std::int64_t lowest = std::max<std::int64_t>(0, top_ - kMaxStackStringWords);
+    std::int64_t mark = top_;
+    while (mark >= lowest && memory_[mark] != kStringEnd) --mark;
+    if (mark >= lowest) {
+      out.resize(static_cast<std::size_t>(top_ - mark));
+      for (std::size_t i = 0; i < out.size(); ++i) out[i] = wordChar(memory_[top_ - static_cast<std::int64_t>(i)]);
+      top_ = mark - 1;
+      Charge(static_cast<std::int64_t>(out.size()));
+      return;
+    }
+  }
   while (running_) {
     const Word w = Pop();
     if (w == kStringEnd || !running_) break;
@@ -39,6 +53,14 @@ void Interpretador::PopStackString(std::string& out) {
 void Interpretador::ReadStringVariable(Word address, std::string& out, Word max) {
   out.clear();
   const Word limit = std::min<Word>(max, kMaxStringLength);
+  // The common case: the whole variable lies in memory.
+  if (running_ && address >= 0 && limit >= 0 && static_cast<std::int64_t>(address) + limit <= kProgramMemoryWords) {
+    const Word* chars = memory_ + address;
+    const Word* end = std::find(chars, chars + limit, kStringEnd);
+    out.resize(static_cast<std::size_t>(end - chars));
+    for (std::size_t i = 0; i < out.size(); ++i) out[i] = wordChar(chars[i]);
+    return;
+  }
   for (Word i = 0; i < limit; ++i) {
     const Word w = At(static_cast<Word>(static_cast<std::int64_t>(address) + i));
     if (!running_ || w == kStringEnd) break;
