@@ -216,6 +216,21 @@ int Translator::translateReusableVariable(VarRef& ref) {
   return temp;
 }
 
+// The value of an ordinal expression known while translating: a literal or
+// enumeration value (one PUSH), or a named INTEGER or CHAR constant.
+bool Translator::knownOrdinal(const Expr& e, int& value) const {
+  if (e.form == Expr::kLiteral && code_.CodeCounter() == e.start + 2 && code_.ReadCode(e.start) == OP_PUSH) {
+    value = code_.ReadCode(e.start + 1);
+    return true;
+  }
+  if (e.form == Expr::kVariable && e.var.constant && e.var.simple &&
+      (named(e.type, "INTEGER") || named(e.type, "CHAR"))) {
+    value = e.var.entry->value;
+    return true;
+  }
+  return false;
+}
+
 void Translator::translateFor(bool down) {
   bool saved = insideLoop_;
   insideLoop_ = true;
@@ -246,6 +261,13 @@ void Translator::translateFor(bool down) {
   Expr limit = translateExpression();
   if (failed()) return;
   checkValue(limit.type);
+  // The last value of the word needs its own exit: one step more would wrap
+  // around to the other end and the loop would never end. A limit known here
+  // to be another value never lets the variable get there.
+  const Word last = down ? INT32_MIN : INT32_MAX;
+  int known = 0;
+  const bool limitKnown = knownOrdinal(limit, known);
+  const bool guardLast = !limitKnown || known == last;
   emitRestoreAddress(var, temp);
   code_.Emit2(var.heap ? OP_LOADNH : OP_LOADN, 1);
   code_.Emit1(down ? OP_LEI : OP_GEI);
@@ -254,6 +276,18 @@ void Translator::translateFor(bool down) {
   continueJumps_.push_back(-1);
   translateStatement();
   int step = code_.CodeCounter();
+  int lastExit = -1;
+  if (guardLast) {
+    if (temp < 0 && !var.referenceParameter) {
+      code_.Emit3(OP_LOADVAL, var.level, var.entry->address);
+    } else {
+      emitRestoreAddress(var, temp);
+      code_.Emit2(var.heap ? OP_LOADNH : OP_LOADN, 1);
+    }
+    code_.Emit2(OP_PUSH, last);
+    code_.Emit1(OP_NEI);
+    lastExit = code_.Emit2(OP_JMPF, 0);
+  }
   if (var.heap) {
     emitRestoreAddress(var, temp);
     emitRestoreAddress(var, temp);
@@ -266,6 +300,7 @@ void Translator::translateFor(bool down) {
   }
   code_.Emit2(OP_JMP, head);
   code_.PatchCode(exit + 1, code_.CodeCounter());
+  if (lastExit >= 0) code_.PatchCode(lastExit + 1, code_.CodeCounter());
   patchList(code_, breakJumps_, code_.CodeCounter());
   patchList(code_, continueJumps_, step);
   insideLoop_ = saved;

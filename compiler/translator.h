@@ -157,6 +157,7 @@ class Translator {
   void translateWhile();
   void translateRepeat();
   void translateFor(bool down);
+  bool knownOrdinal(const Expr& e, int& value) const;
   void translateCase(bool withElse);
   int translateCaseConstant(Declared* selectorType);
   void translateRead(bool line);

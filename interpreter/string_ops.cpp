@@ -107,8 +107,7 @@ void Interpretador::OpConcat(bool argumentForm) {
     work_ = left_;
     work_ += right_;
   }
-  const std::size_t nul = work_.find('\0');
-  if (nul != std::string::npos) work_.resize(nul);
+  // Every byte, 0 included, is an ordinary character: only the length cuts.
   if (work_.size() > kMaxStringLength) work_.resize(kMaxStringLength);
   PushNormalString(work_);
 }

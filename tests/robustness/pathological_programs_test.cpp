@@ -80,7 +80,9 @@ class PathologicalPrograms : public ::testing::Test {
   // (status 2) with its text.
   void ExpectResultOrCompileError(const Outcome& outcome) {
     EXPECT_TRUE(outcome.status >= 0 && outcome.status <= 2) << "status " << outcome.status << "\n" << outcome.err;
-    if (outcome.status == 1) EXPECT_NE(outcome.err.find(" => Erro"), std::string::npos) << outcome.err;
+    if (outcome.status == 1) {
+      EXPECT_NE(outcome.err.find(" => Erro"), std::string::npos) << outcome.err;
+    }
     if (outcome.status == 2) ExpectCompileError(outcome);
     EXPECT_LT(outcome.maxResidentKb, kMemoryLimitKb);
   }
