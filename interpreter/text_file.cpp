@@ -25,9 +25,11 @@ void TextFile::close() {
   file_ = nullptr;
 }
 
+// A folder is no file: RESET or APPEND of one reports the file as missing
+// instead of opening it as an empty file.
 bool FileExists(std::string_view name850) {
   struct stat info;
-  return ::stat(text::cp850ToUtf8(name850).c_str(), &info) == 0;
+  return ::stat(text::cp850ToUtf8(name850).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
 int TextFile::rawGet() {

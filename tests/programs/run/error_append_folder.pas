@@ -1,0 +1,7 @@
+program appendpasta;
+var f: text;
+begin
+  assign(f, '..');
+  append(f);
+  writeln('aberto');
+end.

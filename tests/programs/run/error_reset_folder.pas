@@ -1,0 +1,7 @@
+program resetpasta;
+var f: text;
+begin
+  assign(f, '..');
+  reset(f);
+  writeln('aberto');
+end.
