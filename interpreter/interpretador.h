@@ -3,8 +3,10 @@
 // strings, arithmetic and math, the heap, run-time errors and Ctrl+C.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "compiler/word_code.h"
 #include "interpreter/lista_alocacao_dinamica.h"
@@ -38,6 +40,9 @@ class Interpretador {
   // more). Runs with a budget use a separate copy of the dispatch loop, so
   // the loop of a normal run does not count.
   void SetInstructionBudget(std::int64_t instructions) { budget_ = instructions; }
+  // Test hook: without fused sequences every instruction runs through its
+  // own handler (the reference the fused handlers are compared with).
+  void SetFusedSequences(bool on) { fuse_ = on; }
 
  private:
   template <bool kCounted>
@@ -54,29 +59,49 @@ class Interpretador {
   void Charge(std::int64_t words) { budget_ -= words >> 4; }
 
   // Checked memory access ------------------------------------------------
+  // Every write into memory by the run-time library goes through At, Push
+  // or a range passed by CheckRange first; they note accesses to the code,
+  // whose decoded form the dispatch loop then renews (see NoteCodeAccess).
   // A bad address raises the fault and yields a scratch word.
   Word& At(Word address) {
-    if (static_cast<std::uint32_t>(address) < static_cast<std::uint32_t>(kProgramMemoryWords)) [[likely]]
+    if (static_cast<std::uint32_t>(address) < static_cast<std::uint32_t>(kProgramMemoryWords)) [[likely]] {
+      if (address < codeLimit_) [[unlikely]] NoteCodeAccess(address, address + 1);
       return memory_[address];
+    }
     Fault();
     scratch_ = 0;
     return scratch_;
   }
   // True when the count words from address lie in memory; else the fault.
   bool CheckRange(std::int64_t address, std::int64_t count) {
-    if (address >= 0 && count >= 0 && address + count <= kProgramMemoryWords) return true;
+    if (address >= 0 && count >= 0 && address + count <= kProgramMemoryWords) {
+      if (address < codeLimit_) [[unlikely]] NoteCodeAccess(address, address + count);
+      return true;
+    }
     Fault();
     return false;
   }
   void Push(Word value) {
     const Word next = top_ + 1;
     if (static_cast<std::uint32_t>(next) < static_cast<std::uint32_t>(kProgramMemoryWords)) [[likely]] {
+      if (next < codeLimit_) [[unlikely]] NoteCodeAccess(next, next + 1);
       memory_[next] = value;
       top_ = next;
     } else {
       Fault();
     }
   }
+  // The words [from, to) may have been written: the decoded form of the
+  // code around them is renewed before the next instruction.
+  void NoteCodeAccess(std::int64_t from, std::int64_t to) {
+    codeTouchedLow_ = std::min(codeTouchedLow_, from);
+    codeTouchedHigh_ = std::max(codeTouchedHigh_, std::min<std::int64_t>(to, codeLimit_));
+  }
+  // Decodes the positions [from, to) of the code (clamped to the decoded
+  // form) into handler addresses of the threaded loop, or into handler
+  // numbers when `labels` is null (the switch form).
+  void Decode(const void* const* labels, std::int64_t from, std::int64_t to);
+  void DecodeTouchedCode(const void* const* labels);
   Word Pop() {
     if (static_cast<std::uint32_t>(top_) < static_cast<std::uint32_t>(kProgramMemoryWords)) [[likely]]
       return memory_[top_--];
@@ -187,6 +212,13 @@ class Interpretador {
   Word* memory_;
   Word wordCount_;
   Word codeLimit_;  // pc must stay below
+  // The handler of every code position (plus padding past the code).
+  std::vector<std::uintptr_t> decoded_;
+  bool fuse_ = true;
+  // The code words read or written by the run-time library since the last
+  // decoding; empty when low >= high.
+  std::int64_t codeTouchedLow_ = INT64_MAX;
+  std::int64_t codeTouchedHigh_ = -1;
   // The registers hold word indexes; they are wider than a word only so that
   // the compiler knows that stores into the memory never change them.
   std::int64_t pc_ = 0;

@@ -1,0 +1,109 @@
+// Fused sequences: runs of word-code instructions that the translator emits
+// together (read a variable, compare and jump, assign an operation, index an
+// array) and that the dispatch loop runs as one handler.
+//
+// Before a run every word position of the code is decoded to a handler: its
+// own opcode's, or the fused sequence that starts there. The fused handler
+// checks at run time everything the instructions would check one by one;
+// when any check fails it runs the first instruction alone through its own
+// handler, so faults, messages and the words left on the stack are the
+// same as without fusion.
+#pragma once
+
+#include <cstdint>
+
+#include "compiler/word_code.h"
+
+namespace kau {
+
+// Pattern parts: L reads a variable of the current frame (LOADADDR with
+// levels <= 0, then LOADN 1), P reads through a VAR parameter (LOADVAL with
+// levels <= 0, then LOADN 1), K pushes a constant (PUSH), A and V push the
+// address of such a variable or VAR parameter, L2 reads a real variable.
+// An opcode name with "/n" needs its first operand to be n.
+#define KAU_FUSED_COMPARISONS(X, x, y)                              \
+  X(CMPJ_##x##_##y##_EQI, #x " " #y " EQI JMPF")                      \
+  X(CMPJ_##x##_##y##_NEI, #x " " #y " NEI JMPF")                      \
+  X(CMPJ_##x##_##y##_LTI, #x " " #y " LTI JMPF")                      \
+  X(CMPJ_##x##_##y##_LEI, #x " " #y " LEI JMPF")                      \
+  X(CMPJ_##x##_##y##_GTI, #x " " #y " GTI JMPF")                      \
+  X(CMPJ_##x##_##y##_GEI, #x " " #y " GEI JMPF")
+#define KAU_FUSED_ASSIGNMENTS(X, d, x, y)                           \
+  X(SETOP_##d##_##x##_##y##_ADDI, #d " " #x " " #y " ADDI STOREN/1") \
+  X(SETOP_##d##_##x##_##y##_SUBI, #d " " #x " " #y " SUBI STOREN/1") \
+  X(SETOP_##d##_##x##_##y##_MULI, #d " " #x " " #y " MULI STOREN/1")
+#define KAU_FUSED_OPERATIONS(X, y)        \
+  X(OPY_##y##_ADDI, #y " ADDI")             \
+  X(OPY_##y##_SUBI, #y " SUBI")             \
+  X(OPY_##y##_MULI, #y " MULI")             \
+  X(OPY_##y##_DIVI, #y " DIVI")             \
+  X(OPY_##y##_MOD, #y " MOD")
+#define KAU_FUSED_ASSIGNMENTS_OF(X, d)                                                     \
+  KAU_FUSED_ASSIGNMENTS(X, d, L, L) KAU_FUSED_ASSIGNMENTS(X, d, L, P) KAU_FUSED_ASSIGNMENTS(X, d, L, K) \
+  KAU_FUSED_ASSIGNMENTS(X, d, P, L) KAU_FUSED_ASSIGNMENTS(X, d, P, P) KAU_FUSED_ASSIGNMENTS(X, d, P, K)
+
+// Every fused sequence: X(name, pattern).
+#define KAU_FUSED_LIST(X)                                                                    \
+  X(PUSH_L, "L")                                                                             \
+  X(PUSH_P, "P")                                                                             \
+  X(PUSH_L2, "L2")                                                                           \
+  KAU_FUSED_COMPARISONS(X, L, L) KAU_FUSED_COMPARISONS(X, L, P) KAU_FUSED_COMPARISONS(X, L, K) \
+  KAU_FUSED_COMPARISONS(X, P, L) KAU_FUSED_COMPARISONS(X, P, P) KAU_FUSED_COMPARISONS(X, P, K) \
+  X(SET_A_L, "A L STOREN/1")                                                                 \
+  X(SET_A_P, "A P STOREN/1")                                                                 \
+  X(SET_A_K, "A K STOREN/1")                                                                 \
+  X(SET_V_L, "V L STOREN/1")                                                                 \
+  X(SET_V_P, "V P STOREN/1")                                                                 \
+  X(SET_V_K, "V K STOREN/1")                                                                 \
+  KAU_FUSED_ASSIGNMENTS_OF(X, A) KAU_FUSED_ASSIGNMENTS_OF(X, V)                              \
+  KAU_FUSED_OPERATIONS(X, L) KAU_FUSED_OPERATIONS(X, P) KAU_FUSED_OPERATIONS(X, K)           \
+  X(STORE_L, "L STOREN/1")                                                                   \
+  X(STORE_P, "P STOREN/1")                                                                   \
+  X(STORE_K, "K STOREN/1")                                                                   \
+  X(FORSTEP, "A INC JMP")                                                                    \
+  X(ELEM_L, "A L CHKINDEX ELEMADDR/1")                                                       \
+  X(ELEM_P, "A P CHKINDEX ELEMADDR/1")                                                       \
+  X(ELEMV_L, "A L CHKINDEX ELEMADDR/1 LOADN/1")                                              \
+  X(ELEMV_P, "A P CHKINDEX ELEMADDR/1 LOADN/1")                                              \
+  X(INDEX, "CHKINDEX ELEMADDR/1")                                                            \
+  X(INDEXV, "CHKINDEX ELEMADDR/1 LOADN/1")                                                   \
+  X(CJ_EQI, "EQI JMPF")                                                                      \
+  X(CJ_NEI, "NEI JMPF")                                                                      \
+  X(CJ_LTI, "LTI JMPF")                                                                      \
+  X(CJ_LEI, "LEI JMPF")                                                                      \
+  X(CJ_GTI, "GTI JMPF")                                                                      \
+  X(CJ_GEI, "GEI JMPF")                                                                      \
+  X(GROWJMP, "GROW JMP")                                                                     \
+  X(OPR_L2_ADDR, "L2 ADDR")                                                                  \
+  X(OPR_L2_SUBR, "L2 SUBR")                                                                  \
+  X(OPR_L2_MULR, "L2 MULR")
+
+// Handler numbers: the opcodes first, then two for positions that hold no
+// instruction, then the fused sequences.
+enum HandlerId : std::uint16_t {
+  kHandlerOutOfCode = kOpcodeCount,  // pc ran past the code
+  kHandlerBadOpcode,                 // the word is no opcode
+#define KAU_FUSED_ID(name, pattern) FUSED_##name,
+  KAU_FUSED_LIST(KAU_FUSED_ID)
+#undef KAU_FUSED_ID
+  kHandlerCount
+};
+
+// Positions past the code that the decoded form keeps, so that an
+// instruction ending the code runs into kHandlerOutOfCode.
+inline constexpr int kDecodedPadding = 8;
+
+// The longest fused sequence in words: a change of a code word can change
+// the decoding of this many positions up to it.
+int MaxFusedWords();
+
+// The handler for the position p of code whose instructions lie below
+// codeLimit (code must be readable up to codeLimit + 4). Without `fuse`,
+// only opcodes.
+HandlerId DecodeHandler(const Word* code, std::int64_t p, std::int64_t codeLimit, bool fuse);
+
+// The number of word-code instructions a handler runs (1 but for fused
+// sequences).
+int InstructionsOf(HandlerId id);
+
+}  // namespace kau
