@@ -7,6 +7,9 @@
 #include "interpreter/string_ops.h"
 
 #include <algorithm>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "interpreter/interpretador.h"
 
@@ -19,6 +22,41 @@ char wordChar(Word w) { return static_cast<char>(w & 0xFF); }
 // The character a word holds, as a string keeps it.
 Word charOf(Word w) { return w & 0xFF; }
 
+// The searches for the end mark test eight words at a time while none of
+// them is the mark.
+constexpr int kStride = 8;
+
+#if defined(__SSE2__)
+bool anyStringEnd(const Word* words) {
+  const __m128i mark = _mm_set1_epi32(kStringEnd);
+  const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(words));
+  const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(words + 4));
+  return _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi32(low, mark), _mm_cmpeq_epi32(high, mark))) != 0;
+}
+#else
+bool anyStringEnd(const Word* words) {
+  bool found = false;
+  for (int j = 0; j < kStride; ++j) found |= words[j] == kStringEnd;
+  return found;
+}
+#endif
+
+// The first end mark in [first, last), or last.
+const Word* findStringEnd(const Word* first, const Word* last) {
+  while (last - first >= kStride && !anyStringEnd(first)) first += kStride;
+  while (first < last && *first != kStringEnd) ++first;
+  return first;
+}
+
+// The last end mark in [first, last), or nullptr.
+const Word* findLastStringEnd(const Word* first, const Word* last) {
+  while (last - first >= kStride && !anyStringEnd(last - kStride)) last -= kStride;
+  while (last > first) {
+    if (*--last == kStringEnd) return last;
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 int CompareStrings(std::string_view left, std::string_view right) {
@@ -30,10 +68,8 @@ int CompareStrings(std::string_view left, std::string_view right) {
 std::int64_t Interpretador::StringMarkBelow(std::int64_t from) const {
   if (!running_ || from < 0 || from >= kProgramMemoryWords) return -1;
   const std::int64_t lowest = std::max<std::int64_t>(0, from - kMaxStackStringWords);
-  for (std::int64_t i = from; i >= lowest; --i) {
-    if (memory_[i] == kStringEnd) return i;
-  }
-  return -1;
+  const Word* mark = findLastStringEnd(memory_ + lowest, memory_ + from + 1);
+  return mark ? mark - memory_ : -1;
 }
 
 bool Interpretador::FindStackOperand(std::int64_t top, bool isChar, StackOperand& out) const {
@@ -75,10 +111,8 @@ int Interpretador::ReadStringWords(Word address, Word max, Word* chars) {
   // The common case: the whole variable lies in memory.
   if (running_ && address >= 0 && limit >= 0 && static_cast<std::int64_t>(address) + limit <= kProgramMemoryWords) {
     const Word* source = memory_ + address;
-    while (n < limit && source[n] != kStringEnd) {
-      chars[n] = charOf(source[n]);
-      ++n;
-    }
+    n = static_cast<int>(findStringEnd(source, source + limit) - source);
+    for (int i = 0; i < n; ++i) chars[i] = charOf(source[i]);
     return n;
   }
   // Otherwise every word is checked: the end mark may still lie in memory.
@@ -253,6 +287,25 @@ void Interpretador::OpStrToBlock() {
 
 void Interpretador::OpLoadString(bool argumentForm) {
   const Word address = Pop();
+  const Word limit = std::min<Word>(Operand(1), kMaxStringLength);
+  const std::int64_t first = static_cast<std::int64_t>(top_) + 1;
+  // The common case: the whole variable lies in memory, apart from the
+  // words the string takes on the stack; its characters move in one pass.
+  if (running_ && address >= 0 && limit >= 0 && static_cast<std::int64_t>(address) + limit <= kProgramMemoryWords &&
+      (address + limit <= first || address > first + limit)) {
+    const Word* source = memory_ + address;
+    const std::int64_t n = findStringEnd(source, source + limit) - source;
+    if (!CheckRange(first, n + 1)) return;
+    Word* out = memory_ + first;
+    *out++ = kStringEnd;
+    if (argumentForm) {
+      for (std::int64_t i = 0; i < n; ++i) out[i] = charOf(source[i]);
+    } else {
+      for (std::int64_t i = 0; i < n; ++i) out[i] = charOf(source[n - 1 - i]);
+    }
+    top_ = first + n;
+    return;
+  }
   Word chars[kMaxStringLength];
   const int n = ReadStringWords(address, Operand(1), chars);
   PushStringWords(chars, n, argumentForm);
