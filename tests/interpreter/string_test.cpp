@@ -190,8 +190,11 @@ TEST(Strings, LongestStackString) {
     for (Word i = 0; i < length; ++i) p.op({'a'});
     p.op({OP_LENGTH, OP_WRITE, 1});
     const auto result = p.run();
-    if (length == 4096) EXPECT_EQ(result.output, "4096");
-    else EXPECT_EQ(result.message, ErrorText(kErrorExecution));
+    if (length == 4096) {
+      EXPECT_EQ(result.output, "4096");
+    } else {
+      EXPECT_EQ(result.message, ErrorText(kErrorExecution));
+    }
   }
 }
 
