@@ -30,9 +30,10 @@ void Interpretador::OpReturnFunction() {
   const Word newTop = WrapSub(WrapSub(frame, params), 1);
   if (isString) {
     // The whole result is read before the place it moves to is written.
-    ReadStringVariable(result, work_, size);
+    Word chars[kMaxStringLength];
+    const int length = ReadStringWords(result, size, chars);
     top_ = newTop;
-    PushNormalString(work_);
+    PushStringWords(chars, length, false);
   } else if (size > 0) {
     const std::int64_t destination = static_cast<std::int64_t>(newTop) + 1;
     if (CheckRange(result, size) && CheckRange(destination, size)) {

@@ -18,23 +18,22 @@ Word* Interpretador::HeapAwareSpan(Word a, Word k, Word n) {
     return CheckRange(address, n) ? memory_ + address : nullptr;
   }
   if (n == 0) return &scratch_;
-  if (heap_.WordsFrom(a, k) < n) {
-    Fault();
-    return nullptr;
-  }
-  return heap_.At(a, k);
+  Word* span = heap_.Span(a, k, n);
+  if (!span) Fault();
+  return span;
 }
 
-void Interpretador::ReadStringAt(Word a, Word k, std::string& out, Word max) {
-  out.clear();
-  if (a > 0) {
-    ReadStringVariable(static_cast<Word>(static_cast<std::int64_t>(a) + k), out, max);
-    return;
-  }
-  Word* first = HeapAwareSpan(a, k, 1);
-  if (!first) return;
+int Interpretador::ReadStringWordsAt(Word a, Word k, Word max, Word* chars) {
+  if (a > 0) return ReadStringWords(static_cast<Word>(static_cast<std::int64_t>(a) + k), max, chars);
+  const Word* first = HeapAwareSpan(a, k, 1);
+  if (!first) return 0;
   const Word limit = std::min({max, static_cast<Word>(kMaxStringLength), heap_.WordsFrom(a, k)});
-  for (Word i = 0; i < limit && first[i] != kStringEnd; ++i) out.push_back(static_cast<char>(first[i] & 0xFF));
+  int n = 0;
+  while (n < limit && first[n] != kStringEnd) {
+    chars[n] = first[n] & 0xFF;
+    ++n;
+  }
+  return n;
 }
 
 void Interpretador::StoreStringAt(Word a, Word k, const std::string& chars, Word max) {
@@ -72,7 +71,9 @@ void Interpretador::OpStoreNH() {
   if (!CheckRange(pairSlot, static_cast<std::int64_t>(n) + 2)) return;
   Word* destination = HeapAwareSpan(memory_[pairSlot], memory_[pairSlot + 1], n);
   if (!destination) return;
-  std::memmove(destination, memory_ + pairSlot + 2, static_cast<std::size_t>(n) * sizeof(Word));
+  // Most stores through a pointer move one word.
+  if (n == 1) *destination = memory_[pairSlot + 2];
+  else std::memmove(destination, memory_ + pairSlot + 2, static_cast<std::size_t>(n) * sizeof(Word));
   Charge(n);
   top_ = static_cast<Word>(pairSlot - 1);
 }
@@ -84,23 +85,41 @@ void Interpretador::OpLoadNH() {
   const Word* source = HeapAwareSpan(a, k, n);
   const std::int64_t destination = static_cast<std::int64_t>(top_) + 1;
   if (!source || !CheckRange(destination, n)) return;
-  std::memmove(memory_ + destination, source, static_cast<std::size_t>(n) * sizeof(Word));
+  if (n == 1) memory_[destination] = *source;
+  else std::memmove(memory_ + destination, source, static_cast<std::size_t>(n) * sizeof(Word));
   Charge(n);
   top_ = static_cast<Word>(destination + n - 1);
 }
 
 void Interpretador::OpStoreStrH() {
+  const Word max = Operand(1);
+  const std::int64_t top = top_;
+  const std::int64_t mark = StringMarkBelow(top);
+  // The common case, NIL or a heap block as the destination, copies from
+  // the stack directly; a memory destination may lie over the characters.
+  if (mark >= 2 && memory_[mark - 2] <= 0) {
+    const Word a = memory_[mark - 2];
+    const Word k = memory_[mark - 1];
+    const std::int64_t length = top - mark;
+    const Word kept = static_cast<Word>(std::clamp<std::int64_t>(length, 0, std::max<Word>(max, 0)));
+    const bool endMark = kept < max;
+    Charge(length);
+    top_ = mark - 3;
+    if (Word* out = HeapAwareSpan(a, k, kept + (endMark ? 1 : 0))) StoreStackString(top, out, kept, endMark);
+    return;
+  }
   PopStackString(work_);
   const Word k = Pop();
   const Word a = Pop();
-  StoreStringAt(a, k, work_, Operand(1));
+  StoreStringAt(a, k, work_, max);
 }
 
 void Interpretador::OpLoadStrH() {
   const Word k = Pop();
   const Word a = Pop();
-  ReadStringAt(a, k, work_, Operand(1));
-  PushNormalString(work_);
+  Word chars[kMaxStringLength];
+  const int n = ReadStringWordsAt(a, k, Operand(1), chars);
+  PushStringWords(chars, n, false);
 }
 
 }  // namespace kau

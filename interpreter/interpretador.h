@@ -126,18 +126,42 @@ class Interpretador {
   Word OuterFrame(Word levels);
 
   // Strings ----------------------------------------------------------------
+  // The index of the nearest string marker at or below `from`, at most
+  // kMaxStackStringWords words down; -1 when there is none or `from` lies
+  // outside the memory (popping that string would be the fault).
+  std::int64_t StringMarkBelow(std::int64_t from) const;
+  // An operand of a string instruction as it lies on the stack: its lowest
+  // word (a string's marker), its lowest character and its length; the
+  // characters go up from `first`.
+  struct StackOperand {
+    std::int64_t bottom;
+    std::int64_t first;
+    std::int64_t length;
+  };
+  // The operand whose top word is `top`: one character word or a stack
+  // string; false where popping it would be the fault.
+  bool FindStackOperand(std::int64_t top, bool isChar, StackOperand& out) const;
+  // The two operands of a string instruction of the mode, right on top.
+  bool FindStringOperands(Word mode, StackOperand& left, StackOperand& right) const;
   // Pops a stack string of either form with its marker; its characters as
   // they lie from the top down.
   void PopStackString(std::string& out);
   // The string variable at an address, up to its end mark, at most `max`
-  // characters (and at most 255).
+  // characters (and at most 255): into `chars` (room for 255), its length.
+  int ReadStringWords(Word address, Word max, Word* chars);
   void ReadStringVariable(Word address, std::string& out, Word max = kMaxStringLength);
-  void PopStringOperands(Word mode, std::string& left, std::string& right);
-  // Pushes -1 and the characters last to first (the first on top).
+  // Pushes -1 and the characters, last to first (the first on top) or, in
+  // the argument form, first to last.
+  void PushStringWords(const Word* chars, std::int64_t count, bool argumentForm);
   void PushNormalString(const std::string& chars);
   void StoreString(Word address, const std::string& chars, Word max);
+  // Writes the first `kept` characters of the stack string whose first
+  // character lies at `top`, then the end mark when `endMark`.
+  void StoreStackString(std::int64_t top, Word* destination, Word kept, bool endMark);
   void OpConcat(bool argumentForm);
   void OpCompareStrings(int opcode);
+  void OpLength();
+  void OpStoreString();
   void OpStrToBlock();
   void OpLoadString(bool argumentForm);
 
@@ -147,7 +171,8 @@ class Interpretador {
   // The n words from the pair (a, k), or nullptr after raising the fault.
   Word* HeapAwareSpan(Word a, Word k, Word n);
   void StoreStringAt(Word a, Word k, const std::string& chars, Word max);
-  void ReadStringAt(Word a, Word k, std::string& out, Word max);
+  // The string variable of the pair (a, k) as ReadStringWords reads one.
+  int ReadStringWordsAt(Word a, Word k, Word max, Word* chars);
   void OpNew();
   void OpDispose();
   void OpStoreNH();
@@ -238,7 +263,7 @@ class Interpretador {
   // The last keyboard read consumed its line end, so the discard that ends
   // the statement has nothing left to drop.
   bool lineConsumed_ = false;
-  std::string left_, right_, work_;  // reused string buffers
+  std::string work_;  // reused string buffer
 };
 
 }  // namespace kau

@@ -1,33 +1,38 @@
 #include "interpreter/lista_alocacao_dinamica.h"
 
+#include <algorithm>
 #include <new>
 
 namespace kau {
 
-const ListaAlocacaoDinamica::Block* ListaAlocacaoDinamica::live(Word handle) const {
-  if (handle >= 0) return nullptr;
-  const std::int64_t index = -static_cast<std::int64_t>(handle) - 1;
-  if (index >= static_cast<std::int64_t>(blocks_.size())) return nullptr;
-  const Block& block = blocks_[static_cast<std::size_t>(index)];
-  return block.words ? &block : nullptr;
+ListaAlocacaoDinamica::~ListaAlocacaoDinamica() {
+  for (const Block& block : blocks_) delete[] block.words;
+  for (const auto& sized : recycled_) {
+    for (Word* words : sized) delete[] words;
+  }
 }
 
 Word ListaAlocacaoDinamica::Allocate(Word n) {
   if (n < 0 || liveWords_ + n > kMaxLiveWords || static_cast<std::int64_t>(blocks_.size()) >= kMaxBlocks) return 0;
-  Block block;
-  // A block of 0 words still needs a distinct live allocation.
-  block.words.reset(new (std::nothrow) Word[static_cast<std::size_t>(n) + 1]());
-  if (!block.words) return 0;
-  block.size = n;
-  blocks_.push_back(std::move(block));
+  Word* words = nullptr;
+  if (n <= kRecycledSizes && !recycled_[n].empty()) {
+    words = recycled_[n].back();
+    recycled_[n].pop_back();
+    recycledWords_ -= std::max<Word>(n, 1);
+    std::fill_n(words, n, 0);
+  } else {
+    // A block of 0 words still needs a distinct live allocation.
+    words = new (std::nothrow) Word[static_cast<std::size_t>(std::max<Word>(n, 1))]();
+    if (!words) return 0;
+  }
+  try {
+    blocks_.push_back(Block{words, n});
+  } catch (const std::bad_alloc&) {
+    delete[] words;
+    return 0;
+  }
   liveWords_ += n;
   return -static_cast<Word>(blocks_.size());
-}
-
-Word* ListaAlocacaoDinamica::At(Word handle, Word k) {
-  const Block* block = live(handle);
-  if (!block || k < 0 || k >= block->size) return nullptr;
-  return &block->words[static_cast<std::size_t>(k)];
 }
 
 Word ListaAlocacaoDinamica::WordsFrom(Word handle, Word k) const {
@@ -39,9 +44,21 @@ Word ListaAlocacaoDinamica::WordsFrom(Word handle, Word k) const {
 bool ListaAlocacaoDinamica::Free(Word handle) {
   const Block* found = live(handle);
   if (!found) return false;
-  Block& block = blocks_[static_cast<std::size_t>(-static_cast<std::int64_t>(handle) - 1)];
+  Block& block = blocks_[static_cast<std::size_t>(found - blocks_.data())];
   liveWords_ -= block.size;
-  block.words.reset();
+  // A block of 0 words holds one word of storage.
+  const Word storage = std::max<Word>(block.size, 1);
+  bool kept = false;
+  if (block.size <= kRecycledSizes && recycledWords_ + storage <= kMaxRecycledWords) {
+    try {
+      recycled_[block.size].push_back(block.words);
+      recycledWords_ += storage;
+      kept = true;
+    } catch (const std::bad_alloc&) {
+    }
+  }
+  if (!kept) delete[] block.words;
+  block.words = nullptr;
   return true;
 }
 

@@ -78,5 +78,93 @@ TEST(Heap, FaultsAreRuntimeErrors) {
   }
 }
 
+
+// The storage of a disposed block may serve the next NEW of its size, but
+// never its handle: the old handle stays dead and the new block is zeroed.
+TEST(Heap, DisposedStorageComesBackZeroedUnderANewHandle) {
+  for (Word size : {0, 1, 3, 32, 33, 1000}) {
+    ListaAlocacaoDinamica heap;
+    const Word first = heap.Allocate(size);
+    for (Word k = 0; k < size; ++k) heap.Write(first, k, k + 1);
+    ASSERT_TRUE(heap.Free(first));
+    const Word second = heap.Allocate(size);
+    EXPECT_EQ(second, first - 1) << size;
+    for (Word k = 0; k < size; ++k) EXPECT_EQ(heap.Read(second, k), 0) << size << " " << k;
+    EXPECT_EQ(heap.At(first, 0), nullptr);
+    EXPECT_FALSE(heap.Free(first));
+    EXPECT_EQ(heap.WordsFrom(second, 0), size);
+    EXPECT_TRUE(heap.Free(second));
+    EXPECT_FALSE(heap.Free(second));
+  }
+}
+
+TEST(Heap, SpansStayInsideTheirBlock) {
+  ListaAlocacaoDinamica heap;
+  const Word h = heap.Allocate(4);
+  const struct {
+    Word handle, k, n;
+    bool inside;
+  } cases[] = {
+      {h, 0, 4, true}, {h, 3, 1, true}, {h, 1, 3, true}, {h, 1, 4, false}, {h, 4, 1, false},
+      {h, -1, 1, false}, {0, 0, 1, false}, {5, 0, 1, false}, {h - 1, 0, 1, false},
+  };
+  for (const auto& c : cases) {
+    Word* span = heap.Span(c.handle, c.k, c.n);
+    EXPECT_EQ(span != nullptr, c.inside) << c.handle << " " << c.k << " " << c.n;
+    if (span) {
+      EXPECT_EQ(span, heap.At(c.handle, c.k));
+    }
+  }
+}
+
+// A string in a block of 5 words stored from word k with a maximum and
+// read back with another; it may not pass the end of the block.
+TEST(Heap, StringsInBlocks) {
+  const struct {
+    Word k, storeMax, loadMax;
+    std::string text, output;  // output empty and fault: the fault
+    bool fault;
+  } cases[] = {
+      {1, 4, 4, "hi", "hi", false},
+      {1, 4, 4, "abcd", "abcd", false},
+      {1, 4, 4, "abcdef", "abcd", false},
+      {2, 4, 4, "ab", "ab", false},
+      {2, 4, 4, "abc", "", true},
+      {4, 4, 4, "", "", false},
+      {3, 2, 10, "xy", "xy", false},
+      {0, 5, 255, std::string("\0\xFF" "a", 3), std::string("\0\xFF" "a", 3), false},
+      {5, 1, 1, "", "", true},
+  };
+  for (const auto& c : cases) {
+    Program p(1);
+    p.op({OP_LOADADDR, 0, 3, OP_NEW, 5, OP_STOREN, 1});
+    p.op({OP_LOADVAL, 0, 3, OP_PUSH, c.k}).pushString(c.text).op({OP_STORESTRH, c.storeMax});
+    p.op({OP_LOADVAL, 0, 3, OP_PUSH, c.k, OP_LOADSTRH, c.loadMax, OP_WRITE, 6});
+    const auto result = p.run();
+    if (c.fault) {
+      EXPECT_EQ(result.message, ErrorText(kErrorExecution)) << c.text << " at " << c.k;
+    } else {
+      EXPECT_FALSE(result.error) << result.message;
+      EXPECT_EQ(result.output, c.output) << c.text << " at " << c.k;
+    }
+  }
+}
+
+// Lists built and freed again and again: every NEW after a DISPOSE gets a
+// fresh handle and zeroed words, and the old handles stay dead.
+TEST(Heap, RecycledBlocksInAProgram) {
+  Program p(2);  // pointer at word 3, old pointer at word 4
+  p.op({OP_LOADADDR, 0, 3, OP_NEW, 2, OP_STOREN, 1});
+  p.op({OP_LOADVAL, 0, 3, OP_PUSH, 1, OP_PUSH, 77, OP_STORENH, 1});
+  p.op({OP_LOADADDR, 0, 4, OP_LOADVAL, 0, 3, OP_STOREN, 1});
+  p.op({OP_LOADVAL, 0, 3, OP_DISPOSE});
+  p.op({OP_LOADADDR, 0, 3, OP_NEW, 2, OP_STOREN, 1});
+  p.op({OP_LOADVAL, 0, 3, OP_WRITE, 1, OP_LOADVAL, 0, 3, OP_PUSH, 1, OP_LOADNH, 1, OP_WRITE, 1});
+  p.op({OP_LOADVAL, 0, 4, OP_PUSH, 1, OP_LOADNH, 1});  // the old handle
+  const auto result = p.run();
+  EXPECT_EQ(result.output, "-20");
+  EXPECT_EQ(result.message, ErrorText(kErrorExecution));
+}
+
 }  // namespace
 }  // namespace kau::testing
