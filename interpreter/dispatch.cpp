@@ -609,18 +609,10 @@ void Interpretador::Execute() {
     HANDLER(OP_LES) { KAU_SAVE(); OpCompareStrings(OP_LES); } NEXT(2);
     HANDLER(OP_GTS) { KAU_SAVE(); OpCompareStrings(OP_GTS); } NEXT(2);
     HANDLER(OP_GES) { KAU_SAVE(); OpCompareStrings(OP_GES); } NEXT(2);
-    HANDLER(OP_LENGTH) {
-      KAU_SAVE();
-      PopStackString(work_);
-      Push(static_cast<Word>(work_.size()));
-    } NEXT(1);
+    HANDLER(OP_LENGTH) { KAU_SAVE(); OpLength(); } NEXT(1);
     HANDLER(OP_CHARTOSTR) { KAU_SAVE(); const Word c = Pop(); Push(kStringEnd); Push(c); } NEXT(1);
     HANDLER(OP_UPCASE) { KAU_SAVE(); OpUpcase(); } NEXT(1);
-    HANDLER(OP_STORESTR) {
-      KAU_SAVE();
-      PopStackString(work_);
-      StoreString(Pop(), work_, Operand(1));
-    } NEXT(2);
+    HANDLER(OP_STORESTR) { KAU_SAVE(); OpStoreString(); } NEXT(2);
     HANDLER(OP_LOADSTR) { KAU_SAVE(); OpLoadString(false); } NEXT(2);
     HANDLER(OP_PUSHSTRVAR) { KAU_SAVE(); OpLoadString(true); } NEXT(2);
     HANDLER(OP_STRTOBLOCK) { KAU_SAVE(); OpStrToBlock(); } NEXT(2);
@@ -628,8 +620,30 @@ void Interpretador::Execute() {
     // Heap ---------------------------------------------------------------------
     HANDLER(OP_NEW) { KAU_SAVE(); OpNew(); } NEXT(2);
     HANDLER(OP_DISPOSE) { KAU_SAVE(); OpDispose(); } NEXT(1);
-    HANDLER(OP_STORENH) { KAU_SAVE(); OpStoreNH(); } NEXT(2);
-    HANDLER(OP_LOADNH) { KAU_SAVE(); OpLoadNH(); } NEXT(2);
+    // One word through a live heap handle, as for every pointer field of
+    // one word: (a, k, value) and (a, k) on the top.
+    HANDLER(OP_STORENH) {
+      if (mem[pc + 1] == 1 && top >= 2 && top < kMemoryWords && mem[top - 2] < 0) {
+        if (Word* w = heap_.At(mem[top - 2], mem[top - 1])) {
+          *w = mem[top];
+          top -= 3;
+          FAST_NEXT(2);
+        }
+      }
+      KAU_SAVE();
+      OpStoreNH();
+    } NEXT(2);
+    HANDLER(OP_LOADNH) {
+      if (mem[pc + 1] == 1 && KAU_SLOTS(top - 1, top) && mem[top - 1] < 0) {
+        if (const Word* w = heap_.At(mem[top - 1], mem[top])) {
+          mem[top - 1] = *w;
+          --top;
+          FAST_NEXT(2);
+        }
+      }
+      KAU_SAVE();
+      OpLoadNH();
+    } NEXT(2);
     HANDLER(OP_STORESTRH) { KAU_SAVE(); OpStoreStrH(); } NEXT(2);
     HANDLER(OP_LOADSTRH) { KAU_SAVE(); OpLoadStrH(); } NEXT(2);
 
