@@ -45,6 +45,8 @@ void appendPart(const std::string& part, std::vector<Step>& steps) {
     steps.insert(steps.end(), {parameter, loadOne});
   } else if (part == "L2") {
     steps.insert(steps.end(), {address, {OP_LOADN, OperandRule::kEquals, 2}});
+  } else if (part == "K2") {
+    steps.push_back({OP_PUSH2, OperandRule::kAny, 0});
   } else if (part == "K") {
     steps.push_back({OP_PUSH, OperandRule::kAny, 0});
   } else if (part == "A") {

@@ -19,7 +19,8 @@ namespace kau {
 // Pattern parts: L reads a variable of the current frame (LOADADDR with
 // levels <= 0, then LOADN 1), P reads through a VAR parameter (LOADVAL with
 // levels <= 0, then LOADN 1), K pushes a constant (PUSH), A and V push the
-// address of such a variable or VAR parameter, L2 reads a real variable.
+// address of such a variable or VAR parameter, L2 reads a real variable,
+// K2 pushes a real constant (PUSH2).
 // An opcode name with "/n" needs its first operand to be n.
 #define KAU_FUSED_COMPARISONS(X, x, y)                              \
   X(CMPJ_##x##_##y##_EQI, #x " " #y " EQI JMPF")                      \
@@ -28,6 +29,34 @@ namespace kau {
   X(CMPJ_##x##_##y##_LEI, #x " " #y " LEI JMPF")                      \
   X(CMPJ_##x##_##y##_GTI, #x " " #y " GTI JMPF")                      \
   X(CMPJ_##x##_##y##_GEI, #x " " #y " GEI JMPF")
+#define KAU_FUSED_RIGHT_COMPARISONS(X, y)                      \
+  X(CMPJR_##y##_EQI, #y " EQI JMPF")                             \
+  X(CMPJR_##y##_NEI, #y " NEI JMPF")                             \
+  X(CMPJR_##y##_LTI, #y " LTI JMPF")                             \
+  X(CMPJR_##y##_LEI, #y " LEI JMPF")                             \
+  X(CMPJR_##y##_GTI, #y " GTI JMPF")                             \
+  X(CMPJR_##y##_GEI, #y " GEI JMPF")
+#define KAU_FUSED_SHORT_CIRCUITS(X, x, y)                        \
+  X(CMPDJ_##x##_##y##_EQI, #x " " #y " EQI DUP/1 JMPF")            \
+  X(CMPDJ_##x##_##y##_NEI, #x " " #y " NEI DUP/1 JMPF")            \
+  X(CMPDJ_##x##_##y##_LTI, #x " " #y " LTI DUP/1 JMPF")            \
+  X(CMPDJ_##x##_##y##_LEI, #x " " #y " LEI DUP/1 JMPF")            \
+  X(CMPDJ_##x##_##y##_GTI, #x " " #y " GTI DUP/1 JMPF")            \
+  X(CMPDJ_##x##_##y##_GEI, #x " " #y " GEI DUP/1 JMPF")
+#define KAU_FUSED_REAL_CONSTANT_COMPARISONS(X) \
+  X(CMPR_K2_EQR, "K2 EQR")                     \
+  X(CMPR_K2_NER, "K2 NER")                     \
+  X(CMPR_K2_LTR, "K2 LTR")                     \
+  X(CMPR_K2_LER, "K2 LER")                     \
+  X(CMPR_K2_GTR, "K2 GTR")                     \
+  X(CMPR_K2_GER, "K2 GER")
+#define KAU_FUSED_REAL_ASSIGNMENTS(X)                 \
+  X(SETR_ADDR, "A L2 L2 ADDR STOREN/2")               \
+  X(SETR_SUBR, "A L2 L2 SUBR STOREN/2")               \
+  X(SETR_MULR, "A L2 L2 MULR STOREN/2")               \
+  X(OPR_STORE_ADDR, "L2 ADDR STOREN/2")               \
+  X(OPR_STORE_SUBR, "L2 SUBR STOREN/2")               \
+  X(OPR_STORE_MULR, "L2 MULR STOREN/2")
 #define KAU_FUSED_ASSIGNMENTS(X, d, x, y)                           \
   X(SETOP_##d##_##x##_##y##_ADDI, #d " " #x " " #y " ADDI STOREN/1") \
   X(SETOP_##d##_##x##_##y##_SUBI, #d " " #x " " #y " SUBI STOREN/1") \
@@ -57,6 +86,12 @@ namespace kau {
   X(SET_V_K, "V K STOREN/1")                                                                 \
   KAU_FUSED_ASSIGNMENTS_OF(X, A) KAU_FUSED_ASSIGNMENTS_OF(X, V)                              \
   KAU_FUSED_OPERATIONS(X, L) KAU_FUSED_OPERATIONS(X, P) KAU_FUSED_OPERATIONS(X, K)           \
+  KAU_FUSED_RIGHT_COMPARISONS(X, L) KAU_FUSED_RIGHT_COMPARISONS(X, P) KAU_FUSED_RIGHT_COMPARISONS(X, K) \
+  KAU_FUSED_SHORT_CIRCUITS(X, L, L) KAU_FUSED_SHORT_CIRCUITS(X, L, K)                        \
+  KAU_FUSED_REAL_CONSTANT_COMPARISONS(X)                                                     \
+  KAU_FUSED_REAL_ASSIGNMENTS(X)                                                              \
+  X(AJ_AND, "AND JMPF")                                                                      \
+  X(AJ_OR, "OR JMPF")                                                                        \
   X(STORE_L, "L STOREN/1")                                                                   \
   X(STORE_P, "P STOREN/1")                                                                   \
   X(STORE_K, "K STOREN/1")                                                                   \
@@ -65,6 +100,10 @@ namespace kau {
   X(ELEM_P, "A P CHKINDEX ELEMADDR/1")                                                       \
   X(ELEMV_L, "A L CHKINDEX ELEMADDR/1 LOADN/1")                                              \
   X(ELEMV_P, "A P CHKINDEX ELEMADDR/1 LOADN/1")                                              \
+  X(ELEM_LKA, "A L K ADDI CHKINDEX ELEMADDR/1")                                              \
+  X(ELEM_LKS, "A L K SUBI CHKINDEX ELEMADDR/1")                                              \
+  X(ELEMV_LKA, "A L K ADDI CHKINDEX ELEMADDR/1 LOADN/1")                                     \
+  X(ELEMV_LKS, "A L K SUBI CHKINDEX ELEMADDR/1 LOADN/1")                                     \
   X(INDEX, "CHKINDEX ELEMADDR/1")                                                            \
   X(INDEXV, "CHKINDEX ELEMADDR/1 LOADN/1")                                                   \
   X(CJ_EQI, "EQI JMPF")                                                                      \
