@@ -60,10 +60,12 @@ void appendPart(const std::string& part, std::vector<Step>& steps) {
   }
 }
 
-// The patterns by first opcode, longest first, so that the decoder takes
-// the longest sequence that matches.
+// The patterns by their first two opcodes (every pattern has two steps at
+// least), longest first, so that the decoder takes the longest sequence that
+// matches.
 struct PatternTable {
-  std::array<std::vector<Pattern>, kOpcodeCount> byFirstOpcode;
+  std::vector<std::vector<Pattern>> byFirstTwo =
+      std::vector<std::vector<Pattern>>(static_cast<std::size_t>(kOpcodeCount) * kOpcodeCount);
   std::array<int, kHandlerCount> instructions{};
   int maxWords = 0;
 
@@ -83,15 +85,19 @@ struct PatternTable {
         if (!isValidOpcode(step.opcode)) known = false;
         else pattern.words += instructionWords(step.opcode);
       }
-      if (!known || pattern.steps.empty()) continue;
+      if (!known || pattern.steps.size() < 2) continue;
       instructions[id] = static_cast<int>(pattern.steps.size());
       maxWords = std::max(maxWords, pattern.words);
-      byFirstOpcode[pattern.steps.front().opcode].push_back(std::move(pattern));
+      byFirstTwo[slot(pattern.steps[0].opcode, pattern.steps[1].opcode)].push_back(std::move(pattern));
     }
-    for (auto& patterns : byFirstOpcode) {
+    for (auto& patterns : byFirstTwo) {
       std::stable_sort(patterns.begin(), patterns.end(),
                        [](const Pattern& a, const Pattern& b) { return a.words > b.words; });
     }
+  }
+
+  static std::size_t slot(Word first, Word second) {
+    return static_cast<std::size_t>(first) * kOpcodeCount + static_cast<std::size_t>(second);
   }
 };
 
@@ -123,8 +129,10 @@ HandlerId DecodeHandler(const Word* code, std::int64_t p, std::int64_t codeLimit
   if (p < 0 || p >= codeLimit) return kHandlerOutOfCode;
   const Word op = code[p];
   if (!isValidOpcode(op)) return kHandlerBadOpcode;
-  if (fuse) {
-    for (const Pattern& pattern : patternTable().byFirstOpcode[op]) {
+  const std::int64_t next = p + instructionWords(op);
+  if (fuse && next < codeLimit && isValidOpcode(code[next])) {
+    const PatternTable& table = patternTable();
+    for (const Pattern& pattern : table.byFirstTwo[PatternTable::slot(op, code[next])]) {
       if (matches(pattern, code, p, codeLimit)) return pattern.id;
     }
   }
