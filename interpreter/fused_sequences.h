@@ -22,34 +22,29 @@ namespace kau {
 // address of such a variable or VAR parameter, L2 reads a real variable,
 // K2 pushes a real constant (PUSH2).
 // An opcode name with "/n" needs its first operand to be n.
-#define KAU_FUSED_COMPARISONS(X, x, y)                              \
-  X(CMPJ_##x##_##y##_EQI, #x " " #y " EQI JMPF")                      \
-  X(CMPJ_##x##_##y##_NEI, #x " " #y " NEI JMPF")                      \
-  X(CMPJ_##x##_##y##_LTI, #x " " #y " LTI JMPF")                      \
-  X(CMPJ_##x##_##y##_LEI, #x " " #y " LEI JMPF")                      \
-  X(CMPJ_##x##_##y##_GTI, #x " " #y " GTI JMPF")                      \
-  X(CMPJ_##x##_##y##_GEI, #x " " #y " GEI JMPF")
-#define KAU_FUSED_RIGHT_COMPARISONS(X, y)                      \
-  X(CMPJR_##y##_EQI, #y " EQI JMPF")                             \
-  X(CMPJR_##y##_NEI, #y " NEI JMPF")                             \
-  X(CMPJR_##y##_LTI, #y " LTI JMPF")                             \
-  X(CMPJR_##y##_LEI, #y " LEI JMPF")                             \
-  X(CMPJR_##y##_GTI, #y " GTI JMPF")                             \
-  X(CMPJR_##y##_GEI, #y " GEI JMPF")
-#define KAU_FUSED_SHORT_CIRCUITS(X, x, y)                        \
-  X(CMPDJ_##x##_##y##_EQI, #x " " #y " EQI DUP/1 JMPF")            \
-  X(CMPDJ_##x##_##y##_NEI, #x " " #y " NEI DUP/1 JMPF")            \
-  X(CMPDJ_##x##_##y##_LTI, #x " " #y " LTI DUP/1 JMPF")            \
-  X(CMPDJ_##x##_##y##_LEI, #x " " #y " LEI DUP/1 JMPF")            \
-  X(CMPDJ_##x##_##y##_GTI, #x " " #y " GTI DUP/1 JMPF")            \
-  X(CMPDJ_##x##_##y##_GEI, #x " " #y " GEI DUP/1 JMPF")
-#define KAU_FUSED_REAL_CONSTANT_COMPARISONS(X) \
-  X(CMPR_K2_EQR, "K2 EQR")                     \
-  X(CMPR_K2_NER, "K2 NER")                     \
-  X(CMPR_K2_LTR, "K2 LTR")                     \
-  X(CMPR_K2_LER, "K2 LER")                     \
-  X(CMPR_K2_GTR, "K2 GTR")                     \
-  X(CMPR_K2_GER, "K2 GER")
+// M(X, x, y, NAME, operator) for every integer comparison, and for every
+// real one: the names below and the handlers (fused_handlers.inc) come from
+// the same lists.
+#define KAU_EACH_COMPARISON(M, X, x, y)                                                   \
+  M(X, x, y, EQI, ==) M(X, x, y, NEI, !=) M(X, x, y, LTI, <) M(X, x, y, LEI, <=) \
+  M(X, x, y, GTI, >) M(X, x, y, GEI, >=)
+#define KAU_EACH_REAL_COMPARISON(M, X, x, y)                                              \
+  M(X, x, y, EQR, ==) M(X, x, y, NER, !=) M(X, x, y, LTR, <) M(X, x, y, LER, <=) \
+  M(X, x, y, GTR, >) M(X, x, y, GER, >=)
+// x; y; comparison; JMPF
+#define KAU_FUSED_COMPARISON_NAME(X, x, y, name, op) X(CMPJ_##x##_##y##_##name, #x " " #y " " #name " JMPF")
+#define KAU_FUSED_COMPARISONS(X, x, y) KAU_EACH_COMPARISON(KAU_FUSED_COMPARISON_NAME, X, x, y)
+// y; comparison; JMPF (the left operand on the stack)
+#define KAU_FUSED_RIGHT_COMPARISON_NAME(X, y, unused, name, op) X(CMPJR_##y##_##name, #y " " #name " JMPF")
+#define KAU_FUSED_RIGHT_COMPARISONS(X, y) KAU_EACH_COMPARISON(KAU_FUSED_RIGHT_COMPARISON_NAME, X, y, )
+// x; y; comparison; DUP 1; JMPF (a short-circuit AND)
+#define KAU_FUSED_SHORT_CIRCUIT_NAME(X, x, y, name, op) \
+  X(CMPDJ_##x##_##y##_##name, #x " " #y " " #name " DUP/1 JMPF")
+#define KAU_FUSED_SHORT_CIRCUITS(X, x, y) KAU_EACH_COMPARISON(KAU_FUSED_SHORT_CIRCUIT_NAME, X, x, y)
+// comparison; JMPF (both operands on the stack)
+#define KAU_FUSED_JUMP_ON_NAME(X, unused1, unused2, name, op) X(CJ_##name, #name " JMPF")
+// K2; real comparison (the left operand on the stack)
+#define KAU_FUSED_REAL_COMPARISON_NAME(X, unused1, unused2, name, op) X(CMPR_K2_##name, "K2 " #name)
 #define KAU_FUSED_REAL_ASSIGNMENTS(X)                 \
   X(SETR_ADDR, "A L2 L2 ADDR STOREN/2")               \
   X(SETR_SUBR, "A L2 L2 SUBR STOREN/2")               \
@@ -88,7 +83,7 @@ namespace kau {
   KAU_FUSED_OPERATIONS(X, L) KAU_FUSED_OPERATIONS(X, P) KAU_FUSED_OPERATIONS(X, K)           \
   KAU_FUSED_RIGHT_COMPARISONS(X, L) KAU_FUSED_RIGHT_COMPARISONS(X, P) KAU_FUSED_RIGHT_COMPARISONS(X, K) \
   KAU_FUSED_SHORT_CIRCUITS(X, L, L) KAU_FUSED_SHORT_CIRCUITS(X, L, K)                        \
-  KAU_FUSED_REAL_CONSTANT_COMPARISONS(X)                                                     \
+  KAU_EACH_REAL_COMPARISON(KAU_FUSED_REAL_COMPARISON_NAME, X, , )                            \
   KAU_FUSED_REAL_ASSIGNMENTS(X)                                                              \
   X(AJ_AND, "AND JMPF")                                                                      \
   X(AJ_OR, "OR JMPF")                                                                        \
@@ -106,12 +101,7 @@ namespace kau {
   X(ELEMV_LKS, "A L K SUBI CHKINDEX ELEMADDR/1 LOADN/1")                                     \
   X(INDEX, "CHKINDEX ELEMADDR/1")                                                            \
   X(INDEXV, "CHKINDEX ELEMADDR/1 LOADN/1")                                                   \
-  X(CJ_EQI, "EQI JMPF")                                                                      \
-  X(CJ_NEI, "NEI JMPF")                                                                      \
-  X(CJ_LTI, "LTI JMPF")                                                                      \
-  X(CJ_LEI, "LEI JMPF")                                                                      \
-  X(CJ_GTI, "GTI JMPF")                                                                      \
-  X(CJ_GEI, "GEI JMPF")                                                                      \
+  KAU_EACH_COMPARISON(KAU_FUSED_JUMP_ON_NAME, X, , )                                         \
   X(GROWJMP, "GROW JMP")                                                                     \
   X(OPR_L2_ADDR, "L2 ADDR")                                                                  \
   X(OPR_L2_SUBR, "L2 SUBR")                                                                  \
