@@ -56,12 +56,22 @@ namespace kau {
   X(SETOP_##d##_##x##_##y##_ADDI, #d " " #x " " #y " ADDI STOREN/1") \
   X(SETOP_##d##_##x##_##y##_SUBI, #d " " #x " " #y " SUBI STOREN/1") \
   X(SETOP_##d##_##x##_##y##_MULI, #d " " #x " " #y " MULI STOREN/1")
-#define KAU_FUSED_OPERATIONS(X, y)        \
-  X(OPY_##y##_ADDI, #y " ADDI")             \
-  X(OPY_##y##_SUBI, #y " SUBI")             \
-  X(OPY_##y##_MULI, #y " MULI")             \
-  X(OPY_##y##_DIVI, #y " DIVI")             \
-  X(OPY_##y##_MOD, #y " MOD")
+// M(X, x, y, NAME, expression of left and right) for every integer
+// operator (DIVI and MOD check their divisor in the handler).
+#define KAU_EACH_OPERATOR(M, X, x, y)                                                   \
+  M(X, x, y, ADDI, WrapAdd(left, right)) M(X, x, y, SUBI, WrapSub(left, right))        \
+  M(X, x, y, MULI, WrapMul(left, right)) M(X, x, y, DIVI, left / right) M(X, x, y, MOD, left % right)
+// x; y; operator: the value of a simple expression
+#define KAU_FUSED_BINARY_NAME(X, x, y, name, expression) X(BIN_##x##_##y##_##name, #x " " #y " " #name)
+#define KAU_FUSED_BINARIES(X, x, y) KAU_EACH_OPERATOR(KAU_FUSED_BINARY_NAME, X, x, y)
+// y; operator (the left operand on the stack)
+#define KAU_FUSED_OPERATION_NAME(X, y, unused, name, expression) X(OPY_##y##_##name, #y " " #name)
+#define KAU_FUSED_OPERATIONS(X, y) KAU_EACH_OPERATOR(KAU_FUSED_OPERATION_NAME, X, y, )
+// y; operator; STOREN 1 (the address and the left operand on the stack)
+#define KAU_FUSED_OPERATION_STORE_NAME(X, y, unused, name, expression) \
+  X(OPYS_##y##_##name, #y " " #name " STOREN/1")
+// operator; STOREN 1 (the address and both operands on the stack)
+#define KAU_FUSED_STORE_OF_NAME(X, unused1, unused2, name, expression) X(OPS_##name, #name " STOREN/1")
 #define KAU_FUSED_ASSIGNMENTS_OF(X, d)                                                     \
   KAU_FUSED_ASSIGNMENTS(X, d, L, L) KAU_FUSED_ASSIGNMENTS(X, d, L, P) KAU_FUSED_ASSIGNMENTS(X, d, L, K) \
   KAU_FUSED_ASSIGNMENTS(X, d, P, L) KAU_FUSED_ASSIGNMENTS(X, d, P, P) KAU_FUSED_ASSIGNMENTS(X, d, P, K)
@@ -87,6 +97,12 @@ namespace kau {
   KAU_FUSED_REAL_ASSIGNMENTS(X)                                                              \
   X(AJ_AND, "AND JMPF")                                                                      \
   X(AJ_OR, "OR JMPF")                                                                        \
+  KAU_FUSED_BINARIES(X, L, L) KAU_FUSED_BINARIES(X, L, P) KAU_FUSED_BINARIES(X, L, K)       \
+  KAU_FUSED_BINARIES(X, P, L) KAU_FUSED_BINARIES(X, P, P) KAU_FUSED_BINARIES(X, P, K)       \
+  KAU_EACH_OPERATOR(KAU_FUSED_OPERATION_STORE_NAME, X, L, )                                  \
+  KAU_EACH_OPERATOR(KAU_FUSED_OPERATION_STORE_NAME, X, P, )                                  \
+  KAU_EACH_OPERATOR(KAU_FUSED_OPERATION_STORE_NAME, X, K, )                                  \
+  KAU_EACH_OPERATOR(KAU_FUSED_STORE_OF_NAME, X, , )                                          \
   X(STORE_L, "L STOREN/1")                                                                   \
   X(STORE_P, "P STOREN/1")                                                                   \
   X(STORE_K, "K STOREN/1")                                                                   \
