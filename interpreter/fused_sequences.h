@@ -103,6 +103,16 @@ namespace kau {
   KAU_EACH_OPERATOR(KAU_FUSED_OPERATION_STORE_NAME, X, P, )                                  \
   KAU_EACH_OPERATOR(KAU_FUSED_OPERATION_STORE_NAME, X, K, )                                  \
   KAU_EACH_OPERATOR(KAU_FUSED_STORE_OF_NAME, X, , )                                          \
+  X(SETELEM_L_L, "A L CHKINDEX ELEMADDR/1 L STOREN/1")                                      \
+  X(SETELEM_L_K, "A L CHKINDEX ELEMADDR/1 K STOREN/1")                                      \
+  X(SETELEM_LKA_L, "A L K ADDI CHKINDEX ELEMADDR/1 L STOREN/1")                             \
+  X(SETELEM_LKA_K, "A L K ADDI CHKINDEX ELEMADDR/1 K STOREN/1")                             \
+  X(BINR_L2_L2_ADDR, "L2 L2 ADDR")                                                           \
+  X(BINR_L2_L2_SUBR, "L2 L2 SUBR")                                                           \
+  X(BINR_L2_L2_MULR, "L2 L2 MULR")                                                           \
+  X(BINR_K2_L2_ADDR, "K2 L2 ADDR")                                                           \
+  X(BINR_K2_L2_SUBR, "K2 L2 SUBR")                                                           \
+  X(BINR_K2_L2_MULR, "K2 L2 MULR")                                                           \
   X(STORE_L, "L STOREN/1")                                                                   \
   X(STORE_P, "P STOREN/1")                                                                   \
   X(STORE_K, "K STOREN/1")                                                                   \
