@@ -95,8 +95,17 @@ void Interpretador::DecodeTouchedCode(const void* const* labels) {
   codeTouchedHigh_ = -1;
 }
 
+// Every index into the memory is checked before it is used; the sanitizers'
+// own check of each pointer addition would make this one function take
+// minutes to compile.
+#if defined(__GNUC__)
+#define KAU_NO_POINTER_OVERFLOW_CHECK __attribute__((no_sanitize("pointer-overflow")))
+#else
+#define KAU_NO_POINTER_OVERFLOW_CHECK
+#endif
+
 template <bool kCounted>
-void Interpretador::Execute() {
+KAU_NO_POINTER_OVERFLOW_CHECK void Interpretador::Execute() {
   std::atomic<bool>& interrupted = console::interruptFlag();
   Word* const mem = memory_;
   // The code lies below codeEnd: pc must stay below it, and a short way
@@ -112,10 +121,11 @@ void Interpretador::Execute() {
 #define KAU_SLOTS(first, last) ((first) >= codeEnd && (last) < kMemoryWords)
 // Words that a fused sequence reads or writes beside the stack must lie
 // below the top at its start, so that the words it leaves on the stack can
-// be written in any order (and, for writes, above the code).
+// be written in any order (and, for writes, above the code). (Every fused
+// handler has checked a stack word from top or top + 1 up against the
+// code's end first, so top >= 0 here.)
 #define KAU_BELOW_TOP(address) (static_cast<std::uint64_t>(address) <= static_cast<std::uint64_t>(top))
-#define KAU_WRITABLE_BELOW_TOP(address) \
-  (static_cast<std::uint64_t>((address) - codeEnd) <= static_cast<std::uint64_t>(top - codeEnd))
+#define KAU_WRITABLE_BELOW_TOP(address) ((address) >= codeEnd && (address) <= top)
 
 #if KAU_THREADED_DISPATCH
 #define KAU_HANDLER_LABEL(name) &&handle_##name,
