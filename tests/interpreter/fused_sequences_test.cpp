@@ -393,9 +393,10 @@ TEST(FusedSequences, CodeWrittenByTheProgram) {
     const char* name;
     std::size_t word;  // in the sequence below
     Word value;
+    const char* output = nullptr;  // when it is plain
   } changes[] = {
-      {"the constant of the PUSH", 9, 100},
-      {"the operation", 10, OP_MULI},
+      {"the constant of the PUSH", 9, 100, "12107"},
+      {"the operation", 10, OP_MULI, "1235"},
       {"the operation into a non-fusing one", 10, OP_AND},
       {"the LOADN operand", 7, 2},
       {"the level of the second LOADADDR", 4, 1},
@@ -421,6 +422,9 @@ TEST(FusedSequences, CodeWrittenByTheProgram) {
     ASSERT_EQ(DecodeHandler(image.data(), start, static_cast<std::int64_t>(image.size()), true),
               FUSED_SETOP_A_L_K_ADDI);
     EXPECT_TRUE(SameRuns(image)) << change.name;
+    if (change.output) {
+      EXPECT_EQ(RunImage(image, true, 0).output, change.output) << change.name;
+    }
     for (std::int64_t budget = 1; budget <= 50; ++budget) EXPECT_TRUE(SameRuns(image, budget)) << change.name;
   }
 }
