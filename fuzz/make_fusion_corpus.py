@@ -7,6 +7,8 @@ are compiled with `kauc dump` and written in the fuzzer's byte encoding as
 whole programs (marker byte 0xFF, then the budget byte, then the words from
 word 0, so that the program's own jump targets hold). Bench programs also get
 a seed with a small budget, which stops them in the middle of their loops.
+The committed corpus holds these seeds and a few dozen inputs found by the
+fuzzer that add the most coverage to them.
 """
 import pathlib
 import subprocess
