@@ -462,27 +462,39 @@ TEST(FusedSequences, UninitializedLocalReadsTheSameStaleWord) {
 
 // A fused handler whose stack top lies just below the code's end (after
 // POPs into the code) must not write below the code's end or outside the
-// memory: the assignment A K STOREN 1 aims at a code word ahead (the PUSH
-// of a character to write), which the unfused STOREN changes through the
-// checked path, so the change is decoded and HALT runs there.
+// memory. Each sequence here changes the opcode of the PUSH of a character
+// ahead: the unfused instruction writes it through the checked path, so the
+// change is decoded (HALT or RESERVE runs there, and no "x" is written).
 // DISABLED_ until the dispatch loop is mended: with top == the code's end
 // - 1, KAU_WRITABLE_BELOW_TOP compares against top - codeEnd == -1, which as
-// an unsigned number lets every address through (the fused handler writes
-// the code word without noting it, so the old PUSH still runs and writes
-// "x"; an address outside the memory is written out of bounds).
-TEST(FusedSequences, DISABLED_WriteThroughAnAddressBelowTheCodeWithTheTopJustBelowTheCodeEnd) {
-  Program p(0);
-  p.op({OP_POP, OP_POP, OP_POP, OP_POP});  // top = the code's end - 1
-  p.op({OP_LOADADDR, 0, 0, OP_PUSH, OP_HALT, OP_STOREN, 1});
-  const Word offsetPatch = p.here() - 5;
-  const Word target = p.here();
-  p.op({OP_PUSH, 'x', OP_WRITE, 2});
-  std::vector<Word> image = ImageOf(p);
-  image[static_cast<std::size_t>(offsetPatch)] = target - static_cast<Word>(image.size());
-  ASSERT_EQ(DecodeHandler(image.data(), offsetPatch - 2, static_cast<std::int64_t>(image.size()), true),
-            FUSED_SET_A_K);
-  EXPECT_EQ(RunImage(image, false, 0).output, "");
-  EXPECT_TRUE(SameRuns(image));
+// an unsigned number lets every address through; the fused handlers (SET,
+// SETOP, FORSTEP) write the code word without noting it, so the old PUSH
+// still runs, and an address outside the memory is written out of bounds.
+TEST(FusedSequences, DISABLED_WritesThroughAnAddressBelowTheCodeWithTheTopJustBelowTheCodeEnd) {
+  const struct {
+    const char* name;
+    std::vector<Word> sequence;  // the LOADADDR's offset is set to the PUSH below
+    HandlerId expected;
+  } cases[] = {
+      {"SET A K", Join({A(0), K(OP_HALT), {OP_STOREN, 1}}), FUSED_SET_A_K},
+      {"SETOP A L K", Join({A(0), L(-1), K(0), {OP_ADDI, OP_STOREN, 1}}), FUSED_SETOP_A_L_K_ADDI},  // L: the HALT
+      {"FORSTEP", {OP_LOADADDR, 0, 0, OP_INC, OP_JMP, 0}, FUSED_FORSTEP},
+  };
+  for (const auto& c : cases) {
+    Program p(0);
+    p.op(PopsIntoTheCode(4));  // top = the code's end - 1
+    const Word start = p.here();
+    p.op(c.sequence);
+    const Word target = p.here();
+    p.op({OP_PUSH, 'x', OP_WRITE, 2});
+    std::vector<Word> image = ImageOf(p);
+    image[static_cast<std::size_t>(start + 2)] = target - static_cast<Word>(image.size());
+    if (c.expected == FUSED_FORSTEP) image[static_cast<std::size_t>(target - 1)] = target;
+    ASSERT_EQ(DecodeHandler(image.data(), start, static_cast<std::int64_t>(image.size()), true), c.expected)
+        << c.name;
+    EXPECT_EQ(RunImage(image, false, 0).output.find('x'), std::string::npos) << c.name;
+    EXPECT_TRUE(SameRuns(image)) << c.name;
+  }
 }
 
 // The decoder: the longest pattern that matches, locals only (levels <= 0),
