@@ -23,6 +23,10 @@ class Program {
     code_.insert(code_.end(), words);
     return *this;
   }
+  Program& op(const std::vector<Word>& words) {
+    code_.insert(code_.end(), words.begin(), words.end());
+    return *this;
+  }
   // The index the next instruction will have (for jump targets).
   Word here() const { return static_cast<Word>(code_.size()); }
   // Pushes a string literal in the normal form (first character on top).
@@ -32,6 +36,8 @@ class Program {
   // Stores the string literal in the variable at frame word `offset`.
   Program& storeString(Word offset, const std::string& s, Word max);
   Word& at(std::size_t index) { return code_[index]; }
+  // The words so far (without the OP_HALT that run adds).
+  const std::vector<Word>& words() const { return code_; }
 
   struct Result {
     std::string output;
