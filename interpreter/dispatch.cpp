@@ -82,17 +82,38 @@ void Interpretador::Decode(const void* const* labels, std::int64_t from, std::in
   from = std::max<std::int64_t>(from, 0);
   to = std::min(to, size);
   for (std::int64_t p = from; p < to; ++p) {
-    const HandlerId id = DecodeHandler(memory_, p, codeLimit_, fuse_);
+    const HandlerId id = DecodeHandler(memory_, p, codeLimit_, fusing_);
     decoded_[static_cast<std::size_t>(p)] =
         labels ? reinterpret_cast<std::uintptr_t>(labels[id]) : static_cast<std::uintptr_t>(id);
   }
 }
 
+void Interpretador::NoteCodeAccess(std::int64_t from, std::int64_t to) {
+  to = std::min<std::int64_t>(to, codeLimit_);
+  if (from >= to) return;
+  // One instruction touches a few ranges at most; a run of them on
+  // neighbouring words grows the last range.
+  if (!codeTouched_.empty()) {
+    auto& [lastFrom, lastTo] = codeTouched_.back();
+    if (from <= lastTo && to >= lastFrom) {
+      lastFrom = std::min(lastFrom, from);
+      lastTo = std::max(lastTo, to);
+      return;
+    }
+  }
+  codeTouched_.emplace_back(from, to);
+}
+
 void Interpretador::DecodeTouchedCode(const void* const* labels) {
-  // A changed word can change the sequence of any position up to it.
-  Decode(labels, codeTouchedLow_ - MaxFusedWords() + 1, codeTouchedHigh_);
-  codeTouchedLow_ = INT64_MAX;
-  codeTouchedHigh_ = -1;
+  if (fusing_) {
+    // Only hand-made code reaches its own words. It runs on without fused
+    // sequences, so that each later change renews its own positions only.
+    fusing_ = false;
+    Decode(labels, 0, static_cast<std::int64_t>(codeLimit_) + kDecodedPadding);
+  } else {
+    for (const auto& [from, to] : codeTouched_) Decode(labels, from, to);
+  }
+  codeTouched_.clear();
 }
 
 // Every index into the memory is checked before it is used; the sanitizers'
@@ -138,9 +159,9 @@ KAU_NO_POINTER_OVERFLOW_CHECK void Interpretador::Execute() {
 #else
   const void* const* const labels = nullptr;
 #endif
+  fusing_ = fuse_;
   Decode(labels, 0, static_cast<std::int64_t>(codeLimit_) + kDecodedPadding);
-  codeTouchedLow_ = INT64_MAX;
-  codeTouchedHigh_ = -1;
+  codeTouched_.clear();
   const std::uintptr_t* const decoded = decoded_.data();
 
 // Before every instruction: Ctrl+C and the budget of a counted run. (The
@@ -199,7 +220,7 @@ KAU_NO_POINTER_OVERFLOW_CHECK void Interpretador::Execute() {
 #define KAU_AFTER_LONG_WAY()                                  \
   KAU_LOAD();                                                 \
   if (!running_) goto finished;                               \
-  if (codeTouchedHigh_ >= 0) DecodeTouchedCode(labels);
+  if (!codeTouched_.empty()) DecodeTouchedCode(labels);
 // (No do-while: in the switch form `continue` must reach the loop.)
 #define NEXT(words)        \
   {                        \

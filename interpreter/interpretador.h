@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "compiler/word_code.h"
@@ -93,10 +94,7 @@ class Interpretador {
   }
   // The words [from, to) may have been written: the decoded form of the
   // code around them is renewed before the next instruction.
-  void NoteCodeAccess(std::int64_t from, std::int64_t to) {
-    codeTouchedLow_ = std::min(codeTouchedLow_, from);
-    codeTouchedHigh_ = std::max(codeTouchedHigh_, std::min<std::int64_t>(to, codeLimit_));
-  }
+  void NoteCodeAccess(std::int64_t from, std::int64_t to);
   // Decodes the positions [from, to) of the code (clamped to the decoded
   // form) into handler addresses of the threaded loop, or into handler
   // numbers when `labels` is null (the switch form).
@@ -240,10 +238,11 @@ class Interpretador {
   // The handler of every code position (plus padding past the code).
   std::vector<std::uintptr_t> decoded_;
   bool fuse_ = true;
-  // The code words read or written by the run-time library since the last
-  // decoding; empty when low >= high.
-  std::int64_t codeTouchedLow_ = INT64_MAX;
-  std::int64_t codeTouchedHigh_ = -1;
+  bool fusing_ = true;  // in this run (see DecodeTouchedCode)
+  // The ranges [from, to) of code words read or written by the run-time
+  // library since the last decoding (apart, so that two words far from
+  // each other do not renew all the code between them).
+  std::vector<std::pair<std::int64_t, std::int64_t>> codeTouched_;
   // The registers hold word indexes; they are wider than a word only so that
   // the compiler knows that stores into the memory never change them.
   std::int64_t pc_ = 0;

@@ -304,6 +304,7 @@ void Interpretador::OpLoadString(bool argumentForm) {
       for (std::int64_t i = 0; i < n; ++i) out[i] = charOf(source[n - 1 - i]);
     }
     top_ = first + n;
+    Charge(n);
     return;
   }
   Word chars[kMaxStringLength];

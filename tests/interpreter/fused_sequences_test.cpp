@@ -465,12 +465,10 @@ TEST(FusedSequences, UninitializedLocalReadsTheSameStaleWord) {
 // memory. Each sequence here changes the opcode of the PUSH of a character
 // ahead: the unfused instruction writes it through the checked path, so the
 // change is decoded (HALT or RESERVE runs there, and no "x" is written).
-// DISABLED_ until the dispatch loop is mended: with top == the code's end
-// - 1, KAU_WRITABLE_BELOW_TOP compares against top - codeEnd == -1, which as
-// an unsigned number lets every address through; the fused handlers (SET,
-// SETOP, FORSTEP) write the code word without noting it, so the old PUSH
-// still runs, and an address outside the memory is written out of bounds.
-TEST(FusedSequences, DISABLED_WritesThroughAnAddressBelowTheCodeWithTheTopJustBelowTheCodeEnd) {
+// (With top == the code's end - 1, a check of the target against top alone
+// once let every address through: the code word was written without being
+// noted, and an address outside the memory was written out of bounds.)
+TEST(FusedSequences, WritesThroughAnAddressBelowTheCodeWithTheTopJustBelowTheCodeEnd) {
   const struct {
     const char* name;
     std::vector<Word> sequence;  // the LOADADDR's offset is set to the PUSH below
