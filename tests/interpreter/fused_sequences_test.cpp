@@ -304,6 +304,7 @@ std::vector<Case> Cases() {
       {"BINR L2 L2", {}, Join({L2(kSeven), L2(kThree), {OP_SUBR}}), FUSED_BINR_L2_L2_SUBR},
       {"BINR K2 L2", {}, Join({{OP_PUSH2, 0, 1073741824}, L2(kSeven), {OP_MULR}}), FUSED_BINR_K2_L2_MULR},
       {"BINR above the top", {}, Join({L2(kSeven), L2(kAbove), {OP_ADDR}}), FUSED_BINR_L2_L2_ADDR},
+      {"BINR K2 L2 above the top", {}, Join({{OP_PUSH2, 0, 1073741824}, L2(kAbove), {OP_MULR}}), FUSED_BINR_K2_L2_MULR},
       {"BIN L K", {}, Join({L(kSeven), K(5), {OP_SUBI}}), FUSED_BIN_L_K_SUBI},
       {"BIN P L", {}, Join({P(kToSeven), L(kThree), {OP_MOD}}), FUSED_BIN_P_L_MOD},
       {"BIN L L by zero", {}, Join({L(kSeven), L(kZero), {OP_DIVI}}), FUSED_BIN_L_L_DIVI},
