@@ -1,0 +1,71 @@
+// The pieces printing needs from the drawing layer and the printer device.
+#include <gtest/gtest.h>
+
+#include "editor/text_drawer/font.h"
+#include "platform/draw/fixed_cell_fonts.h"
+#include "platform/fake/fake_printer.h"
+
+namespace kau {
+namespace {
+
+using editor::TFont;
+using platform::FakePrinter;
+
+TEST(PrinterDevice, WithoutABackEndThereIsNoPrinterAndTheDefaultSheet) {
+  platform::PrinterDevice& p = platform::Printer();
+  EXPECT_FALSE(p.HasPrinter());
+  EXPECT_EQ(p.Geometry(), platform::kDefaultPrinterGeometry);
+  EXPECT_THROW(p.BeginDoc("x"), std::runtime_error);
+  EXPECT_EQ(ColorToRGB(clAppWorkSpace), GetSysColor(COLOR_APPWORKSPACE));
+}
+
+TEST(PrinterDevice, FakeRecordsTheJobAndOnePagePerNewPage) {
+  FakePrinter p;
+  p.BeginDoc("doc");
+  p.PageCanvas().TextOut(1, 2, "a");
+  p.NewPage();
+  p.PageCanvas().TextOut(3, 4, "b");
+  p.EndDoc();
+  EXPECT_EQ(p.Calls(), (std::vector<std::string>{"BeginDoc:doc", "NewPage", "EndDoc"}));
+  ASSERT_EQ(p.Pages().size(), 2u);
+  EXPECT_EQ(p.Pages()[1]->Drawings().at(0).text, "b");
+  EXPECT_EQ(p.Pages()[0]->ClipBox(), (TRect{0, 0, 2358, 3407}));
+  EXPECT_THROW(p.PageCanvas(), std::logic_error);
+}
+
+TEST(FontResolution, SizeAndHeightConvertAtThePixelsPerInch) {
+  struct Case {
+    int ppi, size, height;
+  } cases[] = {{96, 10, -13}, {96, 8, -11}, {300, 10, -42}, {300, 13, -54}, {72, 10, -10}};
+  for (const Case& c : cases) {
+    TFont f;
+    f.SetPixelsPerInch(c.ppi);
+    f.SetSize(c.size);
+    EXPECT_EQ(f.Height(), c.height) << c.ppi << " " << c.size;
+    EXPECT_EQ(f.Size(), c.size) << c.ppi << " " << c.size;
+  }
+}
+
+TEST(FontResolution, SetDirectlyConvertsNothingAndAssignKeepsThePointSize) {
+  TFont screen;
+  screen.SetSize(10);
+  TFont printer;
+  const int before = printer.Height();
+  printer.SetPixelsPerInch(300);
+  EXPECT_EQ(printer.Height(), before);
+  printer.Assign(screen);
+  EXPECT_EQ(printer.PixelsPerInch(), 300);
+  EXPECT_EQ(printer.Size(), 10);
+  EXPECT_EQ(printer.Height(), -42);
+  screen.ChangePixelsPerInchKeepingSize(300);
+  EXPECT_EQ(screen.Height(), -42);
+}
+
+TEST(FontResolution, FixedCellFontsHaveNoExternalLeading) {
+  platform::FixedCellFonts fonts;
+  auto font = fonts.CreateFont(TFontDesc{});
+  EXPECT_EQ(fonts.GetTextMetrics(*font).ExternalLeading, 0);
+}
+
+}  // namespace
+}  // namespace kau
