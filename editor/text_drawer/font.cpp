@@ -21,6 +21,12 @@ void TFont::ChangePixelsPerInchKeepingSize(std::int32_t Value) {
   SetSize(size);
 }
 
+void TFont::SetDesc(const TFontDesc& Value) {
+  if (Value == fDesc) return;
+  fDesc = Value;
+  Changed();
+}
+
 void TFont::SetName(const std::string& Value) {
   if (Value.empty() || Value == fDesc.Name) return;
   fDesc.Name = Value;

@@ -46,6 +46,8 @@ class TFont : public TObject {
 
   // The request as the window system takes it (the log font).
   const TFontDesc& Desc() const { return fDesc; }
+  // Replaces the whole request, an empty name included.
+  void SetDesc(const TFontDesc& Value);
 
   TNotifyEvent OnChange;
 
