@@ -77,7 +77,7 @@ void THeaderFooter::CalcHeight() {
   fFrameHeight += 2 * (fMargins ? fMargins->PHFInternalMargin : 0);
 }
 
-void THeaderFooter::InitPrint(platform::Canvas&, int NumPages, const std::string& Title,
+void THeaderFooter::InitPrint(int NumPages, const std::string& Title,
                               TSynEditPrintMargins* Margins) {
   const TPrintDateTime now = PrintNow();
   fDate = FormatPrintDate(now);

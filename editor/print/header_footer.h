@@ -42,7 +42,7 @@ class THeaderFooter : public TPersistent {
   void SetPixPrInch(int Value);
   // Prepares a job: date and time, the page count, the title, the margins;
   // the items sorted and their lines numbered from 1; the frame's height.
-  void InitPrint(platform::Canvas& ACanvas, int NumPages, const std::string& Title, TSynEditPrintMargins* Margins);
+  void InitPrint(int NumPages, const std::string& Title, TSynEditPrintMargins* Margins);
   void Print(platform::Canvas& ACanvas, int PageNum);
 
   // From another header or footer (its type included); false from anything

@@ -208,7 +208,7 @@ struct Printed {
   Printed() { margins.InitPage(1, info, TFontDesc{}, false, false, 0); }
   void Print(THeaderFooter& hf, int page, int pages = 3) {
     margins.InitPage(page, info, TFontDesc{}, false, false, 0);
-    hf.InitPrint(canvas, pages, "Title", &margins);
+    hf.InitPrint(pages, "Title", &margins);
     hf.Print(canvas, page);
   }
 };
