@@ -32,6 +32,7 @@ TSynIdentChars defaultWordBreakChars() {
 TSynCustomHighlighter::TSynCustomHighlighter() : wordBreakChars_(defaultWordBreakChars()) {}
 
 TSynCustomHighlighter::~TSynCustomHighlighter() {
+    freeHooks_.Fire();
     FreeHighlighterAttributes();
 }
 

@@ -14,9 +14,9 @@ TSynEditPrintPreview::~TSynEditPrintPreview() { SetSynEditPrint(nullptr); }
 
 void TSynEditPrintPreview::SetSynEditPrint(TSynEditPrint* Value) {
   const TNotifyEvent freed = TNotifyEvent::bind<&TSynEditPrintPreview::PrintFreed>(this);
-  if (fSynEditPrint) fSynEditPrint->RemoveFreeHandler(freed);
+  if (fSynEditPrint) fSynEditPrint->UnhookFreeEvent(freed);
   fSynEditPrint = Value;
-  if (fSynEditPrint) fSynEditPrint->AddFreeHandler(freed);
+  if (fSynEditPrint) fSynEditPrint->HookFreeEvent(freed);
   SizeChanged();
   Invalidate();
 }
@@ -243,6 +243,15 @@ void TSynEditPrintPreview::Scroll(platform::TScrollBarKind Bar, platform::TScrol
   page = std::clamp(page, 1, std::max(1, GetPageCount()));
   if (Code == platform::SB_THUMBTRACK && ShowScrollHint) ShowHint(page);
   ShowPage(page);
+}
+
+void TSynEditPrintPreview::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (OnMouseDown) OnMouseDown(this, Button, Shift, X, Y);
+}
+
+void TSynEditPrintPreview::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {
+  if (OnMouseUp) OnMouseUp(this, Button, Shift, X, Y);
+  if (Button == mbLeft && OnClick) OnClick(this);
 }
 
 void TSynEditPrintPreview::MouseWheel(TShiftState, int Delta, int, int) {

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 
+#include "editor/kbd_handler.h"
 #include "editor/print/syn_edit_print.h"
 #include "platform/window/window_client.h"
 #include "platform/window/window_host.h"
@@ -52,6 +53,9 @@ class TSynEditPrintPreview : public TObject, public platform::WindowClient {
   bool ShowScrollHint = true;
   TPreviewPageEvent OnPreviewPage;
   TNotifyEvent OnScaleChange;
+  TNotifyEvent OnClick;  // a left button released
+  TMouseEvent OnMouseDown;
+  TMouseEvent OnMouseUp;
 
   // The page's size and place on the screen, and the scroll position.
   TSize PageSize() const { return {fPageSize.cx, fPageSize.cy}; }
@@ -65,9 +69,9 @@ class TSynEditPrintPreview : public TObject, public platform::WindowClient {
   void KeyDown(std::uint16_t&, TShiftState) override {}
   void KeyUp(std::uint16_t&, TShiftState) override {}
   void KeyPress(char&) override {}
-  void MouseDown(TMouseButton, TShiftState, int, int) override {}
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState, int, int) override {}
-  void MouseUp(TMouseButton, TShiftState, int, int) override {}
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseWheel(TShiftState Shift, int Delta, int X, int Y) override;
   void Resized() override { SizeChanged(); }
   void Scroll(platform::TScrollBarKind Bar, platform::TScrollCode Code, int Pos) override;

@@ -13,15 +13,14 @@ namespace kau::editor {
 TSynEditPrint::TSynEditPrint() = default;
 
 TSynEditPrint::~TSynEditPrint() {
-  // A handler may remove itself while being told.
-  const std::vector<TNotifyEvent> handlers = fFreeHandlers;
-  for (const TNotifyEvent& h : handlers) h(this);
+  SetHighlighter(nullptr);
+  fFreeHooks.Fire();
 }
 
-void TSynEditPrint::AddFreeHandler(TNotifyEvent Handler) { fFreeHandlers.push_back(Handler); }
-
-void TSynEditPrint::RemoveFreeHandler(TNotifyEvent Handler) {
-  std::erase(fFreeHandlers, Handler);
+void TSynEditPrint::HighlighterFreed(TObject*) {
+  fHighlighter = nullptr;
+  fRangesOK = false;
+  Stale();
 }
 
 void TSynEditPrint::SetPrinter(platform::PrinterDevice* Device) {
@@ -44,7 +43,10 @@ void TSynEditPrint::SetLines(const TStrings& Value) {
 }
 
 void TSynEditPrint::SetHighlighter(TSynCustomHighlighter* Value) {
+  const TNotifyEvent freed = TNotifyEvent::bind<&TSynEditPrint::HighlighterFreed>(this);
+  if (fHighlighter) fHighlighter->UnhookFreeEvent(freed);
   fHighlighter = Value;
+  if (fHighlighter) fHighlighter->HookFreeEvent(freed);
   fRangesOK = false;
   Stale();
 }

@@ -114,8 +114,8 @@ class TSynEditPrint : public TObject {
   void LoadFromStream(std::istream& Stream);
 
   // Told when this object goes away (a preview showing it).
-  void AddFreeHandler(TNotifyEvent Handler);
-  void RemoveFreeHandler(TNotifyEvent Handler);
+  void HookFreeEvent(TNotifyEvent Handler) { fFreeHooks.Add(Handler); }
+  void UnhookFreeEvent(TNotifyEvent Handler) { fFreeHooks.Remove(Handler); }
 
  protected:
   virtual void PrintLine(int LineNumber, int PageNumber);
@@ -135,6 +135,7 @@ class TSynEditPrint : public TObject {
   };
 
   void Stale() { fPagesCounted = false; }
+  void HighlighterFreed(TObject* Sender);
   void InitPrint();
   void InitRanges();
   void CalcPages();
@@ -188,7 +189,7 @@ class TSynEditPrint : public TObject {
   bool fAbort = false;
   bool fColoring = false;
   TPrintFontCache fFonts;
-  std::vector<TNotifyEvent> fFreeHandlers;
+  TSynNotifyEventChain fFreeHooks{this};
 };
 
 }  // namespace kau::editor

@@ -3,6 +3,7 @@
 // hold every style).
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <sstream>
 
 #include "editor/highlight/pascal_highlighter.h"
@@ -311,6 +312,22 @@ TEST(PrintEngine, HighlightedPrinting) {
   e.print.Print();
   EXPECT_EQ(Rows(*e.printer.Pages()[0])[1], "still comment");
   EXPECT_EQ(Texts(*e.printer.Pages()[0])[1].font.Style(), 0);
+}
+
+TEST(PrintEngine, AFreedHighlighterLeavesNoLink) {
+  Engine e;
+  e.Set(3, "{ x }");
+  auto pas = std::make_unique<TSynPasSyn>();
+  e.print.SetHighlighter(pas.get());
+  e.print.Print();
+  EXPECT_EQ(Texts(*e.printer.Pages()[0])[0].font.Style(), fsItalic);
+  pas.reset();
+  EXPECT_EQ(e.print.Highlighter(), nullptr);
+  e.print.Print();
+  EXPECT_EQ(Texts(*e.printer.Pages()[0])[0].font.Style(), 0);
+  // And a print object that goes first unhooks itself.
+  TSynPasSyn kept;
+  { TSynEditPrint gone; gone.SetHighlighter(&kept); }
 }
 
 TEST(PrintEngine, TabsExpandToBlanks) {

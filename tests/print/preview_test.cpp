@@ -32,6 +32,8 @@ struct Preview : TObject {
   }
   void PageShown(TObject*, int page) { shownPages.push_back(page); }
   void ScaleChanged(TObject*) { ++scaleChanges; }
+  void Clicked(TObject*) { ++clicks; }
+  int clicks = 0;
   void Lines(int count) {
     TSynEditStringList lines;
     for (int i = 0; i < count; ++i) lines.Add("texto");
@@ -153,6 +155,10 @@ TEST(PrintPreview, NavigationAndTheLinkToThePrintObject) {
   p.print.reset();
   EXPECT_EQ(p.preview.SynEditPrint(), nullptr);
   p.window.PaintNow(true);
+  p.preview.OnClick = TNotifyEvent::bind<&Preview::Clicked>(&p);
+  p.preview.MouseUp(mbRight, {}, 1, 1);
+  p.preview.MouseUp(mbLeft, {}, 1, 1);
+  EXPECT_EQ(p.clicks, 1);
 }
 
 TEST(PrintPreview, PaintsPaperShadowAndTheScaledPage) {
