@@ -162,28 +162,17 @@ void TSynEditPrintPreview::UpdatePreview() {
   if (OnPreviewPage) OnPreviewPage(this, fPageNumber);
 }
 
-void TSynEditPrintPreview::ScrollHorzTo(int X) {
-  const int cw = fHost.ClientRect().Width();
-  X = std::clamp(X, std::min(0, cw - fVirtualSize.cx), 0);
-  const int dx = X - fScrollPosition.X;
-  if (dx == 0) return;
-  fScrollPosition.X = X;
+void TSynEditPrintPreview::ScrollTo(bool Horizontal, int To) {
+  const TRect client = fHost.ClientRect();
+  const int size = Horizontal ? client.Width() : client.Height();
+  int& at = Horizontal ? fScrollPosition.X : fScrollPosition.Y;
+  To = std::clamp(To, std::min(0, size - (Horizontal ? fVirtualSize.cx : fVirtualSize.cy)), 0);
+  const int delta = To - at;
+  if (delta == 0) return;
+  at = To;
   UpdateScrollbars();
-  if (std::abs(dx) <= cw / 2)
-    fHost.ScrollArea(dx, 0, nullptr);
-  else
-    Invalidate();
-}
-
-void TSynEditPrintPreview::ScrollVertTo(int Y) {
-  const int ch = fHost.ClientRect().Height();
-  Y = std::clamp(Y, std::min(0, ch - fVirtualSize.cy), 0);
-  const int dy = Y - fScrollPosition.Y;
-  if (dy == 0) return;
-  fScrollPosition.Y = Y;
-  UpdateScrollbars();
-  if (std::abs(dy) <= ch / 2)
-    fHost.ScrollArea(0, dy, nullptr);
+  if (std::abs(delta) <= size / 2)
+    fHost.ScrollArea(Horizontal ? delta : 0, Horizontal ? 0 : delta, nullptr);
   else
     Invalidate();
 }
@@ -202,10 +191,7 @@ void TSynEditPrintPreview::ScrollBy(platform::TScrollCode Code, int Pos, int Cli
     case platform::SB_BOTTOM: to = -Virtual; break;
     default: return;
   }
-  if (Horizontal)
-    ScrollHorzTo(to);
-  else
-    ScrollVertTo(to);
+  ScrollTo(Horizontal, to);
 }
 
 void TSynEditPrintPreview::ShowHint(int Page) {
@@ -256,8 +242,8 @@ void TSynEditPrintPreview::MouseUp(TMouseButton Button, TShiftState Shift, int X
 
 void TSynEditPrintPreview::MouseWheel(TShiftState, int Delta, int, int) {
   fWheelAccumulator += Delta;
-  for (; fWheelAccumulator >= 120; fWheelAccumulator -= 120) ScrollVertTo(fScrollPosition.Y + 120);
-  for (; fWheelAccumulator <= -120; fWheelAccumulator += 120) ScrollVertTo(fScrollPosition.Y - 120);
+  for (; fWheelAccumulator >= 120; fWheelAccumulator -= 120) ScrollTo(false, fScrollPosition.Y + 120);
+  for (; fWheelAccumulator <= -120; fWheelAccumulator += 120) ScrollTo(false, fScrollPosition.Y - 120);
 }
 
 TRect TSynEditPrintPreview::PageRect() const {

@@ -84,8 +84,9 @@ class TSynEditPrintPreview : public TObject, public platform::WindowClient {
   TSize Size100Percent() const;
   void SizeChanged();
   void UpdateScrollbars();
-  void ScrollHorzTo(int X);
-  void ScrollVertTo(int Y);
+  // Scrolls the view to X (horizontal) or Y; moves of at most half the
+  // window scroll its contents, larger ones repaint.
+  void ScrollTo(bool Horizontal, int To);
   void ScrollBy(platform::TScrollCode Code, int Pos, int Client, int Virtual, int Current, bool Horizontal);
   void ShowPage(int Page);
   void ShowHint(int Page);

@@ -9,6 +9,7 @@
 #include "editor/highlight/pascal_highlighter.h"
 #include "editor/print/syn_edit_print.h"
 #include "platform/fake/fake_printer.h"
+#include "tests/print/fake_canvas_texts.h"
 #include "text/code_pages.h"
 
 namespace kau::editor {
@@ -17,13 +18,6 @@ namespace {
 using platform::FakeCanvas;
 using platform::FakeDrawing;
 using platform::FakePrinter;
-
-std::vector<FakeDrawing> Texts(const FakeCanvas& c) {
-  std::vector<FakeDrawing> t;
-  for (const FakeDrawing& d : c.Drawings())
-    if (d.kind == FakeDrawing::Text) t.push_back(d);
-  return t;
-}
 
 // The lines' text as printed on a page: pieces on the same row joined.
 std::vector<std::string> Rows(const FakeCanvas& c, int left = 230) {

@@ -6,19 +6,13 @@
 
 #include "editor/print/header_footer.h"
 #include "platform/fake/fake_printer.h"
+#include "tests/print/fake_canvas_texts.h"
 
 namespace kau::editor {
 namespace {
 
 using platform::FakeCanvas;
 using platform::FakeDrawing;
-
-std::vector<FakeDrawing> Texts(const FakeCanvas& c) {
-  std::vector<FakeDrawing> t;
-  for (const FakeDrawing& d : c.Drawings())
-    if (d.kind == FakeDrawing::Text) t.push_back(d);
-  return t;
-}
 
 TEST(HeaderFooterItem, Macros) {
   struct Case {
