@@ -18,7 +18,9 @@ namespace kau::editor {
 // x passes Rect.Right. Columns jump to the next column position and set its
 // style; images come from `Images` (an image that is not there draws nothing).
 // The canvas's font and colours are as before afterwards. Columns record the
-// width they were measured at.
+// width they were measured at. The styled fonts come from the shared font
+// cache; a caller that paints many rows keeps a TheFontStock of `Font` alive
+// meanwhile, so that they are made once.
 int PaintFormattedText(platform::Canvas& Canvas, const TFont& Font, const TRect& Rect, const TFormatChunkList& Chunks,
                        TProposalColumns* Columns, const TImageList* Images, bool MeasureOnly);
 
