@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "editor/text_drawer/font_stock.h"
+#include "platform/draw/fixed_cell_fonts.h"
 #include "platform/fake/fake_canvas.h"
 
 namespace kau::editor {
@@ -151,6 +153,16 @@ TEST_F(FormattedTextTest, ImagesAreDrawnWhenThereAndTakeTheListsWidth) {
   EXPECT_EQ(imagesAt, std::vector<int>{0});
   EXPECT_EQ(Pieces(canvas), (std::vector<Piece>{{12, "a", clWindowText, false}, {32, "b", clWindowText, false}}));
   EXPECT_EQ(FormattedTextWidth(canvas, font, "\\image{0}a\\image{5}b", nullptr, &images), 40);
+}
+
+TEST_F(FormattedTextTest, AHeldFontStockKeepsTheStyledFontsForLaterRows) {
+  auto* fonts = dynamic_cast<platform::FixedCellFonts*>(&platform::Fonts());
+  ASSERT_NE(fonts, nullptr);
+  const TheFontStock held(&font);
+  FormattedTextOut(canvas, font, row, "a\\style{+B}b\\style{+I}c", false, nullptr, nullptr);
+  const int created = fonts->CreatedCount();
+  for (int i = 0; i < 10; ++i) FormattedTextOut(canvas, font, row, "a\\style{+B}b\\style{+I}c", false, nullptr, nullptr);
+  EXPECT_EQ(fonts->CreatedCount(), created);
 }
 
 TEST(PrettyText, ConvertsControlBytes) {
