@@ -34,4 +34,11 @@ bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
 bool isAsciiLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 unsigned char toUpperAscii(unsigned char c) { return (c >= 'a' && c <= 'z') ? static_cast<unsigned char>(c - 32) : c; }
 
+bool sameText1252(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (toUpper1252(static_cast<unsigned char>(a[i])) != toUpper1252(static_cast<unsigned char>(b[i]))) return false;
+  return true;
+}
+
 }  // namespace kau::text
