@@ -11,14 +11,7 @@ namespace {
 
 // The attribute list's order and uniqueness ignore letter case.
 int compareNames(std::string_view a, std::string_view b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const unsigned char ca = text::toUpper1252(static_cast<unsigned char>(a[i]));
-        const unsigned char cb = text::toUpper1252(static_cast<unsigned char>(b[i]));
-        if (ca != cb) return ca < cb ? -1 : 1;
-    }
-    if (a.size() == b.size()) return 0;
-    return a.size() < b.size() ? -1 : 1;
+    return text::compareText1252(a, b);
 }
 
 TSynIdentChars defaultWordBreakChars() {
