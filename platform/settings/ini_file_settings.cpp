@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 
 #include "text/code_pages.h"
@@ -79,25 +78,32 @@ bool writeAll(int fd, std::string_view bytes) {
     return true;
 }
 
+// The whole file; a missing file reads as empty.
+bool readFile(const std::string& path, std::string& bytes) {
+    bytes.clear();
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT;
+    char chunk[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got < 0 && errno == EINTR) continue;
+        if (got <= 0) {
+            ::close(fd);
+            return got == 0;
+        }
+        bytes.append(chunk, static_cast<std::size_t>(got));
+    }
+}
+
 }  // namespace
 
 bool IniFileSettings::Load() {
-    std::ifstream in(fileName_, std::ios::binary);
-    if (!in) {
-        struct stat st {};
-        if (::stat(fileName_.c_str(), &st) != 0 && errno == ENOENT) {
-            MutableSections().clear();
-            return true;
-        }
-        return false;
-    }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) return false;
+    std::string bytes;
+    if (!readFile(fileName_, bytes)) return false;
 
     Sections sections;
     Values* current = nullptr;
-    std::istringstream lines(text::sourceToCp1252(bytes.str()));
+    std::istringstream lines(text::sourceToCp1252(bytes));
     std::string line;
     while (std::getline(lines, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
