@@ -105,6 +105,12 @@ TSynHighlighterAttributes* TSynCustomHighlighter::AddAttribute(
     return added;
 }
 
+TSynHighlighterAttributes* TSynCustomHighlighter::AddNewAttribute(std::string name, TFontStyles style) {
+    auto attribute = std::make_unique<TSynHighlighterAttributes>(std::move(name));
+    attribute->SetStyle(style);
+    return AddAttribute(std::move(attribute));
+}
+
 void TSynCustomHighlighter::SetAttributesOnChange(TNotifyEvent handler) {
     for (auto it = attributes_.rbegin(); it != attributes_.rend(); ++it) {
         it->attribute->OnChange = handler;

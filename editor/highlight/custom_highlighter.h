@@ -129,6 +129,8 @@ protected:
     // Takes ownership. Returns the attribute, or nullptr (and drops it) when
     // an attribute of the same name (in any letter case) exists.
     TSynHighlighterAttributes* AddAttribute(std::unique_ptr<TSynHighlighterAttributes> attribute);
+    // A new attribute of that name and style, added.
+    TSynHighlighterAttributes* AddNewAttribute(std::string name, TFontStyles style);
     // Every attribute notifies `handler` from now on, and its present colours
     // and style become its defaults.
     void SetAttributesOnChange(TNotifyEvent handler);

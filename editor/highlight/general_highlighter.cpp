@@ -1,10 +1,10 @@
 #include "editor/highlight/general_highlighter.h"
 
 #include <algorithm>
-#include <memory>
 
 #include "editor/highlight/comma_text.h"
 #include "editor/highlight/highlighter_registry.h"
+#include "editor/highlight/scan_chars.h"
 #include "platform/settings/setting_values.h"
 #include "text/char_class.h"
 
@@ -12,17 +12,11 @@ namespace kau::editor {
 
 namespace {
 
-constexpr bool isIdentChar(unsigned char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || c == '_' || (c >= 'a' && c <= 'z');
-}
-constexpr bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
-constexpr bool isHexDigit(unsigned char c) {
-    return isDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
-// NUL, LF and CR end a line for strings, comments and preprocessor lines.
-constexpr bool isLineEnd(unsigned char c) { return c == 0 || c == '\n' || c == '\r'; }
-// Control characters other than NUL, LF and CR, and the blank.
-constexpr bool isSpace(unsigned char c) { return c >= 1 && c <= 32 && c != '\n' && c != '\r'; }
+using scan::isDigit;
+using scan::isHexDigit;
+using scan::isIdentChar;
+using scan::isLineEnd;
+using scan::isSpace;
 
 // The one order of the keyword list, for sorting and for searching.
 bool keywordLess(std::string_view a, std::string_view b) {
@@ -36,19 +30,14 @@ const bool registered = (RegisterPlaceableHighlighter(HighlighterClass<TSynGener
 
 TSynGeneralSyn::TSynGeneralSyn() : identifierChars_(TSynCustomHighlighter::GetIdentChars()) {
     (void)registered;  // used, so no compiler flags it
-    auto add = [this](const char* name, TFontStyles style) {
-        auto attribute = std::make_unique<TSynHighlighterAttributes>(name);
-        attribute->SetStyle(style);
-        return AddAttribute(std::move(attribute));
-    };
-    commentAttri_ = add("Comment", fsItalic);
-    identifierAttri_ = add("Identifier", 0);
-    keyAttri_ = add("Reserved Word", fsBold);
-    numberAttri_ = add("Number", 0);
-    spaceAttri_ = add("Space", 0);
-    stringAttri_ = add("String", 0);
-    symbolAttri_ = add("Symbol", 0);
-    preprocessorAttri_ = add("Preprocessor", 0);
+    commentAttri_ = AddNewAttribute("Comment", fsItalic);
+    identifierAttri_ = AddNewAttribute("Identifier", 0);
+    keyAttri_ = AddNewAttribute("Reserved Word", fsBold);
+    numberAttri_ = AddNewAttribute("Number", 0);
+    spaceAttri_ = AddNewAttribute("Space", 0);
+    stringAttri_ = AddNewAttribute("String", 0);
+    symbolAttri_ = AddNewAttribute("Symbol", 0);
+    preprocessorAttri_ = AddNewAttribute("Preprocessor", 0);
     SetAttributesOnChange(TNotifyEvent::bind<&TSynCustomHighlighter::DefHighlightChange>(
         static_cast<TSynCustomHighlighter*>(this)));
     MakeMethodTables();

@@ -18,11 +18,7 @@ namespace {
 using G = TSynGeneralSyn;
 const std::string kKey = "Software\\Pascal KAU\\General";
 
-struct ChangeRecorder {
-    std::vector<TObject*> senders;
-    void Changed(TObject* sender) { senders.push_back(sender); }
-    TNotifyEvent Handler() { return TNotifyEvent::bind<&ChangeRecorder::Changed>(this); }
-};
+using testing::ChangeRecorder;
 
 TEST(GeneralHighlighter, AttributesAreListedByNameWithTheirStyles) {
     G h;

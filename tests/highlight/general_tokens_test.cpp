@@ -12,7 +12,6 @@ namespace kau::editor {
 namespace {
 
 using testing::ScannedLine;
-using testing::scanLines;
 using G = TSynGeneralSyn;
 
 struct LinesCase {
@@ -36,9 +35,7 @@ TEST_P(GeneralLines, GivesTheTokensAndEndStates) {
     h.SetDetectPreprocessor(c.detectPreprocessor);
     h.SetStringDelim(c.delim);
     h.SetKeyWords(c.keywords);
-    const std::vector<ScannedLine> got = scanLines(h, c.lines);
-    ASSERT_EQ(got.size(), c.expected.size());
-    for (std::size_t i = 0; i < got.size(); ++i) EXPECT_EQ(got[i], c.expected[i]) << "line " << i;
+    testing::expectLines(h, c.lines, c.expected);
 }
 
 constexpr G::TCommentStyles kAll =
