@@ -169,21 +169,6 @@ TEST(GeneralHighlighterSettings, RegistryFormRoundTrip) {
     EXPECT_TRUE(loaded.IsKeyword("Two Words"));
 }
 
-TEST(GeneralHighlighterSettings, RoundTripThroughTheProgramsSettingsFile) {
-    kau::testing::TempFolder folder;
-    const std::string path = folder.File("config/pascalkau/pascalkau.ini");
-    G saved;
-    customise(saved);
-    settings::IniFileSettings file(path);
-    ASSERT_TRUE(saved.SaveToRegistry(file, kKey));
-
-    settings::IniFileSettings reread(path);
-    ASSERT_TRUE(reread.Load());
-    G loaded;
-    EXPECT_TRUE(loaded.LoadFromRegistry(reread, kKey));
-    expectSameSettings(saved, loaded);
-}
-
 TEST(GeneralHighlighterSettings, FileFormRoundTripKeepsOtherSections) {
     kau::testing::TempFolder folder;
     const std::string path = folder.File("colours.ini");
