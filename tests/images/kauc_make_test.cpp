@@ -53,7 +53,7 @@ TEST_F(KaucMake, WritesAnExecutableThatRunsByItself) {
   const auto src = dir_ / "src", elsewhere = dir_ / "elsewhere";
   ASSERT_EQ(Shell(src, std::string("'") + KAUC_PATH + "' make hello.pas"), 0) << Err(src);
   for (const char* name : {"prog.out", "prog.kau", "hello.kau"}) EXPECT_EQ(ReadText(src / name), name);
-  EXPECT_EQ(Out(src), "");
+  EXPECT_EQ(Out(src), "O arquivo executável foi gerado com sucesso: hello.exe\n");
   EXPECT_EQ(Err(src), "");
 
   const Bytes image = ReadFile(src / "hello.exe");
