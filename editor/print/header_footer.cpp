@@ -85,6 +85,10 @@ void THeaderFooter::InitPrint(int NumPages, const std::string& Title,
   fNumPages = NumPages;
   fTitle = Title;
   fMargins = Margins;
+  Prepare();
+}
+
+void THeaderFooter::Prepare() {
   std::stable_sort(fItems.begin(), fItems.end(),
                    [](const auto& a, const auto& b) { return a->LineNumber < b->LineNumber; });
   RenumberLines();
@@ -109,7 +113,13 @@ void THeaderFooter::DrawFrame(platform::Canvas& ACanvas) {
 }
 
 void THeaderFooter::Print(platform::Canvas& ACanvas, int PageNum) {
-  if (fFrameHeight <= 0 || !fMargins) return;
+  if (!fMargins) return;
+  // Items added or renumbered since InitPrint are laid out again.
+  const auto known = [this](const auto& item) {
+    return item->LineNumber >= 1 && item->LineNumber <= static_cast<int>(fLineInfo.size());
+  };
+  if (!std::all_of(fItems.begin(), fItems.end(), known)) Prepare();
+  if (fFrameHeight <= 0) return;
   const TSynEditPrintMargins& m = *fMargins;
   const int saved = ACanvas.SaveState();
   ACanvas.SetPen(LineColor, 1, platform::psSolid);

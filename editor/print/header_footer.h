@@ -80,6 +80,8 @@ class THeaderFooter : public TPersistent {
   // Numbers the used lines 1, 2, ... in list order; the first item opens line 1.
   void RenumberLines();
   void CalcHeight();
+  // Sorts the items by line, numbers the lines and measures the frame.
+  void Prepare();
   void DrawFrame(platform::Canvas& ACanvas);
 
   std::vector<std::unique_ptr<THeaderFooterItem>> fItems;

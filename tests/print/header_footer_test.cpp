@@ -229,6 +229,13 @@ TEST(HeaderFooterPrint, FrameHeightsAndPlaces) {
   EXPECT_EQ(t[0].from.Y, 127 - 44 + 6);
   EXPECT_EQ(t[3].from.Y, 127 - 44 + 6 + 16);
 
+  // An item added after InitPrint is laid out with the others.
+  h.Add("late", nullptr, taLeftJustify, 9);
+  p.canvas.ClearDrawings();
+  h.Print(p.canvas, 1);
+  EXPECT_EQ(Texts(p.canvas).back().text, "late");
+  EXPECT_EQ(h.FrameHeight(), 60);
+
   TFooter f;
   f.Add("$PAGENUM$", nullptr, taLeftJustify, 0);
   f.Add("below", nullptr, taLeftJustify, -3);
