@@ -3,6 +3,7 @@
 
 #include "editor/text_drawer/font.h"
 #include "platform/draw/fixed_cell_fonts.h"
+#include "platform/draw/scaled_canvas.h"
 #include "platform/fake/fake_printer.h"
 
 namespace kau {
@@ -65,6 +66,30 @@ TEST(FontResolution, FixedCellFontsHaveNoExternalLeading) {
   platform::FixedCellFonts fonts;
   auto font = fonts.CreateFont(TFontDesc{});
   EXPECT_EQ(fonts.GetTextMetrics(*font).ExternalLeading, 0);
+}
+
+TEST(ScaledCanvas, MapsPlacesSizesFontsAndAdvances) {
+  platform::FakeCanvas screen;
+  platform::ScaledCanvas scaled(screen, 0.32, 0.5, 10, 20);
+  platform::FixedCellFonts fonts;
+  TFontDesc desc;
+  desc.Height = -42;
+  const auto font = fonts.CreateFont(desc);
+  scaled.SelectFont(font.get());
+  const int advances[] = {25, 26, 25, 26};
+  scaled.ExtTextOut(100, 40, 0, nullptr, "abcd", advances);
+  scaled.FillRect({0, 0, 100, 10}, clRed);
+  const auto& d = screen.Drawings();
+  ASSERT_EQ(d.size(), 2u);
+  EXPECT_EQ(d[0].from, (TPixelPoint{42, 40}));
+  EXPECT_EQ(d[0].font.Height, -21);
+  // Each character where its source place lands: 100, 125, 151, 176, 202
+  // become 42, 50, 58, 66, 75, so the rounding does not add up.
+  EXPECT_EQ(d[0].advances, (std::vector<int>{8, 8, 8, 9}));
+  EXPECT_EQ(d[1].rect, (TRect{10, 20, 42, 25}));
+  scaled.IntersectClipRect({0, 0, 1000, 100});
+  EXPECT_EQ(screen.ClipBox(), (TRect{10, 20, 330, 70}));
+  EXPECT_EQ(scaled.ClipBox(), (TRect{0, 0, 1000, 100}));
 }
 
 }  // namespace
