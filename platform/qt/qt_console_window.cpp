@@ -124,7 +124,11 @@ void QtConsoleWindow::keyPressEvent(QKeyEvent* event) {
   if (!typeConsoleKey(console_, *event)) QWidget::keyPressEvent(event);
 }
 
+// Only the close box (an event of the window system) is refused: a close
+// asked by the program itself, as the application's quit asks every window,
+// goes through.
 void QtConsoleWindow::closeEvent(QCloseEvent* event) {
+  if (!event->spontaneous()) return;
   event->ignore();
   if (console_.runOpen()) console_.pressCtrlC();
   else if (closeRequested_) closeRequested_();

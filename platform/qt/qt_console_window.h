@@ -19,8 +19,9 @@ class QtConsoleWindow : public QWidget {
   explicit QtConsoleWindow(console::ScreenConsole& console, QWidget* parent = nullptr);
 
   // The close box during a run stops the run as Ctrl+C does; outside a run
-  // it calls this handler (the main window's quit questions). The window
-  // never closes itself.
+  // it calls this handler (the main window's quit questions). Either way the
+  // window stays; close() from the program (and QApplication::quit(), which
+  // closes every window) closes it.
   void setCloseRequestHandler(std::function<void()> handler) { closeRequested_ = std::move(handler); }
 
   // Colour 0 to 15 of the text-mode palette.

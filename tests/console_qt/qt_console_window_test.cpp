@@ -8,6 +8,8 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QKeyEvent>
+#include <QWindow>
+#include <qpa/qwindowsysteminterface.h>
 #include <thread>
 #include <vector>
 
@@ -133,15 +135,22 @@ TEST_F(ConsoleWindowTest, BlinkingTextComesAndGoes) {
 TEST_F(ConsoleWindowTest, CloseBoxStopsARunOrAsksTheMainWindow) {
   int requests = 0;
   window.setCloseRequestHandler([&] { ++requests; });
+  // The close box, as the window system reports it.
+  const auto closeBox = [this] {
+    QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(window.windowHandle());
+  };
   console.beginRun();
-  window.close();
+  closeBox();
   EXPECT_TRUE(console::interruptFlag().load());
   EXPECT_EQ(requests, 0);
   EXPECT_TRUE(window.isVisible());
   console.endRun();
-  window.close();
+  closeBox();
   EXPECT_EQ(requests, 1);
   EXPECT_TRUE(window.isVisible());
+  window.close();  // the program's own close goes through
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(requests, 1);
 }
 
 // The program runs on a worker thread as in the windows; its keys are
