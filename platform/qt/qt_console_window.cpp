@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -58,6 +59,7 @@ QtConsoleWindow::QtConsoleWindow(console::ScreenConsole& console, QWidget* paren
   setFixedSize(cell_.width() * console::ScreenSnapshot::kColumns, cell_.height() * console::ScreenSnapshot::kRows);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
+  setAttribute(Qt::WA_InputMethodEnabled);
 
   connect(&refreshTimer_, &QTimer::timeout, this, [this] { refresh(); });
   refreshTimer_.start(kRefreshMilliseconds);
@@ -127,6 +129,11 @@ void QtConsoleWindow::keyPressEvent(QKeyEvent* event) {
 // Only the close box (an event of the window system) is refused: a close
 // asked by the program itself, as the application's quit asks every window,
 // goes through.
+void QtConsoleWindow::inputMethodEvent(QInputMethodEvent* event) {
+  for (const char32_t c : event->commitString().toUcs4()) console_.typeCharacter(c);
+  event->accept();
+}
+
 void QtConsoleWindow::closeEvent(QCloseEvent* event) {
   if (!event->spontaneous()) return;
   event->ignore();

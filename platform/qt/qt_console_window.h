@@ -33,6 +33,8 @@ class QtConsoleWindow : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  // Accented letters composed by an input method arrive here.
+  void inputMethodEvent(QInputMethodEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool focusNextPrevChild(bool) override { return false; }  // Tab is a key of the program
 

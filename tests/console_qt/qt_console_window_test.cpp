@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QWindow>
 #include <qpa/qwindowsysteminterface.h>
@@ -87,6 +88,10 @@ TEST_F(ConsoleWindowTest, KeyEventsGiveTheConsoleKeyTable) {
     while (got.size() < row.values.size()) got.push_back(console.readKey());
     EXPECT_EQ(got, row.values) << row.key;
   }
+  QInputMethodEvent composed;
+  composed.setCommitString(QString::fromUtf8("\xC3\xA3"));  // ã from an input method
+  QApplication::sendEvent(&window, &composed);
+  EXPECT_EQ(console.readKey(), 0xC6);
   press(window, Qt::Key_Shift, Qt::ShiftModifier);  // a modifier alone is no key
   press(window, Qt::Key_C, Qt::ControlModifier, "\x03");
   EXPECT_TRUE(console::interruptFlag().load());
