@@ -4,8 +4,10 @@
 // discards, Ctrl+C and Ctrl+D, and reads from another thread.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string>
 #include <thread>
+#include <type_traits>
 #include <vector>
 
 #include "tests/console/console_drivers.h"

@@ -9,8 +9,11 @@
 #include <QImage>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QTimer>
 #include <QWindow>
+#ifdef KAU_WITH_QT_PLATFORM_EVENTS
 #include <qpa/qwindowsysteminterface.h>
+#endif
 #include <thread>
 #include <vector>
 
@@ -138,6 +141,9 @@ TEST_F(ConsoleWindowTest, BlinkingTextComesAndGoes) {
 }
 
 TEST_F(ConsoleWindowTest, CloseBoxStopsARunOrAsksTheMainWindow) {
+#ifndef KAU_WITH_QT_PLATFORM_EVENTS
+  GTEST_SKIP() << "needs Qt's private headers to press the close box";
+#else
   int requests = 0;
   window.setCloseRequestHandler([&] { ++requests; });
   // The close box, as the window system reports it.
@@ -156,6 +162,21 @@ TEST_F(ConsoleWindowTest, CloseBoxStopsARunOrAsksTheMainWindow) {
   window.close();  // the program's own close goes through
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(requests, 1);
+#endif
+}
+
+// The application's quit closes every window and must not be refused.
+TEST_F(ConsoleWindowTest, ApplicationQuitClosesIt) {
+  int requests = 0;
+  window.setCloseRequestHandler([&] { ++requests; });
+  QTimer quit, giveUp;
+  QObject::connect(&quit, &QTimer::timeout, [] { QApplication::quit(); });
+  QObject::connect(&giveUp, &QTimer::timeout, [] { QApplication::exit(1); });
+  quit.start(0);
+  giveUp.start(5000);
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_FALSE(window.isVisible());
+  EXPECT_EQ(requests, 0);
 }
 
 // The program runs on a worker thread as in the windows; its keys are
