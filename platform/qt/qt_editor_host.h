@@ -31,6 +31,7 @@ class QtEditorHost : public QAbstractScrollArea, public WindowHost {
   bool Focused() const override { return hasFocus(); }
   void SetFocus() override { setFocus(Qt::OtherFocusReason); }
   TRect ClientRect() const override;
+  void SetKeyTarget(WindowClient* target) override { keyTarget_ = target; }
   void InvalidateRect(const TRect* rect, bool erase) override;
   void Update() override;
   void ScrollArea(int dx, int dy, const TRect* area) override;
@@ -94,7 +95,11 @@ class QtEditorHost : public QAbstractScrollArea, public WindowHost {
   void InvalidateCaret();
   QRect CaretRect() const;
 
+  // Where key events, input-method characters and wheel turns go.
+  WindowClient* KeyReceiver() const { return keyTarget_ ? keyTarget_ : client_; }
+
   WindowClient* client_ = nullptr;
+  WindowClient* keyTarget_ = nullptr;
   QImage buffer_;
   QRegion invalid_;  // what the client must paint afresh
   struct {
