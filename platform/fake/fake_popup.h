@@ -19,7 +19,7 @@ class FakePopup : public PopupHost {
   void SetClient(WindowClient* client) override { client_ = client; }
   void SetFrame(TPopupFrame frame) override { frame_ = frame; }
   TPopupFrame Frame() const override { return frame_; }
-  int FrameThickness() const override { return frame_ == pfHint ? 1 : kFrame; }
+  int FrameThickness() const override { return frame_ == pfHint ? 0 : kFrame; }
   void SetBounds(const TRect& screenRect) override;
   TRect Bounds() const override { return bounds_; }
   TRect ClientRect() const override;

@@ -88,6 +88,10 @@ void QtPopupHost::InvalidateRect(const TRect* rect) {
 int QtPopupHost::ScrollBarWidth() const { return style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, bar_); }
 
 void QtPopupHost::SetScrollBarBounds(const TRect& clientRect) {
+  if (clientRect.IsEmpty()) {
+    bar_->hide();
+    return;
+  }
   const int f = FrameThickness();
   bar_->setGeometry(ToQRect(clientRect).translated(f, f));
   bar_->show();
@@ -147,10 +151,7 @@ void QtPopupHost::paintEvent(QPaintEvent* e) {
   QPainter w(this);
   w.setClipRegion(e->region());
   const int f = FrameThickness();
-  if (frame_ == pfHint) {
-    w.setPen(ToQColor(SystemColor(COLOR_3DDKSHADOW)));
-    w.drawRect(rect().adjusted(0, 0, -1, -1));
-  } else {
+  if (frame_ != pfHint) {
     // A raised frame: light on the top and left, dark on the bottom and right.
     w.fillRect(rect(), ToQColor(clBtnFace));
     w.setPen(ToQColor(clBtnHighlight));

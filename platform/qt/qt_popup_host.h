@@ -29,7 +29,7 @@ class QtPopupHost : public QWidget, public PopupHost {
   void SetClient(WindowClient* client) override { client_ = client; }
   void SetFrame(TPopupFrame frame) override;
   TPopupFrame Frame() const override { return frame_; }
-  int FrameThickness() const override { return frame_ == pfHint ? 1 : 2; }
+  int FrameThickness() const override { return frame_ == pfHint ? 0 : 2; }
   void SetBounds(const TRect& screenRect) override;
   TRect Bounds() const override;
   TRect ClientRect() const override;

@@ -17,7 +17,7 @@ namespace kau::platform {
 enum TPopupFrame : std::uint8_t {
   pfSizeable,  // the user resizes the window by dragging its edges
   pfFixed,     // a frame that does not resize
-  pfHint,      // a thin line, as a hint window has
+  pfHint,      // none of its own: a hint draws its own line
 };
 
 // Edges of the frame a drag takes hold of; a corner is two of them.
@@ -53,7 +53,7 @@ class PopupHost {
 
   // The vertical scroll bar: where it stands in the client area, its range
   // (Max is the last position, Page the rows shown), and whether it takes
-  // input. It is hidden until placed.
+  // input. It is hidden until placed, and an empty rectangle hides it.
   virtual int ScrollBarWidth() const = 0;
   virtual void SetScrollBarBounds(const TRect& clientRect) = 0;
   virtual void SetScrollInfo(const TScrollInfo& info) = 0;
