@@ -1,0 +1,97 @@
+// The completion list's window under Qt (offscreen): a frameless tool-tip
+// window over the editor's window that leaves the focus in the editor, whose
+// window hands it the keys.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QVBoxLayout>
+
+#include "editor/completion/completion_form.h"
+#include "platform/qt/qt_colors.h"
+#include "platform/qt/qt_editor_host.h"
+#include "platform/qt/qt_popup_host.h"
+#include "tests/platform_qt/recording_client.h"
+
+namespace kau::platform {
+namespace {
+
+struct HostEditor : editor::TCompletionEditor {
+  QtEditorHost* host = nullptr;
+  bool showCaret = false;
+  void CommandProcessor(editor::TSynEditorCommand, char, void*) override {}
+  std::string LineText() const override { return {}; }
+  int CaretX() const override { return 1; }
+  bool AlwaysShowCaret() const override { return showCaret; }
+  void SetAlwaysShowCaret(bool Value) override { showCaret = Value; }
+  WindowHost& Host() override { return *host; }
+};
+
+struct EditorWindow {
+  QWidget window;
+  QtEditorHost* host = new QtEditorHost(&window);
+  testing::RecordingClient client;
+  HostEditor editor;
+  EditorWindow() {
+    (new QVBoxLayout(&window))->addWidget(host);
+    host->SetClient(&client);
+    editor.host = host;
+    window.resize(400, 300);
+    window.show();
+    QApplication::setActiveWindow(&window);
+    host->setFocus();
+    QApplication::processEvents();
+  }
+};
+
+void Press(QWidget& w, int qtKey, const QString& text = {}) {
+  QKeyEvent down(QEvent::KeyPress, qtKey, Qt::NoModifier, text);
+  QApplication::sendEvent(&w, &down);
+}
+
+TEST(QtPopupHost, ShowsAsAToolTipWithoutTakingTheFocus) {
+  EditorWindow w;
+  ASSERT_EQ(QApplication::focusWidget(), w.host);
+  QtPopupHost popup(w.host);
+  editor::TSynBaseCompletionProposalForm form(popup);
+  form.SetCurrentEditor(&w.editor);
+  form.SetItemList({"if", "if/else", "while"});
+  popup.SetBounds({50, 60, 310, 60 + 8 * form.EffectiveItemHeight() + 4});
+  form.Show();
+  QApplication::processEvents();
+
+  EXPECT_EQ(popup.windowType(), Qt::ToolTip);
+  const Qt::WindowFlags flags = popup.windowFlags();
+  EXPECT_TRUE(flags.testFlag(Qt::FramelessWindowHint));
+  EXPECT_TRUE(flags.testFlag(Qt::WindowDoesNotAcceptFocus));
+  EXPECT_TRUE(flags.testFlag(Qt::NoDropShadowWindowHint));
+  EXPECT_TRUE(popup.testAttribute(Qt::WA_ShowWithoutActivating));
+  EXPECT_EQ(popup.parentWidget(), &w.window);
+  EXPECT_TRUE(popup.isVisible());
+  EXPECT_EQ(popup.geometry(), QRect(50, 60, 260, 8 * form.EffectiveItemHeight() + 4));
+  EXPECT_EQ(form.NbLinesInWindow(), 8);
+  EXPECT_EQ(QApplication::focusWidget(), w.host);
+  EXPECT_TRUE(w.host->hasFocus());
+
+  // The rows are painted through the back buffer, the first one selected.
+  popup.Update();
+  const int row = form.EffectiveItemHeight();
+  EXPECT_EQ(popup.BackBuffer().pixelColor(1, row / 2), ToQColor(form.ClSelect));
+  EXPECT_EQ(popup.BackBuffer().pixelColor(1, row + row / 2), ToQColor(form.ClBackground));
+
+  // The editor's keys reach the list while it is open, and the editor after.
+  Press(*w.host, Qt::Key_W, "w");
+  Press(*w.host, Qt::Key_Down);
+  EXPECT_EQ(form.CurrentString(), "w");
+  EXPECT_EQ(form.Position(), 2);
+  EXPECT_TRUE(w.client.typed.empty());
+  EXPECT_TRUE(w.client.keyDowns.empty());
+  form.Hide();
+  EXPECT_FALSE(popup.isVisible());
+  Press(*w.host, Qt::Key_A, "a");
+  EXPECT_EQ(w.client.typed, "a");
+  EXPECT_EQ(QApplication::focusWidget(), w.host);
+}
+
+}  // namespace
+}  // namespace kau::platform
