@@ -38,23 +38,24 @@ TSynBaseCompletionProposalForm::~TSynBaseCompletionProposalForm() {
 
 // ---- Lists and matching ----
 
-std::string TSynBaseCompletionProposalForm::MatchText(int Index) const {
+bool TSynBaseCompletionProposalForm::Matches(int Index) const {
   const auto i = static_cast<std::size_t>(Index);
-  if (Has(scoUseInsertList)) return i < fInsertList.size() ? fInsertList[i] : std::string();
-  if (Has(scoUsePrettyText)) return FormattedStringToPlainText(fItemList[i]);
-  return fItemList[i];
+  if (Has(scoUseInsertList)) return i < fInsertList.size() && ProposalBeginsWith(fInsertList[i], fCurrentString, fOptions);
+  if (Has(scoUsePrettyText)) return ProposalBeginsWith(fPlainTexts[i], fCurrentString, fOptions);
+  return ProposalBeginsWith(fItemList[i], fCurrentString, fOptions);
 }
 
-bool TSynBaseCompletionProposalForm::Matches(int Index) const {
-  // The common case needs no copy of the entry.
-  if (!Has(scoUseInsertList) && !Has(scoUsePrettyText))
-    return ProposalBeginsWith(fItemList[static_cast<std::size_t>(Index)], fCurrentString, fOptions);
-  return ProposalBeginsWith(MatchText(Index), fCurrentString, fOptions);
+void TSynBaseCompletionProposalForm::PreparePlainTexts() {
+  if (Has(scoUseInsertList) || !Has(scoUsePrettyText) || fPlainTexts.size() == fItemList.size()) return;
+  fPlainTexts.clear();
+  fPlainTexts.reserve(fItemList.size());
+  for (const std::string& item : fItemList) fPlainTexts.push_back(FormattedStringToPlainText(item));
 }
 
 void TSynBaseCompletionProposalForm::SetCurrentString(const std::string& Value) {
   fCurrentString = Value;
   if (fDisplayKind != ctCode) return;
+  PreparePlainTexts();
   if (Has(scoLimitToMatchedText)) Filter();
   else SelectFirstMatch();
   Repaint();
@@ -85,6 +86,7 @@ void TSynBaseCompletionProposalForm::SelectFirstMatch() {
 
 void TSynBaseCompletionProposalForm::SetItemList(const std::vector<std::string>& Value) {
   fItemList = Value;
+  fPlainTexts.clear();
   ResetAssignedList();
   SetCurrentString(fCurrentString);
 }

@@ -52,7 +52,11 @@ class TSynBaseCompletionProposalForm : public TObject, public platform::WindowCl
 
   // The proposals as shown, and the texts to insert (same order).
   const std::vector<std::string>& ItemList() const { return fItemList; }
-  std::vector<std::string>& ItemList() { return fItemList; }
+  // Changing the proposals through this drops what was derived from them.
+  std::vector<std::string>& ItemList() {
+    fPlainTexts.clear();
+    return fItemList;
+  }
   const std::vector<std::string>& InsertList() const { return fInsertList; }
   std::vector<std::string>& InsertList() { return fInsertList; }
   // Copies the proposals, shows all of them and applies the typed text again.
@@ -170,9 +174,9 @@ class TSynBaseCompletionProposalForm : public TObject, public platform::WindowCl
       CompletionOptionSet(scoCompleteWithTab) | CompletionOptionSet(scoCompleteWithEnter);
 
   bool Has(TSynCompletionOption Option) const { return HasOption(fOptions, Option); }
-  // The text entry i is matched by.
-  std::string MatchText(int Index) const;
   bool Matches(int Index) const;
+  // Makes the plain texts when they are needed and missing.
+  void PreparePlainTexts();
   void Filter();
   void SelectFirstMatch();
   // Runs a command of the current editor, when there is one.
@@ -199,6 +203,9 @@ class TSynBaseCompletionProposalForm : public TObject, public platform::WindowCl
   std::vector<std::string> fItemList;
   std::vector<std::string> fInsertList;
   std::vector<int> fAssigned;  // proposal index of each entry shown
+  // The proposals without their formatting, made when pretty text is first
+  // matched after a change of the proposals.
+  std::vector<std::string> fPlainTexts;
   int fPosition = 0;
   int fNbLinesInWindow = 8;
   int fFontHeight = 0;

@@ -132,6 +132,21 @@ TEST_F(CompletionForm, WithoutLimitTypingSelectsFirstMatch) {
   EXPECT_EQ(form.Position(), 0);
 }
 
+TEST_F(CompletionForm, MatchesPlainTextOfPrettyEntriesOrTheInsertTexts) {
+  Open({"\\style{+B}wr\\style{-B}iteln", "\\color{clRed}read"}, 8,
+       kLimited | CompletionOptionSet(scoUsePrettyText));
+  Type("wri");
+  EXPECT_EQ(form.AssignedCount(), 1);
+  form.ItemList()[1] = "writeln";  // a change through the list is seen
+  form.SetCurrentString("wri");
+  EXPECT_EQ(form.AssignedCount(), 2);
+  form.SetInsertList({"begin", "while"});
+  form.SetOptions(kLimited | CompletionOptionSet(scoUseInsertList));
+  form.SetCurrentString("wh");
+  EXPECT_EQ(form.LogicalToPhysicalIndex(0), 1);
+  EXPECT_EQ(form.AssignedCount(), 1);
+}
+
 TEST_F(CompletionForm, FilterShowingNothing) {
   Open(kIfs, 8, kLimited);
   Key(VK_DOWN);
