@@ -32,6 +32,8 @@ TSynBaseCompletionProposalForm::TSynBaseCompletionProposalForm(PopupHost& Host, 
 }
 
 TSynBaseCompletionProposalForm::~TSynBaseCompletionProposalForm() {
+  // The editor's window must not hand keys to a list that is gone.
+  if (fHost.Visible()) Deactivate();
   if (fImages) fImages->RemoveFreeNotification(this);
   fHost.SetClient(nullptr);
 }
@@ -39,14 +41,16 @@ TSynBaseCompletionProposalForm::~TSynBaseCompletionProposalForm() {
 // ---- Lists and matching ----
 
 bool TSynBaseCompletionProposalForm::Matches(int Index) const {
+  // An entry without a text to insert is matched by its display text.
   const auto i = static_cast<std::size_t>(Index);
-  if (Has(scoUseInsertList)) return i < fInsertList.size() && ProposalBeginsWith(fInsertList[i], fCurrentString, fOptions);
+  if (Has(scoUseInsertList) && i < fInsertList.size())
+    return ProposalBeginsWith(fInsertList[i], fCurrentString, fOptions);
   if (Has(scoUsePrettyText)) return ProposalBeginsWith(fPlainTexts[i], fCurrentString, fOptions);
   return ProposalBeginsWith(fItemList[i], fCurrentString, fOptions);
 }
 
 void TSynBaseCompletionProposalForm::PreparePlainTexts() {
-  if (Has(scoUseInsertList) || !Has(scoUsePrettyText) || fPlainTexts.size() == fItemList.size()) return;
+  if (!Has(scoUsePrettyText) || fPlainTexts.size() == fItemList.size()) return;
   fPlainTexts.clear();
   fPlainTexts.reserve(fItemList.size());
   for (const std::string& item : fItemList) fPlainTexts.push_back(FormattedStringToPlainText(item));
@@ -281,9 +285,19 @@ void TSynBaseCompletionProposalForm::MouseWheel(TShiftState Shift, int Delta, in
 // ---- Showing and hiding ----
 
 void TSynBaseCompletionProposalForm::Show() {
+  // Showing a shown window again changes nothing but its place in the stack.
+  const bool wasVisible = fHost.Visible();
   fHost.Show();
-  DoFormShow();
-  if (fDisplayKind == ctCode) Activate();
+  if (!wasVisible) DoFormShow();
+  Activate();
+}
+
+void TSynBaseCompletionProposalForm::SetCurrentEditor(TCompletionEditor* Value) {
+  if (Value == fCurrentEditor) return;
+  const bool open = fHost.Visible();
+  if (open) Deactivate();
+  fCurrentEditor = Value;
+  if (open) Activate();
 }
 
 void TSynBaseCompletionProposalForm::Hide() {

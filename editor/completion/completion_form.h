@@ -91,7 +91,8 @@ class TSynBaseCompletionProposalForm : public TObject, public platform::WindowCl
   std::bitset<256>& EndOfTokenChars() { return fEndOfTokenChars; }
 
   TCompletionEditor* CurrentEditor() const { return fCurrentEditor; }
-  void SetCurrentEditor(TCompletionEditor* Value) { fCurrentEditor = Value; }
+  // An open list moves to the new editor's keys.
+  void SetCurrentEditor(TCompletionEditor* Value);
 
   const std::string& Title() const { return fTitle; }
   void SetTitle(const std::string& Value);

@@ -316,6 +316,7 @@ TEST_F(CompletionForm, OpenListTakesTheEditorsKeysAndCaretSetting) {
   editor.window.SetClient(&client);
   form.OnChange = makeMethod<&Owner::Change>(&owner);
   Open(Numbered(30), 8, kLimited);
+  form.Show();  // again: the saved caret setting stays the editor's own
   EXPECT_TRUE(popup.Visible());
   EXPECT_TRUE(editor.alwaysShowCaret);
   editor.window.SendKey('I', {}, "i");
@@ -329,6 +330,16 @@ TEST_F(CompletionForm, OpenListTakesTheEditorsKeysAndCaretSetting) {
   editor.window.SendKey('A', {}, "a");
   EXPECT_EQ(client.typed, "a");
   EXPECT_EQ(form.CurrentString(), "i");
+
+  // A list destroyed while open gives the keys back.
+  {
+    FakePopup other;
+    TSynBaseCompletionProposalForm open(other);
+    open.SetCurrentEditor(&editor);
+    open.Show();
+  }
+  editor.window.SendKey('B', {}, "b");
+  EXPECT_EQ(client.typed, "ab");
 }
 
 TEST(ParameterHint, BoldsTheCurrentParameter) {
