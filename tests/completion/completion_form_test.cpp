@@ -73,9 +73,9 @@ class CompletionForm : public ::testing::Test {
 
   FakeSystem system;
   FakePopup popup;
-  TSynBaseCompletionProposalForm form{popup, &owner};
   FakeEditor editor;
   Owner owner;
+  TSynBaseCompletionProposalForm form{popup, &owner};
 };
 
 const std::vector<std::string> kIfs = {"if", "if (begin/end)", "if/else"};
