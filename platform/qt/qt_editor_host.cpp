@@ -293,17 +293,9 @@ void QtEditorHost::AcceptFiles(bool accept) {
   viewport()->setAcceptDrops(accept);
 }
 
-void QtEditorHost::StartTimer(int id, int milliseconds) {
-  StopTimer(id);
-  timers_[id] = startTimer(std::max(milliseconds, 1));
-}
+void QtEditorHost::StartTimer(int id, int milliseconds) { timers_.Start(id, milliseconds); }
 
-void QtEditorHost::StopTimer(int id) {
-  const auto it = timers_.find(id);
-  if (it == timers_.end()) return;
-  killTimer(it->second);
-  timers_.erase(it);
-}
+void QtEditorHost::StopTimer(int id) { timers_.Stop(id); }
 
 bool QtEditorHost::event(QEvent* e) {
   // Tab and Shift+Tab are the control's keys, not a move of the focus.
@@ -498,15 +490,14 @@ void QtEditorHost::dropEvent(QDropEvent* e) {
 }
 
 void QtEditorHost::timerEvent(QTimerEvent* e) {
-  for (const auto& [id, qtId] : timers_)
-    if (qtId == e->timerId()) {
-      const int ours = id;
-      Guarded([&] {
-        if (client_) client_->Timer(ours);
-      });
-      return;
-    }
-  QAbstractScrollArea::timerEvent(e);
+  const std::optional<int> id = timers_.IdOf(e->timerId());
+  if (!id) {
+    QAbstractScrollArea::timerEvent(e);
+    return;
+  }
+  Guarded([&] {
+    if (client_) client_->Timer(*id);
+  });
 }
 
 }  // namespace kau::platform

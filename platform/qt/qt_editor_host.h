@@ -11,8 +11,8 @@
 #include <QRegion>
 #include <QTimer>
 #include <functional>
-#include <map>
 
+#include "platform/qt/client_timers.h"
 #include "platform/window/window_client.h"
 #include "platform/window/window_host.h"
 
@@ -111,7 +111,7 @@ class QtEditorHost : public QAbstractScrollArea, public WindowHost {
   bool caretBlinkOn_ = true;
   QTimer blink_;
   TScrollInfo scrollInfo_[2];
-  std::map<int, int> timers_;  // our id -> Qt's timer id
+  ClientTimers timers_{*this};
   QPoint imePos_;
   QFont imeFont_;
   bool acceptFiles_ = false;

@@ -117,17 +117,9 @@ void QtPopupHost::ScrollBarAction(int action) {
   if (*code != SB_THUMBTRACK) bar_->setSliderPosition(scrollInfo_.Pos);
 }
 
-void QtPopupHost::StartTimer(int id, int milliseconds) {
-  StopTimer(id);
-  timers_[id] = startTimer(std::max(milliseconds, 1));
-}
+void QtPopupHost::StartTimer(int id, int milliseconds) { timers_.Start(id, milliseconds); }
 
-void QtPopupHost::StopTimer(int id) {
-  const auto it = timers_.find(id);
-  if (it == timers_.end()) return;
-  killTimer(it->second);
-  timers_.erase(it);
-}
+void QtPopupHost::StopTimer(int id) { timers_.Stop(id); }
 
 void QtPopupHost::paintEvent(QPaintEvent* e) {
   const TRect c = ClientRect();
@@ -252,15 +244,14 @@ void QtPopupHost::wheelEvent(QWheelEvent* e) {
 }
 
 void QtPopupHost::timerEvent(QTimerEvent* e) {
-  for (const auto& [id, qtId] : timers_)
-    if (qtId == e->timerId()) {
-      const int ours = id;
-      RunGuarded([&] {
-        if (client_) client_->Timer(ours);
-      });
-      return;
-    }
-  QWidget::timerEvent(e);
+  const std::optional<int> id = timers_.IdOf(e->timerId());
+  if (!id) {
+    QWidget::timerEvent(e);
+    return;
+  }
+  RunGuarded([&] {
+    if (client_) client_->Timer(*id);
+  });
 }
 
 }  // namespace kau::platform

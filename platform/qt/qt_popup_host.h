@@ -13,8 +13,8 @@
 #include <QRegion>
 #include <QScrollBar>
 #include <QWidget>
-#include <map>
 
+#include "platform/qt/client_timers.h"
 #include "platform/window/popup_host.h"
 
 namespace kau::platform {
@@ -70,7 +70,7 @@ class QtPopupHost : public QWidget, public PopupHost {
   QRegion invalid_;  // client pixels the client must paint afresh
   QScrollBar* bar_;
   TScrollInfo scrollInfo_;
-  std::map<int, int> timers_;  // our id -> Qt's timer id
+  ClientTimers timers_{*this};
   struct {
     unsigned edges = 0;
     QPoint start;  // global pointer position

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <algorithm>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
@@ -91,6 +93,36 @@ TEST(QtPopupHost, ShowsAsAToolTipWithoutTakingTheFocus) {
   Press(*w.host, Qt::Key_A, "a");
   EXPECT_EQ(w.client.typed, "a");
   EXPECT_EQ(QApplication::focusWidget(), w.host);
+}
+
+// Polls the event loop, with a bound, until the client has logged `entry`.
+bool Logged(const testing::RecordingClient& client, const std::string& entry) {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < 5000) {
+    QApplication::processEvents(QEventLoop::AllEvents, 20);
+    if (std::find(client.log.begin(), client.log.end(), entry) != client.log.end()) return true;
+  }
+  return false;
+}
+
+TEST(QtPopupHost, TimersTickWithTheClientsIds) {
+  testing::RecordingClient client;
+  QtPopupHost popup(nullptr);
+  QtEditorHost editor;
+  popup.SetClient(&client);
+  editor.SetClient(&client);
+  popup.StartTimer(7, 1);
+  editor.StartTimer(8, 1);
+  EXPECT_TRUE(Logged(client, "timer 7"));
+  EXPECT_TRUE(Logged(client, "timer 8"));
+  popup.StopTimer(7);
+  editor.StopTimer(8);
+  client.log.clear();
+  popup.StartTimer(9, 1);
+  EXPECT_TRUE(Logged(client, "timer 9"));
+  EXPECT_EQ(std::count(client.log.begin(), client.log.end(), "timer 7"), 0);
+  EXPECT_EQ(std::count(client.log.begin(), client.log.end(), "timer 8"), 0);
 }
 
 }  // namespace
