@@ -342,6 +342,30 @@ TEST_F(CompletionForm, OpenListTakesTheEditorsKeysAndCaretSetting) {
   EXPECT_EQ(client.typed, "ab");
 }
 
+TEST_F(CompletionForm, TitleAndHintKinds) {
+  form.SetTitle("Modelos");
+  Open(kIfs, 8, CompletionOptionSet(scoTitleIsCentered));
+  EXPECT_EQ(form.TitleHeight(), kRow + 4);
+  const int clientWidth = popup.ClientRect().Width();
+  std::vector<std::pair<std::string, int>> texts;
+  for (const FakeDrawing& d : popup.PaintNow(true).Drawings())
+    if (d.kind == FakeDrawing::Text) texts.push_back({d.text, d.from.X});
+  ASSERT_EQ(texts.size(), 4u);
+  EXPECT_EQ(texts.back(), (std::pair<std::string, int>{"Modelos", (clientWidth - 7 * 9) / 2}));
+  EXPECT_EQ(texts.front(), (std::pair<std::string, int>{"if", form.Margin()}));
+
+  // A parameter hint: every entry, the parameter at Position in bold.
+  form.SetDisplayKind(ctParams);
+  form.SetItemList({"a,b"});
+  form.SetPosition(0);
+  std::vector<std::pair<std::string, bool>> pieces;
+  for (const FakeDrawing& d : popup.PaintNow(true).Drawings())
+    if (d.kind == FakeDrawing::Text) pieces.push_back({d.text, d.font.Weight >= FW_BOLD});
+  EXPECT_EQ(pieces, (std::vector<std::pair<std::string, bool>>{{"a", true}, {" b", false}}));
+  EXPECT_TRUE(popup.ScrollBar().bounds.IsEmpty());
+  EXPECT_EQ(popup.FrameThickness(), 0);
+}
+
 TEST(ParameterHint, BoldsTheCurrentParameter) {
   EXPECT_EQ(ParameterHintText("a: integer,b: real", 1), "a: integer \\style{~B}b: real\\style{~B}");
   EXPECT_EQ(ParameterHintText("x", 0), "\\style{~B}x\\style{~B}");

@@ -13,6 +13,7 @@
 #include "platform/qt/qt_colors.h"
 #include "platform/qt/qt_editor_host.h"
 #include "platform/qt/qt_popup_host.h"
+#include "platform/window/system_services.h"
 #include "tests/platform_qt/recording_client.h"
 
 namespace kau::platform {
@@ -74,6 +75,7 @@ TEST(QtPopupHost, ShowsAsAToolTipWithoutTakingTheFocus) {
   EXPECT_EQ(form.NbLinesInWindow(), 8);
   EXPECT_EQ(QApplication::focusWidget(), w.host);
   EXPECT_TRUE(w.host->hasFocus());
+  EXPECT_FALSE(System().WorkAreaAt({60, 70}).IsEmpty());
 
   // The rows are painted through the back buffer, the first one selected.
   popup.Update();
