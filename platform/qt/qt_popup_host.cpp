@@ -166,16 +166,19 @@ void QtPopupHost::resizeEvent(QResizeEvent* e) {
 
 unsigned QtPopupHost::EdgesAt(QPoint p) const {
   const int f = FrameThickness();
-  const QRect inner = rect().adjusted(f, f, -f, -f);
-  if (frame_ != pfSizeable || inner.contains(p)) return 0;
+  if (frame_ != pfSizeable) return 0;
   unsigned edges = 0;
-  if (p.x() < kCornerGrip) edges |= feLeft;
-  if (p.x() >= width() - kCornerGrip) edges |= feRight;
-  if (p.y() < kCornerGrip) edges |= feTop;
-  if (p.y() >= height() - kCornerGrip) edges |= feBottom;
-  // Along an edge away from the corners only that edge moves.
-  if (p.x() >= f && p.x() < width() - f) edges &= ~(feLeft | feRight);
-  if (p.y() >= f && p.y() < height() - f) edges &= ~(feTop | feBottom);
+  // On a side of the frame, that edge; near a corner, the other one too.
+  if (p.x() < f || p.x() >= width() - f) {
+    edges |= p.x() < f ? feLeft : feRight;
+    if (p.y() < kCornerGrip) edges |= feTop;
+    else if (p.y() >= height() - kCornerGrip) edges |= feBottom;
+  }
+  if (p.y() < f || p.y() >= height() - f) {
+    edges |= p.y() < f ? feTop : feBottom;
+    if (p.x() < kCornerGrip) edges |= feLeft;
+    else if (p.x() >= width() - kCornerGrip) edges |= feRight;
+  }
   return edges;
 }
 

@@ -29,7 +29,8 @@ class QtPopupHost : public QWidget, public PopupHost {
   void SetClient(WindowClient* client) override { client_ = client; }
   void SetFrame(TPopupFrame frame) override;
   TPopupFrame Frame() const override { return frame_; }
-  int FrameThickness() const override { return frame_ == pfHint ? 0 : 2; }
+  // A sizing frame wide enough to take hold of, as the window system's is.
+  int FrameThickness() const override { return frame_ == pfHint ? 0 : frame_ == pfSizeable ? 4 : 2; }
   void SetBounds(const TRect& screenRect) override;
   TRect Bounds() const override;
   TRect ClientRect() const override;

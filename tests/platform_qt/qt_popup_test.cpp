@@ -59,7 +59,8 @@ TEST(QtPopupHost, ShowsAsAToolTipWithoutTakingTheFocus) {
   editor::TSynBaseCompletionProposalForm form(popup);
   form.SetCurrentEditor(&w.editor);
   form.SetItemList({"if", "if/else", "while"});
-  popup.SetBounds({50, 60, 310, 60 + 8 * form.EffectiveItemHeight() + 4});
+  const int frame = popup.FrameThickness();
+  popup.SetBounds({50, 60, 310, 60 + 8 * form.EffectiveItemHeight() + 2 * frame});
   form.Show();
   QApplication::processEvents();
 
@@ -71,7 +72,7 @@ TEST(QtPopupHost, ShowsAsAToolTipWithoutTakingTheFocus) {
   EXPECT_TRUE(popup.testAttribute(Qt::WA_ShowWithoutActivating));
   EXPECT_EQ(popup.parentWidget(), &w.window);
   EXPECT_TRUE(popup.isVisible());
-  EXPECT_EQ(popup.geometry(), QRect(50, 60, 260, 8 * form.EffectiveItemHeight() + 4));
+  EXPECT_EQ(popup.geometry(), QRect(50, 60, 260, 8 * form.EffectiveItemHeight() + 2 * frame));
   EXPECT_EQ(form.NbLinesInWindow(), 8);
   EXPECT_EQ(QApplication::focusWidget(), w.host);
   EXPECT_TRUE(w.host->hasFocus());
@@ -90,6 +91,19 @@ TEST(QtPopupHost, ShowsAsAToolTipWithoutTakingTheFocus) {
   EXPECT_EQ(form.Position(), 2);
   EXPECT_TRUE(w.client.typed.empty());
   EXPECT_TRUE(w.client.keyDowns.empty());
+  // Dragging the bottom edge down by two rows makes two more rows.
+  const QPoint edge(100, popup.height() - 1);
+  const int two = 2 * form.EffectiveItemHeight();
+  const auto mouse = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+    QMouseEvent e(type, at, popup.mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(&popup, &e);
+  };
+  mouse(QEvent::MouseButtonPress, edge, Qt::LeftButton);
+  mouse(QEvent::MouseMove, edge + QPoint(0, two), Qt::LeftButton);
+  mouse(QEvent::MouseButtonRelease, edge + QPoint(0, two), Qt::NoButton);
+  EXPECT_EQ(form.NbLinesInWindow(), 10);
+  EXPECT_EQ(form.Position(), 2);  // the press was the frame's, not a row's
+
   form.Hide();
   EXPECT_FALSE(popup.isVisible());
   Press(*w.host, Qt::Key_A, "a");
