@@ -106,6 +106,33 @@ TEST(ProposalMatching, FourCompares) {
     EXPECT_EQ(ProposalBeginsWith(c.proposal, c.typed, c.options), c.match) << c.proposal << " / " << c.typed;
 }
 
+TEST_F(CompletionForm, Defaults) {
+  EXPECT_EQ(form.Font().Name(), "MS Sans Serif");
+  EXPECT_EQ(form.Font().Size(), 8);
+  EXPECT_EQ(form.TitleFont().Name(), "MS Sans Serif");
+  EXPECT_EQ(form.TitleFont().Style(), fsBold);
+  EXPECT_EQ(form.TitleFont().Color(), clBtnText);
+  EXPECT_EQ((std::vector<TColor>{form.ClSelect, form.ClSelectedText, form.ClTitleBackground, form.ClBackground}),
+            (std::vector<TColor>{clHighlight, clHighlightText, clBtnFace, clWindow}));
+  EXPECT_TRUE(form.Resizeable());
+  EXPECT_EQ(popup.Frame(), pfSizeable);
+  EXPECT_EQ(form.ItemHeight(), 0);
+  EXPECT_EQ(form.EffectiveItemHeight(), kRow);  // the font's height of "CompletionProposal"
+  form.SetItemHeight(20);
+  EXPECT_EQ(form.EffectiveItemHeight(), 20);
+  EXPECT_EQ(form.Margin(), 2);
+  EXPECT_EQ(form.NbLinesInWindow(), 8);
+  EXPECT_EQ(form.DisplayKind(), ctCode);
+  EXPECT_EQ(form.Position(), 0);
+  EXPECT_EQ(form.TitleHeight(), 0);
+  EXPECT_EQ(form.Columns().Count(), 0);
+  EXPECT_EQ(form.Images(), nullptr);
+  form.SetOptions(0xFFFF);  // only the window's own options are kept
+  EXPECT_EQ(form.Options(), 0x07FF & ~(CompletionOptionSet(scoUseBuiltInTimer) |
+                                       CompletionOptionSet(scoEndCharCompletion) |
+                                       CompletionOptionSet(scoConsiderWordBreakChars)));
+}
+
 TEST_F(CompletionForm, TypingFiltersAndBackspaceBringsEntriesBack) {
   Open(kIfs, 8, kLimited);
   Type("if");
