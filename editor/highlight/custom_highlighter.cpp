@@ -25,6 +25,7 @@ TSynIdentChars defaultWordBreakChars() {
 TSynCustomHighlighter::TSynCustomHighlighter() : wordBreakChars_(defaultWordBreakChars()) {}
 
 TSynCustomHighlighter::~TSynCustomHighlighter() {
+    freeHooks_.Fire();
     FreeHighlighterAttributes();
 }
 

@@ -7,9 +7,23 @@ void TFont::Changed() {
 }
 
 void TFont::Assign(const TFont& Source) {
-  if (fDesc == Source.fDesc && fColor == Source.fColor) return;
-  fDesc = Source.fDesc;
+  TFontDesc desc = Source.fDesc;
+  if (fPixelsPerInch != Source.fPixelsPerInch) desc.Height = HeightFromPointSize(Source.Size(), fPixelsPerInch);
+  if (fDesc == desc && fColor == Source.fColor) return;
+  fDesc = desc;
   fColor = Source.fColor;
+  Changed();
+}
+
+void TFont::ChangePixelsPerInchKeepingSize(std::int32_t Value) {
+  const std::int32_t size = Size();
+  SetPixelsPerInch(Value);
+  SetSize(size);
+}
+
+void TFont::SetDesc(const TFontDesc& Value) {
+  if (Value == fDesc) return;
+  fDesc = Value;
   Changed();
 }
 

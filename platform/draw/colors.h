@@ -54,6 +54,7 @@ inline constexpr TColor clWindow = SystemColor(COLOR_WINDOW);
 inline constexpr TColor clWindowFrame = SystemColor(COLOR_WINDOWFRAME);
 inline constexpr TColor clMenuText = SystemColor(COLOR_MENUTEXT);
 inline constexpr TColor clWindowText = SystemColor(COLOR_WINDOWTEXT);
+inline constexpr TColor clAppWorkSpace = SystemColor(COLOR_APPWORKSPACE);
 inline constexpr TColor clHighlight = SystemColor(COLOR_HIGHLIGHT);
 inline constexpr TColor clHighlightText = SystemColor(COLOR_HIGHLIGHTTEXT);
 inline constexpr TColor clBtnFace = SystemColor(COLOR_BTNFACE);

@@ -52,10 +52,13 @@ struct TFontDesc {
   friend bool operator==(const TFontDesc&, const TFontDesc&) = default;
 };
 
-// Pixel height of a point size, and back (rounded as the window system's
-// multiply-then-divide does).
-std::int32_t HeightFromPointSize(std::int32_t size);
-std::int32_t PointSizeFromHeight(std::int32_t height);
+// a * b / c rounded half away from zero, as the window system's MulDiv.
+std::int32_t MulDiv(std::int32_t a, std::int32_t b, std::int32_t c);
+
+// Pixel height of a point size at a resolution, and back (rounded as the
+// window system's multiply-then-divide does).
+std::int32_t HeightFromPointSize(std::int32_t size, std::int32_t pixelsPerInch = kScreenPixelsPerInch);
+std::int32_t PointSizeFromHeight(std::int32_t height, std::int32_t pixelsPerInch = kScreenPixelsPerInch);
 
 // What the window system reports for a font.
 struct TTextMetrics {
@@ -66,6 +69,7 @@ struct TTextMetrics {
   std::int32_t MaxCharWidth = 0;
   std::int32_t Overhang = 0;
   bool TrueType = true;
+  std::int32_t ExternalLeading = 0;  // space the font wants between lines, never negative
   friend bool operator==(const TTextMetrics&, const TTextMetrics&) = default;
 };
 

@@ -69,6 +69,7 @@ TTextMetrics QtFontServices::GetTextMetrics(const PlatformFont& font) {
   }
   tm.Overhang = 0;
   tm.TrueType = true;
+  tm.ExternalLeading = std::max(0, fm.leading());
   return tm;
 }
 
