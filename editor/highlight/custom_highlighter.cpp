@@ -21,17 +21,19 @@ int compareNames(std::string_view a, std::string_view b) {
     return a.size() < b.size() ? -1 : 1;
 }
 
-TSynIdentChars defaultWordBreakChars() {
+}  // namespace
+
+TSynIdentChars DefaultWordBreakChars() {
     TSynIdentChars chars;
     for (unsigned char c : std::string_view("!\"'()*+,-./:;=?[\\]^{|}")) chars.set(c);
     return chars;
 }
 
-}  // namespace
-
-TSynCustomHighlighter::TSynCustomHighlighter() : wordBreakChars_(defaultWordBreakChars()) {}
+TSynCustomHighlighter::TSynCustomHighlighter() : wordBreakChars_(DefaultWordBreakChars()) {}
 
 TSynCustomHighlighter::~TSynCustomHighlighter() {
+    // Editors still using this highlighter let go of it first.
+    freeNotifiers_.NotifyRemoval(this);
     FreeHighlighterAttributes();
 }
 

@@ -20,6 +20,7 @@
 
 #include "editor/highlight/highlighter_attributes.h"
 #include "editor/highlight/highlighter_types.h"
+#include "editor/options/free_notifiable.h"
 #include "editor/options/method_chain.h"
 #include "editor/highlight/persistent.h"
 #include "editor/syn_range.h"
@@ -39,6 +40,10 @@ enum TSynDefaultAttribute : int {
     SYN_ATTR_WHITESPACE = 4,
     SYN_ATTR_SYMBOL = 5,
 };
+
+// The characters that end a word when nothing else says: ! " ' ( ) * + , -
+// . / : ; = ? [ \ ] ^ { | }
+TSynIdentChars DefaultWordBreakChars();
 
 struct TSynHighlighterClassInfo;
 // A highlighter class as a value (see highlighter_registry.h).
@@ -108,6 +113,10 @@ public:
     void EndUpdate();
     void DefHighlightChange(TObject* sender);
 
+    // AComponent hears opRemove when this highlighter is destroyed.
+    void FreeNotification(TFreeNotifiable* AComponent) { freeNotifiers_.Add(AComponent); }
+    void RemoveFreeNotification(TFreeNotifiable* AComponent) { freeNotifiers_.Remove(AComponent); }
+
     // Settings are being read in one go; Loaded ends that and notifies once.
     void BeginLoading() { loading_ = true; }
     bool Loading() const { return loading_; }
@@ -136,6 +145,7 @@ private:
     std::string defaultFilter_;
     bool updatePending_ = false;
     bool loading_ = false;
+    TFreeNotifiers freeNotifiers_;
 };
 
 }  // namespace kau::editor

@@ -21,6 +21,8 @@ class WindowHost {
   virtual bool Focused() const = 0;
   virtual void SetFocus() = 0;
   virtual TRect ClientRect() const = 0;
+  // A single-line border around the window, or none.
+  virtual void SetBorder(bool border) = 0;
 
   // Requests a repaint of the rectangle (of everything when null).
   virtual void InvalidateRect(const TRect* rect, bool erase) = 0;
