@@ -97,15 +97,18 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void DecPaintLock();
   int PaintLock() const { return fPaintLock; }
   // Holds the paint lock for a scope, released also when the scope throws.
+  // A handler that fails at the end of the lock fails the scope; while the
+  // scope already fails, such a second failure is dropped.
   class PaintLockGuard {
    public:
-    explicit PaintLockGuard(TCustomSynEdit& AEdit) : fEdit(AEdit) { fEdit.IncPaintLock(); }
-    ~PaintLockGuard() { fEdit.DecPaintLock(); }
+    explicit PaintLockGuard(TCustomSynEdit& AEdit);
+    ~PaintLockGuard() noexcept(false);
     PaintLockGuard(const PaintLockGuard&) = delete;
     PaintLockGuard& operator=(const PaintLockGuard&) = delete;
 
    private:
     TCustomSynEdit& fEdit;
+    int fUncaught;
   };
   void BeginUpdate() { IncPaintLock(); }
   void EndUpdate() { DecPaintLock(); }
