@@ -34,7 +34,6 @@ int TCustomSynEdit::ScanFrom(int Index) { return Index; }
 
 void TCustomSynEdit::Notification(TObject* AComponent, TOperation Operation) {
   if (Operation != opRemove || !AComponent) return;
-  if (fSearchEngine && AComponent == reinterpret_cast<TObject*>(fSearchEngine)) fSearchEngine = nullptr;
   if (fHighlighter && AComponent == fHighlighter) SetHighlighter(nullptr);
   if (fBookMarkOpt && AComponent == fBookMarkOpt->BookmarkImages()) fBookMarkOpt->SetBookmarkImages(nullptr);
 }
