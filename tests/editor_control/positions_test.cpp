@@ -115,24 +115,14 @@ TEST_F(ControlTest, CaretSettersClampAndCollapseTheSelection) {
   EXPECT_EQ(edit.BlockBegin(), edit.CaretXY());
   EXPECT_EQ(edit.BlockEnd(), edit.CaretXY());
 
-  int calls = 0;
-  struct Counter {
-    int* calls;
-    void Changed(TObject*, TSynStatusChanges) { ++*calls; }
-  } counter{&calls};
-  edit.OnStatusChange = makeMethod<&Counter::Changed>(&counter);
+  const std::vector<TSynStatusChanges>& reports = RecordStatusChanges();
   edit.InternalSetCaretXY({2, 1});
-  EXPECT_EQ(calls, 0);
+  EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(ControlTest, ThreeCaretMovesInOneLockReportOnce) {
   SetLines({"abc", "def", "ghi"});
-  std::vector<TSynStatusChanges> reports;
-  struct Recorder {
-    std::vector<TSynStatusChanges>* reports;
-    void Changed(TObject*, TSynStatusChanges c) { reports->push_back(c); }
-  } recorder{&reports};
-  edit.OnStatusChange = makeMethod<&Recorder::Changed>(&recorder);
+  const std::vector<TSynStatusChanges>& reports = RecordStatusChanges();
   {
     TCustomSynEdit::PaintLockGuard lock(edit);
     edit.SetCaretXY({2, 2});
