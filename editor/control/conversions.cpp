@@ -43,7 +43,7 @@ TPoint TCustomSynEdit::PhysicalToLogicalPos(const TPoint& P) const {
 
 TPixelPoint TCustomSynEdit::RowColumnToPixels(const TPoint& RowCol) const {
   const TPoint q = LogicalToPhysicalPos(RowCol);
-  return {ClampToInt((std::int64_t{q.X} - 1) * fCharWidth + fTextOffset),
+  return {ClampToInt(ColumnToX(q.X)),
           ClampToInt((std::int64_t{RowCol.Y} - fTopLine) * fTextHeight)};
 }
 

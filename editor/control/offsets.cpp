@@ -9,7 +9,7 @@
 namespace kau::editor {
 
 int TCustomSynEdit::RowColToCharIndex(TPoint RowCol) const {
-  const int linesBefore = std::clamp(RowCol.Y - 1, 0, LineCount());
+  const int linesBefore = static_cast<int>(std::clamp<std::int64_t>(std::int64_t{RowCol.Y} - 1, 0, LineCount()));
   std::int64_t index = 0;
   for (int i = 0; i < linesBefore; ++i) index += static_cast<std::int64_t>(fLines->Get(i).size()) + 2;
   return ClampToInt(index + RowCol.X - 1);

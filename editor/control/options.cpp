@@ -84,7 +84,7 @@ void TCustomSynEdit::SetRightEdgeColor(TColor Value) {
   if (fRightEdgeColor == Value) return;
   fRightEdgeColor = Value;
   if (!HandleAllocated()) return;
-  const std::int64_t x = std::int64_t{fRightEdge} * fCharWidth + fTextOffset;
+  const std::int64_t x = ColumnToX(std::int64_t{fRightEdge} + 1);
   InvalidateRect({ClampToInt(x - 1), 0, ClampToInt(x + 1), ClientHeight()}, false);
 }
 

@@ -172,6 +172,10 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
 
   TPoint LogicalToPhysicalPos(const TPoint& P) const;
   TPoint PhysicalToLogicalPos(const TPoint& P) const;
+  // The client x of a display column, exact for any LeftChar and column.
+  std::int64_t ColumnToX(std::int64_t Column) const {
+    return (Column - fLeftChar) * fCharWidth + fGutterWidth + 2;
+  }
   TPixelPoint RowColumnToPixels(const TPoint& RowCol) const;
   TPoint PixelsToRowColumn(TPixelPoint P) const;
   TPoint PixelsToNearestRowColumn(TPixelPoint P) const;

@@ -7,6 +7,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "editor/control/syn_edit.h"
 #include "platform/fake/fake_system.h"
@@ -32,9 +33,19 @@ class ControlTest : public ::testing::Test {
     for (const char* line : lines) edit.Lines().Add(line);
   }
 
+  // From now on every OnStatusChange is recorded in the returned list.
+  const std::vector<TSynStatusChanges>& RecordStatusChanges() {
+    edit.OnStatusChange = makeMethod<&ControlTest::StatusChanged>(this);
+    return statusReports;
+  }
+
   platform::FakeSystem system;
   platform::FakeWindow window{{0, 0, 400, 320}};
+  std::vector<TSynStatusChanges> statusReports;  // outlives the control
   TSynEdit edit;
+
+ private:
+  void StatusChanged(TObject*, TSynStatusChanges Changes) { statusReports.push_back(Changes); }
 };
 
 }  // namespace kau::editor::testing

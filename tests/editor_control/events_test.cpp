@@ -36,12 +36,7 @@ TEST_F(ControlTest, StatusChangesWaitForAHandlerAndTheOutermostLock) {
   SetLines({"abc", "def"});
   edit.SetCaretXY({2, 2});
   EXPECT_EQ(edit.PendingStatusChanges(), scCaretX | scCaretY | scSelection);
-  std::vector<TSynStatusChanges> reports;
-  struct Recorder {
-    std::vector<TSynStatusChanges>* reports;
-    void Changed(TObject*, TSynStatusChanges c) { reports->push_back(c); }
-  } recorder{&reports};
-  edit.OnStatusChange = makeMethod<&Recorder::Changed>(&recorder);
+  const std::vector<TSynStatusChanges>& reports = RecordStatusChanges();
   edit.IncPaintLock();
   edit.IncPaintLock();
   edit.SetReadOnly(true);
