@@ -27,7 +27,7 @@ void TCustomSynEdit::SetCaretXYEx(bool CallEnsureCursorPos, TPoint Value) {
   std::int64_t limit = std::int64_t{fMaxLineWidth} + 1;
   if (Value.Y > LineCount()) Value.Y = LineCount();
   if (Value.Y >= 1) {
-    if (!(fOptions & eoScrollPastEol)) limit = static_cast<std::int64_t>(LineText(Value.Y).size()) + 1;
+    if (!(fOptions & eoScrollPastEol)) limit = std::int64_t{LineLength(Value.Y)} + 1;
   } else {
     Value.Y = 1;
     if (!(fOptions & eoScrollPastEol)) limit = 1;

@@ -27,11 +27,11 @@ void TCustomSynEdit::MoveCaretAndSelection(const TPoint& ptBefore, const TPoint&
 
 void TCustomSynEdit::MoveCaretHorz(int DX, bool SelectionCommand) {
   const TPoint o = CaretXY();
-  const std::int64_t len = static_cast<std::int64_t>(LineText(o.Y).size());
+  const std::int64_t len = std::int64_t{LineLength(o.Y)};
   const bool mayChangeLine = !(fOptions & eoScrollPastEol);
   TPoint dest;
   if (mayChangeLine && DX == -1 && o.X == 1 && o.Y > 1) {
-    dest = {ClampToInt(static_cast<std::int64_t>(LineText(o.Y - 1).size()) + 1), o.Y - 1};
+    dest = {ClampToInt(std::int64_t{LineLength(o.Y - 1)} + 1), o.Y - 1};
   } else if (mayChangeLine && DX == 1 && o.X > len && o.Y < LineCount()) {
     dest = {1, o.Y + 1};
   } else {

@@ -35,7 +35,7 @@ void TCustomSynEdit::ExecuteCommand(TSynEditorCommand Command, char, void* Data)
   const bool extend = Command >= ecSelection + ecLeft && Command <= ecSelection + ecGotoXY;
   const TSynEditorCommand base = extend ? static_cast<TSynEditorCommand>(Command - ecSelection) : Command;
   const auto lineEnd = [this](int Line) {
-    return ClampToInt(static_cast<std::int64_t>(LineText(Line).size()) + 1);
+    return ClampToInt(std::int64_t{LineLength(Line)} + 1);
   };
   switch (base) {
     case ecLeft:

@@ -11,7 +11,7 @@ namespace kau::editor {
 int TCustomSynEdit::RowColToCharIndex(TPoint RowCol) const {
   const int linesBefore = static_cast<int>(std::clamp<std::int64_t>(std::int64_t{RowCol.Y} - 1, 0, LineCount()));
   std::int64_t index = 0;
-  for (int i = 0; i < linesBefore; ++i) index += static_cast<std::int64_t>(fLines->Get(i).size()) + 2;
+  for (int i = 0; i < linesBefore; ++i) index += std::int64_t{fLines->LineLength(i)} + 2;
   return ClampToInt(index + RowCol.X - 1);
 }
 
@@ -19,7 +19,7 @@ TPoint TCustomSynEdit::CharIndexToRowCol(int Index) const {
   std::int64_t rest = std::max(Index, 0);
   const int count = LineCount();
   for (int i = 0; i < count; ++i) {
-    const std::int64_t lineWithBreak = static_cast<std::int64_t>(fLines->Get(i).size()) + 2;
+    const std::int64_t lineWithBreak = std::int64_t{fLines->LineLength(i)} + 2;
     if (rest < lineWithBreak) return {ClampToInt(rest + 1), i + 1};
     rest -= lineWithBreak;
   }
@@ -48,7 +48,7 @@ void TCustomSynEdit::SetSelLength(int Value) {
     TPoint end;
     if (n > INT32_MAX) {
       const int count = LineCount();
-      end = {ClampToInt(static_cast<std::int64_t>(LineText(count).size()) + 1), std::max(count, 1)};
+      end = {ClampToInt(std::int64_t{LineLength(count)} + 1), std::max(count, 1)};
     } else {
       end = CharIndexToRowCol(static_cast<int>(n));
     }

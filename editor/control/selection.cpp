@@ -23,7 +23,7 @@ bool TCustomSynEdit::GetSelAvail() const {
 bool TCustomSynEdit::GetSelTabBlock() const { return fBlockBegin.Y != fBlockEnd.Y && fSelectionMode != smColumn; }
 
 bool TCustomSynEdit::GetSelTabLine() const {
-  return GetBlockBegin().X <= 1 && static_cast<std::int64_t>(GetLineText().size()) < GetBlockEnd().X &&
+  return GetBlockBegin().X <= 1 && std::int64_t{LineLength(fCaretY)} < GetBlockEnd().X &&
          GetSelAvail();
 }
 
@@ -35,7 +35,7 @@ static TPoint ClampSelectionPoint(const TCustomSynEdit& edit, TPoint Value) {
   Value.Y = std::clamp(Value.Y, 1, std::max(count, 1));
   if (edit.SelectionMode() == smNormal) {
     if (Value.Y <= count)
-      Value.X = ClampToInt(std::min<std::int64_t>(Value.X, static_cast<std::int64_t>(edit.LineText(Value.Y).size()) + 1));
+      Value.X = ClampToInt(std::min<std::int64_t>(Value.X, std::int64_t{edit.LineLength(Value.Y)} + 1));
     else
       Value.X = 1;
   }
@@ -109,7 +109,7 @@ void TCustomSynEdit::SetSelectionMode(TSynSelectionMode Value) {
 
 void TCustomSynEdit::SelectAll() {
   const int n = LineCount();
-  const TPoint last = n > 0 ? TPoint{ClampToInt(static_cast<std::int64_t>(LineText(n).size()) + 1), n} : TPoint{1, 1};
+  const TPoint last = n > 0 ? TPoint{ClampToInt(std::int64_t{LineLength(n)} + 1), n} : TPoint{1, 1};
   SetCaretAndSelection(last, {1, 1}, last);
   StatusChanged(scSelection);
 }

@@ -125,6 +125,8 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   int LineCount() const { return fLines->GetCount(); }
   // Line `Line` (1-based), empty outside the text.
   std::string LineText(int Line) const;
+  // Its length, without copying it; 0 outside the text.
+  int LineLength(int Line) const { return Line < 1 ? 0 : fLines->LineLength(Line - 1); }
   std::string SynGetText() const;
   std::string Text() const { return SynGetText(); }
   std::string GetLineText() const;

@@ -88,7 +88,7 @@ TPoint TCustomSynEdit::PrevWordPosEx(const TPoint& XY) {
     if (x > 0) x = StrRScanForCharInSet(s, x - 1, white) + 1;
     if (x > 0) return {x, XY.Y};
   }
-  if (XY.Y > 1) return {ClampToInt(static_cast<std::int64_t>(LineText(XY.Y - 1).size()) + 1), XY.Y - 1};
+  if (XY.Y > 1) return {ClampToInt(std::int64_t{LineLength(XY.Y - 1)} + 1), XY.Y - 1};
   return {1, XY.Y};
 }
 

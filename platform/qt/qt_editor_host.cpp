@@ -334,6 +334,9 @@ void QtEditorHost::StopTimer(int id) {
 }
 
 bool QtEditorHost::event(QEvent* e) {
+  // The control drops repaint requests while the window is hidden, so all of
+  // it is painted afresh when it shows again.
+  if (e->type() == QEvent::Show) InvalidateRect(nullptr, false);
   // Tab and Shift+Tab are the control's keys, not a move of the focus.
   if (e->type() == QEvent::KeyPress) {
     auto* k = static_cast<QKeyEvent*>(e);
