@@ -4,7 +4,8 @@
 #   scripts/deps.sh bench      also the peers of the benchmarks
 set -eu
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev
-          qt6-base-dev libjpeg-dev fonts-liberation fonts-dejavu-core)
+          qt6-base-dev libjpeg-dev fonts-liberation fonts-dejavu-core
+          xvfb xauth xdotool)
 if [ "${1:-}" = bench ]; then
   packages+=(lua5.4 fp-compiler python3 hyperfine)
 fi
