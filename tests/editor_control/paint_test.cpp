@@ -210,6 +210,73 @@ TEST_F(ControlTest, TwoMarksOnOneRowAreDrawnSideBySide) {
   edit.BookMarkOptions().SetBookmarkImages(nullptr);
 }
 
+struct GutterTexts {
+  void Number(TObject*, int& Line) { Line -= 1; }
+  void Text(TObject*, int Line, std::string& Text) {
+    if (Line == 3) Text = "**";
+  }
+};
+
+TEST_F(ControlTest, GutterEventsRenumberAndReplaceTheNumbers) {
+  SetLines({"a", "b", "c"});
+  edit.Gutter().SetShowLineNumbers(true);
+  GutterTexts texts;
+  edit.OnLineNumber = makeMethod<&GutterTexts::Number>(&texts);
+  edit.OnGutterGetText = makeMethod<&GutterTexts::Text>(&texts);
+  std::vector<std::string> rows(3);
+  for (const FakeDrawing& d : OfKind(window.PaintNow(true), FakeDrawing::Text))
+    if (d.from.X < edit.GutterWidth() && d.from.Y / 16 < 3) rows[static_cast<std::size_t>(d.from.Y / 16)] = d.text;
+  EXPECT_EQ(rows, (std::vector<std::string>{"", edit.Gutter().FormatLineNumber(1), "**"}));
+}
+
+TEST_F(ControlTest, InternalGlyphsTakeOnePlaceARow) {
+  SetLines({"a"});
+  for (int image : {0, 1, 12}) {  // the second shares the row, the third is no glyph
+    auto mark = std::make_unique<TSynEditMark>(&edit);
+    mark->SetLine(1);
+    mark->SetImage(image);
+    mark->SetBookmarkNumber(image);
+    mark->SetVisible(true);
+    edit.Marks().Add(std::move(mark));
+  }
+  GutterPaintLog log;
+  edit.OnGutterPaint = makeMethod<&GutterPaintLog::Paint>(&log);
+  const std::vector<FakeDrawing> glyphs = OfKind(window.PaintNow(true), FakeDrawing::Image);
+  ASSERT_EQ(glyphs.size(), 1u);
+  EXPECT_EQ(glyphs[0].rect.Left, edit.BookMarkOptions().LeftMargin());
+  ASSERT_EQ(log.calls.size(), 1u);
+  EXPECT_EQ(log.calls[0][1], 2 * edit.BookMarkOptions().Xoffset());
+}
+
+// Fixed cells whose italic characters reach 3 pixels into the next cell.
+class LeaningFonts : public platform::FixedCellFonts {
+ public:
+  bool GetCharABCWidths(const platform::PlatformFont& font, unsigned char ch, TAbc& abc) override {
+    FixedCellFonts::GetCharABCWidths(font, ch, abc);
+    if (font.Desc().Italic) abc.C = 3;
+    return true;
+  }
+};
+
+TEST_F(ControlTest, TheFillLeavesRoomForAnItalicOverhang) {
+  LeaningFonts fonts;
+  platform::SetFonts(&fonts);
+  TSynPasSyn pascal;
+  SetLines({"{ c }"});
+  edit.SetHighlighter(&pascal);
+  const int cell = edit.CharWidth();
+  const int textEnd = 32 + 5 * cell;
+  bool filled = false;
+  for (const FakeDrawing& d : OfKind(window.PaintNow(true), FakeDrawing::FillRect))
+    if (d.rect.Top == 0 && d.rect.Right == 400 && d.rect.Left >= textEnd) {
+      filled = true;
+      EXPECT_EQ(d.rect.Left, textEnd + 8 + 3 - cell);
+    }
+  EXPECT_TRUE(filled);
+  edit.SetHighlighter(nullptr);
+  platform::SetFonts(&system.CellFonts());
+}
+
 struct ThrowingPaint {
   void Paint(TObject*, platform::Canvas&) { throw std::runtime_error("paint"); }
 };
