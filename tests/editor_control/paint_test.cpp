@@ -1,5 +1,7 @@
 // Painting, read from the drawings that a fake canvas records.
 #include <algorithm>
+#include <climits>
+#include <random>
 #include <sstream>
 #include <stdexcept>
 
@@ -275,6 +277,32 @@ TEST_F(ControlTest, TheFillLeavesRoomForAnItalicOverhang) {
   EXPECT_TRUE(filled);
   edit.SetHighlighter(nullptr);
   platform::SetFonts(&system.CellFonts());
+}
+
+TEST_F(ControlTest, AnyStateAndClipPaintsWithoutFault) {
+  std::mt19937 rng(7);
+  const int values[] = {INT_MIN, -1000, -1, 0, 1, 3, 17, 45, 1000, INT_MAX - 50, INT_MAX};
+  auto any = [&] { return values[rng() % std::size(values)]; };
+  TSynPasSyn pascal;
+  SetLines({"program p; { comment", "  continued } begin", "\ta\tb  c", "", "x := 'str''ing';"});
+  edit.SetOptions(edit.Options() | eoAutoSizeMaxLineWidth);
+  for (int step = 0; step < 400; ++step) {
+    switch (rng() % 8) {
+      case 0: edit.SetHighlighter(rng() % 2 ? &pascal : nullptr); break;
+      case 1: edit.SetOptionFlag(eoShowSpecialChars, rng() % 2); break;
+      case 2: edit.SetSelectionMode(static_cast<TSynSelectionMode>(rng() % 3)); break;
+      case 3: edit.SetBlockBegin({any(), any()}); edit.SetBlockEnd({any(), any()}); break;
+      case 4: edit.SetLeftChar(any()); break;
+      case 5: edit.SetTopLine(any()); break;
+      case 6: edit.SetActiveLineColor(rng() % 2 ? clAqua : clNone); edit.SetRightEdge(any() & 0xFF); break;
+      case 7: edit.SetCaretXY({any(), any()}); break;
+    }
+    const TRect clip{any() % 500, any() % 400, any() % 600, any() % 500};
+    window.InvalidateRect(&clip, false);
+    ASSERT_NO_THROW(window.PaintNow(rng() % 2)) << step;
+    ASSERT_EQ(edit.TextDrawer().DrawingCount(), 0) << step;
+  }
+  edit.SetHighlighter(nullptr);
 }
 
 struct ThrowingPaint {
