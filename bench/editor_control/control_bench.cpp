@@ -6,32 +6,16 @@
 // scales: a repaint against a 60 Hz frame, the end of the text against its
 // start.
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
-#include "bench/editor_control/pascal_text.h"
+#include "bench/editor_control/bench_support.h"
 #include "editor/highlight/pascal_highlighter.h"
 #include "platform/fake/fake_system.h"
 #include "platform/fake/fake_window.h"
 
-namespace {
-
-using Clock = std::chrono::steady_clock;
+using kau::bench::BestMs;
 using kau::editor::TSynEdit;
-
-template <typename Work>
-double BestMs(int rounds, Work work) {
-  double best = 1e18;
-  for (int r = 0; r < rounds; ++r) {
-    const auto start = Clock::now();
-    work();
-    best = std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-  }
-  return best;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;

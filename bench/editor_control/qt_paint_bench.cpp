@@ -3,32 +3,16 @@
 //   qt_paint_bench [ROUNDS]
 #include <QApplication>
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 
-#include "bench/editor_control/pascal_text.h"
+#include "bench/editor_control/bench_support.h"
 #include "editor/highlight/pascal_highlighter.h"
 #include "platform/fake/fake_window.h"
 #include "platform/qt/qt_editor_host.h"
 #include "platform/qt/qt_system.h"
 
-namespace {
-
-using Clock = std::chrono::steady_clock;
-
-template <typename Work>
-double BestMs(int rounds, Work work) {
-  double best = 1e18;
-  for (int r = 0; r < rounds; ++r) {
-    const auto start = Clock::now();
-    work();
-    best = std::min(best, std::chrono::duration<double, std::milli>(Clock::now() - start).count());
-  }
-  return best;
-}
-
-}  // namespace
+using kau::bench::BestMs;
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
