@@ -44,6 +44,9 @@ enum TSynDefaultAttribute : int {
 // The characters that end a word when nothing else says: ! " ' ( ) * + , -
 // . / : ; = ? [ \ ] ^ { | }
 TSynIdentChars DefaultWordBreakChars();
+// The characters of a word when nothing else says: '0'..'9', 'A'..'Z', '_',
+// 'a'..'z' and 192..255 except 215 and 247.
+TSynIdentChars DefaultIdentChars();
 
 struct TSynHighlighterClassInfo;
 // A highlighter class as a value (see highlighter_registry.h).
