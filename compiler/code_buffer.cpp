@@ -1,5 +1,7 @@
 #include "compiler/code_buffer.h"
 
+#include <cstring>
+
 namespace kau {
 
 Word ProgramMemory[kProgramMemoryWords];
@@ -42,6 +44,25 @@ void CodeBuffer::PatchCode(int index, Word value) {
 
 Word CodeBuffer::ReadCode(int index) const {
   return index >= 0 && index < kProgramMemoryWords ? ProgramMemory[index] : 0;
+}
+
+void CodeBuffer::RemoveWords(int at, int count) {
+  const int from = at + count;
+  if (count <= 0 || at < 0 || from > counter_) return;
+  for (int i = from; i < counter_;) {
+    const Word op = ProgramMemory[i];
+    if (!isValidOpcode(op)) break;
+    if (op == OP_JMP || op == OP_JMPF) {
+      if (ReadCode(i + 1) >= from) PatchCode(i + 1, ReadCode(i + 1) - count);
+    } else if (op == OP_CALL) {
+      PatchCode(i + 2, ReadCode(i + 2) + count);  // relative to the call, which moves
+    }
+    const Word inlineWords = op == OP_PUSHN ? ReadCode(i + 1) : 0;
+    if (inlineWords < 0) break;
+    i += 1 + kOpcodeTable[op].operandCount + inlineWords;
+  }
+  std::memmove(ProgramMemory + at, ProgramMemory + from, static_cast<std::size_t>(counter_ - from) * sizeof(Word));
+  counter_ -= count;
 }
 
 }  // namespace kau

@@ -32,6 +32,11 @@ class CodeBuffer {
   void PatchCode(int index, Word value);
   Word ReadCode(int index) const;
 
+  // Removes the count words at index at and moves the code after them down.
+  // The moved code's jumps to places at or after its old start, and its
+  // calls, are adjusted; no code before the removed words may jump past them.
+  void RemoveWords(int at, int count);
+
   // True once a write was refused because the code would not fit.
   bool Overflowed() const { return overflowed_; }
 

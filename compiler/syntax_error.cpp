@@ -11,7 +11,7 @@ namespace kau {
 namespace {
 
 // Spelling of the kinds that are one fixed word or symbol. The valued classes
-// are spelled by value below; "^", "@" and "NIL" spell as the empty text.
+// are spelled by value below.
 struct FixedSpelling {
   int kind;
   const char* text;
@@ -34,6 +34,7 @@ constexpr FixedSpelling kFixedSpellings[] = {
     {TK_WRITELN, "WRITELN"}, {TK_ASSIGN, "ASSIGN"},    {TK_TEXTCOLOR, "TEXTCOLOR"},
     {TK_TEXTBACKGROUND, "TEXTBACKGROUND"}, {TK_GOTOXY, "GOTOXY"}, {TK_DELAY, "DELAY"},
     {TK_VAL, "VAL"},        {TK_EOF, "EOF"},           {TK_END_OF_TEXT, "FIM DE ARQUIVO"},
+    {TK_CARET, "^"},        {TK_AT, "@"},              {TK_NIL, "NIL"},
 };
 
 std::string fixedSpelling(int kind) {
@@ -55,7 +56,7 @@ constexpr std::array<const char*, 4> kIncDecNew = {"INC", "DEC", "NEW", "DISPOSE
 constexpr std::array<const char*, 4> kCrtCommands = {"CLRSCR", "RANDOMIZE", "BREAK", "CONTINUE"};
 constexpr std::array<const char*, 5> kRelationalOperators = {"<", ">", "<>", ">=", "<="};
 constexpr std::array<const char*, 5> kMultiplyingOperators = {"*", "/", "DIV", "MOD", "AND"};
-constexpr std::array<const char*, 3> kAddingOperators = {"+", "-", "OR"};   // NOT (14) spells empty
+constexpr std::array<const char*, 3> kAddingOperators = {"+", "-", "OR"};
 constexpr std::array<const char*, 18> kStandardFunctions = {
     "LENGTH", "CHR", "ORD", "LN",   "EXP",  "SQR",  "SQRT", "ABS",    "TRUNC",
     "ROUND",  "SIN", "COS", "ARCTAN", "ODD", "SUCC", "PRED", "UPCASE", "RANDOM"};
@@ -88,7 +89,8 @@ std::string SpellToken(const UnexpectedToken& token) {
       return spelled;
     }
     case TK_BOOLCONST: return token.value != 0 ? "TRUE" : "FALSE";
-    case TK_ADDOP: return byValue(kAddingOperators, token.value, ADDOP_PLUS);
+    case TK_ADDOP:
+      return token.value == ADDOP_NOT ? "NOT" : byValue(kAddingOperators, token.value, ADDOP_PLUS);
     case TK_FILEOP: return byValue(kFileOperations, token.value, FILEOP_RESET);
     case TK_INCDECNEW: return byValue(kIncDecNew, token.value, INCDEC_INC);
     case TK_CRTCMD: return byValue(kCrtCommands, token.value, CRT_CLRSCR);

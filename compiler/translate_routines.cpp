@@ -109,11 +109,14 @@ void Translator::translateCall(const Triple& nameToken, bool asFactor, bool with
       fail(21, std::to_string(declared));
       return;
     }
+    emitCall(routine, levels);
+    emitCopyBacks(call);
   } else if (declared != 0) {
     fail(21, std::to_string(declared));
     return;
+  } else {
+    emitCall(routine, levels);
   }
-  emitCall(routine, levels);
   if (result) {
     result->type = routine->type;
     result->form = Expr::kComputed;
@@ -142,23 +145,7 @@ void Translator::translateCallArgument(CallState& call) {
   Declared* f = formal.entry;
   wholeAllowed_ = true;
   if (formal.byReference && !surplus) {
-    Expr e = translateExpression();
-    wholeAllowed_ = false;
-    if (failed()) return;
-    if (e.form != Expr::kVariable || e.var.constant || e.var.heap || e.var.functionName) {
-      fail(61);
-      return;
-    }
-    const VarRef& v = e.var;
-    bool pointerFormal = f->pointer && !f->dims;
-    bool same = pointerFormal ? v.pointerValue : (!v.pointerValue && v.type == f->type && v.size == f->size &&
-                                                 sameBounds(v.wholeArray ? v.dims : nullptr, f->dims));
-    if (!same) {
-      fail(63);
-      return;
-    }
-    if (e.loadIndex >= 0) code_.SetCodeCounter(e.loadIndex);
-    if (f->size - 1 > 0) code_.Emit2(OP_RESERVE, f->size - 1);
+    translateReferenceArgument(call, f);
     return;
   }
   if (!surplus && named(f->type, "STRING") && !f->dims && !f->pointer) {
@@ -203,6 +190,73 @@ void Translator::translateCallArgument(CallState& call) {
     if (!whole || e.var.size != f->size || !sameBounds(e.var.dims, f->dims)) fail(63);
   } else if (e.form == Expr::kVariable && (e.var.wholeArray || e.var.wholeRecord)) {
     fail(63);
+  }
+}
+
+// A VAR argument pushes one address word. A variable in a heap block has
+// none (it is a handle and an index), so it is passed through a copy.
+void Translator::translateReferenceArgument(CallState& call, const Declared* f) {
+  // Where a heap variable's pair will be stored; removed for any other
+  // argument, which is then translated exactly as if it had never been there.
+  const int pairStore = code_.Emit3(OP_LOADADDR, 0, 0);
+  Expr e = translateExpression();
+  wholeAllowed_ = false;
+  if (failed()) return;
+  if (e.form != Expr::kVariable || e.var.constant || e.var.functionName) {
+    fail(61);
+    return;
+  }
+  const VarRef& v = e.var;
+  bool pointerFormal = f->pointer && !f->dims;
+  bool same = pointerFormal ? v.pointerValue : (!v.pointerValue && v.type == f->type && v.size == f->size &&
+                                               sameBounds(v.wholeArray ? v.dims : nullptr, f->dims));
+  if (!same) {
+    fail(63);
+    return;
+  }
+  if (e.loadIndex >= 0) code_.SetCodeCounter(e.loadIndex);
+  if (v.heap)
+    passThroughCopy(call, pairStore, v.pointerValue || v.stringChar ? 1 : v.size);
+  else
+    code_.RemoveWords(pairStore, 3);
+  if (f->size - 1 > 0) code_.Emit2(OP_RESERVE, f->size - 1);
+}
+
+// The heap variable's pair is on the stack above the address of pairStore.
+// The pair is kept in a slot of the caller's frame, the variable's words are
+// copied into the slot after it, and the copy's address is the argument.
+void Translator::passThroughCopy(CallState& call, int pairStore, int words) {
+  std::vector<CopySlot>& slots = frames_.back()->copySlots;
+  std::size_t slot = 0;
+  while (slot < slots.size() && (slots[slot].busy || slots[slot].words < words)) ++slot;
+  if (slot == slots.size()) slots.push_back({allocateTemp(2 + words), words, false});
+  slots[slot].busy = true;
+  const int pair = slots[slot].address;
+  const int copy = pair + 2;
+  code_.PatchCode(pairStore + 2, pair);
+  code_.Emit2(OP_STOREN, 2);
+  code_.Emit3(OP_LOADADDR, 0, copy);
+  code_.Emit3(OP_LOADADDR, 0, pair);
+  code_.Emit2(OP_LOADN, 2);
+  code_.Emit2(OP_LOADNH, words);
+  code_.Emit2(OP_STOREN, words);
+  code_.Emit3(OP_LOADADDR, 0, copy);
+  call.copies.push_back({slot, words});
+}
+
+// After the call (above a function's result) each copy goes back into its
+// block through the kept pair: a block disposed meanwhile faults there.
+// Later arguments are written last, so they win when two name one word.
+void Translator::emitCopyBacks(const CallState& call) {
+  std::vector<CopySlot>& slots = frames_.back()->copySlots;
+  for (const CallState::CopyBack& c : call.copies) {
+    const int pair = slots[c.slot].address;
+    code_.Emit3(OP_LOADADDR, 0, pair);
+    code_.Emit2(OP_LOADN, 2);
+    code_.Emit3(OP_LOADADDR, 0, pair + 2);
+    code_.Emit2(OP_LOADN, c.words);
+    code_.Emit2(OP_STORENH, c.words);
+    slots[c.slot].busy = false;
   }
 }
 

@@ -74,6 +74,14 @@ struct PendingNames {
 // What a list of arguments is being translated for.
 enum class ArgumentUse { kCall, kWrite };
 
+// Scratch words of a frame through which a call passes a heap variable to a
+// VAR parameter: the variable's (handle, index) pair, then a copy of its words.
+struct CopySlot {
+  int address = 0;
+  int words = 0;      // of the copy, after the pair
+  bool busy = false;  // taken by a call whose arguments are being translated
+};
+
 // The frame whose declarations and statements are being translated.
 struct Frame {
   Declared* scope = nullptr;
@@ -81,12 +89,20 @@ struct Frame {
   int frameDataWords = 0;
   int sizeIndex = -1;        // code word holding the frame's data size
   int stringScratch = -1;    // data word of the frame's scratch string, -1 until needed
+  std::vector<CopySlot> copySlots;
 };
 
 // The call whose arguments are being translated.
 struct CallState {
   Declared* routine = nullptr;
   int argumentCount = 0;
+  // Heap variables passed by reference, copied back after the call: the
+  // index of each one's slot in the frame's copySlots and its words.
+  struct CopyBack {
+    std::size_t slot;
+    int words;
+  };
+  std::vector<CopyBack> copies;
 };
 
 class Translator {
@@ -147,6 +163,9 @@ class Translator {
   void translateCall(const Triple& nameToken, bool asFactor, bool withArguments, Expr* result);
   void emitCall(Declared* routine, int levels);
   void translateCallArgument(CallState& call);
+  void translateReferenceArgument(CallState& call, const Declared* formal);
+  void passThroughCopy(CallState& call, int pairStore, int words);
+  void emitCopyBacks(const CallState& call);
 
   // Statements (translate_statements.cpp).
   void translateCompound();

@@ -1,6 +1,7 @@
 #include "editor/shortcut.h"
 
 #include "platform/virtual_keys.h"
+#include "text/char_class.h"
 
 namespace kau::editor {
 
@@ -30,6 +31,9 @@ std::string KeyName(std::uint16_t key) {
   switch (key) {
     case VK_BACK: return "BkSp";
     case VK_TAB: return "Tab";
+    case VK_SHIFT: return "Shift";
+    case VK_CONTROL: return "Ctrl";
+    case VK_MENU: return "Alt";
     case VK_RETURN: return "Enter";
     case VK_ESCAPE: return "Esc";
     case VK_SPACE: return "Space";
@@ -60,6 +64,33 @@ std::string ShortCutToText(TShortCut ShortCut) {
   if (shift.Contains(ssCtrl)) prefix += "Ctrl+";
   if (shift.Contains(ssAlt)) prefix += "Alt+";
   return prefix + name;
+}
+
+namespace {
+
+// Removes a leading modifier name and gives its flag; 0 when there is none.
+TShortCut TakeModifier(std::string_view& text) {
+  static constexpr struct {
+    std::string_view name;
+    TShortCut flag;
+  } kModifiers[] = {{"Shift+", scShift}, {"Ctrl+", scCtrl}, {"Alt+", scAlt}};
+  for (const auto& m : kModifiers)
+    if (text.size() >= m.name.size() && text::sameText1252(text.substr(0, m.name.size()), m.name)) {
+      text.remove_prefix(m.name.size());
+      return m.flag;
+    }
+  return 0;
+}
+
+}  // namespace
+
+TShortCut TextToShortCut(std::string_view Text) {
+  TShortCut modifiers = 0;
+  while (const TShortCut flag = TakeModifier(Text)) modifiers |= flag;
+  if (Text.empty()) return 0;
+  for (std::uint16_t key = 1; key <= 0xFF; ++key)
+    if (text::sameText1252(KeyName(key), Text)) return static_cast<TShortCut>(key | modifiers);
+  return 0;
 }
 
 }  // namespace kau::editor

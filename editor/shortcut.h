@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 #include "platform/shift_state.h"
 
@@ -19,5 +20,8 @@ TShortCut ShortCut(std::uint16_t Key, TShiftState Shift);
 void ShortCutToKey(TShortCut ShortCut, std::uint16_t& Key, TShiftState& Shift);
 // Empty for 0 and for a key without a name.
 std::string ShortCutToText(TShortCut ShortCut);
+// The shortcut of such a text: the names "Shift+", "Ctrl+" and "Alt+" in any
+// order and case, then a key's name in any case; 0 for any other text.
+TShortCut TextToShortCut(std::string_view Text);
 
 }  // namespace kau::editor

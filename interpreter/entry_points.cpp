@@ -60,9 +60,13 @@ struct CompilerStateCleaner {
 };
 
 // An internal fault (an exception that reached the entry point) is reported
-// as a failed run, never as success.
-int InternalFault() {
-  if (LastErrorText.empty()) LastErrorText = RuntimeErrorText(kErrorExecution, 0);
+// as a failed run, never as success. Called inside a handler: nothing may
+// escape it, not even running out of memory for the text.
+int InternalFault() noexcept {
+  try {
+    if (LastErrorText.empty()) LastErrorText = RuntimeErrorText(kErrorExecution, 0);
+  } catch (...) {
+  }
   return 1;
 }
 

@@ -84,11 +84,16 @@ Match FindLongestMatch(const std::uint8_t* window, int fill, const std::uint8_t*
   return best.length > recent.length ? best : recent;
 }
 
+// False when unreadable; a folder makes the stream throw as it reads.
 bool ReadWholeFile(const std::string& path, Bytes& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
+  try {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+  } catch (const std::exception&) {
+    return false;
+  }
 }
 
 bool WriteWholeFile(const std::string& path, const Bytes& bytes) {

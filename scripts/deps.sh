@@ -3,6 +3,8 @@
 #   scripts/deps.sh            what the build, the program and the tests need
 #   scripts/deps.sh bench      also the peers of the benchmarks
 set -eu
+# Its messages go to standard error, as build.sh's do.
+exec >&2
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev
           qt6-base-dev libjpeg-dev fonts-liberation fonts-dejavu-core
           xvfb xauth xdotool)

@@ -13,4 +13,7 @@ if [ $# -lt 1 ]; then
   echo "uso: scripts/run.sh PROGRAMA.pas" >&2
   exit 3
 fi
-exec "$root/build/tools/kauc/kauc" run --console "$1"
+# On a terminal it runs as from the windows (colours, the wait for Enter, the
+# banner); redirected, its standard output is the program's output alone.
+[ -t 1 ] && exec "$root/build/tools/kauc/kauc" run --console "$1"
+exec "$root/build/tools/kauc/kauc" run "$1"

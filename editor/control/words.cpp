@@ -11,17 +11,6 @@ namespace kau::editor {
 
 namespace {
 
-TSynIdentChars DefaultIdentChars() {
-  TSynIdentChars chars;
-  for (int c = '0'; c <= '9'; ++c) chars.set(static_cast<std::size_t>(c));
-  for (int c = 'A'; c <= 'Z'; ++c) chars.set(static_cast<std::size_t>(c));
-  for (int c = 'a'; c <= 'z'; ++c) chars.set(static_cast<std::size_t>(c));
-  chars.set('_');
-  for (int c = 192; c <= 255; ++c)
-    if (c != 215 && c != 247) chars.set(static_cast<std::size_t>(c));
-  return chars;
-}
-
 bool In(const TSynIdentChars& set, char c) { return set.test(static_cast<unsigned char>(c)); }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/highlight/highlighter_registry.h"
+#include "editor/highlight/scan_chars.h"
 #include "text/char_class.h"
 
 namespace kau::editor {
@@ -11,14 +12,7 @@ namespace {
 
 // The attribute list's order and uniqueness ignore letter case.
 int compareNames(std::string_view a, std::string_view b) {
-    const std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        const unsigned char ca = text::toUpper1252(static_cast<unsigned char>(a[i]));
-        const unsigned char cb = text::toUpper1252(static_cast<unsigned char>(b[i]));
-        if (ca != cb) return ca < cb ? -1 : 1;
-    }
-    if (a.size() == b.size()) return 0;
-    return a.size() < b.size() ? -1 : 1;
+    return text::compareText1252(a, b);
 }
 
 }  // namespace
@@ -26,6 +20,14 @@ int compareNames(std::string_view a, std::string_view b) {
 TSynIdentChars DefaultWordBreakChars() {
     TSynIdentChars chars;
     for (unsigned char c : std::string_view("!\"'()*+,-./:;=?[\\]^{|}")) chars.set(c);
+    return chars;
+}
+
+TSynIdentChars DefaultIdentChars() {
+    TSynIdentChars chars;
+    for (int c = 0; c < 256; ++c)
+        if (scan::isIdentChar(static_cast<unsigned char>(c)) || (c >= 192 && c != 215 && c != 247))
+            chars.set(static_cast<std::size_t>(c));
     return chars;
 }
 
@@ -112,6 +114,12 @@ TSynHighlighterAttributes* TSynCustomHighlighter::AddAttribute(
     TSynHighlighterAttributes* added = attribute.get();
     attributes_.insert(at, AttributeEntry{name, std::move(attribute)});
     return added;
+}
+
+TSynHighlighterAttributes* TSynCustomHighlighter::AddNewAttribute(std::string name, TFontStyles style) {
+    auto attribute = std::make_unique<TSynHighlighterAttributes>(std::move(name));
+    attribute->SetStyle(style);
+    return AddAttribute(std::move(attribute));
 }
 
 void TSynCustomHighlighter::SetAttributesOnChange(TNotifyEvent handler) {

@@ -44,6 +44,9 @@ enum TSynDefaultAttribute : int {
 // The characters that end a word when nothing else says: ! " ' ( ) * + , -
 // . / : ; = ? [ \ ] ^ { | }
 TSynIdentChars DefaultWordBreakChars();
+// The characters of a word when nothing else says: '0'..'9', 'A'..'Z', '_',
+// 'a'..'z' and 192..255 except 215 and 247.
+TSynIdentChars DefaultIdentChars();
 
 struct TSynHighlighterClassInfo;
 // A highlighter class as a value (see highlighter_registry.h).
@@ -96,6 +99,18 @@ public:
     virtual bool UseUserSettings(int) { return false; }
     virtual void EnumUserSettings(std::vector<std::string>& settings) { settings.clear(); }
 
+    // Every attribute's colours and style from or to the settings: the
+    // registry form below the section `key` of `root` (false when that
+    // section is missing), the file form in an INI file. A load goes through
+    // all attributes even after a failure and is true only when each
+    // succeeded; LoadErrors then names every value that was not taken. A
+    // save is false when the settings could not be written.
+    virtual bool LoadFromRegistry(const settings::Settings& root, const std::string& key);
+    virtual bool SaveToRegistry(settings::Settings& root, const std::string& key);
+    bool LoadFromFile(const std::string& fileName);
+    bool SaveToFile(const std::string& fileName);
+    const std::vector<std::string>& LoadErrors() const { return loadErrors_; }
+
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool value);
 
@@ -126,10 +141,19 @@ protected:
     // Takes ownership. Returns the attribute, or nullptr (and drops it) when
     // an attribute of the same name (in any letter case) exists.
     TSynHighlighterAttributes* AddAttribute(std::unique_ptr<TSynHighlighterAttributes> attribute);
+    // A new attribute of that name and style, added.
+    TSynHighlighterAttributes* AddNewAttribute(std::string name, TFontStyles style);
     // Every attribute notifies `handler` from now on, and its present colours
     // and style become its defaults.
     void SetAttributesOnChange(TNotifyEvent handler);
     void FreeHighlighterAttributes();
+
+    // The attribute part of LoadFromRegistry and SaveToRegistry, for
+    // highlighters that keep values of their own beside it.
+    void ClearLoadErrors() { loadErrors_.clear(); }
+    void AddLoadError(std::string text) { loadErrors_.push_back(std::move(text)); }
+    bool LoadAttributesFromRegistry(const settings::Settings& root, const std::string& key);
+    void SaveAttributesToRegistry(settings::Settings& root, const std::string& key) const;
 
 private:
     struct AttributeEntry {
@@ -145,6 +169,7 @@ private:
     std::string defaultFilter_;
     bool updatePending_ = false;
     bool loading_ = false;
+    std::vector<std::string> loadErrors_;
     TFreeNotifiers freeNotifiers_;
 };
 

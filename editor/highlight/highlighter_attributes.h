@@ -4,9 +4,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "editor/highlight/highlighter_types.h"
 #include "editor/highlight/persistent.h"
+#include "platform/settings/settings.h"
 
 namespace kau::editor {
 
@@ -38,9 +41,24 @@ public:
     bool GetForegroundColorStored() const { return foreground_ != foregroundDefault_; }
     bool GetFontStyleStored() const { return style_ != styleDefault_; }
 
+    // Settings: the values "Background", "Foreground" and "Style", each an
+    // integer, in the registry form below the sub-key of the attribute's name
+    // (section key + "\" + name), in the file form in the section of its
+    // name. A loader takes only the values present and valid: an invalid
+    // colour or a style outside 0 to 15 changes nothing and adds its error
+    // text to `errors`. False when the section is missing or a value was bad.
+    bool LoadFromRegistry(const settings::Settings& registry, std::string_view key, std::vector<std::string>& errors);
+    void SaveToRegistry(settings::Settings& registry, std::string_view key) const;
+    bool LoadFromFile(const settings::Settings& file, std::vector<std::string>& errors);
+    void SaveToFile(settings::Settings& file) const;
+
     TNotifyEvent OnChange;
 
 private:
+    bool LoadFromSection(const settings::Settings& settings, const std::string& section,
+                         std::vector<std::string>& errors);
+    void SaveToSection(settings::Settings& settings, const std::string& section) const;
+
     TColor background_ = clNone;
     TColor backgroundDefault_ = clNone;
     TColor foreground_ = clNone;

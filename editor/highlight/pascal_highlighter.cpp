@@ -1,10 +1,10 @@
 #include "editor/highlight/pascal_highlighter.h"
 
 #include <array>
-#include <memory>
 
 #include "editor/highlight/highlighter_registry.h"
 #include "editor/highlight/pascal_keywords.h"
+#include "editor/highlight/scan_chars.h"
 
 namespace kau::editor {
 
@@ -13,20 +13,12 @@ namespace {
 using pascal::KeywordRule;
 using pascal::letterValue;
 
-constexpr bool isIdentChar(unsigned char c) {
-    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || c == '_' || (c >= 'a' && c <= 'z');
-}
-constexpr bool isAsciiLetter(unsigned char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
-}
-constexpr bool isDigit(unsigned char c) { return c >= '0' && c <= '9'; }
-constexpr bool isHexDigit(unsigned char c) {
-    return isDigit(c) || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
-}
-// NUL, LF and CR end a line for strings and comments.
-constexpr bool isLineEnd(unsigned char c) { return c == 0 || c == '\n' || c == '\r'; }
-// Control characters other than NUL, LF and CR, and the blank.
-constexpr bool isSpace(unsigned char c) { return c >= 1 && c <= 32 && c != '\n' && c != '\r'; }
+using scan::isAsciiLetter;
+using scan::isDigit;
+using scan::isHexDigit;
+using scan::isIdentChar;
+using scan::isLineEnd;
+using scan::isSpace;
 
 // The class is listed as soon as the program starts.
 const bool registered = (RegisterPlaceableHighlighter(HighlighterClass<TSynPasSyn>()), true);
@@ -35,23 +27,18 @@ const bool registered = (RegisterPlaceableHighlighter(HighlighterClass<TSynPasSy
 
 TSynPasSyn::TSynPasSyn() {
     (void)registered;  // used, so no compiler flags it
-    auto add = [this](const char* name, TFontStyles style) {
-        auto attribute = std::make_unique<TSynHighlighterAttributes>(name);
-        attribute->SetStyle(style);
-        return AddAttribute(std::move(attribute));
-    };
-    asmAttri_ = add("Assembler", 0);
-    commentAttri_ = add("Comment", fsItalic);
-    directiveAttri_ = add("Preprocessor", fsItalic);
-    identifierAttri_ = add("Identifier", 0);
-    keyAttri_ = add("Reserved Word", fsBold);
-    numberAttri_ = add("Number", 0);
-    floatAttri_ = add("Float", 0);
-    hexAttri_ = add("Hexadecimal", 0);
-    spaceAttri_ = add("Space", 0);
-    stringAttri_ = add("String", 0);
-    charAttri_ = add("Character", 0);
-    symbolAttri_ = add("Symbol", 0);
+    asmAttri_ = AddNewAttribute("Assembler", 0);
+    commentAttri_ = AddNewAttribute("Comment", fsItalic);
+    directiveAttri_ = AddNewAttribute("Preprocessor", fsItalic);
+    identifierAttri_ = AddNewAttribute("Identifier", 0);
+    keyAttri_ = AddNewAttribute("Reserved Word", fsBold);
+    numberAttri_ = AddNewAttribute("Number", 0);
+    floatAttri_ = AddNewAttribute("Float", 0);
+    hexAttri_ = AddNewAttribute("Hexadecimal", 0);
+    spaceAttri_ = AddNewAttribute("Space", 0);
+    stringAttri_ = AddNewAttribute("String", 0);
+    charAttri_ = AddNewAttribute("Character", 0);
+    symbolAttri_ = AddNewAttribute("Symbol", 0);
     SetAttributesOnChange(TNotifyEvent::bind<&TSynCustomHighlighter::DefHighlightChange>(
         static_cast<TSynCustomHighlighter*>(this)));
     SetDefaultFilter(PascalFilesFilter());
@@ -77,13 +64,7 @@ TSynHighlighterAttributes* TSynPasSyn::GetDefaultAttribute(int index) const {
     }
 }
 
-TSynIdentChars TSynPasSyn::GetIdentChars() const {
-    TSynIdentChars chars;
-    for (int c = 0; c < 256; ++c)
-        if (isIdentChar(static_cast<unsigned char>(c)) || (c >= 192 && c != 215 && c != 247))
-            chars.set(static_cast<std::size_t>(c));
-    return chars;
-}
+TSynIdentChars TSynPasSyn::GetIdentChars() const { return DefaultIdentChars(); }
 
 std::string TSynPasSyn::GetSampleSource() const {
     return "{ Totals }\n"

@@ -2,8 +2,9 @@
 // with. It reads the compiled program appended to its own file and runs it on
 // the terminal as a program of its own: no colours, clearing, wait or banner.
 //
-// Exit status: 0 after a normal end, 1 after a run-time error or Ctrl+C,
-// 2 when the appended program is missing, damaged or too large.
+// Error texts go to standard error, each followed by a line break. Exit
+// status: 0 after a normal end, 1 after a run-time error or Ctrl+C, 2 when
+// the appended program is missing, damaged or too large.
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -21,11 +22,10 @@ namespace {
 constexpr int kExitRuntimeError = 1;
 constexpr int kExitBadProgram = 2;
 
-void WriteUtf8(std::FILE* stream, const std::string& cp1252Text, bool lineBreak) {
-  std::string utf8 = kau::text::cp1252ToUtf8(cp1252Text);
-  if (lineBreak) utf8.push_back('\n');
-  std::fwrite(utf8.data(), 1, utf8.size(), stream);
-  std::fflush(stream);
+// An error text (code page 1252) on standard error, on a line of its own.
+void WriteError(const std::string& cp1252Text) {
+  const std::string utf8 = kau::text::cp1252ToUtf8(cp1252Text) + "\n";
+  std::fwrite(utf8.data(), 1, utf8.size(), stderr);
 }
 
 // The code words, frames and stack of the run.
@@ -37,11 +37,11 @@ int Run() {
   kau::LoadedProgram program;
   std::string message;
   if (!self.is_open() || file.empty()) {
-    WriteUtf8(stderr, kau::text::cp1252(" => Não foi possível ler o próprio arquivo do executável!"), true);
+    WriteError(kau::text::cp1252(" => Não foi possível ler o próprio arquivo do executável!"));
     return kExitBadProgram;
   }
   if (!kau::LoadAppendedProgram(file, program, message)) {
-    WriteUtf8(stderr, message, true);
+    WriteError(message);
     return kExitBadProgram;
   }
   std::copy(program.code.begin(), program.code.end(), memory);
@@ -52,7 +52,8 @@ int Run() {
   interpreter.Run();
   console->endRun();
   if (!interpreter.HasRuntimeError()) return 0;
-  WriteUtf8(stdout, kau::text::cp1252(" => Erro de execução... ") + interpreter.GetRuntimeMessage(), false);
+  // Kept apart from the program's output, whose console is flushed by now.
+  WriteError(kau::text::cp1252(" => Erro de execução... ") + interpreter.GetRuntimeMessage());
   return kExitRuntimeError;
 }
 
@@ -62,8 +63,9 @@ int main() {
   try {
     return Run();
   } catch (...) {
-    // Out of memory while loading, or a console that cannot be set up.
-    WriteUtf8(stderr, kau::text::cp1252(" => Erro na execução do programa!"), true);
+    // Out of memory while loading, or a console that cannot be set up. The
+    // text is written as it stands: converting it could fail the same way.
+    std::fputs(" => Erro na execução do programa!\n", stderr);
     return kExitBadProgram;
   }
 }

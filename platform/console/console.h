@@ -73,6 +73,15 @@ class Console {
   // too.
   virtual void beginRun() = 0;
   virtual void endRun() = 0;
+
+  // After a run ------------------------------------------------------------
+  // Moves a terminal's cursor to the start of the next row unless it stands
+  // in column 1, so that what follows (the shell's prompt, an error text)
+  // begins a line of its own. Nothing on plain output.
+  virtual void finishLine() {}
+  // True once some output could not be written (a full disk, a closed
+  // pipe): that output is lost, and the run's result should say so.
+  virtual bool outputFailed() const { return false; }
 };
 
 // The console over the terminal this process was started from: ANSI escape

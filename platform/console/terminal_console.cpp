@@ -93,7 +93,10 @@ class TerminalConsole final : public Console {
         pollfd p{outputFd_, POLLOUT, 0};
         poll(&p, 1, kSleepSliceMilliseconds);
       } else if (!(n < 0 && errno == EINTR)) {
-        break;  // the output is gone (closed pipe, hung-up terminal): drop it
+        // The output is gone (full disk, closed pipe, hung-up terminal): drop
+        // it and remember the loss.
+        outputFailed_ = true;
+        break;
       }
     }
     buffer_.clear();
@@ -189,6 +192,17 @@ class TerminalConsole final : public Console {
     beginRunGuard(inputFd_, outputFd_);
   }
 
+  void finishLine() override {
+    if (!outputTerminal_ || cursor_.column() == 1) return;
+    int rows, columns;
+    windowSize(rows, columns);
+    cursor_.advance("\r\n", rows, columns);
+    buffer_ += "\r\n";
+    flush();
+  }
+
+  bool outputFailed() const override { return outputFailed_; }
+
   void endRun() override {
     if (outputTerminal_ && emittedAttribute_ >= 0) buffer_ += ansi::kResetAttributes;
     plain_.finish(buffer_);
@@ -274,6 +288,7 @@ class TerminalConsole final : public Console {
   int emittedAttribute_ = -1;  // the attribute the terminal shows; -1 its own
   int pendingScanCode_ = -1;
   bool running_ = false;
+  bool outputFailed_ = false;
 };
 
 }  // namespace

@@ -4,6 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
 
 namespace kau {
 
@@ -82,5 +85,12 @@ std::uint32_t GetSysColor(TSystemColorIndex index);
 // 0xBBGGRR of any colour: a system colour through the table; clNone and
 // clDefault give black, as the class library's conversion leaves them.
 std::uint32_t ColorToRGB(TColor color);
+
+// A colour as the class library writes it: its name ("clRed", "clBtnFace",
+// "clNone") when it has one, else "$" and eight hexadecimal digits.
+std::string ColorToString(TColor color);
+// A colour name (case-free) or an integer text, decimal or "$" hexadecimal;
+// nothing when the text is neither.
+std::optional<TColor> StringToColor(std::string_view text);
 
 }  // namespace kau

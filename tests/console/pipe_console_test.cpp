@@ -1,6 +1,8 @@
 // The console when standard input and output are pipes or files: plain text,
 // reads that end, and Ctrl+C during a wait.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <csignal>
@@ -34,6 +36,27 @@ TEST(PipeConsole, PlainOutputHasNoEscapeSequencesAndIsUtf8) {
   }
   out.closeWriteEnd();
   EXPECT_EQ(out.readAll(), "Olá ção\n\x1b\x07\nfim\r");
+}
+
+TEST(PipeConsole, OutputThatCannotBeWrittenIsReportedAndNoLineIsFinished) {
+  Pipe in, out;
+  {
+    auto console = makeTerminalConsole(in.readEnd, out.writeEnd);
+    console->write("ab");
+    console->finishLine();  // plain output is left as the program wrote it
+    console->flush();
+    EXPECT_FALSE(console->outputFailed());
+  }
+  out.closeWriteEnd();
+  EXPECT_EQ(out.readAll(), "ab");
+
+  const int full = ::open("/dev/full", O_WRONLY);
+  ASSERT_GE(full, 0);
+  auto console = makeTerminalConsole(in.readEnd, full);
+  console->write("perdido\r\n");
+  console->flush();
+  EXPECT_TRUE(console->outputFailed());
+  ::close(full);
 }
 
 TEST(PipeConsole, ReadsBytesUntilTheEndAndNeverBlocksAfterIt) {

@@ -72,6 +72,21 @@ TEST(PtyConsole, LineFeedMovesDownWithoutReturningAndTheRowIsTracked) {
   console->endRun();
 }
 
+TEST(PtyConsole, FinishLineStartsAFreshLineUnlessTheCursorIsInColumnOne) {
+  PseudoTerminal pty;
+  auto console = makeTerminalConsole(pty.slave, pty.slave);
+  console->write("ab");
+  console->finishLine();
+  console->finishLine();  // in column 1 now: nothing
+  console->write("#");
+  EXPECT_EQ(pty.readUntil("#"), "ab\r\r\n#");  // the terminal adds a CR to LF
+  console->write(std::string(79, 'x'));    // the last column, the wrap pending
+  console->finishLine();
+  console->write("#");
+  EXPECT_EQ(pty.readUntil("#"), std::string(79, 'x') + "\r\r\n#");
+  EXPECT_FALSE(console->outputFailed());
+}
+
 TEST(PtyConsole, KeysWithoutEchoAndExtendedKeys) {
   PseudoTerminal pty;
   auto console = makeTerminalConsole(pty.slave, pty.slave);

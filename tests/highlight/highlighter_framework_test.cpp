@@ -8,6 +8,7 @@
 
 #include "editor/highlight/highlighter_registry.h"
 #include "editor/highlight/pascal_highlighter.h"
+#include "tests/highlight/scan_helpers.h"
 
 namespace kau::editor {
 namespace {
@@ -52,11 +53,7 @@ public:
     static std::string GetLanguageName() { return "Derived sample"; }
 };
 
-struct ChangeRecorder {
-    std::vector<TObject*> senders;
-    void Changed(TObject* sender) { senders.push_back(sender); }
-    TNotifyEvent Handler() { return TNotifyEvent::bind<&ChangeRecorder::Changed>(this); }
-};
+using testing::ChangeRecorder;
 
 std::vector<std::string> attributeNames(const TSynCustomHighlighter& h) {
     std::vector<std::string> names;

@@ -11,7 +11,6 @@ namespace kau::editor {
 namespace {
 
 using testing::ScannedLine;
-using testing::scanLines;
 using testing::Token;
 
 struct LinesCase {
@@ -31,9 +30,7 @@ TEST_P(PascalLines, GivesTheTokensAndEndStates) {
     TSynPasSyn h;
     h.SetPackageSource(c.packageSource);
     h.SetPasVersion(c.version);  // below version 3 this turns package source off
-    const std::vector<ScannedLine> got = scanLines(h, c.lines);
-    ASSERT_EQ(got.size(), c.expected.size());
-    for (std::size_t i = 0; i < got.size(); ++i) EXPECT_EQ(got[i], c.expected[i]) << "line " << i;
+    testing::expectLines(h, c.lines, c.expected);
 }
 
 const LinesCase kCases[] = {

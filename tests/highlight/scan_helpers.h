@@ -1,5 +1,8 @@
-// Scans lines with a highlighter the way the editor does and records tokens.
+// Scans lines with a highlighter the way the editor does and records tokens;
+// records the senders of change notifications.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <ostream>
 #include <string>
@@ -55,5 +58,19 @@ inline std::vector<ScannedLine> scanLines(TSynCustomHighlighter& h, const std::v
         result.push_back(scanLine(h, lines[i], i == 0 ? 0 : result.back().range, i == 0, static_cast<int>(i)));
     return result;
 }
+
+// Scans `lines` and expects each line's tokens and end state.
+inline void expectLines(TSynCustomHighlighter& h, const std::vector<std::string>& lines,
+                        const std::vector<ScannedLine>& expected) {
+    const std::vector<ScannedLine> got = scanLines(h, lines);
+    ASSERT_EQ(got.size(), expected.size());
+    for (std::size_t i = 0; i < got.size(); ++i) EXPECT_EQ(got[i], expected[i]) << "line " << i;
+}
+
+struct ChangeRecorder {
+    std::vector<TObject*> senders;
+    void Changed(TObject* sender) { senders.push_back(sender); }
+    TNotifyEvent Handler() { return TNotifyEvent::bind<&ChangeRecorder::Changed>(this); }
+};
 
 }  // namespace kau::editor::testing

@@ -85,11 +85,11 @@ TEST_F(GeneratedExecutable, RunsFromAnotherFolderWithPlainOutput) {
   EXPECT_EQ(result.err, "");
 }
 
-TEST_F(GeneratedExecutable, ARunTimeErrorPrintsItsTextAndExitsWithOne) {
+TEST_F(GeneratedExecutable, ARunTimeErrorWritesItsTextOnStandardErrorAndExitsWithOne) {
   const kau::testing::CommandResult result = Run(Make(Program({OP_PUSH, 7, OP_WRITE, 1, OP_PUSH, 1, OP_PUSH, 0, OP_DIVI})));
   EXPECT_EQ(result.status, 1);
-  EXPECT_EQ(result.out, "7 => Erro de execução...  => Erro de execução... ...# => Divisão por Zero!");
-  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.out, "7");
+  EXPECT_EQ(result.err, " => Erro de execução...  => Erro de execução... ...# => Divisão por Zero!\n");
 }
 
 TEST_F(GeneratedExecutable, DamagedExecutablesStopWithAMessage) {

@@ -53,7 +53,7 @@ TEST_F(KaucMake, WritesAnExecutableThatRunsByItself) {
   const auto src = dir_ / "src", elsewhere = dir_ / "elsewhere";
   ASSERT_EQ(Shell(src, std::string("'") + KAUC_PATH + "' make hello.pas"), 0) << Err(src);
   for (const char* name : {"prog.out", "prog.kau", "hello.kau"}) EXPECT_EQ(ReadText(src / name), name);
-  EXPECT_EQ(Out(src), "");
+  EXPECT_EQ(Out(src), "O arquivo executável foi gerado com sucesso: hello.exe\n");
   EXPECT_EQ(Err(src), "");
 
   const Bytes image = ReadFile(src / "hello.exe");
@@ -88,8 +88,10 @@ TEST_F(KaucMake, ARunTimeErrorEndsTheExecutableWithItsText) {
   const auto src = dir_ / "src", elsewhere = dir_ / "elsewhere";
   ASSERT_EQ(Shell(src, std::string("'") + KAUC_PATH + "' make divide.pas"), 0) << Err(src);
   EXPECT_EQ(Shell(elsewhere, "'" + (src / "divide.exe").string() + "'"), 1);
-  EXPECT_EQ(Out(elsewhere), "antes => Erro de execução...  => Erro de execução... ...# => Divisão por Zero!");
-  EXPECT_EQ(Err(elsewhere), "");
+  // The program's output alone on standard output; the error text on
+  // standard error, on a line of its own.
+  EXPECT_EQ(Out(elsewhere), "antes");
+  EXPECT_EQ(Err(elsewhere), " => Erro de execução...  => Erro de execução... ...# => Divisão por Zero!\n");
 }
 
 TEST_F(KaucMake, FailuresGiveTheirStatusAndText) {
@@ -117,11 +119,12 @@ TEST_F(KaucMake, CtrlCEndsTheExecutableWithItsText) {
   ASSERT_EQ(Shell(src, std::string("'") + KAUC_PATH + "' make loop.pas"), 0) << Err(src);
   const std::string executable = (src / "loop.exe").string();
   const std::string out = (elsewhere / "out").string();
+  const std::string err = (elsewhere / "err").string();
   const pid_t child = ::fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
     if (::chdir(elsewhere.c_str()) != 0 || !std::freopen(out.c_str(), "w", stdout) ||
-        !std::freopen("/dev/null", "r", stdin))
+        !std::freopen(err.c_str(), "w", stderr) || !std::freopen("/dev/null", "r", stdin))
       ::_exit(99);
     ::execl(executable.c_str(), executable.c_str(), static_cast<char*>(nullptr));
     ::_exit(98);
@@ -135,7 +138,8 @@ TEST_F(KaucMake, CtrlCEndsTheExecutableWithItsText) {
   ASSERT_EQ(::waitpid(child, &status, 0), child);
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 1);
-  EXPECT_EQ(Out(elsewhere),
-            "inicio\n => Erro de execução...  => Detectado CTRL+ C durante a execução do programa! "
-            "# => A execução foi interrompida!");
+  EXPECT_EQ(Out(elsewhere), "inicio\n");
+  EXPECT_EQ(Err(elsewhere),
+            " => Erro de execução...  => Detectado CTRL+ C durante a execução do programa! "
+            "# => A execução foi interrompida!\n");
 }

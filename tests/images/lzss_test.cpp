@@ -181,9 +181,12 @@ TEST(Lzss, FilesEncodeBesideTheInputAndDecode) {
   std::getline(back, text);
   EXPECT_EQ(text, "3 4 36 0 0 ");
 
-  testing::internal::CaptureStdout();
-  EXPECT_FALSE(kau::lzss::DecodeFile((dir / "missing").string(), (dir / "out").string()));
-  EXPECT_EQ(testing::internal::GetCapturedStdout(),
-            "\nCould not open program file " + (dir / "missing").string() + "... Aborting operation");
+  std::filesystem::create_directory(dir / "folder");
+  for (const char* unreadable : {"missing", "folder"}) {
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(kau::lzss::DecodeFile((dir / unreadable).string(), (dir / "out").string()));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "\nCould not open program file " + (dir / unreadable).string() + "... Aborting operation");
+  }
   std::filesystem::remove_all(dir);
 }

@@ -32,6 +32,38 @@ TEST(Colors, SystemColoursFollowTheInstalledTable) {
   EXPECT_EQ(ColorToRGB(clWindow), 0xFFFFFFu);
 }
 
+TEST(Colors, TextsInBothDirections) {
+  const struct {
+    const char* text;
+    std::optional<TColor> color;
+    const char* written;  // what ColorToString gives back
+  } cases[] = {
+      {"clRed", clRed, "clRed"},
+      {"CLRED", clRed, "clRed"},
+      {"clbtnface", clBtnFace, "clBtnFace"},
+      {"cl3DDkShadow", SystemColor(COLOR_3DDKSHADOW), "cl3DDkShadow"},
+      {"clNone", clNone, "clNone"},
+      {"255", clRed, "clRed"},
+      {"$00C0DCC0", 0xC0DCC0, "$00C0DCC0"},
+      {"$ff", clRed, "clRed"},
+      {"-1", -1, "$FFFFFFFF"},
+      {"$80000005", clWindow, "clWindow"},
+      {"", std::nullopt, nullptr},
+      {"clRedd", std::nullopt, nullptr},
+      {"red", std::nullopt, nullptr},
+      {"$", std::nullopt, nullptr},
+      {"$123456789", std::nullopt, nullptr},
+      {"12 ", std::nullopt, nullptr},
+      {"2147483648", std::nullopt, nullptr},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(StringToColor(c.text), c.color) << c.text;
+    if (c.color) {
+      EXPECT_EQ(ColorToString(*c.color), c.written) << c.text;
+    }
+  }
+}
+
 TEST(Geometry, Rectangles) {
   const TRect a{0, 0, 10, 10}, b{5, 5, 20, 20}, far{30, 30, 40, 40};
   EXPECT_EQ(IntersectRect(a, b), (TRect{5, 5, 10, 10}));

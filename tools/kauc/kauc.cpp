@@ -3,17 +3,24 @@
 //   kauc run [--console] PROGRAM.pas   compile and run
 //   kauc make PROGRAM.pas              write the stand-alone executable
 //   kauc dump PROGRAM.pas              print the program dump
+//   kauc --help | -h, kauc --version
 //
-// Standard output carries only the program's own output; error texts go to
-// standard error in UTF-8. Exit status: 0 success, 1 run-time error or
-// Ctrl+C, 2 compile error, 3 bad usage or an unreadable file.
+// Standard output carries only the program's own output (or the dump, the
+// name of the executable written, the usage, the version); error texts go to
+// standard error in UTF-8. Exit status: 0 success, 1 run-time error, Ctrl+C
+// or standard output that could not be written, 2 compile error, 3 bad usage
+// or an unreadable file.
 #include <cstdio>
-#include <cstring>
+#include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "compiler/code_buffer.h"
 #include "compiler/program_dump.h"
 #include "interpreter/entry_points.h"
+#include "interpreter/executable_file.h"
+#include "platform/console/console.h"
 #include "text/code_pages.h"
 #include "tools/kauc/source_file.h"
 
@@ -24,20 +31,21 @@ constexpr int kExitRuntimeError = 1;
 constexpr int kExitCompileError = 2;
 constexpr int kExitUsage = 3;
 
-int usage() {
-  std::fputs(
-      "uso: kauc run [--console] PROGRAMA.pas\n"
-      "     kauc make PROGRAMA.pas\n"
-      "     kauc dump PROGRAMA.pas\n",
-      stderr);
-  return kExitUsage;
-}
+// Our own texts are UTF-8 literals, written as they stand.
+constexpr char kUsage[] =
+    "uso: kauc run [--console] PROGRAMA.pas   compila e executa\n"
+    "     kauc make PROGRAMA.pas              gera o executável independente\n"
+    "     kauc dump PROGRAMA.pas              mostra o programa compilado (código de palavras)\n"
+    "     kauc --help | -h                    mostra este texto\n"
+    "     kauc --version                      mostra a versão\n";
+constexpr char kVersion[] = "Pascal KAU! " KAU_VERSION "\n";
+// Written with no allocation, when even that may have failed.
+constexpr char kInternalFault[] = " => Erro na execução do programa!\n";
 
-void printError(const std::string& cp1252Text) {
-  std::string utf8 = kau::text::cp1252ToUtf8(cp1252Text);
-  utf8.push_back('\n');
-  std::fwrite(utf8.data(), 1, utf8.size(), stderr);
-}
+void writeUtf8(std::FILE* stream, std::string_view utf8) { std::fwrite(utf8.data(), 1, utf8.size(), stream); }
+
+// An error text of the entry points (code page 1252) on its own line.
+void printError(const std::string& cp1252Text) { writeUtf8(stderr, kau::text::cp1252ToUtf8(cp1252Text) + "\n"); }
 
 // The status of an entry point's failure; a make that could not write its
 // file counts as a file that could not be used.
@@ -46,38 +54,78 @@ int failure(int otherwise) {
   return kau::LastErrorIsCompileError() ? kExitCompileError : otherwise;
 }
 
-int runProgram(const std::string& text, bool consoleRun) {
+int runProgram(const std::string& text, bool consoleRun, kau::console::Console& console) {
+  kau::SetRunConsole(&console);
   kau::SetConsoleRun(consoleRun);
-  return kau::CompileAndRun(text.c_str()) == 0 ? kExitSuccess : failure(kExitRuntimeError);
+  const int result = kau::CompileAndRun(text.c_str());
+  kau::SetRunConsole(nullptr);
+  // The windows' run leaves the cursor after the banner or the program's
+  // last text; the shell's prompt or the error text gets a line of its own.
+  if (consoleRun) console.finishLine();
+  return result == 0 ? kExitSuccess : failure(kExitRuntimeError);
 }
 
 int makeExecutable(const std::string& text, const std::string& path) {
-  return kau::CompileAndGenerateExecutable(text.c_str(), path.c_str()) == 0 ? kExitSuccess : failure(kExitUsage);
+  if (kau::CompileAndGenerateExecutable(text.c_str(), path.c_str()) != 0) return failure(kExitUsage);
+  writeUtf8(stdout, "O arquivo executável foi gerado com sucesso: " + kau::ExecutablePathFor(path) + "\n");
+  return kExitSuccess;
+}
+
+int dumpProgram(const std::string& text) {
+  if (kau::CompileProgram(text.c_str()) != 0) return failure(kExitUsage);
+  writeUtf8(stdout, kau::FormatProgramDump(kau::ProgramMemory, kau::GetCodeCounter() + 1));
+  return kExitSuccess;
+}
+
+// Everything meant for standard output must have arrived there: a run's
+// output goes through its console, the rest through stdio.
+int withOutputChecked(int status, const kau::console::Console* console) {
+  const bool written =
+      std::fflush(stdout) == 0 && !std::ferror(stdout) && (console == nullptr || !console->outputFailed());
+  if (written) return status;
+  writeUtf8(stderr, " => Não foi possível gravar a saída padrão!\n");
+  return status == kExitSuccess ? kExitRuntimeError : status;
+}
+
+int kauc(const std::vector<std::string>& args) {
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    writeUtf8(stdout, kUsage);
+    return withOutputChecked(kExitSuccess, nullptr);
+  }
+  if (args.size() == 1 && args[0] == "--version") {
+    writeUtf8(stdout, kVersion);
+    return withOutputChecked(kExitSuccess, nullptr);
+  }
+  const bool consoleRun = args.size() == 3 && args[0] == "run" && args[1] == "--console";
+  const bool plain = args.size() == 2 && args[1] != "--console" &&
+                     (args[0] == "run" || args[0] == "make" || args[0] == "dump");
+  if (!consoleRun && !plain) {
+    writeUtf8(stderr, kUsage);
+    return kExitUsage;
+  }
+  const std::string& command = args[0];
+  const std::string& path = args.back();
+  std::string text;
+  if (!kau::readSourceFile(path, text)) {
+    writeUtf8(stderr, " => Não foi possível ler o arquivo '" + path + "'!\n");
+    return kExitUsage;
+  }
+  if (command == "run") {
+    const std::unique_ptr<kau::console::Console> console = kau::console::makeTerminalConsole();
+    return withOutputChecked(runProgram(text, consoleRun, *console), console.get());
+  }
+  return withOutputChecked(command == "make" ? makeExecutable(text, path) : dumpProgram(text), nullptr);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3) return usage();
-  const std::string command = argv[1];
-  bool consoleRun = false;
-  int fileArg = 2;
-  if (command == "run" && std::strcmp(argv[2], "--console") == 0) {
-    consoleRun = true;
-    fileArg = 3;
+  try {
+    return kauc(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (...) {
+    // The entry points catch their own faults; what is left is running out
+    // of memory in the driver itself.
+    std::fputs(kInternalFault, stderr);
+    return kExitRuntimeError;
   }
-  if (fileArg != argc - 1 || (command != "run" && command != "make" && command != "dump")) return usage();
-
-  const std::string path = argv[fileArg];
-  std::string text;
-  if (!kau::readSourceFile(path, text)) {
-    printError(kau::text::cp1252(" => Não foi possível ler o arquivo '" + path + "'!"));
-    return kExitUsage;
-  }
-  if (command == "run") return runProgram(text, consoleRun);
-  if (command == "make") return makeExecutable(text, path);
-  if (kau::CompileProgram(text.c_str()) != 0) return failure(kExitUsage);
-  const std::string dump = kau::FormatProgramDump(kau::ProgramMemory, kau::GetCodeCounter() + 1);
-  std::fwrite(dump.data(), 1, dump.size(), stdout);
-  return kExitSuccess;
 }

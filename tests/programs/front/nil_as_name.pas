@@ -1,0 +1,4 @@
+PROGRAM Nulo;
+VAR nil: integer;
+BEGIN
+END.

@@ -1,0 +1,5 @@
+PROGRAM Arroba;
+VAR x: INTEGER;
+BEGIN
+  x := 1 @;
+END.

@@ -1,0 +1,206 @@
+// kauc's command line as a user meets it: sources that cannot be read, the
+// options that describe kauc, what make says, a standard output that cannot
+// be written, and the line a run in the windows' manner leaves the terminal
+// on. None may end in a crash: each ends with a text and its status.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tests/console/test_support.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr uid_t kNobody = 65534;
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+std::vector<std::string> words(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<std::string> result;
+  for (std::string word; in >> word;) result.push_back(word);
+  return result;
+}
+
+std::string cannotRead(const std::string& path) { return " => Não foi possível ler o arquivo '" + path + "'!\n"; }
+
+const std::string kUsage =
+    "uso: kauc run [--console] PROGRAMA.pas   compila e executa\n"
+    "     kauc make PROGRAMA.pas              gera o executável independente\n"
+    "     kauc dump PROGRAMA.pas              mostra o programa compilado (código de palavras)\n"
+    "     kauc --help | -h                    mostra este texto\n"
+    "     kauc --version                      mostra a versão\n";
+const std::string kEmptyProgram = " => Erro sintático na linha 1...# => 'FIM DE ARQUIVO' não esperado!\n";
+const std::string kDivisionByZero = " => Erro de execução... ...# => Divisão por Zero!\n";
+const std::string kOutputLost = " => Não foi possível gravar a saída padrão!\n";
+
+struct Outcome {
+  int status = -1;  // exit status, -1 when killed by a signal
+  std::string out, err;
+};
+
+// Where a child's standard streams go and as whom it runs.
+struct ChildSetup {
+  int input = -1;          // standard input; /dev/null when -1
+  int output = -1;         // standard output; the file "out" when -1
+  std::string outputPath;  // or this file, when set
+  uid_t user = 0;          // 0: as the test runs
+};
+
+class CommandLine : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    char pattern[] = "/tmp/kauc_command_line_XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    dir_ = pattern;
+    fs::create_directory(dir_ / "pasta");
+    write("ola.pas", "PROGRAM Ola;\nBEGIN\n  WRITELN('ola');\nEND.\n");
+    write("divide.pas", "PROGRAM Divide;\nVAR a: INTEGER;\nBEGIN\n  a := 0;\n  WRITE('antes');\n  WRITELN(1 DIV a);\nEND.\n");
+    write("vazio.pas", "");
+    fs::create_symlink("sumiu.pas", dir_ / "ligacao.pas");
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  void write(const std::string& name, const std::string& text) { std::ofstream(dir_ / name, std::ios::binary) << text; }
+
+  // Runs kauc with the arguments in the test's folder.
+  Outcome Kauc(const std::string& arguments, const ChildSetup& setup = {}) {
+    std::vector<std::string> args = words(arguments);
+    args.insert(args.begin(), KAU_KAUC_PATH);
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    argv.push_back(nullptr);
+    const fs::path out = dir_ / "out", err = dir_ / "err";
+    fs::remove(out);
+    const pid_t child = fork();
+    if (child == 0) {
+      const std::string outputPath = setup.outputPath.empty() ? out.string() : setup.outputPath;
+      const int input = setup.input >= 0 ? setup.input : ::open("/dev/null", O_RDONLY);
+      const int output = setup.output >= 0 ? setup.output : ::open(outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+      const int errors = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+      if (input < 0 || output < 0 || errors < 0 || dup2(input, 0) < 0 || dup2(output, 1) < 0 || dup2(errors, 2) < 0 ||
+          chdir(dir_.c_str()) != 0)
+        _exit(126);
+      if (setup.user != 0 && (setgid(setup.user) != 0 || setuid(setup.user) != 0)) _exit(125);
+      execv(argv[0], argv.data());
+      _exit(127);
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child) return {};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(out), readFile(err)};
+  }
+
+  fs::path dir_;
+};
+
+TEST_F(CommandLine, EachInvocationEndsWithItsTextAndStatus) {
+  struct Case {
+    std::string arguments;
+    std::string outputTo;  // "" a file
+    int status;
+    std::string out, err;
+  };
+  const Case cases[] = {
+      // Sources that cannot be read: a folder, whatever the command.
+      {"run pasta", "", 3, "", cannotRead("pasta")},
+      {"run --console pasta", "", 3, "", cannotRead("pasta")},
+      {"make pasta", "", 3, "", cannotRead("pasta")},
+      {"dump pasta", "", 3, "", cannotRead("pasta")},
+      // A missing file, a link to one, a device that never ends.
+      {"run sumiu.pas", "", 3, "", cannotRead("sumiu.pas")},
+      {"run ligacao.pas", "", 3, "", cannotRead("ligacao.pas")},
+      {"run /dev/zero", "", 3, "", cannotRead("/dev/zero")},
+      // A readable device without content is an empty program.
+      {"run vazio.pas", "", 2, "", kEmptyProgram},
+      {"run /dev/null", "", 2, "", kEmptyProgram},
+      {"dump /dev/null", "", 2, "", kEmptyProgram},
+      // What kauc is and how it is used.
+      {"--help", "", 0, kUsage, ""},
+      {"-h", "", 0, kUsage, ""},
+      {"--version", "", 0, "Pascal KAU! 4.06\n", ""},
+      {"", "", 3, "", kUsage},
+      {"run", "", 3, "", kUsage},
+      {"run --console", "", 3, "", kUsage},
+      {"compile ola.pas", "", 3, "", kUsage},
+      {"run ola.pas outro.pas", "", 3, "", kUsage},
+      {"--help ola.pas", "", 3, "", kUsage},
+      // Make names the file it wrote.
+      {"make ola.pas", "", 0, "O arquivo executável foi gerado com sucesso: ola.exe\n", ""},
+      // Standard output that cannot be written is an error of its own.
+      {"run ola.pas", "", 0, "ola\n", ""},
+      {"run ola.pas", "/dev/full", 1, "", kOutputLost},
+      {"run divide.pas", "/dev/full", 1, "", kDivisionByZero + kOutputLost},
+      {"dump ola.pas", "/dev/full", 1, "", kOutputLost},
+      {"make ola.pas", "/dev/full", 1, "", kOutputLost},
+      {"--version", "/dev/full", 1, "", kOutputLost},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE("kauc " + c.arguments + (c.outputTo.empty() ? "" : " > " + c.outputTo));
+    ChildSetup setup;
+    setup.outputPath = c.outputTo;
+    const Outcome outcome = Kauc(c.arguments, setup);
+    EXPECT_EQ(outcome.status, c.status);
+    if (c.outputTo.empty()) {
+      EXPECT_EQ(outcome.out, c.out);
+    }
+    EXPECT_EQ(outcome.err, c.err);
+  }
+}
+
+TEST_F(CommandLine, ASourceWithoutReadPermissionCannotBeRead) {
+  write("fechado.pas", "PROGRAM Fechado;\nBEGIN\nEND.\n");
+  fs::permissions(dir_ / "fechado.pas", fs::perms::owner_write);
+  ChildSetup setup;
+  if (geteuid() == 0) {
+    // Root reads everything: the run goes as an unprivileged user, who must
+    // be able to reach the folder.
+    fs::permissions(dir_, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+    if (chown((dir_ / "fechado.pas").c_str(), kNobody, kNobody) != 0) GTEST_SKIP() << "cannot give the file away";
+    setup.user = kNobody;
+  }
+  const Outcome outcome = Kauc("run fechado.pas", setup);
+  if (outcome.status == 125) GTEST_SKIP() << "running as root and cannot run as an unprivileged user";
+  EXPECT_EQ(outcome.status, 3);
+  EXPECT_EQ(outcome.err, cannotRead("fechado.pas"));
+}
+
+TEST_F(CommandLine, AConsoleRunLeavesTheTerminalOnAFreshLine) {
+  // The windows' manner of run: after the program's "x" it waits for Enter
+  // and prints the banner, which leaves the cursor off column 1.
+  write("sem_fim_de_linha.pas", "PROGRAM SemFim;\nBEGIN\n  WRITE('x');\nEND.\n");
+  kau::console::testing::PseudoTerminal pty;
+  ChildSetup setup;
+  setup.input = setup.output = pty.slave;
+  Outcome outcome;
+  std::thread run([&] { outcome = Kauc("run --console sem_fim_de_linha.pas", setup); });
+  pty.readUntil("x");
+  pty.type("\n");
+  const std::string banner = "Versao 4.06";
+  std::string screen = pty.readUntil(banner);
+  if (screen.find('\n', screen.find(banner)) == std::string::npos) screen += pty.readUntil("\n");
+  run.join();
+  EXPECT_EQ(outcome.status, 0) << outcome.err;
+  // The banner's blanks, the terminal's colours back, then a line break
+  // (to which the terminal adds a carriage return).
+  const std::size_t at = screen.find(banner);
+  ASSERT_NE(at, std::string::npos) << screen;
+  EXPECT_EQ(screen.substr(at + banner.size()), std::string(44, ' ') + "\033[0m\r\r\n");
+}
+
+}  // namespace
