@@ -78,6 +78,23 @@ TEST_F(ControlTest, AShortTextHasAnUnscaledBar) {
   EXPECT_FALSE(window.ScrollBar(platform::sbVertical).shown);
 }
 
+TEST_F(ControlTest, BarsWaitForThePaintLockAndMayDisableTheirArrows) {
+  FillLines(edit, 100);
+  edit.IncPaintLock();
+  edit.SetTopLine(30);
+  EXPECT_EQ(window.ScrollBar(platform::sbVertical).info.Pos, 1);
+  edit.DecPaintLock();
+  EXPECT_EQ(window.ScrollBar(platform::sbVertical).info.Pos, 30);
+  EXPECT_EQ(window.ScrollBar(platform::sbVertical).arrows, platform::ESB_ENABLE_BOTH);
+  edit.SetOptionFlag(eoDisableScrollArrows, true);
+  edit.SetTopLine(1);
+  EXPECT_EQ(window.ScrollBar(platform::sbVertical).arrows, platform::ESB_DISABLE_LEFT_UP);
+  edit.SetTopLine(81);
+  EXPECT_EQ(window.ScrollBar(platform::sbVertical).arrows, platform::ESB_DISABLE_RIGHT_DOWN);
+  edit.SetTopLine(40);
+  EXPECT_EQ(window.ScrollBar(platform::sbVertical).arrows, platform::ESB_ENABLE_BOTH);
+}
+
 TEST_F(ControlTest, TheFollowingHintShowsTopAndBottomLines) {
   FillLines(edit, 30);
   edit.SetOptions(edit.Options() | eoScrollPastEof | eoShowScrollHint | eoScrollHintFollows);
