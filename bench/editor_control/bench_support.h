@@ -8,6 +8,7 @@
 #include <string>
 
 #include "editor/control/syn_edit.h"
+#include "editor/highlight/pascal_highlighter.h"
 #include "platform/fake/fake_window.h"
 
 namespace kau::bench {
@@ -33,6 +34,31 @@ inline void FillPascal(editor::TSynEdit& edit, int lineCount) {
   for (int i = 0; i < lineCount; ++i) edit.Lines().Add(lines[i % std::size(lines)]);
   edit.Lines().EndUpdate();
 }
+
+// An editor showing highlighted Pascal in a window, detached at the end.
+template <typename Window>
+class PascalView {
+ public:
+  PascalView(Window& window, int lineCount) : fWindow(window) {
+    window.SetClient(&edit);
+    edit.CreateWnd(window);
+    FillPascal(edit, lineCount);
+    edit.SetHighlighter(&pascal);
+  }
+  ~PascalView() {
+    edit.SetHighlighter(nullptr);
+    edit.DestroyWnd();
+    fWindow.SetClient(nullptr);
+  }
+  PascalView(const PascalView&) = delete;
+  PascalView& operator=(const PascalView&) = delete;
+
+  editor::TSynPasSyn pascal;
+  editor::TSynEdit edit;
+
+ private:
+  Window& fWindow;
+};
 
 // Sizes a fake window to 120 columns and 50 rows of the control's cells.
 inline void Hold120By50(editor::TSynEdit& edit, platform::FakeWindow& window) {

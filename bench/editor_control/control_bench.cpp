@@ -10,7 +10,6 @@
 #include <cstdlib>
 
 #include "bench/editor_control/bench_support.h"
-#include "editor/highlight/pascal_highlighter.h"
 #include "platform/fake/fake_system.h"
 #include "platform/fake/fake_window.h"
 
@@ -21,13 +20,9 @@ int main(int argc, char** argv) {
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
   kau::platform::FakeSystem system;
   kau::platform::SetSystem(&system);
-  TSynEdit edit;
-  kau::editor::TSynPasSyn pascal;
   kau::platform::FakeWindow window;
-  window.SetClient(&edit);
-  edit.CreateWnd(window);
-  kau::bench::FillPascal(edit, 200000);
-  edit.SetHighlighter(&pascal);
+  kau::bench::PascalView view(window, 200000);
+  TSynEdit& edit = view.edit;
   kau::bench::Hold120By50(edit, window);
   std::printf("window %d columns x %d rows, %d lines\n", edit.CharsInWindow(), edit.LinesInWindow(),
               edit.LineCount());
@@ -63,8 +58,6 @@ int main(int argc, char** argv) {
   });
   std::printf("offsets at the start: %8.3f ms, at the end: %.3f ms (end / start %.0f)\n", atStart, atEnd,
               atEnd / atStart);
-  edit.SetHighlighter(nullptr);
-  edit.DestroyWnd();
   kau::platform::SetSystem(nullptr);
   return 0;
 }

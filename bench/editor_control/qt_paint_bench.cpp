@@ -7,7 +7,6 @@
 #include <cstdlib>
 
 #include "bench/editor_control/bench_support.h"
-#include "editor/highlight/pascal_highlighter.h"
 #include "platform/fake/fake_window.h"
 #include "platform/qt/qt_editor_host.h"
 #include "platform/qt/qt_system.h"
@@ -19,14 +18,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   kau::platform::QtSystemServices services;
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
-  kau::editor::TSynPasSyn pascal;
-
-  kau::editor::TSynEdit edit;
   kau::platform::QtEditorHost host;
-  host.SetClient(&edit);
-  edit.CreateWnd(host);
-  kau::bench::FillPascal(edit, 2000);
-  edit.SetHighlighter(&pascal);
+  kau::bench::PascalView qtView(host, 2000);
+  kau::editor::TSynEdit& edit = qtView.edit;
   // Grow the window until it holds 120 columns and 50 rows.
   host.show();
   host.resize(edit.GutterWidth() + 2 + 120 * edit.CharWidth() + 40, 50 * edit.LineHeight() + 40);
@@ -41,21 +35,12 @@ int main(int argc, char** argv) {
     host.Update();
   });
 
-  kau::editor::TSynEdit fakeEdit;
   kau::platform::FakeWindow window;
-  window.SetClient(&fakeEdit);
-  fakeEdit.CreateWnd(window);
-  kau::bench::FillPascal(fakeEdit, 2000);
-  fakeEdit.SetHighlighter(&pascal);
-  kau::bench::Hold120By50(fakeEdit, window);
+  kau::bench::PascalView fakeView(window, 2000);
+  kau::bench::Hold120By50(fakeView.edit, window);
   const double fake = BestMs(rounds, [&] { window.PaintNow(true); });
 
   std::printf("full repaint: Qt %.3f ms, fake %.3f ms (Qt / fake %.1f; Qt %.3f of a 60 Hz frame)\n", qt, fake,
               qt / fake, qt / (1000.0 / 60));
-  fakeEdit.SetHighlighter(nullptr);
-  fakeEdit.DestroyWnd();
-  edit.SetHighlighter(nullptr);
-  edit.DestroyWnd();
-  host.SetClient(nullptr);
   return 0;
 }
