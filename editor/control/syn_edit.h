@@ -85,7 +85,7 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  void MouseWheel(TShiftState Shift, int WheelDelta, int X, int Y) override;  // offsets_and_moves area
+  void MouseWheel(TShiftState Shift, int WheelDelta, int X, int Y) override;  // caret_moves.cpp
   void FocusIn() override;                                                      // focus.cpp
   void FocusOut() override;                                                     // focus.cpp
   void Resized() override;

@@ -145,6 +145,14 @@ TEST_F(ControlTest, OptionsAndSettersClampAndReport) {
   EXPECT_TRUE(edit.ShowSpecialChars());
   EXPECT_EQ(window.InvalidArea(), (TRect{0, 0, 400, 320}));
 
+  // Switching a scroll option off clamps under the new rule at once.
+  for (int i = 0; i < 100; ++i) edit.Lines().Add("x");
+  edit.SetOptionFlag(eoScrollPastEof, true);
+  edit.SetTopLine(100);
+  EXPECT_EQ(edit.TopLine(), 100);
+  edit.SetOptionFlag(eoScrollPastEof, false);
+  EXPECT_EQ(edit.TopLine(), 81);
+
   edit.SetBorderStyle(bsNone);
   EXPECT_FALSE(window.HasBorder());
 }

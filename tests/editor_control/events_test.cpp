@@ -54,6 +54,23 @@ TEST_F(ControlTest, StatusChangesWaitForAHandlerAndTheOutermostLock) {
   EXPECT_EQ(reports[1], scInsertMode);
 }
 
+struct ReadOnlyOnce {
+  TCustomSynEdit* edit;
+  std::vector<TSynStatusChanges> reports;
+  void Changed(TObject*, TSynStatusChanges c) {
+    reports.push_back(c);
+    edit->SetReadOnly(true);
+  }
+};
+
+TEST_F(ControlTest, ChangesAStatusHandlerMakesAreReportedAfterIt) {
+  SetLines({"abc"});
+  ReadOnlyOnce handler{&edit, {}};
+  edit.OnStatusChange = makeMethod<&ReadOnlyOnce::Changed>(&handler);
+  edit.SetCaretX(2);
+  EXPECT_EQ(handler.reports, (std::vector<TSynStatusChanges>{scCaretX | scSelection, scReadOnly}));
+}
+
 TEST_F(ControlTest, LineChangesCollectTheirRepaintsAndCollapseTheSelection) {
   SetLines({"abc", "def", "ghi"});
   edit.SetBlockBegin({1, 1});
