@@ -328,7 +328,7 @@ void Lexico::ScanQuotedLiteral() {
     }
     if (c == '\'') break;
     if (text_.size() < kMaxLiteralLength)
-      text_ += static_cast<char>(text::accentedLetter1252To850(static_cast<unsigned char>(c)));
+      text_ += static_cast<char>(text::cp1252To850(static_cast<unsigned char>(c)));
   }
   if (text_.size() == 1) {
     kind_ = TK_CHARLIT;
