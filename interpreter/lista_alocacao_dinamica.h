@@ -1,16 +1,21 @@
 // The heap of a running program: the blocks of NEW and DISPOSE, reached by
 // negative handles (the first block of a run is -1, the next -2, ...; handles
-// are never reused within a run; NIL is 0). The live blocks are kept in a hash
-// table keyed by handle, so its memory follows the blocks alive, not the
-// handles ever given. The storage of a disposed small block is kept for the
-// next NEW of its size, so that a program that builds and frees lists does not
-// call the allocator for every node.
+// are never reused within a run; NIL is 0).
+//
+// Recent handles live in a window: an array indexed by handle, as fast to
+// reach as a plain table, that covers the handles from windowStart_ on. When
+// most of the window is dead its older half is dropped and the blocks still
+// alive there move to a hash table, so memory follows the blocks alive, not
+// the handles ever given. The storage of a disposed small block is kept for
+// the next NEW of its size, so that a program that builds and frees lists
+// does not call the allocator for every node.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
 #include "compiler/word_code.h"
+#include "interpreter/heap_block_table.h"
 
 namespace kau {
 
@@ -36,7 +41,7 @@ class ListaAlocacaoDinamica {
   // The n words (n >= 1) from word k of a live block; nullptr for NIL, an
   // unknown or disposed handle, or words outside the block.
   Word* Span(Word handle, Word k, Word n) {
-    const Block* block = live(handle);
+    const HeapBlock* block = live(handle);
     if (!block || k < 0 || static_cast<std::int64_t>(k) + n > block->size) return nullptr;
     return block->words + k;
   }
@@ -50,43 +55,33 @@ class ListaAlocacaoDinamica {
   // Releases a live block; false for an unknown or already disposed handle.
   bool Free(Word handle);
 
-  std::int64_t LiveBlocks() const { return liveBlocks_; }
-  // Slots of the block table (memory in use follows this).
-  std::size_t TableSlots() const { return table_.size(); }
+  std::int64_t LiveBlocks() const { return windowLive_ + static_cast<std::int64_t>(elders_.Count()); }
+  // Slots held for blocks, alive or not (the heap's own memory follows it).
+  std::size_t Slots() const { return window_.capacity() + elders_.Slots().size(); }
 
  private:
-  struct Block {
-    Word handle;  // 0 marks an empty slot
-    Word size;
-    Word* words;  // owned
-  };
-  // Fibonacci hashing: consecutive handles spread over the whole table.
-  std::size_t home(Word handle) const {
-    return (static_cast<std::uint32_t>(handle) * 0x9E3779B9u) >> shift_;
-  }
-  // Open addressing with linear probing; the table is at most half full.
-  const Block* live(Word handle) const {
-    if (handle >= 0) return nullptr;
-    for (std::size_t slot = home(handle);; slot = (slot + 1) & mask_) {
-      const Block& block = table_[slot];
-      if (block.handle == handle) return &block;
-      if (block.handle == 0) return nullptr;
+  const HeapBlock* live(Word handle) const {
+    // Handle -1 is number 0; NIL, positive values and handles older than
+    // the window wrap to huge offsets.
+    const auto offset = static_cast<std::uint64_t>(-static_cast<std::int64_t>(handle) - 1 - windowStart_);
+    if (offset < window_.size()) {
+      const HeapBlock& block = window_[offset];
+      return block.words ? &block : nullptr;
     }
+    return elders_.Find(handle);
   }
-  void insert(const Block& block);
-  void erase(std::size_t slot);
-  bool resize(std::size_t slots);
+  void compactWindow();
 
   // Blocks of up to kRecycledSizes words keep their storage after DISPOSE,
   // at most kMaxRecycledWords words in all.
   static constexpr Word kRecycledSizes = 32;
   static constexpr std::int64_t kMaxRecycledWords = 1024 * 1024;
-  static constexpr std::size_t kMinSlots = 64;
-  std::vector<Block> table_;
-  std::size_t mask_ = 0;
-  unsigned shift_ = 32;
-  std::int64_t handlesGiven_ = 0;
-  std::int64_t liveBlocks_ = 0;
+  // Dead slots the window may hold beyond twice its live blocks.
+  static constexpr std::size_t kWindowSlack = 4096;
+  std::vector<HeapBlock> window_;  // handle number windowStart_ + i at i
+  std::int64_t windowStart_ = 0;
+  std::int64_t windowLive_ = 0;
+  HeapBlockTable elders_;
   std::vector<Word*> recycled_[kRecycledSizes + 1];  // by size
   std::int64_t recycledWords_ = 0;
   std::int64_t liveWords_ = 0;

@@ -97,42 +97,48 @@ TEST(Heap, HandlesEndAtTheMostNegativeWord) {
 }
 
 // Random NEW, DISPOSE and writes against a plain model: every live block
-// keeps its words, every disposed handle stays dead, and the table shrinks
-// back with the blocks alive.
+// keeps its words, every disposed handle stays dead. The list first grows,
+// then churns (old blocks leave the window for the hash table), then
+// empties; afterwards NEW and DISPOSE run in little memory.
 TEST(Heap, LiveBlocksMatchAModel) {
   ListaAlocacaoDinamica heap;
   std::map<Word, std::vector<Word>> model;
   std::vector<Word> dead;
   std::mt19937 random(1234);
-  for (int step = 0; step < 200000; ++step) {
+  const auto given = [&] { return static_cast<Word>(model.size() + dead.size()); };
+  const auto step = [&](unsigned newOdds, unsigned disposeOdds) {
     const unsigned action = random() % 8;
-    if (action < 4 || model.empty()) {
+    if (action < newOdds || model.empty()) {
       const Word size = static_cast<Word>(random() % 6);
       const Word handle = heap.Allocate(size);
-      ASSERT_EQ(handle, -static_cast<Word>(model.size() + dead.size()) - 1);
+      ASSERT_EQ(handle, -given() - 1);
       model[handle].assign(static_cast<std::size_t>(size), 0);
-    } else {
-      auto it = model.lower_bound(-static_cast<Word>(random() % (model.size() + dead.size())) - 1);
-      if (it == model.end()) it = model.begin();
-      if (action < 7) {
-        for (std::size_t k = 0; k < it->second.size(); ++k) ASSERT_EQ(heap.Read(it->first, static_cast<Word>(k)), it->second[k]);
-        if (!it->second.empty()) {
-          const auto k = random() % it->second.size();
-          it->second[k] = static_cast<Word>(random());
-          heap.Write(it->first, static_cast<Word>(k), it->second[k]);
-        }
-      } else {
-        ASSERT_TRUE(heap.Free(it->first));
-        dead.push_back(it->first);
-        model.erase(it);
-      }
+      return;
     }
-  }
+    auto it = model.lower_bound(-static_cast<Word>(random() % static_cast<unsigned>(given())) - 1);
+    if (it == model.end()) it = model.begin();
+    if (action >= 8 - disposeOdds) {
+      ASSERT_TRUE(heap.Free(it->first));
+      dead.push_back(it->first);
+      model.erase(it);
+      return;
+    }
+    for (std::size_t k = 0; k < it->second.size(); ++k) ASSERT_EQ(heap.Read(it->first, static_cast<Word>(k)), it->second[k]);
+    if (!it->second.empty()) {
+      const auto k = random() % it->second.size();
+      it->second[k] = static_cast<Word>(random());
+      heap.Write(it->first, static_cast<Word>(k), it->second[k]);
+    }
+  };
+  for (int i = 0; i < 100000; ++i) step(5, 1);
+  for (int i = 0; i < 300000; ++i) step(3, 3);
   EXPECT_EQ(heap.LiveBlocks(), static_cast<std::int64_t>(model.size()));
   for (Word handle : dead) EXPECT_EQ(heap.At(handle, 0), nullptr);
-  const std::size_t fullSlots = heap.TableSlots();
-  for (const auto& [handle, words] : model) ASSERT_TRUE(heap.Free(handle));
-  EXPECT_LT(heap.TableSlots() * 100, fullSlots);
+  const std::size_t fullSlots = heap.Slots();
+  while (!model.empty()) step(0, 8);
+  for (int i = 0; i < 100000; ++i) step(4, 4);
+  EXPECT_GT(fullSlots, 100000u);
+  EXPECT_LT(heap.Slots(), 20000u);
 }
 
 // The storage of a disposed block may serve the next NEW of its size, but
