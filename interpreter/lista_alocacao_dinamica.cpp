@@ -75,8 +75,9 @@ bool ListaAlocacaoDinamica::Free(Word handle) {
   const HeapBlock* found = live(handle);
   if (!found) return false;
   const HeapBlock block = *found;
-  if (found >= window_.data() && found < window_.data() + window_.size()) {
-    window_[static_cast<std::size_t>(found - window_.data())].words = nullptr;
+  const std::uint64_t offset = windowOffset(handle);
+  if (offset < window_.size()) {
+    window_[offset].words = nullptr;
     --windowLive_;
   } else {
     elders_.Erase(found);

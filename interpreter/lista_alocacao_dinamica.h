@@ -60,10 +60,13 @@ class ListaAlocacaoDinamica {
   std::size_t Slots() const { return window_.capacity() + elders_.Slots().size(); }
 
  private:
+  // The place of a handle in the window. Handle -1 is number 0; NIL,
+  // positive values and handles older than the window wrap to huge offsets.
+  std::uint64_t windowOffset(Word handle) const {
+    return static_cast<std::uint64_t>(-static_cast<std::int64_t>(handle) - 1 - windowStart_);
+  }
   const HeapBlock* live(Word handle) const {
-    // Handle -1 is number 0; NIL, positive values and handles older than
-    // the window wrap to huge offsets.
-    const auto offset = static_cast<std::uint64_t>(-static_cast<std::int64_t>(handle) - 1 - windowStart_);
+    const std::uint64_t offset = windowOffset(handle);
     if (offset < window_.size()) {
       const HeapBlock& block = window_[offset];
       return block.words ? &block : nullptr;
