@@ -318,7 +318,8 @@ void Lexico::ScanRealPart() {
 }
 
 // A literal between quotes, without escapes; line breaks may stand inside.
-// Longer literals are cut to their first 255 characters.
+// Longer literals are cut to their first 255 characters. Its characters are
+// the running program's, code page 850 ('?' for those that 850 lacks).
 void Lexico::ScanQuotedLiteral() {
   for (;;) {
     const char c = NextChar();
