@@ -9,7 +9,7 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev
           qt6-base-dev libjpeg-dev fonts-liberation fonts-dejavu-core poppler-utils
           xvfb xauth xdotool)
 if [ "${1:-}" = bench ]; then
-  packages+=(lua5.4 fp-compiler python3 hyperfine)
+  packages+=(lua5.4 fp-compiler python3 hyperfine time)
 fi
 missing=()
 for p in "${packages[@]}"; do
