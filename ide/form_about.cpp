@@ -12,8 +12,8 @@
 namespace kau::ide {
 
 namespace {
-const QColor kBand(0x67, 0x10, 0x14);
-const QColor kLightBlue(0xBF, 0xBF, 0xFF);
+const QColor kBand(0x14, 0x10, 0x67);    // 0x671014
+const QColor kLightBlue(0xBF, 0xBF, 0xFF);  // 0xFFBFBF
 
 const char kDescription[] =
     "O Pascal KAU! é um ambiente para aprender a programar em Pascal.\n\n"

@@ -49,6 +49,8 @@ TFormExplorer::TFormExplorer(QWidget* parent)
   lbUnidadeDisco_->setObjectName("lbUnidadeDisco");
   driveComboBox1_ = new QComboBox(top);
   driveComboBox1_->setObjectName("DriveComboBox1");
+  driveComboBox1_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  driveComboBox1_->setMinimumContentsLength(8);
   PaintAsList(driveComboBox1_);
   btFechar_ = new QPushButton("Fechar", top);
   btFechar_->setObjectName("btFechar");
@@ -80,8 +82,8 @@ TFormExplorer::TFormExplorer(QWidget* parent)
   layout->addWidget(splitter, 1);
 
   connect(btFechar_, &QPushButton::clicked, this, &TFormExplorer::btFecharClick);
-  connect(fileListBox1_, &QListWidget::itemActivated, this, &TFormExplorer::FileListBox1DblClick);
-  connect(directoryListBox1_, &QListWidget::itemActivated, this, &TFormExplorer::DirectoryListBox1DblClick);
+  connect(fileListBox1_, &QListWidget::itemDoubleClicked, this, &TFormExplorer::FileListBox1DblClick);
+  connect(directoryListBox1_, &QListWidget::itemDoubleClicked, this, &TFormExplorer::DirectoryListBox1DblClick);
   connect(driveComboBox1_, &QComboBox::activated, this, &TFormExplorer::DriveComboBox1Change);
 
   fillDrives();

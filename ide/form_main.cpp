@@ -24,9 +24,6 @@ TFormMain::TFormMain(QWidget* parent) : QMainWindow(parent) {
   setObjectName("FormMain");
   setWindowTitle(" Pascal KAU!");
   setWindowIcon(WindowIcon());
-  QPalette silver = palette();
-  silver.setColor(QPalette::Window, QColor(0xC0, 0xC0, 0xC0));
-  setPalette(silver);
   buildMainMenu();
   buildPopupMenu();
   buildToolBar();

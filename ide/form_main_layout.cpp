@@ -181,18 +181,30 @@ void TFormMain::buildCentre() {
   setCentralWidget(centre);
 }
 
+// Panels of fixed widths side by side; a narrow window cuts them off at its
+// edge instead of growing to hold them.
 void TFormMain::buildStatusBar() {
   auto* bar = new QStatusBar(this);
   bar->setObjectName("StatusBar1");
+  auto* strip = new QWidget(bar);
+  strip->setObjectName("StatusBar1Panels");
+  QFont small = strip->font();  // the panels' texts fit their widths
+  small.setPixelSize(11);
+  strip->setFont(small);
+  const int height = strip->fontMetrics().height() + 6;
+  strip->setFixedHeight(height);
+  strip->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+  int left = 0;
   for (int i = 0; i < kStatusPanels; ++i) {
-    auto* panel = new QLabel(bar);
+    auto* panel = new QLabel(strip);
     panel->setObjectName(QString("StatusBar1Panel%1").arg(i));
-    panel->setFixedWidth(kStatusWidths[i]);
+    panel->setGeometry(left, 0, kStatusWidths[i], height);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     if (i < 2) panel->setAlignment(Qt::AlignCenter);
-    bar->addWidget(panel);
     statusPanels_[i] = panel;
+    left += kStatusWidths[i] + 2;
   }
+  bar->addWidget(strip, 1);
   setStatusBar(bar);
 }
 
