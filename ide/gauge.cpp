@@ -1,5 +1,7 @@
 #include "ide/gauge.h"
 
+#include <algorithm>
+
 #include <QPainter>
 
 namespace kau::ide {

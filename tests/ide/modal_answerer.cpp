@@ -21,10 +21,10 @@ QAbstractButton* FindButton(QWidget* window, const QString& name) {
   return nullptr;
 }
 
-void Poll(std::shared_ptr<ModalSeen> seen, QString button, int polls) {
+void Poll(std::shared_ptr<ModalSeen> seen, QString button, std::function<void()> inspect, int polls) {
   QWidget* modal = QApplication::activeModalWidget();
   if (!modal || !modal->isVisible()) {
-    if (polls < kMaxPolls) QTimer::singleShot(kPollMilliseconds, [=] { Poll(seen, button, polls + 1); });
+    if (polls < kMaxPolls) QTimer::singleShot(kPollMilliseconds, [=] { Poll(seen, button, inspect, polls + 1); });
     return;
   }
   seen->seen = true;
@@ -32,6 +32,7 @@ void Poll(std::shared_ptr<ModalSeen> seen, QString button, int polls) {
   seen->title = modal->windowTitle();
   if (auto* box = qobject_cast<QMessageBox*>(modal)) seen->text = box->text();
   for (QLabel* label : modal->findChildren<QLabel*>()) seen->labels[label->objectName()] = label->text();
+  if (inspect) inspect();
   if (QAbstractButton* target = FindButton(modal, button)) {
     seen->pressed = true;
     target->click();
@@ -41,9 +42,9 @@ void Poll(std::shared_ptr<ModalSeen> seen, QString button, int polls) {
 }
 }  // namespace
 
-std::shared_ptr<ModalSeen> AnswerNextModal(const QString& button) {
+std::shared_ptr<ModalSeen> AnswerNextModal(const QString& button, std::function<void()> inspect) {
   auto seen = std::make_shared<ModalSeen>();
-  QTimer::singleShot(0, [=] { Poll(seen, button, 0); });
+  QTimer::singleShot(0, [=] { Poll(seen, button, inspect, 0); });
   return seen;
 }
 

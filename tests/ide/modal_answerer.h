@@ -3,6 +3,7 @@
 // object name.
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include <QMap>
@@ -21,6 +22,7 @@ struct ModalSeen {
 
 // Starts watching now; the answer comes once the window is shown (within
 // a few seconds). Keep the result until the modal call has returned.
-std::shared_ptr<ModalSeen> AnswerNextModal(const QString& button);
+// `inspect` runs while the window is shown, before the answer.
+std::shared_ptr<ModalSeen> AnswerNextModal(const QString& button, std::function<void()> inspect = {});
 
 }  // namespace kau::ide::testing

@@ -31,8 +31,14 @@ TEST_F(MainWindowTest, SplashRunsFortyNineTicksPrintingTwentyFiveDots) {
 
 TEST_F(MainWindowTest, AboutBoxIsModalWithItsCaptionAndVersion) {
   main_->show();
-  auto seen = AnswerNextModal("OK");
+  button("BtnTaloExplorer")->click();
+  bool explorerOnTop = true;
+  auto seen = AnswerNextModal("OK", [&] {
+    explorerOnTop = explorer_->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+  });
   action("MnAjudaSobre")->trigger();
+  EXPECT_FALSE(explorerOnTop);  // never over a dialog
+  EXPECT_TRUE(explorer_->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
   ASSERT_TRUE(seen->pressed);
   EXPECT_EQ(seen->objectName, "FrmAbout");
   EXPECT_EQ(seen->title, " Sobre...");
