@@ -5,8 +5,9 @@ class QApplication;
 
 namespace kau::ide {
 
-// Qt's own dialogs instead of the desktop's, and Qt's texts in Brazilian
-// Portuguese (Sim, Não, Cancelar) when the translation is installed.
+// Qt's own dialogs instead of the desktop's, Qt's texts in Brazilian
+// Portuguese (Sim, Não, Cancelar) when the translation is installed, and
+// the program's icon on every window.
 void SetUpApplication(QApplication& app);
 
 }  // namespace kau::ide
