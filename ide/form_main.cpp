@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QListWidget>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScreen>

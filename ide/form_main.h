@@ -135,7 +135,7 @@ class TFormMain : public QMainWindow {
   QToolButton* button(const char* name) const;
 
   void FormClose(QCloseEvent* event);
-  // Leaves a window manager free to place a stay-on-top window.
+  // Puts the explorer in the middle of the main window.
   void centreExplorer();
 
   PictureMdiArea* mdiArea_ = nullptr;
