@@ -1,8 +1,26 @@
 // The binding to the line store, the highlighter and the undo limit, and the
 // notifications of components that go away.
+#include <algorithm>
+#include <limits>
+
 #include "editor/control/syn_edit.h"
 
 namespace kau::editor {
+
+namespace {
+
+// Repaints reaching "to the end" name the largest line; the invalidation
+// routines keep to the window.
+constexpr int kLastLine = std::numeric_limits<int>::max();
+
+// With eoAutoSizeMaxLineWidth the widest line seen sets the scrolling width.
+void GrowMaxLineWidth(TCustomSynEdit& Edit, int Index) {
+  if (!(Edit.Options() & eoAutoSizeMaxLineWidth)) return;
+  const int length = Edit.Lines().GetExpandedStringLength(Index);
+  if (length > Edit.MaxLineWidth()) Edit.SetMaxLineWidth(length);
+}
+
+}  // namespace
 
 void TCustomSynEdit::SetHighlighter(TSynCustomHighlighter* Value) {
   if (Value == fHighlighter) return;
@@ -29,12 +47,30 @@ void TCustomSynEdit::ListScanRanges(TObject*) {
   }
 }
 
-// Rescanning after a change comes with the line-store handlers.
-int TCustomSynEdit::ScanFrom(int Index) { return Index; }
+int TCustomSynEdit::ScanFrom(int Index) {
+  Index = std::max(Index, 0);
+  if (!fHighlighter || Index >= LineCount()) return Index;
+  // One change notification for the whole scan instead of one per stored
+  // range when the store reports outside an update (DeleteLines does).
+  TStringsUpdate update(*fLines);
+  if (Index == 0) fHighlighter->ResetRange();
+  else fHighlighter->SetRange(fLines->GetRange(Index - 1));
+  for (;;) {
+    fHighlighter->SetLine(fLines->Get(Index), Index);
+    fHighlighter->NextToEol();
+    const SynRange range = fHighlighter->GetRange();
+    if (range == fLines->GetRange(Index)) break;
+    fLines->PutRange(Index, range);
+    if (Index + 1 >= LineCount()) break;
+    ++Index;
+  }
+  return Index;
+}
 
 void TCustomSynEdit::Notification(TObject* AComponent, TOperation Operation) {
   if (Operation != opRemove || !AComponent) return;
   if (fHighlighter && AComponent == fHighlighter) SetHighlighter(nullptr);
+  if (fChainedEditor && AComponent == fChainedEditor) RemoveLinesPointer();
   if (fBookMarkOpt && AComponent == fBookMarkOpt->BookmarkImages()) fBookMarkOpt->SetBookmarkImages(nullptr);
 }
 
@@ -58,11 +94,46 @@ void TCustomSynEdit::LinesChanged(TObject*) {
   if (!(fOptions & eoScrollPastEof)) SetTopLine(fTopLine);
 }
 
-// The reactions to single lines come with the line-store handlers.
-void TCustomSynEdit::ListAdded(int, const std::string&) {}
-void TCustomSynEdit::ListInserted(int, const std::string&) {}
-void TCustomSynEdit::ListDeleted(int) {}
-void TCustomSynEdit::ListPutted(int, const std::string&) {}
-void TCustomSynEdit::ListCleared(TObject*) {}
+// Store indexes are 0-based, repainted lines 1-based: line Index + 1 is the
+// first one changed.
+void TCustomSynEdit::ListAdded(int Index, const std::string&) {
+  if (fHighlighter) ScanFrom(Index);
+  InvalidateLines(Index + 1, kLastLine);
+  InvalidateGutterLines(Index + 1, kLastLine);
+  GrowMaxLineWidth(*this, Index);
+}
+
+// The lines below move down by one, so only the window's lines need paint.
+void TCustomSynEdit::ListInserted(int Index, const std::string&) {
+  if (fHighlighter && LineCount() > 0) ScanFrom(Index);
+  const int windowEnd = static_cast<int>(std::min<long long>(kLastLine, 0LL + fTopLine + fLinesInWindow));
+  InvalidateLines(Index + 1, windowEnd);
+  InvalidateGutterLines(Index + 1, windowEnd);
+  GrowMaxLineWidth(*this, Index);
+}
+
+void TCustomSynEdit::ListDeleted(int Index) {
+  if (fHighlighter && LineCount() > 0) ScanFrom(Index);
+  InvalidateLines(Index + 1, kLastLine);
+  InvalidateGutterLines(Index + 1, kLastLine);
+}
+
+// A replaced line repaints down to the last line whose end state changed.
+void TCustomSynEdit::ListPutted(int Index, const std::string&) {
+  const int last = fHighlighter ? ScanFrom(Index) : Index;
+  InvalidateLines(Index + 1, last + 1);
+  GrowMaxLineWidth(*this, Index);
+}
+
+void TCustomSynEdit::ListCleared(TObject*) {
+  fUndoList->Clear();
+  fRedoList->Clear();
+  fInvalidateRect = {};
+  Invalidate();
+  SetCaretXY({1, 1});
+  SetTopLine(1);
+  SetLeftChar(1);
+  StatusChanged(scAll);
+}
 
 }  // namespace kau::editor

@@ -317,6 +317,19 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void ListPutted(int Index, const std::string& S);
   void ListCleared(TObject* Sender);
 
+  // ---- Shared text buffers (text_buffer_sharing.cpp) -------------------------
+  // Shows Editor's text with its undo and redo lists until RemoveLinesPointer
+  // or Editor's destruction; the own text stays, hidden and unchanged. Any
+  // number of editors may show one text and let go of it in any order.
+  void SetLinesPointer(TCustomSynEdit* Editor);
+  void RemoveLinesPointer();
+  void HookTextBuffer(TSynEditStringList* Buffer, TSynEditUndoList* Undo, TSynEditUndoList* Redo);
+  void UnHookTextBuffer();
+  TCustomSynEdit* ChainedEditor() const { return fChainedEditor; }
+  // AComponent hears opRemove when this control is destroyed.
+  void FreeNotification(TFreeNotifiable* AComponent) { fFreeNotifies.Add(AComponent); }
+  void RemoveFreeNotification(TFreeNotifiable* AComponent) { fFreeNotifies.Remove(AComponent); }
+
   // ---- Options and property setters (options.cpp) ------------------------------
   TSynEditorOptions Options() const { return fOptions; }
   void SetOptions(TSynEditorOptions Value);
@@ -485,6 +498,14 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   bool fAlwaysShowCaret = false;
   bool fScrolling = false;
   platform::Canvas* fPaintCanvas = nullptr;
+
+  // Shared text buffers (text_buffer_sharing.cpp)
+  TFreeNotifiers fFreeNotifies;
+  void LinesHookChanged();
+  void ShowOwnText();
+  void SharedBufferReleased(TObject* Sender);
+  // The destructor's first step: every tie to another editor's text goes.
+  void ReleaseTextBuffers();
 
   // Scrolling (scroll.cpp)
   void WMVScroll(platform::TScrollCode Code, int Pos);
