@@ -70,8 +70,8 @@ int TCustomSynEdit::ScanFrom(int Index) {
 void TCustomSynEdit::Notification(TObject* AComponent, TOperation Operation) {
   if (Operation != opRemove || !AComponent) return;
   if (fHighlighter && AComponent == fHighlighter) SetHighlighter(nullptr);
-  if (fChainedEditor && AComponent == fChainedEditor) RemoveLinesPointer();
   if (fBookMarkOpt && AComponent == fBookMarkOpt->BookmarkImages()) fBookMarkOpt->SetBookmarkImages(nullptr);
+  if (fChainedEditor && AComponent == fChainedEditor) RemoveLinesPointer();
 }
 
 int TCustomSynEdit::GetMaxUndo() const { return fUndoList->MaxUndoActions(); }

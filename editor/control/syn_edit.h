@@ -307,15 +307,6 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void Notification(TObject* AComponent, TOperation Operation) override;
   int GetMaxUndo() const;
   void SetMaxUndo(int Value);
-  TSynEditUndoList& UndoList() { return *fUndoList; }
-  TSynEditUndoList& RedoList() { return *fRedoList; }
-  void LinesChanging(TObject* Sender);
-  virtual void LinesChanged(TObject* Sender);
-  void ListAdded(int Index, const std::string& S);
-  void ListInserted(int Index, const std::string& S);
-  void ListDeleted(int Index);
-  void ListPutted(int Index, const std::string& S);
-  void ListCleared(TObject* Sender);
 
   // ---- Shared text buffers (text_buffer_sharing.cpp) -------------------------
   // Shows Editor's text with its undo and redo lists until RemoveLinesPointer
@@ -329,6 +320,17 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   // AComponent hears opRemove when this control is destroyed.
   void FreeNotification(TFreeNotifiable* AComponent) { fFreeNotifies.Add(AComponent); }
   void RemoveFreeNotification(TFreeNotifiable* AComponent) { fFreeNotifies.Remove(AComponent); }
+
+  // The lists in use and the line store's handlers (binding.cpp).
+  TSynEditUndoList& UndoList() { return *fUndoList; }
+  TSynEditUndoList& RedoList() { return *fRedoList; }
+  void LinesChanging(TObject* Sender);
+  virtual void LinesChanged(TObject* Sender);
+  void ListAdded(int Index, const std::string& S);
+  void ListInserted(int Index, const std::string& S);
+  void ListDeleted(int Index);
+  void ListPutted(int Index, const std::string& S);
+  void ListCleared(TObject* Sender);
 
   // ---- Options and property setters (options.cpp) ------------------------------
   TSynEditorOptions Options() const { return fOptions; }
@@ -499,6 +501,11 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   bool fScrolling = false;
   platform::Canvas* fPaintCanvas = nullptr;
 
+  // Scrolling (scroll.cpp)
+  void WMVScroll(platform::TScrollCode Code, int Pos);
+  void WMHScroll(platform::TScrollCode Code, int Pos);
+  void ShowScrollHint(int TrackPos);
+
   // Shared text buffers (text_buffer_sharing.cpp)
   TFreeNotifiers fFreeNotifies;
   void LinesHookChanged();
@@ -506,11 +513,6 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void SharedBufferReleased(TObject* Sender);
   // The destructor's first step: every tie to another editor's text goes.
   void ReleaseTextBuffers();
-
-  // Scrolling (scroll.cpp)
-  void WMVScroll(platform::TScrollCode Code, int Pos);
-  void WMHScroll(platform::TScrollCode Code, int Pos);
-  void ShowScrollHint(int TrackPos);
 };
 
 // The control as the windows use it; it adds nothing to TCustomSynEdit.

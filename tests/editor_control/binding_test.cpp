@@ -111,6 +111,24 @@ TEST_F(BindingTest, RepaintCoversTheChangedLines) {
   }
 }
 
+TEST_F(BindingTest, EditorsSharingATextBothRepaintWhenEitherEdits) {
+  platform::FakeWindow otherWindow{{0, 0, 400, 320}};
+  TSynEdit other;
+  otherWindow.SetClient(&other);
+  other.CreateWnd(otherWindow);
+  Fill(edit.Lines(), {"a;", "b;", "c;"});
+  other.SetLinesPointer(&edit);
+  for (TSynEdit* editing : {&edit, &other}) {
+    window.ClearInvalidations();
+    otherWindow.ClearInvalidations();
+    editing->Lines().Put(1, "x;");
+    EXPECT_EQ(window.InvalidArea(), (TRect{30, 16, 400, 32}));
+    EXPECT_EQ(otherWindow.InvalidArea(), (TRect{30, 16, 400, 32}));
+  }
+  other.DestroyWnd();
+  otherWindow.SetClient(nullptr);
+}
+
 TEST_F(BindingTest, ClearingTheStoreStartsAfresh) {
   Fill(edit.Lines(), std::vector<std::string>(60, "a;"));
   edit.SetTopLine(20);
