@@ -308,7 +308,7 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   int GetMaxUndo() const;
   void SetMaxUndo(int Value);
 
-  // ---- Shared text buffers (text_buffer_sharing.cpp) -------------------------
+  // ---- Shared text buffers (line_store_sharing.cpp) -------------------------
   // Shows Editor's text with its undo and redo lists until RemoveLinesPointer
   // or Editor's destruction; the own text stays, hidden and unchanged. Any
   // number of editors may show one text and let go of it in any order.
@@ -506,7 +506,7 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void WMHScroll(platform::TScrollCode Code, int Pos);
   void ShowScrollHint(int TrackPos);
 
-  // Shared text buffers (text_buffer_sharing.cpp)
+  // Shared text buffers (line_store_sharing.cpp)
   TFreeNotifiers fFreeNotifies;
   void LinesHookChanged();
   void ShowOwnText();
