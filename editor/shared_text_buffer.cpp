@@ -100,40 +100,13 @@ void TSynSharedTextBuffer::RestoreOwner() {
   fRedo.OnAddedUndo = fOwnerRedo;
 }
 
-void TSynSharedTextBuffer::Added(int Index, const std::string& S) {
-  for (const THandlers& h : Listeners())
-    if (h.OnAdded) h.OnAdded(Index, S);
-}
-
-void TSynSharedTextBuffer::Cleared(TObject* Sender) {
-  for (const THandlers& h : Listeners())
-    if (h.OnCleared) h.OnCleared(Sender);
-}
-
-void TSynSharedTextBuffer::Deleted(int Index) {
-  for (const THandlers& h : Listeners())
-    if (h.OnDeleted) h.OnDeleted(Index);
-}
-
-void TSynSharedTextBuffer::Inserted(int Index, const std::string& S) {
-  for (const THandlers& h : Listeners())
-    if (h.OnInserted) h.OnInserted(Index, S);
-}
-
-void TSynSharedTextBuffer::Putted(int Index, const std::string& S) {
-  for (const THandlers& h : Listeners())
-    if (h.OnPutted) h.OnPutted(Index, S);
-}
-
-void TSynSharedTextBuffer::Changing(TObject* Sender) {
-  for (const THandlers& h : Listeners())
-    if (h.OnChanging) h.OnChanging(Sender);
-}
-
-void TSynSharedTextBuffer::Change(TObject* Sender) {
-  for (const THandlers& h : Listeners())
-    if (h.OnChange) h.OnChange(Sender);
-}
+void TSynSharedTextBuffer::Added(int Index, const std::string& S) { Fire<&THandlers::OnAdded>(Index, S); }
+void TSynSharedTextBuffer::Cleared(TObject* Sender) { Fire<&THandlers::OnCleared>(Sender); }
+void TSynSharedTextBuffer::Deleted(int Index) { Fire<&THandlers::OnDeleted>(Index); }
+void TSynSharedTextBuffer::Inserted(int Index, const std::string& S) { Fire<&THandlers::OnInserted>(Index, S); }
+void TSynSharedTextBuffer::Putted(int Index, const std::string& S) { Fire<&THandlers::OnPutted>(Index, S); }
+void TSynSharedTextBuffer::Changing(TObject* Sender) { Fire<&THandlers::OnChanging>(Sender); }
+void TSynSharedTextBuffer::Change(TObject* Sender) { Fire<&THandlers::OnChange>(Sender); }
 
 // The undo list's event goes to each viewer's own undo list's handler, the
 // redo list's to its own redo list's.

@@ -57,6 +57,12 @@ class TSynSharedTextBuffer {
   static TNotifyEvent OwnerUndoHandler(const TSynEditStringList& Lines, const TSynEditUndoList& List);
   // The owner's handlers, then each viewer's, in the order they attached.
   std::vector<THandlers> Listeners() const;
+  // Calls the handler Event of every listener that has one.
+  template <auto Event, typename... Args>
+  void Fire(const Args&... args) const {
+    for (const THandlers& h : Listeners())
+      if (h.*Event) (h.*Event)(args...);
+  }
   void InstallDispatch();
   void RestoreOwner();
 

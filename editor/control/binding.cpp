@@ -50,19 +50,23 @@ void TCustomSynEdit::ListScanRanges(TObject*) {
 int TCustomSynEdit::ScanFrom(int Index) {
   Index = std::max(Index, 0);
   if (!fHighlighter || Index >= LineCount()) return Index;
-  // One change notification for the whole scan instead of one per stored
-  // range when the store reports outside an update (DeleteLines does).
-  TStringsUpdate update(*fLines);
+  const auto scanLine = [this](int Line) {
+    fHighlighter->SetLine(fLines->Get(Line), Line);
+    fHighlighter->NextToEol();
+    return fHighlighter->GetRange();
+  };
   if (Index == 0) fHighlighter->ResetRange();
   else fHighlighter->SetRange(fLines->GetRange(Index - 1));
+  SynRange range = scanLine(Index);
+  if (range == fLines->GetRange(Index)) return Index;
+  // Storing a range outside an update notifies a change (DeleteLines reports
+  // outside one): one notification for the whole scan.
+  TStringsUpdate update(*fLines);
   for (;;) {
-    fHighlighter->SetLine(fLines->Get(Index), Index);
-    fHighlighter->NextToEol();
-    const SynRange range = fHighlighter->GetRange();
-    if (range == fLines->GetRange(Index)) break;
     fLines->PutRange(Index, range);
     if (Index + 1 >= LineCount()) break;
-    ++Index;
+    range = scanLine(++Index);
+    if (range == fLines->GetRange(Index)) break;
   }
   return Index;
 }
