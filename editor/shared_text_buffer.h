@@ -29,7 +29,8 @@ class TSynSharedTextBuffer {
   };
 
   // From now on V hears the events of Buffer, Undo and Redo. A store is shared
-  // with one pair of undo lists; it is never shown to its own owner.
+  // with one pair of undo lists, which outlive the sharing (an editor ends it
+  // before its lists go); it is never shown to its own owner.
   static void Attach(TSynEditStringList& Buffer, TSynEditUndoList& Undo, TSynEditUndoList& Redo, const TViewer& V);
   // The viewer whose own store is OwnLines hears nothing more from Buffer.
   static void Detach(TSynEditStringList& Buffer, const TSynEditStringList* OwnLines);

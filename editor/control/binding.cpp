@@ -1,6 +1,7 @@
 // The binding to the line store, the highlighter and the undo limit, and the
 // notifications of components that go away.
 #include <algorithm>
+#include <cstdint>
 #include <limits>
 
 #include "editor/control/syn_edit.h"
@@ -110,7 +111,7 @@ void TCustomSynEdit::ListAdded(int Index, const std::string&) {
 // The lines below move down by one, so only the window's lines need paint.
 void TCustomSynEdit::ListInserted(int Index, const std::string&) {
   if (fHighlighter && LineCount() > 0) ScanFrom(Index);
-  const int windowEnd = static_cast<int>(std::min<long long>(kLastLine, 0LL + fTopLine + fLinesInWindow));
+  const int windowEnd = static_cast<int>(std::min<std::int64_t>(kLastLine, std::int64_t{fTopLine} + fLinesInWindow));
   InvalidateLines(Index + 1, windowEnd);
   InvalidateGutterLines(Index + 1, windowEnd);
   GrowMaxLineWidth(*this, Index);

@@ -1,6 +1,7 @@
 // Showing another editor's text. The shown store keeps the list of editors
 // that show it (TSynSharedTextBuffer), so each editor's tie to it comes and
 // goes on its own, whatever the order.
+#include <algorithm>
 #include <cassert>
 
 #include "editor/control/syn_edit.h"
@@ -52,6 +53,9 @@ void TCustomSynEdit::ShowOwnText() {
 
 void TCustomSynEdit::LinesHookChanged() {
   Invalidate();
+  // The caret and the selection stay inside the text now shown.
+  const int lastLine = std::max(LineCount(), 1);
+  if (std::max({fCaretY, fBlockBegin.Y, fBlockEnd.Y}) > lastLine) SetCaretXY(CaretXY());
   if (fOptions & eoAutoSizeMaxLineWidth) {
     const int longest = fLines->GetLengthOfLongestLine();
     if (longest > fMaxLineWidth) SetMaxLineWidth(longest);

@@ -255,6 +255,19 @@ TEST_F(SharedBufferTest, RemovingTheOwnerReturnsTheOthersToTheirOwnTexts) {
   EXPECT_EQ(Rescanning(b), (std::vector<bool>{false, true, false}));
 }
 
+TEST_F(SharedBufferTest, TheCaretStaysInsideTheTextShown) {
+  TSynEdit& b = *editors[1];
+  for (int i = 0; i < 49; ++i) b.Lines().Add("b");
+  b.SetCaretXY({1, 40});
+  b.SetBlockBegin({1, 30});
+  b.SetLinesPointer(editors[0].get());
+  EXPECT_EQ(b.CaretXY(), (TPoint{1, 1}));
+  EXPECT_FALSE(b.SelAvail());
+  b.SetCaretXY({2, 1});
+  editors[0].reset();
+  EXPECT_EQ(b.CaretXY(), (TPoint{2, 1}));
+}
+
 // C shows A's text through B; when A goes, B and C both return to their own.
 TEST_F(SharedBufferTest, AnEditorShowingASharedTextLetsGoWhenItsOwnerGoes) {
   editors[1]->SetLinesPointer(editors[0].get());
