@@ -72,16 +72,6 @@ TEST_F(BindingTest, RescanStopsAtTheFirstLineWhoseEndStateIsUnchanged) {
   for (int i = 0; i < edit.LineCount(); ++i) ASSERT_EQ(edit.Lines().GetRange(i), stored[static_cast<size_t>(i)]) << i;
 }
 
-TEST_F(BindingTest, ScanFromReturnsTheLastLineRescanned) {
-  Fill(edit.Lines(), {"a;", "b;", "c;", "d;"});
-  EXPECT_EQ(edit.ScanFrom(1), 1);
-  EXPECT_EQ(edit.ScanFrom(4), 4);  // beyond the text: nothing scanned
-  edit.Lines().PutRange(0, rsBor);
-  edit.Lines().PutRange(1, rsBor);
-  edit.Lines().PutRange(2, rsBor);
-  EXPECT_EQ(edit.ScanFrom(0), 3);  // line 4 (index 3) was found unchanged
-}
-
 // Lines of 16 pixels in a window of 320 pixels, a gutter of 30 pixels.
 TEST_F(BindingTest, RepaintCoversTheChangedLines) {
   const TRect text3ToWindowEnd{30, 32, 400, 320};
