@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "editor/file_io.h"
+#include "editor/shared_text_buffer.h"
 #include "editor/syn_edit_file_writer.h"
 #include "text/code_pages.h"
 
@@ -26,6 +27,8 @@ EFileTooLarge TextTooLarge() {
 TSynEditStringList::TSynEditStringList() { SetTabWidth(8); }
 
 TSynEditStringList::~TSynEditStringList() {
+  // Editors still showing this store return to their own texts.
+  if (fSharing) TSynSharedTextBuffer::ReleaseAll(*this);
   // The owner hears nothing while the store goes away.
   OnChange = {};
   OnChanging = {};

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,8 @@ enum TSynEditFileFormat : std::uint8_t { sffDos, sffUnix, sffMac };
 // characters all exist in code page 1252 is read and written as UTF-8; any
 // other file is taken and written back byte for byte. New texts are UTF-8.
 enum class TSynEditFileEncoding : std::uint8_t { Utf8, Cp1252 };
+
+class TSynSharedTextBuffer;
 
 using TStringListIndexEvent = Method<void(int Index)>;
 using TStringListInsertedEvent = Method<void(int Index, const std::string& S)>;
@@ -98,6 +101,8 @@ class TSynEditStringList : public TStrings {
   TStringListInsertedEvent OnPutted;
 
  private:
+  friend class TSynSharedTextBuffer;
+
   void InsertItem(int Index, const std::string& S);
   std::string ExpandString(int Index) const;
   void Grow();
@@ -113,6 +118,8 @@ class TSynEditStringList : public TStrings {
   TConvertTabsProcEx fConvertTabsProc = nullptr;
   mutable int fIndexOfLongestLine = -1;
   int fTabWidth = 0;
+  // The editors that show this store besides its owner; none while unshared.
+  std::unique_ptr<TSynSharedTextBuffer> fSharing;
 };
 
 }  // namespace kau::editor

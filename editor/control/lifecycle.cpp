@@ -98,6 +98,7 @@ TCustomSynEdit::TCustomSynEdit(TObject* /*AOwner*/) {
 
 TCustomSynEdit::~TCustomSynEdit() {
   fDestroying = true;
+  ReleaseTextBuffers();
   SetHighlighter(nullptr);
   if (fBookMarkOpt->BookmarkImages()) fBookMarkOpt->BookmarkImages()->RemoveFreeNotification(this);
   DestroyWnd();

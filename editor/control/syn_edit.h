@@ -307,6 +307,21 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void Notification(TObject* AComponent, TOperation Operation) override;
   int GetMaxUndo() const;
   void SetMaxUndo(int Value);
+
+  // ---- Shared text buffers (line_store_sharing.cpp) -------------------------
+  // Shows Editor's text with its undo and redo lists until RemoveLinesPointer
+  // or Editor's destruction; the own text stays, hidden and unchanged. Any
+  // number of editors may show one text and let go of it in any order.
+  void SetLinesPointer(TCustomSynEdit* Editor);
+  void RemoveLinesPointer();
+  void HookTextBuffer(TSynEditStringList* Buffer, TSynEditUndoList* Undo, TSynEditUndoList* Redo);
+  void UnHookTextBuffer();
+  TCustomSynEdit* ChainedEditor() const { return fChainedEditor; }
+  // AComponent hears opRemove when this control is destroyed.
+  void FreeNotification(TFreeNotifiable* AComponent) { fFreeNotifies.Add(AComponent); }
+  void RemoveFreeNotification(TFreeNotifiable* AComponent) { fFreeNotifies.Remove(AComponent); }
+
+  // The lists in use and the line store's handlers (binding.cpp).
   TSynEditUndoList& UndoList() { return *fUndoList; }
   TSynEditUndoList& RedoList() { return *fRedoList; }
   void LinesChanging(TObject* Sender);
@@ -490,6 +505,14 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void WMVScroll(platform::TScrollCode Code, int Pos);
   void WMHScroll(platform::TScrollCode Code, int Pos);
   void ShowScrollHint(int TrackPos);
+
+  // Shared text buffers (line_store_sharing.cpp)
+  TFreeNotifiers fFreeNotifies;
+  void LinesHookChanged();
+  void ShowOwnText();
+  void SharedBufferReleased(TObject* Sender);
+  // The destructor's first step: every tie to another editor's text goes.
+  void ReleaseTextBuffers();
 };
 
 // The control as the windows use it; it adds nothing to TCustomSynEdit.
