@@ -51,6 +51,9 @@ void StructureCache::LinesDeleted(int index, int count) {
 }
 
 bool StructureCache::Update(const TStrings& lines, TSynCustomHighlighter& highlighter) {
+    // A change that was not reported leaves the counts apart: start afresh
+    // rather than read lines that are not there.
+    if (LineCount() != lines.GetCount()) Reset(lines.GetCount());
     std::sort(check_.begin(), check_.end());
     check_.erase(std::unique(check_.begin(), check_.end()), check_.end());
     StructureLineScanner scanner(highlighter, words_);

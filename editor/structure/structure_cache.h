@@ -35,7 +35,8 @@ public:
     void LinesDeleted(int index, int count);
 
     // Brings the kept words up to `lines` and matches them; true when the
-    // matches differ from those before.
+    // matches differ from those before. When the line counts disagree every
+    // line is scanned again.
     bool Update(const TStrings& lines, TSynCustomHighlighter& highlighter);
     const std::vector<StructureMatch>& Matches() const { return matches_; }
     // The words kept for a line (for tests and painting decisions).

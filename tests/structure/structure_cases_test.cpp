@@ -104,6 +104,11 @@ TEST(Structures, ChangesScanOnlyTheLinesTheyReach) {
     EXPECT_EQ(cache.LastScanCount(), 0);
     EXPECT_TRUE(cache.Matches().empty());
     EXPECT_EQ(cache.LineCount(), store.GetCount());
+
+    store.Insert(0, "begin");  // not reported
+    EXPECT_TRUE(cache.Update(store, highlighter));
+    EXPECT_EQ(cache.LastScanCount(), store.GetCount());
+    EXPECT_EQ(cache.Matches(), (std::vector<StructureMatch>{{{1, 2}, {1, 892}}}));
 }
 
 }  // namespace
