@@ -11,12 +11,12 @@ REPEAT...UNTIL, and the words begin and end in comments and strings, for
 the editor's structure scanning."""
 import sys
 
-ROUTINE = """PROCEDURE Passo{n}(VAR total: INTEGER; limite: INTEGER);
-VAR
+HEADER = "PROCEDURE Passo{n}(VAR total: INTEGER; limite: INTEGER);\n"
+LOCALS = """VAR
   i, j: INTEGER;
   r: REAL;
-BEGIN
-  j := {n} MOD 17;
+"""
+LOOP = """  j := {n} MOD 17;
   r := 0.5;
   FOR i := 1 TO limite DO
   BEGIN
@@ -26,35 +26,22 @@ BEGIN
       j := j - 1;
     r := r * 0.75 + i / 2;
   END;
-  WHILE j > 100 DO
+"""
+ROUTINE = HEADER + LOCALS + "BEGIN\n" + LOOP + """  WHILE j > 100 DO
     j := j DIV 2;
   total := (total + j + TRUNC(r) MOD 7) MOD 100000;
 END;
 
 """
-STRUCTURED_ROUTINE = """PROCEDURE Passo{n}(VAR total: INTEGER; limite: INTEGER);
-TYPE
+STRUCTURED_ROUTINE = HEADER + """TYPE
   Par = RECORD
     a, b: INTEGER;
   END;
-VAR
-  i, j: INTEGER;
-  r: REAL;
-  p: Par;
+""" + LOCALS + """  p: Par;
 BEGIN
   {{ begin: the loops below end before the sum }}
-  j := {n} MOD 17;
-  r := 0.5;
   p.a := 0;
-  FOR i := 1 TO limite DO
-  BEGIN
-    IF (i MOD 3 = 0) AND (j < 1000) THEN
-      j := j + i * 2
-    ELSE
-      j := j - 1;
-    r := r * 0.75 + i / 2;
-  END;
-  CASE j MOD 3 OF
+""" + LOOP + """  CASE j MOD 3 OF
     0: p.a := 1;
     1: BEGIN p.a := 2; p.b := 3; END;
     2: p.a := 4;
