@@ -17,11 +17,19 @@ void StructureCache::Reset(int lineCount) {
     stale_.assign(count, true);
     check_.resize(count);
     for (std::size_t i = 0; i < count; ++i) check_[i] = static_cast<int>(i);
+    unchangedTail_ = 0;
+    matchDue_ = true;
+    matcher_.Forget();
 }
 
 void StructureCache::MarkStale(int index) {
     stale_[static_cast<std::size_t>(index)] = true;
     check_.push_back(index);
+}
+
+void StructureCache::Touch(int unchangedTail) {
+    unchangedTail_ = std::min(unchangedTail_, unchangedTail);
+    matchDue_ = true;
 }
 
 void StructureCache::LineChanged(int index) {
@@ -35,6 +43,7 @@ void StructureCache::LinesInserted(int index, int count) {
     lines_.insert(lines_.begin() + index, static_cast<std::size_t>(count), StructureLine{});
     stale_.insert(stale_.begin() + index, static_cast<std::size_t>(count), true);
     for (int i = index; i < index + count; ++i) check_.push_back(i);
+    Touch(LineCount() - (index + count));
 }
 
 void StructureCache::LinesDeleted(int index, int count) {
@@ -48,6 +57,7 @@ void StructureCache::LinesDeleted(int index, int count) {
     stale_.erase(stale_.begin() + index, stale_.begin() + index + count);
     // The line that follows now begins where the line before the gap ends.
     if (index < LineCount()) check_.push_back(index);
+    Touch(LineCount() - index);
 }
 
 bool StructureCache::Update(const TStrings& lines, TSynCustomHighlighter& highlighter) {
@@ -60,6 +70,7 @@ bool StructureCache::Update(const TStrings& lines, TSynCustomHighlighter& highli
     const SynRange initial = InitialRange(highlighter);
     const int count = LineCount();
     lastScanCount_ = 0;
+    lastMatchCount_ = 0;
     std::size_t next = 0;
     int carried = -1;  // the line after a scanned one: its start range may have moved
     for (;;) {
@@ -77,14 +88,20 @@ bool StructureCache::Update(const TStrings& lines, TSynCustomHighlighter& highli
         auto& line = lines_[static_cast<std::size_t>(i)];
         const SynRange start = i == 0 ? initial : lines_[static_cast<std::size_t>(i) - 1].EndRange;
         if (!stale_[static_cast<std::size_t>(i)] && line.StartRange == start) continue;
+        oldWords_.swap(line.Words);
         scanner.Scan(lines.Get(i), i, start, line);
+        if (line.Words != oldWords_) Touch(count - 1 - i);
         stale_[static_cast<std::size_t>(i)] = false;
         ++lastScanCount_;
         carried = i + 1;
     }
     check_.clear();
+    if (!matchDue_) return false;  // no word moved: the matches stand
     previous_.swap(matches_);
-    matcher_.Match(lines_, matches_);
+    matcher_.Match(lines_, unchangedTail_, matches_);
+    lastMatchCount_ = matcher_.LastLineCount();
+    unchangedTail_ = count;
+    matchDue_ = false;
     return matches_ != previous_;
 }
 

@@ -41,20 +41,27 @@ public:
     const std::vector<StructureMatch>& Matches() const { return matches_; }
     // The words kept for a line (for tests and painting decisions).
     const StructureLine& Line(int index) const { return lines_[static_cast<std::size_t>(index)]; }
-    // How many lines the last Update scanned.
+    // How many lines the last Update scanned, and how many it matched over.
     int LastScanCount() const { return lastScanCount_; }
+    int LastMatchCount() const { return lastMatchCount_; }
 
 private:
     void MarkStale(int index);
+    // Words changed above the last `unchangedTail` lines.
+    void Touch(int unchangedTail);
 
     StructureWords words_;
     StructureMatcher matcher_;
     std::vector<StructureLine> lines_;
     std::vector<bool> stale_;  // by line: its text changed since its scan
     std::vector<int> check_;   // lines to look at in the next Update
+    std::vector<StructureWord> oldWords_;  // a line's words before its scan
+    int unchangedTail_ = 0;  // lines at the end whose words the matcher last saw
+    bool matchDue_ = true;
     std::vector<StructureMatch> matches_;
     std::vector<StructureMatch> previous_;
     int lastScanCount_ = 0;
+    int lastMatchCount_ = 0;
 };
 
 }  // namespace kau::editor

@@ -111,5 +111,37 @@ TEST(Structures, ChangesScanOnlyTheLinesTheyReach) {
     EXPECT_EQ(cache.Matches(), (std::vector<StructureMatch>{{{1, 2}, {1, 892}}}));
 }
 
+TEST(Structures, ChangesOnOneLineMatchOnlyTheLinesAboveIt) {
+    std::vector<std::string> text(1000, "end");
+    TSynEditStringList store;
+    setLines(store, text);
+    TSynPasSyn highlighter;
+    StructureCache cache;
+    cache.Reset(store.GetCount());
+    cache.Update(store, highlighter);
+    EXPECT_EQ(cache.LastMatchCount(), 1000);
+    const struct {
+        int line;
+        const char* text;
+        int matched;  // lines the matcher goes through
+        int pairs;
+    } steps[] = {
+        {100, "begin", 1000, 1},  // the first change starts from the last line
+        {100, "begin begin", 101, 2},
+        {100, "begin { begin }", 101, 1},
+        {100, "begin (* *)", 0, 1},  // the same words
+        {900, "x", 1000, 1},  // below the last change: from the last line again
+        {50, "begin", 901, 2},
+        {50, "", 51, 1},
+    };
+    for (const auto& step : steps) {
+        store.Put(step.line, step.text);
+        cache.LineChanged(step.line);
+        cache.Update(store, highlighter);
+        EXPECT_EQ(cache.LastMatchCount(), step.matched) << step.text;
+        EXPECT_EQ(cache.Matches().size(), static_cast<std::size_t>(step.pairs)) << step.text;
+    }
+}
+
 }  // namespace
 }  // namespace kau::editor

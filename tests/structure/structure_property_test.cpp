@@ -143,7 +143,7 @@ TEST(StructureProperty, MatcherEqualsTheCharacterScan) {
         cache.Reset(store.GetCount());
         cache.Update(store, highlighter);
         ASSERT_EQ(cache.Matches(), characterScan(text, pairs)) << "round " << round;
-        for (int edit = g.below(4); edit > 0; --edit) {
+        for (int edit = g.below(8); edit > 0; --edit) {
             const int count = static_cast<int>(text.size());
             const int at = count > 0 ? g.below(count) : 0;
             switch (count > 0 ? g.below(3) : 1) {
