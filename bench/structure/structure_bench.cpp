@@ -132,7 +132,7 @@ void report(const char* name, TSynEditStringList& store, StructureCache& cache, 
     const int at = store.GetCount() / 2;
     const auto typing = timeTyping(cache, store, highlighter, at, typedText(2000));
     std::printf("  2,000 characters typed at line %d, update per keystroke:\n", at + 1);
-    std::printf("    all: median %.3f ms, 90%% %.3f ms, max %.3f ms\n", typing.all.median, typing.all.p90, typing.all.max);
+    std::printf("    all: median %.4f ms, 90%% %.3f ms, max %.3f ms\n", typing.all.median, typing.all.p90, typing.all.max);
     std::printf("    %zu that changed words on their line: median %.3f ms, 90%% %.3f ms, max %.3f ms (matched over %.0f lines)\n",
                 typing.matchedCount, typing.matched.median, typing.matched.p90, typing.matched.max, typing.matchedLines);
     std::printf("    %zu that changed the highlighter state of the lines below: median %.3f ms, max %.3f ms\n",
