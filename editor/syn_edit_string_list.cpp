@@ -40,6 +40,11 @@ std::string TSynEditStringList::Get(int Index) const {
   return fList[static_cast<std::size_t>(Index)].fString;
 }
 
+int TSynEditStringList::LineLength(int Index) const {
+  if (Index < 0 || Index >= fCount) return 0;
+  return static_cast<int>(fList[static_cast<std::size_t>(Index)].fString.size());
+}
+
 int TSynEditStringList::GetCapacity() const { return static_cast<int>(fList.size()); }
 int TSynEditStringList::GetCount() const { return fCount; }
 

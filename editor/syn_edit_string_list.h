@@ -52,6 +52,8 @@ class TSynEditStringList : public TStrings {
   ~TSynEditStringList() override;
 
   std::string Get(int Index) const override;
+  // The length of line Index without copying it; 0 outside the store.
+  int LineLength(int Index) const;
   int GetCapacity() const override;
   int GetCount() const override;
   TObject* GetObject(int Index) const override;

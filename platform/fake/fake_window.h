@@ -29,6 +29,7 @@ class FakeWindow : public WindowHost {
   void SetFocus() override;
   TRect ClientRect() const override { return client_; }
   void SetKeyTarget(WindowClient* target) override { keyTarget_ = target; }
+  void SetBorder(bool border) override { border_ = border; }
   void InvalidateRect(const TRect* rect, bool erase) override;
   void Update() override { PaintNow(); }
   void ScrollArea(int dx, int dy, const TRect* area) override;
@@ -111,6 +112,7 @@ class FakeWindow : public WindowHost {
   TPixelPoint ImePosition() const { return imePos_; }
   const TFontDesc& ImeFont() const { return imeFont_; }
   bool AcceptsFiles() const { return acceptFiles_; }
+  bool HasBorder() const { return border_; }
   bool TimerRunning(int id) const { return timers_.count(id) != 0; }
   int TimerInterval(int id) const;
   FakeCanvas* LastPaint() { return lastPaint_.get(); }
@@ -137,6 +139,7 @@ class FakeWindow : public WindowHost {
   TPixelPoint imePos_;
   TFontDesc imeFont_;
   bool acceptFiles_ = false;
+  bool border_ = true;
   std::map<int, int> timers_;
   std::unique_ptr<FakeCanvas> lastPaint_;
   std::vector<FakeCanvas*> direct_;

@@ -298,6 +298,9 @@ void QtEditorHost::StartTimer(int id, int milliseconds) { timers_.Start(id, mill
 void QtEditorHost::StopTimer(int id) { timers_.Stop(id); }
 
 bool QtEditorHost::event(QEvent* e) {
+  // The control drops repaint requests while the window is hidden, so all of
+  // it is painted afresh when it shows again.
+  if (e->type() == QEvent::Show) InvalidateRect(nullptr, false);
   // Tab and Shift+Tab are the control's keys, not a move of the focus.
   if (e->type() == QEvent::KeyPress) {
     auto* k = static_cast<QKeyEvent*>(e);

@@ -32,6 +32,7 @@ class QtEditorHost : public QAbstractScrollArea, public WindowHost {
   void SetFocus() override { setFocus(Qt::OtherFocusReason); }
   TRect ClientRect() const override;
   void SetKeyTarget(WindowClient* target) override { keyTarget_ = target; }
+  void SetBorder(bool border) override { setFrameShape(border ? QFrame::StyledPanel : QFrame::NoFrame); }
   void InvalidateRect(const TRect* rect, bool erase) override;
   void Update() override;
   void ScrollArea(int dx, int dy, const TRect* area) override;

@@ -27,6 +27,8 @@ class WindowHost {
   // list shown beside it without the focus); each key event goes whole to
   // the one chosen when it arrived. Null gives them back to the client.
   virtual void SetKeyTarget(WindowClient* target) = 0;
+  // A single-line border around the window, or none.
+  virtual void SetBorder(bool border) = 0;
 
   // Requests a repaint of the rectangle (of everything when null).
   virtual void InvalidateRect(const TRect* rect, bool erase) = 0;

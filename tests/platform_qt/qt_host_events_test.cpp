@@ -47,6 +47,20 @@ TEST_F(QtHostEvents, AFailingPaintIsReportedAndTheProcessGoesOn) {
   EXPECT_EQ(reported.size(), 1u);
 }
 
+TEST_F(QtHostEvents, ShowingTheWindowAgainRepaintsAllOfIt) {
+  host.show();
+  QApplication::processEvents();
+  host.Update();
+  host.hide();
+  QApplication::processEvents();
+  const int before = client.paints;
+  host.show();
+  QApplication::processEvents();
+  host.Update();
+  EXPECT_EQ(client.paints, before + 1);
+  EXPECT_EQ(client.lastClip, host.ClientRect());
+}
+
 TEST_F(QtHostEvents, AFailingKeyHandlerIsReported) {
   client.failKey = true;
   QKeyEvent down(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
