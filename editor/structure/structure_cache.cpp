@@ -23,8 +23,14 @@ void StructureCache::Reset(int lineCount) {
 }
 
 void StructureCache::MarkStale(int index) {
+    if (stale_[static_cast<std::size_t>(index)]) return;  // listed already
     stale_[static_cast<std::size_t>(index)] = true;
     check_.push_back(index);
+}
+
+void StructureCache::SortChecks() {
+    std::sort(check_.begin(), check_.end());
+    check_.erase(std::unique(check_.begin(), check_.end()), check_.end());
 }
 
 void StructureCache::Touch(int unchangedTail) {
@@ -57,6 +63,8 @@ void StructureCache::LinesDeleted(int index, int count) {
     stale_.erase(stale_.begin() + index, stale_.begin() + index + count);
     // The line that follows now begins where the line before the gap ends.
     if (index < LineCount()) check_.push_back(index);
+    // Many deletions without an Update (structures off) list lines again.
+    if (check_.size() > 2 * lines_.size() + 16) SortChecks();
     Touch(LineCount() - index);
 }
 
@@ -64,8 +72,7 @@ bool StructureCache::Update(const TStrings& lines, TSynCustomHighlighter& highli
     // A change that was not reported leaves the counts apart: start afresh
     // rather than read lines that are not there.
     if (LineCount() != lines.GetCount()) Reset(lines.GetCount());
-    std::sort(check_.begin(), check_.end());
-    check_.erase(std::unique(check_.begin(), check_.end()), check_.end());
+    SortChecks();
     StructureLineScanner scanner(highlighter, words_);
     const SynRange initial = InitialRange(highlighter);
     const int count = LineCount();

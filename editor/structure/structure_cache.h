@@ -47,6 +47,7 @@ public:
 
 private:
     void MarkStale(int index);
+    void SortChecks();  // and drops repeated lines
     // Words changed above the last `unchangedTail` lines.
     void Touch(int unchangedTail);
 
