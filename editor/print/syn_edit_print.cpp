@@ -14,10 +14,11 @@ TSynEditPrint::TSynEditPrint() = default;
 
 TSynEditPrint::~TSynEditPrint() {
   SetHighlighter(nullptr);
-  fFreeHooks.Fire();
+  fFreeNotifies.NotifyRemoval(this);
 }
 
-void TSynEditPrint::HighlighterFreed(TObject*) {
+void TSynEditPrint::Notification(TObject* AComponent, TOperation Operation) {
+  if (Operation != opRemove || AComponent != fHighlighter) return;
   fHighlighter = nullptr;
   fRangesOK = false;
   Stale();
@@ -43,10 +44,9 @@ void TSynEditPrint::SetLines(const TStrings& Value) {
 }
 
 void TSynEditPrint::SetHighlighter(TSynCustomHighlighter* Value) {
-  const TNotifyEvent freed = TNotifyEvent::bind<&TSynEditPrint::HighlighterFreed>(this);
-  if (fHighlighter) fHighlighter->UnhookFreeEvent(freed);
+  if (fHighlighter) fHighlighter->RemoveFreeNotification(this);
   fHighlighter = Value;
-  if (fHighlighter) fHighlighter->HookFreeEvent(freed);
+  if (fHighlighter) fHighlighter->FreeNotification(this);
   fRangesOK = false;
   Stale();
 }

@@ -17,6 +17,7 @@
 #include "editor/edit_types.h"
 #include "editor/exceptions.h"
 #include "editor/highlight/custom_highlighter.h"
+#include "editor/options/free_notifiable.h"
 #include "editor/print/header_footer.h"
 #include "editor/print/print_margins.h"
 #include "editor/print/printer_info.h"
@@ -37,7 +38,7 @@ enum TSynPrintStatus : std::uint8_t { psBegin, psNewPage, psEnd };
 using TPrintLineEvent = Method<void(TObject* Sender, int LineNumber, int PageNumber)>;
 using TPrintStatusEvent = Method<void(TObject* Sender, TSynPrintStatus Status, int PageNumber, bool& Abort)>;
 
-class TSynEditPrint : public TObject {
+class TSynEditPrint : public TObject, public TFreeNotifiable {
  public:
   TSynEditPrint();
   ~TSynEditPrint() override;
@@ -113,9 +114,11 @@ class TSynEditPrint : public TObject {
   void SaveToStream(std::ostream& Stream);
   void LoadFromStream(std::istream& Stream);
 
-  // Told when this object goes away (a preview showing it).
-  void HookFreeEvent(TNotifyEvent Handler) { fFreeHooks.Add(Handler); }
-  void UnhookFreeEvent(TNotifyEvent Handler) { fFreeHooks.Remove(Handler); }
+  // AComponent hears opRemove when this object goes away (a preview showing it).
+  void FreeNotification(TFreeNotifiable* AComponent) { fFreeNotifies.Add(AComponent); }
+  void RemoveFreeNotification(TFreeNotifiable* AComponent) { fFreeNotifies.Remove(AComponent); }
+  // The highlighter going away clears the link to it.
+  void Notification(TObject* AComponent, TOperation Operation) override;
 
  protected:
   virtual void PrintLine(int LineNumber, int PageNumber);
@@ -135,7 +138,6 @@ class TSynEditPrint : public TObject {
   };
 
   void Stale() { fPagesCounted = false; }
-  void HighlighterFreed(TObject* Sender);
   void InitPrint();
   void InitRanges();
   void CalcPages();
@@ -189,7 +191,7 @@ class TSynEditPrint : public TObject {
   bool fAbort = false;
   bool fColoring = false;
   TPrintFontCache fFonts;
-  TSynNotifyEventChain fFreeHooks{this};
+  TFreeNotifiers fFreeNotifies;
 };
 
 }  // namespace kau::editor
