@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "editor/control/syn_edit.h"
 #include "editor/misc_procs.h"
 #include "editor/print/print_stream.h"
 #include "text/code_pages.h"
@@ -59,6 +60,19 @@ void TSynEditPrint::SetSelection(bool Available, TSynSelectionMode Mode, TPoint 
   fBlockBegin = BlockBegin;
   fBlockEnd = BlockEnd;
   Stale();
+}
+
+void TSynEditPrint::SetSynEdit(const TCustomSynEdit& Value) {
+  SetHighlighter(Value.Highlighter());
+  SetFont(Value.Font());
+  SetTabWidth(Value.TabWidth());
+  SetLines(Value.Lines());
+  // The points as the editor paints them: in order, a column block's columns
+  // in order too, each point then converted on its own line.
+  TPoint first = Value.BlockBegin(), last = Value.BlockEnd();
+  if (Value.SelectionMode() == smColumn && first.X > last.X) std::swap(first.X, last.X);
+  SetSelection(Value.SelAvail(), Value.SelectionMode(), Value.LogicalToPhysicalPos(first),
+               Value.LogicalToPhysicalPos(last));
 }
 
 TFont& TSynEditPrint::Font() {

@@ -33,6 +33,8 @@ class ESynEditPrint : public Exception {
   using Exception::Exception;
 };
 
+class TCustomSynEdit;
+
 enum TSynPrintStatus : std::uint8_t { psBegin, psNewPage, psEnd };
 
 using TPrintLineEvent = Method<void(TObject* Sender, int LineNumber, int PageNumber)>;
@@ -58,6 +60,10 @@ class TSynEditPrint : public TObject, public TFreeNotifiable {
   // The selection to print with SelectedOnly, in display columns (the
   // printed lines are tab-expanded), 1-based, the end excluded.
   void SetSelection(bool Available, TSynSelectionMode Mode, TPoint BlockBegin, TPoint BlockEnd);
+  // Takes the editor's highlighter, font, tab width, lines and selection (its
+  // points converted to display columns as the editor shows them). Only the
+  // highlighter stays linked; the editor may go away afterwards.
+  void SetSynEdit(const TCustomSynEdit& Value);
 
   // The objects of the layout. Reaching them to change them makes the pages
   // stale; the setters copy the given object's settings.
