@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "editor/control/syn_edit.h"
 #include "editor/highlight/pascal_highlighter.h"
@@ -13,21 +15,7 @@
 namespace kau::editor {
 namespace {
 
-using platform::FakeDrawing;
 using platform::FakePrinter;
-
-// The printed rows of the first page's text area, pieces on a row joined.
-std::vector<std::string> PrintedRows(const FakePrinter& printer) {
-  std::vector<std::pair<int, std::string>> rows;
-  for (const FakeDrawing& d : Texts(*printer.Pages()[0])) {
-    if (d.from.Y < 245 || d.from.Y >= 3162) continue;
-    if (rows.empty() || rows.back().first != d.from.Y) rows.push_back({d.from.Y, ""});
-    rows.back().second += d.text;
-  }
-  std::vector<std::string> out;
-  for (auto& r : rows) out.push_back(r.second);
-  return out;
-}
 
 struct EditorAndPrint {
   TSynPasSyn pas;
@@ -49,7 +37,7 @@ struct EditorAndPrint {
     edit.SetBlockEnd(End);
     print.SetSynEdit(edit);
     print.Print();
-    return PrintedRows(printer);
+    return Rows(*printer.Pages()[0]);
   }
 };
 
@@ -99,7 +87,7 @@ TEST(PrintFromEditor, EitherMayGoFirst) {
     pas.reset();
     EXPECT_EQ(print.Highlighter(), nullptr);
     print.Print();
-    EXPECT_EQ(PrintedRows(printer), std::vector<std::string>{"begin end."});
+    EXPECT_EQ(Rows(*printer.Pages()[0]), std::vector<std::string>{"begin end."});
   }
   TSynPasSyn pas;
   TSynEdit edit;
