@@ -34,8 +34,7 @@ TSynIdentChars DefaultIdentChars() {
 TSynCustomHighlighter::TSynCustomHighlighter() : wordBreakChars_(DefaultWordBreakChars()) {}
 
 TSynCustomHighlighter::~TSynCustomHighlighter() {
-    // Editors still using this highlighter let go of it first.
-    freeHooks_.Fire();
+    // Editors and print objects still using this highlighter let go of it first.
     freeNotifiers_.NotifyRemoval(this);
     FreeHighlighterAttributes();
 }

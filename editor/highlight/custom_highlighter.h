@@ -124,9 +124,6 @@ public:
     // with sender nullptr. Nothing is sent while loading.
     void HookAttrChangeEvent(TNotifyEvent handler) { attrChangeHooks_.Add(handler); }
     void UnhookAttrChangeEvent(TNotifyEvent handler) { attrChangeHooks_.Remove(handler); }
-    // Told when this highlighter is destroyed, so that links to it go.
-    void HookFreeEvent(TNotifyEvent handler) { freeHooks_.Add(handler); }
-    void UnhookFreeEvent(TNotifyEvent handler) { freeHooks_.Remove(handler); }
     void BeginUpdate() { ++updateCount_; }
     void EndUpdate();
     void DefHighlightChange(TObject* sender);
@@ -166,7 +163,6 @@ private:
 
     std::vector<AttributeEntry> attributes_;  // sorted by key, letter case ignored
     TSynNotifyEventChain attrChangeHooks_{this};
-    TSynNotifyEventChain freeHooks_{this};
     int updateCount_ = 0;
     bool enabled_ = true;
     TSynIdentChars wordBreakChars_;
