@@ -122,9 +122,15 @@ void TCustomSynEdit::PluginsAfterPaint(platform::Canvas& ACanvas, const TRect& A
   for (TSynEditPlugin* plugin : plugins) plugin->AfterPaint(ACanvas, AClip, FirstLine, LastLine);
 }
 
-// Modified, the redo list's clearing and OnChange come with the editing
-// commands.
-void TCustomSynEdit::UndoRedoAdded(TObject*) {}
+void TCustomSynEdit::UndoRedoAdded(TObject* Sender) {
+  UpdateModifiedStatus();
+  // A new edit makes what was undone unreachable.
+  if (Sender == fUndoList && !(fStateFlags & sfInsideRedo) && fUndoList->PeekItem() &&
+      fUndoList->LastChangeReason() != crGroupBreak)
+    fRedoList->Clear();
+  const auto* list = static_cast<const TSynEditUndoList*>(Sender);
+  if (list && list->BlockCount() == 0 && OnChange) OnChange(this);
+}
 
 TSynEditPlugin::TSynEditPlugin(TCustomSynEdit* AOwner) : fOwner(AOwner) {
   if (fOwner) fOwner->fPlugins.push_back(this);
