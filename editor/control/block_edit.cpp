@@ -47,14 +47,15 @@ std::string ChangeCase(std::string S, TSynEditorCommand Cmd) {
 void TCustomSynEdit::SetSelTextExternal(std::string_view Value) {
   TUndoBlock block(*fUndoList);
   const bool selected = GetSelAvail();
-  if (selected) fUndoList->AddChange(crDelete, fBlockBegin, fBlockEnd, GetSelText(), fSelectionMode);
-  TPoint start = selected ? GetBlockBegin() : CaretXY();
-  if (fSelectionMode == smLine) start.X = 1;
+  if (selected)
+    fUndoList->AddChange(crDelete, UndoPoint(fBlockBegin), UndoPoint(fBlockEnd), SelectedText(false), fSelectionMode);
   const TPoint end = GetBlockEnd();
   fBlockBegin = GetBlockBegin();
   fBlockEnd = end;
   SetSelTextPrimitive(fSelectionMode, Value);
-  if (fSelectionMode != smColumn) fUndoList->AddChange(crInsert, start, fLastInsertEnd, std::string(), smNormal);
+  // The item spans what was inserted, from where it really went.
+  if (fSelectionMode != smColumn)
+    fUndoList->AddChange(crInsert, fLastInsertStart, fLastInsertEnd, std::string(), smNormal);
 }
 
 void TCustomSynEdit::DoCaseChange(TSynEditorCommand Cmd) {
@@ -78,7 +79,7 @@ void TCustomSynEdit::DoCaseChange(TSynEditorCommand Cmd) {
       MoveCaretHorz(1, true);
     }
   }
-  const std::string text = GetSelText();
+  const std::string text = SelectedText(false);
   if (!text.empty()) {
     TUndoBlock undoBlock(*fUndoList);
     const TPoint selBegin = fBlockBegin;
@@ -226,7 +227,7 @@ void TCustomSynEdit::DoTabKey() {
   int n = target > display ? target - display : 0;
   TUndoBlock block(*fUndoList);
   if (GetSelAvail()) {
-    fUndoList->AddChange(crDelete, fBlockBegin, fBlockEnd, GetSelText(), fSelectionMode);
+    fUndoList->AddChange(crDelete, UndoPoint(fBlockBegin), UndoPoint(fBlockEnd), SelectedText(false), fSelectionMode);
     SetSelTextPrimitive(fSelectionMode, "");
   }
   const int displayNow = GetDisplayX();
@@ -273,9 +274,9 @@ void TCustomSynEdit::DoTabKey() {
   if (!inserted.empty()) {
     SetSelTextPrimitive(smNormal, inserted);
     newX = ClampToInt(std::int64_t{caret.X} + static_cast<std::int64_t>(inserted.size()));
-    // The item spans the inserted text; it replaced nothing.
-    if (fSelectionMode != smColumn)
-      fUndoList->AddChange(crInsert, caret, {newX, caret.Y}, std::string(), smNormal);
+    // The item spans the inserted text, which replaced nothing; recorded in
+    // every selection mode, since the text always goes in as normal text.
+    fUndoList->AddChange(crInsert, fLastInsertStart, fLastInsertEnd, std::string(), smNormal);
   }
   {
     const bool wasOff = !(fOptions & eoScrollPastEol);
@@ -326,7 +327,7 @@ void TCustomSynEdit::DoShiftTabKey() {
   const TPoint from{newX, fCaretY};
   const std::string deleted = TextRange(from, caret, smNormal);
   ReplaceRange(from, caret, smNormal, "");
-  fUndoList->AddChange(crDeleteAfterCursor, from, caret, deleted, smNormal);
+  fUndoList->AddChange(crDeleteAfterCursor, {std::min(newX, length + 1), fCaretY}, caret, deleted, smNormal);
   InternalSetCaretXY(from);
 }
 

@@ -184,9 +184,9 @@ void TCustomSynEdit::ClearSelection() {
 }
 
 void TCustomSynEdit::DeleteSelectionUndoable() {
-  const std::string old = GetSelText();
-  const TPoint rawBegin = fBlockBegin;
-  const TPoint rawEnd = fBlockEnd;
+  const std::string old = SelectedText(false);
+  const TPoint rawBegin = UndoPoint(fBlockBegin);
+  const TPoint rawEnd = UndoPoint(fBlockEnd);
   SetSelTextPrimitive(fSelectionMode, "");
   fUndoList->AddChange(Before(rawBegin, rawEnd) ? crDelete : crDeleteAfterCursor, rawBegin, rawEnd, old,
                        fSelectionMode);
@@ -198,18 +198,26 @@ static void FollowCaret(TCustomSynEdit& edit) {
     edit.SetLeftChar(ClampToInt(std::int64_t{edit.LeftChar()} + std::min(25, edit.CharsInWindow() - 1)));
 }
 
+TPoint TCustomSynEdit::UndoPoint(TPoint P) const {
+  if (fSelectionMode == smNormal && P.Y >= 1 && P.Y <= LineCount()) P.X = std::min(P.X, LineLength(P.Y) + 1);
+  return P;
+}
+
+bool TCustomSynEdit::PadToCaret(std::string& Line) {
+  const std::size_t column = static_cast<std::size_t>(fCaretX - 1);
+  if (Line.size() >= column) return false;
+  const int length = static_cast<int>(Line.size());
+  const std::string filler(column - Line.size(), ' ');
+  Line += filler;
+  fUndoList->AddChange(crWhiteSpaceAdd, CaretXY(), {length + 1, fCaretY}, filler, smNormal);
+  return true;
+}
+
 void TCustomSynEdit::TypeChar(char AChar) {
   const unsigned char c = static_cast<unsigned char>(AChar);
   if (c < 32 || c == 127) return;
   if (GetSelAvail()) {
-    TUndoBlock block(*fUndoList);
-    const std::string old = GetSelText();
-    TPoint start = GetBlockBegin();
-    if (fSelectionMode == smLine) start.X = 1;
-    // Recorded first: a column insertion records its own items after it.
-    fUndoList->AddChange(crDelete, fBlockBegin, fBlockEnd, old, fSelectionMode);
-    SetSelTextPrimitive(fSelectionMode, std::string(1, AChar));
-    if (fSelectionMode != smColumn) fUndoList->AddChange(crInsert, start, fLastInsertEnd, std::string(), smNormal);
+    SetSelTextExternal(std::string(1, AChar));
     DoOnPaintTransient(ttAfter);
     return;
   }
@@ -242,8 +250,8 @@ void TCustomSynEdit::TypeChar(char AChar) {
   else if (wasEmpty) newX = static_cast<int>(line.size()) + 1;
   else newX = fCaretX + 1;
   const int storedX = static_cast<int>(at) + 1;
-  ProperSetLine(fCaretY - 1, line);
-  if (filler.empty() || !fInserting) {
+  StoreEditedLine(fCaretY - 1, line, at < static_cast<std::size_t>(length) ? line.size() : static_cast<std::size_t>(length));
+  if (filler.empty()) {
     fUndoList->AddChange(crInsert, {storedX, fCaretY}, {storedX + 1, fCaretY}, replaced, smNormal);
   } else {
     TUndoBlock block(*fUndoList);
@@ -261,17 +269,15 @@ void TCustomSynEdit::TypeImeString(const std::string& Text) {
   const std::string S = Text.substr(0, Text.find_first_of("\r\n"));
   if (S.empty()) return;
   if (GetSelAvail()) {
-    TUndoBlock block(*fUndoList);
-    const TPoint start = GetBlockBegin();
-    fUndoList->AddChange(crDelete, fBlockBegin, fBlockEnd, GetSelText(), fSelectionMode);
-    SetSelTextPrimitive(fSelectionMode, S);
-    if (fSelectionMode != smColumn) fUndoList->AddChange(crInsert, start, fLastInsertEnd, std::string(), smNormal);
+    SetSelTextExternal(S);
     InvalidateGutter();
     return;
   }
   PastEolScope pastEol(fOptions);
+  TUndoBlock block(*fUndoList);
   std::string line = LineText(fCaretY);
-  if (static_cast<std::size_t>(fCaretX - 1) > line.size()) line.resize(static_cast<std::size_t>(fCaretX - 1), ' ');
+  const std::size_t length = line.size();
+  PadToCaret(line);
   const std::size_t at = static_cast<std::size_t>(fCaretX - 1);
   std::string removed;
   if (!fInserting) {
@@ -279,7 +285,7 @@ void TCustomSynEdit::TypeImeString(const std::string& Text) {
     line.erase(at, S.size());
   }
   line.insert(at, S);
-  ProperSetLine(fCaretY - 1, line);
+  StoreEditedLine(fCaretY - 1, line, at < length ? line.size() : length);
   const TPoint oldCaret = CaretXY();
   const TPoint newCaret{ClampToInt(std::int64_t{fCaretX} + static_cast<std::int64_t>(S.size())), fCaretY};
   fUndoList->AddChange(crInsert, oldCaret, newCaret, removed, smNormal);
@@ -321,10 +327,10 @@ void TCustomSynEdit::DeleteLastChar() {
   } else if (fCaretX == 1) {
     if (fCaretY == 1 || fCaretY > LineCount()) return;
     const std::string above = LineText(fCaretY - 1);
-    std::string moved = line;
-    if (fOptions & eoTrimTrailingSpaces) moved = TrimTrailing(moved);
+    // The moved text keeps its trailing blanks: the undo could not give
+    // them back.
     fLines->Delete(fCaretY - 1);
-    fLines->Put(fCaretY - 2, above + moved);
+    fLines->Put(fCaretY - 2, above + line);
     DoLinesDeleted(fCaretY, 1);
     newCaret = {static_cast<int>(above.size()) + 1, fCaretY - 1};
     deleted = "\r\n";
@@ -373,13 +379,14 @@ void TCustomSynEdit::DeleteChar() {
     DoOnPaintTransient(ttAfter);
     return;
   }
+  TUndoBlock block(*fUndoList);
   std::string line = LineText(fCaretY);
   const int length = static_cast<int>(line.size());
   TPoint end = CaretXY();
   std::string deleted;
   if (fCaretX > length) {
     if (fCaretY < LineCount()) {
-      line.resize(static_cast<std::size_t>(fCaretX - 1), ' ');
+      PadToCaret(line);
       fLines->Put(fCaretY - 1, line + LineText(fCaretY + 1));
       fLines->Delete(fCaretY);
       DoLinesDeleted(fCaretY + 1, 1);
@@ -415,7 +422,9 @@ void TCustomSynEdit::DeleteForward(TSynEditorCommand Command) {
   // Nothing lies ahead of a caret in virtual space on its line, nor beyond
   // the last line.
   if (!Before(CaretXY(), target) || target.Y > LineCount()) return;
-  if (fCaretX > length + 1) fLines->Put(fCaretY - 1, line + std::string(static_cast<std::size_t>(fCaretX - 1 - length), ' '));
+  TUndoBlock block(*fUndoList);
+  std::string padded = line;
+  if (PadToCaret(padded)) fLines->Put(fCaretY - 1, padded);
   const std::string deleted = TextRange(CaretXY(), target, smNormal);
   const TPoint caret = CaretXY();
   ReplaceRange(caret, target, smNormal, "");
@@ -464,8 +473,8 @@ void TCustomSynEdit::DeleteLine() {
 void TCustomSynEdit::InsertLineBreak(bool MoveCaret) {
   TUndoBlock block(*fUndoList);
   if (GetSelAvail()) {
-    const std::string old = GetSelText();
-    fUndoList->AddChange(crDelete, fBlockBegin, fBlockEnd, old, fSelectionMode);
+    const std::string old = SelectedText(false);
+    fUndoList->AddChange(crDelete, UndoPoint(fBlockBegin), UndoPoint(fBlockEnd), old, fSelectionMode);
     SetSelTextPrimitive(fSelectionMode, "");
   }
   if (LineCount() == 0) fLines->Add(std::string());
@@ -503,7 +512,11 @@ void TCustomSynEdit::InsertLineBreak(bool MoveCaret) {
     const std::string prefix = GetLeftSpacing(LeftSpacesEx(left, true), true);
     ProperSetLine(caret.Y - 1, left);
     fLines->Insert(caret.Y, prefix + right);
-    fUndoList->AddChange(crLineBreak, caret, caret, right, smNormal);
+    // Blanks the left part lost to trimming go into the item, so that the
+    // undo gives them back.
+    const int kept = LineLength(caret.Y);
+    const TPoint split{std::min(caret.X, kept + 1), caret.Y};
+    fUndoList->AddChange(crLineBreak, split, split, line.substr(static_cast<std::size_t>(split.X - 1)), smNormal);
     newCaret = {static_cast<int>(prefix.size()) + 1, caret.Y + 1};
   }
   DoLinesInserted(caret.X == 1 ? caret.Y : caret.Y + 1, 1);

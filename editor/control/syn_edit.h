@@ -208,6 +208,9 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void SetSelectionMode(TSynSelectionMode Value);
   void SelectAll();
   std::string GetSelText() const;
+  // The selected text; PadColumns fills column pieces beyond a line's end
+  // with blanks (as the clipboard wants them, not an undo item).
+  std::string SelectedText(bool PadColumns) const;
   std::string SelText() const { return GetSelText(); }
   std::string GetWordAtCursor();
 
@@ -322,7 +325,9 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void ProperSetLine(int Index, const std::string& Text);
   void InsertBlock(const TPoint& BB, const TPoint& BE, std::string_view Value) { InsertBlockEx(BB, BE, Value, true); }
   void InsertBlockEx(const TPoint& BB, const TPoint& BE, std::string_view Value, bool AddToUndoList);
-  // The text-order end of the text the last SetSelTextPrimitiveEx inserted.
+  // Where the text the last SetSelTextPrimitiveEx inserted begins and ends,
+  // in text order.
+  TPoint LastInsertStart() const { return fLastInsertStart; }
   TPoint LastInsertEnd() const { return fLastInsertEnd; }
 
   // ---- Marks and bookmarks (bookmarks.cpp) -------------------------------------
@@ -575,11 +580,18 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
 
   // Editing engine
   bool fModified = false;
+  TPoint fLastInsertStart{1, 1};
   TPoint fLastInsertEnd{1, 1};
   // The built-in commands that change the text (edit_commands.cpp).
   void ExecuteEditCommand(TSynEditorCommand Command, char AChar, void* Data);
   void TypeChar(char AChar);
   void TypeImeString(const std::string& S);
+  // Fills Line (the caret line's text) with blanks up to the caret and
+  // records them; false when nothing was needed.
+  bool PadToCaret(std::string& Line);
+  // A selection end as a deletion records it: in normal mode an end in
+  // virtual space stands at the line's end, since the gap holds nothing.
+  TPoint UndoPoint(TPoint P) const;
   void DeleteLastChar();
   void DeleteChar();
   void DeleteForward(TSynEditorCommand Command);
@@ -591,6 +603,10 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   // Mode, without recording; the replay and the commands share it.
   void ReplaceRange(const TPoint& Start, const TPoint& End, TSynSelectionMode Mode, std::string_view Value);
   std::string TextRange(const TPoint& Start, const TPoint& End, TSynSelectionMode Mode);
+  // Stores an edited line. Trimming (eoTrimTrailingSpaces) takes only blanks
+  // that the edit added, never the first Keep characters, which the line
+  // had: an undo could not give them back.
+  void StoreEditedLine(int Index, const std::string& Text, std::size_t Keep);
   // The insertion and deletion steps of SetSelTextPrimitiveEx.
   void DeleteSelectionPrimitive(TPoint BB, TPoint BE);
   int InsertNormal(std::string_view Value);

@@ -2,6 +2,7 @@
 // CR LF (one CR and then one LF are skipped after it) or at the end.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -16,6 +17,10 @@ struct TTextPiece {
 
 // Always at least one piece; only the last is not broken.
 std::vector<TTextPiece> SplitPieces(std::string_view Value);
+
+// S without its trailing blanks and tabs, but never shorter than Keep
+// characters: text a line already had is not trimmed away.
+std::string TrimTrailingKeeping(const std::string& S, std::size_t Keep);
 
 // The position after Value inserted in normal mode at Start.
 TPoint TextEndAfter(const TPoint& Start, std::string_view Value);

@@ -34,9 +34,18 @@ TPoint TextEndAfter(const TPoint& Start, std::string_view Value) {
           ClampToInt(std::int64_t{Start.Y} + static_cast<std::int64_t>(pieces.size()) - 1)};
 }
 
+std::string TrimTrailingKeeping(const std::string& S, std::size_t Keep) {
+  const std::string trimmed = TrimTrailing(S);
+  return trimmed.size() < Keep ? S.substr(0, Keep) : trimmed;
+}
+
 void TCustomSynEdit::ProperSetLine(int Index, const std::string& Text) {
   if (fOptions & eoTrimTrailingSpaces) fLines->Put(Index, TrimTrailing(Text));
   else fLines->Put(Index, Text);
+}
+
+void TCustomSynEdit::StoreEditedLine(int Index, const std::string& Text, std::size_t Keep) {
+  fLines->Put(Index, (fOptions & eoTrimTrailingSpaces) ? TrimTrailingKeeping(Text, Keep) : Text);
 }
 
 void TCustomSynEdit::SetLineText(const std::string& Value) {
@@ -53,11 +62,14 @@ void TCustomSynEdit::SetSelTextPrimitiveEx(TSynSelectionMode PasteMode, std::str
     DeleteSelectionPrimitive(BB, BE);
     TPoint to = BB;
     if (fSelectionMode == smColumn) to.X = std::min(BB.X, BE.X);
+    if (fSelectionMode == smLine) to.X = 1;
     InternalSetCaretXY(to);
   }
-  fLastInsertEnd = CaretXY();
+  fLastInsertStart = fLastInsertEnd = CaretXY();
+  if (PasteMode == smLine) fLastInsertStart.X = 1;
   if (!Value.empty()) {
     const TPoint start = CaretXY();
+    const int oldCount = LineCount();
     int inserted = 0;
     switch (PasteMode) {
       case smNormal:
@@ -70,7 +82,13 @@ void TCustomSynEdit::SetSelTextPrimitiveEx(TSynSelectionMode PasteMode, std::str
         inserted = InsertLinesMode(Value);
         break;
     }
-    if (inserted > 0) DoLinesInserted(PasteMode == smNormal && start.X >= 2 ? start.Y + 1 : start.Y, inserted);
+    if (inserted > 0) {
+      // A column insertion only appends lines, after the old last one.
+      int first = start.Y;
+      if (PasteMode == smNormal && start.X >= 2) first = start.Y + 1;
+      else if (PasteMode == smColumn) first = oldCount + 1;
+      DoLinesInserted(first, inserted);
+    }
   }
   if (fCaretY < 1) fCaretY = 1;
   // The caret rules (clamping, status, transient paint) run once more.
@@ -85,9 +103,12 @@ void TCustomSynEdit::DeleteSelectionPrimitive(TPoint BB, TPoint BE) {
         const std::string first = LineText(BB.Y);
         const std::string last = LineText(BE.Y);
         std::string joined = first.substr(0, std::min<std::size_t>(first.size(), static_cast<std::size_t>(BB.X - 1)));
+        // A begin in virtual space joins at the line's end: blanks added
+        // here would be recorded by nobody.
         if (static_cast<std::size_t>(BE.X - 1) < last.size()) joined += last.substr(static_cast<std::size_t>(BE.X - 1));
         fLines->DeleteLines(BB.Y, BE.Y - BB.Y);
-        if ((fOptions & eoTrimTrailingSpaces) && (fOptions & eoScrollPastEol)) joined = TrimTrailing(joined);
+        // Stored untrimmed: blanks trimmed here could not be given back by
+        // an undo, which re-inserts only the deleted text.
         fLines->Put(BB.Y - 1, joined);
       }
       InternalSetCaretXY(BB);
@@ -118,7 +139,7 @@ void TCustomSynEdit::DeleteSelectionPrimitive(TPoint BB, TPoint BE) {
         MBCSGetSelRangeInLineWhenColumnSelectionMode(s, from, to);
         if (static_cast<std::size_t>(from - 1) < s.size()) {
           s.erase(static_cast<std::size_t>(from - 1), static_cast<std::size_t>(to - from));
-          ProperSetLine(y - 1, s);
+          fLines->Put(y - 1, s);  // untrimmed, as above
         }
       }
       InternalSetCaretXY({BB.X, BE.Y});
@@ -132,43 +153,43 @@ int TCustomSynEdit::InsertNormal(std::string_view Value) {
   const std::size_t column = static_cast<std::size_t>(fCaretX - 1);
   std::string line = LineText(fCaretY);
   std::string right;
+  // The blanks the line already had before the caret are never trimmed:
+  // after an undo they may stand inside the line again.
+  const std::size_t kept = std::min(column, line.size());
   if (column < line.size()) {
     right = line.substr(column);
     line.resize(column);
   } else {
     line.resize(column, ' ');
   }
+  // The inserted span starts at the line's end when the caret stood beyond
+  // it, so that it covers the blanks that fill the gap.
+  fLastInsertStart = {static_cast<int>(kept) + 1, fCaretY};
   std::string lastText;
   if (pieces.size() == 1) {
     lastText = line + std::string(pieces[0].Text) + right;
-    ProperSetLine(fCaretY - 1, lastText);
+    StoreEditedLine(fCaretY - 1, lastText, right.empty() ? kept : lastText.size());
   } else {
-    ProperSetLine(fCaretY - 1, line + std::string(pieces[0].Text));
+    StoreEditedLine(fCaretY - 1, line + std::string(pieces[0].Text), kept);
     fLines->InsertLines(fCaretY, static_cast<int>(pieces.size()) - 1);
     for (std::size_t k = 1; k < pieces.size(); ++k) {
       ++fCaretY;
       lastText = std::string(pieces[k].Text);
       if (k + 1 == pieces.size()) lastText += right;
-      ProperSetLine(fCaretY - 1, lastText);
+      StoreEditedLine(fCaretY - 1, lastText, right.empty() ? 0 : lastText.size());
     }
     fStatusChanges |= scCaretY;
   }
-  const std::int64_t stored = LineLength(fCaretY);
-  std::int64_t x;
-  if (!(fOptions & eoTrimTrailingSpaces)) {
-    x = stored + 1 - static_cast<std::int64_t>(right.size());
-  } else if (!right.empty()) {
-    x = stored + 1 - static_cast<std::int64_t>(TrimTrailing(right).size());
-  } else {
-    // The display column after the untrimmed text, as a column of the
-    // stored line (tabs in it take several display columns).
-    const std::int64_t display = GetExpandedLength(lastText, fTabWidth) + 1;
-    x = PhysicalToLogicalPos({ClampToInt(display), fCaretY}).X;
-  }
-  fCaretX = ClampToInt(std::max<std::int64_t>(x, 1));
-  fStatusChanges |= scCaretX;
   const std::size_t before = pieces.size() == 1 ? line.size() : 0;
   fLastInsertEnd = {ClampToInt(static_cast<std::int64_t>(before + pieces.back().Text.size()) + 1), fCaretY};
+  // The caret stands after the inserted text. When trimming took the end of
+  // the line, it keeps the display column after the untrimmed text, as a
+  // column of the stored line (tabs take several display columns).
+  std::int64_t x = fLastInsertEnd.X;
+  if ((fOptions & eoTrimTrailingSpaces) && right.empty())
+    x = PhysicalToLogicalPos({ClampToInt(GetExpandedLength(lastText, fTabWidth) + 1), fCaretY}).X;
+  fCaretX = ClampToInt(std::max<std::int64_t>(x, 1));
+  fStatusChanges |= scCaretX;
   return static_cast<int>(pieces.size()) - 1;
 }
 
@@ -180,8 +201,10 @@ int TCustomSynEdit::InsertColumn(std::string_view Value, bool AddToUndoList) {
   for (const TTextPiece& piece : pieces) {
     if (!piece.Text.empty()) {
       std::string s;
+      std::size_t kept = 0;
       if (fCaretY <= LineCount()) {
         s = LineText(fCaretY);
+        kept = s.size();
         if (s.size() < static_cast<std::size_t>(insertPos - 1)) {
           s.resize(static_cast<std::size_t>(insertPos - 1), ' ');
           s += piece.Text;
@@ -200,10 +223,11 @@ int TCustomSynEdit::InsertColumn(std::string_view Value, bool AddToUndoList) {
         }
         s = std::string(static_cast<std::size_t>(insertPos - 1), ' ') + std::string(piece.Text);
       }
-      ProperSetLine(fCaretY - 1, s);
+      // Text of the line after the piece stays whole.
+      StoreEditedLine(fCaretY - 1, s, kept > static_cast<std::size_t>(insertPos - 1) ? s.size() : kept);
       lastLength = static_cast<std::int64_t>(piece.Text.size());
       if (AddToUndoList)
-        fUndoList->AddChange(crPaste, {insertPos, fCaretY},
+        fUndoList->AddChange(crPaste, {std::min(insertPos, static_cast<int>(kept) + 1), fCaretY},
                              {ClampToInt(std::int64_t{insertPos} + lastLength), fCaretY}, std::string(), smColumn);
     }
     if (piece.Broken) {
@@ -288,7 +312,7 @@ std::string TCustomSynEdit::TextRange(const TPoint& Start, const TPoint& End, TS
   fSelectionMode = Mode;
   fBlockBegin = Start;
   fBlockEnd = End;
-  std::string text = GetSelText();
+  std::string text = SelectedText(false);
   fSelectionMode = oldMode;
   fBlockBegin = oldBegin;
   fBlockEnd = oldEnd;

@@ -1,6 +1,7 @@
 // Undo and redo: one group of items at a time; each replayed item pushes its
 // mirror onto the other list, so that undo and redo alternate without limit.
-// Replays record nothing through the primitive, only the mirrors.
+// Replays record nothing through the primitive, only the mirrors, and trim
+// nothing.
 #include <algorithm>
 #include <cstdint>
 
@@ -116,13 +117,17 @@ namespace {
 class ReplayFrame {
  public:
   ReplayFrame(TSynSelectionMode& Mode, TSynEditorOptions& Options, TSynSelectionMode ItemMode)
-      : fMode(Mode), fOptions(Options), fOldMode(Mode), fPastEolWasOff(!(Options & eoScrollPastEol)) {
+      : fMode(Mode), fOptions(Options), fOldMode(Mode), fOldOptions(Options) {
     fMode = ItemMode;
     fOptions |= eoScrollPastEol;
+    // A replay gives back text exactly as it was: trimming here could take
+    // blanks that a later replay needs inside a line again.
+    fOptions &= ~eoTrimTrailingSpaces;
   }
   ~ReplayFrame() {
     fMode = fOldMode;
-    if (fPastEolWasOff) fOptions &= ~eoScrollPastEol;
+    const TSynEditorOptions restored = eoScrollPastEol | eoTrimTrailingSpaces;
+    fOptions = (fOptions & ~restored) | (fOldOptions & restored);
   }
   ReplayFrame(const ReplayFrame&) = delete;
   ReplayFrame& operator=(const ReplayFrame&) = delete;
@@ -131,7 +136,7 @@ class ReplayFrame {
   TSynSelectionMode& fMode;
   TSynEditorOptions& fOptions;
   TSynSelectionMode fOldMode;
-  bool fPastEolWasOff;
+  TSynEditorOptions fOldOptions;
 };
 
 }  // namespace
@@ -159,6 +164,7 @@ void TCustomSynEdit::UndoItem() {
   } else if (IsDeletion(reason)) {
     TPoint p = Before(end, start) ? end : start;
     if (mode == smColumn) p = {std::min(start.X, end.X), std::min(start.Y, end.Y)};
+
     if (IsAfterCursor(reason) && p.Y > LineCount()) {
       InternalSetCaretXY({1, LineCount()});
       fLines->Add(std::string());
@@ -183,8 +189,9 @@ void TCustomSynEdit::UndoItem() {
     PushMirror(*fRedoList, reason, start, end, LineText(end.Y + 1), mode);
     // The left part is always padded to the split column.
     std::string left = LineText(start.Y);
-    if (left.size() < static_cast<std::size_t>(start.X - 1)) left.resize(static_cast<std::size_t>(start.X - 1), ' ');
-    ProperSetLine(start.Y - 1, left + item->ChangeStr);
+    if (!item->ChangeStr.empty() && left.size() < static_cast<std::size_t>(start.X - 1))
+      left.resize(static_cast<std::size_t>(start.X - 1), ' ');
+    fLines->Put(start.Y - 1, left + item->ChangeStr);
     if (end.Y < LineCount()) {
       fLines->Delete(end.Y);
       DoLinesDeleted(start.Y + 1, 1);
@@ -251,7 +258,7 @@ void TCustomSynEdit::RedoItem() {
     const std::string line = LineText(start.Y);
     const std::size_t split = std::min(line.size(), static_cast<std::size_t>(start.X - 1));
     PushMirror(*fUndoList, reason, start, end, line.substr(split), mode);
-    ProperSetLine(start.Y - 1, line.substr(0, split));
+    fLines->Put(start.Y - 1, line.substr(0, split));
     fLines->Insert(std::min(start.Y, LineCount()), item->ChangeStr);
     DoLinesInserted(start.X <= 1 ? start.Y : start.Y + 1, 1);
     InternalSetCaretXY({1, start.Y + 1});
