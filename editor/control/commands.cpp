@@ -142,6 +142,9 @@ void TCustomSynEdit::ExecuteCommand(TSynEditorCommand Command, char, void* Data)
     case ecLineSelect:
       SetSelectionMode(smLine);
       break;
+    case ecMatchBracket:
+      FindMatchingBracket();
+      break;
     default:
       break;
   }
