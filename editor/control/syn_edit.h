@@ -351,6 +351,8 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   virtual void SetFocus();
   // Sets the pointer's shape for where it is now.
   virtual void UpdateMouseCursor();
+  // The window asks for the pointer's shape.
+  void CursorRequested() override { UpdateMouseCursor(); }
 
   // ---- Keystroke differences (keystroke_differences.cpp) ------------------------
   // The key table is stored as its differences from a reference table (the

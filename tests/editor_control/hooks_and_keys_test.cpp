@@ -87,7 +87,7 @@ TEST_F(ControlTest, MouseCursorFollowsGutterSelectionAndHandler) {
   } cases[] = {{{10, 5}, crDefault}, {{32 + 8 * 2 + 1, 5}, crArrow}, {{32 + 8 * 5 + 1, 5}, crIBeam}};
   for (const auto& c : cases) {
     window.SetCursorPos(c.at);
-    edit.UpdateMouseCursor();
+    static_cast<platform::WindowClient&>(edit).CursorRequested();
     EXPECT_EQ(window.CursorShape(), c.expected) << c.at.X;
   }
   window.SetCursorPos({32 + 8 * 2 + 1, 5});
