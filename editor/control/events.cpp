@@ -120,8 +120,12 @@ void TCustomSynEdit::NotifyHookedCommandHandlers(bool AfterProcessing, TSynEdito
 }
 
 void TCustomSynEdit::PluginsAfterPaint(platform::Canvas& ACanvas, const TRect& AClip, int FirstLine, int LastLine) {
+  // A plug-in may free itself or another one meanwhile: the walk goes over a
+  // copy and skips a plug-in that is gone.
   const std::vector<TSynEditPlugin*> plugins = fPlugins;
-  for (TSynEditPlugin* plugin : plugins) plugin->AfterPaint(ACanvas, AClip, FirstLine, LastLine);
+  for (TSynEditPlugin* plugin : plugins)
+    if (std::find(fPlugins.begin(), fPlugins.end(), plugin) != fPlugins.end())
+      plugin->AfterPaint(ACanvas, AClip, FirstLine, LastLine);
 }
 
 // A new change (not a replayed one) makes what the redo list holds

@@ -194,3 +194,38 @@ TEST_F(ControlTest, BadKeystrokeLinesChangeNothing) {
 
 }  // namespace
 }  // namespace kau::editor::testing
+
+namespace kau::editor::testing {
+namespace {
+
+struct Killer : TSynEditPlugin {
+  Killer(TCustomSynEdit* e, TSynEditPlugin** victim) : TSynEditPlugin(e), victim(victim) {}
+  void AfterPaint(platform::Canvas&, const TRect&, int, int) override {
+    delete *victim;
+    *victim = nullptr;
+  }
+  void LinesInserted(int, int) override {}
+  void LinesDeleted(int, int) override {}
+  TSynEditPlugin** victim;
+};
+
+struct Painted : TSynEditPlugin {
+  explicit Painted(TCustomSynEdit* e) : TSynEditPlugin(e) {}
+  void AfterPaint(platform::Canvas&, const TRect&, int, int) override { ADD_FAILURE() << "painted after being freed"; }
+  void LinesInserted(int, int) override {}
+  void LinesDeleted(int, int) override {}
+};
+
+TEST(ControlPlugins, APluginFreedDuringThePaintCallsIsSkipped) {
+  TSynEdit edit;
+  TSynEditPlugin* victim = nullptr;
+  new Killer(&edit, &victim);
+  victim = new Painted(&edit);
+  platform::FakeCanvas canvas({0, 0, 10, 10});
+  edit.PluginsAfterPaint(canvas, {}, 1, 1);
+  EXPECT_EQ(victim, nullptr);
+  EXPECT_EQ(edit.PluginCount(), 1);
+}
+
+}  // namespace
+}  // namespace kau::editor::testing
