@@ -131,6 +131,7 @@ void TCustomSynEdit::PluginsAfterPaint(platform::Canvas& ACanvas, const TRect& A
 // A new change (not a replayed one) makes what the redo list holds
 // unreachable.
 void TCustomSynEdit::UndoRedoAdded(TObject* Sender) {
+  UpdateModifiedStatus();
   TSynEditUndoList* const list = dynamic_cast<TSynEditUndoList*>(Sender);
   if (list == fUndoList && !(fStateFlags & sfInsideRedo)) {
     const TSynEditUndoItem* const last = fUndoList->PeekItem();

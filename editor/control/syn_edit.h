@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "editor/control/syn_edit_mark.h"
@@ -297,6 +298,88 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   virtual void DoOnProcessCommand(TSynEditorCommand& Command, char& AChar, void* Data);
   virtual void DoOnCommandProcessed(TSynEditorCommand Command, char AChar, void* Data);
 
+  // Asks the key-command table for the command of a key, remembering a key
+  // that has none as the first key of a possible two-key chord.
+  TSynEditorCommand TranslateKeyCode(std::uint16_t Code, TShiftState Shift, void*& Data);
+
+  // ---- Text modification (text_primitives.cpp) --------------------------------
+  // Replaces the selection (in the current selection mode) by Value inserted
+  // at the caret in PasteMode. Value ends at its first NUL; CR, LF and CR LF
+  // break it into lines. Records undo items only for a column insertion with
+  // AddToUndoList; the callers record the rest.
+  void SetSelTextPrimitiveEx(TSynSelectionMode PasteMode, std::string_view Value, bool AddToUndoList);
+  void SetSelTextPrimitive(TSynSelectionMode PasteMode, std::string_view Value) {
+    SetSelTextPrimitiveEx(PasteMode, Value, true);
+  }
+  void SetSelText(std::string_view Value) { SetSelTextPrimitive(fSelectionMode, Value); }
+  void SynSetText(std::string_view Value) { fLines->SetText(Value); }
+  void SetText(std::string_view Value) { SynSetText(Value); }
+  void SetLines(const TStrings& Value) { fLines->Assign(Value); }
+  void SetLineText(const std::string& Value);
+  // Stores line Index (0-based), trimmed by eoTrimTrailingSpaces; Index equal
+  // to the line count appends.
+  void ProperSetLine(int Index, const std::string& Text);
+  void InsertBlock(const TPoint& BB, const TPoint& BE, std::string_view Value) { InsertBlockEx(BB, BE, Value, true); }
+  void InsertBlockEx(const TPoint& BB, const TPoint& BE, std::string_view Value, bool AddToUndoList);
+  // The text-order end of the text the last SetSelTextPrimitiveEx inserted.
+  TPoint LastInsertEnd() const { return fLastInsertEnd; }
+
+  // ---- Marks and bookmarks (bookmarks.cpp) -------------------------------------
+  void SetBookMark(int BookMark, int X, int Y);
+  void ClearBookMark(int BookMark);
+  void GotoBookMark(int BookMark);
+  void GotoLineAndCenter(int ALine);
+  bool GetBookMark(int BookMark, int& X, int& Y) const;
+  bool IsBookmark(int BookMark) const;
+  // Move the marks after lines were inserted or deleted and tell the plug-ins.
+  void DoLinesInserted(int FirstLine, int Count);
+  void DoLinesDeleted(int FirstLine, int Count);
+
+  // ---- Undo and redo (undo_replay.cpp) -----------------------------------------
+  void Undo();
+  void Redo();
+  bool GetCanUndo() const { return !ReadOnly() && fUndoList->GetCanUndo(); }
+  bool GetCanRedo() const { return !ReadOnly() && fRedoList->GetCanUndo(); }
+  bool CanUndo() const { return GetCanUndo(); }
+  bool CanRedo() const { return GetCanRedo(); }
+
+  // ---- Block editing and editor state (block_edit.cpp, editor_state.cpp) -------
+  // The SelText setter: one undo block around the replacement.
+  void SetSelTextExternal(std::string_view Value);
+  void DoCaseChange(TSynEditorCommand Cmd);
+  void DoBlockIndent();
+  void DoBlockUnindent();
+  void DoTabKey();
+  void DoShiftTabKey();
+  bool Modified() const { return fModified; }
+  void SetModified(bool Value);
+  void UpdateModifiedStatus();
+  void BeginUndoBlock() { fUndoList->BeginBlock(); }
+  void EndUndoBlock() { fUndoList->EndBlock(); }
+  void LockUndo();
+  void UnlockUndo();
+  void ClearUndo();
+  void Clear() { ClearAll(); }
+  void SetSelWord();
+  void AddKey(TSynEditorCommand Command, std::uint16_t Key1, TShiftState SS1, std::uint16_t Key2 = 0,
+              TShiftState SS2 = {});
+  enum class TEditAction : std::uint8_t { Cut, Copy, Paste, Delete, Undo, SelectAll };
+  bool ExecuteAction(TEditAction Action);
+  // Whether the control takes the action (it has the focus); Enabled tells
+  // whether the action applies now.
+  bool UpdateAction(TEditAction Action, bool& Enabled) const;
+
+  // ---- Editing commands (edit_commands.cpp) ------------------------------------
+  void ClearAll();
+  void ClearSelection();
+  void DeleteSelectionUndoable();
+
+  // ---- Clipboard (clipboard.cpp) ------------------------------------------------
+  void CopyToClipboard();
+  void CutToClipboard();
+  void PasteFromClipboard();
+  bool CanPaste() const;
+
   // ---- Line store and highlighter binding (binding.cpp) ------------------------
   TSynCustomHighlighter* Highlighter() const { return fHighlighter; }
   void SetHighlighter(TSynCustomHighlighter* Value);
@@ -534,6 +617,35 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   bool fAlwaysShowCaret = false;
   bool fScrolling = false;
   platform::Canvas* fPaintCanvas = nullptr;
+
+  // Editing engine
+  bool fModified = false;
+  TPoint fLastInsertEnd{1, 1};
+  // The built-in commands that change the text (edit_commands.cpp).
+  void ExecuteEditCommand(TSynEditorCommand Command, char AChar, void* Data);
+  void TypeChar(char AChar);
+  void TypeImeString(const std::string& S);
+  void DeleteLastChar();
+  void DeleteChar();
+  void DeleteForward(TSynEditorCommand Command);
+  void DeleteBackward(TSynEditorCommand Command);
+  void DeleteLine();
+  void InsertLineBreak(bool MoveCaret);
+  void SetMarkerCommand(int BookMark, const void* Data);
+  // Replaces the text from Start to End (taken in Mode) by Value inserted in
+  // Mode, without recording; the replay and the commands share it.
+  void ReplaceRange(const TPoint& Start, const TPoint& End, TSynSelectionMode Mode, std::string_view Value);
+  std::string TextRange(const TPoint& Start, const TPoint& End, TSynSelectionMode Mode);
+  // The insertion and deletion steps of SetSelTextPrimitiveEx.
+  void DeleteSelectionPrimitive(TPoint BB, TPoint BE);
+  int InsertNormal(std::string_view Value);
+  int InsertColumn(std::string_view Value, bool AddToUndoList);
+  int InsertLinesMode(std::string_view Value);
+  // Undo and redo of one item.
+  void UndoItem();
+  void RedoItem();
+  // The smart Back-space target: the indentation to go back to from N.
+  int SmartBackTarget(int N, int FromLine) const;
 
   // Scrolling (scroll.cpp)
   void WMVScroll(platform::TScrollCode Code, int Pos);
