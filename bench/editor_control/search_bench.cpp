@@ -1,4 +1,4 @@
-// Bracket matching and replace-all over large texts in the editor control,
+// Bracket matching and replace-all with its Undo over large texts in the editor control,
 // with the Pascal highlighter attached. Prints times; never fails on them.
 //   search_bench [LINES]   (the generated program's size, default 100,000)
 #include <chrono>
@@ -59,6 +59,27 @@ void BracketInLongLine(int length) {
               match.Y);
 }
 
+// Replace-all of `matches` matches spread over `lines` lines, then its Undo.
+void ReplaceAllAndUndo(int lines, int matches) {
+  kau::editor::TSynEdit edit;
+  kau::editor::TSynEditSearch engine;
+  edit.SetSearchEngine(&engine);
+  edit.SetMaxUndo(4 * matches);  // room for the one undo group of two items a match
+  const int every = lines / matches;
+  for (int i = 0; i < lines; ++i)
+    edit.Lines().Add(i % every == 0 ? "  alvo := alvo_nao + " + std::to_string(i) + ";" : "  x := y + 1;");
+  auto start = Clock::now();
+  const int count = edit.SearchReplace("alvo", "destino",
+                                       kau::editor::ssoReplace | kau::editor::ssoReplaceAll |
+                                           kau::editor::ssoEntireScope | kau::editor::ssoWholeWord);
+  std::printf("replace-all of %d matches in %d lines: %8.1f ms\n", count, edit.LineCount(), MillisecondsSince(start));
+  const std::string after = edit.Lines().Get(0);
+  start = Clock::now();
+  edit.Undo();
+  std::printf("its Undo:                              %8.1f ms (line 1 \"%s\" back to \"%s\")\n",
+              MillisecondsSince(start), after.c_str(), edit.Lines().Get(0).c_str());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -67,6 +88,7 @@ int main(int argc, char** argv) {
   kau::platform::SetSystem(&system);
   BracketInLargeProgram(lines);
   BracketInLongLine(1000000);
+  ReplaceAllAndUndo(20000, 10000);
   kau::platform::SetSystem(nullptr);
   return 0;
 }
