@@ -150,13 +150,15 @@ int TCustomSynEdit::SearchReplace(const std::string& ASearch, const std::string&
         openUndoBlock();
       }
       if (action != raSkip) {
-        const std::string replacement = fSearchEngine->Replace(GetSelText(), AReplace);
         {
-          // The match is one stretch of a line whatever the selection mode.
+          // The match is one stretch of a line whatever the selection mode,
+          // and it is replaced also where eoNoSelection kept it unselected.
           const TSynSelectionMode kept = fSelectionMode;
           fSelectionMode = smNormal;
           AtExit restore([this, kept] { fSelectionMode = kept; });
-          SetSelTextExternal(replacement);
+          fBlockBegin = {found, matchLine};
+          fBlockEnd = {ClampToInt(foundEnd), matchLine};
+          SetSelTextExternal(fSearchEngine->Replace(GetSelText(), AReplace));
         }
         if (backward) {
           InternalSetCaretXY({found, matchLine});

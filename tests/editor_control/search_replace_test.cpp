@@ -103,6 +103,12 @@ TEST_F(SearchReplaceTest, InsideTheSelectionInEachMode) {
     EXPECT_EQ(AllLines(), c.after) << c.mode;
     EXPECT_EQ(edit.SelectionMode(), c.mode);
   }
+  // A text without selections is replaced all the same.
+  SetLines({"a;a"});
+  edit.SetOptionFlag(eoNoSelection, true);
+  EXPECT_EQ(edit.SearchReplace("a", "bc", kAll), 2);
+  EXPECT_EQ(AllLines(), (Lines{"bc;bc"}));
+  edit.SetOptionFlag(eoNoSelection, false);
   // Without a selection the option is dropped.
   SetLines({"aa"});
   edit.SetCaretXY({1, 1});
