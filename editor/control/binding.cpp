@@ -35,6 +35,7 @@ int TCustomSynEdit::ScanFrom(int Index) { return Index; }
 void TCustomSynEdit::Notification(TObject* AComponent, TOperation Operation) {
   if (Operation != opRemove || !AComponent) return;
   if (fHighlighter && AComponent == fHighlighter) SetHighlighter(nullptr);
+  if (fSearchEngine && AComponent == fSearchEngine) SetSearchEngine(nullptr);
   if (fBookMarkOpt && AComponent == fBookMarkOpt->BookmarkImages()) fBookMarkOpt->SetBookmarkImages(nullptr);
 }
 

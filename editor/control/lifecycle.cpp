@@ -99,6 +99,7 @@ TCustomSynEdit::TCustomSynEdit(TObject* /*AOwner*/) {
 TCustomSynEdit::~TCustomSynEdit() {
   fDestroying = true;
   SetHighlighter(nullptr);
+  SetSearchEngine(nullptr);
   if (fBookMarkOpt->BookmarkImages()) fBookMarkOpt->BookmarkImages()->RemoveFreeNotification(this);
   DestroyWnd();
   fHookedCommandHandlers.reset();

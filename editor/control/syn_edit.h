@@ -29,6 +29,7 @@
 #include "editor/options/gutter.h"
 #include "editor/options/internal_image.h"
 #include "editor/options/selected_color.h"
+#include "editor/search/syn_edit_search_custom.h"
 #include "editor/syn_edit_string_list.h"
 #include "editor/text_drawer/font.h"
 #include "editor/text_drawer/text_drawer.h"
@@ -42,8 +43,6 @@ class ESynEditError : public Exception {
  public:
   using Exception::Exception;
 };
-
-class TSynEditSearchCustom;
 
 // The trailing tabs and blanks of a text cut off.
 std::string TrimTrailing(const std::string& S);
@@ -386,10 +385,6 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void PasteFromClipboard();
   bool CanPaste() const;
 
-  // ---- Words and brackets (word_block.cpp) --------------------------------------
-  void SetWordBlock(TPoint Value);
-  virtual void FindMatchingBracket();
-
   // ---- Line store and highlighter binding (binding.cpp) ------------------------
   TSynCustomHighlighter* Highlighter() const { return fHighlighter; }
   void SetHighlighter(TSynCustomHighlighter* Value);
@@ -408,6 +403,56 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void ListDeleted(int Index);
   void ListPutted(int Index, const std::string& S);
   void ListCleared(TObject* Sender);
+
+  // ---- Search and replace (search_replace.cpp) ---------------------------------
+  // The engine is not owned; the control forgets it when it is destroyed.
+  void SetSearchEngine(TSynEditSearchCustom* Value);
+  // The number of matches found; raises ESynEditError without an engine.
+  int SearchReplace(const std::string& ASearch, const std::string& AReplace, TSynSearchOptions AOptions);
+  virtual TSynReplaceAction DoOnReplaceText(const std::string& ASearch, const std::string& AReplace, int Line,
+                                            int Column);
+
+  // ---- Brackets (brackets.cpp) ---------------------------------------------------
+  // The bracket matching the one at APoint, (0, 0) when none; brackets in
+  // comments and strings are passed over. With AdjustForTabs the column is
+  // the display column.
+  virtual TPoint GetMatchingBracketEx(const TPoint& APoint, bool AdjustForTabs);
+  virtual TPoint GetMatchingBracket();
+  virtual void FindMatchingBracket();
+
+  // ---- Tokens and words at a position (token_queries.cpp) -----------------------
+  bool GetHighlighterAttriAtRowColEx(const TPoint& XY, std::string& Token, int& TokenType, int& Start,
+                                     TSynHighlighterAttributes*& Attri) const;
+  bool GetHighlighterAttriAtRowCol(const TPoint& XY, std::string& Token, TSynHighlighterAttributes*& Attri) const;
+  std::string GetWordAtRowCol(const TPoint& XY) const;
+  std::string GetWordAtMouse() const;
+  TSynIdentChars IdentChars() const;
+  // Selects the run of identifier characters around Value, the caret at its
+  // end.
+  void SetWordBlock(TPoint Value);
+
+  // ---- Focus controls and the mouse cursor (focus_controls.cpp) ------------------
+  // While the list is not empty, the last window added takes the focus in
+  // place of the editor.
+  void AddFocusControl(platform::WindowHost* aControl);
+  void RemoveFocusControl(platform::WindowHost* aControl);
+  virtual void SetFocus();
+  // Sets the pointer's shape for where it is now.
+  virtual void UpdateMouseCursor();
+  // The window asks for the pointer's shape.
+  void CursorRequested() override { UpdateMouseCursor(); }
+
+  // ---- Keystroke differences (keystroke_differences.cpp) ------------------------
+  // The key table is stored as its differences from a reference table (the
+  // defaults when none is given): the items to remove from the reference and
+  // the items to add, one "command shortcut shortcut2" a line. Reading
+  // applies the removed items first, then the added ones; a bad line raises
+  // ESynKeyError naming it and leaves the table unchanged.
+  bool KeystrokesDiffer(const TSynEditKeyStrokes* Reference = nullptr) const;
+  std::string WriteRemovedKeystrokes(const TSynEditKeyStrokes* Reference = nullptr) const;
+  std::string WriteAddedKeystrokes(const TSynEditKeyStrokes* Reference = nullptr) const;
+  void ReadRemovedKeystrokes(const std::string& Text);
+  void ReadAddedKeystrokes(const std::string& Text);
 
   // ---- Options and property setters (options.cpp) ------------------------------
   TSynEditorOptions Options() const { return fOptions; }
