@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "editor/key_cmds.h"
+#include "editor/search/syn_edit_search.h"
 #include "tests/editor_editing/editing_fixture.h"
 
 namespace kau::editor::testing {
@@ -15,15 +16,18 @@ const char* const kLinePool[] = {"begin", "  x := 1;", "\tif a then", "", "    "
 const char* const kInserts[] = {"z", "a\r\nb", "\tq", "  ", "x\r\n", "\r\n", "uv\nw", "12\r\n34\r\n56"};
 
 // The commands the sequences choose from; negative entries are SelText in
-// one of the three modes.
+// one of the three modes and replace-all.
 const int kCommands[] = {ecChar,        ecChar,           ecChar,        ecLineBreak,      ecInsertLine,
                          ecDeleteLastChar, ecDeleteLastChar, ecDeleteChar, ecDeleteWord,     ecDeleteEOL,
                          ecDeleteLastWord, ecDeleteBOL,    ecDeleteLine,  ecTab,            ecShiftTab,
                          ecBlockIndent, ecBlockUnindent,  ecUpperCase,   ecToggleCase,     ecTitleCase,
-                         ecUpperCaseBlock, ecLowerCaseBlock, ecToggleCaseBlock, ecImeStr, -1, -2, -3};
+                         ecUpperCaseBlock, ecLowerCaseBlock, ecToggleCaseBlock, ecImeStr, -1, -2, -3, -4};
 
 class PropertyTest : public EditingTest {
  protected:
+  PropertyTest() { edit.SetSearchEngine(&engine); }
+  TSynEditSearch engine;
+
   // The text compared: lines without trailing blanks, no line and one empty
   // line alike.
   Lines Normal() const {
@@ -57,7 +61,12 @@ class PropertyTest : public EditingTest {
     what << "cmd " << command << " caret (" << caret.X << "," << caret.Y << ") anchor (" << anchor.X << ","
          << anchor.Y << ") mode " << int(edit.SelectionMode()) << " options " << std::hex << edit.Options()
          << std::dec << " insert " << edit.InsertMode();
-    if (command < 0) {
+    if (command == -4) {
+      static const char* const kReplacements[][2] = {{"a", "xa"}, {";", ";\r\n"}, {" ", ""}, {"b", "\t"}};
+      const auto& r = kReplacements[pick(4)];
+      what << " replace all '" << r[0] << "' by '" << r[1] << "'";
+      edit.SearchReplace(r[0], r[1], ssoReplace | ssoReplaceAll | ssoEntireScope);
+    } else if (command < 0) {
       const char* text = kInserts[pick(static_cast<int>(std::size(kInserts)))];
       edit.SetSelectionMode(command == -1 ? smNormal : command == -2 ? smColumn : smLine);
       what << " seltext '" << text << "'";
