@@ -247,15 +247,17 @@ int TCustomSynEdit::InsertLinesMode(std::string_view Value) {
     return (fOptions & eoTrimTrailingSpaces) ? TrimTrailing(std::string(s)) : std::string(s);
   };
   fCaretX = 1;
-  int lines = 0;
-  for (const TTextPiece& piece : pieces) {
-    if (!piece.Broken) break;
-    if (fCaretY > LineCount()) fLines->Add(trimmed(piece.Text));
-    else fLines->Insert(fCaretY - 1, trimmed(piece.Text));
-    ++fCaretY;
-    ++lines;
+  // The full lines go in at once, before the caret line (after the last
+  // line when the caret stands below it).
+  const int lines = static_cast<int>(pieces.size()) - 1;
+  if (lines > 0) {
+    const int at = std::min(fCaretY - 1, LineCount());
+    fLines->InsertLines(at, lines);
+    for (int i = 0; i < lines; ++i) fLines->Put(at + i, trimmed(pieces[static_cast<std::size_t>(i)].Text));
+    fCaretY = at + 1 + lines;
     fStatusChanges |= scCaretY;
   }
+  int result = lines;
   const std::string_view last = pieces.back().Text;
   fLastInsertEnd = CaretXY();
   if (!last.empty()) {
@@ -270,13 +272,13 @@ int TCustomSynEdit::InsertLinesMode(std::string_view Value) {
     } else {
       // A line of its own before the caret line: nothing is glued to it.
       fLines->Insert(fCaretY - 1, trimmed(last));
-      ++lines;
+      ++result;
       fLastInsertEnd = {1, fCaretY + 1};
     }
     fCaretX = ClampToInt(static_cast<std::int64_t>(last.size()) + 1);
   }
   fStatusChanges |= scCaretX;
-  return lines;
+  return result;
 }
 
 void TCustomSynEdit::InsertBlockEx(const TPoint& BB, const TPoint& BE, std::string_view Value, bool AddToUndoList) {
