@@ -8,28 +8,15 @@
 #include <memory>
 #include <string>
 
+#include "bench/editor_control/large_program.h"
 #include "editor/control/syn_edit.h"
 #include "editor/highlight/pascal_highlighter.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-double MillisecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// The program bench/large_program.py writes, as one text.
-std::string LargeProgram(int lines) {
-  const std::string command = "python3 " KAU_SOURCE_DIR "/bench/large_program.py " + std::to_string(lines);
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  if (!pipe) return {};
-  std::string text;
-  char buffer[65536];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe.get())) > 0) text.append(buffer, n);
-  return text;
-}
+using kau::bench::Clock;
+using kau::bench::LargeProgram;
+using kau::bench::MillisecondsSince;
 
 template <typename Step>
 void Time(const char* what, kau::editor::TSynEdit& edit, Step step) {

@@ -660,6 +660,8 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   // Undo and redo of one item.
   void UndoItem();
   void RedoItem();
+  void ReplayPlacement(const TSynEditUndoItem& Item, TSynEditUndoList& Mirror);
+  void SelectRange(const TPoint& Start, const TPoint& End);
   // The smart Back-space target: the indentation to go back to from N.
   int SmartBackTarget(int N, int FromLine) const;
 

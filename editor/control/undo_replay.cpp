@@ -141,6 +141,38 @@ class ReplayFrame {
 
 }  // namespace
 
+void TCustomSynEdit::SelectRange(const TPoint& Start, const TPoint& End) {
+  fBlockBegin = Start;
+  fBlockEnd = End;
+  StatusChanged(scSelection);
+}
+
+// Items that only place the caret and the selection replay the same both
+// ways.
+void TCustomSynEdit::ReplayPlacement(const TSynEditUndoItem& Item, TSynEditUndoList& Mirror) {
+  const TPoint start = Item.ChangeStartPos;
+  const TPoint end = Item.ChangeEndPos;
+  switch (Item.ChangeReason) {
+    case crIndent:
+      PushMirror(Mirror, crIndent, start, end, Item.ChangeStr, Item.ChangeSelMode);
+      InternalSetCaretXY(end);
+      SelectRange(start, end);
+      break;
+    case crCaret:
+      PushMirror(Mirror, crCaret, CaretXY(), CaretXY(), std::string(), fSelectionMode);
+      InternalSetCaretXY(start);
+      break;
+    case crSelection:
+      PushMirror(Mirror, crSelection, fBlockBegin, fBlockEnd, std::string(), fSelectionMode);
+      SelectRange(start, end);
+      break;
+    default:
+      // crWrap and crUnWrap switch a word-wrap flag that nothing here turns
+      // on; markers, crNothing and group breaks only disappear.
+      break;
+  }
+}
+
 void TCustomSynEdit::UndoItem() {
   const std::unique_ptr<TSynEditUndoItem> item = fUndoList->PopItem();
   if (!item) return;
@@ -172,11 +204,7 @@ void TCustomSynEdit::UndoItem() {
     ReplaceRange(p, p, mode, item->ChangeStr);
     const TPoint to = IsAfterCursor(reason) ? start : end;
     InternalSetCaretXY(to);
-    if (reason != crSilentDelete && reason != crSilentDeleteAfterCursor) {
-      fBlockBegin = start;
-      fBlockEnd = end;
-      StatusChanged(scSelection);
-    }
+    if (reason != crSilentDelete && reason != crSilentDeleteAfterCursor) SelectRange(start, end);
     PushMirror(*fRedoList, reason, start, end, std::string(), mode);
     if (reason == crDeleteAll) {
       InternalSetCaretXY({1, 1});
@@ -196,31 +224,15 @@ void TCustomSynEdit::UndoItem() {
       fLines->Delete(end.Y);
       DoLinesDeleted(start.Y + 1, 1);
     }
-  } else if (reason == crIndent) {
-    PushMirror(*fRedoList, reason, start, end, item->ChangeStr, mode);
-    InternalSetCaretXY(end);
-    fBlockBegin = start;
-    fBlockEnd = end;
-    StatusChanged(scSelection);
   } else if (reason == crUnindent) {
     PushMirror(*fRedoList, reason, start, end, item->ChangeStr, mode);
     const int column = mode == smColumn ? std::min(start.X, end.X) : 1;
     InsertBlockEx({column, start.Y}, {column, start.Y}, item->ChangeStr, false);
     InternalSetCaretXY(start);
-    fBlockBegin = start;
-    fBlockEnd = end;
-    StatusChanged(scSelection);
-  } else if (reason == crCaret) {
-    PushMirror(*fRedoList, crCaret, CaretXY(), CaretXY(), std::string(), fSelectionMode);
-    InternalSetCaretXY(start);
-  } else if (reason == crSelection) {
-    PushMirror(*fRedoList, crSelection, fBlockBegin, fBlockEnd, std::string(), fSelectionMode);
-    fBlockBegin = start;
-    fBlockEnd = end;
-    StatusChanged(scSelection);
+    SelectRange(start, end);
+  } else {
+    ReplayPlacement(*item, *fRedoList);
   }
-  // crWrap and crUnWrap switch a word-wrap flag that nothing here turns on;
-  // markers, crNothing and group breaks only disappear.
 }
 
 void TCustomSynEdit::RedoItem() {
@@ -243,11 +255,7 @@ void TCustomSynEdit::RedoItem() {
     ReplaceRange(start, replacedEnd, mode, item->ChangeStr);
     InternalSetCaretXY(end);
     PushMirror(*fUndoList, reason, start, end, item->ChangeReplacedStr, mode);
-    if (reason == crDragDropInsert) {
-      fBlockBegin = start;
-      fBlockEnd = end;
-      StatusChanged(scSelection);
-    }
+    if (reason == crDragDropInsert) SelectRange(start, end);
   } else if (IsDeletion(reason)) {
     PushMirror(*fUndoList, reason, start, end, TextRange(start, end, mode), mode);
     ReplaceRange(start, end, mode, std::string());
@@ -262,12 +270,6 @@ void TCustomSynEdit::RedoItem() {
     fLines->Insert(std::min(start.Y, LineCount()), item->ChangeStr);
     DoLinesInserted(start.X <= 1 ? start.Y : start.Y + 1, 1);
     InternalSetCaretXY({1, start.Y + 1});
-  } else if (reason == crIndent) {
-    PushMirror(*fUndoList, reason, start, end, item->ChangeStr, mode);
-    InternalSetCaretXY(end);
-    fBlockBegin = start;
-    fBlockEnd = end;
-    StatusChanged(scSelection);
   } else if (reason == crUnindent) {
     PushMirror(*fUndoList, reason, start, end, item->ChangeStr, mode);
     TStringsUpdate update(*fLines);
@@ -294,18 +296,12 @@ void TCustomSynEdit::RedoItem() {
       fBlockEnd = {std::max(1, ClampToInt(std::int64_t{end.X} - static_cast<std::int64_t>(lastPiece))), end.Y};
     }
     StatusChanged(scSelection);
-  } else if (reason == crCaret) {
-    PushMirror(*fUndoList, crCaret, CaretXY(), CaretXY(), std::string(), fSelectionMode);
-    InternalSetCaretXY(start);
-  } else if (reason == crSelection) {
-    PushMirror(*fUndoList, crSelection, fBlockBegin, fBlockEnd, std::string(), fSelectionMode);
-    fBlockBegin = start;
-    fBlockEnd = end;
-    StatusChanged(scSelection);
   } else if (reason == crWhiteSpaceAdd) {
     PushMirror(*fUndoList, reason, start, end, item->ChangeStr, mode);
     ReplaceRange(end, end, mode, item->ChangeStr);
     InternalSetCaretXY(start);
+  } else {
+    ReplayPlacement(*item, *fUndoList);
   }
 }
 
