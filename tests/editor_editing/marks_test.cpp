@@ -32,7 +32,41 @@ class MarksTest : public EditingTest {
   int cleared = 0;
   void Cleared(TObject*, TSynEditMark*&) { ++cleared; }
   void Refuse(TObject*, TSynEditMark*& Mark) { Mark = nullptr; }
+  // Hands over a mark of its own; the offered one is freed by the editor.
+  void Replace(TObject* Sender, TSynEditMark*& Mark) {
+    auto* own = new TSynEditMark(static_cast<TCustomSynEdit*>(Sender));
+    own->SetLine(Mark->Line());
+    own->SetBookmarkNumber(Mark->BookmarkNumber());
+    Mark = own;
+  }
 };
+
+// A plug-in that takes another one away while the plug-ins are told.
+class Remover : public TSynEditPlugin {
+ public:
+  using TSynEditPlugin::TSynEditPlugin;
+  void AfterPaint(platform::Canvas&, const TRect&, int, int) override {}
+  void LinesInserted(int, int) override {
+    ++calls;
+    delete victim;
+    victim = nullptr;
+  }
+  void LinesDeleted(int, int) override { ++calls; }
+  TSynEditPlugin* victim = nullptr;
+  int calls = 0;
+};
+
+TEST_F(MarksTest, PluginsAreToldOverASnapshot) {
+  SetTenLines();
+  auto* first = new Remover(&edit);
+  auto* second = new Remover(&edit);
+  first->victim = second;
+  edit.DoLinesInserted(2, 1);  // the second one is gone before its turn
+  EXPECT_EQ(first->calls, 1);
+  EXPECT_EQ(edit.PluginCount(), 1);
+  edit.GotoLineAndCenter(9);
+  EXPECT_EQ(edit.CaretXY(), (TPoint{1, 9}));
+}
 
 TEST_F(MarksTest, MarksFollowInsertedAndDeletedLines) {
   SetTenLines();
@@ -124,6 +158,11 @@ TEST_F(MarksTest, Bookmarks) {
   edit.OnPlaceBookmark = makeMethod<&MarksTest::Refuse>(this);
   edit.SetBookMark(5, 1, 1);
   EXPECT_FALSE(edit.IsBookmark(5));
+  edit.OnPlaceBookmark = makeMethod<&MarksTest::Replace>(this);
+  edit.SetBookMark(6, 4, 2);
+  int x6 = 0, y6 = 0;
+  EXPECT_TRUE(edit.GetBookMark(6, x6, y6));
+  EXPECT_EQ(y6, 2);
   edit.OnPlaceBookmark = {};
   edit.Lines().Clear();
   edit.SetBookMark(5, 1, 1);
