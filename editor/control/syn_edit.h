@@ -347,6 +347,9 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   bool GetCanRedo() const { return !ReadOnly() && fRedoList->GetCanUndo(); }
   bool CanUndo() const { return GetCanUndo(); }
   bool CanRedo() const { return GetCanRedo(); }
+  // The word-wrap flag: nothing in this system wraps lines; the wrap items
+  // of the undo lists only switch it.
+  bool WordWrap() const { return fWordWrap; }
 
   // ---- Block editing and editor state (block_edit.cpp, editor_state.cpp) -------
   // The SelText setter: one undo block around the replacement.
@@ -625,6 +628,7 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
 
   // Editing engine
   bool fModified = false;
+  bool fWordWrap = false;
   TPoint fLastInsertStart{1, 1};
   TPoint fLastInsertEnd{1, 1};
   // The built-in commands that change the text (edit_commands.cpp).

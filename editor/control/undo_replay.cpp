@@ -166,9 +166,14 @@ void TCustomSynEdit::ReplayPlacement(const TSynEditUndoItem& Item, TSynEditUndoL
       PushMirror(Mirror, crSelection, fBlockBegin, fBlockEnd, std::string(), fSelectionMode);
       SelectRange(start, end);
       break;
+    case crWrap:
+    case crUnWrap:
+      // Undoing a wrap switches wrapping off, redoing it on again.
+      PushMirror(Mirror, Item.ChangeReason, start, end, std::string(), Item.ChangeSelMode);
+      fWordWrap = (Item.ChangeReason == crWrap) == (&Mirror == fUndoList);
+      break;
     default:
-      // crWrap and crUnWrap switch a word-wrap flag that nothing here turns
-      // on; markers, crNothing and group breaks only disappear.
+      // Markers, crNothing and group breaks only disappear.
       break;
   }
 }

@@ -70,6 +70,18 @@ TEST_F(EditingTest, MarkersAndGroupBreaks) {
   EXPECT_FALSE(edit.Modified());
 }
 
+TEST_F(EditingTest, WrapItemsOnlySwitchTheFlag) {
+  SetLines({"abc"});
+  edit.UndoList().AddChange(crWrap, {1, 1}, {1, 1}, "", smNormal);
+  edit.Undo();
+  EXPECT_FALSE(edit.WordWrap());
+  edit.Redo();
+  EXPECT_TRUE(edit.WordWrap());
+  edit.Undo();
+  EXPECT_FALSE(edit.WordWrap());
+  EXPECT_EQ(Text(), (Lines{"abc"}));
+}
+
 TEST_F(EditingTest, OneUndoNeverLeavesPartOfAChange) {
   // A filler and its character share a change; with group undo a later
   // character of the same reason pulls the whole earlier change along.
