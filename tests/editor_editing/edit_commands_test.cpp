@@ -47,6 +47,13 @@ TEST_F(EditingTest, TypingRules) {
   EXPECT_EQ(Text(), (Lines{"a", "b", "c"}));
   edit.SetSelectionMode(smNormal);
 
+  // The window follows the caret 25 columns at a time.
+  SetLines({""});
+  edit.SetCaretXY({46, 1});
+  Type("a");
+  EXPECT_EQ(edit.CaretX(), 47);
+  EXPECT_EQ(edit.LeftChar(), 26);
+
   // Refused at MaxLineWidth.
   SetLines({"abc"});
   edit.SetMaxLineWidth(3);
@@ -134,6 +141,20 @@ TEST_F(EditingTest, BadInputChangesNothing) {
     Cmd(c, 'z', ime);
   EXPECT_EQ(Text(), (Lines{"axybc"}));
   EXPECT_THROW(edit.DoCaseChange(628), std::logic_error);
+}
+
+struct HelpLog {
+  std::string word;
+  void Help(TObject*, const std::string& Word) { word = Word; }
+};
+
+TEST_F(EditingTest, ContextHelpGetsTheWordAtTheCaret) {
+  SetLines({"begin writeln end"});
+  HelpLog log;
+  edit.OnContextHelp = makeMethod<&HelpLog::Help>(&log);
+  edit.SetCaretXY({9, 1});
+  Cmd(ecContextHelp);
+  EXPECT_EQ(log.word, "writeln");
 }
 
 struct Thrower {
