@@ -75,6 +75,7 @@ int TCustomSynEdit::ScanFrom(int Index) {
 void TCustomSynEdit::Notification(TObject* AComponent, TOperation Operation) {
   if (Operation != opRemove || !AComponent) return;
   if (fHighlighter && AComponent == fHighlighter) SetHighlighter(nullptr);
+  if (fSearchEngine && AComponent == fSearchEngine) SetSearchEngine(nullptr);
   if (fBookMarkOpt && AComponent == fBookMarkOpt->BookmarkImages()) fBookMarkOpt->SetBookmarkImages(nullptr);
   if (fChainedEditor && AComponent == fChainedEditor) RemoveLinesPointer();
 }

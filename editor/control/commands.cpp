@@ -1,6 +1,6 @@
 // The command processor and the built-in commands: caret moves, page moves,
 // scrolling by a line, selecting everything, insert and selection modes.
-// Editing commands come with the editing engine.
+// The editing commands live in edit_commands.cpp.
 #include <cstdint>
 
 #include "editor/control/clamp.h"
@@ -30,7 +30,7 @@ void TCustomSynEdit::DoOnCommandProcessed(TSynEditorCommand Command, char AChar,
   if (OnCommandProcessed) OnCommandProcessed(this, Command, AChar, Data);
 }
 
-void TCustomSynEdit::ExecuteCommand(TSynEditorCommand Command, char, void* Data) {
+void TCustomSynEdit::ExecuteCommand(TSynEditorCommand Command, char AChar, void* Data) {
   PaintLockGuard lock(*this);
   const bool extend = Command >= ecSelection + ecLeft && Command <= ecSelection + ecGotoXY;
   const TSynEditorCommand base = extend ? static_cast<TSynEditorCommand>(Command - ecSelection) : Command;
@@ -143,6 +143,7 @@ void TCustomSynEdit::ExecuteCommand(TSynEditorCommand Command, char, void* Data)
       SetSelectionMode(smLine);
       break;
     default:
+      ExecuteEditCommand(Command, AChar, Data);
       break;
   }
 }

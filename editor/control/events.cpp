@@ -110,21 +110,35 @@ void TCustomSynEdit::NotifyHookedCommandHandlers(bool AfterProcessing, TSynEdito
                                                  void* Data) {
   if (!fHookedCommandHandlers) return;
   bool handled = false;
-  // A handler may unregister itself or another one while the list is walked.
+  // A handler may unregister itself or another one while the list is walked:
+  // the walk goes over a copy and skips a handler that is gone meanwhile.
   const std::vector<THookedCommandHandlerEntry> entries = *fHookedCommandHandlers;
   for (const THookedCommandHandlerEntry& entry : entries)
-    entry.Event(this, AfterProcessing, handled, Command, AChar, Data, entry.Data);
+    if (FindHookedCmdEvent(entry.Event) >= 0)
+      entry.Event(this, AfterProcessing, handled, Command, AChar, Data, entry.Data);
   if (handled) Command = ecNone;
 }
 
 void TCustomSynEdit::PluginsAfterPaint(platform::Canvas& ACanvas, const TRect& AClip, int FirstLine, int LastLine) {
+  // A plug-in may free itself or another one meanwhile: the walk goes over a
+  // copy and skips a plug-in that is gone.
   const std::vector<TSynEditPlugin*> plugins = fPlugins;
-  for (TSynEditPlugin* plugin : plugins) plugin->AfterPaint(ACanvas, AClip, FirstLine, LastLine);
+  for (TSynEditPlugin* plugin : plugins)
+    if (std::find(fPlugins.begin(), fPlugins.end(), plugin) != fPlugins.end())
+      plugin->AfterPaint(ACanvas, AClip, FirstLine, LastLine);
 }
 
-// Modified, the redo list's clearing and OnChange come with the editing
-// commands.
-void TCustomSynEdit::UndoRedoAdded(TObject*) {}
+// A new change (not a replayed one) makes what the redo list holds
+// unreachable.
+void TCustomSynEdit::UndoRedoAdded(TObject* Sender) {
+  UpdateModifiedStatus();
+  TSynEditUndoList* const list = dynamic_cast<TSynEditUndoList*>(Sender);
+  if (list == fUndoList && !(fStateFlags & sfInsideRedo)) {
+    const TSynEditUndoItem* const last = fUndoList->PeekItem();
+    if (last && last->ChangeReason != crGroupBreak) fRedoList->Clear();
+  }
+  if (list && list->BlockCount() == 0 && OnChange) OnChange(this);
+}
 
 TSynEditPlugin::TSynEditPlugin(TCustomSynEdit* AOwner) : fOwner(AOwner) {
   if (fOwner) fOwner->fPlugins.push_back(this);

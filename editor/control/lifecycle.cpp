@@ -100,6 +100,7 @@ TCustomSynEdit::~TCustomSynEdit() {
   fDestroying = true;
   ReleaseTextBuffers();
   SetHighlighter(nullptr);
+  SetSearchEngine(nullptr);
   if (fBookMarkOpt->BookmarkImages()) fBookMarkOpt->BookmarkImages()->RemoveFreeNotification(this);
   DestroyWnd();
   fHookedCommandHandlers.reset();

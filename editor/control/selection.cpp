@@ -124,7 +124,9 @@ std::string Columns(const std::string& S, std::int64_t From, std::int64_t Count)
 
 }  // namespace
 
-std::string TCustomSynEdit::GetSelText() const {
+std::string TCustomSynEdit::GetSelText() const { return SelectedText(!(fOptions & eoTrimTrailingSpaces)); }
+
+std::string TCustomSynEdit::SelectedText(bool PadColumns) const {
   if (!GetSelAvail()) return {};
   TPoint b = GetBlockBegin();
   TPoint e = GetBlockEnd();
@@ -146,7 +148,7 @@ std::string TCustomSynEdit::GetSelText() const {
         int to = e.X;
         MBCSGetSelRangeInLineWhenColumnSelectionMode(s, from, to);
         std::string piece = Columns(s, from, std::int64_t{to} - from);
-        if (!(fOptions & eoTrimTrailingSpaces) && std::int64_t{to} - from > static_cast<std::int64_t>(piece.size()))
+        if (PadColumns && std::int64_t{to} - from > static_cast<std::int64_t>(piece.size()))
           piece.resize(static_cast<std::size_t>(to - from), ' ');
         if (i > first) result += "\r\n";
         result += piece;

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "editor/control/syn_edit_mark.h"
@@ -28,6 +29,7 @@
 #include "editor/options/gutter.h"
 #include "editor/options/internal_image.h"
 #include "editor/options/selected_color.h"
+#include "editor/search/syn_edit_search_custom.h"
 #include "editor/syn_edit_string_list.h"
 #include "editor/text_drawer/font.h"
 #include "editor/text_drawer/text_drawer.h"
@@ -41,8 +43,6 @@ class ESynEditError : public Exception {
  public:
   using Exception::Exception;
 };
-
-class TSynEditSearchCustom;
 
 // The trailing tabs and blanks of a text cut off.
 std::string TrimTrailing(const std::string& S);
@@ -207,6 +207,9 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void SetSelectionMode(TSynSelectionMode Value);
   void SelectAll();
   std::string GetSelText() const;
+  // The selected text; PadColumns fills column pieces beyond a line's end
+  // with blanks (as the clipboard wants them, not an undo item).
+  std::string SelectedText(bool PadColumns) const;
   std::string SelText() const { return GetSelText(); }
   std::string GetWordAtCursor();
 
@@ -298,6 +301,93 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   virtual void DoOnProcessCommand(TSynEditorCommand& Command, char& AChar, void* Data);
   virtual void DoOnCommandProcessed(TSynEditorCommand Command, char AChar, void* Data);
 
+  // Asks the key-command table for the command of a key, remembering a key
+  // that has none as the first key of a possible two-key chord.
+  TSynEditorCommand TranslateKeyCode(std::uint16_t Code, TShiftState Shift, void*& Data);
+
+  // ---- Text modification (text_primitives.cpp) --------------------------------
+  // Replaces the selection (in the current selection mode) by Value inserted
+  // at the caret in PasteMode. Value ends at its first NUL; CR, LF and CR LF
+  // break it into lines. Records undo items only for a column insertion with
+  // AddToUndoList; the callers record the rest.
+  void SetSelTextPrimitiveEx(TSynSelectionMode PasteMode, std::string_view Value, bool AddToUndoList);
+  void SetSelTextPrimitive(TSynSelectionMode PasteMode, std::string_view Value) {
+    SetSelTextPrimitiveEx(PasteMode, Value, true);
+  }
+  void SetSelText(std::string_view Value) { SetSelTextPrimitive(fSelectionMode, Value); }
+  void SynSetText(std::string_view Value) { fLines->SetText(Value); }
+  void SetText(std::string_view Value) { SynSetText(Value); }
+  void SetLines(const TStrings& Value) { fLines->Assign(Value); }
+  void SetLineText(const std::string& Value);
+  // Stores line Index (0-based), trimmed by eoTrimTrailingSpaces; Index equal
+  // to the line count appends.
+  void ProperSetLine(int Index, const std::string& Text);
+  void InsertBlock(const TPoint& BB, const TPoint& BE, std::string_view Value) { InsertBlockEx(BB, BE, Value, true); }
+  void InsertBlockEx(const TPoint& BB, const TPoint& BE, std::string_view Value, bool AddToUndoList);
+  // Where the text the last SetSelTextPrimitiveEx inserted begins and ends,
+  // in text order.
+  TPoint LastInsertStart() const { return fLastInsertStart; }
+  TPoint LastInsertEnd() const { return fLastInsertEnd; }
+
+  // ---- Marks and bookmarks (bookmarks.cpp) -------------------------------------
+  void SetBookMark(int BookMark, int X, int Y);
+  void ClearBookMark(int BookMark);
+  void GotoBookMark(int BookMark);
+  void GotoLineAndCenter(int ALine);
+  bool GetBookMark(int BookMark, int& X, int& Y) const;
+  bool IsBookmark(int BookMark) const;
+  // Move the marks after lines were inserted or deleted and tell the plug-ins.
+  void DoLinesInserted(int FirstLine, int Count);
+  void DoLinesDeleted(int FirstLine, int Count);
+
+  // ---- Undo and redo (undo_replay.cpp) -----------------------------------------
+  void Undo();
+  void Redo();
+  bool GetCanUndo() const { return !ReadOnly() && fUndoList->GetCanUndo(); }
+  bool GetCanRedo() const { return !ReadOnly() && fRedoList->GetCanUndo(); }
+  bool CanUndo() const { return GetCanUndo(); }
+  bool CanRedo() const { return GetCanRedo(); }
+  // The word-wrap flag: nothing in this system wraps lines; the wrap items
+  // of the undo lists only switch it.
+  bool WordWrap() const { return fWordWrap; }
+
+  // ---- Block editing and editor state (block_edit.cpp, editor_state.cpp) -------
+  // The SelText setter: one undo block around the replacement.
+  void SetSelTextExternal(std::string_view Value);
+  void DoCaseChange(TSynEditorCommand Cmd);
+  void DoBlockIndent();
+  void DoBlockUnindent();
+  void DoTabKey();
+  void DoShiftTabKey();
+  bool Modified() const { return fModified; }
+  void SetModified(bool Value);
+  void UpdateModifiedStatus();
+  void BeginUndoBlock() { fUndoList->BeginBlock(); }
+  void EndUndoBlock() { fUndoList->EndBlock(); }
+  void LockUndo();
+  void UnlockUndo();
+  void ClearUndo();
+  void Clear() { ClearAll(); }
+  void SetSelWord();
+  void AddKey(TSynEditorCommand Command, std::uint16_t Key1, TShiftState SS1, std::uint16_t Key2 = 0,
+              TShiftState SS2 = {});
+  enum class TEditAction : std::uint8_t { Cut, Copy, Paste, Delete, Undo, SelectAll };
+  bool ExecuteAction(TEditAction Action);
+  // Whether the control takes the action (it has the focus); Enabled tells
+  // whether the action applies now.
+  bool UpdateAction(TEditAction Action, bool& Enabled) const;
+
+  // ---- Editing commands (edit_commands.cpp) ------------------------------------
+  void ClearAll();
+  void ClearSelection();
+  void DeleteSelectionUndoable();
+
+  // ---- Clipboard (clipboard.cpp) ------------------------------------------------
+  void CopyToClipboard();
+  void CutToClipboard();
+  void PasteFromClipboard();
+  bool CanPaste() const;
+
   // ---- Line store and highlighter binding (binding.cpp) ------------------------
   TSynCustomHighlighter* Highlighter() const { return fHighlighter; }
   void SetHighlighter(TSynCustomHighlighter* Value);
@@ -331,6 +421,56 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void ListDeleted(int Index);
   void ListPutted(int Index, const std::string& S);
   void ListCleared(TObject* Sender);
+
+  // ---- Search and replace (search_replace.cpp) ---------------------------------
+  // The engine is not owned; the control forgets it when it is destroyed.
+  void SetSearchEngine(TSynEditSearchCustom* Value);
+  // The number of matches found; raises ESynEditError without an engine.
+  int SearchReplace(const std::string& ASearch, const std::string& AReplace, TSynSearchOptions AOptions);
+  virtual TSynReplaceAction DoOnReplaceText(const std::string& ASearch, const std::string& AReplace, int Line,
+                                            int Column);
+
+  // ---- Brackets (brackets.cpp) ---------------------------------------------------
+  // The bracket matching the one at APoint, (0, 0) when none; brackets in
+  // comments and strings are passed over. With AdjustForTabs the column is
+  // the display column.
+  virtual TPoint GetMatchingBracketEx(const TPoint& APoint, bool AdjustForTabs);
+  virtual TPoint GetMatchingBracket();
+  virtual void FindMatchingBracket();
+
+  // ---- Tokens and words at a position (token_queries.cpp) -----------------------
+  bool GetHighlighterAttriAtRowColEx(const TPoint& XY, std::string& Token, int& TokenType, int& Start,
+                                     TSynHighlighterAttributes*& Attri) const;
+  bool GetHighlighterAttriAtRowCol(const TPoint& XY, std::string& Token, TSynHighlighterAttributes*& Attri) const;
+  std::string GetWordAtRowCol(const TPoint& XY) const;
+  std::string GetWordAtMouse() const;
+  TSynIdentChars IdentChars() const;
+  // Selects the run of identifier characters around Value, the caret at its
+  // end.
+  void SetWordBlock(TPoint Value);
+
+  // ---- Focus controls and the mouse cursor (focus_controls.cpp) ------------------
+  // While the list is not empty, the last window added takes the focus in
+  // place of the editor.
+  void AddFocusControl(platform::WindowHost* aControl);
+  void RemoveFocusControl(platform::WindowHost* aControl);
+  virtual void SetFocus();
+  // Sets the pointer's shape for where it is now.
+  virtual void UpdateMouseCursor();
+  // The window asks for the pointer's shape.
+  void CursorRequested() override { UpdateMouseCursor(); }
+
+  // ---- Keystroke differences (keystroke_differences.cpp) ------------------------
+  // The key table is stored as its differences from a reference table (the
+  // defaults when none is given): the items to remove from the reference and
+  // the items to add, one "command shortcut shortcut2" a line. Reading
+  // applies the removed items first, then the added ones; a bad line raises
+  // ESynKeyError naming it and leaves the table unchanged.
+  bool KeystrokesDiffer(const TSynEditKeyStrokes* Reference = nullptr) const;
+  std::string WriteRemovedKeystrokes(const TSynEditKeyStrokes* Reference = nullptr) const;
+  std::string WriteAddedKeystrokes(const TSynEditKeyStrokes* Reference = nullptr) const;
+  void ReadRemovedKeystrokes(const std::string& Text);
+  void ReadAddedKeystrokes(const std::string& Text);
 
   // ---- Options and property setters (options.cpp) ------------------------------
   TSynEditorOptions Options() const { return fOptions; }
@@ -500,6 +640,49 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   bool fAlwaysShowCaret = false;
   bool fScrolling = false;
   platform::Canvas* fPaintCanvas = nullptr;
+
+  // Editing engine
+  bool fModified = false;
+  bool fWordWrap = false;
+  TPoint fLastInsertStart{1, 1};
+  TPoint fLastInsertEnd{1, 1};
+  // The built-in commands that change the text (edit_commands.cpp).
+  void ExecuteEditCommand(TSynEditorCommand Command, char AChar, void* Data);
+  void TypeChar(char AChar);
+  void TypeImeString(const std::string& S);
+  // Fills Line (the caret line's text) with blanks up to the caret and
+  // records them; false when nothing was needed.
+  bool PadToCaret(std::string& Line);
+  // A selection end as a deletion records it: in normal mode an end in
+  // virtual space stands at the line's end, since the gap holds nothing.
+  TPoint UndoPoint(TPoint P) const;
+  void DeleteLastChar();
+  void DeleteChar();
+  void DeleteForward(TSynEditorCommand Command);
+  void DeleteBackward(TSynEditorCommand Command);
+  void DeleteLine();
+  void InsertLineBreak(bool MoveCaret);
+  void SetMarkerCommand(int BookMark, const void* Data);
+  // Replaces the text from Start to End (taken in Mode) by Value inserted in
+  // Mode, without recording; the replay and the commands share it.
+  void ReplaceRange(const TPoint& Start, const TPoint& End, TSynSelectionMode Mode, std::string_view Value);
+  std::string TextRange(const TPoint& Start, const TPoint& End, TSynSelectionMode Mode);
+  // Stores an edited line. Trimming (eoTrimTrailingSpaces) takes only blanks
+  // that the edit added, never the first Keep characters, which the line
+  // had: an undo could not give them back.
+  void StoreEditedLine(int Index, const std::string& Text, std::size_t Keep);
+  // The insertion and deletion steps of SetSelTextPrimitiveEx.
+  void DeleteSelectionPrimitive(TPoint BB, TPoint BE);
+  int InsertNormal(std::string_view Value);
+  int InsertColumn(std::string_view Value, bool AddToUndoList);
+  int InsertLinesMode(std::string_view Value);
+  // Undo and redo of one item.
+  void UndoItem();
+  void RedoItem();
+  void ReplayPlacement(const TSynEditUndoItem& Item, TSynEditUndoList& Mirror);
+  void SelectRange(const TPoint& Start, const TPoint& End);
+  // The smart Back-space target: the indentation to go back to from N.
+  int SmartBackTarget(int N, int FromLine) const;
 
   // Scrolling (scroll.cpp)
   void WMVScroll(platform::TScrollCode Code, int Pos);

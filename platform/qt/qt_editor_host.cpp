@@ -430,9 +430,10 @@ void QtEditorHost::mouseDoubleClickEvent(QMouseEvent* e) {
 
 void QtEditorHost::mouseMoveEvent(QMouseEvent* e) {
   Guarded([&] {
-    if (client_)
-      client_->MouseMove(ShiftStateOf(e->modifiers(), e->buttons()), e->position().toPoint().x(),
-                         e->position().toPoint().y());
+    if (!client_) return;
+    client_->MouseMove(ShiftStateOf(e->modifiers(), e->buttons()), e->position().toPoint().x(),
+                       e->position().toPoint().y());
+    if (client_) client_->CursorRequested();
   });
 }
 

@@ -88,6 +88,14 @@ TEST_F(QtHostEvents, MouseButtonsClicksAndWheel) {
                                                   "down 0 " + doubleLeft + " 5,6", "wheel -120"}));
 }
 
+TEST_F(QtHostEvents, APointerMoveAsksForTheCursorShape) {
+  QWidget* vp = host.viewport();
+  QMouseEvent move(QEvent::MouseMove, QPointF(7, 8), vp->mapToGlobal(QPointF(7, 8)), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(vp, &move);
+  EXPECT_EQ(client.log, (std::vector<std::string>{"cursor"}));
+}
+
 TEST_F(QtHostEvents, ScrollBarActionsBecomeScrollRequests) {
   host.ShowScrollBar(sbVertical, true);
   host.SetScrollInfo(sbVertical, {1, 100, 10, 5, false});

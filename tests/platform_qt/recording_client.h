@@ -42,6 +42,7 @@ struct RecordingClient : WindowClient {
                   std::to_string(y));
   }
   void MouseMove(TShiftState, int, int) override {}
+  void CursorRequested() override { log.push_back("cursor"); }
   void MouseUp(TMouseButton b, TShiftState, int, int) override { log.push_back("up " + std::to_string(b)); }
   void DblClick() override { log.push_back("dblclick"); }
   void Timer(int id) override { log.push_back("timer " + std::to_string(id)); }
