@@ -104,6 +104,11 @@ for lines in 10000 50000; do
 done
 
 echo
+# One run at constant memory: seconds and peak resident size (GNU time).
+read -r secs kb < <(/usr/bin/time -f '%e %M' "$kauc" run "$here/heap_cycles.pas" 2>&1 >/dev/null | tail -1)
+printf 'NEW/DISPOSE, 100,000,000 pairs (heap_cycles.pas): %.2f s, peak resident %.1f MB\n' "$secs" \
+  "$(python3 -c "print($kb / 1024)")"
+echo
 cp "$here/programs/bubble.pas" "$work/feito.pas"
 if "$kauc" make "$work/feito.pas" >/dev/null 2>&1 && [ -x "$work/feito.exe" ]; then
   k=$(time_command make "$kauc" make "$work/feito.pas")

@@ -318,7 +318,8 @@ void Lexico::ScanRealPart() {
 }
 
 // A literal between quotes, without escapes; line breaks may stand inside.
-// Longer literals are cut to their first 255 characters.
+// Longer literals are cut to their first 255 characters. Its characters are
+// the running program's, code page 850 ('?' for those that 850 lacks).
 void Lexico::ScanQuotedLiteral() {
   for (;;) {
     const char c = NextChar();
@@ -328,7 +329,7 @@ void Lexico::ScanQuotedLiteral() {
     }
     if (c == '\'') break;
     if (text_.size() < kMaxLiteralLength)
-      text_ += static_cast<char>(text::accentedLetter1252To850(static_cast<unsigned char>(c)));
+      text_ += static_cast<char>(text::cp1252To850(static_cast<unsigned char>(c)));
   }
   if (text_.size() == 1) {
     kind_ = TK_CHARLIT;

@@ -85,7 +85,7 @@ std::string SpellToken(const UnexpectedToken& token) {
     case TK_STRLIT: case TK_CHARLIT: {
       // Literals were scanned into code page 850; messages are 1252.
       std::string spelled = token.text;
-      for (char& c : spelled) c = static_cast<char>(text::accentedLetter850To1252(static_cast<unsigned char>(c)));
+      for (char& c : spelled) c = static_cast<char>(text::cp850To1252(static_cast<unsigned char>(c)));
       return spelled;
     }
     case TK_BOOLCONST: return token.value != 0 ? "TRUE" : "FALSE";

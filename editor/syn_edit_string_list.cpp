@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "editor/file_io.h"
+#include "editor/shared_text_buffer.h"
 #include "editor/syn_edit_file_writer.h"
 #include "text/code_pages.h"
 
@@ -26,6 +27,8 @@ EFileTooLarge TextTooLarge() {
 TSynEditStringList::TSynEditStringList() { SetTabWidth(8); }
 
 TSynEditStringList::~TSynEditStringList() {
+  // Editors still showing this store return to their own texts.
+  if (fSharing) TSynSharedTextBuffer::ReleaseAll(*this);
   // The owner hears nothing while the store goes away.
   OnChange = {};
   OnChanging = {};
@@ -38,6 +41,11 @@ void TSynEditStringList::CheckIndex(int Index, int Last) const {
 std::string TSynEditStringList::Get(int Index) const {
   if (Index < 0 || Index >= fCount) return {};
   return fList[static_cast<std::size_t>(Index)].fString;
+}
+
+int TSynEditStringList::LineLength(int Index) const {
+  if (Index < 0 || Index >= fCount) return 0;
+  return static_cast<int>(fList[static_cast<std::size_t>(Index)].fString.size());
 }
 
 int TSynEditStringList::GetCapacity() const { return static_cast<int>(fList.size()); }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,8 @@ enum TSynEditFileFormat : std::uint8_t { sffDos, sffUnix, sffMac };
 // other file is taken and written back byte for byte. New texts are UTF-8.
 enum class TSynEditFileEncoding : std::uint8_t { Utf8, Cp1252 };
 
+class TSynSharedTextBuffer;
+
 using TStringListIndexEvent = Method<void(int Index)>;
 using TStringListInsertedEvent = Method<void(int Index, const std::string& S)>;
 
@@ -52,6 +55,8 @@ class TSynEditStringList : public TStrings {
   ~TSynEditStringList() override;
 
   std::string Get(int Index) const override;
+  // The length of line Index without copying it; 0 outside the store.
+  int LineLength(int Index) const;
   int GetCapacity() const override;
   int GetCount() const override;
   TObject* GetObject(int Index) const override;
@@ -96,6 +101,8 @@ class TSynEditStringList : public TStrings {
   TStringListInsertedEvent OnPutted;
 
  private:
+  friend class TSynSharedTextBuffer;
+
   void InsertItem(int Index, const std::string& S);
   std::string ExpandString(int Index) const;
   void Grow();
@@ -111,6 +118,8 @@ class TSynEditStringList : public TStrings {
   TConvertTabsProcEx fConvertTabsProc = nullptr;
   mutable int fIndexOfLongestLine = -1;
   int fTabWidth = 0;
+  // The editors that show this store besides its owner; none while unshared.
+  std::unique_ptr<TSynSharedTextBuffer> fSharing;
 };
 
 }  // namespace kau::editor

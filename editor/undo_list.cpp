@@ -11,6 +11,7 @@ void TSynEditUndoItem::Assign(const TSynEditUndoItem& Source) {
   ChangeEndPos = Source.ChangeEndPos;
   ChangeStr = Source.ChangeStr;
   ChangeNumber = Source.ChangeNumber;
+  ChangeReplacedStr = Source.ChangeReplacedStr;
 }
 
 TSynEditUndoList::TSynEditUndoList() = default;

@@ -54,6 +54,9 @@ class TSynEditUndoItem : public TObject {
   TPoint ChangeEndPos;
   std::string ChangeStr;
   std::int32_t ChangeNumber = 0;
+  // On a mirror of an insertion: the text the insertion replaced, which its
+  // replay must remove again (typing over characters).
+  std::string ChangeReplacedStr;
 };
 
 class TSynEditUndoList : public TObject {

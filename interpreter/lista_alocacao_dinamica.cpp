@@ -5,15 +5,43 @@
 
 namespace kau {
 
+ListaAlocacaoDinamica::ListaAlocacaoDinamica(std::int64_t handlesGiven) : windowStart_(handlesGiven) {}
+
 ListaAlocacaoDinamica::~ListaAlocacaoDinamica() {
-  for (const Block& block : blocks_) delete[] block.words;
+  for (const HeapBlock& block : window_) delete[] block.words;
+  for (const HeapBlock& block : elders_.Slots()) delete[] block.words;
   for (const auto& sized : recycled_) {
     for (Word* words : sized) delete[] words;
   }
 }
 
+// Drops the older half of the window; its live blocks move to the hash
+// table. Each handle is dropped once, so the work is constant per NEW.
+void ListaAlocacaoDinamica::compactWindow() {
+  const std::size_t cut = window_.size() / 2;
+  const auto dropped = window_.begin() + static_cast<std::ptrdiff_t>(cut);
+  const auto moving = static_cast<std::size_t>(
+      std::count_if(window_.begin(), dropped, [](const HeapBlock& block) { return block.words != nullptr; }));
+  if (!elders_.Reserve(moving)) return;  // the window stays as it is
+  for (auto it = window_.begin(); it != dropped; ++it) {
+    if (it->words) elders_.Insert(*it);
+  }
+  window_.erase(window_.begin(), dropped);
+  windowStart_ += static_cast<std::int64_t>(cut);
+  windowLive_ -= static_cast<std::int64_t>(moving);
+  if (window_.capacity() > 4 * window_.size() + kWindowSlack) {
+    try {
+      std::vector<HeapBlock>(window_.begin(), window_.end()).swap(window_);
+    } catch (const std::bad_alloc&) {
+    }
+  }
+}
+
 Word ListaAlocacaoDinamica::Allocate(Word n) {
-  if (n < 0 || liveWords_ + n > kMaxLiveWords || static_cast<std::int64_t>(blocks_.size()) >= kMaxBlocks) return 0;
+  const std::int64_t handlesGiven = windowStart_ + static_cast<std::int64_t>(window_.size());
+  if (n < 0 || liveWords_ + n > kMaxLiveWords || LiveBlocks() >= kMaxLiveBlocks || handlesGiven >= kHandleCount)
+    return 0;
+  if (window_.size() > 2 * static_cast<std::size_t>(windowLive_) + kWindowSlack) compactWindow();
   Word* words = nullptr;
   if (n <= kRecycledSizes && !recycled_[n].empty()) {
     words = recycled_[n].back();
@@ -25,26 +53,35 @@ Word ListaAlocacaoDinamica::Allocate(Word n) {
     words = new (std::nothrow) Word[static_cast<std::size_t>(std::max<Word>(n, 1))]();
     if (!words) return 0;
   }
+  const auto handle = static_cast<Word>(-(windowStart_ + static_cast<std::int64_t>(window_.size())) - 1);
   try {
-    blocks_.push_back(Block{words, n});
+    window_.push_back(HeapBlock{handle, n, words});
   } catch (const std::bad_alloc&) {
     delete[] words;
     return 0;
   }
+  ++windowLive_;
   liveWords_ += n;
-  return -static_cast<Word>(blocks_.size());
+  return handle;
 }
 
 Word ListaAlocacaoDinamica::WordsFrom(Word handle, Word k) const {
-  const Block* block = live(handle);
+  const HeapBlock* block = live(handle);
   if (!block || k < 0 || k >= block->size) return 0;
   return block->size - k;
 }
 
 bool ListaAlocacaoDinamica::Free(Word handle) {
-  const Block* found = live(handle);
+  const HeapBlock* found = live(handle);
   if (!found) return false;
-  Block& block = blocks_[static_cast<std::size_t>(found - blocks_.data())];
+  const HeapBlock block = *found;
+  const std::uint64_t offset = windowOffset(handle);
+  if (offset < window_.size()) {
+    window_[offset].words = nullptr;
+    --windowLive_;
+  } else {
+    elders_.Erase(found);
+  }
   liveWords_ -= block.size;
   // A block of 0 words holds one word of storage.
   const Word storage = std::max<Word>(block.size, 1);
@@ -58,7 +95,6 @@ bool ListaAlocacaoDinamica::Free(Word handle) {
     }
   }
   if (!kept) delete[] block.words;
-  block.words = nullptr;
   return true;
 }
 

@@ -42,14 +42,49 @@ double parseReal(std::string_view number) {
 
 std::string FormatInteger(Word value) { return std::to_string(value); }
 
+// A person's rounding: the shortest decimal that reads back as the same
+// double, rounded half away from zero at the requested decimal place (2.5
+// gives 3 and 0.125 gives 0.13, where printf rounds the binary value to even).
 std::string FormatReal(double value, int decimals) {
   if (decimals < 0) decimals = kDefaultRealDecimals;
   decimals = std::min(decimals, kMaxFormattedDecimals);
   if (std::isnan(value)) return std::signbit(value) ? "-nan" : "nan";
   if (std::isinf(value)) return value < 0 ? "-inf" : "inf";
-  std::string out(static_cast<std::size_t>(decimals) + 330, '\0');
-  const auto result = std::to_chars(out.data(), out.data() + out.size(), value, std::chars_format::fixed, decimals);
-  out.resize(static_cast<std::size_t>(result.ptr - out.data()));
+  // d.ddddde[+-]x: the significant digits and the power of ten of the first.
+  char shortest[32];
+  const auto written = std::to_chars(shortest, shortest + sizeof shortest, std::fabs(value),
+                                     std::chars_format::scientific);
+  const std::string_view text(shortest, static_cast<std::size_t>(written.ptr - shortest));
+  const std::size_t e = text.find('e');
+  std::string significant(text.substr(0, e));
+  if (significant.size() > 1) significant.erase(1, 1);  // the point
+  int exponent = 0;
+  std::from_chars(text.data() + e + (text[e + 1] == '+' ? 2 : 1), text.data() + text.size(), exponent);
+
+  // Integer digits (at least one) and the decimals, as one row of digits.
+  const int integerDigits = std::max(exponent + 1, 1);
+  std::string digits(static_cast<std::size_t>(integerDigits + decimals), '0');
+  const int first = integerDigits - 1 - exponent;  // where the first significant digit stands
+  bool roundUp = false;
+  for (std::size_t i = 0; i < significant.size(); ++i) {
+    const std::int64_t at = first + static_cast<std::int64_t>(i);
+    if (at < static_cast<std::int64_t>(digits.size())) {
+      digits[static_cast<std::size_t>(at)] = significant[i];
+    } else {
+      roundUp = at == static_cast<std::int64_t>(digits.size()) && significant[i] >= '5';
+      break;
+    }
+  }
+  if (roundUp) {
+    std::size_t i = digits.size();
+    while (i > 0 && digits[i - 1] == '9') digits[--i] = '0';
+    if (i > 0) ++digits[i - 1];
+    else digits.insert(digits.begin(), '1');
+  }
+  const std::size_t point = digits.size() - static_cast<std::size_t>(decimals);
+  std::string out = std::signbit(value) ? "-" : "";
+  out.append(digits, 0, point);
+  if (decimals > 0) out.append(".").append(digits, point, std::string::npos);
   return out;
 }
 

@@ -1,5 +1,6 @@
-// Numbers as text for WRITE (the C library's "%d" and "%f" formats, always
-// with a decimal point whatever the process locale) and for VAL.
+// Numbers as text for WRITE (the C library's "%d" format, and "%f" with a
+// person's rounding, always with a decimal point whatever the process
+// locale) and for VAL.
 #pragma once
 
 #include <cstdint>
@@ -18,7 +19,9 @@ inline constexpr int kMaxFormattedDecimals = 1100;
 
 std::string FormatInteger(Word value);
 // "%.*f" with decimals clamped to kMaxFormattedDecimals (a negative count
-// means the default); the zeros past that are left to the caller.
+// means the default), rounded half away from zero from the shortest decimal
+// that reads back as the value; the zeros past the clamp are left to the
+// caller.
 std::string FormatReal(double value, int decimals);
 
 // The zeros that FormatReal leaves to its caller.

@@ -54,7 +54,9 @@ int TextFile::get() {
     rawUnget(next);
     return c;
   }
-  if (c < 0xC0) return c;  // ASCII, the end, or a byte that starts no sequence
+  if (c < 0x80) return c;  // ASCII or the end
+  // A byte that starts no sequence is a code page 1252 character.
+  if (c < 0xC0) return text::cp1252To850(static_cast<unsigned char>(c));
   const int length = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
   char bytes[4] = {static_cast<char>(c)};
   int count = 1;
@@ -73,7 +75,7 @@ int TextFile::get() {
     return byte >= 0 ? byte : '?';
   }
   for (int i = count - 1; i >= 1; --i) rawUnget(static_cast<unsigned char>(bytes[i]));
-  return c;
+  return text::cp1252To850(static_cast<unsigned char>(c));
 }
 
 bool TextFile::atEnd() {

@@ -1,6 +1,7 @@
 // One text file opened by a running program. The program sees code page 850
-// bytes; the file holds UTF-8 (bytes that are not valid UTF-8 pass through
-// unchanged). Lines are written with LF; CR LF reads as LF.
+// bytes; the file holds UTF-8 (a byte that does not start a valid UTF-8
+// sequence is read as a code page 1252 character, as files made on Windows
+// hold). Lines are written with LF; CR LF reads as LF.
 #pragma once
 
 #include <cstdio>

@@ -5,10 +5,11 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
 "$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=Release -DKAU_TESTS=OFF
-if [ -x "$root/build/ide/pascalkau" ]; then
-  exec "$root/build/ide/pascalkau" "$@"
+# Until the editor window can open a file, a program named here runs on the
+# terminal; without one the windows open.
+if [ $# -lt 1 ] && [ -x "$root/build/ide/pascalkau" ]; then
+  exec "$root/build/ide/pascalkau"
 fi
-# Until the windows exist, the program compiles and runs a file on the terminal.
 if [ $# -lt 1 ]; then
   echo "uso: scripts/run.sh PROGRAMA.pas" >&2
   exit 3

@@ -31,13 +31,6 @@ constexpr char16_t kCp850High[128] = {
     0x00AD, 0x00B1, 0x2017, 0x00BE, 0x00B6, 0x00A7, 0x00F7, 0x00B8,
     0x00B0, 0x00A8, 0x00B7, 0x00B9, 0x00B3, 0x00B2, 0x25A0, 0x00A0};
 
-// The accented letters the lexer converts, as code page 1252 bytes.
-constexpr unsigned char kConvertedLetters[40] = {
-    0xC0, 0xC1, 0xC2, 0xC3, 0xC4, 0xC7, 0xC9, 0xCA, 0xCB, 0xCD,
-    0xCE, 0xCF, 0xD1, 0xD3, 0xD4, 0xD5, 0xD6, 0xDA, 0xDB, 0xDC,
-    0xE0, 0xE1, 0xE2, 0xE3, 0xE4, 0xE7, 0xE9, 0xEA, 0xEB, 0xED,
-    0xEE, 0xEF, 0xF1, 0xF3, 0xF4, 0xF5, 0xF6, 0xFA, 0xFB, 0xFC};
-
 // Reverse tables built once; lookups of whole texts stay linear.
 struct ReverseTable {
   std::array<short, 0x10000> byteOf{};
@@ -83,16 +76,14 @@ char32_t cp850ToUnicode(unsigned char byte) {
 int unicodeToCp1252(char32_t cp) { return cp < 0x80 ? static_cast<int>(cp) : cp1252Reverse().lookup(cp); }
 int unicodeToCp850(char32_t cp) { return cp < 0x80 ? static_cast<int>(cp) : cp850Reverse().lookup(cp); }
 
-unsigned char accentedLetter1252To850(unsigned char byte) {
-  for (unsigned char letter : kConvertedLetters)
-    if (letter == byte) return static_cast<unsigned char>(unicodeToCp850(cp1252ToUnicode(byte)));
-  return byte;
+unsigned char cp1252To850(unsigned char byte) {
+  const int converted = unicodeToCp850(cp1252ToUnicode(byte));
+  return static_cast<unsigned char>(converted < 0 ? '?' : converted);
 }
 
-unsigned char accentedLetter850To1252(unsigned char byte) {
-  for (unsigned char letter : kConvertedLetters)
-    if (accentedLetter1252To850(letter) == byte) return letter;
-  return byte;
+unsigned char cp850To1252(unsigned char byte) {
+  const int converted = unicodeToCp1252(cp850ToUnicode(byte));
+  return static_cast<unsigned char>(converted < 0 ? '?' : converted);
 }
 
 int decodeUtf8(std::string_view s, char32_t& cp) {
@@ -184,7 +175,7 @@ std::string utf8ToCp850(std::string_view text) {
   while (!text.empty()) {
     const int len = decodeUtf8(text, cp);
     if (len == 0) {
-      out.push_back(text[0]);
+      out.push_back(static_cast<char>(cp1252To850(static_cast<unsigned char>(text[0]))));
       text.remove_prefix(1);
       continue;
     }

@@ -18,13 +18,12 @@ char32_t cp850ToUnicode(unsigned char byte);
 int unicodeToCp1252(char32_t cp);
 int unicodeToCp850(char32_t cp);
 
-// The lexer's conversion of a literal's byte: the 40 accented letters
-// (À Á Â Ã Ä Ç É Ê Ë Í Î Ï Ñ Ó Ô Õ Ö Ú Û Ü and their lower-case forms) become
-// their code page 850 codes; every other byte is returned unchanged.
-unsigned char accentedLetter1252To850(unsigned char byte);
-// The reverse, for showing a scanned literal in a message: the code page 850
-// codes of those 40 letters become their 1252 bytes again.
-unsigned char accentedLetter850To1252(unsigned char byte);
+// A code page 1252 character as the running program keeps it: its code page
+// 850 code, or '?' when 850 lacks the character (ASCII is unchanged).
+unsigned char cp1252To850(unsigned char byte);
+// The reverse, for showing a running program's text in a 1252 message: the
+// 1252 byte of an 850 character, or '?' when 1252 lacks it.
+unsigned char cp850To1252(unsigned char byte);
 
 bool isValidUtf8(std::string_view bytes);
 
@@ -41,8 +40,8 @@ bool utf8ToCp1252(std::string_view utf8, std::string& out);
 std::string sourceToCp1252(std::string_view fileBytes);
 
 // Keyboard and file input of a running program: UTF-8 sequences become their
-// code page 850 byte ('?' when 850 lacks the character); bytes that are not
-// part of a valid UTF-8 sequence pass through unchanged.
+// code page 850 byte ('?' when 850 lacks the character); a byte that does not
+// start a valid UTF-8 sequence is taken as a code page 1252 character.
 std::string utf8ToCp850(std::string_view text);
 
 // Decodes one UTF-8 sequence at the front of `bytes`. Returns its length (1 to

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "editor/highlight/highlighter_registry.h"
+#include "editor/highlight/scan_chars.h"
 #include "text/char_class.h"
 
 namespace kau::editor {
@@ -14,18 +15,27 @@ int compareNames(std::string_view a, std::string_view b) {
     return text::compareText1252(a, b);
 }
 
-TSynIdentChars defaultWordBreakChars() {
+}  // namespace
+
+TSynIdentChars DefaultWordBreakChars() {
     TSynIdentChars chars;
     for (unsigned char c : std::string_view("!\"'()*+,-./:;=?[\\]^{|}")) chars.set(c);
     return chars;
 }
 
-}  // namespace
+TSynIdentChars DefaultIdentChars() {
+    TSynIdentChars chars;
+    for (int c = 0; c < 256; ++c)
+        if (scan::isIdentChar(static_cast<unsigned char>(c)) || (c >= 192 && c != 215 && c != 247))
+            chars.set(static_cast<std::size_t>(c));
+    return chars;
+}
 
-TSynCustomHighlighter::TSynCustomHighlighter() : wordBreakChars_(defaultWordBreakChars()) {}
+TSynCustomHighlighter::TSynCustomHighlighter() : wordBreakChars_(DefaultWordBreakChars()) {}
 
 TSynCustomHighlighter::~TSynCustomHighlighter() {
-    freeHooks_.Fire();
+    // Editors and print objects still using this highlighter let go of it first.
+    freeNotifiers_.NotifyRemoval(this);
     FreeHighlighterAttributes();
 }
 

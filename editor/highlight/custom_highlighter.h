@@ -20,6 +20,7 @@
 
 #include "editor/highlight/highlighter_attributes.h"
 #include "editor/highlight/highlighter_types.h"
+#include "editor/options/free_notifiable.h"
 #include "editor/options/method_chain.h"
 #include "editor/highlight/persistent.h"
 #include "editor/syn_range.h"
@@ -39,6 +40,13 @@ enum TSynDefaultAttribute : int {
     SYN_ATTR_WHITESPACE = 4,
     SYN_ATTR_SYMBOL = 5,
 };
+
+// The characters that end a word when nothing else says: ! " ' ( ) * + , -
+// . / : ; = ? [ \ ] ^ { | }
+TSynIdentChars DefaultWordBreakChars();
+// The characters of a word when nothing else says: '0'..'9', 'A'..'Z', '_',
+// 'a'..'z' and 192..255 except 215 and 247.
+TSynIdentChars DefaultIdentChars();
 
 struct TSynHighlighterClassInfo;
 // A highlighter class as a value (see highlighter_registry.h).
@@ -116,12 +124,13 @@ public:
     // with sender nullptr. Nothing is sent while loading.
     void HookAttrChangeEvent(TNotifyEvent handler) { attrChangeHooks_.Add(handler); }
     void UnhookAttrChangeEvent(TNotifyEvent handler) { attrChangeHooks_.Remove(handler); }
-    // Told when this highlighter is destroyed, so that links to it go.
-    void HookFreeEvent(TNotifyEvent handler) { freeHooks_.Add(handler); }
-    void UnhookFreeEvent(TNotifyEvent handler) { freeHooks_.Remove(handler); }
     void BeginUpdate() { ++updateCount_; }
     void EndUpdate();
     void DefHighlightChange(TObject* sender);
+
+    // AComponent hears opRemove when this highlighter is destroyed.
+    void FreeNotification(TFreeNotifiable* AComponent) { freeNotifiers_.Add(AComponent); }
+    void RemoveFreeNotification(TFreeNotifiable* AComponent) { freeNotifiers_.Remove(AComponent); }
 
     // Settings are being read in one go; Loaded ends that and notifies once.
     void BeginLoading() { loading_ = true; }
@@ -154,7 +163,6 @@ private:
 
     std::vector<AttributeEntry> attributes_;  // sorted by key, letter case ignored
     TSynNotifyEventChain attrChangeHooks_{this};
-    TSynNotifyEventChain freeHooks_{this};
     int updateCount_ = 0;
     bool enabled_ = true;
     TSynIdentChars wordBreakChars_;
@@ -162,6 +170,7 @@ private:
     bool updatePending_ = false;
     bool loading_ = false;
     std::vector<std::string> loadErrors_;
+    TFreeNotifiers freeNotifiers_;
 };
 
 }  // namespace kau::editor

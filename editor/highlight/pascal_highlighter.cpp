@@ -64,13 +64,7 @@ TSynHighlighterAttributes* TSynPasSyn::GetDefaultAttribute(int index) const {
     }
 }
 
-TSynIdentChars TSynPasSyn::GetIdentChars() const {
-    TSynIdentChars chars;
-    for (int c = 0; c < 256; ++c)
-        if (isIdentChar(static_cast<unsigned char>(c)) || (c >= 192 && c != 215 && c != 247))
-            chars.set(static_cast<std::size_t>(c));
-    return chars;
-}
+TSynIdentChars TSynPasSyn::GetIdentChars() const { return DefaultIdentChars(); }
 
 std::string TSynPasSyn::GetSampleSource() const {
     return "{ Totals }\n"

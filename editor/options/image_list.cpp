@@ -5,8 +5,7 @@
 namespace kau::editor {
 
 TImageList::~TImageList() {
-  const auto listeners = fFreeNotifies;
-  for (TFreeNotifiable* c : listeners) c->Notification(this, opRemove);
+  fFreeNotifies.NotifyRemoval(this);
 }
 
 int TImageList::Add(const TImage& Image) {
@@ -21,13 +20,8 @@ void TImageList::Draw(platform::Canvas& Canvas, int X, int Y, int Index, bool) c
                    std::nullopt);
 }
 
-void TImageList::FreeNotification(TFreeNotifiable* AComponent) {
-  if (AComponent && std::find(fFreeNotifies.begin(), fFreeNotifies.end(), AComponent) == fFreeNotifies.end())
-    fFreeNotifies.push_back(AComponent);
-}
+void TImageList::FreeNotification(TFreeNotifiable* AComponent) { fFreeNotifies.Add(AComponent); }
 
-void TImageList::RemoveFreeNotification(TFreeNotifiable* AComponent) {
-  fFreeNotifies.erase(std::remove(fFreeNotifies.begin(), fFreeNotifies.end(), AComponent), fFreeNotifies.end());
-}
+void TImageList::RemoveFreeNotification(TFreeNotifiable* AComponent) { fFreeNotifies.Remove(AComponent); }
 
 }  // namespace kau::editor

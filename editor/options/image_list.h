@@ -5,18 +5,10 @@
 #include <vector>
 
 #include "editor/object.h"
+#include "editor/options/free_notifiable.h"
 #include "platform/draw/canvas.h"
 
 namespace kau::editor {
-
-enum TOperation : std::uint8_t { opInsert, opRemove };
-
-// A component that wants to hear when another one goes away.
-class TFreeNotifiable {
- public:
-  virtual ~TFreeNotifiable() = default;
-  virtual void Notification(TObject* AComponent, TOperation Operation) = 0;
-};
 
 class TImageList : public TObject {
  public:
@@ -40,7 +32,7 @@ class TImageList : public TObject {
   int fWidth;
   int fHeight;
   std::vector<TImage> fImages;
-  std::vector<TFreeNotifiable*> fFreeNotifies;
+  TFreeNotifiers fFreeNotifies;
 };
 
 }  // namespace kau::editor

@@ -13,15 +13,15 @@ TSynEditPrintPreview::TSynEditPrintPreview(platform::WindowHost& Host) : fHost(H
 TSynEditPrintPreview::~TSynEditPrintPreview() { SetSynEditPrint(nullptr); }
 
 void TSynEditPrintPreview::SetSynEditPrint(TSynEditPrint* Value) {
-  const TNotifyEvent freed = TNotifyEvent::bind<&TSynEditPrintPreview::PrintFreed>(this);
-  if (fSynEditPrint) fSynEditPrint->UnhookFreeEvent(freed);
+  if (fSynEditPrint) fSynEditPrint->RemoveFreeNotification(this);
   fSynEditPrint = Value;
-  if (fSynEditPrint) fSynEditPrint->HookFreeEvent(freed);
+  if (fSynEditPrint) fSynEditPrint->FreeNotification(this);
   SizeChanged();
   Invalidate();
 }
 
-void TSynEditPrintPreview::PrintFreed(TObject*) {
+void TSynEditPrintPreview::Notification(TObject* AComponent, TOperation Operation) {
+  if (Operation != opRemove || AComponent != fSynEditPrint) return;
   fSynEditPrint = nullptr;
   SizeChanged();
   Invalidate();

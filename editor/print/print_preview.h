@@ -17,7 +17,7 @@ enum TSynPreviewScale : std::uint8_t { pscWholePage, pscPageWidth, pscUserScaled
 
 using TPreviewPageEvent = Method<void(TObject* Sender, int PageNumber)>;
 
-class TSynEditPrintPreview : public TObject, public platform::WindowClient {
+class TSynEditPrintPreview : public TObject, public platform::WindowClient, public TFreeNotifiable {
  public:
   static constexpr int kFrame = 26;   // the space around the page, both sides together
   static constexpr int kOffset = 12;  // the page's distance from the top-left corner
@@ -31,6 +31,7 @@ class TSynEditPrintPreview : public TObject, public platform::WindowClient {
   TSynEditPrint* SynEditPrint() const { return fSynEditPrint; }
   // Not owned; the link clears itself when the print object goes away.
   void SetSynEditPrint(TSynEditPrint* Value);
+  void Notification(TObject* AComponent, TOperation Operation) override;
 
   TSynPreviewScale ScaleMode() const { return fScaleMode; }
   void SetScaleMode(TSynPreviewScale Value);
@@ -77,7 +78,6 @@ class TSynEditPrintPreview : public TObject, public platform::WindowClient {
   void Scroll(platform::TScrollBarKind Bar, platform::TScrollCode Code, int Pos) override;
 
  private:
-  void PrintFreed(TObject* Sender);
   TSynEditPrinterInfo& Info() const;
   int HeightFromWidth(int Width) const;
   int WidthFromHeight(int Height) const;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "editor/control/syn_edit.h"
 #include "editor/misc_procs.h"
 #include "editor/print/print_stream.h"
 #include "text/code_pages.h"
@@ -14,10 +15,11 @@ TSynEditPrint::TSynEditPrint() = default;
 
 TSynEditPrint::~TSynEditPrint() {
   SetHighlighter(nullptr);
-  fFreeHooks.Fire();
+  fFreeNotifies.NotifyRemoval(this);
 }
 
-void TSynEditPrint::HighlighterFreed(TObject*) {
+void TSynEditPrint::Notification(TObject* AComponent, TOperation Operation) {
+  if (Operation != opRemove || AComponent != fHighlighter) return;
   fHighlighter = nullptr;
   fRangesOK = false;
   Stale();
@@ -43,10 +45,9 @@ void TSynEditPrint::SetLines(const TStrings& Value) {
 }
 
 void TSynEditPrint::SetHighlighter(TSynCustomHighlighter* Value) {
-  const TNotifyEvent freed = TNotifyEvent::bind<&TSynEditPrint::HighlighterFreed>(this);
-  if (fHighlighter) fHighlighter->UnhookFreeEvent(freed);
+  if (fHighlighter) fHighlighter->RemoveFreeNotification(this);
   fHighlighter = Value;
-  if (fHighlighter) fHighlighter->HookFreeEvent(freed);
+  if (fHighlighter) fHighlighter->FreeNotification(this);
   fRangesOK = false;
   Stale();
 }
@@ -59,6 +60,19 @@ void TSynEditPrint::SetSelection(bool Available, TSynSelectionMode Mode, TPoint 
   fBlockBegin = BlockBegin;
   fBlockEnd = BlockEnd;
   Stale();
+}
+
+void TSynEditPrint::SetSynEdit(const TCustomSynEdit& Value) {
+  SetHighlighter(Value.Highlighter());
+  SetFont(Value.Font());
+  SetTabWidth(Value.TabWidth());
+  SetLines(Value.Lines());
+  // The points as the editor paints them: in order, a column block's columns
+  // in order too, each point then converted on its own line.
+  TPoint first = Value.BlockBegin(), last = Value.BlockEnd();
+  if (Value.SelectionMode() == smColumn && first.X > last.X) std::swap(first.X, last.X);
+  SetSelection(Value.SelAvail(), Value.SelectionMode(), Value.LogicalToPhysicalPos(first),
+               Value.LogicalToPhysicalPos(last));
 }
 
 TFont& TSynEditPrint::Font() {

@@ -17,6 +17,7 @@
 #include "editor/edit_types.h"
 #include "editor/exceptions.h"
 #include "editor/highlight/custom_highlighter.h"
+#include "editor/options/free_notifiable.h"
 #include "editor/print/header_footer.h"
 #include "editor/print/print_margins.h"
 #include "editor/print/printer_info.h"
@@ -32,12 +33,14 @@ class ESynEditPrint : public Exception {
   using Exception::Exception;
 };
 
+class TCustomSynEdit;
+
 enum TSynPrintStatus : std::uint8_t { psBegin, psNewPage, psEnd };
 
 using TPrintLineEvent = Method<void(TObject* Sender, int LineNumber, int PageNumber)>;
 using TPrintStatusEvent = Method<void(TObject* Sender, TSynPrintStatus Status, int PageNumber, bool& Abort)>;
 
-class TSynEditPrint : public TObject {
+class TSynEditPrint : public TObject, public TFreeNotifiable {
  public:
   TSynEditPrint();
   ~TSynEditPrint() override;
@@ -57,6 +60,10 @@ class TSynEditPrint : public TObject {
   // The selection to print with SelectedOnly, in display columns (the
   // printed lines are tab-expanded), 1-based, the end excluded.
   void SetSelection(bool Available, TSynSelectionMode Mode, TPoint BlockBegin, TPoint BlockEnd);
+  // Takes the editor's highlighter, font, tab width, lines and selection (its
+  // points converted to display columns as the editor shows them). Only the
+  // highlighter stays linked; the editor may go away afterwards.
+  void SetSynEdit(const TCustomSynEdit& Value);
 
   // The objects of the layout. Reaching them to change them makes the pages
   // stale; the setters copy the given object's settings.
@@ -113,9 +120,11 @@ class TSynEditPrint : public TObject {
   void SaveToStream(std::ostream& Stream);
   void LoadFromStream(std::istream& Stream);
 
-  // Told when this object goes away (a preview showing it).
-  void HookFreeEvent(TNotifyEvent Handler) { fFreeHooks.Add(Handler); }
-  void UnhookFreeEvent(TNotifyEvent Handler) { fFreeHooks.Remove(Handler); }
+  // AComponent hears opRemove when this object goes away (a preview showing it).
+  void FreeNotification(TFreeNotifiable* AComponent) { fFreeNotifies.Add(AComponent); }
+  void RemoveFreeNotification(TFreeNotifiable* AComponent) { fFreeNotifies.Remove(AComponent); }
+  // The highlighter going away clears the link to it.
+  void Notification(TObject* AComponent, TOperation Operation) override;
 
  protected:
   virtual void PrintLine(int LineNumber, int PageNumber);
@@ -135,7 +144,6 @@ class TSynEditPrint : public TObject {
   };
 
   void Stale() { fPagesCounted = false; }
-  void HighlighterFreed(TObject* Sender);
   void InitPrint();
   void InitRanges();
   void CalcPages();
@@ -189,7 +197,7 @@ class TSynEditPrint : public TObject {
   bool fAbort = false;
   bool fColoring = false;
   TPrintFontCache fFonts;
-  TSynNotifyEventChain fFreeHooks{this};
+  TFreeNotifiers fFreeNotifies;
 };
 
 }  // namespace kau::editor

@@ -1,6 +1,8 @@
 // Process-wide services without a window system, for tests: an in-memory
-// clipboard, keys held as a test says, fixed metrics, and failures collected
-// instead of shown. Installing one also installs the fixed-cell fonts.
+// clipboard, keys held as a test says, fixed metrics with a 1024 x 768 work
+// area, an application active until a test says otherwise, and failures
+// collected instead of shown. Installing one also installs the fixed-cell
+// fonts.
 #pragma once
 
 #include <set>
@@ -42,12 +44,15 @@ class FakeSystem : public SystemServices {
   TSize DragDistance() override { return {4, 4}; }
   int WheelScrollLines() override { return 3; }
   int VerticalArrowHeight() override { return 16; }
+  TRect WorkAreaAt(TPixelPoint) override { return {0, 0, 1024, 768}; }
+  bool ApplicationActive() override { return active_; }
   void ShowException(const std::string& message) override { shown_.push_back(message); }
 
   FakeClipboard& FakeClip() { return clipboard_; }
   FixedCellFonts& CellFonts() { return fonts_; }
   void Hold(std::uint16_t key) { held_.insert(key); }
   void Release(std::uint16_t key) { held_.erase(key); }
+  void SetApplicationActive(bool active) { active_ = active; }
   const std::vector<std::string>& ShownExceptions() const { return shown_; }
 
  private:
@@ -55,6 +60,7 @@ class FakeSystem : public SystemServices {
   FixedCellFonts fonts_;
   std::set<std::uint16_t> held_;
   std::vector<std::string> shown_;
+  bool active_ = true;
 };
 
 }  // namespace kau::platform

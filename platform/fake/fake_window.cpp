@@ -1,5 +1,7 @@
 #include "platform/fake/fake_window.h"
 
+#include "platform/window/key_delivery.h"
+
 namespace kau::platform {
 
 void FakeWindow::SetFocus() { SetFocused(true); }
@@ -71,6 +73,14 @@ TRect FakeWindow::HintRect(const std::string& text, int maxWidth) {
 
 void FakeWindow::ShowHint(const std::string& text, const TRect& screenRect, TColor color) {
   hint_ = {true, text, screenRect, color};
+}
+
+void FakeWindow::SendKey(std::uint16_t key, TShiftState shift, std::string_view text) {
+  if (WindowClient* target = keyTarget_ ? keyTarget_ : windowClient_) DeliverKeyEvent(*target, key, shift, text);
+}
+
+void FakeWindow::SendWheel(int delta, TShiftState shift, int x, int y) {
+  if (WindowClient* target = keyTarget_ ? keyTarget_ : windowClient_) target->MouseWheel(shift, delta, x, y);
 }
 
 bool FakeWindow::TickTimer(int id) {

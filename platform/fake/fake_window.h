@@ -1,11 +1,13 @@
 // A window without a window system, for tests: it records invalidations,
 // scrolls, the caret, the scroll bars, capture, cursor, hint, input-method
 // place and file acceptance; paints its client on a FakeCanvas when asked;
-// and its timers tick only when a test ticks them.
+// its timers tick only when a test ticks them; keys and wheel turns come as a
+// test sends them.
 #pragma once
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/fake/fake_canvas.h"
@@ -26,6 +28,8 @@ class FakeWindow : public WindowHost {
   bool Focused() const override { return focused_; }
   void SetFocus() override;
   TRect ClientRect() const override { return client_; }
+  void SetKeyTarget(WindowClient* target) override { keyTarget_ = target; }
+  void SetBorder(bool border) override { border_ = border; }
   void InvalidateRect(const TRect* rect, bool erase) override;
   void Update() override { PaintNow(); }
   void ScrollArea(int dx, int dy, const TRect* area) override;
@@ -61,6 +65,12 @@ class FakeWindow : public WindowHost {
   void SetClientRect(TRect client);
   void SetCursorPos(TPixelPoint p) { cursorPos_ = p; }
   void SetScreenOrigin(TPixelPoint p) { screenOrigin_ = p; }
+  // A key event as the window system sends it: KeyDown, then KeyPress for
+  // each character of `text` (code page 1252), to the key target when one
+  // is set, else to the client.
+  void SendKey(std::uint16_t key, TShiftState shift = {}, std::string_view text = {});
+  // A wheel turn over the window (120 per notch, positive away from the user).
+  void SendWheel(int delta, TShiftState shift = {}, int x = 0, int y = 0);
   // Ticks a running timer; false when it is not running.
   bool TickTimer(int id);
   // Paints the invalid area (everything when `all`) on a fresh canvas, which
@@ -102,6 +112,7 @@ class FakeWindow : public WindowHost {
   TPixelPoint ImePosition() const { return imePos_; }
   const TFontDesc& ImeFont() const { return imeFont_; }
   bool AcceptsFiles() const { return acceptFiles_; }
+  bool HasBorder() const { return border_; }
   bool TimerRunning(int id) const { return timers_.count(id) != 0; }
   int TimerInterval(int id) const;
   FakeCanvas* LastPaint() { return lastPaint_.get(); }
@@ -110,6 +121,7 @@ class FakeWindow : public WindowHost {
 
  private:
   WindowClient* windowClient_ = nullptr;
+  WindowClient* keyTarget_ = nullptr;
   TRect client_;
   TPixelPoint screenOrigin_{100, 100};
   bool exists_ = true;
@@ -127,6 +139,7 @@ class FakeWindow : public WindowHost {
   TPixelPoint imePos_;
   TFontDesc imeFont_;
   bool acceptFiles_ = false;
+  bool border_ = true;
   std::map<int, int> timers_;
   std::unique_ptr<FakeCanvas> lastPaint_;
   std::vector<FakeCanvas*> direct_;

@@ -12,25 +12,20 @@
 #include <QScrollBar>
 #include <QUrl>
 
+#include "platform/qt/event_values.h"
+#include "platform/qt/guarded_event.h"
 #include "platform/qt/key_map.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_colors.h"
 #include "platform/qt/qt_fonts.h"
 #include "platform/qt/qt_system.h"
 #include "platform/virtual_keys.h"
+#include "platform/window/key_delivery.h"
 #include "platform/window/system_services.h"
 
 namespace kau::platform {
 
 namespace {
-
-QRect ToQRect(const TRect& r) { return QRect(r.Left, r.Top, r.Width(), r.Height()); }
-
-TMouseButton ButtonOf(Qt::MouseButton b) {
-  if (b == Qt::RightButton) return mbRight;
-  if (b == Qt::MiddleButton) return mbMiddle;
-  return mbLeft;
-}
 
 Qt::CursorShape ShapeOf(TCursor c) {
   switch (c) {
@@ -118,22 +113,7 @@ QtEditorHost::QtEditorHost(QWidget* parent) : QAbstractScrollArea(parent) {
 
 QtEditorHost::~QtEditorHost() = default;
 
-void QtEditorHost::Guarded(const std::function<void()>& work) {
-  std::string failure;
-  try {
-    work();
-    return;
-  } catch (const std::exception& e) {
-    failure = e.what();
-  } catch (...) {
-    failure = "Unknown exception";
-  }
-  try {
-    System().ShowException(failure);
-  } catch (...) {
-    // Reporting failed too; nothing more can be done from an event handler.
-  }
-}
+void QtEditorHost::Guarded(const std::function<void()>& work) { RunGuarded(work); }
 
 TRect QtEditorHost::ClientRect() const { return {0, 0, viewport()->width(), viewport()->height()}; }
 
@@ -239,17 +219,9 @@ void QtEditorHost::EnableScrollBarArrows(TScrollBarKind bar, TScrollArrows arrow
 
 void QtEditorHost::ScrollBarAction(TScrollBarKind bar, int action) {
   QScrollBar* sb = bar == sbVertical ? verticalScrollBar() : horizontalScrollBar();
-  TScrollCode code;
-  switch (action) {
-    case QAbstractSlider::SliderSingleStepAdd: code = SB_LINEDOWN; break;
-    case QAbstractSlider::SliderSingleStepSub: code = SB_LINEUP; break;
-    case QAbstractSlider::SliderPageStepAdd: code = SB_PAGEDOWN; break;
-    case QAbstractSlider::SliderPageStepSub: code = SB_PAGEUP; break;
-    case QAbstractSlider::SliderToMinimum: code = SB_TOP; break;
-    case QAbstractSlider::SliderToMaximum: code = SB_BOTTOM; break;
-    case QAbstractSlider::SliderMove: code = SB_THUMBTRACK; break;
-    default: return;
-  }
+  const std::optional<TScrollCode> known = ScrollCodeOf(action);
+  if (!known) return;
+  const TScrollCode code = *known;
   const int pos = sb->sliderPosition();
   Guarded([&] {
     if (client_) client_->Scroll(bar, code, pos);
@@ -321,19 +293,14 @@ void QtEditorHost::AcceptFiles(bool accept) {
   viewport()->setAcceptDrops(accept);
 }
 
-void QtEditorHost::StartTimer(int id, int milliseconds) {
-  StopTimer(id);
-  timers_[id] = startTimer(std::max(milliseconds, 1));
-}
+void QtEditorHost::StartTimer(int id, int milliseconds) { timers_.Start(id, milliseconds); }
 
-void QtEditorHost::StopTimer(int id) {
-  const auto it = timers_.find(id);
-  if (it == timers_.end()) return;
-  killTimer(it->second);
-  timers_.erase(it);
-}
+void QtEditorHost::StopTimer(int id) { timers_.Stop(id); }
 
 bool QtEditorHost::event(QEvent* e) {
+  // The control drops repaint requests while the window is hidden, so all of
+  // it is painted afresh when it shows again.
+  if (e->type() == QEvent::Show) InvalidateRect(nullptr, false);
   // Tab and Shift+Tab are the control's keys, not a move of the focus.
   if (e->type() == QEvent::KeyPress) {
     auto* k = static_cast<QKeyEvent*>(e);
@@ -399,16 +366,16 @@ void QtEditorHost::resizeEvent(QResizeEvent* e) {
 void QtEditorHost::keyPressEvent(QKeyEvent* e) {
   e->accept();
   Guarded([&] {
-    std::uint16_t key = VirtualKeyOf(e->key());
-    const TShiftState shift = ShiftStateOf(e->modifiers());
-    if (key) {
-      if (auto* qs = QtSystem()) qs->NoteKey(key, true);
-      if (client_) client_->KeyDown(key, shift);
-    }
-    // Characters as the window system sends them after a key: not with Alt
-    // (those are menu keys), and none for Delete.
-    if (!client_ || shift.Contains(ssAlt) || key == VK_DELETE) return;
-    for (char c : ToCp1252(e->text())) client_->KeyPress(c);
+    WindowClient* receiver = KeyReceiver();
+    DeliverKeyEvent(
+        VirtualKeyOf(e->key()), ShiftStateOf(e->modifiers()), ToCp1252(e->text()),
+        [&](std::uint16_t key, TShiftState shift) {
+          if (auto* qs = QtSystem()) qs->NoteKey(key, true);
+          if (receiver) receiver->KeyDown(key, shift);
+        },
+        [&](char c) {
+          if (receiver) receiver->KeyPress(c);
+        });
   });
 }
 
@@ -418,19 +385,20 @@ void QtEditorHost::keyReleaseEvent(QKeyEvent* e) {
     std::uint16_t key = VirtualKeyOf(e->key());
     if (!key) return;
     if (auto* qs = QtSystem()) qs->NoteKey(key, false);
-    if (client_) client_->KeyUp(key, ShiftStateOf(e->modifiers()));
+    if (WindowClient* receiver = KeyReceiver()) receiver->KeyUp(key, ShiftStateOf(e->modifiers()));
   });
 }
 
 void QtEditorHost::inputMethodEvent(QInputMethodEvent* e) {
   e->accept();
   Guarded([&] {
-    if (!client_ || e->commitString().isEmpty()) return;
+    WindowClient* receiver = KeyReceiver();
+    if (!receiver || e->commitString().isEmpty()) return;
     const std::string text = ToCp1252(e->commitString());
-    client_->ImeResult(text);
+    receiver->ImeResult(text);
     // The window system follows a result string with its characters, which
     // the control counts off; they come the same way here.
-    for (char c : text) client_->KeyPress(c);
+    for (char c : text) receiver->KeyPress(c);
   });
 }
 
@@ -462,9 +430,10 @@ void QtEditorHost::mouseDoubleClickEvent(QMouseEvent* e) {
 
 void QtEditorHost::mouseMoveEvent(QMouseEvent* e) {
   Guarded([&] {
-    if (client_)
-      client_->MouseMove(ShiftStateOf(e->modifiers(), e->buttons()), e->position().toPoint().x(),
-                         e->position().toPoint().y());
+    if (!client_) return;
+    client_->MouseMove(ShiftStateOf(e->modifiers(), e->buttons()), e->position().toPoint().x(),
+                       e->position().toPoint().y());
+    if (client_) client_->CursorRequested();
   });
 }
 
@@ -479,8 +448,8 @@ void QtEditorHost::mouseReleaseEvent(QMouseEvent* e) {
 void QtEditorHost::wheelEvent(QWheelEvent* e) {
   e->accept();
   Guarded([&] {
-    if (client_)
-      client_->MouseWheel(ShiftStateOf(e->modifiers(), e->buttons()), e->angleDelta().y(),
+    if (WindowClient* receiver = KeyReceiver())
+      receiver->MouseWheel(ShiftStateOf(e->modifiers(), e->buttons()), e->angleDelta().y(),
                           e->position().toPoint().x(), e->position().toPoint().y());
   });
 }
@@ -525,15 +494,14 @@ void QtEditorHost::dropEvent(QDropEvent* e) {
 }
 
 void QtEditorHost::timerEvent(QTimerEvent* e) {
-  for (const auto& [id, qtId] : timers_)
-    if (qtId == e->timerId()) {
-      const int ours = id;
-      Guarded([&] {
-        if (client_) client_->Timer(ours);
-      });
-      return;
-    }
-  QAbstractScrollArea::timerEvent(e);
+  const std::optional<int> id = timers_.IdOf(e->timerId());
+  if (!id) {
+    QAbstractScrollArea::timerEvent(e);
+    return;
+  }
+  Guarded([&] {
+    if (client_) client_->Timer(*id);
+  });
 }
 
 }  // namespace kau::platform

@@ -11,8 +11,8 @@
 #include <QRegion>
 #include <QTimer>
 #include <functional>
-#include <map>
 
+#include "platform/qt/client_timers.h"
 #include "platform/window/window_client.h"
 #include "platform/window/window_host.h"
 
@@ -31,6 +31,8 @@ class QtEditorHost : public QAbstractScrollArea, public WindowHost {
   bool Focused() const override { return hasFocus(); }
   void SetFocus() override { setFocus(Qt::OtherFocusReason); }
   TRect ClientRect() const override;
+  void SetKeyTarget(WindowClient* target) override { keyTarget_ = target; }
+  void SetBorder(bool border) override { setFrameShape(border ? QFrame::StyledPanel : QFrame::NoFrame); }
   void InvalidateRect(const TRect* rect, bool erase) override;
   void Update() override;
   void ScrollArea(int dx, int dy, const TRect* area) override;
@@ -94,7 +96,11 @@ class QtEditorHost : public QAbstractScrollArea, public WindowHost {
   void InvalidateCaret();
   QRect CaretRect() const;
 
+  // Where key events, input-method characters and wheel turns go.
+  WindowClient* KeyReceiver() const { return keyTarget_ ? keyTarget_ : client_; }
+
   WindowClient* client_ = nullptr;
+  WindowClient* keyTarget_ = nullptr;
   QImage buffer_;
   QRegion invalid_;  // what the client must paint afresh
   struct {
@@ -106,7 +112,7 @@ class QtEditorHost : public QAbstractScrollArea, public WindowHost {
   bool caretBlinkOn_ = true;
   QTimer blink_;
   TScrollInfo scrollInfo_[2];
-  std::map<int, int> timers_;  // our id -> Qt's timer id
+  ClientTimers timers_{*this};
   QPoint imePos_;
   QFont imeFont_;
   bool acceptFiles_ = false;

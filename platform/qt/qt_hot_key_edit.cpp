@@ -4,7 +4,7 @@
 
 #include "platform/qt/key_map.h"
 #include "platform/qt/qt_fonts.h"
-#include "platform/virtual_keys.h"
+#include "platform/window/key_delivery.h"
 
 namespace kau::platform {
 
@@ -39,11 +39,9 @@ bool QtHotKeyEdit::event(QEvent* e) {
 // the hot key decides what the text becomes.
 void QtHotKeyEdit::keyPressEvent(QKeyEvent* e) {
   e->accept();
-  const std::uint16_t key = VirtualKeyOf(e->key());
-  const TShiftState shift = ShiftStateOf(e->modifiers());
-  KeyDown(key, shift);
-  if (shift.Contains(ssAlt) || key == VK_DELETE) return;
-  for (char c : ToCp1252(e->text())) KeyPress(c);
+  DeliverKeyEvent(
+      VirtualKeyOf(e->key()), ShiftStateOf(e->modifiers()), ToCp1252(e->text()),
+      [this](std::uint16_t key, TShiftState shift) { KeyDown(key, shift); }, [this](char c) { KeyPress(c); });
 }
 
 void QtHotKeyEdit::keyReleaseEvent(QKeyEvent* e) {

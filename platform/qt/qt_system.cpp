@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScreen>
 #include <QStyle>
 
 #include "platform/qt/qt_colors.h"
@@ -95,6 +96,16 @@ TSize QtSystemServices::DragDistance() {
 int QtSystemServices::WheelScrollLines() { return QApplication::wheelScrollLines(); }
 
 int QtSystemServices::VerticalArrowHeight() { return QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent); }
+
+TRect QtSystemServices::WorkAreaAt(TPixelPoint screenPoint) {
+  QScreen* screen = QGuiApplication::screenAt(QPoint(screenPoint.X, screenPoint.Y));
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  if (!screen) return {0, 0, 1024, 768};
+  const QRect r = screen->availableGeometry();
+  return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+bool QtSystemServices::ApplicationActive() { return QGuiApplication::applicationState() == Qt::ApplicationActive; }
 
 void QtSystemServices::ShowException(const std::string& message) {
   if (reporter_) {

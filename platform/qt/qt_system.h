@@ -35,6 +35,8 @@ class QtSystemServices : public SystemServices {
   TSize DragDistance() override;
   int WheelScrollLines() override;
   int VerticalArrowHeight() override;
+  TRect WorkAreaAt(TPixelPoint screenPoint) override;
+  bool ApplicationActive() override;
   // A message box, or the reporter set in its place.
   void ShowException(const std::string& message) override;
 

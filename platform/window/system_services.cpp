@@ -31,6 +31,8 @@ class NoSystem : public SystemServices {
   TSize DragDistance() override { return {4, 4}; }
   int WheelScrollLines() override { return 3; }
   int VerticalArrowHeight() override { return 16; }
+  TRect WorkAreaAt(TPixelPoint) override { return {0, 0, 1024, 768}; }
+  bool ApplicationActive() override { return false; }
   void ShowException(const std::string&) override {}
 
  private:

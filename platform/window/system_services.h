@@ -23,6 +23,11 @@ class SystemServices {
   virtual int WheelScrollLines() = 0;
   // Height of the arrow of a vertical scroll bar.
   virtual int VerticalArrowHeight() = 0;
+  // The usable part (without panels and task bars) of the screen that holds
+  // a screen point.
+  virtual TRect WorkAreaAt(TPixelPoint screenPoint) = 0;
+  // Whether a window of this program is the active one.
+  virtual bool ApplicationActive() = 0;
   // Reports a failure that reached the event loop (a message box).
   virtual void ShowException(const std::string& message) = 0;
 

@@ -28,6 +28,9 @@ class WindowClient {
   virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y) = 0;
   virtual void DblClick() {}
   virtual void MouseEnter() {}
+  // The pointer moved over the client area: the client chooses its shape
+  // through WindowHost::SetCursorShape.
+  virtual void CursorRequested() {}
   virtual void MouseLeave() {}
   // Wheel turn in the window system's units (120 per notch, positive away
   // from the user).

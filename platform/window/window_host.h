@@ -9,6 +9,7 @@
 #include "platform/draw/canvas.h"
 #include "platform/window/cursors.h"
 #include "platform/window/scroll_bars.h"
+#include "platform/window/window_client.h"
 
 namespace kau::platform {
 
@@ -21,6 +22,13 @@ class WindowHost {
   virtual bool Focused() const = 0;
   virtual void SetFocus() = 0;
   virtual TRect ClientRect() const = 0;
+  // While set, the key events, input-method characters and wheel turns that
+  // reach this window go to `target` in place of the window's own client (a
+  // list shown beside it without the focus); each key event goes whole to
+  // the one chosen when it arrived. Null gives them back to the client.
+  virtual void SetKeyTarget(WindowClient* target) = 0;
+  // A single-line border around the window, or none.
+  virtual void SetBorder(bool border) = 0;
 
   // Requests a repaint of the rectangle (of everything when null).
   virtual void InvalidateRect(const TRect* rect, bool erase) = 0;

@@ -79,6 +79,9 @@ TEST(StringList, IndexesAndRanges) {
   EXPECT_EQ(Lines(list), (std::vector<std::string>{"first"}));
   list.Put(1, "second");
   EXPECT_EQ(list.Count(), 2);
+  EXPECT_EQ(list.LineLength(1), 6);
+  EXPECT_EQ(list.LineLength(2), 0);
+  EXPECT_EQ(list.LineLength(-1), 0);
   EXPECT_THROW(list.Put(3, "x"), ESynEditStringList);
   try {
     list.Delete(2);

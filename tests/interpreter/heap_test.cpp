@@ -1,6 +1,11 @@
 // NEW and DISPOSE, heap-aware loads and stores, and the heap's faults.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <map>
+#include <random>
+#include <vector>
+
 #include "interpreter/lista_alocacao_dinamica.h"
 #include "interpreter/runtime_errors.h"
 #include "tests/interpreter/assembler.h"
@@ -78,6 +83,63 @@ TEST(Heap, FaultsAreRuntimeErrors) {
   }
 }
 
+
+// Handles go on to the most negative word, then the heap refuses.
+TEST(Heap, HandlesEndAtTheMostNegativeWord) {
+  ListaAlocacaoDinamica heap(ListaAlocacaoDinamica::kHandleCount - 2);
+  EXPECT_EQ(heap.Allocate(1), -2147483647);
+  const Word last = heap.Allocate(1);
+  EXPECT_EQ(last, INT32_MIN);
+  EXPECT_TRUE(heap.Free(last));
+  EXPECT_EQ(heap.Allocate(1), 0);
+  EXPECT_EQ(heap.Read(-2147483647, 0), 0);
+  EXPECT_FALSE(heap.Free(last));
+}
+
+// Random NEW, DISPOSE and writes against a plain model: every live block
+// keeps its words, every disposed handle stays dead. The list first grows,
+// then churns (old blocks leave the window for the hash table), then
+// empties; afterwards NEW and DISPOSE run in little memory.
+TEST(Heap, LiveBlocksMatchAModel) {
+  ListaAlocacaoDinamica heap;
+  std::map<Word, std::vector<Word>> model;
+  std::vector<Word> dead;
+  std::mt19937 random(1234);
+  const auto given = [&] { return static_cast<Word>(model.size() + dead.size()); };
+  const auto step = [&](unsigned newOdds, unsigned disposeOdds) {
+    const unsigned action = random() % 8;
+    if (action < newOdds || model.empty()) {
+      const Word size = static_cast<Word>(random() % 6);
+      const Word handle = heap.Allocate(size);
+      ASSERT_EQ(handle, -given() - 1);
+      model[handle].assign(static_cast<std::size_t>(size), 0);
+      return;
+    }
+    auto it = model.lower_bound(-static_cast<Word>(random() % static_cast<unsigned>(given())) - 1);
+    if (it == model.end()) it = model.begin();
+    if (action >= 8 - disposeOdds) {
+      ASSERT_TRUE(heap.Free(it->first));
+      dead.push_back(it->first);
+      model.erase(it);
+      return;
+    }
+    for (std::size_t k = 0; k < it->second.size(); ++k) ASSERT_EQ(heap.Read(it->first, static_cast<Word>(k)), it->second[k]);
+    if (!it->second.empty()) {
+      const auto k = random() % it->second.size();
+      it->second[k] = static_cast<Word>(random());
+      heap.Write(it->first, static_cast<Word>(k), it->second[k]);
+    }
+  };
+  for (int i = 0; i < 100000; ++i) step(5, 1);
+  for (int i = 0; i < 300000; ++i) step(3, 3);
+  EXPECT_EQ(heap.LiveBlocks(), static_cast<std::int64_t>(model.size()));
+  for (Word handle : dead) EXPECT_EQ(heap.At(handle, 0), nullptr);
+  const std::size_t fullSlots = heap.Slots();
+  while (!model.empty()) step(0, 8);
+  for (int i = 0; i < 100000; ++i) step(4, 4);
+  EXPECT_GT(fullSlots, 100000u);
+  EXPECT_LT(heap.Slots(), 20000u);
+}
 
 // The storage of a disposed block may serve the next NEW of its size, but
 // never its handle: the old handle stays dead and the new block is zeroed.

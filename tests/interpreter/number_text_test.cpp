@@ -23,14 +23,27 @@ class StringSource final : public CharSource {
   std::size_t pos_ = 0;
 };
 
+// Reals round as a person rounds: the shortest decimal that reads back as
+// the double, halves away from zero.
 TEST(NumberText, FormatReal) {
-  EXPECT_EQ(FormatReal(3.14, -1), "3.140000");
-  EXPECT_EQ(FormatReal(3.14159, 2), "3.14");
-  EXPECT_EQ(FormatReal(2.5, 0), "2");  // like printf: round half to even
-  EXPECT_EQ(FormatReal(-0.5, 1), "-0.5");
-  EXPECT_EQ(FormatReal(1e20, 1), "100000000000000000000.0");
-  EXPECT_EQ(FormatReal(INFINITY, 2), "inf");
-  EXPECT_EQ(FormatReal(-INFINITY, 2), "-inf");
+  const struct {
+    double value;
+    int decimals;
+    std::string text;
+  } cases[] = {
+      {2.5, 0, "3"},           {-2.5, 0, "-3"},         {6.5, 0, "7"},
+      {0.125, 2, "0.13"},      {0.15, 1, "0.2"},        {2.675, 2, "2.68"},
+      {1.005, 2, "1.01"},      {-0.125, 2, "-0.13"},    {0.5, 0, "1"},
+      {3.14, -1, "3.140000"},  {3.14159, 2, "3.14"},    {1.0 / 3, 3, "0.333"},
+      {2.0 / 3, 3, "0.667"},   {9.995, 2, "10.00"},     {99.5, 0, "100"},
+      {0.0000005, 6, "0.000001"}, {0.0000004, 6, "0.000000"}, {0.04, 1, "0.0"},
+      {0.05, 1, "0.1"},        {0.0, 2, "0.00"},        {-0.0, 1, "-0.0"},
+      {-0.5, 1, "-0.5"},       {1234.5678, 0, "1235"},  {1e20, 1, "100000000000000000000.0"},
+      {1.5e300, 0, "15" + std::string(299, '0')},      {5e-324, 2, "0.00"},
+      {123456789012.345, 2, "123456789012.35"},        {0.1 + 0.2, 17, "0.30000000000000004"},
+      {INFINITY, 2, "inf"},    {-INFINITY, 2, "-inf"},  {NAN, 2, "nan"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(FormatReal(c.value, c.decimals), c.text) << c.value << ":" << c.decimals;
   EXPECT_EQ(FormatReal(1.0, 2000).size(), 2u + kMaxFormattedDecimals);
   EXPECT_EQ(ZerosPastFormatted(1.0, 2000), 2000 - kMaxFormattedDecimals);
 }

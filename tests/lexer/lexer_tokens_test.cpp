@@ -41,7 +41,7 @@ TEST(LexerTokens, KindsAndValues) {
       {"'a'", {{TK_CHARLIT, 'a', -1}}},
       {"'\xE9'", {{TK_CHARLIT, 130, -1}}},  // é becomes its code page 850 byte
       {"'\xC7'", {{TK_CHARLIT, 128, -1}}},  // Ç
-      {"'\xFF'", {{TK_CHARLIT, 255, -1}}},  // not one of the 40 letters: kept
+      {"'\xFF'", {{TK_CHARLIT, 0x98, -1}}},  // ÿ in code page 850
       {"''", {symbolToken(TK_STRLIT, "")}},
       {"'ab'", {symbolToken(TK_STRLIT, "ab")}},
       {":= : < > <> >= <=",
@@ -269,12 +269,12 @@ TEST(LexerTokens, QuotedLiteralKeeps255Characters) {
   EXPECT_EQ(scan.tokens[1].text, "X");
 }
 
-TEST(LexerTokens, QuotedLiteralConvertsTheAccentedLetters) {
+TEST(LexerTokens, QuotedLiteralConvertsItsCharactersToCp850) {
   Scan scan;
-  scanText(scan, "'Cora\xE7\xE3o \xDF'");  // Coração ß
+  scanText(scan, "'Cora\xE7\xE3o \xDF \xBA \x80'");  // Coração ß º €
   ASSERT_FALSE(scan.error);
-  EXPECT_EQ(scan.tokens[0].text, "Cora\x87\xC6o \xDF");
-  EXPECT_EQ(scan.tokens[0].value, HashName("Cora\x87\xC6o \xDF"));
+  EXPECT_EQ(scan.tokens[0].text, "Cora\x87\xC6o \xE1 \xA7 ?");
+  EXPECT_EQ(scan.tokens[0].value, HashName("Cora\x87\xC6o \xE1 \xA7 ?"));
 }
 
 TEST(LexerTokens, IdentifierAndLiteralOfTheSameTextShareOneEntry) {

@@ -13,6 +13,10 @@ TEST(FakeSystem, InstallsItselfAndItsFonts) {
     EXPECT_EQ(&Fonts(), &system.CellFonts());
     EXPECT_EQ(System().DragDistance(), (TSize{4, 4}));
     EXPECT_EQ(System().WheelScrollLines(), 3);
+    EXPECT_EQ(System().WorkAreaAt({2000, 10}), (TRect{0, 0, 1024, 768}));
+    EXPECT_TRUE(System().ApplicationActive());
+    system.SetApplicationActive(false);
+    EXPECT_FALSE(System().ApplicationActive());
     System().ShowException("boom");
     EXPECT_EQ(system.ShownExceptions(), (std::vector<std::string>{"boom"}));
   }

@@ -171,5 +171,30 @@ TEST_F(FakeWindowTest, CanvasOutsidePaintAndStateSaving) {
   EXPECT_EQ(drawings[2].clip, (TRect{0, 0, 200, 150}));
 }
 
+// A key event goes whole to the receiver chosen when it arrived: KeyDown,
+// then each typed character, none with Alt or for Delete.
+TEST_F(FakeWindowTest, KeysGoToTheKeyTargetChosenPerEvent) {
+  struct Target : LoggingClient {
+    FakeWindow* window = nullptr;
+    void KeyDown(std::uint16_t& key, TShiftState) override {
+      log.push_back("target keydown " + std::to_string(key));
+      window->SetKeyTarget(nullptr);  // closes itself, as a list on Escape
+    }
+    void KeyPress(char& c) override { log.push_back(std::string("target keypress ") + c); }
+    void MouseWheel(TShiftState, int delta, int, int) override { log.push_back("target wheel " + std::to_string(delta)); }
+  } target;
+  target.window = &window;
+  window.SetKeyTarget(&target);
+  window.SendWheel(-120);
+  window.SendKey('X', {}, "xy");
+  window.SendKey('Z', {}, "z");
+  window.SendKey('Q', ssAlt, "q");
+  window.SendKey(VK_DELETE, {}, "\x7F");
+  window.SendKey(0, {}, "\xE9");
+  EXPECT_EQ(target.log, (std::vector<std::string>{"target wheel -120", "target keydown 88", "target keypress x",
+                                                   "target keypress y"}));
+  EXPECT_EQ(client.log, (std::vector<std::string>{"keydown", "keypress", "keydown", "keydown", "keypress"}));
+}
+
 }  // namespace
 }  // namespace kau::platform

@@ -47,6 +47,20 @@ TEST_F(QtHostEvents, AFailingPaintIsReportedAndTheProcessGoesOn) {
   EXPECT_EQ(reported.size(), 1u);
 }
 
+TEST_F(QtHostEvents, ShowingTheWindowAgainRepaintsAllOfIt) {
+  host.show();
+  QApplication::processEvents();
+  host.Update();
+  host.hide();
+  QApplication::processEvents();
+  const int before = client.paints;
+  host.show();
+  QApplication::processEvents();
+  host.Update();
+  EXPECT_EQ(client.paints, before + 1);
+  EXPECT_EQ(client.lastClip, host.ClientRect());
+}
+
 TEST_F(QtHostEvents, AFailingKeyHandlerIsReported) {
   client.failKey = true;
   QKeyEvent down(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
@@ -72,6 +86,14 @@ TEST_F(QtHostEvents, MouseButtonsClicksAndWheel) {
   const std::string doubleLeft = std::to_string((ssLeft | ssDouble).Bits());
   EXPECT_EQ(client.log, (std::vector<std::string>{"down 0 " + shiftLeft + " 10,20", "up 0", "dblclick",
                                                   "down 0 " + doubleLeft + " 5,6", "wheel -120"}));
+}
+
+TEST_F(QtHostEvents, APointerMoveAsksForTheCursorShape) {
+  QWidget* vp = host.viewport();
+  QMouseEvent move(QEvent::MouseMove, QPointF(7, 8), vp->mapToGlobal(QPointF(7, 8)), Qt::NoButton, Qt::NoButton,
+                   Qt::NoModifier);
+  QApplication::sendEvent(vp, &move);
+  EXPECT_EQ(client.log, (std::vector<std::string>{"cursor"}));
 }
 
 TEST_F(QtHostEvents, ScrollBarActionsBecomeScrollRequests) {

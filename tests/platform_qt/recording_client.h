@@ -42,8 +42,10 @@ struct RecordingClient : WindowClient {
                   std::to_string(y));
   }
   void MouseMove(TShiftState, int, int) override {}
+  void CursorRequested() override { log.push_back("cursor"); }
   void MouseUp(TMouseButton b, TShiftState, int, int) override { log.push_back("up " + std::to_string(b)); }
   void DblClick() override { log.push_back("dblclick"); }
+  void Timer(int id) override { log.push_back("timer " + std::to_string(id)); }
   void MouseWheel(TShiftState, int delta, int, int) override { log.push_back("wheel " + std::to_string(delta)); }
   void Scroll(TScrollBarKind bar, TScrollCode code, int pos) override {
     log.push_back("scroll " + std::to_string(bar) + " " + std::to_string(code) + " " + std::to_string(pos));

@@ -19,19 +19,6 @@ using platform::FakeCanvas;
 using platform::FakeDrawing;
 using platform::FakePrinter;
 
-// The lines' text as printed on a page: pieces on the same row joined.
-std::vector<std::string> Rows(const FakeCanvas& c, int left = 230) {
-  std::vector<std::pair<int, std::string>> rows;
-  for (const FakeDrawing& d : Texts(c)) {
-    if (d.from.X < left || d.from.Y < 245 || d.from.Y >= 3162) continue;
-    if (rows.empty() || rows.back().first != d.from.Y) rows.push_back({d.from.Y, ""});
-    rows.back().second += d.text;
-  }
-  std::vector<std::string> out;
-  for (auto& r : rows) out.push_back(r.second);
-  return out;
-}
-
 struct Engine {
   FakePrinter printer;
   TSynEditPrint print;

@@ -196,4 +196,37 @@ TEST_F(PathologicalPrograms, ManyDeclarations) {
   ExpectResultOrCompileError(Compile("run", program));
 }
 
+// A pointer kept for the whole run and a block made and disposed nine
+// million times: the heap holds two blocks at most, so the run ends normally
+// in little memory. The sanitizers' own memory is measured on a short run and
+// left out.
+std::string heapCycles(int cycles) {
+  return "PROGRAM Ciclos;\nTYPE no = RECORD valor: INTEGER; prox: ^no; END;\n"
+         "VAR fixo, p: ^no; i, soma: INTEGER;\nBEGIN\n  NEW(fixo);\n  fixo^.valor := 1;\n  soma := 0;\n"
+         "  FOR i := 1 TO " + std::to_string(cycles) + " DO\n  BEGIN\n    NEW(p);\n    p^.valor := i MOD 7;\n"
+         "    soma := (soma + p^.valor) MOD 1000003;\n    DISPOSE(p);\n  END;\n"
+         "  WRITELN(soma + fixo^.valor);\nEND.\n";
+}
+
+TEST_F(PathologicalPrograms, NineMillionNewDisposePairsRunInLittleMemory) {
+  const Outcome outcome = Compile("run", heapCycles(9000000));
+  EXPECT_EQ(outcome.status, 0) << outcome.err;
+  EXPECT_EQ(outcome.out, "999920\n");
+  long baselineKb = 0;
+#if defined(__SANITIZE_ADDRESS__)
+  baselineKb = Compile("run", heapCycles(10)).maxResidentKb;
+#endif
+  EXPECT_LT(outcome.maxResidentKb - baselineKb, 20 * 1024);
+}
+
+TEST_F(PathologicalPrograms, KeepingEveryBlockEndsInTheHeapError) {
+  const Outcome outcome = Compile("run",
+                                  "PROGRAM Guarda;\nTYPE no = RECORD valor: INTEGER; prox: ^no; END;\n"
+                                  "VAR lista, p: ^no;\nBEGIN\n  lista := NIL;\n  WHILE TRUE DO\n  BEGIN\n"
+                                  "    NEW(p);\n    p^.prox := lista;\n    lista := p;\n  END;\nEND.\n");
+  EXPECT_EQ(outcome.status, 1);
+  EXPECT_NE(outcome.err.find(" => Erro na execu"), std::string::npos) << outcome.err;
+  EXPECT_LT(outcome.maxResidentKb, kMemoryLimitKb);
+}
+
 }  // namespace

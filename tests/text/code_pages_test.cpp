@@ -5,25 +5,29 @@
 
 using namespace kau::text;
 
-TEST(CodePages, AccentedLettersBecomeCp850) {
+TEST(CodePages, Cp1252CharactersBecomeCp850) {
   struct Case { unsigned char cp1252, cp850; };
   const Case cases[] = {{0xE9, 0x82} /* é */, {0xC7, 0x80} /* Ç */, {0xE3, 0xC6} /* ã */,
                         {0xD5, 0xE5} /* Õ */, {0xFC, 0x81} /* ü */, {0xC0, 0xB7} /* À */,
-                        {0xF1, 0xA4} /* ñ */, {0xDC, 0x9A} /* Ü */};
-  for (const Case& c : cases) EXPECT_EQ(accentedLetter1252To850(c.cp1252), c.cp850) << int(c.cp1252);
-  // Other bytes are kept: ß, è (not one of the 40), ASCII.
-  for (unsigned char b : {0xDF, 0xE8, 0x61, 0x80, 0xFF}) EXPECT_EQ(accentedLetter1252To850(b), b);
+                        {0xF1, 0xA4} /* ñ */, {0xDC, 0x9A} /* Ü */, {0xBA, 0xA7} /* º */,
+                        {0xAA, 0xA6} /* ª */, {0xA7, 0xF5} /* § */, {0xB0, 0xF8} /* ° */,
+                        {0xD7, 0x9E} /* × */, {0xAB, 0xAE} /* « */, {0xBB, 0xAF} /* » */,
+                        {0xDF, 0xE1} /* ß */, {0xE8, 0x8A} /* è */, {0xFF, 0x98} /* ÿ */,
+                        {0x61, 0x61} /* a */, {0x0A, 0x0A},
+                        {0x80, '?'} /* € */, {0x97, '?'} /* — */, {0x93, '?'} /* “ */,
+                        {0x85, '?'} /* … */, {0x99, '?'} /* ™ */, {0x81, '?'} /* undefined */};
+  for (const Case& c : cases) EXPECT_EQ(cp1252To850(c.cp1252), c.cp850) << int(c.cp1252);
 }
 
-TEST(CodePages, ConvertedLettersComeBack) {
+TEST(CodePages, Cp850CharactersComeBackAs1252) {
   for (int b = 0; b < 256; ++b) {
     const auto byte = static_cast<unsigned char>(b);
-    const unsigned char converted = accentedLetter1252To850(byte);
-    if (converted != byte) {
-      EXPECT_EQ(accentedLetter850To1252(converted), byte) << b;
+    const unsigned char converted = cp1252To850(byte);
+    if (converted != '?') {
+      EXPECT_EQ(cp850To1252(converted), byte) << b;
     }
   }
-  EXPECT_EQ(accentedLetter850To1252('a'), 'a');
+  EXPECT_EQ(cp850To1252(0xDB), '?');  // █
 }
 
 TEST(CodePages, EveryByteRoundTripsThroughUnicode) {
@@ -37,7 +41,8 @@ TEST(CodePages, Utf8Conversions) {
   EXPECT_EQ(cp1252("Não"), std::string("N\xE3o"));
   EXPECT_EQ(cp1252ToUtf8("N\xE3o \x80"), "Não €");
   EXPECT_EQ(cp850ToUtf8("\x82\xDB"), "é█");
-  EXPECT_EQ(utf8ToCp850("é\xFFx"), std::string("\x82\xFFx"));  // invalid byte passes
+  // A byte that starts no UTF-8 sequence is a 1252 character.
+  EXPECT_EQ(utf8ToCp850("é\xFFx Concei\xE7\xE3o \x80"), std::string("\x82\x98x Concei\x87\xC6o ?"));
   std::string out;
   EXPECT_TRUE(utf8ToCp1252("ação", out));
   EXPECT_EQ(out, "a\xE7\xE3o");

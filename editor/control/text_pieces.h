@@ -1,0 +1,28 @@
+// Splitting an inserted text into line pieces: a piece ends at CR, LF or
+// CR LF (one CR and then one LF are skipped after it) or at the end.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "editor/edit_types.h"
+
+namespace kau::editor {
+
+struct TTextPiece {
+  std::string_view Text;
+  bool Broken;  // a line break follows
+};
+
+// Always at least one piece; only the last is not broken.
+std::vector<TTextPiece> SplitPieces(std::string_view Value);
+
+// S without its trailing blanks and tabs, but never shorter than Keep
+// characters: text a line already had is not trimmed away.
+std::string TrimTrailingKeeping(const std::string& S, std::size_t Keep);
+
+// The position after Value inserted in normal mode at Start.
+TPoint TextEndAfter(const TPoint& Start, std::string_view Value);
+
+}  // namespace kau::editor

@@ -1,0 +1,50 @@
+// The structure words of one line, found without looking at any other line:
+// a word is a whole run of letters A-Z (either case) that spells a word of the
+// pairs, not preceded by a quote and not starting inside a comment or a
+// string as the highlighter marks them. The highlighter is started from the
+// range the line begins in, so a line is scanned again only when its text or
+// that range changed.
+#pragma once
+
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "editor/highlight/custom_highlighter.h"
+#include "editor/structure/structure_pairs.h"
+#include "editor/syn_range.h"
+
+namespace kau::editor {
+
+struct StructureWord {
+    int Column;  // 1-based column of its first letter
+    int Word;    // number in StructureWords
+    friend bool operator==(const StructureWord&, const StructureWord&) = default;
+};
+
+struct StructureLine {
+    std::vector<StructureWord> Words;  // left to right
+    SynRange StartRange = kRangeUnscanned;
+    SynRange EndRange = kRangeUnscanned;
+};
+
+// The range the first line of a text begins in.
+SynRange InitialRange(TSynCustomHighlighter& highlighter);
+
+class StructureLineScanner {
+public:
+    StructureLineScanner(TSynCustomHighlighter& highlighter, const StructureWords& words)
+        : highlighter_(highlighter), words_(words) {}
+
+    // Fills `line` for `text`, line `lineIndex` (0-based), begun in `startRange`.
+    void Scan(std::string_view text, int lineIndex, SynRange startRange, StructureLine& line);
+
+private:
+    void FindHiddenSpans(std::string_view text, int lineIndex, SynRange startRange);
+
+    TSynCustomHighlighter& highlighter_;
+    const StructureWords& words_;
+    std::vector<std::pair<int, int>> hidden_;  // [start, end) of comments and strings
+};
+
+}  // namespace kau::editor

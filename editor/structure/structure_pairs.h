@@ -1,0 +1,60 @@
+// The block pairs whose matching words the structure lines join: each line of
+// the control's list is "OPENER=CLOSER". The scan compares words of letters
+// A-Z only, so the sides are kept as upper-case letter words and the distinct
+// words get small numbers that the scanned lines and the matcher share.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kau::editor {
+
+struct StructurePair {
+    std::string Opener;
+    std::string Closer;
+};
+
+// The control's own list before any window sets one.
+std::vector<std::string> DefaultStrutureTokens();
+
+// Upper-cases the ASCII letters of every line in place.
+void UpperCaseStructureTokens(std::vector<std::string>& lines);
+
+// One pair per line "OPENER=CLOSER" (split at the first "="). A line without
+// "=", with an empty side, or with a side holding anything but letters A-Z
+// (a word the scan could never find) makes no pair and is no error.
+std::vector<StructurePair> ParseStructurePairs(const std::vector<std::string>& lines);
+
+// The pairs with their distinct words numbered. For each word, the pairs it
+// belongs to, in pair order, with the sides it takes in them.
+class StructureWords {
+public:
+    struct Role {
+        int Pair;
+        bool Opener;
+        bool Closer;
+    };
+
+    StructureWords() = default;
+    explicit StructureWords(std::vector<StructurePair> pairs);
+
+    const std::vector<StructurePair>& Pairs() const { return pairs_; }
+    int PairCount() const { return static_cast<int>(pairs_.size()); }
+    int WordCount() const { return static_cast<int>(words_.size()); }
+    const std::string& Word(int id) const { return words_[static_cast<std::size_t>(id)]; }
+    const std::vector<Role>& Roles(int id) const { return roles_[static_cast<std::size_t>(id)]; }
+
+    // The number of the word that the letters `letters` spell (either case),
+    // or -1.
+    int Find(std::string_view letters) const;
+
+private:
+    std::vector<StructurePair> pairs_;
+    std::vector<std::string> words_;
+    std::vector<std::vector<Role>> roles_;
+    std::size_t longest_ = 0;
+    std::vector<bool> lengthUsed_;  // by word length
+};
+
+}  // namespace kau::editor

@@ -1,0 +1,174 @@
+#include "ide/form_main.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStatusTipEvent>
+#include <QTabBar>
+#include <QToolButton>
+
+#include "ide/art.h"
+#include "ide/form_about.h"
+#include "ide/form_explorer.h"
+#include "ide/interface_texts.h"
+#include "ide/picture_mdi_area.h"
+
+namespace kau::ide {
+
+TFormMain::TFormMain(QWidget* parent) : QMainWindow(parent) {
+  setObjectName("FormMain");
+  setWindowTitle(" Pascal KAU!");
+  setWindowIcon(WindowIcon());
+  buildMainMenu();
+  buildPopupMenu();
+  buildToolBar();
+  buildCentre();
+  buildStatusBar();
+  // The file dialogs' settings; the dialogs are made when they are shown.
+  for (const char* name : {"OpenDialog1", "SaveDialog1"}) (new QObject(this))->setObjectName(name);
+  resize(601, 382);
+  if (QScreen* screen = QGuiApplication::primaryScreen())
+    move(screen->availableGeometry().center() - rect().center());
+  // No editor window is open yet.
+  EnableEditorCommands(false);
+  FormCreate();
+}
+
+QAction* TFormMain::action(const char* name) const { return findChild<QAction*>(name); }
+QToolButton* TFormMain::button(const char* name) const { return findChild<QToolButton*>(name); }
+
+QPixmap TFormMain::picture() const { return mdiArea_->picture(); }
+
+QString TFormMain::statusPanelText(int panel) const { return statusPanels_[panel]->text(); }
+void TFormMain::setStatusPanelText(int panel, const QString& text) { statusPanels_[panel]->setText(text); }
+
+void TFormMain::setExplorer(TFormExplorer* explorer) {
+  explorer_ = explorer;
+  connect(explorer_, &TFormExplorer::openFileRequested, this, &TFormMain::ExplorerFileChosen);
+  connect(explorer_, &TFormExplorer::closed, this, [this] { button("BtnTaloExplorer")->setChecked(false); });
+}
+
+// The recent-files list is read here once the file commands exist. The
+// window minimizes itself, so no application-wide minimize hook is needed.
+void TFormMain::FormCreate() {
+  QApplication::setApplicationName("Pascal KAU!");
+  helpFile_ = QApplication::applicationDirPath() + "/KAU.HLP";
+  ApplyInterfaceTexts(*this);
+}
+
+// The New command opens the first editor window here once editor windows
+// exist.
+void TFormMain::FormShow() {
+  NovoExecute();
+  activateWindow();
+}
+
+void TFormMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!shownOnce_) {
+    shownOnce_ = true;
+    FormShow();
+  }
+}
+
+// Status tips are this program's application hint: the long part of a
+// control's hint while the mouse is over it, empty when it leaves.
+bool TFormMain::event(QEvent* event) {
+  if (event->type() == QEvent::StatusTip) {
+    applicationHint_ = static_cast<QStatusTipEvent*>(event)->tip();
+    ShowHint();
+    return true;
+  }
+  if (event->type() == QEvent::WindowActivate) ShowHint();
+  return QMainWindow::event(event);
+}
+
+void TFormMain::ShowHint() { setStatusPanelText(2, applicationHint_); }
+
+void TFormMain::EnableEditorCommands(bool enabled) {
+  for (const char* name : {"MnEditarIrParaLinha", "MnEditarSelecionarTudo", "MnEditarLocalizar",
+                           "MnEditarSubstituir", "MnEditarDesfazer", "MnArquivoImprimir", "MnArquivoSalvar",
+                           "MnArquivoSalvarComo", "MnArquivoFechar"})
+    action(name)->setEnabled(enabled);
+  findChild<QMenu*>("MnCompilar")->menuAction()->setEnabled(enabled);
+  for (const char* name : {"BtnExecutar", "BtnSalvar", "BtnImprimir", "BtnDesfazer", "BtnRefazer", "BtnLocalizar"})
+    button(name)->setEnabled(enabled);
+  tabControl1_->setVisible(enabled);
+}
+
+void TFormMain::UpdateClipboardCommands(bool selectionNotEmpty) {
+  button("BtnColar")->setEnabled(true);
+  action("MnEditarColar")->setEnabled(true);
+  for (const char* name : {"BtnRecortar", "BtnCopiar"}) button(name)->setEnabled(selectionNotEmpty);
+  for (const char* name : {"MnEditarRecortar", "MnEditarCopiar", "PopRecortar", "PopCopiar"})
+    action(name)->setEnabled(selectionNotEmpty);
+}
+
+void TFormMain::ExplorerNormal() {
+  if (explorer_) explorer_->setStayOnTop(false);
+}
+
+void TFormMain::ExplorerOnTop() {
+  if (explorer_) explorer_->setStayOnTop(true);
+}
+
+void TFormMain::MinimizeMainWindow() { showMinimized(); }
+
+void TFormMain::MnJanelaCascataClick() { mdiArea_->cascadeSubWindows(); }
+void TFormMain::MnJanelaDividirHorizontalmenteClick() { mdiArea_->tileEditorWindows(Qt::Vertical); }
+void TFormMain::MnJanelaLadoLadoClick() { mdiArea_->tileEditorWindows(Qt::Horizontal); }
+
+// --- Explorer and about box -------------------------------------------------
+
+void TFormMain::centreExplorer() {
+  explorer_->move(geometry().center() - explorer_->rect().center());
+}
+
+void TFormMain::BtnTaloExplorerClick() {
+  if (!explorer_) return;
+  explorer_->findChild<QLabel*>("lbUnidadeDisco")->setText("Unidades de Disco:");
+  explorer_->findChild<QWidget*>("btFechar")->setProperty("text", "Fechar");
+  explorer_->setWindowIcon(windowIcon());
+  if (explorer_->isVisible()) {
+    explorer_->hide();
+  } else {
+    centreExplorer();
+    explorer_->show();
+  }
+  button("BtnTaloExplorer")->setChecked(explorer_->isVisible());
+}
+
+void TFormMain::MnAjudaSobreClick() {
+  ExplorerNormal();
+  TFrmAbout about(this);
+  about.setPicture(picture());
+  about.exec();
+  ExplorerOnTop();
+}
+
+// --- Quitting ---------------------------------------------------------------
+
+void TFormMain::MnArquivoSairClick() { close(); }
+
+void TFormMain::closeEvent(QCloseEvent* event) { FormClose(event); }
+
+// The editor windows are asked about one by one before this question once
+// they exist.
+void TFormMain::FormClose(QCloseEvent* event) {
+  ExplorerNormal();
+  QMessageBox question(QMessageBox::Warning, "Pascal KAU!", "Deseja fechar o Pascal KAU?",
+                       QMessageBox::Yes | QMessageBox::No, this);
+  const bool quit = question.exec() == QMessageBox::Yes;
+  if (!quit) {
+    ExplorerOnTop();
+    event->ignore();
+    return;
+  }
+  if (explorer_) explorer_->hide();
+  event->accept();
+}
+
+}  // namespace kau::ide

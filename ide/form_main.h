@@ -1,0 +1,156 @@
+// The main window: the parent of the editor windows, with the menus, the
+// tool bar, the left bar of editor switches, the tab row, the error panel
+// and the status bar. Every menu item and button runs a handler named as
+// the component's event; the commands on files, running, editing and the
+// view fill these handlers in as the editor window joins the program.
+#pragma once
+
+#include <QMainWindow>
+#include <QPixmap>
+
+class QAction;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QTabBar;
+class QToolBar;
+class QToolButton;
+
+namespace kau::ide {
+
+class PictureMdiArea;
+class TFormExplorer;
+
+class TFormMain : public QMainWindow {
+  Q_OBJECT
+ public:
+  static constexpr int kStatusPanels = 3;
+
+  explicit TFormMain(QWidget* parent = nullptr);
+
+  // The explorer lives beside the main window from start-up on.
+  void setExplorer(TFormExplorer* explorer);
+  TFormExplorer* explorer() const { return explorer_; }
+  // The picture behind the editor windows (`Image1`).
+  QPixmap picture() const;
+  QString statusPanelText(int panel) const;
+  void setStatusPanelText(int panel, const QString& text);
+  QString helpFile() const { return helpFile_; }
+  // A tab for an editor window, with the tab image.
+  int addEditorTab(const QString& title);
+  static int TabControl1GetImageIndex();
+
+ public slots:
+  void FormCreate();
+  void FormShow();
+  void ShowHint();
+  void EnableEditorCommands(bool enabled);
+  void UpdateClipboardCommands(bool selectionNotEmpty);
+  void ExplorerNormal();
+  void ExplorerOnTop();
+  void MinimizeMainWindow();
+
+  // Window arrangement, the window list and the tabs.
+  void MnJanelaCascataClick();
+  void MnJanelaDividirHorizontalmenteClick();
+  void MnJanelaLadoLadoClick();
+  void TabControl1Change(int index);
+  void janelasEditor1Click();
+  void janelasEditorPopupClick();
+  void btnPrevEditorClick();
+  void btnProxEditorClick();
+  void btnCloseEditorClick();
+
+  // Explorer and about box.
+  void BtnTaloExplorerClick();
+  void ExplorerFileChosen(const QString& path);
+  void MnAjudaSobreClick();
+
+  // Quitting.
+  void MnArquivoSairClick();
+
+  // Files.
+  void NovoExecute();
+  void MnArquivoAbrirClick();
+  void AbrirArquivo();
+  void arquivosBotaoAbrirPopup();
+  void MnArquivoSalvarClick();
+  void MnArquivoSalvarComoClick();
+  void MnArquivoFecharClick();
+  void MnArquivoImprimirClick();
+  void MnArquivoLeiameTxtClick();
+  // Run, make executable, the error panel.
+  void Executar1Click();
+  void MnCompilarGerarExecutavelClick();
+  void Button1Click();
+  // Edit.
+  void MnEditarDesfazerClick();
+  void MnEditarRefazerClick();
+  void MnEditarRecortarClick();
+  void MnEditarCopiarClick();
+  void MnEditarColarClick();
+  void MnEditarSelecionarTudoClick();
+  void MnEditarLocalizarClick();
+  void MnEditarSubstituirClick();
+  void MnEditarIrParaLinhaClick();
+  void PopRecortarClick();
+  void PopCopiarClick();
+  void PopColarClick();
+  // View switches, styles, tools, help.
+  void btnShowGutterClick();
+  void btnShowStrutureClick();
+  void btnShowBracketClick();
+  void btnAumentarFonteClick();
+  void btnReduzirFonteClick();
+  void MnJanelaEditorClassicoClick();
+  void MnJanelaEditorModernoClick();
+  void MnFerramentasBlocoNotasClick();
+  void MnFerramentasCalculadoraClick();
+  void IExplore1Click();
+  void MnFerramentasPromptMSDOSClick();
+  void MnFerramentasWindowsExplorerClick();
+  void MnAjudaTopicosAjudaClick();
+  void MnAjudaIndiceAjudaClick();
+
+ protected:
+  bool event(QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // Layout, in form_main_layout.cpp and form_main_menus.cpp.
+  void buildToolBar();
+  void buildEditorBar();
+  void buildCentre();
+  void buildErrorPanel();
+  void buildStatusBar();
+  void buildMainMenu();
+  void buildPopupMenu();
+  QToolButton* toolButton(const char* name, int image, void (TFormMain::*handler)());
+  QToolButton* editorBarButton(const char* name, const QString& glyph, bool toggle, void (TFormMain::*handler)());
+  QAction* menuItem(QMenu* menu, const char* name, const QString& caption, void (TFormMain::*handler)(),
+                    const QKeySequence& shortcut = {});
+  QAction* action(const char* name) const;
+  QToolButton* button(const char* name) const;
+
+  void FormClose(QCloseEvent* event);
+  // Puts the explorer in the middle of the main window.
+  void centreExplorer();
+
+  PictureMdiArea* mdiArea_ = nullptr;
+  QToolBar* toolBar1_ = nullptr;
+  QTabBar* tabControl1_ = nullptr;
+  QWidget* barraBotoesEditor_ = nullptr;
+  QWidget* panelErros_ = nullptr;
+  QListWidget* listErros_ = nullptr;
+  QLabel* statusPanels_[kStatusPanels] = {};
+  QMenu* popupMenu1_ = nullptr;
+  QMenu* arquivosBotaoAbrir_ = nullptr;
+  TFormExplorer* explorer_ = nullptr;
+  QString applicationHint_;
+  QString helpFile_;
+  bool shownOnce_ = false;
+};
+
+}  // namespace kau::ide

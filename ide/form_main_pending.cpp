@@ -1,0 +1,60 @@
+// Handlers of commands that act on editor windows. They are connected now
+// so that every menu item, button and key has its handler; they do their
+// work once the editor window joins the program.
+#include "ide/form_main.h"
+
+#include <QWidget>
+
+namespace kau::ide {
+
+void TFormMain::TabControl1Change(int) {}
+void TFormMain::janelasEditor1Click() {}
+void TFormMain::janelasEditorPopupClick() {}
+void TFormMain::btnPrevEditorClick() {}
+void TFormMain::btnProxEditorClick() {}
+void TFormMain::btnCloseEditorClick() {}
+void TFormMain::ExplorerFileChosen(const QString&) {}
+
+void TFormMain::NovoExecute() {}
+void TFormMain::MnArquivoAbrirClick() {}
+void TFormMain::AbrirArquivo() {}
+void TFormMain::arquivosBotaoAbrirPopup() {}
+void TFormMain::MnArquivoSalvarClick() {}
+void TFormMain::MnArquivoSalvarComoClick() {}
+void TFormMain::MnArquivoFecharClick() {}
+void TFormMain::MnArquivoImprimirClick() {}
+void TFormMain::MnArquivoLeiameTxtClick() {}
+
+void TFormMain::Executar1Click() {}
+void TFormMain::MnCompilarGerarExecutavelClick() {}
+void TFormMain::Button1Click() { findChild<QWidget*>("panelErros")->hide(); }
+
+void TFormMain::MnEditarDesfazerClick() {}
+void TFormMain::MnEditarRefazerClick() {}
+void TFormMain::MnEditarRecortarClick() {}
+void TFormMain::MnEditarCopiarClick() {}
+void TFormMain::MnEditarColarClick() {}
+void TFormMain::MnEditarSelecionarTudoClick() {}
+void TFormMain::MnEditarLocalizarClick() {}
+void TFormMain::MnEditarSubstituirClick() {}
+void TFormMain::MnEditarIrParaLinhaClick() {}
+void TFormMain::PopRecortarClick() {}
+void TFormMain::PopCopiarClick() {}
+void TFormMain::PopColarClick() {}
+
+void TFormMain::btnShowGutterClick() {}
+void TFormMain::btnShowStrutureClick() {}
+void TFormMain::btnShowBracketClick() {}
+void TFormMain::btnAumentarFonteClick() {}
+void TFormMain::btnReduzirFonteClick() {}
+void TFormMain::MnJanelaEditorClassicoClick() {}
+void TFormMain::MnJanelaEditorModernoClick() {}
+void TFormMain::MnFerramentasBlocoNotasClick() {}
+void TFormMain::MnFerramentasCalculadoraClick() {}
+void TFormMain::IExplore1Click() {}
+void TFormMain::MnFerramentasPromptMSDOSClick() {}
+void TFormMain::MnFerramentasWindowsExplorerClick() {}
+void TFormMain::MnAjudaTopicosAjudaClick() {}
+void TFormMain::MnAjudaIndiceAjudaClick() {}
+
+}  // namespace kau::ide

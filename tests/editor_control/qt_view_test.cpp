@@ -1,0 +1,51 @@
+// The control in an offscreen Qt window: what its back buffer shows.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QScrollBar>
+
+#include "tests/editor_control/editor_view.h"
+
+namespace kau::editor::testing {
+namespace {
+
+std::string Joined(const std::vector<std::string>& failures) {
+  std::string all;
+  for (const std::string& f : failures) all += f + "\n";
+  return all;
+}
+
+TEST(QtEditorView, TheBackBufferShowsGutterSelectionEdgeKeywordsAndCaret) {
+  EditorView view(ReadLines(KAU_DEMO_PASCAL), 400, 300);
+  view.ShowAndPaint();
+  const TSynEdit& edit = view.Edit();
+  EXPECT_LT(edit.RightEdge() * edit.CharWidth() + edit.TextOffset(), 400);  // the edge is in view
+  EXPECT_EQ(Joined(view.CheckPixels(view.Host().BackBuffer(), false)), "");
+  ASSERT_TRUE(view.Focus());
+  EXPECT_EQ(Joined(view.CheckPixels(view.Host().viewport()->grab().toImage(), true)), "");
+}
+
+TEST(QtEditorView, ABarStepMovesOneLineAndALargerFontGrowsTheCells) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < 200; ++i) lines.push_back("begin writeln(" + std::to_string(i) + ") end;");
+  EditorView view(lines, 400, 300);
+  view.ShowAndPaint();
+  TSynEdit& edit = view.Edit();
+  view.Host().verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  EXPECT_EQ(edit.TopLine(), 2);
+  const int charWidth = edit.CharWidth(), lineHeight = edit.LineHeight();
+  const int chars = edit.CharsInWindow(), rows = edit.LinesInWindow();
+  TFont font;
+  font.Assign(edit.Font());
+  font.SetSize(20);
+  edit.SetFont(font);
+  EXPECT_GT(edit.CharWidth(), charWidth);
+  EXPECT_GT(edit.LineHeight(), lineHeight);
+  EXPECT_LT(edit.CharsInWindow(), chars);
+  EXPECT_LT(edit.LinesInWindow(), rows);
+  view.ShowAndPaint();
+  EXPECT_EQ(Joined(view.CheckPixels(view.Host().BackBuffer(), false)), "");
+}
+
+}  // namespace
+}  // namespace kau::editor::testing

@@ -1,0 +1,231 @@
+#include "tests/editor_editing/editing_fixture.h"
+
+namespace kau::editor::testing {
+namespace {
+
+TEST_F(EditingTest, GroupUndoTakesRunsOfTheSameReason) {
+  SetLines({""});
+  Type("abc");
+  EXPECT_EQ(edit.UndoList().GetItemCount(), 3);
+  edit.Undo();
+  EXPECT_EQ(Text(), (Lines{""}));
+  edit.Redo();
+  EXPECT_EQ(Text(), (Lines{"abc"}));
+  EXPECT_EQ(edit.RedoList().GetItemCount(), 0);
+
+  // The redone items share one change number; fresh typing has three.
+  SetLines({""});
+  Type("abc");
+  edit.SetOptionFlag(eoGroupUndo, false);
+  edit.Undo();
+  EXPECT_EQ(Text(), (Lines{"ab"}));
+  edit.Undo();
+  EXPECT_EQ(Text(), (Lines{"a"}));
+}
+
+TEST_F(EditingTest, IndentAndUnindentAreNeverMerged) {
+  SetLines({"a", "b", "c"});
+  Select({1, 1}, {1, 3});
+  Cmd(ecBlockIndent);
+  Cmd(ecBlockUnindent);
+  EXPECT_EQ(Text(), (Lines{"a", "b", "c"}));
+  edit.Undo();
+  EXPECT_EQ(Text(), (Lines{"        a", "        b", "c"}));
+  edit.Undo();
+  EXPECT_EQ(Text(), (Lines{"a", "b", "c"}));
+  edit.Redo();
+  edit.Redo();
+  EXPECT_EQ(Text(), (Lines{"a", "b", "c"}));
+}
+
+TEST_F(EditingTest, MarkersAndGroupBreaks) {
+  SetLines({"x"});
+  edit.UndoList().AddChange(crPasteBegin, {1, 1}, {1, 1}, "", smNormal);
+  edit.SetCaretXY({2, 1});
+  edit.SetSelTextExternal("1");
+  edit.SetSelTextExternal("2");
+  edit.UndoList().AddChange(crPasteEnd, {1, 1}, {1, 1}, "", smNormal);
+  EXPECT_EQ(Text(), (Lines{"x12"}));
+  edit.Undo();
+  EXPECT_EQ(Text(), (Lines{"x"}));
+  EXPECT_FALSE(edit.CanUndo());
+
+  // Saving leaves a group break: the next Undo passes over it and it moves
+  // to the redo list.
+  SetLines({""});
+  edit.ClearUndo();
+  Type("ab");
+  edit.SetModified(false);
+  EXPECT_EQ(edit.UndoList().LastChangeReason(), crGroupBreak);
+  Type("c");
+  EXPECT_TRUE(edit.Modified());
+  edit.Undo();
+  EXPECT_EQ(Text(), (Lines{"ab"}));
+  EXPECT_FALSE(edit.Modified());
+  edit.Undo();
+  EXPECT_EQ(Text(), (Lines{""}));
+  EXPECT_EQ(edit.RedoList().GetItems(1)->ChangeReason, crGroupBreak);
+  edit.Redo();
+  EXPECT_EQ(Text(), (Lines{"ab"}));
+  EXPECT_FALSE(edit.Modified());
+}
+
+TEST_F(EditingTest, WrapItemsOnlySwitchTheFlag) {
+  SetLines({"abc"});
+  edit.UndoList().AddChange(crWrap, {1, 1}, {1, 1}, "", smNormal);
+  edit.Undo();
+  EXPECT_FALSE(edit.WordWrap());
+  edit.Redo();
+  EXPECT_TRUE(edit.WordWrap());
+  edit.Undo();
+  EXPECT_FALSE(edit.WordWrap());
+  EXPECT_EQ(Text(), (Lines{"abc"}));
+}
+
+TEST_F(EditingTest, OneUndoNeverLeavesPartOfAChange) {
+  // A filler and its character share a change; with group undo a later
+  // character of the same reason pulls the whole earlier change along.
+  SetLines({"ab"});
+  edit.SetCaretXY({10, 1});
+  Type("x");
+  EXPECT_EQ(Text(), (Lines{"ab       x"}));
+  EXPECT_EQ(edit.CaretX(), 11);
+  Type("y");
+  edit.Undo();
+  EXPECT_EQ(Text(), (Lines{"ab"}));
+  edit.Redo();
+  EXPECT_EQ(Text(), (Lines{"ab       xy"}));
+}
+
+TEST_F(EditingTest, LineBreakUndoAndRedo) {
+  SetLines({"abc"});
+  edit.SetCaretXY({1, 1});
+  Cmd(ecLineBreak);
+  EXPECT_EQ(Text(), (Lines{"", "abc"}));
+  edit.Undo();
+  EXPECT_EQ(Text(), (Lines{"abc"}));
+
+  // Redo gives back exactly the line the undo removed, indentation included.
+  SetLines({"  abcd"});
+  edit.SetCaretXY({5, 1});
+  Cmd(ecLineBreak);
+  EXPECT_EQ(Text(), (Lines{"  ab", "  cd"}));
+  edit.Undo();
+  EXPECT_EQ(Text(), (Lines{"  abcd"}));
+  edit.Redo();
+  EXPECT_EQ(Text(), (Lines{"  ab", "  cd"}));
+  edit.Undo();
+  EXPECT_EQ(Text(), (Lines{"  abcd"}));
+}
+
+TEST_F(EditingTest, OverwriteUndoAndRedo) {
+  SetLines({"abcd"});
+  edit.SetInsertMode(false);
+  edit.SetCaretXY({2, 1});
+  Type("X");
+  EXPECT_EQ(Text(), (Lines{"aXcd"}));
+  edit.Undo();
+  EXPECT_EQ(Text(), (Lines{"abcd"}));
+  edit.Redo();
+  EXPECT_EQ(Text(), (Lines{"aXcd"}));
+  edit.Undo();
+  EXPECT_EQ(Text(), (Lines{"abcd"}));
+
+  // Past the end: padded like insert mode, filler and character one step,
+  // and the undo gives the line back.
+  SetLines({"ab"});
+  edit.SetCaretXY({5, 1});
+  Type("x");
+  EXPECT_EQ(Text(), (Lines{"ab  x"}));
+  EXPECT_EQ(edit.UndoList().GetItemCount(), 2);
+  edit.Undo();
+  EXPECT_EQ(Text(), (Lines{"ab"}));
+}
+
+TEST_F(EditingTest, TabsWithoutTabsToSpaces) {
+  // The editor window's options: tabs stay tabs.
+  edit.SetOptionFlag(eoTabsToSpaces, false);
+  SetLines({"ab"});
+  edit.SetCaretXY({3, 1});
+  Cmd(ecTab);
+  EXPECT_EQ(Text(), (Lines{"ab"}));  // a trailing tab is trimmed
+  SetLines({"abcd"});
+  edit.SetCaretXY({3, 1});
+  Cmd(ecTab);
+  EXPECT_EQ(Text(), (Lines{"ab\tcd"}));
+  edit.Undo();
+  EXPECT_EQ(Text(), (Lines{"abcd"}));
+  edit.Redo();
+  EXPECT_EQ(Text(), (Lines{"ab\tcd"}));
+
+  SetLines({""});
+  edit.SetCaretXY({12, 1});
+  Type("x");
+  EXPECT_EQ(Text(), (Lines{"\t   x"}));
+  EXPECT_EQ(edit.CaretX(), 6);
+  edit.Undo();
+  EXPECT_EQ(Text(), (Lines{""}));
+  edit.Redo();
+  EXPECT_EQ(Text(), (Lines{"\t   x"}));
+}
+
+TEST_F(EditingTest, DeleteLineUndoRedoUndo) {
+  struct Case {
+    const char* name;
+    Lines before;
+    int line;
+    Lines after;
+  };
+  const Case cases[] = {
+      {"middle", {"a", "b", "c"}, 2, {"a", "c"}},
+      {"last", {"a", "b", "c"}, 3, {"a", "b"}},
+      {"only", {"abc"}, 1, {""}},
+  };
+  for (const Case& c : cases) {
+    edit.Lines().Clear();
+    for (const auto& l : c.before) edit.Lines().Add(l);
+    edit.ClearUndo();
+    edit.SetCaretXY({2, c.line});
+    Cmd(ecDeleteLine);
+    EXPECT_EQ(Text(), c.after) << c.name;
+    edit.Undo();
+    EXPECT_EQ(Text(), c.before) << c.name;
+    edit.Redo();
+    EXPECT_EQ(Text(), c.after) << c.name;
+    edit.Undo();
+    EXPECT_EQ(Text(), c.before) << c.name;
+  }
+  // The last of several lines: the line break before it goes with it.
+  SetLines({"a", "b"});
+  edit.ClearUndo();
+  edit.SetCaretXY({1, 2});
+  Cmd(ecDeleteLine);
+  EXPECT_EQ(edit.UndoList().PeekItem()->ChangeStr, "\r\nb");
+}
+
+TEST_F(EditingTest, ReadOnlyAndEmptyLists) {
+  SetLines({"abc"});
+  edit.SetCaretXY({4, 1});
+  Type("d");
+  edit.SetReadOnly(true);
+  EXPECT_FALSE(edit.CanUndo());
+  Cmd(ecUndo);
+  EXPECT_EQ(Text(), (Lines{"abcd"}));
+  edit.SetReadOnly(false);
+  EXPECT_TRUE(edit.CanUndo());
+  Cmd(ecUndo);
+  EXPECT_TRUE(edit.CanRedo());
+  edit.SetReadOnly(true);
+  Cmd(ecRedo);
+  EXPECT_EQ(Text(), (Lines{"abc"}));
+  edit.SetReadOnly(false);
+  Cmd(ecClearAll);
+  EXPECT_FALSE(edit.CanUndo());
+  EXPECT_FALSE(edit.CanRedo());
+  Cmd(ecUndo);
+  Cmd(ecRedo);
+  EXPECT_EQ(edit.LineCount(), 0);
+}
+
+}  // namespace
+}  // namespace kau::editor::testing

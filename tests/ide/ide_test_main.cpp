@@ -1,0 +1,15 @@
+// The windows' tests share one application object, offscreen, set up as
+// the program sets up its own.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+
+#include "ide/app_setup.h"
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  kau::ide::SetUpApplication(app);
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,51 @@
+#include "modal_answerer.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
+
+namespace kau::ide::testing {
+
+namespace {
+constexpr int kPollMilliseconds = 10;
+constexpr int kMaxPolls = 500;
+
+QAbstractButton* FindButton(QWidget* window, const QString& name) {
+  for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+    QString text = button->text();
+    text.remove('&');
+    if (text == name || button->objectName() == name) return button;
+  }
+  return nullptr;
+}
+
+void Poll(std::shared_ptr<ModalSeen> seen, QString button, std::function<void()> inspect, int polls) {
+  QWidget* modal = QApplication::activeModalWidget();
+  if (!modal || !modal->isVisible()) {
+    if (polls < kMaxPolls) QTimer::singleShot(kPollMilliseconds, [=] { Poll(seen, button, inspect, polls + 1); });
+    return;
+  }
+  seen->seen = true;
+  seen->objectName = modal->objectName();
+  seen->title = modal->windowTitle();
+  if (auto* box = qobject_cast<QMessageBox*>(modal)) seen->text = box->text();
+  for (QLabel* label : modal->findChildren<QLabel*>()) seen->labels[label->objectName()] = label->text();
+  if (inspect) inspect();
+  if (QAbstractButton* target = FindButton(modal, button)) {
+    seen->pressed = true;
+    target->click();
+  } else {
+    modal->close();  // never leave a test hanging in a modal loop
+  }
+}
+}  // namespace
+
+std::shared_ptr<ModalSeen> AnswerNextModal(const QString& button, std::function<void()> inspect) {
+  auto seen = std::make_shared<ModalSeen>();
+  QTimer::singleShot(0, [=] { Poll(seen, button, inspect, 0); });
+  return seen;
+}
+
+}  // namespace kau::ide::testing

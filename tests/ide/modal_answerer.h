@@ -1,0 +1,28 @@
+// Answers the next modal window as a person would: reads its title and
+// text, then presses the button with the given text (without its "&") or
+// object name.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include <QMap>
+#include <QString>
+
+namespace kau::ide::testing {
+
+struct ModalSeen {
+  bool seen = false;
+  bool pressed = false;
+  QString objectName;
+  QString title;
+  QString text;         // a message box's text
+  QMap<QString, QString> labels;  // each named label's text by its name
+};
+
+// Starts watching now; the answer comes once the window is shown (within
+// a few seconds). Keep the result until the modal call has returned.
+// `inspect` runs while the window is shown, before the answer.
+std::shared_ptr<ModalSeen> AnswerNextModal(const QString& button, std::function<void()> inspect = {});
+
+}  // namespace kau::ide::testing

@@ -1,0 +1,50 @@
+// Pictures of the windows for a developer to look at before landing:
+// build/screenshots/*.png.
+#include <QDir>
+#include <QListWidget>
+#include <QTest>
+
+#include "ide/form_about.h"
+#include "ide/form_splash.h"
+#include "main_window_fixture.h"
+
+namespace kau::ide::testing {
+namespace {
+
+void Save(QWidget* widget, const char* name) {
+  ASSERT_TRUE(QDir().mkpath(SCREENSHOT_DIR));
+  EXPECT_TRUE(widget->grab().save(QString(SCREENSHOT_DIR) + "/" + name + ".png")) << name;
+}
+
+TEST_F(MainWindowTest, Screenshots) {
+  main_->show();
+  Save(main_.get(), "main_window");
+
+  // As it will look with an editor open and an error shown.
+  main_->EnableEditorCommands(true);
+  main_->addEditorTab("prog.pas");
+  main_->addEditorTab("Untitled");
+  widget("barraBotoesEditor")->show();
+  widget("panelErros")->show();
+  widget<QListWidget>("ListErros")->addItems({QString::fromUtf8(" => Erro sintático na linha 5..."),
+                                               " => Esperava-se ';'"});
+  main_->setStatusPanelText(0, QString::fromUtf8(" Linha 3 : Posição 4"));
+  Save(main_.get(), "main_window_with_bars");
+
+  button("BtnTaloExplorer")->click();
+  Save(explorer_, "explorer");
+
+  TFrmApresentacao splash;
+  splash.setPicture(main_->picture());
+  splash.show();
+  ASSERT_TRUE(QTest::qWaitFor([&] { return splash.SplashTickCount() >= 25; }, 5000));
+  Save(&splash, "splash");
+
+  TFrmAbout about(main_.get());
+  about.setPicture(main_->picture());
+  about.show();
+  Save(&about, "about");
+}
+
+}  // namespace
+}  // namespace kau::ide::testing
