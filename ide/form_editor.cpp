@@ -1,0 +1,189 @@
+#include "ide/form_editor.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QProxyStyle>
+
+#include "editor/key_cmds.h"
+#include "ide/editor_control_host.h"
+#include "ide/form_main.h"
+#include "platform/virtual_keys.h"
+
+namespace kau::ide {
+
+namespace {
+
+// A maximized editor window keeps its own title bar inside the area, so that
+// its caption shows there and the main window's caption stays its own.
+class OwnTitleBarStyle : public QProxyStyle {
+ public:
+  int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                QStyleHintReturn* data) const override {
+    if (hint == SH_Workspace_FillSpaceOnMaximize) return 1;
+    return QProxyStyle::styleHint(hint, option, widget, data);
+  }
+};
+
+constexpr TColor kSelectionBackground = 0xFFDDDD;
+constexpr TColor kErrorLineText = 0xFFFFFF;
+constexpr TColor kErrorLineBackground = 0x000080;
+}  // namespace
+
+TFormEditor::TFormEditor(TFormMain& owner) : main_(owner) {
+  setObjectName("FormEditor");
+  setAttribute(Qt::WA_DeleteOnClose, false);
+  auto* style = new OwnTitleBarStyle;
+  style->setParent(this);
+  setStyle(style);
+  resize(502, 309);
+  richEdit1_ = std::make_unique<RichEditControl>();
+  synEditPrint1_ = std::make_unique<editor::TSynEditPrint>();
+  hEstiloClassico_ = std::make_unique<editor::TSynPasSyn>();
+  hEstiloModerno_ = std::make_unique<editor::TSynPasSyn>();
+  host_ = new EditorControlHost(*this, this);
+  host_->SetClient(richEdit1_.get());
+  richEdit1_->CreateWnd(*host_);
+  setWidget(host_);
+  buildRichEdit1();
+  buildSynEditPrint1();
+}
+
+TFormEditor::~TFormEditor() {
+  host_->SetClient(nullptr);
+  richEdit1_->DestroyWnd();
+  delete windowListItem_;
+  delete popupListItem_;
+}
+
+// The form's settings of the control; the style applied at creation
+// replaces its colours.
+void TFormEditor::buildRichEdit1() {
+  RichEditControl& edit = *richEdit1_;
+  editor::TFont font;
+  font.SetName("Courier New");
+  font.SetHeight(-13);
+  edit.SetFont(font);
+  editor::TSynGutter& gutter = edit.Gutter();
+  gutter.SetAutoSize(true);
+  gutter.SetDigitCount(2);
+  editor::TFont gutterFont;
+  gutterFont.SetName("Terminal");
+  gutterFont.SetHeight(-11);
+  gutter.SetFont(gutterFont);
+  gutter.SetLeftOffset(0);
+  gutter.SetRightOffset(5);
+  gutter.SetShowLineNumbers(true);
+  edit.SetHighlighter(hEstiloClassico_.get());
+  edit.SetText(" ");
+  edit.SetOptions(editor::eoAutoIndent | editor::eoDragDropEditing | editor::eoGroupUndo | editor::eoScrollPastEol |
+                  editor::eoShowScrollHint | editor::eoSmartTabDelete | editor::eoSmartTabs |
+                  editor::eoTrimTrailingSpaces);
+  edit.SetRightEdge(0);
+  edit.SetRightEdgeColor(clAqua);
+  edit.SelectedColor().SetBackground(kSelectionBackground);
+  edit.SelectedColor().SetForeground(clNavy);
+  edit.SetWantTabs(true);
+  structure_.tokens = {"BEGIN=END", "REPEAT=UNTIL", "CASE=END", "RECORD=END"};
+  structure_.lineColor = clYellow;
+  structure_.bracketColor = clAqua;
+  // Context help moves from F1 to Ctrl+F1: F1 is the word help.
+  editor::TSynEditKeyStrokes& keys = edit.Keystrokes();
+  for (int i = keys.FindKeycode(VK_F1, {}); i >= 0; i = keys.FindKeycode(VK_F1, {})) keys.Delete(i);
+  keys.AddKey(editor::ecContextHelp, VK_F1, ssCtrl);
+  edit.OnSpecialLineColors =
+      editor::TSpecialLineColorsEvent::bind<&TFormEditor::RichEdit1SpecialLineColors>(this);
+  edit.OnStatusChange = editor::TStatusChangeEvent::bind<&TFormEditor::RichEdit1StatusChange>(this);
+}
+
+// Margins in millimetres; Arial in the header and footer.
+void TFormEditor::buildSynEditPrint1() {
+  editor::TSynEditPrintMargins& margins = synEditPrint1_->Margins();
+  margins.SetLeft(25);
+  margins.SetTop(25);
+  margins.SetBottom(25);
+  margins.SetRight(15);
+  margins.SetHeader(15);
+  margins.SetFooter(15);
+  margins.SetLeftHFTextIndent(2);
+  margins.SetRightHFTextIndent(2);
+  synEditPrint1_->Header().DefaultFont().SetName("Arial");
+  synEditPrint1_->Footer().DefaultFont().SetName("Arial");
+}
+
+void TFormEditor::FormCreate() {
+  richEdit1_->SetModified(false);
+  windowListItem_ = new QAction(&main_);
+  connect(windowListItem_, &QAction::triggered, &main_, &TFormMain::janelasEditor1Click);
+  main_.findChild<QMenu*>("MnJanela")->addAction(windowListItem_);
+  popupListItem_ = new QAction(&main_);
+  connect(popupListItem_, &QAction::triggered, &main_, &TFormMain::janelasEditorPopupClick);
+  main_.PopupMenu1()->addAction(popupListItem_);
+  main_.setActiveEditorWindow(this);
+  if (main_.findChild<QAction*>("MnJanelaEditorClassico")->isChecked())
+    main_.MnJanelaEditorClassicoClick();
+  else
+    main_.MnJanelaEditorModernoClick();
+}
+
+void TFormEditor::FormActivate() {
+  main_.setActiveEditorWindow(this);
+  main_.selectEditorTab(this);
+  ShowCaretPosition();
+  const bool classic = EditorStyle == StyleClassic;
+  main_.findChild<QAction*>("MnJanelaEditorClassico")->setChecked(classic);
+  main_.findChild<QAction*>("MnJanelaEditorModerno")->setChecked(!classic);
+}
+
+void TFormEditor::closeEvent(QCloseEvent* event) { FormClose(event); }
+
+// The close-file command frees the window; the window never closes itself.
+void TFormEditor::FormClose(QCloseEvent* event) {
+  event->ignore();
+  main_.MnArquivoFecharClick();
+}
+
+void TFormEditor::SetFileName(const QString& name) {
+  EditorFileName = name;
+  setWindowTitle(name);
+  if (windowListItem_) windowListItem_->setText(name);
+  if (popupListItem_) popupListItem_->setText(name);
+}
+
+QString TFormEditor::TabTitle() const { return QFileInfo(EditorFileName).fileName(); }
+
+void TFormEditor::ShowModifiedMark() {
+  const QString mark = richEdit1_->Modified() ? "*" : "";
+  setWindowTitle(EditorFileName + mark);
+  main_.setEditorTabTitle(this, TabTitle() + mark);
+}
+
+void TFormEditor::ShowCaretPosition() {
+  main_.setStatusPanelText(
+      0, QString::fromUtf8(" Linha %1 : Posição %2").arg(richEdit1_->CaretY()).arg(richEdit1_->CaretX()));
+}
+
+// The control's back buffer keeps what it painted; the line is asked again.
+void TFormEditor::SetErrorLine(int line) {
+  ErrorLineMark = line;
+  if (line > 0) richEdit1_->InvalidateLine(line);
+}
+
+void TFormEditor::RichEdit1SpecialLineColors(editor::TObject*, int line, bool& special, TColor& foreground,
+                                             TColor& background) {
+  if (line != ErrorLineMark) return;
+  special = true;
+  foreground = kErrorLineText;
+  background = kErrorLineBackground;
+  ErrorLineMark = -1;
+}
+
+// Every change of the text or the selection (typing, paste, drop, replace,
+// templates) shows in the caption, the tab and the clipboard commands.
+void TFormEditor::RichEdit1StatusChange(editor::TObject*, editor::TSynStatusChanges changes) {
+  if (changes & editor::scModified) ShowModifiedMark();
+  if (changes & editor::scSelection) main_.UpdateClipboardCommands(this);
+}
+
+}  // namespace kau::ide
