@@ -46,6 +46,7 @@ TFormEditor::TFormEditor(TFormMain& owner) : main_(owner) {
   host_->SetClient(richEdit1_.get());
   richEdit1_->CreateWnd(*host_);
   setWidget(host_);
+  ColourHighlighters();
   buildRichEdit1();
   buildSynEditPrint1();
 }

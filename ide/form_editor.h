@@ -77,6 +77,8 @@ class TFormEditor : public QMdiSubWindow {
   void FormClose(QCloseEvent* event);
   void buildRichEdit1();
   void buildSynEditPrint1();
+  // Each highlighter in its style's colours.
+  void ColourHighlighters();
   // The caption and tab with "*" while the text is modified.
   void ShowModifiedMark();
   // Moves the caret to the end of a shorter, non-blank line at `targetLine`

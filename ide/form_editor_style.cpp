@@ -30,11 +30,15 @@ void Colour(editor::TSynPasSyn& highlighter, const EditorStyleColours& colours) 
 
 }  // namespace
 
+void TFormEditor::ColourHighlighters() {
+  Colour(*hEstiloClassico_, kClassic);
+  Colour(*hEstiloModerno_, kModern);
+}
+
 void TFormEditor::ApplyEditorStyle(int style) {
   const bool classic = style == StyleClassic;
   const EditorStyleColours& colours = classic ? kClassic : kModern;
   editor::TSynPasSyn& highlighter = classic ? *hEstiloClassico_ : *hEstiloModerno_;
-  Colour(highlighter, colours);
   richEdit1_->SetColor(colours.background);
   richEdit1_->SetHighlighter(&highlighter);
   // KAU CONTROL SEAM: the structure control takes the line colour with a
