@@ -34,6 +34,7 @@
 #include "editor/text_drawer/font.h"
 #include "editor/text_drawer/text_drawer.h"
 #include "editor/undo_list.h"
+#include "platform/window/clipboard.h"
 #include "platform/window/window_client.h"
 #include "platform/window/window_host.h"
 
@@ -43,6 +44,10 @@ class ESynEditError : public Exception {
  public:
   using Exception::Exception;
 };
+
+// The clipboard format of the control's block entries, "KAU Editor Block
+// Type", registered when the program starts.
+extern const platform::TClipboardFormat SynEditClipboardFormat;
 
 // The trailing tabs and blanks of a text cut off.
 std::string TrimTrailing(const std::string& S);
@@ -387,10 +392,13 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void DeleteSelectionUndoable();
 
   // ---- Clipboard (clipboard.cpp) ------------------------------------------------
+  // Raise ESynEditError when the clipboard cannot be opened, set or read.
+  void DoCopyToClipboard(const std::string& Text);
   void CopyToClipboard();
   void CutToClipboard();
   void PasteFromClipboard();
-  bool CanPaste() const;
+  bool GetCanPaste() const;
+  bool CanPaste() const { return GetCanPaste(); }
 
   // ---- Line store and highlighter binding (binding.cpp) ------------------------
   TSynCustomHighlighter* Highlighter() const { return fHighlighter; }
@@ -686,6 +694,9 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   int InsertNormal(std::string_view Value);
   int InsertColumn(std::string_view Value, bool AddToUndoList);
   int InsertLinesMode(std::string_view Value);
+  // The steps of a paste between its begin and end markers (clipboard.cpp).
+  void PasteText(TSynSelectionMode Mode, const std::string& Text);
+  void EndPaste(bool Wrapped);
   // Undo and redo of one item.
   void UndoItem();
   void RedoItem();
