@@ -34,6 +34,7 @@
 #include "editor/text_drawer/font.h"
 #include "editor/text_drawer/text_drawer.h"
 #include "editor/undo_list.h"
+#include "platform/window/clipboard.h"
 #include "platform/window/window_client.h"
 #include "platform/window/window_host.h"
 
@@ -43,6 +44,10 @@ class ESynEditError : public Exception {
  public:
   using Exception::Exception;
 };
+
+// The clipboard format of the control's block entries, "KAU Editor Block
+// Type", registered when the program starts.
+extern const platform::TClipboardFormat SynEditClipboardFormat;
 
 // The trailing tabs and blanks of a text cut off.
 std::string TrimTrailing(const std::string& S);
@@ -76,12 +81,16 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   TColor Color() const { return fColor; }
   void SetColor(TColor Value);
 
-  // platform::WindowClient. Keys, mouse, input method, dropped files and the
-  // scroll timer do nothing yet.
+  // platform::WindowClient.
   void Paint(platform::Canvas& ACanvas, const TRect& AClip) override;  // paint.cpp
-  void KeyDown(std::uint16_t& Key, TShiftState Shift) override;
-  void KeyUp(std::uint16_t& Key, TShiftState Shift) override;
-  void KeyPress(char& Key) override;
+  void KeyDown(std::uint16_t& Key, TShiftState Shift) override;        // keys.cpp
+  void KeyUp(std::uint16_t& Key, TShiftState Shift) override;          // keys.cpp
+  void KeyPress(char& Key) override;                                   // keys.cpp
+  // The input method's result string goes in as one ecImeStr; as many
+  // characters as it has are then dropped as its echo (keys.cpp).
+  void ImeResult(const std::string& Text) override;
+  // The input method composes in the control's font (keys.cpp).
+  void UpdateImeFont();
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -383,10 +392,13 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void DeleteSelectionUndoable();
 
   // ---- Clipboard (clipboard.cpp) ------------------------------------------------
+  // Raise ESynEditError when the clipboard cannot be opened, set or read.
+  void DoCopyToClipboard(const std::string& Text);
   void CopyToClipboard();
   void CutToClipboard();
   void PasteFromClipboard();
-  bool CanPaste() const;
+  bool GetCanPaste() const;
+  bool CanPaste() const { return GetCanPaste(); }
 
   // ---- Line store and highlighter binding (binding.cpp) ------------------------
   TSynCustomHighlighter* Highlighter() const { return fHighlighter; }
@@ -416,11 +428,6 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   TSynEditUndoList& RedoList() { return *fRedoList; }
   void LinesChanging(TObject* Sender);
   virtual void LinesChanged(TObject* Sender);
-  void ListAdded(int Index, const std::string& S);
-  void ListInserted(int Index, const std::string& S);
-  void ListDeleted(int Index);
-  void ListPutted(int Index, const std::string& S);
-  void ListCleared(TObject* Sender);
 
   // ---- Search and replace (search_replace.cpp) ---------------------------------
   // The engine is not owned; the control forgets it when it is destroyed.
@@ -519,6 +526,12 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void GutterChanged(TObject* Sender);
   void MarkListChange(TObject* Sender);
 
+  // The class library's events of every control, run first by the key and
+  // mouse handlers.
+  TKeyEvent OnKeyDown;
+  TKeyPressEvent OnKeyPress;
+  TKeyEvent OnKeyUp;
+
   // The events, in declaration order.
   TNotifyEvent OnChange;
   TPlaceMarkEvent OnClearBookmark;
@@ -541,6 +554,16 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   TStatusChangeEvent OnStatusChange;
 
  protected:
+  // The line store's item events (binding.cpp). A derived control that keeps
+  // something per line calls these first, then follows the change itself. A
+  // multi-line insertion or deletion reports its first line only: the change
+  // in the line count tells how many.
+  virtual void ListAdded(int Index, const std::string& S);
+  virtual void ListInserted(int Index, const std::string& S);
+  virtual void ListDeleted(int Index);
+  virtual void ListPutted(int Index, const std::string& S);
+  virtual void ListCleared(TObject* Sender);
+
   bool Destroying() const { return fDestroying; }
   TSynStateFlags StateFlags() const { return fStateFlags; }
   void Include(TSynStateFlags Flags) { fStateFlags |= Flags; }
@@ -676,6 +699,9 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   int InsertNormal(std::string_view Value);
   int InsertColumn(std::string_view Value, bool AddToUndoList);
   int InsertLinesMode(std::string_view Value);
+  // The steps of a paste between its begin and end markers (clipboard.cpp).
+  void PasteText(TSynSelectionMode Mode, const std::string& Text);
+  void EndPaste(bool Wrapped);
   // Undo and redo of one item.
   void UndoItem();
   void RedoItem();

@@ -24,7 +24,12 @@ void QtClipboard::Commit(const Entries& entries, bool emptied) {
   }
   for (const auto& [format, bytes] : entries) {
     if (format == CF_TEXT) {
-      data->setText(FromCp1252(bytes));
+      // Linux programs break lines with LF alone.
+      std::string lf;
+      lf.reserve(bytes.size());
+      for (std::size_t i = 0; i < bytes.size(); ++i)
+        if (!(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')) lf += bytes[i];
+      data->setText(FromCp1252(lf));
     } else {
       const QString mime = QString::fromStdString(PrivateFormatMimeType(ClipboardFormatName(format)));
       data->setData(mime, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
@@ -45,7 +50,10 @@ bool QtClipboard::GetData(TClipboardFormat format, std::string& bytes) {
   if (!IsOpen() || !HasFormat(format)) return false;
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   if (format == CF_TEXT) {
-    bytes = ToCp1252(data->text());
+    // Text ends at its first NUL, as the window system's text entries do.
+    const QString text = data->text();
+    const qsizetype nul = text.indexOf(QChar(0));
+    bytes = ToCp1252(nul < 0 ? text : text.left(nul));
     return true;
   }
   const QByteArray raw = data->data(QString::fromStdString(PrivateFormatMimeType(ClipboardFormatName(format))));
