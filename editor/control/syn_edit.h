@@ -76,12 +76,16 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   TColor Color() const { return fColor; }
   void SetColor(TColor Value);
 
-  // platform::WindowClient. Keys, mouse, input method, dropped files and the
-  // scroll timer do nothing yet.
+  // platform::WindowClient.
   void Paint(platform::Canvas& ACanvas, const TRect& AClip) override;  // paint.cpp
-  void KeyDown(std::uint16_t& Key, TShiftState Shift) override;
-  void KeyUp(std::uint16_t& Key, TShiftState Shift) override;
-  void KeyPress(char& Key) override;
+  void KeyDown(std::uint16_t& Key, TShiftState Shift) override;        // keys.cpp
+  void KeyUp(std::uint16_t& Key, TShiftState Shift) override;          // keys.cpp
+  void KeyPress(char& Key) override;                                   // keys.cpp
+  // The input method's result string goes in as one ecImeStr; as many
+  // characters as it has are then dropped as its echo (keys.cpp).
+  void ImeResult(const std::string& Text) override;
+  // The input method composes in the control's font (keys.cpp).
+  void UpdateImeFont();
   void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
   void MouseMove(TShiftState Shift, int X, int Y) override;
   void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
@@ -518,6 +522,12 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void BookMarkOptionsChanged(TObject* Sender);
   void GutterChanged(TObject* Sender);
   void MarkListChange(TObject* Sender);
+
+  // The class library's events of every control, run first by the key and
+  // mouse handlers.
+  TKeyEvent OnKeyDown;
+  TKeyPressEvent OnKeyPress;
+  TKeyEvent OnKeyUp;
 
   // The events, in declaration order.
   TNotifyEvent OnChange;

@@ -42,10 +42,7 @@ void TCustomSynEdit::SetColor(TColor Value) {
 
 void TCustomSynEdit::Resized() { SizeOrFontChanged(false); }
 
-// Keys, the mouse and the scroll timer are not handled yet.
-void TCustomSynEdit::KeyDown(std::uint16_t&, TShiftState) {}
-void TCustomSynEdit::KeyUp(std::uint16_t&, TShiftState) {}
-void TCustomSynEdit::KeyPress(char&) {}
+// The mouse and the scroll timer are not handled yet.
 void TCustomSynEdit::MouseDown(TMouseButton, TShiftState, int, int) {}
 void TCustomSynEdit::MouseMove(TShiftState, int, int) {}
 void TCustomSynEdit::MouseUp(TMouseButton, TShiftState, int, int) {}

@@ -368,9 +368,9 @@ void QtEditorHost::keyPressEvent(QKeyEvent* e) {
   Guarded([&] {
     WindowClient* receiver = KeyReceiver();
     DeliverKeyEvent(
-        VirtualKeyOf(e->key()), ShiftStateOf(e->modifiers()), ToCp1252(e->text()),
+        VirtualKeyOf(*e), ShiftStateOf(e->modifiers()), ToCp1252(e->text()),
         [&](std::uint16_t key, TShiftState shift) {
-          if (auto* qs = QtSystem()) qs->NoteKey(key, true);
+          if (auto* qs = QtSystem(); qs && key) qs->NoteKey(key, true);
           if (receiver) receiver->KeyDown(key, shift);
         },
         [&](char c) {
@@ -379,10 +379,12 @@ void QtEditorHost::keyPressEvent(QKeyEvent* e) {
   });
 }
 
+// A held key repeats its presses; its one release comes when it is let go.
 void QtEditorHost::keyReleaseEvent(QKeyEvent* e) {
   e->accept();
+  if (e->isAutoRepeat()) return;
   Guarded([&] {
-    std::uint16_t key = VirtualKeyOf(e->key());
+    std::uint16_t key = VirtualKeyOf(*e);
     if (!key) return;
     if (auto* qs = QtSystem()) qs->NoteKey(key, false);
     if (WindowClient* receiver = KeyReceiver()) receiver->KeyUp(key, ShiftStateOf(e->modifiers()));
@@ -397,7 +399,8 @@ void QtEditorHost::inputMethodEvent(QInputMethodEvent* e) {
     const std::string text = ToCp1252(e->commitString());
     receiver->ImeResult(text);
     // The window system follows a result string with its characters, which
-    // the control counts off; they come the same way here.
+    // the control counts off; they come the same way here. Pre-edit text is
+    // the input method's to show; it never reaches the control.
     for (char c : text) receiver->KeyPress(c);
   });
 }
