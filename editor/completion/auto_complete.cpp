@@ -47,7 +47,7 @@ class ExpansionScope {
 
 }  // namespace
 
-TSynAutoComplete::TSynAutoComplete(TObject*) : fShortCut(editor::ShortCut(VK_SPACE, TShiftState{ssShift})) {}
+TSynAutoComplete::TSynAutoComplete(TObject*) : fShortCut(editor::ShortCut(VK_SPACE, ssShift)) {}
 
 TSynAutoComplete::~TSynAutoComplete() { SetEditor(nullptr); }
 
