@@ -254,3 +254,64 @@ TEST_F(ProposalTest, AnEditorDestroyedWithTheListOpenIsLetGo) {
 
 }  // namespace
 }  // namespace kau::editor::testing
+
+namespace kau::editor::testing {
+namespace {
+
+TEST_F(ProposalTest, ADoubleClickChoosesTheRow) {
+  SetText({"wri"}, {4, 1});
+  CtrlSpace();
+  popup->DoubleClick(10, 16 + 8);
+  EXPECT_FALSE(Open());
+  EXPECT_EQ(Lines(), std::vector<std::string>{"writeln"});
+  EXPECT_EQ(chosenIndex, 1);
+}
+
+TEST_F(ProposalTest, TheSizeTheUserDraggedIsTheNextOpeningsSize) {
+  SetText({"wri"}, {4, 1});
+  CtrlSpace();
+  ASSERT_TRUE(popup->DragFrame(platform::feRight | platform::feBottom, 40, 32));
+  Key(VK_ESCAPE, "\x1b");
+  EXPECT_EQ(proposal->Width(), 300);
+  EXPECT_EQ(proposal->NbLinesInWindow(), 10);
+  CtrlSpace();
+  EXPECT_EQ(popup->Bounds().Width(), 300);
+  EXPECT_EQ(popup->Bounds().Height(), 10 * 16 + 2 * FakePopup::kFrame);
+}
+
+TEST_F(ProposalTest, TheBuiltInTimerOpensTheListAfterATriggerCharacter) {
+  proposal->SetOptions(1668 | CompletionOptionSet(scoUseBuiltInTimer));
+  constexpr int timer = 1;
+  SetText({"x"}, {2, 1});
+  Type(".");
+  EXPECT_TRUE(popup->TimerRunning(timer));
+  Type("a");
+  EXPECT_FALSE(popup->TimerRunning(timer));
+  Type(".");
+  ASSERT_TRUE(popup->TickTimer(timer));
+  EXPECT_TRUE(Open());
+  EXPECT_FALSE(popup->TimerRunning(timer));
+  EXPECT_EQ(Lines(), std::vector<std::string>{"x.a."});
+  Key(VK_ESCAPE, "\x1b");
+  // While another program is active the tick opens nothing.
+  system.SetApplicationActive(false);
+  Type(".");
+  ASSERT_TRUE(popup->TickTimer(timer));
+  EXPECT_FALSE(Open());
+  proposal->SetOptions(1668);
+  EXPECT_FALSE(proposal->TimerExists());
+}
+
+TEST_F(ProposalTest, AHintClosesOnTheEditorsNextCommand) {
+  proposal->SetDefaultType(ctHint);
+  SetText({"wri"}, {4, 1});
+  proposal->ActivateCompletion();
+  ASSERT_TRUE(Open());
+  EXPECT_EQ(proposal->DisplayKind(), ctHint);
+  Type("a");  // the hint does not take the keys
+  EXPECT_FALSE(Open());
+  EXPECT_EQ(Lines(), std::vector<std::string>{"wria"});
+}
+
+}  // namespace
+}  // namespace kau::editor::testing
