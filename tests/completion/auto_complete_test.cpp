@@ -1,6 +1,9 @@
 // The auto-complete expander on a real editor: the word before the caret
 // becomes its template, indented to the word's column, as one undo step.
 #include "editor/completion/auto_complete.h"
+
+#include <stdexcept>
+
 #include "tests/completion/proposal_fixture.h"
 
 namespace kau::editor::testing {
@@ -9,6 +12,11 @@ namespace {
 using Text = std::vector<std::string>;
 
 class AutoCompleteTest : public KeyedEditorTest {
+ public:
+  void FailOnLineBreak(TObject*, TSynEditorCommand& Command, char&, void*) {
+    if (Command == ecLineBreak) throw std::runtime_error("line break failed");
+  }
+
  protected:
   AutoCompleteTest() {
     edit.SetTabWidth(4);
@@ -69,6 +77,17 @@ TEST_F(AutoCompleteTest, TheShortcutsCharacterNeverArrives) {
     Type("a");
     EXPECT_EQ(edit.LineText(1), c.after[0] + "a");
   }
+}
+
+TEST_F(AutoCompleteTest, AFailingCommandStillRestoresTheOptionsAndClosesTheUndoPair) {
+  SetText({"beg"}, {4, 1});
+  edit.OnProcessCommand = makeMethod<&AutoCompleteTest::FailOnLineBreak>(this);
+  EXPECT_THROW(expander.Execute("beg", edit), std::runtime_error);
+  EXPECT_EQ(edit.Options(), eoAutoIndent | eoTrimTrailingSpaces);
+  EXPECT_EQ(edit.UndoList().LastChangeReason(), crAutoCompleteEnd);
+  edit.OnProcessCommand = {};
+  edit.Undo();
+  EXPECT_EQ(Lines(), Text{"beg"});
 }
 
 TEST_F(AutoCompleteTest, AReadOnlyEditorOrAGoneEditorExpandsNothing) {
