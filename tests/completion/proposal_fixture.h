@@ -1,36 +1,20 @@
-// A writable editor control in a fake window of 400 x 320 pixels (screen
-// origin 100, 100; cells of 8 x 16 pixels, a gutter of 30 pixels, the text
-// from x 32) on the fake system (work area 1024 x 768), keys sent as the
-// window system sends them.
+// The editor control of ControlTest (400 x 320 pixels, screen origin 100,
+// 100; cells of 8 x 16 pixels, the text from x 32; the fake system's work
+// area 1024 x 768), focused, with keys sent as the window system sends them.
 #pragma once
-
-#include <gtest/gtest.h>
 
 #include <cctype>
 #include <string>
 #include <vector>
 
-#include "editor/control/syn_edit.h"
-#include "platform/fake/fake_system.h"
-#include "platform/fake/fake_window.h"
 #include "platform/virtual_keys.h"
+#include "tests/editor_control/control_fixture.h"
 
 namespace kau::editor::testing {
 
-class KeyedEditorTest : public ::testing::Test {
+class KeyedEditorTest : public ControlTest {
  protected:
-  KeyedEditorTest() {
-    platform::SetSystem(&system);
-    window.SetClient(&edit);
-    edit.CreateWnd(window);
-    edit.Gutter().SetWidth(30);
-    window.SetFocused(true);
-  }
-  ~KeyedEditorTest() override {
-    edit.DestroyWnd();
-    window.SetClient(nullptr);
-    platform::SetSystem(nullptr);
-  }
+  KeyedEditorTest() { window.SetFocused(true); }
 
   // A fresh text with the caret at (x, y) and nothing to undo.
   void SetText(const std::vector<std::string>& lines, TPoint caret) {
@@ -56,10 +40,6 @@ class KeyedEditorTest : public ::testing::Test {
     }
   }
   void Key(std::uint16_t key, const std::string& text = {}) { window.SendKey(key, {}, text); }
-
-  platform::FakeSystem system;
-  platform::FakeWindow window{{0, 0, 400, 320}};
-  TSynEdit edit;
 };
 
 }  // namespace kau::editor::testing
