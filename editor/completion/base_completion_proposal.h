@@ -20,6 +20,8 @@ using TCompletionParameter = Method<void(TObject* Sender, int CurrentIndex, int&
 
 class TSynBaseCompletionProposal : public TObject {
  public:
+  // The component owns Host. A host that is a child of the editor's window
+  // (the Qt one) must therefore go with the component, before that window.
   explicit TSynBaseCompletionProposal(std::unique_ptr<platform::PopupHost> Host, TObject* Owner = nullptr);
   ~TSynBaseCompletionProposal() override;
   TSynBaseCompletionProposal(const TSynBaseCompletionProposal&) = delete;

@@ -32,11 +32,13 @@ class ProposalTest : public KeyedEditorTest {
   void CtrlSpace(const std::string& text = " ") { window.SendKey(VK_SPACE, ssCtrl, text); }
   bool Open() const { return popup->Visible(); }
 
-  FakePopup* popup = nullptr;
-  std::unique_ptr<TSynCompletionProposal> proposal;
+  // What the handlers record outlives the component, whose destruction may
+  // still report a cancel.
   int cancelled = 0;
   int chosenIndex = -2;
   std::function<void(std::string&)> codeHook;
+  FakePopup* popup = nullptr;
+  std::unique_ptr<TSynCompletionProposal> proposal;
 
  private:
   void Cancelled(TObject*) { ++cancelled; }
@@ -257,6 +259,16 @@ TEST_F(ProposalTest, AnEditorDestroyedWithTheListOpenIsLetGo) {
 
 namespace kau::editor::testing {
 namespace {
+
+TEST_F(ProposalTest, AComponentDestroyedWithTheListOpenGivesTheKeysBack) {
+  SetText({"wri"}, {4, 1});
+  CtrlSpace();
+  ASSERT_TRUE(Open());
+  proposal.reset();
+  EXPECT_EQ(cancelled, 1);
+  Type("a");
+  EXPECT_EQ(Lines(), std::vector<std::string>{"wria"});
+}
 
 TEST_F(ProposalTest, ADoubleClickChoosesTheRow) {
   SetText({"wri"}, {4, 1});
