@@ -2,6 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
+#include <QMimeData>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 
@@ -54,6 +56,29 @@ TEST(QtEditorEntry, ACharacterAfterACommandKeyIsTyped) {
   commit.setCommitString(QString::fromUtf8("\xC3\xA7"));  // a composed "ç"
   QApplication::sendEvent(&e.host, &commit);
   EXPECT_EQ(e.edit.LineText(1), "a\xE7;b");
+}
+
+TEST(QtEditorEntry, CopyAndPasteThroughTheSystemClipboard) {
+  QtEditor e;
+  e.edit.Lines().Add("ol\xE1");
+  e.edit.Lines().Add("mundo");
+  e.edit.SelectAll();
+  e.edit.CopyToClipboard();
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(data->text(), QString::fromUtf8("ol\xC3\xA1\nmundo"));
+  EXPECT_TRUE(data->hasFormat("application/x-kau-editor-block-type"));
+
+  for (const char* text : {"a\r\nb", "a\nb"}) {
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(text));
+    e.edit.Lines().Clear();
+    e.edit.Lines().Add("xy");
+    e.edit.SetCaretXY({2, 1});
+    e.edit.PasteFromClipboard();
+    ASSERT_EQ(e.edit.LineCount(), 2) << text;
+    EXPECT_EQ(e.edit.LineText(1), "xa");
+    EXPECT_EQ(e.edit.LineText(2), "by");
+  }
 }
 
 }  // namespace
