@@ -9,6 +9,7 @@
 #include "editor/key_cmds.h"
 #include "ide/editor_control_host.h"
 #include "ide/form_main.h"
+#include "platform/qt/qt_popup_host.h"
 #include "platform/virtual_keys.h"
 
 namespace kau::ide {
@@ -46,12 +47,15 @@ TFormEditor::TFormEditor(TFormMain& owner) : main_(owner) {
   host_->SetClient(richEdit1_.get());
   richEdit1_->CreateWnd(*host_);
   setWidget(host_);
+  janelaTemplates_ = std::make_unique<editor::TSynCompletionProposal>(std::make_unique<platform::QtPopupHost>(host_));
+  janelaTemplates_->AddEditor(richEdit1_.get());
   ColourHighlighters();
   buildRichEdit1();
   buildSynEditPrint1();
 }
 
 TFormEditor::~TFormEditor() {
+  janelaTemplates_.reset();
   host_->SetClient(nullptr);
   richEdit1_->DestroyWnd();
   delete windowListItem_;
@@ -86,9 +90,11 @@ void TFormEditor::buildRichEdit1() {
   edit.SelectedColor().SetBackground(kSelectionBackground);
   edit.SelectedColor().SetForeground(clNavy);
   edit.SetWantTabs(true);
-  structure_.tokens = {"BEGIN=END", "REPEAT=UNTIL", "CASE=END", "RECORD=END"};
-  structure_.lineColor = clYellow;
-  structure_.bracketColor = clAqua;
+  edit.StrutureTokens().SetText("BEGIN=END\nREPEAT=UNTIL\nCASE=END\nRECORD=END");
+  edit.SetStructureLineColor(clYellow);
+  edit.ShowBracketPairColor = clAqua;
+  edit.SetShowBracketPair(true);
+  edit.SetShowStrutureLine(true);
   // Context help moves from F1 to Ctrl+F1: F1 is the word help.
   editor::TSynEditKeyStrokes& keys = edit.Keystrokes();
   for (int i = keys.FindKeycode(VK_F1, {}); i >= 0; i = keys.FindKeycode(VK_F1, {})) keys.Delete(i);

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "editor/completion/completion_proposal.h"
 #include "editor/highlight/pascal_highlighter.h"
 #include "editor/print/syn_edit_print.h"
 #include "ide/editor_control.h"
@@ -41,8 +42,7 @@ class TFormEditor : public QMdiSubWindow {
   editor::TSynPasSyn& hEstiloModerno() { return *hEstiloModerno_; }
   QAction* WindowListItem() const { return windowListItem_; }
   QAction* PopupListItem() const { return popupListItem_; }
-  const StructureSettings& Structure() const { return structure_; }
-  StructureSettings& Structure() { return structure_; }
+  editor::TSynCompletionProposal& janelaTemplates() { return *janelaTemplates_; }
 
   void SetFileName(const QString& name);
   QString GetFileName() const { return EditorFileName; }
@@ -89,11 +89,11 @@ class TFormEditor : public QMdiSubWindow {
   EditorControlHost* host_ = nullptr;
   std::unique_ptr<RichEditControl> richEdit1_;
   std::unique_ptr<editor::TSynEditPrint> synEditPrint1_;
+  std::unique_ptr<editor::TSynCompletionProposal> janelaTemplates_;
   std::unique_ptr<editor::TSynPasSyn> hEstiloClassico_;
   std::unique_ptr<editor::TSynPasSyn> hEstiloModerno_;
   QAction* windowListItem_ = nullptr;
   QAction* popupListItem_ = nullptr;
-  StructureSettings structure_;
 
   QString EditorFileName;
   int EditorStyle = StyleClassic;

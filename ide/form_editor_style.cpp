@@ -41,10 +41,8 @@ void TFormEditor::ApplyEditorStyle(int style) {
   editor::TSynPasSyn& highlighter = classic ? *hEstiloClassico_ : *hEstiloModerno_;
   richEdit1_->SetColor(colours.background);
   richEdit1_->SetHighlighter(&highlighter);
-  // KAU CONTROL SEAM: the structure control takes the line colour with a
-  // rebuild and repaint, the bracket colour without a repaint.
-  structure_.lineColor = colours.structureLines;
-  structure_.bracketColor = colours.bracketPairs;
+  richEdit1_->SetStructureLineColor(colours.structureLines);  // rebuilds and repaints
+  richEdit1_->ShowBracketPairColor = colours.bracketPairs;      // stored without a repaint
   EditorStyle = style;
 }
 

@@ -54,9 +54,8 @@ bool TFormMain::OpenInEditor(const QString& given) {
   TFormEditor* window = editor.release();
   mdiArea_->addSubWindow(window);
   window->FormCreate();
-  StructureSettings& structure = window->Structure();
-  structure.bracketsShown = !button("btnShowBracket")->isChecked();
-  structure.linesShown = !button("btnShowStruture")->isChecked();
+  window->RichEdit1().SetShowBracketPair(!button("btnShowBracket")->isChecked());
+  window->RichEdit1().SetShowStrutureLine(!button("btnShowStruture")->isChecked());
   window->RichEdit1().Gutter().SetVisible(!button("btnShowGutter")->isChecked());
   UpdateClipboardCommands(window);
   window->showMaximized();

@@ -25,7 +25,7 @@ class EditorWindowTest : public MainWindowTest {
     editor_ = main_->ActiveEditorWindow();
     ASSERT_NE(editor_, nullptr);
   }
-  editor::TSynEdit& edit() { return editor_->RichEdit1(); }
+  RichEditControl& edit() { return editor_->RichEdit1(); }
   // The back buffer once every pending paint is done.
   QImage painted() {
     editor_->Host().viewport()->repaint();
@@ -41,6 +41,13 @@ class EditorWindowTest : public MainWindowTest {
     return colours;
   }
 
+  void focusEditor() {
+    main_->activateWindow();
+    editor_->Host().setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get()));
+    ASSERT_TRUE(editor_->Host().hasFocus());
+  }
+
   TFormEditor* editor_ = nullptr;
 };
 
@@ -53,8 +60,11 @@ TEST_F(EditorWindowTest, FormSettings) {
   EXPECT_EQ(edit().Gutter().RightOffset(), 5);
   EXPECT_TRUE(edit().WantTabs());
   EXPECT_EQ(edit().RightEdge(), 0);
-  EXPECT_EQ(editor_->Structure().tokens,
-            (std::vector<std::string>{"BEGIN=END", "REPEAT=UNTIL", "CASE=END", "RECORD=END"}));
+  EXPECT_EQ(edit().StrutureTokens().GetText(), "BEGIN=END\r\nREPEAT=UNTIL\r\nCASE=END\r\nRECORD=END\r\n");
+  EXPECT_EQ(edit().StructureLineColor(), 0x808000);  // the style's
+  EXPECT_TRUE(edit().ShowStruture());
+  EXPECT_TRUE(edit().ShowBracketPair());
+  EXPECT_EQ(editor_->janelaTemplates().GetEditor(0), &edit());
   auto& keys = edit().Keystrokes();
   EXPECT_LT(keys.FindKeycode(VK_F1, {}), 0);
   const int help = keys.FindKeycode(VK_F1, ssCtrl);
@@ -100,39 +110,43 @@ TEST_F(EditorWindowTest, TypingMarksCaptionAndTab) {
   ASSERT_TRUE(main_->OpenInEditor(path));
   editor_ = main_->ActiveEditorWindow();
   EXPECT_EQ(editor_->windowTitle(), path);
-  edit().CommandProcessor(editor::ecChar, 'x', nullptr);
+  focusEditor();
+  QTest::keyClick(&editor_->Host(), Qt::Key_X);
+  EXPECT_EQ(edit().LineText(1), "xprogram prog;");
   EXPECT_EQ(editor_->windowTitle(), path + "*");
   EXPECT_EQ(main_->findChild<QTabBar*>("TabControl1")->tabText(1), "prog.pas*");
 }
 
 TEST_F(EditorWindowTest, UpAndDownSnapToTheEndOfAShorterLine) {
+  focusEditor();
   edit().SetText(std::string(30, 'a') + "\n  x\n\n   \n" + std::string(30, 'b') + "\n");
   struct Case {
     int line;
-    std::uint16_t key;
+    Qt::Key key;
     int column;  // where the caret lands
-  } cases[] = {{1, VK_DOWN, 4}, {2, VK_DOWN, 20}, {5, VK_UP, 20}, {3, VK_UP, 4}};
+  } cases[] = {{1, Qt::Key_Down, 4}, {2, Qt::Key_Down, 20}, {5, Qt::Key_Up, 20}, {3, Qt::Key_Up, 4}};
   for (const Case& c : cases) {
     edit().SetCaretXY({20, c.line});
-    std::uint16_t key = c.key;
-    editor_->RichEdit1KeyDown(key, {});
-    edit().MoveCaretVert(c.key == VK_DOWN ? 1 : -1, false);  // the control's own move
+    QTest::keyClick(&editor_->Host(), c.key);
+    EXPECT_EQ(edit().CaretY(), c.key == Qt::Key_Down ? c.line + 1 : c.line - 1);
     EXPECT_EQ(edit().CaretX(), c.column) << c.line;
   }
+  EXPECT_EQ(main_->statusPanelText(0), QString::fromUtf8(" Linha 2 : Posição 4"));
 }
 
 // The anchor of a Shift selection stays where the selection began.
 TEST_F(EditorWindowTest, ShiftDownKeepsTheAnchor) {
+  focusEditor();
   edit().SetText(std::string(30, 'a') + "\n  x\n y\n");
   edit().SetCaretXY({20, 1});
   for (int line : {2, 3}) {
-    std::uint16_t key = VK_DOWN;
-    editor_->RichEdit1KeyDown(key, ssShift);
-    edit().MoveCaretVert(1, true);
-    EXPECT_EQ(edit().RawBlockBegin(), (editor::TPoint{20, 1}));
+    QTest::keyClick(&editor_->Host(), Qt::Key_Down, Qt::ShiftModifier);
+    EXPECT_EQ(edit().BlockBegin(), (editor::TPoint{20, 1}));
     EXPECT_EQ(edit().CaretY(), line);
   }
   EXPECT_EQ(edit().CaretX(), 3);
+  EXPECT_EQ(edit().SelText(), std::string(11, 'a') + "\r\n  x\r\n y");
+  EXPECT_TRUE(action("MnEditarCopiar")->isEnabled());
 }
 
 TEST_F(EditorWindowTest, ErrorLineShowsOnceWhiteOnDarkRed) {
@@ -162,17 +176,27 @@ TEST_F(EditorWindowTest, CaretPositionAndMouseHint) {
   EXPECT_EQ(main_->statusPanelText(2), " Cursor na palavra + F1 para abrir ajuda");
 }
 
-// Ctrl+T is the menu's Select All once, not the control's delete-word too.
-TEST_F(EditorWindowTest, CtrlTSelectsAllAndDeletesNothing) {
+// One key press, one command: Ctrl+T is the menu's Select All, not the
+// control's delete-word too; Ctrl+I types no tab; F1 and F9 are the editor
+// window's, not the menus'.
+TEST_F(EditorWindowTest, TableKeysAreTheWindowsAlone) {
+  focusEditor();
   edit().SetText("alpha beta\n");
-  main_->activateWindow();
-  editor_->Host().setFocus();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get()));
+  int menuCommands = 0;
+  for (const char* name : {"MnEditarSelecionarTudo", "MnEditarIrParaLinha", "Executar1", "MnAjudaTopicosAjuda", "Novo"})
+    QObject::connect(action(name), &QAction::triggered, [&] { ++menuCommands; });
   QTest::keyClick(&editor_->Host(), Qt::Key_T, Qt::ControlModifier);
   EXPECT_EQ(edit().Text(), "alpha beta");
   EXPECT_TRUE(edit().SelAvail());
   EXPECT_EQ(edit().SelText(), "alpha beta");
   EXPECT_TRUE(action("MnEditarCopiar")->isEnabled());
+  edit().SetCaretXY({1, 1});
+  QTest::keyClick(&editor_->Host(), Qt::Key_I, Qt::ControlModifier);
+  QTest::keyClick(&editor_->Host(), Qt::Key_F1);
+  QTest::keyClick(&editor_->Host(), Qt::Key_F9);
+  EXPECT_EQ(edit().Text(), "alpha beta");
+  QTest::keyClick(&editor_->Host(), Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(menuCommands, 0);
 }
 
 }  // namespace
