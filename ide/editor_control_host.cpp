@@ -1,6 +1,8 @@
 #include "ide/editor_control_host.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 
 #include "ide/form_editor.h"
 #include "platform/qt/key_map.h"
@@ -62,6 +64,12 @@ void EditorControlHost::mouseReleaseEvent(QMouseEvent* e) {
 void EditorControlHost::mouseMoveEvent(QMouseEvent* e) {
   QtEditorHost::mouseMoveEvent(e);
   form_.RichEdit1MouseMove();
+}
+
+void EditorControlHost::contextMenuEvent(QContextMenuEvent* e) {
+  if (!popupMenu_) return;
+  popupMenu_->popup(e->globalPos());
+  e->accept();
 }
 
 }  // namespace kau::ide

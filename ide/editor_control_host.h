@@ -5,6 +5,8 @@
 
 #include "platform/qt/qt_editor_host.h"
 
+class QMenu;
+
 namespace kau::ide {
 
 class TFormEditor;
@@ -13,6 +15,10 @@ class EditorControlHost : public platform::QtEditorHost {
  public:
   EditorControlHost(TFormEditor& form, QWidget* parent);
 
+  // The context menu (the main window's editor pop-up menu).
+  void setPopupMenu(QMenu* menu) { popupMenu_ = menu; }
+  QMenu* popupMenu() const { return popupMenu_; }
+
  protected:
   bool event(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
@@ -20,9 +26,11 @@ class EditorControlHost : public platform::QtEditorHost {
   void mousePressEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
+  void contextMenuEvent(QContextMenuEvent* e) override;
 
  private:
   TFormEditor& form_;
+  QMenu* popupMenu_ = nullptr;
 };
 
 }  // namespace kau::ide

@@ -58,6 +58,7 @@ TFormEditor::~TFormEditor() {
   janelaTemplates_.reset();
   host_->SetClient(nullptr);
   richEdit1_->DestroyWnd();
+  richEdit1_.reset();  // before the highlighters it paints with
   delete windowListItem_;
   delete popupListItem_;
 }
@@ -127,6 +128,7 @@ void TFormEditor::FormCreate() {
   popupListItem_ = new QAction(&main_);
   connect(popupListItem_, &QAction::triggered, &main_, &TFormMain::janelasEditorPopupClick);
   main_.PopupMenu1()->addAction(popupListItem_);
+  host_->setPopupMenu(main_.PopupMenu1());
   main_.setActiveEditorWindow(this);
   if (main_.findChild<QAction*>("MnJanelaEditorClassico")->isChecked())
     main_.MnJanelaEditorClassicoClick();

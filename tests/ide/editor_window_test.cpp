@@ -3,6 +3,7 @@
 // the menus.
 #include <QFile>
 #include <algorithm>
+#include <QMenu>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -65,6 +66,8 @@ TEST_F(EditorWindowTest, FormSettings) {
   EXPECT_TRUE(edit().ShowStruture());
   EXPECT_TRUE(edit().ShowBracketPair());
   EXPECT_EQ(editor_->janelaTemplates().GetEditor(0), &edit());
+  EXPECT_EQ(editor_->Host().popupMenu(), main_->PopupMenu1());
+  EXPECT_EQ(main_->PopupMenu1()->actions().last()->text(), "Untitled");
   auto& keys = edit().Keystrokes();
   EXPECT_LT(keys.FindKeycode(VK_F1, {}), 0);
   const int help = keys.FindKeycode(VK_F1, ssCtrl);
