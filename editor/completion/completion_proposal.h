@@ -92,7 +92,7 @@ class TSynCompletionProposal : public TSynBaseCompletionProposal, public TFreeNo
   TShortCut fShortCut = 0;
   bool fNoNextKey = false;
   int fCompletionStart = 0;
-  bool fAdjustCompletionStart = false;
+  bool fPastLineEnd = false;
   bool fTimerExists = false;
   int fTimerInterval = 1000;
   TCustomSynEdit* fEditor = nullptr;

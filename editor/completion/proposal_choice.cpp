@@ -44,7 +44,7 @@ std::string TSynCompletionProposal::GetCurrentInput(TCustomSynEdit& AEditor) {
   int i = AEditor.CaretX() - 1;
   std::string result;
   if (static_cast<int>(line.size()) >= i) {
-    fAdjustCompletionStart = false;
+    fPastLineEnd = false;
     while (i > 0) {
       const auto c = static_cast<unsigned char>(line[static_cast<std::size_t>(i - 1)]);
       if (c <= 32 || chars.test(c)) break;
@@ -52,7 +52,7 @@ std::string TSynCompletionProposal::GetCurrentInput(TCustomSynEdit& AEditor) {
     }
     result = line.substr(static_cast<std::size_t>(i), static_cast<std::size_t>(AEditor.CaretX() - 1 - i));
   } else {
-    fAdjustCompletionStart = true;
+    fPastLineEnd = true;
   }
   fCompletionStart = i + 1;
   return result;
@@ -102,9 +102,9 @@ void TSynCompletionProposal::Validate(TCustomSynEdit& E, TShiftState Shift, char
   // Past the line's end the proposal goes in at the caret: the gap holds no
   // word, and a start converted from screen columns would land inside the
   // text of a line with tabs.
-  const int start = fAdjustCompletionStart ? caret.X : std::min(fCompletionStart, caret.X);
+  const int start = fPastLineEnd ? caret.X : std::min(fCompletionStart, caret.X);
   TPoint end = caret;
-  if (EndToken == '\0' && !fAdjustCompletionStart) {
+  if (EndToken == '\0' && !fPastLineEnd) {
     end = E.WordEnd();
     if (end.Y != caret.Y || end.X < caret.X) end = caret;
   }
