@@ -73,6 +73,7 @@ class TSynCompletionProposal : public TSynBaseCompletionProposal, public TFreeNo
   void HandleDblClick(TObject* Sender);
   void TimerExecute(TObject* Sender, int Id);
 
+  bool IsTriggerChar(char C) const { return TriggerChars().find(C) != std::string::npos; }
   void Validate(TCustomSynEdit& E, TShiftState Shift, char EndToken);
   void InternalCancelCompletion();
   // The list closes because its editor lost the focus or was clicked.
@@ -91,7 +92,7 @@ class TSynCompletionProposal : public TSynBaseCompletionProposal, public TFreeNo
   TShortCut fShortCut = 0;
   bool fNoNextKey = false;
   int fCompletionStart = 0;
-  bool fAdjustCompletionStart = false;
+  bool fPastLineEnd = false;
   bool fTimerExists = false;
   int fTimerInterval = 1000;
   TCustomSynEdit* fEditor = nullptr;

@@ -16,6 +16,7 @@ namespace kau::platform {
 
 class QtConsoleWindow : public QWidget {
  public:
+  // The console must outlive the window.
   explicit QtConsoleWindow(console::ScreenConsole& console, QWidget* parent = nullptr);
 
   // The close box during a run stops the run as Ctrl+C does; outside a run

@@ -106,7 +106,10 @@ int main(int argc, char** argv) {
     host->setFocus();
     Check(WaitFor([&] { return host->hasFocus(); }), "the editor gets the focus back");
     Check(XDo({"key", "ctrl+space", "Down", "Tab"}), "xdotool sends Ctrl+Space, Down, Tab");
-    Check(WaitFor([&] { return edit.LineText(3) == "  writeln"; }), "Tab completes the word");
+    if (!WaitFor([&] { return edit.LineText(3) == "  writeln"; }))
+      std::fprintf(stderr, "line 3 is '%s', the list is %s\n", edit.LineText(3).c_str(),
+                   popup.isVisible() ? "open" : "closed");
+    Check(edit.LineText(3) == "  writeln", "Tab completes the word");
     Check(!popup.isVisible(), "the list closes after the choice");
   }
   edit.DestroyWnd();

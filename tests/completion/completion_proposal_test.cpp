@@ -224,7 +224,7 @@ TEST_F(ProposalTest, PastTheLineEndTheProposalGoesInAtTheCaret) {
   EXPECT_EQ(Lines(), std::vector<std::string>{"\tab  write"});
 }
 
-TEST_F(ProposalTest, TheListClosesWhenTheEditorLosesTheFocus) {
+TEST_F(ProposalTest, TheListClosesWhenTheEditorLosesTheFocusOrIsClicked) {
   SetText({"wri"}, {4, 1});
   CtrlSpace();
   ASSERT_TRUE(Open());
@@ -232,6 +232,15 @@ TEST_F(ProposalTest, TheListClosesWhenTheEditorLosesTheFocus) {
   EXPECT_FALSE(Open());
   EXPECT_EQ(cancelled, 1);
   EXPECT_FALSE(window.Focused());
+
+  window.SetFocused(true);
+  CtrlSpace();
+  ASSERT_TRUE(Open());
+  edit.MouseDown(mbLeft, ssLeft, 100, 40);
+  edit.MouseUp(mbLeft, {}, 100, 40);
+  EXPECT_FALSE(Open());
+  EXPECT_EQ(cancelled, 2);
+  EXPECT_EQ(Lines(), std::vector<std::string>{"wri"});
 }
 
 TEST_F(ProposalTest, AnEditorDestroyedWithTheListOpenIsLetGo) {

@@ -1,5 +1,5 @@
 // What only the screen console has: its cells, its keyboard queue's rules,
-// the screen dump, and a real program run on a worker thread.
+// the screen dump, and Ctrl+C stopping a program on a worker thread.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -136,41 +136,7 @@ TEST(ScreenConsole, DumpWritesTheRowsAfterARun) {
   unlink(path);
 }
 
-// A program compiled and run by the entry point on a worker thread, as the
-// windows run it, with the keys typed from this thread.
-TEST(ScreenConsole, RunsAProgramOnAWorkerThread) {
-  ScreenConsole console;
-  SetRunConsole(&console);
-  SetConsoleRun(true);
-  const char* source =
-      "PROGRAM Saudacao;\n"
-      "VAR nome: STRING; tecla: CHAR;\n"
-      "BEGIN\n"
-      "  TEXTCOLOR(14);\n"
-      "  WRITE('Nome? ');\n"
-      "  READLN(nome);\n"
-      "  WRITELN('Ola, ', nome, '!');\n"
-      "  tecla := READKEY;\n"
-      "  WRITELN('Tecla ', ORD(tecla));\n"
-      "END.\n";
-  Worker worker(console, source);
-  ASSERT_TRUE(waitForText(console, "Nome?"));
-  for (const char32_t c : std::u32string(U"Ana\r")) console.typeCharacter(c);
-  ASSERT_TRUE(waitForText(console, "Ola, Ana!"));
-  console.typeExtendedKey(80);
-  ASSERT_TRUE(waitForText(console, "Tecla 0"));
-  console.typeCharacter(U'\r');  // the wait after a normal end
-  EXPECT_EQ(worker.finish(), 0) << GetCompileErrorText();
-  SetRunConsole(nullptr);
-  const ScreenSnapshot shot = console.snapshot();
-  EXPECT_EQ(rowText(shot, 1), "Nome? Ana");
-  EXPECT_EQ(rowText(shot, 2), "Ola, Ana!");
-  EXPECT_EQ(shot.at(1, 2).attribute, 0x0E);
-  EXPECT_EQ(rowText(shot, 24), " \xDB\xDB\xDB Pascal KAU! Versao 4.06");
-  EXPECT_EQ(console.textAttribute(), 0x07);
-  EXPECT_FALSE(console.runOpen());
-}
-
+// Ctrl+C from this thread stops a program running on a worker thread.
 TEST(ScreenConsole, CtrlCStopsAProgramOnAWorkerThread) {
   ScreenConsole console;
   SetRunConsole(&console);

@@ -14,6 +14,7 @@
 #ifdef KAU_WITH_QT_PLATFORM_EVENTS
 #include <qpa/qwindowsysteminterface.h>
 #endif
+#include <cctype>
 #include <thread>
 #include <vector>
 
@@ -198,7 +199,7 @@ TEST_F(ConsoleWindowTest, RunsAProgramTypedInTheWindow) {
     return console::screenText(console.snapshot()).find(text) != std::string::npos;
   };
   const bool prompted = waitUntil([&] { return screenHas("Seu nome:"); });
-  for (const char c : std::string("Ana")) press(window, Qt::Key_A + (c - 'A'), {}, QString(QChar(c)));
+  for (const char c : std::string("Ana")) press(window, Qt::Key_A + (std::toupper(c) - 'A'), {}, QString(QChar(c)));
   press(window, Qt::Key_Backspace, {}, "\b");
   press(window, Qt::Key_A, {}, "a");
   press(window, Qt::Key_Return, {}, "\r");
@@ -214,6 +215,11 @@ TEST_F(ConsoleWindowTest, RunsAProgramTypedInTheWindow) {
   EXPECT_EQ(result, 0) << GetCompileErrorText();
   EXPECT_TRUE(screenHas("Seu nome: Ana"));
   EXPECT_TRUE(screenHas("Ol\xC3\xA1 Ana"));
+  // After the Enter that ends the run, the banner on the second-last row.
+  const QStringList rows = QString::fromStdString(console::screenText(console.snapshot())).split(QLatin1Char('\n'));
+  EXPECT_EQ(rows.value(23), QString::fromUtf8(" \u2588\u2588\u2588 Pascal KAU! Versao 4.06"));
+  EXPECT_EQ(console.textAttribute(), 0x07);
+  EXPECT_FALSE(console.runOpen());
 }
 
 }  // namespace

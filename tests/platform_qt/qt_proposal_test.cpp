@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QVBoxLayout>
 
 #include "editor/completion/completion_proposal.h"
@@ -23,7 +24,11 @@ void Press(QWidget& w, int qtKey, Qt::KeyboardModifiers modifiers, const QString
 TEST(QtCompletionProposal, OpensBelowTheCaretLineAndLeavesTheFocusInTheEditor) {
   QWidget window;
   auto* host = new platform::QtEditorHost(&window);
-  (new QVBoxLayout(&window))->addWidget(host);
+  auto* layout = new QVBoxLayout(&window);
+  layout->addWidget(host);
+  // Without the list, Tab would move the focus here (the editor does not
+  // want tabs).
+  layout->addWidget(new QLineEdit(&window));
   TSynEdit edit;
   host->SetClient(&edit);
   edit.CreateWnd(*host);
