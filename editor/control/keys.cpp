@@ -3,10 +3,17 @@
 // is dropped once; the input method's result string is inserted whole and
 // the characters that echo it are counted off.
 #include "editor/control/syn_edit.h"
+#include "platform/virtual_keys.h"
 
 namespace kau::editor {
 
 void TCustomSynEdit::KeyDown(std::uint16_t& Key, TShiftState Shift) {
+  // Escape ends a drag of the selection before anything else sees it.
+  if (fDrag && Key == VK_ESCAPE) {
+    Key = 0;
+    CancelDrag();
+    return;
+  }
   if (OnKeyDown) OnKeyDown(this, Key, Shift);
   fKbdHandler->ExecuteKeyDown(this, Key, Shift);
   void* data = nullptr;

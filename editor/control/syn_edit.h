@@ -35,6 +35,7 @@
 #include "editor/text_drawer/text_drawer.h"
 #include "editor/undo_list.h"
 #include "platform/window/clipboard.h"
+#include "platform/window/in_process_drag.h"
 #include "platform/window/window_client.h"
 #include "platform/window/window_host.h"
 
@@ -91,15 +92,47 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void ImeResult(const std::string& Text) override;
   // The input method composes in the control's font (keys.cpp).
   void UpdateImeFont();
-  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  void MouseMove(TShiftState Shift, int X, int Y) override;
-  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;  // mouse.cpp
+  void MouseMove(TShiftState Shift, int X, int Y) override;                        // mouse.cpp
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;     // mouse.cpp
+  // Selects the word under the pointer (mouse.cpp).
+  void DblClick() override;
+  void CaptureChanged() override;  // mouse.cpp
+  // Dropped files go to OnDropFiles with their names whole (window.cpp).
+  void DropFiles(int X, int Y, const std::vector<std::string>& Names) override;
+  // Arrows and characters always; Tab with WantTabs, Return with
+  // WantReturns (window.cpp).
+  unsigned DialogCodes() const override;
+  // Text dragged from an editor of this program (drag_drop.cpp).
+  void DragOver(platform::WindowClient* Source, int X, int Y, platform::TDragState State, bool& Accept) override;
+  void DragDrop(platform::WindowClient* Source, int X, int Y) override;
+  void DragCanceled() override;
   void MouseWheel(TShiftState Shift, int WheelDelta, int X, int Y) override;  // caret_moves.cpp
   void FocusIn() override;                                                      // focus.cpp
   void FocusOut() override;                                                     // focus.cpp
   void Resized() override;
   void Scroll(TScrollBarKind Bar, platform::TScrollCode Code, int Pos) override;  // scroll.cpp
-  void Timer(int Id) override;
+  void Timer(int Id) override;  // mouse.cpp
+
+  // ---- Mouse (mouse.cpp) ---------------------------------------------------------
+  virtual void Click();
+  virtual void DoOnGutterClick(TMouseButton Button, int X, int Y);
+  // Sets the scroll steps for a pointer outside the text area and runs the
+  // scroll timer while there are any.
+  void ComputeScroll(int X, int Y);
+  void ScrollTimerHandler(TObject* Sender);
+  int ScrollDeltaX() const { return fScrollDeltaX; }
+  int ScrollDeltaY() const { return fScrollDeltaY; }
+  // A drag of the selection started by this editor is under way.
+  bool Dragging() const { return fDrag != nullptr; }
+
+  // ---- Window messages as calls (window.cpp) ---------------------------------------
+  // Each gives the message's result.
+  int WMClear();
+  int WMCopy();
+  int WMCut();
+  int WMPaste();
+  int WMUndo();
 
   // ---- Paint lock and invalidation (paint_lock.cpp) ---------------------------
   void IncPaintLock();
@@ -531,6 +564,11 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   TKeyEvent OnKeyDown;
   TKeyPressEvent OnKeyPress;
   TKeyEvent OnKeyUp;
+  TMouseEvent OnMouseDown;
+  TMouseMoveEvent OnMouseMove;
+  TMouseEvent OnMouseUp;
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
 
   // The events, in declaration order.
   TNotifyEvent OnChange;
@@ -709,6 +747,17 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void SelectRange(const TPoint& Start, const TPoint& End);
   // The smart Back-space target: the indentation to go back to from N.
   int SmartBackTarget(int N, int FromLine) const;
+
+  // Mouse and drags (mouse.cpp, drag_drop.cpp)
+  bool fClickPending = false;  // a single left press not yet released
+  bool fDragTarget = false;    // a drag is over this editor
+  std::unique_ptr<platform::InProcessDrag> fDrag;
+  bool MouseCaptured() const;
+  void StopScrollTimer();
+  void BeginDrag(int X, int Y);
+  void EndDrag(int X, int Y);
+  void CancelDrag();
+  void FinishDrag();
 
   // Scrolling (scroll.cpp)
   void WMVScroll(platform::TScrollCode Code, int Pos);

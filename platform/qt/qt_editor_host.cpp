@@ -301,10 +301,11 @@ bool QtEditorHost::event(QEvent* e) {
   // The control drops repaint requests while the window is hidden, so all of
   // it is painted afresh when it shows again.
   if (e->type() == QEvent::Show) InvalidateRect(nullptr, false);
-  // Tab and Shift+Tab are the control's keys, not a move of the focus.
+  // Tab and Shift+Tab are the control's keys when it wants them, else they
+  // move the focus.
   if (e->type() == QEvent::KeyPress) {
     auto* k = static_cast<QKeyEvent*>(e);
-    if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
+    if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) && Wants(DLGC_WANTTAB)) {
       keyPressEvent(k);
       return true;
     }
@@ -363,7 +364,14 @@ void QtEditorHost::resizeEvent(QResizeEvent* e) {
   });
 }
 
+bool QtEditorHost::Wants(unsigned dialogCode) const { return !client_ || (client_->DialogCodes() & dialogCode); }
+
 void QtEditorHost::keyPressEvent(QKeyEvent* e) {
+  // Return goes on to the dialog around a control that does not want it.
+  if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !Wants(DLGC_WANTALLKEYS)) {
+    e->ignore();
+    return;
+  }
   e->accept();
   Guarded([&] {
     WindowClient* receiver = KeyReceiver();

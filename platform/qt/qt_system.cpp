@@ -8,6 +8,7 @@
 #include <QStyle>
 
 #include "platform/qt/qt_colors.h"
+#include "platform/qt/qt_editor_host.h"
 #include "platform/virtual_keys.h"
 
 namespace kau::platform {
@@ -81,6 +82,12 @@ QtSystemServices::~QtSystemServices() {
     installedQt = nullptr;
     ResetSystemColors();
   }
+}
+
+WindowHost* QtSystemServices::HostAt(TPixelPoint screenPoint) {
+  for (QWidget* w = QApplication::widgetAt(QPoint(screenPoint.X, screenPoint.Y)); w; w = w->parentWidget())
+    if (auto* host = dynamic_cast<QtEditorHost*>(w)) return host;
+  return nullptr;
 }
 
 bool QtSystemServices::KeyPressed(std::uint16_t key) {
