@@ -6,11 +6,10 @@
 #include <QMenu>
 #include <QProxyStyle>
 
-#include "editor/key_cmds.h"
 #include "ide/editor_control_host.h"
+#include "ide/editor_window_settings.h"
 #include "ide/form_main.h"
 #include "platform/qt/qt_popup_host.h"
-#include "platform/virtual_keys.h"
 
 namespace kau::ide {
 
@@ -27,7 +26,6 @@ class OwnTitleBarStyle : public QProxyStyle {
   }
 };
 
-constexpr TColor kSelectionBackground = 0xFFDDDD;
 constexpr TColor kErrorLineText = 0xFFFFFF;
 constexpr TColor kErrorLineBackground = 0x000080;
 }  // namespace
@@ -66,43 +64,11 @@ TFormEditor::~TFormEditor() {
 // The form's settings of the control; the style applied at creation
 // replaces its colours.
 void TFormEditor::buildRichEdit1() {
-  RichEditControl& edit = *richEdit1_;
-  editor::TFont font;
-  font.SetName("Courier New");
-  font.SetHeight(-13);
-  edit.SetFont(font);
-  editor::TSynGutter& gutter = edit.Gutter();
-  gutter.SetAutoSize(true);
-  gutter.SetDigitCount(2);
-  editor::TFont gutterFont;
-  gutterFont.SetName("Terminal");
-  gutterFont.SetHeight(-11);
-  gutter.SetFont(gutterFont);
-  gutter.SetLeftOffset(0);
-  gutter.SetRightOffset(5);
-  gutter.SetShowLineNumbers(true);
-  edit.SetHighlighter(hEstiloClassico_.get());
-  edit.SetText(" ");
-  edit.SetOptions(editor::eoAutoIndent | editor::eoDragDropEditing | editor::eoGroupUndo | editor::eoScrollPastEol |
-                  editor::eoShowScrollHint | editor::eoSmartTabDelete | editor::eoSmartTabs |
-                  editor::eoTrimTrailingSpaces);
-  edit.SetRightEdge(0);
-  edit.SetRightEdgeColor(clAqua);
-  edit.SelectedColor().SetBackground(kSelectionBackground);
-  edit.SelectedColor().SetForeground(clNavy);
-  edit.SetWantTabs(true);
-  edit.StrutureTokens().SetText("BEGIN=END\nREPEAT=UNTIL\nCASE=END\nRECORD=END");
-  edit.SetStructureLineColor(clYellow);
-  edit.ShowBracketPairColor = clAqua;
-  edit.SetShowBracketPair(true);
-  edit.SetShowStrutureLine(true);
-  // Context help moves from F1 to Ctrl+F1: F1 is the word help.
-  editor::TSynEditKeyStrokes& keys = edit.Keystrokes();
-  for (int i = keys.FindKeycode(VK_F1, {}); i >= 0; i = keys.FindKeycode(VK_F1, {})) keys.Delete(i);
-  keys.AddKey(editor::ecContextHelp, VK_F1, ssCtrl);
-  edit.OnSpecialLineColors =
+  ApplyEditorWindowSettings(*richEdit1_);
+  richEdit1_->SetHighlighter(hEstiloClassico_.get());
+  richEdit1_->OnSpecialLineColors =
       editor::TSpecialLineColorsEvent::bind<&TFormEditor::RichEdit1SpecialLineColors>(this);
-  edit.OnStatusChange = editor::TStatusChangeEvent::bind<&TFormEditor::RichEdit1StatusChange>(this);
+  richEdit1_->OnStatusChange = editor::TStatusChangeEvent::bind<&TFormEditor::RichEdit1StatusChange>(this);
 }
 
 // Margins in millimetres; Arial in the header and footer.

@@ -15,6 +15,7 @@
 #include "editor/highlight/pascal_highlighter.h"
 #include "editor/print/syn_edit_print.h"
 #include "ide/editor_control.h"
+#include "ide/editor_window_settings.h"
 #include "platform/shift_state.h"
 
 class QAction;
@@ -27,8 +28,8 @@ class TFormMain;
 class TFormEditor : public QMdiSubWindow {
   Q_OBJECT
  public:
-  static constexpr int StyleClassic = 1;
-  static constexpr int StyleModern = 2;
+  static constexpr int StyleClassic = kStyleClassic;
+  static constexpr int StyleModern = kStyleModern;
 
   // The window and its components; it joins the main window's menus only in
   // FormCreate, so that a window whose file failed to load leaves no trace.

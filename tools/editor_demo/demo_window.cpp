@@ -4,7 +4,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 
-#include "tools/editor_demo/editor_settings.h"
+#include "ide/editor_window_settings.h"
 
 namespace kau::editor {
 
@@ -19,8 +19,9 @@ DemoWindow::DemoWindow(int editorCount, QWidget* parent) : QMainWindow(parent) {
         splitter->addWidget(&pane->host);
         pane->host.SetClient(&pane->edit);
         pane->edit.CreateWnd(pane->host);
-        ApplyEditorWindowSettings(pane->edit);
-        ApplyClassicStyle(pane->edit, pane->pascal);
+        ide::ApplyEditorWindowSettings(pane->edit);
+        ide::ColourHighlighter(pane->pascal, ide::kStyleClassic);
+        ide::ApplyStyleToControl(pane->edit, pane->pascal, ide::kStyleClassic);
         pane->edit.SetOptionFlag(eoDropFiles, true);
         pane->edit.OnDropFiles = makeMethod<&DemoWindow::FilesDropped>(this);
         pane->edit.OnMouseOverToken = makeMethod<&DemoWindow::MouseOverToken>(this);
