@@ -120,6 +120,20 @@ TEST_F(EditorWindowTest, TypingMarksCaptionAndTab) {
   EXPECT_EQ(main_->findChild<QTabBar*>("TabControl1")->tabText(1), "prog.pas*");
 }
 
+// Changes without a key press (paste, drop, replace, templates) show too.
+TEST_F(EditorWindowTest, ChangesWithoutKeysMarkAndEnableCopy) {
+  EXPECT_FALSE(action("MnEditarCopiar")->isEnabled());
+  edit().SetText("program prog;\n");
+  edit().SetModified(false);
+  edit().SelectAll();
+  EXPECT_TRUE(action("MnEditarCopiar")->isEnabled());
+  EXPECT_TRUE(button("BtnRecortar")->isEnabled());
+  edit().SetSelTextExternal("begin");
+  EXPECT_EQ(editor_->windowTitle(), "Untitled*");
+  EXPECT_EQ(main_->findChild<QTabBar*>("TabControl1")->tabText(0), "Untitled*");
+  EXPECT_FALSE(action("MnEditarCopiar")->isEnabled());
+}
+
 TEST_F(EditorWindowTest, UpAndDownSnapToTheEndOfAShorterLine) {
   focusEditor();
   edit().SetText(std::string(30, 'a') + "\n  x\n\n   \n" + std::string(30, 'b') + "\n");
