@@ -36,6 +36,14 @@ TEST_F(EntryTest, AKeyWithoutANumberForgetsTheCommandKeysCharacter) {
   EXPECT_EQ(Lines(), (std::vector<std::string>{"a;\xE7", "@b"}));
 }
 
+TEST_F(EntryTest, AltBackspaceIsTheUndoKeyAndTypesNothing) {
+  SetLines({"ab"});
+  edit.SetCaretXY({3, 1});
+  window.SendKey('C', {}, "c");
+  window.SendKey(VK_BACK, ssAlt, "\b");
+  EXPECT_EQ(Lines(), (std::vector<std::string>{"ab"}));
+}
+
 TEST_F(EntryTest, KeysPassTheEventsAndTheHandlerChainsBeforeTheCommand) {
   SetLines({"ab"});
   KeyLog events, chain;

@@ -66,6 +66,25 @@ TEST(QtHostKeys, TabsStayInTheControlAndBacktabIsShiftTab) {
   EXPECT_EQ(client.typed, "\t");
 }
 
+// A control that keeps neither Tab nor Return leaves them to the dialog.
+TEST(QtHostKeys, TabAndReturnGoToTheDialogUnlessTheControlWantsThem) {
+  struct ArrowsOnly : RecordingClient {
+    unsigned DialogCodes() const override { return DLGC_WANTARROWS | DLGC_WANTCHARS; }
+  };
+  QWidget dialog;
+  QtEditorHost host(&dialog);
+  QtEditorHost next(&dialog);
+  ArrowsOnly client;
+  host.SetClient(&client);
+  QKeyEvent ret(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, "\r");
+  QApplication::sendEvent(&host, &ret);
+  EXPECT_FALSE(ret.isAccepted());
+  QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier, "\t");
+  QApplication::sendEvent(&host, &tab);
+  EXPECT_TRUE(client.keyDowns.empty());
+  EXPECT_TRUE(client.typed.empty());
+}
+
 TEST(QtHostKeys, TypedCharactersArriveInCodePage1252) {
   QtEditorHost host;
   RecordingClient client;
