@@ -100,5 +100,79 @@ TEST(X11Demo, TheXClipboardCarriesTextBothWays) {
     EXPECT_TRUE(WaitFor([&] { return edit.LineText(2) == "mundoa\tb \xE7"; })) << edit.LineText(2);
 }
 
+void MouseTo(QPoint p) { XDo({"mousemove", "--sync", QString::number(p.x()), QString::number(p.y())}); }
+
+TEST(X11Demo, ClicksPlaceTheCaretAndADragPastTheBottomScrolls) {
+    std::vector<std::string> lines;
+    for (int i = 1; i <= 100; ++i) lines.push_back("linha " + std::to_string(i));
+    X11Demo demo(1, lines);
+    TSynEditKAU& edit = demo.Edit();
+    ASSERT_TRUE(demo.Focus());
+    MouseTo(demo.CellOnScreen(0, {3, 5}));
+    XDo({"click", "1"});
+    ASSERT_TRUE(WaitFor([&] { return edit.CaretXY() == TPoint{3, 5}; })) << edit.CaretX() << "," << edit.CaretY();
+
+    MouseTo(demo.CellOnScreen(0, {2, 2}));
+    XDo({"mousedown", "1"});
+    QWidget* viewport = demo.Window().Host(0).viewport();
+    MouseTo(viewport->mapToGlobal(QPoint(60, viewport->height() + 20)));
+    const bool scrolled = WaitFor([&] { return edit.TopLine() > 10; });
+    XDo({"mouseup", "1"});
+    ASSERT_TRUE(scrolled);
+    Settle();
+    const int top = edit.TopLine();
+    Settle();
+    EXPECT_EQ(edit.TopLine(), top);  // the release stopped the scrolling
+    EXPECT_EQ(edit.BlockBegin(), (TPoint{2, 2}));
+}
+
+TEST(X11Demo, ColumnModeSelectsAColumnWithShiftArrows) {
+    X11Demo demo(1, kProgram);
+    TSynEditKAU& edit = demo.Edit();
+    ASSERT_TRUE(demo.Focus());
+    MouseTo(demo.CellOnScreen(0, {3, 2}));
+    XDo({"click", "1"});
+    ASSERT_TRUE(WaitFor([&] { return edit.CaretXY() == TPoint{3, 2}; }));
+    Key("ctrl+shift+c shift+Down shift+Down shift+Down shift+Right shift+Right shift+Right");
+    ASSERT_TRUE(WaitFor([&] { return edit.SelectionMode() == smColumn && edit.CaretXY() == TPoint{6, 5}; }))
+        << edit.CaretX() << "," << edit.CaretY();
+    const QImage shot = demo.Grab(0, "x11_column_selection");
+    EXPECT_EQ(edit.SelText(), "gin\r\nrep\r\n  x\r\nunt");
+    for (int line = 2; line <= 5; ++line) {
+        EXPECT_EQ(Joined(CellBackground(shot, edit, {4, line}, edit.SelectedColor().Background())), "") << line;
+        EXPECT_EQ(Joined(CellBackground(shot, edit, {7, line}, edit.Color())), "") << line;
+    }
+}
+
+TEST(X11Demo, TextDraggedWithinAnEditorMovesAndBetweenEditorsCopies) {
+    X11Demo demo(2, kProgram);
+    TSynEditKAU& left = demo.Edit(0);
+    TSynEditKAU& right = demo.Edit(1);
+    ASSERT_TRUE(demo.Focus(0));
+    MouseTo(demo.CellOnScreen(0, {5, 3}));
+    XDo({"click", "--repeat", "2", "--delay", "40", "1"});  // a double click selects "repeat"
+    ASSERT_TRUE(WaitFor([&] { return left.SelText() == "repeat"; })) << left.SelText();
+    XDo({"mousedown", "1"});
+    MouseTo(demo.CellOnScreen(0, {6, 4}));
+    MouseTo(demo.CellOnScreen(1, {1, 1}));
+    MouseTo(demo.CellOnScreen(1, {1, 1}) + QPoint(1, 0));
+    XDo({"mouseup", "1"});
+    ASSERT_TRUE(WaitFor([&] { return right.LineText(1) == "repeatprogram p;"; })) << right.LineText(1);
+    EXPECT_EQ(left.LineText(3), "  repeat");  // copied, not moved
+    const QImage shot = demo.Grab(1, "x11_drop_between");
+    EXPECT_EQ(Joined(CellBackground(shot, right, {3, 1}, right.SelectedColor().Background())), "");
+
+    ASSERT_TRUE(demo.Focus(0));
+    MouseTo(demo.CellOnScreen(0, {5, 3}));
+    XDo({"click", "--repeat", "2", "--delay", "40", "1"});
+    ASSERT_TRUE(WaitFor([&] { return left.SelText() == "repeat"; }));
+    XDo({"mousedown", "1"});
+    MouseTo(demo.CellOnScreen(0, {3, 6}));
+    MouseTo(demo.CellOnScreen(0, {4, 6}));
+    XDo({"mouseup", "1"});
+    ASSERT_TRUE(WaitFor([&] { return left.LineText(3) == "  "; })) << left.LineText(3);
+    EXPECT_EQ(left.LineText(6), "endrepeat.");
+}
+
 }  // namespace
 }  // namespace kau::editor::testing
