@@ -6,6 +6,8 @@
 
 #include <QApplication>
 #include <QMenu>
+#include <QProcess>
+#include <QTemporaryFile>
 
 #include "tests/editor_kau/kau_pixels.h"
 #include "tests/editor_x11/x11_driver.h"
@@ -172,6 +174,72 @@ TEST(X11Demo, TextDraggedWithinAnEditorMovesAndBetweenEditorsCopies) {
     XDo({"mouseup", "1"});
     ASSERT_TRUE(WaitFor([&] { return left.LineText(3) == "  "; })) << left.LineText(3);
     EXPECT_EQ(left.LineText(6), "endrepeat.");
+}
+
+// Keyboard layouts of Portuguese: dead keys compose once, the cedilla key
+// types even right after an arrow key, AltGr gives the third level.
+TEST(X11Demo, BrazilianDeadKeysAndPortugueseAltGr) {
+    X11Demo demo(1, {""});
+    TSynEditKAU& edit = demo.Edit();
+    ASSERT_TRUE(demo.Focus());
+    RunProgram("setxkbmap", {"br"});
+    Key("dead_acute a dead_tilde a ccedilla Left ccedilla");
+    const bool brazilian = WaitFor([&] { return edit.LineText(1).size() >= 4; });
+    RunProgram("setxkbmap", {"pt"});
+    Key("End");
+    XDo({"keydown", "ISO_Level3_Shift"});
+    Key("2 e");
+    XDo({"keyup", "ISO_Level3_Shift"});
+    const bool portuguese = WaitFor([&] { return edit.LineText(1).size() >= 6; });
+    RunProgram("setxkbmap", {"us"});
+    EXPECT_TRUE(brazilian);
+    EXPECT_TRUE(portuguese);
+    EXPECT_EQ(edit.LineText(1), "\xE1\xE3\xE7\xE7@\x80");
+}
+
+// A column block goes between two processes through the X clipboard as a
+// column; a block entry that is not one of ours pastes nothing.
+TEST(X11Demo, AColumnBlockCrossesProcessesAndAMalformedBlockChangesNothing) {
+    X11Demo demo(1, {"abcdef", "ab", "abcdef"});
+    TSynEditKAU& edit = demo.Edit();
+    ASSERT_TRUE(demo.Focus());
+    // The other demo copies a column of its own text, read from a file.
+    QTemporaryFile file;
+    ASSERT_TRUE(file.open());
+    file.write("xyz\n123\n");
+    file.close();
+    QProcess other;
+    other.start(KAU_EDITOR_DEMO, {file.fileName()});
+    ASSERT_TRUE(other.waitForStarted(3000));
+    const QString id = QString(RunProgram("xdotool", {"search", "--sync", "--onlyvisible", "--pid", QString::number(other.processId()),
+                                                      "--name", "Pascal KAU"}))
+                           .split('\n', Qt::SkipEmptyParts)
+                           .value(0);
+    ASSERT_FALSE(id.isEmpty());
+    XDo({"windowfocus", "--sync", id});
+    Settle();
+    Settle();
+    // A click in its editor (its window lies over ours) gives it the keys.
+    XDo({"mousemove", "--window", id, "200", "150"});
+    XDo({"click", "1"});
+    Settle();
+    Key("ctrl+Home ctrl+shift+c shift+Down shift+Right shift+Right ctrl+c");
+    Settle();
+    EXPECT_EQ(RunProgram("xclip", {"-o", "-selection", "clipboard"}).toStdString(), "xy\n12");
+    XDo({"windowfocus", "--sync", QString::number(demo.Window().winId())});
+    ASSERT_TRUE(demo.Focus());
+    Key("ctrl+Home Right Right ctrl+v");
+    EXPECT_TRUE(WaitFor([&] { return edit.LineText(2) == "ab12"; })) << edit.LineText(2);
+    EXPECT_EQ(edit.LineText(1), "abxycdef");
+    other.kill();
+    other.waitForFinished(3000);
+
+    const std::string before = edit.Text();
+    RunProgram("xclip", {"-i", "-selection", "clipboard", "-t", "application/x-kau-editor-block-type"},
+               QByteArray("\x07garbage", 8));
+    Key("ctrl+v");
+    Settle();
+    EXPECT_EQ(edit.Text(), before);
 }
 
 }  // namespace
