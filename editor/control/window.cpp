@@ -16,6 +16,9 @@ void TCustomSynEdit::DestroyWnd() {
   if (!fHost) return;
   if (fOptions & eoDropFiles) fHost->AcceptFiles(false);
   fHost->StopTimer(kScrollTimerId);
+  // A drag of this editor's text ends with its window, without a drop.
+  fDrag.reset();
+  fDragTarget = false;
   fHost = nullptr;
 }
 

@@ -16,6 +16,12 @@ constexpr char16_t kDeleteGlyph = 0x2302;
 
 }  // namespace
 
+char32_t screenGlyph(unsigned char byte) {
+  if (byte < 0x20) return kControlGlyphs[byte];
+  if (byte == 0x7F) return kDeleteGlyph;
+  return text::cp850ToUnicode(byte);
+}
+
 bool isConsoleControl(unsigned char byte) {
   return byte == '\a' || byte == '\b' || byte == '\t' || byte == '\n' || byte == '\r';
 }
@@ -25,10 +31,8 @@ void appendTerminalText(std::string& out, std::string_view cp850) {
   for (const char c : cp850) {
     const auto byte = static_cast<unsigned char>(c);
     if (c == '\n' && previous != '\r') out += "\033D";
-    else if (byte < 0x20 && !isConsoleControl(byte)) text::appendUtf8(out, kControlGlyphs[byte]);
-    else if (byte == 0x7F) text::appendUtf8(out, kDeleteGlyph);
-    else if (byte < 0x80) out.push_back(c);
-    else text::appendUtf8(out, text::cp850ToUnicode(byte));
+    else if (isConsoleControl(byte) || (byte >= 0x20 && byte < 0x7F)) out.push_back(c);
+    else text::appendUtf8(out, screenGlyph(byte));
     previous = c;
   }
 }

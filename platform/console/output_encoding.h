@@ -6,6 +6,11 @@
 
 namespace kau::console {
 
+// The character a byte shows as on a text-mode screen: the code page's
+// glyphs for the control bytes (0 as a blank) and for DEL, the code page 850
+// character for the rest.
+char32_t screenGlyph(unsigned char byte);
+
 // Whether a byte is one of the controls the console acts on: bell,
 // backspace, tab, line feed and carriage return.
 bool isConsoleControl(unsigned char byte);

@@ -364,7 +364,11 @@ void QtEditorHost::resizeEvent(QResizeEvent* e) {
   });
 }
 
-bool QtEditorHost::Wants(unsigned dialogCode) const { return !client_ || (client_->DialogCodes() & dialogCode); }
+// The key target (an open list) decides while it takes the keys.
+bool QtEditorHost::Wants(unsigned dialogCode) const {
+  const WindowClient* receiver = KeyReceiver();
+  return !receiver || (receiver->DialogCodes() & dialogCode);
+}
 
 void QtEditorHost::keyPressEvent(QKeyEvent* e) {
   // Return goes on to the dialog around a control that does not want it.

@@ -130,6 +130,17 @@ TEST_F(MouseTest, DraggingPastTheBottomScrollsALineStepOrAPagePerTick) {
   system.Release(VK_SHIFT);
   Release(50, 181);
   EXPECT_FALSE(window.TimerRunning(1));
+  // The text area reaches the client's right edge (x 200): the last
+  // columns scroll nothing, past them each cell adds a column.
+  edit.SetCaretAndSelection({1, 1}, {1, 1}, {1, 1});
+  Press(50, 20);
+  edit.MouseMove(ssLeft, 195, 60);
+  EXPECT_EQ(edit.ScrollDeltaX(), 0);
+  edit.MouseMove(ssLeft, 209, 60);
+  EXPECT_EQ(edit.ScrollDeltaX(), 2);
+  edit.MouseMove(ssLeft, 20, 60);  // over the gutter
+  EXPECT_EQ(edit.ScrollDeltaX(), -2);
+  Release(20, 60);
   // Back inside the text the timer stops too.
   Press(50, 20);
   edit.MouseMove(ssLeft, 50, 181);

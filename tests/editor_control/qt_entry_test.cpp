@@ -16,7 +16,7 @@ namespace {
 struct QtEditor {
   platform::QtEditorHost host;
   TSynEdit edit;
-  QtEditor() {
+  explicit QtEditor(QWidget* parent = nullptr) : host(parent) {
     host.resize(300, 200);
     host.SetClient(&edit);
     edit.CreateWnd(host);
@@ -79,6 +79,33 @@ TEST(QtEditorEntry, CopyAndPasteThroughTheSystemClipboard) {
     EXPECT_EQ(e.edit.LineText(1), "xa");
     EXPECT_EQ(e.edit.LineText(2), "by");
   }
+}
+
+// Two editors side by side in one window: text dragged from one to the
+// other goes through the window under the pointer.
+TEST(QtEditorEntry, TextDraggedToTheEditorUnderThePointerIsCopied) {
+  QWidget window;
+  window.resize(620, 220);
+  QtEditor left(&window), right(&window);
+  left.host.setGeometry(0, 0, 300, 200);
+  right.host.setGeometry(310, 0, 300, 200);
+  window.show();
+  for (int i = 0; i < 100 && !window.isVisible(); ++i) QApplication::processEvents();
+  ASSERT_TRUE(window.isVisible());
+  left.edit.Lines().Add("abcd");
+  right.edit.Lines().Add("xy");
+  left.edit.SetCaretAndSelection({3, 1}, {1, 1}, {3, 1});
+  const int y = left.edit.LineHeight() / 2;
+  const int inside = left.edit.GutterWidth() + 2 + left.edit.CharWidth() + 1;
+  left.edit.MouseDown(mbLeft, ssLeft, inside, y);
+  left.edit.MouseMove(ssLeft, inside + 10, y + 5);
+  ASSERT_TRUE(left.edit.Dragging());
+  const QPoint target = left.host.viewport()->mapFromGlobal(
+      right.host.viewport()->mapToGlobal(QPoint(right.edit.GutterWidth() + 2, y)));
+  left.edit.MouseMove(ssLeft, target.x(), target.y());
+  left.edit.MouseUp(mbLeft, {}, target.x(), target.y());
+  EXPECT_EQ(right.edit.LineText(1), "abxy");
+  EXPECT_EQ(left.edit.LineText(1), "abcd");
 }
 
 }  // namespace

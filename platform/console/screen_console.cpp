@@ -1,0 +1,252 @@
+#include "platform/console/screen_console.h"
+
+#include <algorithm>
+#include <chrono>
+#include <utility>
+
+#include "platform/console/screen_dump.h"
+#include "text/code_pages.h"
+
+namespace kau::console {
+namespace {
+
+constexpr int kEnter = 13;
+constexpr int kBackspace = 8;
+constexpr int kDelete = 0x7F;
+constexpr int kEndOfInput = 4;  // Ctrl+D
+// Keys typed ahead beyond this are dropped, as a keyboard buffer drops them.
+constexpr std::size_t kKeyQueueLimit = 4096;
+// Waits also look at interruptFlag() this often, in case it is set without
+// pressCtrlC.
+constexpr auto kWaitSlice = std::chrono::milliseconds(100);
+
+}  // namespace
+
+ScreenConsole::ScreenConsole() = default;
+
+ScreenConsole::~ScreenConsole() { endRun(); }
+
+// Screen ----------------------------------------------------------------------
+
+ScreenCell* ScreenConsole::row(int row) { return &cells_[((topRow_ + row - 1) % kRows) * kColumns]; }
+
+void ScreenConsole::blankRow(int r) { std::fill_n(row(r), kColumns, ScreenCell{' ', attribute_}); }
+
+void ScreenConsole::put(std::string_view cp850) {
+  for (const char c : cp850) {
+    const CursorTracker::Step step = cursor_.step(c, kRows, kColumns);
+    if (step.scrolled) {
+      topRow_ = (topRow_ + 1) % kRows;
+      blankRow(kRows);
+    }
+    if (step.placed) row(step.placedRow)[step.placedColumn - 1] = ScreenCell{static_cast<unsigned char>(c), attribute_};
+    else if (c == '\a') ++bells_;
+  }
+  changed();
+}
+
+void ScreenConsole::write(std::string_view cp850) {
+  std::lock_guard lock(mutex_);
+  put(cp850);
+}
+
+void ScreenConsole::clearScreen() {
+  std::lock_guard lock(mutex_);
+  topRow_ = 0;
+  cells_.fill(ScreenCell{' ', attribute_});
+  cursor_.moveTo(1, 1);
+  changed();
+}
+
+void ScreenConsole::gotoXY(int column, int row) {
+  if (column < 1 || column > kColumns || row < 1 || row > kRows) return;
+  std::lock_guard lock(mutex_);
+  cursor_.moveTo(column, row);
+  changed();
+}
+
+void ScreenConsole::setTextAttribute(unsigned char attribute) {
+  std::lock_guard lock(mutex_);
+  attribute_ = attribute;
+}
+
+unsigned char ScreenConsole::textAttribute() const {
+  std::lock_guard lock(mutex_);
+  return attribute_;
+}
+
+int ScreenConsole::cursorRow() const {
+  std::lock_guard lock(mutex_);
+  return cursor_.row();
+}
+
+ScreenSnapshot ScreenConsole::snapshot() const {
+  std::lock_guard lock(mutex_);
+  ScreenSnapshot shot;
+  const auto top = cells_.begin() + topRow_ * kColumns;
+  std::copy(cells_.begin(), top, std::copy(top, cells_.end(), shot.cells.begin()));
+  shot.cursorColumn = cursor_.column();
+  shot.cursorRow = cursor_.row();
+  shot.bells = bells_;
+  return shot;
+}
+
+// Keyboard --------------------------------------------------------------------
+
+void ScreenConsole::enqueue(Key key) {
+  {
+    std::lock_guard lock(mutex_);
+    if (!runOpen_ || keys_.size() >= kKeyQueueLimit) return;
+    keys_.push_back(key);
+  }
+  keyArrived_.notify_all();
+}
+
+void ScreenConsole::typeCharacter(char32_t character) {
+  if (character < 0x20) {
+    enqueue({static_cast<int>(character), false});
+    return;
+  }
+  const int byte = text::unicodeToCp850(character);
+  if (byte >= 0) enqueue({byte, false});
+}
+
+void ScreenConsole::typeExtendedKey(int scanCode) { enqueue({scanCode, true}); }
+
+void ScreenConsole::pressCtrlC() {
+  {
+    std::lock_guard lock(mutex_);
+    if (!runOpen_) return;
+    interruptFlag().store(true);
+  }
+  keyArrived_.notify_all();
+}
+
+bool ScreenConsole::runOpen() const {
+  std::lock_guard lock(mutex_);
+  return runOpen_;
+}
+
+bool ScreenConsole::keyWaitOver() const {
+  return !keys_.empty() || !runOpen_ || interruptFlag().load(std::memory_order_relaxed);
+}
+
+// Waits until a key is queued; false when the run was stopped or ended.
+bool ScreenConsole::waitForKey(std::unique_lock<std::mutex>& lock) {
+  while (!keyWaitOver()) keyArrived_.wait_for(lock, kWaitSlice);
+  return !keys_.empty() && runOpen_ && !interruptFlag().load(std::memory_order_relaxed);
+}
+
+// Takes keys until a line is complete, echoing them, and leaves the line in
+// line_. Extended keys have no place in a line and are dropped.
+ScreenConsole::LineEnd ScreenConsole::editLine(std::unique_lock<std::mutex>& lock) {
+  std::string edited;
+  for (;;) {
+    if (!waitForKey(lock)) return LineEnd::Stopped;
+    const Key key = keys_.front();
+    keys_.pop_front();
+    if (key.extended) continue;
+    if (key.value == kEnter || key.value == '\n') {
+      edited.push_back('\n');
+      put("\r\n");
+    } else if (key.value == kBackspace || key.value == kDelete) {
+      if (!edited.empty()) {
+        edited.pop_back();
+        put("\b \b");
+      }
+      continue;
+    } else if (key.value == kEndOfInput) {
+      if (edited.empty()) return LineEnd::EndOfInput;
+    } else {
+      const char byte = static_cast<char>(key.value);
+      edited.push_back(byte);
+      put(std::string_view(&byte, 1));
+      continue;
+    }
+    line_ = std::move(edited);
+    linePosition_ = 0;
+    return LineEnd::Completed;
+  }
+}
+
+int ScreenConsole::readChar() {
+  std::unique_lock lock(mutex_);
+  while (linePosition_ >= line_.size()) {
+    if (editLine(lock) != LineEnd::Completed) return -1;
+  }
+  return static_cast<unsigned char>(line_[linePosition_++]);
+}
+
+void ScreenConsole::unreadChar(int byte) {
+  if (byte < 0) return;
+  std::lock_guard lock(mutex_);
+  if (linePosition_ > 0) line_[--linePosition_] = static_cast<char>(byte);
+  else line_.insert(line_.begin(), static_cast<char>(byte));
+}
+
+void ScreenConsole::discardRestOfLine() {
+  for (int c = readChar(); c >= 0 && c != '\n'; c = readChar()) {
+  }
+}
+
+void ScreenConsole::discardPendingInput() {
+  std::lock_guard lock(mutex_);
+  keys_.clear();
+  line_.clear();
+  linePosition_ = 0;
+}
+
+// The rest of an edited line comes first, so that line input and keys share
+// one queue as they do on a terminal.
+int ScreenConsole::readKey() {
+  std::unique_lock lock(mutex_);
+  if (pendingScanCode_ >= 0) return std::exchange(pendingScanCode_, -1);
+  if (linePosition_ < line_.size()) {
+    const auto c = static_cast<unsigned char>(line_[linePosition_++]);
+    return c == '\n' ? kEnter : c;
+  }
+  if (!waitForKey(lock)) return -1;
+  const Key key = keys_.front();
+  keys_.pop_front();
+  if (key.extended) {
+    pendingScanCode_ = key.value;
+    return 0;
+  }
+  if (key.value == '\n') return kEnter;
+  if (key.value == kDelete) return kBackspace;
+  return key.value;
+}
+
+void ScreenConsole::sleepMilliseconds(int milliseconds) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  std::unique_lock lock(mutex_);
+  while (!interruptFlag().load(std::memory_order_relaxed)) {
+    const auto now = std::chrono::steady_clock::now();
+    if (now >= deadline) return;
+    keyArrived_.wait_for(lock, std::min<std::chrono::steady_clock::duration>(deadline - now, kWaitSlice));
+  }
+}
+
+// A run -----------------------------------------------------------------------
+
+void ScreenConsole::beginRun() {
+  std::lock_guard lock(mutex_);
+  interruptFlag().store(false);
+  runOpen_ = true;
+}
+
+void ScreenConsole::endRun() {
+  {
+    std::lock_guard lock(mutex_);
+    attribute_ = kDefaultAttribute;
+    runOpen_ = false;
+    keys_.clear();
+    line_.clear();
+    linePosition_ = 0;
+    pendingScanCode_ = -1;
+  }
+  keyArrived_.notify_all();
+  writeScreenDumpIfAsked(*this);
+}
+
+}  // namespace kau::console

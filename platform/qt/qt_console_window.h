@@ -1,0 +1,57 @@
+// The window "Console do Pascal KAU!": paints the screen console's cells in
+// the text-mode palette and types the keys pressed in it. The program runs on
+// a worker thread; the window takes a snapshot of the screen when it changed,
+// at most about 60 times a second.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+
+#include "platform/console/screen_console.h"
+
+namespace kau::platform {
+
+class QtConsoleWindow : public QWidget {
+ public:
+  // The console must outlive the window.
+  explicit QtConsoleWindow(console::ScreenConsole& console, QWidget* parent = nullptr);
+
+  // The close box during a run stops the run as Ctrl+C does; outside a run
+  // it calls this handler (the main window's quit questions). Either way the
+  // window stays; close() from the program (and QApplication::quit(), which
+  // closes every window) closes it.
+  void setCloseRequestHandler(std::function<void()> handler) { closeRequested_ = std::move(handler); }
+
+  // Colour 0 to 15 of the text-mode palette.
+  static QColor paletteColor(int index);
+  QSize cellSize() const { return cell_; }
+  // Takes a new snapshot now when the screen changed (the timer does it too).
+  void refresh();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  // Accented letters composed by an input method arrive here.
+  void inputMethodEvent(QInputMethodEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool focusNextPrevChild(bool) override { return false; }  // Tab is a key of the program
+
+ private:
+  void paintCell(QPainter& painter, const QRect& box, const console::ScreenCell& cell) const;
+
+  console::ScreenConsole& console_;
+  std::function<void()> closeRequested_;
+  QFont font_;
+  QSize cell_;
+  int baseline_ = 0;
+  console::ScreenSnapshot shown_;
+  std::uint64_t shownChanges_ = ~std::uint64_t{0};
+  bool blinkOn_ = true;  // blinking text and the cursor are visible
+  QTimer refreshTimer_;
+  QTimer blinkTimer_;
+};
+
+}  // namespace kau::platform

@@ -1,0 +1,152 @@
+// What only the screen console has: its cells, its keyboard queue's rules,
+// the screen dump, and Ctrl+C stopping a program on a worker thread.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include "interpreter/entry_points.h"
+#include "platform/console/screen_console.h"
+#include "platform/console/screen_dump.h"
+
+namespace kau::console {
+namespace {
+
+std::string rowText(const ScreenSnapshot& shot, int row) {
+  std::string text;
+  for (int column = 1; column <= ScreenSnapshot::kColumns; ++column) text.push_back(static_cast<char>(shot.at(column, row).byte));
+  return text.substr(0, text.find_last_not_of(' ') + 1);
+}
+
+// Polls with a bound until the screen shows `text` (UTF-8) somewhere.
+::testing::AssertionResult waitForText(const ScreenConsole& console, const std::string& text) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (screenText(console.snapshot()).find(text) != std::string::npos) return ::testing::AssertionSuccess();
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  return ::testing::AssertionFailure() << "no \"" << text << "\" on\n" << screenText(console.snapshot());
+}
+
+// A program run on a worker thread; a run that a failed check left waiting
+// is stopped as Ctrl+C stops it.
+class Worker {
+ public:
+  Worker(ScreenConsole& console, const char* source)
+      : console_(console), thread_([this, source] { result_ = CompileAndRun(source); }) {}
+  ~Worker() {
+    if (thread_.joinable()) console_.pressCtrlC();
+    finish();
+  }
+  int finish() {
+    if (thread_.joinable()) thread_.join();
+    return result_;
+  }
+
+ private:
+  ScreenConsole& console_;
+  int result_ = -1;
+  std::thread thread_;
+};
+
+std::string fileText(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+TEST(ScreenConsole, CellsHoldBytesInTheirAttributes) {
+  ScreenConsole console;
+  EXPECT_EQ(console.snapshot().at(1, 1).attribute, 0x07);
+  console.setTextAttribute(0x1E);
+  console.write("a\x01\a\t\x82");
+  ScreenSnapshot shot = console.snapshot();
+  EXPECT_EQ(rowText(shot, 1), std::string("a\x01") + std::string(6, ' ') + "\x82");
+  EXPECT_EQ(shot.at(1, 1).attribute, 0x1E);
+  EXPECT_EQ(shot.at(3, 1).attribute, 0x07);  // the tab only moved the cursor
+  EXPECT_EQ(shot.bells, 1u);
+  EXPECT_EQ(shot.cursorColumn, 10);
+
+  console.gotoXY(1, 2);
+  console.write("second");
+  console.gotoXY(80, 25);
+  console.setTextAttribute(0x40);
+  console.write("zy");  // wraps at the bottom right: the screen scrolls
+  shot = console.snapshot();
+  EXPECT_EQ(rowText(shot, 1), "second");
+  EXPECT_EQ(rowText(shot, 24), std::string(79, ' ') + "z");
+  EXPECT_EQ(rowText(shot, 25), "y");
+  EXPECT_EQ(shot.at(2, 25).attribute, 0x40);  // the new row is blank in the current attribute
+  EXPECT_EQ((shot.cursorColumn), 2);
+  EXPECT_EQ((shot.cursorRow), 25);
+
+  console.setTextAttribute(0x17);
+  console.clearScreen();
+  shot = console.snapshot();
+  for (const ScreenCell& cell : shot.cells) ASSERT_TRUE(cell.byte == ' ' && cell.attribute == 0x17);
+  EXPECT_EQ(shot.cursorRow, 1);
+}
+
+TEST(ScreenConsole, KeysCountOnlyDuringARunAndOnlyInCodePage850) {
+  ScreenConsole console;
+  interruptFlag().store(false);
+  console.typeCharacter(U'a');  // no run: dropped
+  console.pressCtrlC();         // no run: nothing
+  EXPECT_FALSE(interruptFlag().load());
+  EXPECT_EQ(console.readKey(), -1);  // no run: no keyboard to wait for
+  console.beginRun();
+  for (const char32_t c : {U'\u4E2D', U'\u00E9', U'\u20AC', U'\u2588', U'\r'}) console.typeCharacter(c);
+  console.typeExtendedKey(72);  // no place in a line
+  console.typeCharacter(U'x');
+  console.typeCharacter(U'\r');
+  EXPECT_EQ(console.readChar(), 0x82);  // é
+  EXPECT_EQ(console.readChar(), 0xDB);  // █
+  EXPECT_EQ(console.readChar(), '\n');
+  EXPECT_EQ(console.readChar(), 'x');
+  console.typeCharacter(U'q');
+  console.endRun();  // what was left typed goes with the run
+  console.beginRun();
+  console.typeCharacter(U'r');
+  EXPECT_EQ(console.readKey(), 'r');
+  console.endRun();
+}
+
+TEST(ScreenConsole, DumpWritesTheRowsAfterARun) {
+  char path[] = "/tmp/screen-dump-XXXXXX";
+  const int fd = mkstemp(path);
+  ASSERT_GE(fd, 0);
+  close(fd);
+  setenv("PASCALKAU_CONSOLE_DUMP", path, 1);
+  {
+    ScreenConsole console;
+    console.beginRun();
+    console.gotoXY(2, 3);
+    console.write("\xDB\xDB caf\x82  \r\n\x01");
+    console.endRun();
+  }
+  unsetenv("PASCALKAU_CONSOLE_DUMP");
+  std::string expected = "\n\n \xE2\x96\x88\xE2\x96\x88 caf\xC3\xA9\n\xE2\x98\xBA\n";
+  expected += std::string(21, '\n');
+  EXPECT_EQ(fileText(path), expected);
+  unlink(path);
+}
+
+// Ctrl+C from this thread stops a program running on a worker thread.
+TEST(ScreenConsole, CtrlCStopsAProgramOnAWorkerThread) {
+  ScreenConsole console;
+  SetRunConsole(&console);
+  Worker worker(console, "PROGRAM Laco; BEGIN WHILE TRUE DO WRITE('.'); END.");
+  ASSERT_TRUE(waitForText(console, "...."));
+  console.pressCtrlC();
+  EXPECT_EQ(worker.finish(), 1);
+  SetRunConsole(nullptr);
+  EXPECT_NE(GetCompileErrorText().find("CTRL+ C"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kau::console

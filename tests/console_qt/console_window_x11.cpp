@@ -1,0 +1,84 @@
+// The console window in a real X window under Xvfb, typed into by xdotool as
+// a person types: a line with an accented letter, Enter, an extended key and
+// Ctrl+C reach a program running on a worker thread. Saves a screenshot.
+// Exits 0 when the program saw what was typed.
+//   console_window_x11 PNG
+#include <QApplication>
+#include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <thread>
+
+#include "interpreter/entry_points.h"
+#include "platform/console/screen_dump.h"
+#include "platform/qt/qt_console_window.h"
+
+namespace {
+
+using kau::console::ScreenConsole;
+
+bool waitForText(const ScreenConsole& console, const std::string& utf8) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  while (std::chrono::steady_clock::now() < deadline) {
+    if (kau::console::screenText(console.snapshot()).find(utf8) != std::string::npos) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  std::fprintf(stderr, "no \"%s\" on the screen:\n%s", utf8.c_str(), kau::console::screenText(console.snapshot()).c_str());
+  return false;
+}
+
+bool xdotool(const std::string& arguments) { return std::system(("xdotool " + arguments).c_str()) == 0; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return 2;
+  QApplication app(argc, argv);
+  ScreenConsole console;
+  kau::platform::QtConsoleWindow window(console);
+  window.show();
+  window.activateWindow();
+  const std::string windowId = std::to_string(window.winId());
+
+  kau::SetRunConsole(&console);
+  kau::SetConsoleRun(false);
+  std::atomic<bool> done{false};
+  int result = -1;
+  std::thread program([&] {
+    result = kau::CompileAndRun(
+        "PROGRAM Teclas;\n"
+        "VAR nome: STRING; tecla: CHAR;\n"
+        "BEGIN\n"
+        "  TEXTCOLOR(11); WRITE('Nome: '); READLN(nome); WRITELN('Oi ', nome, '!');\n"
+        "  tecla := READKEY; WRITE(ORD(tecla), ' '); tecla := READKEY; WRITELN(ORD(tecla));\n"
+        "  TEXTCOLOR(14); WRITELN('Ctrl+C para parar'); WHILE TRUE DO tecla := ' ';\n"
+        "END.\n");
+    done = true;
+  });
+  bool typed = false;
+  std::thread person([&] {  // types as a person does, looking at the screen
+    typed = waitForText(console, "Nome:") && xdotool("mousemove --window " + windowId + " 50 50") &&
+            xdotool("type --delay 40 'Jos\xC3\xA9'") && xdotool("key Return") && waitForText(console, "Oi Jos\xC3\xA9!") &&
+            xdotool("key Up") && waitForText(console, "0 72") && waitForText(console, "parar") &&
+            xdotool("key ctrl+c");
+    if (!typed) console.pressCtrlC();
+  });
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (done) QApplication::quit();
+  });
+  watch.start(10);
+  QApplication::exec();
+  person.join();
+  program.join();
+  kau::SetRunConsole(nullptr);
+  window.refresh();
+  window.grab().save(QString::fromLocal8Bit(argv[1]));
+  if (result != 1) std::fprintf(stderr, "%s\n", kau::GetCompileErrorText().c_str());
+  const bool stopped = result == 1 && kau::GetCompileErrorText().find("CTRL+ C") != std::string::npos;
+  std::printf("typed: %s, stopped by Ctrl+C: %s\n", typed ? "yes" : "no", stopped ? "yes" : "no");
+  return typed && stopped ? 0 : 1;
+}
