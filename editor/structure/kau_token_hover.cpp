@@ -90,7 +90,9 @@ void TSynEditKAU::Click() {
         clicked.SetAttributes(info.Attributes);
         OnTokenClick(this, clicked.Position, clicked.Token, clicked.TokenType, &clicked.Attributes);
         InvalidateToken();
+        return;
     }
+    TSynEdit::Click();
 }
 
 void TSynEditKAU::MouseEnter() {

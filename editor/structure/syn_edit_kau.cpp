@@ -70,6 +70,12 @@ void TSynEditKAU::BuildStructure() {
 
 namespace {
 
+// Structures ordered by their closer, then their opener.
+bool ByPlace(const StructureMatch& a, const StructureMatch& b) {
+    return std::tuple(a.ClosePoint.Y, a.ClosePoint.X, a.OpenPoint.Y, a.OpenPoint.X) <
+           std::tuple(b.ClosePoint.Y, b.ClosePoint.X, b.OpenPoint.Y, b.OpenPoint.X);
+}
+
 // The block pairs whose line shows in rows First to Last, ordered.
 std::vector<StructureMatch> InView(const TStructures& structures, int First, int Last) {
     std::vector<StructureMatch> shown;
@@ -78,10 +84,7 @@ std::vector<StructureMatch> InView(const TStructures& structures, int First, int
         if (s.OpenPoint.Y < s.ClosePoint.Y && s.OpenPoint.Y <= Last && s.ClosePoint.Y > First)
             shown.push_back({s.OpenPoint, s.ClosePoint});
     }
-    const auto key = [](const StructureMatch& m) {
-        return std::tuple(m.ClosePoint.Y, m.ClosePoint.X, m.OpenPoint.Y, m.OpenPoint.X);
-    };
-    std::sort(shown.begin(), shown.end(), [&](const auto& a, const auto& b) { return key(a) < key(b); });
+    std::sort(shown.begin(), shown.end(), ByPlace);
     return shown;
 }
 
@@ -114,12 +117,8 @@ void TSynEditKAU::RefreshStructures() {
     if (before == after) return;
     // The rows of every line that came or went.
     std::vector<StructureMatch> changed;
-    const auto key = [](const StructureMatch& m) {
-        return std::tuple(m.ClosePoint.Y, m.ClosePoint.X, m.OpenPoint.Y, m.OpenPoint.X);
-    };
     std::set_symmetric_difference(before.begin(), before.end(), after.begin(), after.end(),
-                                  std::back_inserter(changed),
-                                  [&](const auto& a, const auto& b) { return key(a) < key(b); });
+                                  std::back_inserter(changed), ByPlace);
     for (const StructureMatch& m : changed)
         InvalidateLines(std::max(m.OpenPoint.Y, first), std::min(m.ClosePoint.Y - 1, last));
 }

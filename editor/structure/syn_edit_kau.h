@@ -80,9 +80,9 @@ public:
 
     // ---- Token hover --------------------------------------------------------
     const THighlightTokenInfo& TokenInfo() const { return *fTokenInfo; }
-    // The click of the control: on a highlighted token it raises OnTokenClick
-    // instead.
-    void Click();
+    // On a highlighted token a click raises OnTokenClick instead of the
+    // control's own click.
+    void Click() override;
     virtual void DoTokenCheck(TShiftState Shift, int X, int Y);
 
     // platform::WindowClient

@@ -2,7 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDropEvent>
 #include <QElapsedTimer>
+#include <QMimeData>
+#include <QStatusBar>
+#include <QUrl>
 
 #include "tests/editor_kau/kau_pixels.h"
 #include "tools/editor_demo/demo_window.h"
@@ -41,6 +45,20 @@ TEST(KauQt, StructureLinesAlternatePixelsAndBracketMarksFillTheirCells) {
     EXPECT_EQ(Joined(CellBackground(image, edit, {16, 4}, edit.ShowBracketPairColor)), "");
     EXPECT_EQ(Joined(CellBackground(image, edit, {10, 4}, edit.ShowBracketPairColor)), "");
     EXPECT_EQ(Joined(CellBackground(image, edit, {12, 4}, edit.Color())), "");
+}
+
+TEST(KauQt, TheDemoWindowShowsDroppedFileNamesInItsStatusBar) {
+    DemoWindow window(2);
+    window.show();
+    QMimeData files;
+    files.setUrls({QUrl::fromLocalFile("/tmp/a.pas"), QUrl::fromLocalFile("/tmp/\u00e7\u00e3o.pas")});
+    QWidget* viewport = window.Host(1).viewport();
+    QDragEnterEvent enter(QPoint(5, 6), Qt::CopyAction, &files, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &enter);
+    QDropEvent drop(QPointF(5, 6), Qt::CopyAction, &files, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &drop);
+    EXPECT_EQ(window.statusBar()->currentMessage(), QString::fromUtf8("/tmp/a.pas, /tmp/\u00e7\u00e3o.pas"));
+    EXPECT_EQ(window.Editor(1).LineCount(), 1);  // the text is left alone
 }
 
 }  // namespace

@@ -60,7 +60,7 @@ bool X11Demo::Focus(int index) {
 QPoint X11Demo::CellOnScreen(int index, TPoint cell) {
     const TPixelPoint p = Edit(index).RowColumnToPixels(cell);
     return window_.Host(index).viewport()->mapToGlobal(
-        QPoint(p.X + Edit(index).CharWidth() / 2, p.Y + Edit(index).LineHeight() / 2));
+        QPoint(p.X + 1, p.Y + Edit(index).LineHeight() / 2));
 }
 
 QImage X11Demo::Grab(int index, const std::string& name) {

@@ -30,7 +30,8 @@ public:
     TSynEditKAU& Edit(int index = 0) { return window_.Editor(index); }
     // Gives editor `index` the keyboard through the X server.
     bool Focus(int index = 0);
-    // The screen position of the top left of a text cell's (column, line) centre.
+    // A screen position just inside the left edge of a text cell, half way
+    // down: a click there puts the caret before the cell's character.
     QPoint CellOnScreen(int index, TPoint cell);
     // The viewport of editor `index` as the X server shows it now; also
     // saved as build/screenshots/NAME.png when a name is given.
