@@ -1,8 +1,8 @@
 // The main window: the parent of the editor windows, with the menus, the
 // tool bar, the left bar of editor switches, the tab row, the error panel
 // and the status bar. Every menu item and button runs a handler named as
-// the component's event; the commands on files, running, editing and the
-// view fill these handlers in as the editor window joins the program.
+// the component's event; the commands on files, running, editing, the view,
+// tools and help fill in the handlers of form_main_pending.cpp.
 #pragma once
 
 #include <QList>

@@ -1,6 +1,7 @@
-// Handlers of commands that act on editor windows. They are connected now
-// so that every menu item, button and key has its handler; they do their
-// work once the editor window joins the program.
+// Handlers of the commands on files, running, editing, the view switches,
+// the tools and help. They are connected now so that every menu item,
+// button and key has its handler; they do their work once these commands
+// join the program.
 #include "ide/form_main.h"
 
 #include <QWidget>
