@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMdiSubWindow>
 #include <QMessageBox>
 #include <QScreen>
 #include <QStatusTipEvent>
@@ -12,6 +13,7 @@
 
 #include "ide/art.h"
 #include "ide/form_about.h"
+#include "ide/form_editor.h"
 #include "ide/form_explorer.h"
 #include "ide/interface_texts.h"
 #include "ide/picture_mdi_area.h"
@@ -27,6 +29,9 @@ TFormMain::TFormMain(QWidget* parent) : QMainWindow(parent) {
   buildToolBar();
   buildCentre();
   buildStatusBar();
+  connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* window) {
+    if (auto* editor = qobject_cast<TFormEditor*>(window)) editor->FormActivate();
+  });
   // The file dialogs' settings; the dialogs are made when they are shown.
   for (const char* name : {"OpenDialog1", "SaveDialog1"}) (new QObject(this))->setObjectName(name);
   resize(601, 382);
@@ -59,10 +64,11 @@ void TFormMain::FormCreate() {
   ApplyInterfaceTexts(*this);
 }
 
-// The New command opens the first editor window here once editor windows
-// exist.
 void TFormMain::FormShow() {
-  NovoExecute();
+  if (editorWindowList_.isEmpty()) {
+    NovoExecute();
+    if (activeEditorWindow_) ativaEditor(activeEditorWindow_);
+  }
   activateWindow();
 }
 
@@ -155,10 +161,13 @@ void TFormMain::MnArquivoSairClick() { close(); }
 
 void TFormMain::closeEvent(QCloseEvent* event) { FormClose(event); }
 
-// The editor windows are asked about one by one before this question once
-// they exist.
 void TFormMain::FormClose(QCloseEvent* event) {
   ExplorerNormal();
+  if (!CloseEditorWindowsForQuit()) {
+    ExplorerOnTop();
+    event->ignore();
+    return;
+  }
   QMessageBox question(QMessageBox::Warning, "Pascal KAU!", "Deseja fechar o Pascal KAU?",
                        QMessageBox::Yes | QMessageBox::No, this);
   const bool quit = question.exec() == QMessageBox::Yes;

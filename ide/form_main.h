@@ -1,10 +1,11 @@
 // The main window: the parent of the editor windows, with the menus, the
 // tool bar, the left bar of editor switches, the tab row, the error panel
 // and the status bar. Every menu item and button runs a handler named as
-// the component's event; the commands on files, running, editing and the
-// view fill these handlers in as the editor window joins the program.
+// the component's event; the commands on files, running, editing, the view,
+// tools and help fill in the handlers of form_main_pending.cpp.
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
 #include <QPixmap>
 
@@ -20,6 +21,7 @@ class QToolButton;
 namespace kau::ide {
 
 class PictureMdiArea;
+class TFormEditor;
 class TFormExplorer;
 
 class TFormMain : public QMainWindow {
@@ -40,6 +42,32 @@ class TFormMain : public QMainWindow {
   // A tab for an editor window, with the tab image.
   int addEditorTab(const QString& title);
   static int TabControl1GetImageIndex();
+
+  // The editor windows, in the order of their tabs, and the active one
+  // (none while no window is open).
+  const QList<TFormEditor*>& EditorWindowList() const { return editorWindowList_; }
+  TFormEditor* ActiveEditorWindow() const { return activeEditorWindow_; }
+  void setActiveEditorWindow(TFormEditor* editor) { activeEditorWindow_ = editor; }
+  QMenu* PopupMenu1() const { return popupMenu1_; }
+  // Opens a file (an absolute path is made of a relative one) or the new
+  // file "Untitled" in an editor window, or activates the window that has
+  // it. False when the file could not be read: the user was told, and no
+  // window was opened.
+  bool OpenInEditor(const QString& name);
+  void ativaEditor(TFormEditor* editor);
+  void ActivateEditorAt(int index);
+  void NextEditor();
+  void PreviousEditor();
+  void CloseEditorWindow();
+  void ActivateWindowListItem(bool fromPopup, QObject* item);
+  void UpdateClipboardCommands(TFormEditor* editor);
+  void selectEditorTab(TFormEditor* editor);
+  void setEditorTabTitle(TFormEditor* editor, const QString& title);
+  // The help system's page for a word (F1 in an editor window).
+  void HelpJump(const QString& word);
+  // Enters a file at the top of the recent-files list.
+  void UpdateRecentFiles(const QString& path);
+  bool LastSaveSucceeded() const { return lastSaveSucceeded_; }
 
  public slots:
   void FormCreate();
@@ -135,6 +163,8 @@ class TFormMain : public QMainWindow {
   QToolButton* button(const char* name) const;
 
   void FormClose(QCloseEvent* event);
+  // The quit questions for each modified editor window; false on Cancel.
+  bool CloseEditorWindowsForQuit();
   // Puts the explorer in the middle of the main window.
   void centreExplorer();
 
@@ -151,6 +181,9 @@ class TFormMain : public QMainWindow {
   QString applicationHint_;
   QString helpFile_;
   bool shownOnce_ = false;
+  QList<TFormEditor*> editorWindowList_;
+  TFormEditor* activeEditorWindow_ = nullptr;
+  bool lastSaveSucceeded_ = false;
 };
 
 }  // namespace kau::ide

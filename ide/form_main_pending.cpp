@@ -1,24 +1,17 @@
-// Handlers of commands that act on editor windows. They are connected now
-// so that every menu item, button and key has its handler; they do their
-// work once the editor window joins the program.
+// Handlers of the commands on files, running, editing, the view switches,
+// the tools and help. They are connected now so that every menu item,
+// button and key has its handler; they do their work once these commands
+// join the program.
 #include "ide/form_main.h"
 
 #include <QWidget>
 
 namespace kau::ide {
 
-void TFormMain::TabControl1Change(int) {}
-void TFormMain::janelasEditor1Click() {}
-void TFormMain::janelasEditorPopupClick() {}
-void TFormMain::btnPrevEditorClick() {}
-void TFormMain::btnProxEditorClick() {}
-void TFormMain::btnCloseEditorClick() {}
-void TFormMain::ExplorerFileChosen(const QString&) {}
-
-void TFormMain::NovoExecute() {}
 void TFormMain::MnArquivoAbrirClick() {}
 void TFormMain::AbrirArquivo() {}
 void TFormMain::arquivosBotaoAbrirPopup() {}
+void TFormMain::UpdateRecentFiles(const QString&) {}
 void TFormMain::MnArquivoSalvarClick() {}
 void TFormMain::MnArquivoSalvarComoClick() {}
 void TFormMain::MnArquivoFecharClick() {}
@@ -34,7 +27,6 @@ void TFormMain::MnEditarRefazerClick() {}
 void TFormMain::MnEditarRecortarClick() {}
 void TFormMain::MnEditarCopiarClick() {}
 void TFormMain::MnEditarColarClick() {}
-void TFormMain::MnEditarSelecionarTudoClick() {}
 void TFormMain::MnEditarLocalizarClick() {}
 void TFormMain::MnEditarSubstituirClick() {}
 void TFormMain::MnEditarIrParaLinhaClick() {}
@@ -47,8 +39,6 @@ void TFormMain::btnShowStrutureClick() {}
 void TFormMain::btnShowBracketClick() {}
 void TFormMain::btnAumentarFonteClick() {}
 void TFormMain::btnReduzirFonteClick() {}
-void TFormMain::MnJanelaEditorClassicoClick() {}
-void TFormMain::MnJanelaEditorModernoClick() {}
 void TFormMain::MnFerramentasBlocoNotasClick() {}
 void TFormMain::MnFerramentasCalculadoraClick() {}
 void TFormMain::IExplore1Click() {}
@@ -56,5 +46,6 @@ void TFormMain::MnFerramentasPromptMSDOSClick() {}
 void TFormMain::MnFerramentasWindowsExplorerClick() {}
 void TFormMain::MnAjudaTopicosAjudaClick() {}
 void TFormMain::MnAjudaIndiceAjudaClick() {}
+void TFormMain::HelpJump(const QString&) {}
 
 }  // namespace kau::ide

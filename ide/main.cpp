@@ -1,17 +1,14 @@
-// The program pascalkau: the banner on the console, the main window, the
-// splash while its timer runs, the explorer, then the message loop.
+// The program pascalkau: its console window with the banner, the main
+// window, the splash while its timer runs, the explorer, a file named on
+// the command line, then the message loop.
 #include <cstdio>
-#include <string_view>
 
 #include <QApplication>
 
 #include "ide/app_setup.h"
 #include "ide/display_check.h"
-#include "ide/form_explorer.h"
-#include "ide/form_main.h"
-#include "ide/form_splash.h"
-#include "ide/start_banner.h"
-#include "platform/console/console.h"
+#include "ide/program_start.h"
+#include "platform/console/screen_dump.h"
 
 int main(int argc, char** argv) {
   using namespace kau::ide;
@@ -22,30 +19,11 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   SetUpApplication(app);
 
-  // CONSOLE WINDOW (joins with the console window view): the program's own
-  // console "Console do Pascal KAU!" is created and shown here, before the
-  // splash, and `console` points at its screen model. Until then there is
-  // no console and the banner steps are skipped.
-  kau::console::Console* console = nullptr;
-  if (console) PrintStartBanner(*console);
-
-  TFormMain formMain;
-  TFrmApresentacao splash;
-  TFormExplorer explorer(&formMain);
-  formMain.setExplorer(&explorer);
-  splash.setPicture(formMain.picture());
-  splash.setConsolePrinter([console](std::string_view text) {
-    if (!console) return;
-    console->write(text);
-    console->flush();
-  });
-  splash.exec();
-  if (console) PrintBannerAfterSplash(*console);
-
-  // COMMAND LINE (joins with the editor window): an existing file named by
-  // the first argument opens in an editor window, enters the recent-files
-  // list, and the caption becomes " Pascal KAU! ".
-  formMain.show();
+  PascalKauWindows windows;
+  ShowSplash(windows);
+  FinishStart(windows, app.arguments().mid(1));
+  windows.formMain.show();
   app.exec();
+  kau::console::writeScreenDumpIfAsked(windows.console);
   return 0;
 }

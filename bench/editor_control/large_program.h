@@ -15,8 +15,10 @@ inline double MillisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-inline std::string LargeProgram(int lines) {
-  const std::string command = "python3 " KAU_SOURCE_DIR "/bench/large_program.py " + std::to_string(lines);
+// `options` go to the generator as they are (e.g. "--structures").
+inline std::string LargeProgram(int lines, const std::string& options = {}) {
+  const std::string command =
+      "python3 " KAU_SOURCE_DIR "/bench/large_program.py " + std::to_string(lines) + " " + options;
   std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
   if (!pipe) return {};
   std::string text;

@@ -56,7 +56,14 @@ void TCustomSynEdit::DoOnPaintTransientEx(TTransientType TransientType, bool Loc
     fire = fPaintTransientLock == 0;
   }
   if (!fire || !OnPaintTransient || !HandleAllocated()) return;
-  const std::unique_ptr<platform::Canvas> canvas = fHost->GetCanvas();
+  // Inside a paint the handler draws on the paint's canvas: a second canvas
+  // on the same window would compete with it for the surface.
+  std::unique_ptr<platform::Canvas> own;
+  platform::Canvas* canvas = fPaintCanvas;
+  if (!canvas) {
+    own = fHost->GetCanvas();
+    canvas = own.get();
+  }
   PreparedCanvas prepared(*canvas, *fFont, fColor);
   HideCaret();
   struct ShowAgain {

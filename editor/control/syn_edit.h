@@ -461,11 +461,6 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   TSynEditUndoList& RedoList() { return *fRedoList; }
   void LinesChanging(TObject* Sender);
   virtual void LinesChanged(TObject* Sender);
-  void ListAdded(int Index, const std::string& S);
-  void ListInserted(int Index, const std::string& S);
-  void ListDeleted(int Index);
-  void ListPutted(int Index, const std::string& S);
-  void ListCleared(TObject* Sender);
 
   // ---- Search and replace (search_replace.cpp) ---------------------------------
   // The engine is not owned; the control forgets it when it is destroyed.
@@ -597,6 +592,16 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   TStatusChangeEvent OnStatusChange;
 
  protected:
+  // The line store's item events (binding.cpp). A derived control that keeps
+  // something per line calls these first, then follows the change itself. A
+  // multi-line insertion or deletion reports its first line only: the change
+  // in the line count tells how many.
+  virtual void ListAdded(int Index, const std::string& S);
+  virtual void ListInserted(int Index, const std::string& S);
+  virtual void ListDeleted(int Index);
+  virtual void ListPutted(int Index, const std::string& S);
+  virtual void ListCleared(TObject* Sender);
+
   bool Destroying() const { return fDestroying; }
   TSynStateFlags StateFlags() const { return fStateFlags; }
   void Include(TSynStateFlags Flags) { fStateFlags |= Flags; }

@@ -196,6 +196,23 @@ TEST_F(ControlTest, NestedTransientPaintsFireOnlyAtTheOuterEnds) {
   EXPECT_EQ(log.fired.size(), 4u);
 }
 
+// The transient paint at the end of a paint draws on the paint's own canvas,
+// never on a second one competing for the same window surface.
+TEST_F(ControlTest, TheTransientPaintOfAPaintUsesThePaintsCanvas) {
+  struct CanvasLog {
+    std::vector<const platform::Canvas*> used;
+    void Paint(TObject*, platform::Canvas& c, TTransientType) { used.push_back(&c); }
+  } log;
+  edit.OnPaintTransient = makeMethod<&CanvasLog::Paint>(&log);
+  const platform::Canvas& painted = window.PaintNow(true);
+  ASSERT_EQ(log.used.size(), 1u);
+  EXPECT_EQ(log.used[0], &painted);
+  EXPECT_TRUE(window.DirectCanvases().empty());
+  edit.DoOnPaintTransient(ttAfter);  // outside a paint: a canvas of its own
+  EXPECT_EQ(window.DirectCanvases().size(), 1u);
+  edit.OnPaintTransient = {};
+}
+
 struct PluginLog : TSynEditPlugin {
   PluginLog(TCustomSynEdit* e, std::vector<int>* freed, int id) : TSynEditPlugin(e), freed(freed), id(id) {}
   ~PluginLog() override { freed->push_back(id); }

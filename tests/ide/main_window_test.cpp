@@ -34,6 +34,7 @@ QStringList Describe(QMenu* menu) {
 
 TEST_F(MainWindowTest, LayoutSizesAndColours) {
   main_->show();
+  main_->CloseEditorWindow();  // the first showing's "Untitled"
   EXPECT_EQ(main_->size(), QSize(601, 382));
   EXPECT_EQ(main_->windowTitle(), " Pascal KAU!");
   EXPECT_EQ(widget("panelErros")->height(), 57);
@@ -152,6 +153,7 @@ TEST_F(MainWindowTest, EditorCommandsFollowTheFlag) {
 
 TEST_F(MainWindowTest, TilingsOneAboveAnotherAndSideBySide) {
   main_->show();
+  main_->CloseEditorWindow();  // the first showing's "Untitled"
   auto* area = widget<QMdiArea>("MdiArea");
   QMdiSubWindow* first = area->addSubWindow(new QWidget);
   QMdiSubWindow* second = area->addSubWindow(new QWidget);

@@ -4,7 +4,10 @@
 #include <QListWidget>
 #include <QTest>
 
+#include "editor/key_cmds.h"
 #include "ide/form_about.h"
+#include "ide/form_editor.h"
+#include "ide/program_start.h"
 #include "ide/form_splash.h"
 #include "main_window_fixture.h"
 
@@ -44,6 +47,30 @@ TEST_F(MainWindowTest, Screenshots) {
   about.setPicture(main_->picture());
   about.show();
   Save(&about, "about");
+}
+
+TEST_F(MainWindowTest, ScreenshotsOfEditorAndConsole) {
+  main_->show();
+  main_->resize(760, 520);
+  TFormEditor* editor = main_->ActiveEditorWindow();
+  ASSERT_NE(editor, nullptr);
+  editor->RichEdit1().SetText(
+      "program media;\n{ a media de tres numeros }\nvar a, b, c: integer;\nbegin\n  readln(a, b, c);\n"
+      "  if a > 0 then\n  begin\n    writeln('Media: ', (a + b + c) / 3 :0:2);\n  end;\n  repeat\n"
+      "    a := a - 1\n  until a = 0;\nend.\n");
+  editor->RichEdit1().SetCaretXY({14, 8});
+  editor->SetErrorLine(11);
+  Save(main_.get(), "main_window_editor_classic");
+  main_->MnJanelaEditorModernoClick();
+  editor->RichEdit1().SetModified(true);
+  editor->RichEdit1().CommandProcessor(editor::ecChar, ' ', nullptr);
+  Save(main_.get(), "main_window_editor_modern");
+
+  PascalKauWindows windows;
+  ShowSplash(windows);
+  FinishStart(windows, {});
+  windows.consoleWindow.refresh();
+  Save(&windows.consoleWindow, "console");
 }
 
 }  // namespace

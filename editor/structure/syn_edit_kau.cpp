@@ -1,0 +1,165 @@
+// TSynEditKAU: construction, the settings, and the structures kept up with
+// the line store.
+#include <algorithm>
+#include <iterator>
+#include <tuple>
+#include <vector>
+
+#include "editor/structure/syn_edit_kau.h"
+
+namespace kau::editor {
+
+TSynEditKAU::TSynEditKAU(TObject* AOwner)
+    : TSynEdit(AOwner),
+      fStructures(std::make_unique<TStructures>(this)),
+      fTokenInfo(std::make_unique<THighlightTokenInfo>()),
+      fStrutureTokens(std::make_unique<TSynEditStringList>()) {
+    for (const std::string& line : DefaultStrutureTokens()) fStrutureTokens->Add(line);
+    fStrutureTokens->OnChange = makeMethod<&TSynEditKAU::StrutureTokensChanged>(this);
+    StrutureTokensChanged(nullptr);
+    fStructureLineColor = clRed;
+    OnPaintTransient = makeMethod<&TSynEditKAU::PaintTransient>(this);
+    fShowBracketPair = true;
+    ShowBracketPairColor = clLime;
+    fShowStruture = true;
+}
+
+TSynEditKAU::~TSynEditKAU() { OnPaintTransient = {}; }
+
+void TSynEditKAU::StrutureTokensChanged(TObject*) {
+    std::vector<std::string> lines;
+    lines.reserve(static_cast<std::size_t>(fStrutureTokens->GetCount()));
+    for (int i = 0; i < fStrutureTokens->GetCount(); ++i) lines.push_back(fStrutureTokens->Get(i));
+    fCache.SetPairs(lines);
+}
+
+void TSynEditKAU::SetTokenStruture(TStrings& List) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < List.GetCount(); ++i) lines.push_back(List.Get(i));
+    UpperCaseStructureTokens(lines);
+    for (int i = 0; i < List.GetCount(); ++i) List.Put(i, lines[static_cast<std::size_t>(i)]);
+    fStrutureTokens->Assign(List);
+    BuildStructure();
+    Invalidate();
+}
+
+void TSynEditKAU::SetShowStrutureLine(bool Value) {
+    fShowStruture = Value;
+    RefreshStructures();
+    Invalidate();
+}
+
+void TSynEditKAU::SetShowBracketPair(bool Value) {
+    fShowBracketPair = Value;
+    RefreshStructures();
+    RefreshBracketMarks();
+    Invalidate();
+}
+
+void TSynEditKAU::SetStructureLineColor(TColor Value) {
+    if (Value == fStructureLineColor) return;
+    fStructureLineColor = Value;
+    RefreshStructures();
+    Invalidate();
+}
+
+void TSynEditKAU::BuildStructure() {
+    fCache.Reset(LineCount());
+    RefreshStructures();
+}
+
+namespace {
+
+// Structures ordered by their closer, then their opener.
+bool ByPlace(const StructureMatch& a, const StructureMatch& b) {
+    return std::tuple(a.ClosePoint.Y, a.ClosePoint.X, a.OpenPoint.Y, a.OpenPoint.X) <
+           std::tuple(b.ClosePoint.Y, b.ClosePoint.X, b.OpenPoint.Y, b.OpenPoint.X);
+}
+
+// The block pairs whose line shows in rows First to Last, ordered.
+std::vector<StructureMatch> InView(const TStructures& structures, int First, int Last) {
+    std::vector<StructureMatch> shown;
+    for (int i = 0; i < structures.GetCount(); ++i) {
+        const TStructure& s = *structures.GetStructure(i);
+        if (s.OpenPoint.Y < s.ClosePoint.Y && s.OpenPoint.Y <= Last && s.ClosePoint.Y > First)
+            shown.push_back({s.OpenPoint, s.ClosePoint});
+    }
+    std::sort(shown.begin(), shown.end(), ByPlace);
+    return shown;
+}
+
+}  // namespace
+
+void TSynEditKAU::RefreshStructures() {
+    const int first = TopLine(), last = TopLine() + LinesInWindow();
+    const std::vector<StructureMatch> before = InView(*fStructures, first, last);
+    if (!StructuresOn()) {
+        fStructures->Clear();
+    } else {
+        if (&Lines() != fScannedLines || Highlighter() != fScannedHighlighter) {
+            fCache.Reset(LineCount());
+            fScannedLines = &Lines();
+            fScannedHighlighter = Highlighter();
+        }
+        const bool changed = fCache.Update(Lines(), *Highlighter());
+        fLinesScanned += fCache.LastScanCount();
+        if (!changed) return;
+        fStructures->Clear();
+        for (const StructureMatch& m : fCache.Matches()) {
+            TStructure* s = fStructures->NewStructure();
+            s->OpenPoint = m.OpenPoint;
+            s->ClosePoint = m.ClosePoint;
+            fStructures->Add(s);
+        }
+    }
+    if (!fShowStruture) return;
+    const std::vector<StructureMatch> after = InView(*fStructures, first, last);
+    if (before == after) return;
+    // The rows of every line that came or went.
+    std::vector<StructureMatch> changed;
+    std::set_symmetric_difference(before.begin(), before.end(), after.begin(), after.end(),
+                                  std::back_inserter(changed), ByPlace);
+    for (const StructureMatch& m : changed)
+        InvalidateLines(std::max(m.OpenPoint.Y, first), std::min(m.ClosePoint.Y - 1, last));
+}
+
+// The line store reports each change; the structure words follow it and are
+// matched when the change is complete (LinesChanged).
+void TSynEditKAU::ListAdded(int Index, const std::string& S) {
+    TSynEdit::ListAdded(Index, S);
+    fCache.LinesInserted(Index, LineCount() - fCache.LineCount());
+}
+
+void TSynEditKAU::ListInserted(int Index, const std::string& S) {
+    TSynEdit::ListInserted(Index, S);
+    fCache.LinesInserted(Index, LineCount() - fCache.LineCount());
+}
+
+void TSynEditKAU::ListDeleted(int Index) {
+    TSynEdit::ListDeleted(Index);
+    fCache.LinesDeleted(Index, fCache.LineCount() - LineCount());
+}
+
+void TSynEditKAU::ListPutted(int Index, const std::string& S) {
+    TSynEdit::ListPutted(Index, S);
+    fCache.LineChanged(Index);
+}
+
+void TSynEditKAU::ListCleared(TObject* Sender) {
+    TSynEdit::ListCleared(Sender);
+    fCache.Reset(0);
+}
+
+void TSynEditKAU::LinesChanged(TObject* Sender) {
+    TSynEdit::LinesChanged(Sender);
+    RefreshStructures();
+    // A change away from the caret can move or remove the marks too.
+    if (HandleAllocated()) RefreshBracketMarks();
+}
+
+void TSynEditKAU::DoOnStatusChange(TSynStatusChanges Changes) {
+    if ((Changes & scModified) && fStructureLineColor != clNone) RefreshStructures();
+    TSynEdit::DoOnStatusChange(Changes);
+}
+
+}  // namespace kau::editor

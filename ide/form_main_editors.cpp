@@ -1,0 +1,208 @@
+// The main window's editor windows: opening, activating, cycling, tabs,
+// window-list items, closing, the commands that need an editor, and the
+// questions about unsaved files when quitting.
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTabBar>
+#include <QToolButton>
+
+#include "editor/exceptions.h"
+#include "ide/editor_control_host.h"
+#include "ide/form_editor.h"
+#include "ide/form_explorer.h"
+#include "ide/form_main.h"
+#include "ide/picture_mdi_area.h"
+#include "text/code_pages.h"
+
+namespace kau::ide {
+
+namespace {
+const QString kUntitled = "Untitled";
+
+QString FromCp1252(const std::string& text) { return QString::fromStdString(text::cp1252ToUtf8(text)); }
+}  // namespace
+
+bool TFormMain::OpenInEditor(const QString& given) {
+  const QString name = given == kUntitled ? given : QFileInfo(given).absoluteFilePath();
+  for (TFormEditor* editor : editorWindowList_) {
+    if (editor->GetFileName() == name) {
+      ativaEditor(editor);
+      return true;
+    }
+  }
+  // The file is read before the window joins anything: a file that cannot
+  // be read leaves no window, tab or list entry behind.
+  auto editor = std::make_unique<TFormEditor>(*this);
+  if (name != kUntitled) {
+    try {
+      editor->RichEdit1().Lines().LoadFromFile(QFile::encodeName(name).toStdString());
+    } catch (const editor::Exception& failure) {
+      ExplorerNormal();
+      QMessageBox::critical(this, "Pascal KAU!",
+                            QString::fromUtf8("Não foi possível abrir o arquivo ") + name + ".\n" +
+                                FromCp1252(failure.what()));
+      ExplorerOnTop();
+      return false;
+    }
+  }
+  EnableEditorCommands(true);
+  TFormEditor* window = editor.release();
+  mdiArea_->addSubWindow(window);
+  window->FormCreate();
+  window->RichEdit1().SetShowBracketPair(!button("btnShowBracket")->isChecked());
+  window->RichEdit1().SetShowStrutureLine(!button("btnShowStruture")->isChecked());
+  window->RichEdit1().Gutter().SetVisible(!button("btnShowGutter")->isChecked());
+  UpdateClipboardCommands(window);
+  window->showMaximized();
+  window->SetFileName(name);
+  window->RichEdit1().SetModified(false);
+  window->setWindowIcon(windowIcon());
+  setStatusPanelText(1, QString::fromUtf8("CRTL+ESPAÇO para templates"));
+  editorWindowList_.append(window);
+  addEditorTab(window->TabTitle());
+  barraBotoesEditor_->show();
+  if (editorWindowList_.size() >= 2) {
+    button("btnProxEditor")->setEnabled(true);
+    button("btnPrevEditor")->setEnabled(true);
+  }
+  ativaEditor(window);
+  return true;
+}
+
+void TFormMain::ativaEditor(TFormEditor* editor) {
+  activeEditorWindow_ = editor;
+  mdiArea_->setActiveSubWindow(editor);
+  editor->show();
+  editor->Host().setFocus(Qt::OtherFocusReason);
+  selectEditorTab(editor);
+}
+
+void TFormMain::ActivateEditorAt(int index) {
+  if (index >= 0 && index < editorWindowList_.size()) ativaEditor(editorWindowList_[index]);
+}
+
+void TFormMain::NextEditor() {
+  const int i = editorWindowList_.indexOf(activeEditorWindow_);
+  ActivateEditorAt(i + 1 < editorWindowList_.size() ? i + 1 : 0);
+}
+
+void TFormMain::PreviousEditor() {
+  const int i = editorWindowList_.indexOf(activeEditorWindow_);
+  ActivateEditorAt(i >= 1 ? i - 1 : editorWindowList_.size() - 1);
+}
+
+void TFormMain::btnProxEditorClick() { NextEditor(); }
+void TFormMain::btnPrevEditorClick() { PreviousEditor(); }
+void TFormMain::btnCloseEditorClick() { MnArquivoFecharClick(); }
+
+void TFormMain::TabControl1Change(int index) { ActivateEditorAt(index); }
+
+void TFormMain::selectEditorTab(TFormEditor* editor) {
+  const int index = editorWindowList_.indexOf(editor);
+  if (index >= 0 && index < tabControl1_->count()) tabControl1_->setCurrentIndex(index);
+}
+
+void TFormMain::setEditorTabTitle(TFormEditor* editor, const QString& title) {
+  const int index = editorWindowList_.indexOf(editor);
+  if (index >= 0 && index < tabControl1_->count()) tabControl1_->setTabText(index, title);
+}
+
+void TFormMain::ActivateWindowListItem(bool fromPopup, QObject* item) {
+  for (TFormEditor* editor : editorWindowList_) {
+    if ((fromPopup ? editor->PopupListItem() : editor->WindowListItem()) == item) {
+      ativaEditor(editor);
+      return;
+    }
+  }
+}
+
+void TFormMain::janelasEditor1Click() { ActivateWindowListItem(false, sender()); }
+void TFormMain::janelasEditorPopupClick() { ActivateWindowListItem(true, sender()); }
+
+void TFormMain::CloseEditorWindow() {
+  TFormEditor* editor = activeEditorWindow_;
+  if (!editor) return;
+  const int index = editorWindowList_.indexOf(editor);
+  editorWindowList_.removeAt(index);
+  activeEditorWindow_ = nullptr;
+  {
+    const QSignalBlocker quiet(tabControl1_);
+    tabControl1_->removeTab(index);
+  }
+  UpdateClipboardCommands(editor);
+  mdiArea_->removeSubWindow(editor);
+  delete editor;  // and its two window-list items
+  if (editorWindowList_.isEmpty()) {
+    EnableEditorCommands(false);
+    for (const char* name : {"BtnRecortar", "BtnCopiar", "BtnColar"}) button(name)->setEnabled(false);
+    for (const char* name : {"MnEditarRecortar", "MnEditarCopiar", "MnEditarColar"})
+      action(name)->setEnabled(false);
+    setStatusPanelText(0, " ");
+    setStatusPanelText(1, " ");
+    barraBotoesEditor_->hide();
+    return;
+  }
+  ActivateEditorAt(0);
+  if (editorWindowList_.size() == 1) {
+    button("btnProxEditor")->setEnabled(false);
+    button("btnPrevEditor")->setEnabled(false);
+  }
+}
+
+void TFormMain::UpdateClipboardCommands(TFormEditor* editor) {
+  UpdateClipboardCommands(editor && editor->RichEdit1().SelAvail());
+}
+
+// New until the file commands come: a new "Untitled" window.
+void TFormMain::NovoExecute() { OpenInEditor(kUntitled); }
+
+void TFormMain::ExplorerFileChosen(const QString& path) { OpenInEditor(path); }
+
+void TFormMain::MnEditarSelecionarTudoClick() {
+  if (!activeEditorWindow_) return;
+  activeEditorWindow_->RichEdit1().SelectAll();
+  UpdateClipboardCommands(activeEditorWindow_);
+}
+
+void TFormMain::MnJanelaEditorClassicoClick() {
+  if (activeEditorWindow_) activeEditorWindow_->ApplyEditorStyle(TFormEditor::StyleClassic);
+  action("MnJanelaEditorClassico")->setChecked(true);
+  action("MnJanelaEditorModerno")->setChecked(false);
+}
+
+void TFormMain::MnJanelaEditorModernoClick() {
+  if (activeEditorWindow_) activeEditorWindow_->ApplyEditorStyle(TFormEditor::StyleModern);
+  action("MnJanelaEditorClassico")->setChecked(false);
+  action("MnJanelaEditorModerno")->setChecked(true);
+}
+
+bool TFormMain::CloseEditorWindowsForQuit() {
+  while (!editorWindowList_.isEmpty()) {
+    TFormEditor* editor = activeEditorWindow_ ? activeEditorWindow_ : editorWindowList_.first();
+    activeEditorWindow_ = editor;
+    if (!editor->RichEdit1().Modified()) {
+      CloseEditorWindow();
+      continue;
+    }
+    ativaEditor(editor);
+    QMessageBox question(QMessageBox::Information, "Pascal KAU!",
+                         "O arquivo " + editor->GetFileName() + QString::fromUtf8(" ainda não foi salvo. \n Deseja salvar agora?"),
+                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    lastSaveSucceeded_ = false;
+    const int answer = question.exec();
+    if (answer == QMessageBox::Cancel) return false;
+    if (answer == QMessageBox::Yes) {
+      MnArquivoSalvarClick();
+      if (!lastSaveSucceeded_) continue;
+    }
+    CloseEditorWindow();
+  }
+  return true;
+}
+
+}  // namespace kau::ide

@@ -1,0 +1,44 @@
+// Drives the demo window under a real X server: xdotool sends X events and
+// the X server's own pixels are grabbed, while the Qt event loop runs so that
+// the window answers them. Every wait is bounded.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <string>
+
+#include "tools/editor_demo/demo_window.h"
+
+namespace kau::editor::testing {
+
+// Runs a program to its end with the event loop running (it may ask this
+// process for the selection); its standard output.
+QString RunProgram(const QString& program, const QStringList& arguments, const QByteArray& input = {});
+// xdotool with these arguments.
+void XDo(const QStringList& arguments);
+// Runs the event loop until `done` or three seconds have passed.
+bool WaitFor(const std::function<bool()>& done);
+// Runs the event loop for a short while, so that events already sent arrive.
+void Settle();
+
+class X11Demo {
+public:
+    explicit X11Demo(int editors, const std::vector<std::string>& lines);
+    DemoWindow& Window() { return window_; }
+    TSynEditKAU& Edit(int index = 0) { return window_.Editor(index); }
+    // Gives editor `index` the keyboard through the X server.
+    bool Focus(int index = 0);
+    // A screen position just inside the left edge of a text cell, half way
+    // down: a click there puts the caret before the cell's character.
+    QPoint CellOnScreen(int index, TPoint cell);
+    // The viewport of editor `index` as the X server shows it now; also
+    // saved as build/screenshots/NAME.png when a name is given.
+    QImage Grab(int index, const std::string& name = {});
+
+private:
+    DemoWindow window_;
+};
+
+}  // namespace kau::editor::testing

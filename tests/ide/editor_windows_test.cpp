@@ -1,0 +1,154 @@
+// The main window's editor windows: opening, activating, cycling, closing,
+// files that cannot be read, and quitting with modified windows.
+#include <QFile>
+#include <QLabel>
+#include <QMdiArea>
+#include <QTabBar>
+#include <QTemporaryDir>
+
+#include "ide/form_editor.h"
+#include "main_window_fixture.h"
+#include "modal_answerer.h"
+
+namespace kau::ide::testing {
+namespace {
+
+class EditorWindowsTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    ASSERT_TRUE(folder_.isValid());
+    main_->show();  // its first showing opens "Untitled"
+  }
+  QString file(const QString& name, const QByteArray& text = "program p;\nbegin\nend.\n") {
+    QFile f(folder_.filePath(name));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+    return f.fileName();
+  }
+  QStringList titles() const {
+    QStringList names;
+    for (TFormEditor* editor : main_->EditorWindowList()) names << editor->TabTitle();
+    return names;
+  }
+  QString active() const { return main_->ActiveEditorWindow()->TabTitle(); }
+
+  QTemporaryDir folder_;
+};
+
+TEST_F(EditorWindowsTest, OnePathOneWindowLetterCaseTwo) {
+  EXPECT_EQ(titles(), QStringList({"Untitled"}));
+  const QString lower = file("a.pas"), upper = file("A.pas");
+  EXPECT_TRUE(main_->OpenInEditor(lower));
+  EXPECT_TRUE(main_->OpenInEditor(folder_.path() + "/./a.pas"));  // the same file, spelt otherwise
+  EXPECT_TRUE(main_->OpenInEditor(upper));
+  EXPECT_EQ(titles(), QStringList({"Untitled", "a.pas", "A.pas"}));
+  EXPECT_EQ(main_->EditorWindowList()[1]->GetFileName(), lower);
+  EXPECT_EQ(main_->EditorWindowList()[1]->windowTitle(), lower);
+  EXPECT_EQ(main_->EditorWindowList()[1]->WindowListItem()->text(), lower);
+  EXPECT_EQ(main_->EditorWindowList()[1]->PopupListItem()->text(), lower);
+  EXPECT_EQ(main_->EditorWindowList()[1]->RichEdit1().LineText(2), "begin");
+  EXPECT_FALSE(main_->EditorWindowList()[1]->RichEdit1().Modified());
+  EXPECT_EQ(widget<QTabBar>("TabControl1")->count(), 3);
+  EXPECT_EQ(main_->statusPanelText(1), QString::fromUtf8("CRTL+ESPAÇO para templates"));
+  EXPECT_TRUE(button("btnProxEditor")->isEnabled());
+}
+
+TEST_F(EditorWindowsTest, NextAndPreviousWrapAround) {
+  main_->OpenInEditor(file("b.pas"));
+  main_->OpenInEditor(file("c.pas"));
+  auto* tabs = widget<QTabBar>("TabControl1");
+  EXPECT_EQ(active(), "c.pas");
+  EXPECT_EQ(tabs->currentIndex(), 2);
+  button("btnProxEditor")->click();
+  EXPECT_EQ(active(), "Untitled");
+  EXPECT_EQ(tabs->currentIndex(), 0);
+  button("btnPrevEditor")->click();
+  EXPECT_EQ(active(), "c.pas");
+  tabs->setCurrentIndex(1);
+  EXPECT_EQ(active(), "b.pas");
+  EXPECT_EQ(widget<QMdiArea>("MdiArea")->activeSubWindow(), main_->ActiveEditorWindow());
+  main_->EditorWindowList()[2]->WindowListItem()->trigger();
+  EXPECT_EQ(active(), "c.pas");
+  main_->EditorWindowList()[0]->PopupListItem()->trigger();
+  EXPECT_EQ(active(), "Untitled");
+}
+
+TEST_F(EditorWindowsTest, ClosingTheLastDisablesTheEditorCommands) {
+  main_->OpenInEditor(file("b.pas"));
+  main_->CloseEditorWindow();
+  EXPECT_EQ(active(), "Untitled");
+  EXPECT_FALSE(button("btnProxEditor")->isEnabled());
+  EXPECT_FALSE(button("btnPrevEditor")->isEnabled());
+  main_->CloseEditorWindow();
+  EXPECT_EQ(main_->ActiveEditorWindow(), nullptr);
+  for (const char* name : {"MnEditarIrParaLinha", "MnEditarSelecionarTudo", "MnEditarLocalizar", "MnEditarSubstituir",
+                           "MnEditarDesfazer", "MnArquivoImprimir", "MnArquivoSalvar", "MnArquivoSalvarComo",
+                           "MnArquivoFechar", "MnEditarRecortar", "MnEditarCopiar", "MnEditarColar"})
+    EXPECT_FALSE(action(name)->isEnabled()) << name;
+  for (const char* name : {"BtnExecutar", "BtnSalvar", "BtnImprimir", "BtnDesfazer", "BtnRefazer", "BtnLocalizar",
+                           "BtnRecortar", "BtnCopiar", "BtnColar"})
+    EXPECT_FALSE(button(name)->isEnabled()) << name;
+  EXPECT_TRUE(widget("TabControl1")->isHidden());
+  EXPECT_TRUE(widget("barraBotoesEditor")->isHidden());
+  EXPECT_EQ(main_->statusPanelText(0), " ");
+  EXPECT_EQ(main_->statusPanelText(1), " ");
+  EXPECT_TRUE(widget<QMdiArea>("MdiArea")->subWindowList().isEmpty());
+}
+
+// A window bound to a file it could not read would let a Save empty it.
+TEST_F(EditorWindowsTest, AFileThatCannotBeReadOpensNoWindow) {
+  const QString big = file("big.pas");
+  ASSERT_TRUE(QFile(big).resize(0x40000001));  // a sparse file beyond the editor's limit
+  for (const QString& path : {big, QString(folder_.path())}) {
+    auto ok = AnswerNextModal("OK");
+    EXPECT_FALSE(main_->OpenInEditor(path));
+    EXPECT_TRUE(ok->pressed);
+    EXPECT_TRUE(ok->text.startsWith(QString::fromUtf8("Não foi possível abrir o arquivo ") + path + ".\n")) << ok->text.toStdString();
+    EXPECT_GT(ok->text.size(), QString("Não foi possível abrir o arquivo ").size() + path.size() + 2);
+  }
+  EXPECT_EQ(titles(), QStringList({"Untitled"}));
+  EXPECT_EQ(widget<QTabBar>("TabControl1")->count(), 1);
+  EXPECT_EQ(widget<QMdiArea>("MdiArea")->subWindowList().size(), 1);
+}
+
+// Answers modal boxes in turn, noting each text and the active window's
+// tab title while it is shown.
+void AnswerInTurn(TFormMain& main, QStringList buttons, std::shared_ptr<QStringList> seen) {
+  if (buttons.isEmpty()) return;
+  const QString button = buttons.takeFirst();
+  auto box = std::make_shared<std::shared_ptr<ModalSeen>>();
+  *box = AnswerNextModal(button, [&main, buttons, seen, box] {
+    const TFormEditor* editor = main.ActiveEditorWindow();
+    *seen << (editor ? editor->TabTitle() + ": " : QString()) + (*box)->text;
+    AnswerInTurn(main, buttons, seen);
+  });
+}
+
+TEST_F(EditorWindowsTest, QuittingAsksForEachModifiedWindow) {
+  main_->OpenInEditor(file("one.pas"));
+  main_->OpenInEditor(file("two.pas"));
+  for (int i : {1, 2}) main_->EditorWindowList()[i]->RichEdit1().SetModified(true);
+  main_->ActivateEditorAt(1);
+
+  auto seen = std::make_shared<QStringList>();
+  AnswerInTurn(*main_, {"Cancelar"}, seen);
+  main_->close();
+  EXPECT_EQ(seen->size(), 1);
+  EXPECT_TRUE(main_->isVisible());
+  EXPECT_EQ(titles(), QStringList({"Untitled", "one.pas", "two.pas"}));
+
+  seen->clear();
+  AnswerInTurn(*main_, {QString::fromUtf8("Não"), QString::fromUtf8("Não"), QString::fromUtf8("Não")}, seen);
+  main_->close();
+  const QString question = QString::fromUtf8(" ainda não foi salvo. \n Deseja salvar agora?");
+  ASSERT_EQ(seen->size(), 3);
+  EXPECT_EQ((*seen)[0], "one.pas: O arquivo " + folder_.filePath("one.pas") + question);
+  EXPECT_EQ((*seen)[1], "two.pas: O arquivo " + folder_.filePath("two.pas") + question);
+  EXPECT_EQ((*seen)[2], "Deseja fechar o Pascal KAU?");
+  EXPECT_TRUE(main_->isVisible());
+  EXPECT_TRUE(main_->EditorWindowList().isEmpty());
+}
+
+}  // namespace
+}  // namespace kau::ide::testing
