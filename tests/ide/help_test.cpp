@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDir>
+#include <QProcess>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTextDocument>
 
 #include "compiler/error_messages.h"
@@ -31,6 +34,28 @@ TEST(HelpTest, EveryReservedWordHasATopic) {
     EXPECT_TRUE(page->contains("<h2>" + id + "</h2>")) << word;
     EXPECT_TRUE(page->contains("<b>Sintaxe:</b>")) << word;
     EXPECT_TRUE(page->contains("<pre>")) << word;
+  }
+}
+
+// Each topic's example is a whole program that the compiler accepts.
+TEST(HelpTest, EveryExampleCompiles) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QRegularExpression pre("<pre>(.*)</pre>", QRegularExpression::DotMatchesEverythingOption);
+  for (std::string_view word : ReservedWordSpellings()) {
+    const QString id = QString::fromLatin1(word.data(), qsizetype(word.size()));
+    const QRegularExpressionMatch example = pre.match(HelpPageHtml(id).value_or(QString()));
+    ASSERT_TRUE(example.hasMatch()) << word;
+    QTextDocument document;
+    document.setHtml("<pre>" + example.captured(1) + "</pre>");
+    QFile source(dir.filePath("exemplo.pas"));
+    ASSERT_TRUE(source.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    source.write(document.toPlainText().toUtf8());
+    source.close();
+    QProcess kauc;
+    kauc.start(KAUC_PATH, {"dump", source.fileName()});
+    ASSERT_TRUE(kauc.waitForFinished(10000)) << word;
+    EXPECT_EQ(kauc.exitCode(), 0) << word << ": " << kauc.readAllStandardError().toStdString();
   }
 }
 
@@ -124,11 +149,17 @@ TEST(HelpTest, MessagesPageHoldsEveryMessageOfTheCode) {
   EXPECT_TRUE(page.contains(QString::fromUtf8("=> Divisão por Zero!")));
 }
 
-TEST(HelpTest, Screenshot) {
+TEST(HelpTest, Screenshots) {
   HelpWindow window;
-  window.ShowTopic("writeln");
   ASSERT_TRUE(QDir().mkpath(SCREENSHOT_DIR));
-  EXPECT_TRUE(window.grab().save(QString(SCREENSHOT_DIR) + "/help_writeln.png"));
+  const auto save = [&](const char* word, const char* name) {
+    window.ShowTopic(word);
+    QCoreApplication::processEvents();  // lays out the notice shown or hidden
+    EXPECT_TRUE(window.grab().save(QString(SCREENSHOT_DIR) + "/" + name + ".png")) << name;
+  };
+  save("writeln", "help_writeln");
+  save("uses", "help_contents");
+  save("mensagens", "help_messages");
 }
 
 }  // namespace
