@@ -1,5 +1,6 @@
 #include "compiler/reserved_words.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "compiler/token_kinds.h"
@@ -112,12 +113,24 @@ WordTable buildTable() {
   };
 }
 
+const WordTable& wordTable() {
+  static const WordTable words = buildTable();
+  return words;
+}
+
 }  // namespace
 
 const ReservedWord* FindReservedWord(std::string_view upperCaseWord) {
-  static const WordTable table = buildTable();
+  const WordTable& table = wordTable();
   const auto found = table.find(upperCaseWord);
   return found == table.end() ? nullptr : &found->second;
+}
+
+std::vector<std::string_view> ReservedWordSpellings() {
+  std::vector<std::string_view> spellings;
+  for (const auto& entry : wordTable()) spellings.push_back(entry.first);
+  std::sort(spellings.begin(), spellings.end());
+  return spellings;
 }
 
 }  // namespace kau

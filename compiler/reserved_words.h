@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 namespace kau {
 
@@ -16,5 +17,8 @@ struct ReservedWord {
 
 // The reserved word spelled by an upper-case text, or none.
 const ReservedWord* FindReservedWord(std::string_view upperCaseWord);
+
+// Every reserved word, upper case, in alphabetical order.
+std::vector<std::string_view> ReservedWordSpellings();
 
 }  // namespace kau

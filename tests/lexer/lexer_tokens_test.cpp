@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <string>
 #include <vector>
 
 #include "compiler/lexico.h"
+#include "compiler/reserved_words.h"
 #include "compiler/symbol_table.h"
 #include "compiler/token_kinds.h"
 #include "lexer_test_support.h"
@@ -142,6 +145,23 @@ TEST(LexerTokens, KindsAndValues) {
     }
     EXPECT_EQ(scan.tokens.back().kind, TK_END_OF_TEXT) << c.text;
     EXPECT_EQ(scan.tokens.back().text, "$") << c.text;
+  }
+}
+
+// The list of spellings is the lexer's own: each, in lower case, is read as
+// its reserved word, never as an identifier.
+TEST(LexerTokens, ReservedWordSpellingsAreTheLexersWords) {
+  const std::vector<std::string_view> words = ReservedWordSpellings();
+  EXPECT_EQ(words.size(), 95u);
+  EXPECT_TRUE(std::is_sorted(words.begin(), words.end()));
+  for (std::string_view word : words) {
+    std::string lower(word);
+    for (char& c : lower) c = char(std::tolower(static_cast<unsigned char>(c)));
+    Scan scan;
+    scanText(scan, lower);
+    ASSERT_EQ(scan.tokens.size(), 2u) << word;
+    EXPECT_NE(scan.tokens[0].kind, TK_ID) << word;
+    EXPECT_EQ(scan.tokens[0].kind, FindReservedWord(word)->kind) << word;
   }
 }
 

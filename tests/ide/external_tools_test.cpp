@@ -1,0 +1,59 @@
+// The external tools: found on PATH, started without waiting, or the message.
+#include <gtest/gtest.h>
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "ide/external_tools.h"
+
+namespace kau::ide::testing {
+namespace {
+
+// Sets PATH for one test and puts the old one back.
+class ScopedPath {
+ public:
+  explicit ScopedPath(const QByteArray& path) : old_(qgetenv("PATH")) { qputenv("PATH", path); }
+  ~ScopedPath() { qputenv("PATH", old_); }
+
+ private:
+  QByteArray old_;
+};
+
+TEST(ExternalToolsTest, StartsTheToolFoundOnPathWithoutWaiting) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  const QString started = dir.filePath("started");
+  QFile script(dir.filePath("gnome-calculator"));
+  ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+  script.write(("#!/bin/sh\necho ok > '" + started + "'\nexec /bin/sleep 10\n").toUtf8());
+  script.close();
+  script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+  ScopedPath path(dir.path().toUtf8());
+  QElapsedTimer timer;
+  timer.start();
+  EXPECT_EQ(StartExternalTool(ExternalTool::kCalculadora), std::nullopt);
+  EXPECT_LT(timer.elapsed(), 9000);  // did not wait for the tool to end
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(started); }, 5000));
+}
+
+TEST(ExternalToolsTest, NothingOnPathGivesTheMessage) {
+  ScopedPath path("");
+  const struct {
+    ExternalTool tool;
+    const char* message;
+  } cases[] = {
+      {ExternalTool::kWindowsExplorer, "Não foi possível iniciar Windows Explorer."},
+      {ExternalTool::kPromptMsDos, "Não foi possível iniciar Prompt do MS-DOS."},
+      {ExternalTool::kBlocoDeNotas, "Não foi possível iniciar Bloco de Notas."},
+      {ExternalTool::kInternetExplorer, "Não foi possível iniciar Internet Explorer."},
+      {ExternalTool::kCalculadora, "Não foi possível iniciar Calculadora."},
+      {ExternalTool::kLeiameTxt, "Não foi possível iniciar Leiame.txt."},
+  };
+  for (const auto& c : cases) EXPECT_EQ(StartExternalTool(c.tool), QString::fromUtf8(c.message)) << c.message;
+}
+
+}  // namespace
+}  // namespace kau::ide::testing
