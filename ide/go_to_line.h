@@ -6,6 +6,8 @@
 
 #include "editor/control/syn_edit.h"
 
+class QWidget;
+
 namespace kau::ide {
 
 inline const char* const kGoToLineCaption = "Ir Para a Linha...";  // UTF-8
@@ -15,5 +17,9 @@ inline const char* const kGoToLinePrompt = "Entre o número da linha:";
 // is the last). An answer that is not a 32-bit integer (blanks around it
 // allowed) moves nothing and gives the message to show.
 std::optional<QString> GoToLine(editor::TCustomSynEdit& editor, const QString& answer);
+
+// The whole command: asks with the caret line as the default answer;
+// Cancel changes nothing; a wrong answer is reported in an error box.
+void AskGoToLine(QWidget* parent, editor::TCustomSynEdit& editor);
 
 }  // namespace kau::ide

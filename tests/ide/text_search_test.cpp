@@ -1,9 +1,12 @@
 // Find, replace, the selection colour and go to line on a real editor.
+#include <QApplication>
+#include <QLineEdit>
 #include <QString>
 
 #include "ide/go_to_line.h"
 #include "ide/text_search.h"
 #include "tests/ide/editor_fixture.h"
+#include "tests/ide/modal_answerer.h"
 
 namespace kau::ide {
 namespace {
@@ -106,6 +109,40 @@ TEST_F(TextSearchTest, GoToLine) {
     EXPECT_EQ(message, QString::fromUtf8("'%1' não é um valor inteiro válido.").arg(QString::fromUtf8(answer)));
     EXPECT_EQ(edit.CaretXY(), (editor::TPoint{4, 3})) << answer;
   }
+}
+
+// The question as the user sees it: its texts, the caret line as default.
+TEST_F(TextSearchTest, GoToLineAsksAndReports) {
+  SetLines({"a", "b", "c"});
+  edit.SetCaretXY({1, 2});
+  auto Answer = [](const char* text) {
+    return [text] { QApplication::activeModalWidget()->findChild<QLineEdit*>()->setText(QString::fromUtf8(text)); };
+  };
+  QString defaultAnswer;
+  auto asked = testing::AnswerNextModal("OK", [&] {
+    defaultAnswer = QApplication::activeModalWidget()->findChild<QLineEdit*>()->text();
+    Answer("3")();
+  });
+  AskGoToLine(nullptr, edit);
+  EXPECT_EQ(asked->title, "Ir Para a Linha...");
+  EXPECT_TRUE(asked->labels.values().contains(QString::fromUtf8("Entre o número da linha:")));
+  EXPECT_EQ(defaultAnswer, "2");
+  EXPECT_EQ(edit.CaretXY(), (editor::TPoint{2, 3}));
+
+  auto cancelled = testing::AnswerNextModal("no such button", Answer("1"));
+  AskGoToLine(nullptr, edit);
+  EXPECT_TRUE(cancelled->seen);
+  EXPECT_EQ(edit.CaretXY(), (editor::TPoint{2, 3}));
+
+  std::shared_ptr<testing::ModalSeen> report;
+  auto wrong = testing::AnswerNextModal("OK", [&] {
+    Answer("abc")();
+    report = testing::AnswerNextModal("OK");
+  });
+  AskGoToLine(nullptr, edit);
+  ASSERT_TRUE(report && report->seen);
+  EXPECT_EQ(report->text, QString::fromUtf8("'abc' não é um valor inteiro válido."));
+  EXPECT_EQ(edit.CaretXY(), (editor::TPoint{2, 3}));
 }
 
 }  // namespace
