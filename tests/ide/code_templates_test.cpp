@@ -1,7 +1,7 @@
 // The code templates: their texts and carets, and one chosen in an editor
 // as the completion list inserts it (the typed word replaced, one undo step).
 #include "ide/code_templates.h"
-#include "tests/ide/editor_fixture.h"
+#include "tests/editor_control/control_fixture.h"
 
 namespace kau::ide {
 namespace {
@@ -39,7 +39,7 @@ TEST(CodeTemplates, TextsAndCarets) {
   }
 }
 
-class TemplateInEditorTest : public testing::EditorTest {};
+class TemplateInEditorTest : public editor::testing::ControlTest {};
 
 TEST_F(TemplateInEditorTest, TheTypedWordIsReplaced) {
   SetLines({"  wri"});

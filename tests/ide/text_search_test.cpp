@@ -5,15 +5,19 @@
 
 #include "ide/go_to_line.h"
 #include "ide/text_search.h"
-#include "tests/ide/editor_fixture.h"
+#include "tests/editor_control/control_fixture.h"
 #include "tests/ide/modal_answerer.h"
 
 namespace kau::ide {
 namespace {
 
-using testing::EditorTest;
-
-class TextSearchTest : public EditorTest {};
+class TextSearchTest : public editor::testing::ControlTest {
+ protected:
+  void Select(int start, int end) {
+    edit.SetSelStart(start);
+    edit.SetSelEnd(end);
+  }
+};
 
 TEST_F(TextSearchTest, FindUpperCasesBothSidesOnlyWithoutMatchCase) {
   SetLines({"Program x;", "BEGIN", "end."});
@@ -140,6 +144,7 @@ TEST_F(TextSearchTest, GoToLineAsksAndReports) {
     report = testing::AnswerNextModal("OK");
   });
   AskGoToLine(nullptr, edit);
+  EXPECT_TRUE(wrong->pressed);
   ASSERT_TRUE(report && report->seen);
   EXPECT_EQ(report->text, QString::fromUtf8("'abc' não é um valor inteiro válido."));
   EXPECT_EQ(edit.CaretXY(), (editor::TPoint{2, 3}));
