@@ -14,6 +14,10 @@ constexpr int kPrefixLength = 3;  // "&n "
 
 }  // namespace
 
+QString FileNotFoundMessage(const QString& fileName) {
+  return QStringLiteral("O arquivo ") + fileName + QString::fromUtf8(" não exite!");
+}
+
 QString RecentFilesList::DefaultSettingsPath() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
          QStringLiteral("/pascalkau/pascalkau.ini");

@@ -8,6 +8,10 @@
 
 namespace kau::ide {
 
+// Opening a file that is not there (from the open dialog or a recent entry,
+// which stays in the list).
+QString FileNotFoundMessage(const QString& fileName);
+
 class RecentFilesList {
  public:
   static constexpr int kEntries = 5;

@@ -85,6 +85,7 @@ TEST_F(RecentFilesTest, AnUnwritableSettingsFileIsSkipped) {
   RecentFilesList list(blocker.fileName() + "/pascalkau.ini");
   EXPECT_FALSE(list.UpdateRecentFiles(Path(1)));
   EXPECT_EQ(list.FileName(1), Path(1));
+  EXPECT_EQ(FileNotFoundMessage(Path(1)), QString::fromUtf8("O arquivo /home/aluno/prog1.pas não exite!"));
 }
 
 }  // namespace
