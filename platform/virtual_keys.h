@@ -25,6 +25,12 @@ inline constexpr std::uint16_t VK_RIGHT = 0x27;
 inline constexpr std::uint16_t VK_DOWN = 0x28;
 inline constexpr std::uint16_t VK_INSERT = 0x2D;
 inline constexpr std::uint16_t VK_DELETE = 0x2E;
+inline constexpr std::uint16_t VK_NUMPAD0 = 0x60;  // to VK_NUMPAD9 = 0x69
+inline constexpr std::uint16_t VK_MULTIPLY = 0x6A;
+inline constexpr std::uint16_t VK_ADD = 0x6B;
+inline constexpr std::uint16_t VK_SUBTRACT = 0x6D;
+inline constexpr std::uint16_t VK_DECIMAL = 0x6E;
+inline constexpr std::uint16_t VK_DIVIDE = 0x6F;
 inline constexpr std::uint16_t VK_F1 = 0x70;
 inline constexpr std::uint16_t VK_F2 = 0x71;
 inline constexpr std::uint16_t VK_F3 = 0x72;
@@ -37,5 +43,17 @@ inline constexpr std::uint16_t VK_F9 = 0x78;
 inline constexpr std::uint16_t VK_F10 = 0x79;
 inline constexpr std::uint16_t VK_F11 = 0x7A;
 inline constexpr std::uint16_t VK_F12 = 0x7B;
+// The punctuation keys by their place on the US keyboard.
+inline constexpr std::uint16_t VK_OEM_1 = 0xBA;  // ; :
+inline constexpr std::uint16_t VK_OEM_PLUS = 0xBB;
+inline constexpr std::uint16_t VK_OEM_COMMA = 0xBC;
+inline constexpr std::uint16_t VK_OEM_MINUS = 0xBD;
+inline constexpr std::uint16_t VK_OEM_PERIOD = 0xBE;
+inline constexpr std::uint16_t VK_OEM_2 = 0xBF;  // / ?
+inline constexpr std::uint16_t VK_OEM_3 = 0xC0;  // ` ~
+inline constexpr std::uint16_t VK_OEM_4 = 0xDB;  // [ {
+inline constexpr std::uint16_t VK_OEM_5 = 0xDC;  // \ |
+inline constexpr std::uint16_t VK_OEM_6 = 0xDD;  // ] }
+inline constexpr std::uint16_t VK_OEM_7 = 0xDE;  // ' "
 
 }  // namespace kau

@@ -89,6 +89,7 @@ class TSynBaseCompletionProposalForm : public TObject, public platform::WindowCl
   void SetOptions(TSynCompletionOptions Value) { fOptions = Value & kWindowOptions; }
   // The characters that end a word; the owner fills them before an opening.
   std::bitset<256>& EndOfTokenChars() { return fEndOfTokenChars; }
+  const std::bitset<256>& EndOfTokenChars() const { return fEndOfTokenChars; }
 
   TCompletionEditor* CurrentEditor() const { return fCurrentEditor; }
   // An open list moves to the new editor's keys.
@@ -132,6 +133,8 @@ class TSynBaseCompletionProposalForm : public TObject, public platform::WindowCl
   TNotifyEvent OnShow;
   TNotifyEvent OnClose;
   TCompletionSizeEvent OnSizeChosen;
+  // The owner's timers, which tick through the window.
+  Method<void(TObject* Sender, int Id)> OnTimer;
 
   platform::PopupHost& Host() { return fHost; }
   // Shows the window (for the list kind also as its editor's key target)
@@ -163,6 +166,9 @@ class TSynBaseCompletionProposalForm : public TObject, public platform::WindowCl
   void MouseWheel(TShiftState Shift, int Delta, int X, int Y) override;
   void Resized() override;
   void Scroll(platform::TScrollBarKind Bar, platform::TScrollCode Code, int Pos) override;
+  void Timer(int Id) override {
+    if (OnTimer) OnTimer(this, Id);
+  }
 
   // TFreeNotifiable: the image list going away.
   void Notification(TObject* AComponent, TOperation Operation) override;

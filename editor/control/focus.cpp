@@ -12,6 +12,7 @@ constexpr TSynEditorCommand kFocusLost = 701;
 void TCustomSynEdit::FocusIn() {
   CommandProcessor(kFocusGained, '\0', nullptr);
   InitializeCaret();
+  UpdateImeFont();
   if (fHideSelection && GetSelAvail()) Invalidate();
 }
 

@@ -22,7 +22,8 @@ void TCustomSynEdit::SetFocus() {
 }
 
 void TCustomSynEdit::UpdateMouseCursor() {
-  if (!HandleAllocated()) return;
+  // A drag shows its own cursor until it ends.
+  if (!HandleAllocated() || fDrag) return;
   const TPixelPoint p = fHost->CursorPos();
   TCursor cursor;
   if (p.X < fGutterWidth) {

@@ -27,6 +27,7 @@ void TCustomSynEdit::SetFont(const TFont& Value) {
 void TCustomSynEdit::SynFontChanged(TObject*) {
   RecalcCharExtent();
   SizeOrFontChanged(true);
+  if (Focused()) UpdateImeFont();
 }
 
 void TCustomSynEdit::RecalcCharExtent() {

@@ -34,6 +34,8 @@
 #include "editor/text_drawer/font.h"
 #include "editor/text_drawer/text_drawer.h"
 #include "editor/undo_list.h"
+#include "platform/window/clipboard.h"
+#include "platform/window/in_process_drag.h"
 #include "platform/window/window_client.h"
 #include "platform/window/window_host.h"
 
@@ -43,6 +45,10 @@ class ESynEditError : public Exception {
  public:
   using Exception::Exception;
 };
+
+// The clipboard format of the control's block entries, "KAU Editor Block
+// Type", registered when the program starts.
+extern const platform::TClipboardFormat SynEditClipboardFormat;
 
 // The trailing tabs and blanks of a text cut off.
 std::string TrimTrailing(const std::string& S);
@@ -76,21 +82,57 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   TColor Color() const { return fColor; }
   void SetColor(TColor Value);
 
-  // platform::WindowClient. Keys, mouse, input method, dropped files and the
-  // scroll timer do nothing yet.
+  // platform::WindowClient.
   void Paint(platform::Canvas& ACanvas, const TRect& AClip) override;  // paint.cpp
-  void KeyDown(std::uint16_t& Key, TShiftState Shift) override;
-  void KeyUp(std::uint16_t& Key, TShiftState Shift) override;
-  void KeyPress(char& Key) override;
-  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-  void MouseMove(TShiftState Shift, int X, int Y) override;
-  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
+  void KeyDown(std::uint16_t& Key, TShiftState Shift) override;        // keys.cpp
+  void KeyUp(std::uint16_t& Key, TShiftState Shift) override;          // keys.cpp
+  void KeyPress(char& Key) override;                                   // keys.cpp
+  // The input method's result string goes in as one ecImeStr; as many
+  // characters as it has are then dropped as its echo (keys.cpp).
+  void ImeResult(const std::string& Text) override;
+  // The input method composes in the control's font (keys.cpp).
+  void UpdateImeFont();
+  void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;  // mouse.cpp
+  void MouseMove(TShiftState Shift, int X, int Y) override;                        // mouse.cpp
+  void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;     // mouse.cpp
+  // Selects the word under the pointer (mouse.cpp).
+  void DblClick() override;
+  void CaptureChanged() override;  // mouse.cpp
+  // Dropped files go to OnDropFiles with their names whole (window.cpp).
+  void DropFiles(int X, int Y, const std::vector<std::string>& Names) override;
+  // Arrows and characters always; Tab with WantTabs, Return with
+  // WantReturns (window.cpp).
+  unsigned DialogCodes() const override;
+  // Text dragged from an editor of this program (drag_drop.cpp).
+  void DragOver(platform::WindowClient* Source, int X, int Y, platform::TDragState State, bool& Accept) override;
+  void DragDrop(platform::WindowClient* Source, int X, int Y) override;
+  void DragCanceled() override;
   void MouseWheel(TShiftState Shift, int WheelDelta, int X, int Y) override;  // caret_moves.cpp
   void FocusIn() override;                                                      // focus.cpp
   void FocusOut() override;                                                     // focus.cpp
   void Resized() override;
   void Scroll(TScrollBarKind Bar, platform::TScrollCode Code, int Pos) override;  // scroll.cpp
-  void Timer(int Id) override;
+  void Timer(int Id) override;  // mouse.cpp
+
+  // ---- Mouse (mouse.cpp) ---------------------------------------------------------
+  virtual void Click();
+  virtual void DoOnGutterClick(TMouseButton Button, int X, int Y);
+  // Sets the scroll steps for a pointer outside the text area and runs the
+  // scroll timer while there are any.
+  void ComputeScroll(int X, int Y);
+  void ScrollTimerHandler(TObject* Sender);
+  int ScrollDeltaX() const { return fScrollDeltaX; }
+  int ScrollDeltaY() const { return fScrollDeltaY; }
+  // A drag of the selection started by this editor is under way.
+  bool Dragging() const { return fDrag != nullptr; }
+
+  // ---- Window messages as calls (window.cpp) ---------------------------------------
+  // Each gives the message's result.
+  int WMClear();
+  int WMCopy();
+  int WMCut();
+  int WMPaste();
+  int WMUndo();
 
   // ---- Paint lock and invalidation (paint_lock.cpp) ---------------------------
   void IncPaintLock();
@@ -383,10 +425,13 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void DeleteSelectionUndoable();
 
   // ---- Clipboard (clipboard.cpp) ------------------------------------------------
+  // Raise ESynEditError when the clipboard cannot be opened, set or read.
+  void DoCopyToClipboard(const std::string& Text);
   void CopyToClipboard();
   void CutToClipboard();
   void PasteFromClipboard();
-  bool CanPaste() const;
+  bool GetCanPaste() const;
+  bool CanPaste() const { return GetCanPaste(); }
 
   // ---- Line store and highlighter binding (binding.cpp) ------------------------
   TSynCustomHighlighter* Highlighter() const { return fHighlighter; }
@@ -518,6 +563,17 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void BookMarkOptionsChanged(TObject* Sender);
   void GutterChanged(TObject* Sender);
   void MarkListChange(TObject* Sender);
+
+  // The class library's events of every control, run first by the key and
+  // mouse handlers.
+  TKeyEvent OnKeyDown;
+  TKeyPressEvent OnKeyPress;
+  TKeyEvent OnKeyUp;
+  TMouseEvent OnMouseDown;
+  TMouseMoveEvent OnMouseMove;
+  TMouseEvent OnMouseUp;
+  TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
 
   // The events, in declaration order.
   TNotifyEvent OnChange;
@@ -676,6 +732,9 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   int InsertNormal(std::string_view Value);
   int InsertColumn(std::string_view Value, bool AddToUndoList);
   int InsertLinesMode(std::string_view Value);
+  // The steps of a paste between its begin and end markers (clipboard.cpp).
+  void PasteText(TSynSelectionMode Mode, const std::string& Text);
+  void EndPaste(bool Wrapped);
   // Undo and redo of one item.
   void UndoItem();
   void RedoItem();
@@ -683,6 +742,17 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void SelectRange(const TPoint& Start, const TPoint& End);
   // The smart Back-space target: the indentation to go back to from N.
   int SmartBackTarget(int N, int FromLine) const;
+
+  // Mouse and drags (mouse.cpp, drag_drop.cpp)
+  bool fClickPending = false;  // a single left press not yet released
+  bool fDragTarget = false;    // a drag is over this editor
+  std::unique_ptr<platform::InProcessDrag> fDrag;
+  bool MouseCaptured() const;
+  void StopScrollTimer();
+  void BeginDrag(int X, int Y);
+  void EndDrag(int X, int Y);
+  void CancelDrag();
+  void FinishDrag();
 
   // Scrolling (scroll.cpp)
   void WMVScroll(platform::TScrollCode Code, int Pos);

@@ -96,6 +96,7 @@ using TGutterClickEvent =
 using TGutterGetTextEvent = Method<void(TObject* Sender, int ALine, std::string& AText)>;
 using TGutterPaintEvent = Method<void(TObject* Sender, int ALine, int X, int Y)>;
 using TLineNumberEvent = Method<void(TObject* Sender, int& ALineNumber)>;
+using TMouseMoveEvent = Method<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 using TMouseCursorEvent = Method<void(TObject* Sender, const TPoint& ALineCharPos, TCursor& ACursor)>;
 using TPaintEvent = Method<void(TObject* Sender, platform::Canvas& ACanvas)>;
 using TPaintTransient = Method<void(TObject* Sender, platform::Canvas& ACanvas, TTransientType TransientType)>;

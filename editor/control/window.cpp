@@ -1,5 +1,6 @@
 // The control's side of its window: attaching and detaching, the client
-// size, repaint requests, and the window events that have no work yet.
+// size, repaint requests, dropped files, the dialog codes and the clipboard
+// and undo messages as calls.
 #include "editor/control/syn_edit.h"
 
 namespace kau::editor {
@@ -15,6 +16,9 @@ void TCustomSynEdit::DestroyWnd() {
   if (!fHost) return;
   if (fOptions & eoDropFiles) fHost->AcceptFiles(false);
   fHost->StopTimer(kScrollTimerId);
+  // A drag of this editor's text ends with its window, without a drop.
+  fDrag.reset();
+  fDragTarget = false;
   fHost = nullptr;
 }
 
@@ -42,13 +46,40 @@ void TCustomSynEdit::SetColor(TColor Value) {
 
 void TCustomSynEdit::Resized() { SizeOrFontChanged(false); }
 
-// Keys, the mouse and the scroll timer are not handled yet.
-void TCustomSynEdit::KeyDown(std::uint16_t&, TShiftState) {}
-void TCustomSynEdit::KeyUp(std::uint16_t&, TShiftState) {}
-void TCustomSynEdit::KeyPress(char&) {}
-void TCustomSynEdit::MouseDown(TMouseButton, TShiftState, int, int) {}
-void TCustomSynEdit::MouseMove(TShiftState, int, int) {}
-void TCustomSynEdit::MouseUp(TMouseButton, TShiftState, int, int) {}
-void TCustomSynEdit::Timer(int) {}
+void TCustomSynEdit::DropFiles(int X, int Y, const std::vector<std::string>& Names) {
+  if (OnDropFiles) OnDropFiles(this, X, Y, Names);
+}
+
+unsigned TCustomSynEdit::DialogCodes() const {
+  unsigned codes = platform::DLGC_WANTARROWS | platform::DLGC_WANTCHARS;
+  if (fWantTabs) codes |= platform::DLGC_WANTTAB;
+  if (fWantReturns) codes |= platform::DLGC_WANTALLKEYS;
+  return codes;
+}
+
+int TCustomSynEdit::WMClear() {
+  if (!ReadOnly()) SetSelTextExternal("");
+  return 0;
+}
+
+int TCustomSynEdit::WMCopy() {
+  CopyToClipboard();
+  return 1;
+}
+
+int TCustomSynEdit::WMCut() {
+  if (!ReadOnly()) CutToClipboard();
+  return 1;
+}
+
+int TCustomSynEdit::WMPaste() {
+  if (!ReadOnly()) PasteFromClipboard();
+  return 1;
+}
+
+int TCustomSynEdit::WMUndo() {
+  Undo();
+  return 0;
+}
 
 }  // namespace kau::editor

@@ -1,5 +1,7 @@
 #include "platform/fake/fake_system.h"
 
+#include "platform/fake/fake_window.h"
+
 namespace kau::platform {
 
 void FakeClipboard::Commit(const Entries& entries, bool emptied) {
@@ -17,6 +19,8 @@ bool FakeClipboard::GetData(TClipboardFormat format, std::string& bytes) {
 }
 
 void FakeClipboard::PutTextFromOutside(const std::string& text) { entries_ = {{CF_TEXT, text}}; }
+
+WindowHost* FakeSystem::HostAt(TPixelPoint screenPoint) { return FakeWindow::At(screenPoint); }
 
 FakeSystem::FakeSystem() {
   SetSystem(this);

@@ -47,6 +47,7 @@ class FakeSystem : public SystemServices {
   TRect WorkAreaAt(TPixelPoint) override { return {0, 0, 1024, 768}; }
   bool ApplicationActive() override { return active_; }
   void ShowException(const std::string& message) override { shown_.push_back(message); }
+  WindowHost* HostAt(TPixelPoint screenPoint) override;
 
   FakeClipboard& FakeClip() { return clipboard_; }
   FixedCellFonts& CellFonts() { return fonts_; }

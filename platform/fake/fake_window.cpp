@@ -2,7 +2,33 @@
 
 #include "platform/window/key_delivery.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace kau::platform {
+
+namespace {
+std::vector<FakeWindow*>& AllWindows() {
+  static std::vector<FakeWindow*> windows;
+  return windows;
+}
+}  // namespace
+
+FakeWindow::FakeWindow(TRect client) : client_(client) { AllWindows().push_back(this); }
+
+FakeWindow::~FakeWindow() { std::erase(AllWindows(), this); }
+
+FakeWindow* FakeWindow::At(TPixelPoint screenPoint) {
+  const auto& all = AllWindows();
+  for (auto it = all.rbegin(); it != all.rend(); ++it) {
+    FakeWindow* w = *it;
+    const TPixelPoint p = w->ScreenToClient(screenPoint);
+    if (w->exists_ && w->visible_ && p.X >= w->client_.Left && p.X < w->client_.Right && p.Y >= w->client_.Top &&
+        p.Y < w->client_.Bottom)
+      return w;
+  }
+  return nullptr;
+}
 
 void FakeWindow::SetFocus() { SetFocused(true); }
 

@@ -18,7 +18,12 @@ namespace kau::platform {
 
 class FakeWindow : public WindowHost {
  public:
-  explicit FakeWindow(TRect client = {0, 0, 200, 150}) : client_(client) {}
+  explicit FakeWindow(TRect client = {0, 0, 200, 150});
+  ~FakeWindow() override;
+  FakeWindow(const FakeWindow&) = delete;
+  FakeWindow& operator=(const FakeWindow&) = delete;
+  // The window under a screen point: the last made of those that show there.
+  static FakeWindow* At(TPixelPoint screenPoint);
 
   void SetClient(WindowClient* client) { windowClient_ = client; }
 
@@ -49,6 +54,7 @@ class FakeWindow : public WindowHost {
   TPixelPoint CursorPos() const override { return cursorPos_; }
   void SetCursorShape(TCursor cursor) override { cursor_ = cursor; }
   TPixelPoint ClientToScreen(TPixelPoint p) const override { return {p.X + screenOrigin_.X, p.Y + screenOrigin_.Y}; }
+  WindowClient* Client() const override { return windowClient_; }
   TRect HintRect(const std::string& text, int maxWidth) override;
   void ShowHint(const std::string& text, const TRect& screenRect, TColor color) override;
   void HideHint() override { hint_.shown = false; }

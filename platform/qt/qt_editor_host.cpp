@@ -301,10 +301,11 @@ bool QtEditorHost::event(QEvent* e) {
   // The control drops repaint requests while the window is hidden, so all of
   // it is painted afresh when it shows again.
   if (e->type() == QEvent::Show) InvalidateRect(nullptr, false);
-  // Tab and Shift+Tab are the control's keys, not a move of the focus.
+  // Tab and Shift+Tab are the control's keys when it wants them, else they
+  // move the focus.
   if (e->type() == QEvent::KeyPress) {
     auto* k = static_cast<QKeyEvent*>(e);
-    if (k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) {
+    if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) && Wants(DLGC_WANTTAB)) {
       keyPressEvent(k);
       return true;
     }
@@ -363,14 +364,25 @@ void QtEditorHost::resizeEvent(QResizeEvent* e) {
   });
 }
 
+// The key target (an open list) decides while it takes the keys.
+bool QtEditorHost::Wants(unsigned dialogCode) const {
+  const WindowClient* receiver = KeyReceiver();
+  return !receiver || (receiver->DialogCodes() & dialogCode);
+}
+
 void QtEditorHost::keyPressEvent(QKeyEvent* e) {
+  // Return goes on to the dialog around a control that does not want it.
+  if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !Wants(DLGC_WANTALLKEYS)) {
+    e->ignore();
+    return;
+  }
   e->accept();
   Guarded([&] {
     WindowClient* receiver = KeyReceiver();
     DeliverKeyEvent(
-        VirtualKeyOf(e->key()), ShiftStateOf(e->modifiers()), ToCp1252(e->text()),
+        VirtualKeyOf(*e), ShiftStateOf(e->modifiers()), ToCp1252(e->text()),
         [&](std::uint16_t key, TShiftState shift) {
-          if (auto* qs = QtSystem()) qs->NoteKey(key, true);
+          if (auto* qs = QtSystem(); qs && key) qs->NoteKey(key, true);
           if (receiver) receiver->KeyDown(key, shift);
         },
         [&](char c) {
@@ -379,10 +391,12 @@ void QtEditorHost::keyPressEvent(QKeyEvent* e) {
   });
 }
 
+// A held key repeats its presses; its one release comes when it is let go.
 void QtEditorHost::keyReleaseEvent(QKeyEvent* e) {
   e->accept();
+  if (e->isAutoRepeat()) return;
   Guarded([&] {
-    std::uint16_t key = VirtualKeyOf(e->key());
+    std::uint16_t key = VirtualKeyOf(*e);
     if (!key) return;
     if (auto* qs = QtSystem()) qs->NoteKey(key, false);
     if (WindowClient* receiver = KeyReceiver()) receiver->KeyUp(key, ShiftStateOf(e->modifiers()));
@@ -397,7 +411,8 @@ void QtEditorHost::inputMethodEvent(QInputMethodEvent* e) {
     const std::string text = ToCp1252(e->commitString());
     receiver->ImeResult(text);
     // The window system follows a result string with its characters, which
-    // the control counts off; they come the same way here.
+    // the control counts off; they come the same way here. Pre-edit text is
+    // the input method's to show; it never reaches the control.
     for (char c : text) receiver->KeyPress(c);
   });
 }

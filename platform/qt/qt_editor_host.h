@@ -52,6 +52,7 @@ class QtEditorHost : public QAbstractScrollArea, public WindowHost {
   TPixelPoint CursorPos() const override;
   void SetCursorShape(TCursor cursor) override;
   TPixelPoint ClientToScreen(TPixelPoint p) const override;
+  WindowClient* Client() const override { return client_; }
   TRect HintRect(const std::string& text, int maxWidth) override;
   void ShowHint(const std::string& text, const TRect& screenRect, TColor color) override;
   void HideHint() override;
@@ -96,6 +97,8 @@ class QtEditorHost : public QAbstractScrollArea, public WindowHost {
   void InvalidateCaret();
   QRect CaretRect() const;
 
+  // Whether the client keeps the keys of a dialog code from the dialog.
+  bool Wants(unsigned dialogCode) const;
   // Where key events, input-method characters and wheel turns go.
   WindowClient* KeyReceiver() const { return keyTarget_ ? keyTarget_ : client_; }
 

@@ -40,14 +40,16 @@ bool QtHotKeyEdit::event(QEvent* e) {
 void QtHotKeyEdit::keyPressEvent(QKeyEvent* e) {
   e->accept();
   DeliverKeyEvent(
-      VirtualKeyOf(e->key()), ShiftStateOf(e->modifiers()), ToCp1252(e->text()),
-      [this](std::uint16_t key, TShiftState shift) { KeyDown(key, shift); }, [this](char c) { KeyPress(c); });
+      VirtualKeyOf(*e), ShiftStateOf(e->modifiers()), ToCp1252(e->text()),
+      [this](std::uint16_t key, TShiftState shift) {
+        if (key) KeyDown(key, shift);
+      }, [this](char c) { KeyPress(c); });
 }
 
 void QtHotKeyEdit::keyReleaseEvent(QKeyEvent* e) {
   e->accept();
   if (e->isAutoRepeat()) return;
-  KeyUp(VirtualKeyOf(e->key()), ShiftStateOf(e->modifiers()));
+  KeyUp(VirtualKeyOf(*e), ShiftStateOf(e->modifiers()));
 }
 
 void QtHotKeyEdit::focusOutEvent(QFocusEvent* e) {

@@ -8,6 +8,7 @@
 #include <QStyle>
 
 #include "platform/qt/qt_colors.h"
+#include "platform/qt/qt_editor_host.h"
 #include "platform/virtual_keys.h"
 
 namespace kau::platform {
@@ -24,7 +25,12 @@ void QtClipboard::Commit(const Entries& entries, bool emptied) {
   }
   for (const auto& [format, bytes] : entries) {
     if (format == CF_TEXT) {
-      data->setText(FromCp1252(bytes));
+      // Linux programs break lines with LF alone.
+      std::string lf;
+      lf.reserve(bytes.size());
+      for (std::size_t i = 0; i < bytes.size(); ++i)
+        if (!(bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')) lf += bytes[i];
+      data->setText(FromCp1252(lf));
     } else {
       const QString mime = QString::fromStdString(PrivateFormatMimeType(ClipboardFormatName(format)));
       data->setData(mime, QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
@@ -45,7 +51,10 @@ bool QtClipboard::GetData(TClipboardFormat format, std::string& bytes) {
   if (!IsOpen() || !HasFormat(format)) return false;
   const QMimeData* data = QGuiApplication::clipboard()->mimeData();
   if (format == CF_TEXT) {
-    bytes = ToCp1252(data->text());
+    // Text ends at its first NUL, as the window system's text entries do.
+    const QString text = data->text();
+    const qsizetype nul = text.indexOf(QChar(0));
+    bytes = ToCp1252(nul < 0 ? text : text.left(nul));
     return true;
   }
   const QByteArray raw = data->data(QString::fromStdString(PrivateFormatMimeType(ClipboardFormatName(format))));
@@ -73,6 +82,12 @@ QtSystemServices::~QtSystemServices() {
     installedQt = nullptr;
     ResetSystemColors();
   }
+}
+
+WindowHost* QtSystemServices::HostAt(TPixelPoint screenPoint) {
+  for (QWidget* w = QApplication::widgetAt(QPoint(screenPoint.X, screenPoint.Y)); w; w = w->parentWidget())
+    if (auto* host = dynamic_cast<QtEditorHost*>(w)) return host;
+  return nullptr;
 }
 
 bool QtSystemServices::KeyPressed(std::uint16_t key) {

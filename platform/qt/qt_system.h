@@ -39,6 +39,8 @@ class QtSystemServices : public SystemServices {
   bool ApplicationActive() override;
   // A message box, or the reporter set in its place.
   void ShowException(const std::string& message) override;
+  // The editor window under the point; other widgets take no drags.
+  WindowHost* HostAt(TPixelPoint screenPoint) override;
 
   void SetExceptionReporter(std::function<void(const std::string&)> reporter) { reporter_ = std::move(reporter); }
   // The windows tell which keys go down and up.

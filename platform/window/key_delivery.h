@@ -1,6 +1,9 @@
 // One key event of the window system as a control receives it: KeyDown with
-// the key's number, then KeyPress for each character the key types. Keys with
-// Alt type nothing (they are menu keys), and Delete types nothing.
+// the key's number, then KeyPress for each character the key types. Every
+// key press reaches KeyDown, also one without a number (0: AltGr, dead keys),
+// so that the control can forget what an earlier key left pending. Keys with
+// Alt alone type nothing (they are menu keys; AltGr reports no Alt), and
+// Delete types nothing.
 #pragma once
 
 #include <cstdint>
@@ -12,13 +15,13 @@
 
 namespace kau::platform {
 
-// `text` is the event's characters in code page 1252; a key without a number
-// (0) sends no KeyDown but may still type.
+// `text` is the event's characters in code page 1252.
 template <class KeyDownFn, class KeyPressFn>
 void DeliverKeyEvent(std::uint16_t key, TShiftState shift, std::string_view text, KeyDownFn&& keyDown,
                      KeyPressFn&& keyPress) {
-  if (key) keyDown(key, shift);
-  if (shift.Contains(ssAlt) || key == VK_DELETE) return;
+  const bool deleteKey = key == VK_DELETE;
+  keyDown(key, shift);
+  if ((shift.Contains(ssAlt) && !shift.Contains(ssCtrl)) || deleteKey) return;
   for (char c : text) keyPress(c);
 }
 

@@ -10,6 +10,8 @@
 
 namespace kau::platform {
 
+class WindowHost;
+
 class SystemServices {
  public:
   virtual ~SystemServices() = default;
@@ -30,6 +32,12 @@ class SystemServices {
   virtual bool ApplicationActive() = 0;
   // Reports a failure that reached the event loop (a message box).
   virtual void ShowException(const std::string& message) = 0;
+  // The window of this program under a screen point, none when another
+  // program's or none is there.
+  virtual WindowHost* HostAt(TPixelPoint screenPoint) {
+    (void)screenPoint;
+    return nullptr;
+  }
 
   TShiftState KeyShiftState();
 };

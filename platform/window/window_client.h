@@ -13,6 +13,15 @@
 
 namespace kau::platform {
 
+// Where the pointer of an in-process drag is over a window.
+enum TDragState : std::uint8_t { dsDragEnter, dsDragLeave, dsDragMove };
+
+// The dialog codes: which keys a window keeps from the dialog around it.
+inline constexpr unsigned DLGC_WANTARROWS = 0x01;
+inline constexpr unsigned DLGC_WANTTAB = 0x02;
+inline constexpr unsigned DLGC_WANTALLKEYS = 0x04;  // Return among them
+inline constexpr unsigned DLGC_WANTCHARS = 0x80;
+
 class WindowClient {
  public:
   virtual ~WindowClient() = default;
@@ -47,6 +56,17 @@ class WindowClient {
   virtual void Timer(int id) { (void)id; }
   // The capture went to another window or was released.
   virtual void CaptureChanged() {}
+  // The keys the client keeps: Tab and Return reach it only when it says so.
+  virtual unsigned DialogCodes() const { return DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTCHARS; }
+  // An in-process drag (InProcessDrag) of `source` over this client: Accept
+  // says whether it would take a drop here.
+  virtual void DragOver(WindowClient* source, int x, int y, TDragState state, bool& accept) {
+    (void)source, (void)x, (void)y, (void)state;
+    accept = false;
+  }
+  virtual void DragDrop(WindowClient* source, int x, int y) { (void)source, (void)x, (void)y; }
+  // The drag this client started ended without a drop.
+  virtual void DragCanceled() {}
 };
 
 }  // namespace kau::platform

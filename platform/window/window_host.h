@@ -60,6 +60,12 @@ class WindowHost {
   virtual TPixelPoint CursorPos() const = 0;
   virtual void SetCursorShape(TCursor cursor) = 0;
   virtual TPixelPoint ClientToScreen(TPixelPoint p) const = 0;
+  TPixelPoint ScreenToClient(TPixelPoint p) const {
+    const TPixelPoint origin = ClientToScreen({0, 0});
+    return {p.X - origin.X, p.Y - origin.Y};
+  }
+  // The client living in the window, which drags are offered to.
+  virtual WindowClient* Client() const { return nullptr; }
 
   // The hint window: its size for a text (code page 1252) no wider than
   // maxWidth, shown at a screen rectangle in a colour, and hidden.

@@ -193,7 +193,8 @@ TEST_F(FakeWindowTest, KeysGoToTheKeyTargetChosenPerEvent) {
   window.SendKey(0, {}, "\xE9");
   EXPECT_EQ(target.log, (std::vector<std::string>{"target wheel -120", "target keydown 88", "target keypress x",
                                                    "target keypress y"}));
-  EXPECT_EQ(client.log, (std::vector<std::string>{"keydown", "keypress", "keydown", "keydown", "keypress"}));
+  EXPECT_EQ(client.log,
+            (std::vector<std::string>{"keydown", "keypress", "keydown", "keydown", "keydown", "keypress"}));
 }
 
 }  // namespace

@@ -1,0 +1,4 @@
+program demo;
+begin
+  wri
+end.
