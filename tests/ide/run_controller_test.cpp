@@ -88,8 +88,9 @@ TEST_F(RunControllerTest, EmptyTextCompilesNothingAndPutsTheWindowsBack) {
 TEST_F(RunControllerTest, ProgramReadsEnterTypedInTheConsoleThenShowsTheBanner) {
   int enters = 0;
   const auto outcome = run("program p;\r\nbegin\r\n  writeln('Ola'); readln;\r\nend.\r\n", [&] {
+    // The run drops keys typed before it starts: the first Enter waits for
+    // the output; the second is queued for the wait after the end.
     if (enters == 0 && screenRows().value(0) != "Ola") return false;
-    if (enters == 1 && !screenRows().value(1).isEmpty()) return false;  // the echo of the first Enter
     press(Qt::Key_Return, {}, "\r");
     return ++enters == 2;
   });
