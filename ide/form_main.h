@@ -20,9 +20,13 @@ class QToolButton;
 
 namespace kau::ide {
 
+class ErrorPanel;
 class PictureMdiArea;
+class RunController;
+class TFindDialog;
 class TFormEditor;
 class TFormExplorer;
+class TReplaceDialog;
 
 class TFormMain : public QMainWindow {
   Q_OBJECT
@@ -68,6 +72,13 @@ class TFormMain : public QMainWindow {
   // Enters a file at the top of the recent-files list.
   void UpdateRecentFiles(const QString& path);
   bool LastSaveSucceeded() const { return lastSaveSucceeded_; }
+  // Run uses this controller (it must outlive the window); without one,
+  // Run does nothing.
+  void setRunController(RunController* controller) { runController_ = controller; }
+  bool running() const;
+  // The modeless find and replace dialogs, made when first asked for.
+  TFindDialog* FindDialog1();
+  TReplaceDialog* ReplaceDialog1();
 
  public slots:
   void FormCreate();
@@ -125,6 +136,11 @@ class TFormMain : public QMainWindow {
   void PopRecortarClick();
   void PopCopiarClick();
   void PopColarClick();
+  void FindDialog1Find();
+  void ReplaceDialog1Find();
+  void ReplaceDialog1Replace(bool all);
+  void FindDialog1Show();
+  void FindDialog1Close();
   // View switches, styles, tools, help.
   void btnShowGutterClick();
   void btnShowStrutureClick();
@@ -167,6 +183,7 @@ class TFormMain : public QMainWindow {
   bool CloseEditorWindowsForQuit();
   // Puts the explorer in the middle of the main window.
   void centreExplorer();
+  ErrorPanel errorPanel() const;
 
   PictureMdiArea* mdiArea_ = nullptr;
   QToolBar* toolBar1_ = nullptr;
@@ -184,6 +201,9 @@ class TFormMain : public QMainWindow {
   QList<TFormEditor*> editorWindowList_;
   TFormEditor* activeEditorWindow_ = nullptr;
   bool lastSaveSucceeded_ = false;
+  RunController* runController_ = nullptr;
+  TFindDialog* findDialog1_ = nullptr;
+  TReplaceDialog* replaceDialog1_ = nullptr;
 };
 
 }  // namespace kau::ide
