@@ -125,5 +125,13 @@ TEST_F(EditorTemplatesTest, TabAndEnterChooseNothing) {
   }
 }
 
+// The end-of-token characters are typed like any other, also with no list
+// open and on keys that have no virtual key of their own.
+TEST_F(EditorTemplatesTest, EndOfTokenCharactersAreTyped) {
+  edit().SetText("");
+  QTest::keyClicks(&editor_->Host(), "a(b)[c]. !");
+  EXPECT_EQ(edit().LineText(1), "a(b)[c]. !");
+}
+
 }  // namespace
 }  // namespace kau::ide::testing
