@@ -23,6 +23,7 @@ namespace kau::ide {
 class ErrorPanel;
 class PictureMdiArea;
 class RunController;
+class SearchDialog;
 class TFindDialog;
 class TFormEditor;
 class TFormExplorer;
@@ -184,6 +185,7 @@ class TFormMain : public QMainWindow {
   // Puts the explorer in the middle of the main window.
   void centreExplorer();
   ErrorPanel errorPanel() const;
+  void ShowSearchDialog(SearchDialog* (*dialogOf)(TFormMain&));
 
   PictureMdiArea* mdiArea_ = nullptr;
   QToolBar* toolBar1_ = nullptr;

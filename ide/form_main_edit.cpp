@@ -21,12 +21,21 @@ RichEditControl* ActiveControl(const TFormMain& main) {
 
 QString FromCp1252(const std::string& text) { return QString::fromStdString(text::cp1252ToUtf8(text)); }
 
-void ShowModeless(QWidget* dialog) {
+}  // namespace
+
+// Find and Replace open their dialog over the active editor, a non-empty
+// selection as its search text; it stays open while the user works.
+void TFormMain::ShowSearchDialog(SearchDialog* (*dialogOf)(TFormMain&)) {
+  RichEditControl* control = ActiveControl(*this);
+  if (!control) return;
+  ExplorerNormal();
+  SearchDialog* dialog = dialogOf(*this);
+  if (control->SelAvail()) dialog->setFindText(FromCp1252(control->SelText()));
   dialog->show();
   dialog->raise();
   dialog->activateWindow();
+  ExplorerOnTop();
 }
-}  // namespace
 
 void TFormMain::MnEditarDesfazerClick() {
   if (RichEditControl* control = ActiveControl(*this)) control->Undo();
@@ -88,21 +97,11 @@ TReplaceDialog* TFormMain::ReplaceDialog1() {
 }
 
 void TFormMain::MnEditarLocalizarClick() {
-  RichEditControl* control = ActiveControl(*this);
-  if (!control) return;
-  ExplorerNormal();
-  if (control->SelAvail()) FindDialog1()->setFindText(FromCp1252(control->SelText()));
-  ShowModeless(FindDialog1());
-  ExplorerOnTop();
+  ShowSearchDialog([](TFormMain& main) -> SearchDialog* { return main.FindDialog1(); });
 }
 
 void TFormMain::MnEditarSubstituirClick() {
-  RichEditControl* control = ActiveControl(*this);
-  if (!control) return;
-  ExplorerNormal();
-  if (control->SelAvail()) ReplaceDialog1()->setFindText(FromCp1252(control->SelText()));
-  ShowModeless(ReplaceDialog1());
-  ExplorerOnTop();
+  ShowSearchDialog([](TFormMain& main) -> SearchDialog* { return main.ReplaceDialog1(); });
 }
 
 // A search text with a character the editor's code page lacks occurs

@@ -18,9 +18,7 @@ class EditorTemplatesTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    main_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
-    editor_ = main_->ActiveEditorWindow();
+    editor_ = showWithEditor();
     ASSERT_NE(editor_, nullptr);
     main_->activateWindow();
     editor_->Host().setFocus();

@@ -22,9 +22,7 @@ class EditorWindowTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    main_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
-    editor_ = main_->ActiveEditorWindow();
+    editor_ = showWithEditor();
     ASSERT_NE(editor_, nullptr);
   }
   RichEditControl& edit() { return editor_->RichEdit1(); }

@@ -22,9 +22,7 @@ class MainWindowEditTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    main_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
-    ASSERT_NE(main_->ActiveEditorWindow(), nullptr);
+    ASSERT_NE(showWithEditor(), nullptr);
   }
   RichEditControl& edit() { return main_->ActiveEditorWindow()->RichEdit1(); }
   static void click(QWidget* dialog, const char* name) {

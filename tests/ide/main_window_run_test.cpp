@@ -19,6 +19,7 @@
 #include "ide/form_editor.h"
 #include "ide/program_start.h"
 #include "modal_answerer.h"
+#include "paint_counter.h"
 #include "platform/console/screen_dump.h"
 
 namespace kau::ide::testing {
@@ -159,9 +160,14 @@ TEST_F(MainWindowRunTest, RunTimeErrorLeavesTheCaret) {
 
 TEST_F(MainWindowRunTest, CtrlCInTheConsoleStopsAnEndlessLoop) {
   edit().SetText("program p;\r\nvar i: integer;\r\nbegin\r\n  while true do i := 0;\r\nend.\r\n");
+  PaintCounter counter;
+  windows_.consoleWindow.installEventFilter(&counter);
   DuringRun during;
+  int paintsAtStart = -1;
   run([&] {
     if (!windows_.console.runOpen()) return false;
+    if (paintsAtStart < 0) paintsAtStart = counter.paints;
+    if (counter.paints < paintsAtStart + 2) return false;  // the cursor blinks while the loop runs
     look(during);
     press(Qt::Key_C, Qt::ControlModifier, QString(QChar(3)));
     return true;
