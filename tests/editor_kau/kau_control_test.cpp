@@ -201,12 +201,17 @@ TEST_F(KauTest, CtrlOverAcceptedTokenShowsALinkAndAClickReportsIt) {
     EXPECT_FALSE(edit.TokenInfo().Active);
     EXPECT_EQ(window.CursorShape(), crIBeam);
     edit.MouseMove(ssCtrl, X(3) + 1, 4);
+    edit.MouseMove(ssCtrl, X(30) + 1, 4);  // past the line's end: no token, no link
+    EXPECT_FALSE(edit.TokenInfo().Active);
+    edit.Click();
+    EXPECT_TRUE(clicked.empty());
+    edit.MouseMove(ssCtrl, X(3) + 1, 4);
     edit.Click();
     EXPECT_EQ(clicked, std::vector<std::string>{"begin@3"});
     EXPECT_FALSE(edit.TokenInfo().Active);
     edit.Click();  // no link: no report
     EXPECT_EQ(clicked.size(), 1u);
-    EXPECT_EQ(asked, (std::vector<std::string>{"begin", "writeln", "begin"}));
+    EXPECT_EQ(asked, (std::vector<std::string>{"begin", "writeln", "begin", "begin"}));
 }
 
 // An editor showing another's text matches that text, follows its changes,
