@@ -158,10 +158,9 @@ void TFormMain::UpdateClipboardCommands(TFormEditor* editor) {
   UpdateClipboardCommands(editor && editor->RichEdit1().SelAvail());
 }
 
-// New until the file commands come: a new "Untitled" window.
-void TFormMain::NovoExecute() { OpenInEditor(kUntitled); }
-
-void TFormMain::ExplorerFileChosen(const QString& path) { OpenInEditor(path); }
+void TFormMain::ExplorerFileChosen(const QString& path) {
+  if (OpenInEditor(path)) UpdateRecentFiles(activeEditorWindow_->GetFileName());
+}
 
 void TFormMain::MnEditarSelecionarTudoClick() {
   if (!activeEditorWindow_) return;
