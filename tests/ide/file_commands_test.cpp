@@ -18,6 +18,7 @@
 #include "ide/form_editor.h"
 #include "main_window_fixture.h"
 #include "modal_answerer.h"
+#include "test_env.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_system.h"
 
@@ -35,6 +36,9 @@ std::shared_ptr<ModalSeen> AnswerFileDialog(const QString& path, std::function<v
   return AnswerNextModal("-", [path, next] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->nameFilters(), QStringList({"Arquivos Pascal (*.pas *.PAS)"}));
+    EXPECT_EQ(dialog->defaultSuffix(), "pas");
+    EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));  // the question is ours
     if (next) next();
     if (path.isEmpty()) return dialog->reject();
     dialog->selectFile(path);
@@ -46,7 +50,6 @@ class FileCommandsTest : public MainWindowTest {
  protected:
   void SetUp() override {
     ASSERT_TRUE(config_.isValid() && folder_.isValid());
-    qputenv("XDG_CONFIG_HOME", config_.path().toLocal8Bit());
     MainWindowTest::SetUp();
     main_->show();  // its first showing runs New
   }
@@ -78,6 +81,8 @@ class FileCommandsTest : public MainWindowTest {
 
   QTemporaryDir config_;
   QTemporaryDir folder_;
+  // Before the main window, which reads its recent files when made.
+  ScopedEnv configHome_{"XDG_CONFIG_HOME", config_.path().toLocal8Bit()};
 };
 
 TEST_F(FileCommandsTest, NewGivesTheSkeletonAndNeverDropsAModifiedUntitled) {

@@ -11,6 +11,7 @@
 #include "ide/help_window.h"
 #include "main_window_fixture.h"
 #include "modal_answerer.h"
+#include "test_env.h"
 
 namespace kau::ide::testing {
 namespace {
@@ -92,32 +93,18 @@ TEST_F(ViewCommandsTest, FontSizeStaysWithinItsBoundsOnTheActiveEditorOnly) {
   EXPECT_EQ(first->RichEdit1().Font().Size(), firstSize);
 }
 
-// Sets PATH for one test and puts the old one back.
-class ScopedPath {
- public:
-  explicit ScopedPath(const QByteArray& path) : old_(qgetenv("PATH")) { qputenv("PATH", path); }
-  ~ScopedPath() { qputenv("PATH", old_); }
-
- private:
-  QByteArray old_;
-};
-
 TEST_F(ViewCommandsTest, ToolsStartWithoutWaitingOrSayWhyNot) {
-  const QString started = folder_.filePath("started");
-  QFile script(folder_.filePath("gnome-calculator"));
-  ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-  script.write(("#!/bin/sh\necho ok > '" + started + "'\nexec /bin/sleep 10\n").toUtf8());
-  script.close();
-  script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  const QString started = WriteSleepingProgram(folder_.path(), "gnome-calculator");
+  ASSERT_FALSE(started.isEmpty());
   {
-    ScopedPath path(folder_.path().toUtf8());
+    ScopedEnv path("PATH", folder_.path().toUtf8());
     QElapsedTimer timer;
     timer.start();
     button("BtnCalculadora")->click();
     EXPECT_LT(timer.elapsed(), 9000);
     EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(started); }, 5000));
   }
-  ScopedPath empty("");
+  ScopedEnv empty("PATH", "");
   auto told = AnswerNextModal("OK");
   action("MnFerramentasCalculadora")->trigger();
   EXPECT_EQ(told->text, QString::fromUtf8("Não foi possível iniciar Calculadora."));
