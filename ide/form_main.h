@@ -181,6 +181,9 @@ class TFormMain : public QMainWindow {
   // Writes the editor's lines to `name`; false, with the user told why,
   // when the file could not be written (nothing else changes then).
   bool SaveEditorTo(TFormEditor* editor, const QString& name);
+  // "O arquivo X ainda não foi salvo..." with Yes, No and Cancel; clears
+  // LastSaveSucceeded before the answer is acted on.
+  int AskToSaveModified(TFormEditor* editor);
   // View and tools, in form_main_view.cpp.
   void ApplySwitchToEditors(const char* switchName, void (*apply)(TFormEditor&, bool shown));
   void ChangeFontSize(int delta);

@@ -189,11 +189,7 @@ bool TFormMain::CloseEditorWindowsForQuit() {
       continue;
     }
     ativaEditor(editor);
-    QMessageBox question(QMessageBox::Information, "Pascal KAU!",
-                         "O arquivo " + editor->GetFileName() + QString::fromUtf8(" ainda não foi salvo. \n Deseja salvar agora?"),
-                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    lastSaveSucceeded_ = false;
-    const int answer = question.exec();
+    const int answer = AskToSaveModified(editor);
     if (answer == QMessageBox::Cancel) return false;
     if (answer == QMessageBox::Yes) {
       MnArquivoSalvarClick();

@@ -202,6 +202,15 @@ void TFormMain::MnArquivoSalvarComoClick() {
   ativaEditor(editor);
 }
 
+int TFormMain::AskToSaveModified(TFormEditor* editor) {
+  QMessageBox question(QMessageBox::Information, "Pascal KAU!",
+                       "O arquivo " + editor->GetFileName() +
+                           QString::fromUtf8(" ainda não foi salvo. \n Deseja salvar agora?"),
+                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+  lastSaveSucceeded_ = false;
+  return question.exec();
+}
+
 void TFormMain::MnArquivoFecharClick() {
   TFormEditor* editor = activeEditorWindow_;
   if (!editor) return;
@@ -210,12 +219,7 @@ void TFormMain::MnArquivoFecharClick() {
     return;
   }
   ExplorerNormal();
-  QMessageBox question(QMessageBox::Information, "Pascal KAU!",
-                       "O arquivo " + editor->GetFileName() +
-                           QString::fromUtf8(" ainda não foi salvo. \n Deseja salvar agora?"),
-                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-  lastSaveSucceeded_ = false;
-  const int answer = question.exec();
+  const int answer = AskToSaveModified(editor);
   ExplorerOnTop();
   if (answer == QMessageBox::Yes) {
     MnArquivoSalvarClick();
