@@ -9,6 +9,9 @@
 #include <QMainWindow>
 #include <QPixmap>
 
+#include "ide/external_tools.h"
+#include "ide/recent_files.h"
+
 class QAction;
 class QLabel;
 class QListWidget;
@@ -23,6 +26,7 @@ namespace kau::ide {
 class PictureMdiArea;
 class TFormEditor;
 class TFormExplorer;
+class HelpWindow;
 
 class TFormMain : public QMainWindow {
   Q_OBJECT
@@ -68,6 +72,9 @@ class TFormMain : public QMainWindow {
   // Enters a file at the top of the recent-files list.
   void UpdateRecentFiles(const QString& path);
   bool LastSaveSucceeded() const { return lastSaveSucceeded_; }
+  const RecentFilesList& recentFiles() const { return recentFiles_; }
+  // The help window, made on first use.
+  HelpWindow& helpWindow();
 
  public slots:
   void FormCreate();
@@ -167,6 +174,20 @@ class TFormMain : public QMainWindow {
   bool CloseEditorWindowsForQuit();
   // Puts the explorer in the middle of the main window.
   void centreExplorer();
+  // Files, in form_main_files.cpp.
+  void ReadRecentFiles();
+  void ShowRecentFiles();
+  void OpenRecentFile(const QString& name);
+  // Writes the editor's lines to `name`; false, with the user told why,
+  // when the file could not be written (nothing else changes then).
+  bool SaveEditorTo(TFormEditor* editor, const QString& name);
+  // "O arquivo X ainda não foi salvo..." with Yes, No and Cancel; clears
+  // LastSaveSucceeded before the answer is acted on.
+  int AskToSaveModified(TFormEditor* editor);
+  // View and tools, in form_main_view.cpp.
+  void ApplySwitchToEditors(const char* switchName, void (*apply)(TFormEditor&, bool shown));
+  void ChangeFontSize(int delta);
+  void StartTool(ExternalTool tool);
 
   PictureMdiArea* mdiArea_ = nullptr;
   QToolBar* toolBar1_ = nullptr;
@@ -184,6 +205,8 @@ class TFormMain : public QMainWindow {
   QList<TFormEditor*> editorWindowList_;
   TFormEditor* activeEditorWindow_ = nullptr;
   bool lastSaveSucceeded_ = false;
+  RecentFilesList recentFiles_;
+  HelpWindow* helpWindow_ = nullptr;
 };
 
 }  // namespace kau::ide

@@ -8,15 +8,6 @@
 
 namespace kau::ide {
 
-void TFormMain::MnArquivoAbrirClick() {}
-void TFormMain::AbrirArquivo() {}
-void TFormMain::arquivosBotaoAbrirPopup() {}
-void TFormMain::UpdateRecentFiles(const QString&) {}
-void TFormMain::MnArquivoSalvarClick() {}
-void TFormMain::MnArquivoSalvarComoClick() {}
-void TFormMain::MnArquivoFecharClick() {}
-void TFormMain::MnArquivoImprimirClick() {}
-void TFormMain::MnArquivoLeiameTxtClick() {}
 
 void TFormMain::Executar1Click() {}
 void TFormMain::MnCompilarGerarExecutavelClick() {}
@@ -34,18 +25,5 @@ void TFormMain::PopRecortarClick() {}
 void TFormMain::PopCopiarClick() {}
 void TFormMain::PopColarClick() {}
 
-void TFormMain::btnShowGutterClick() {}
-void TFormMain::btnShowStrutureClick() {}
-void TFormMain::btnShowBracketClick() {}
-void TFormMain::btnAumentarFonteClick() {}
-void TFormMain::btnReduzirFonteClick() {}
-void TFormMain::MnFerramentasBlocoNotasClick() {}
-void TFormMain::MnFerramentasCalculadoraClick() {}
-void TFormMain::IExplore1Click() {}
-void TFormMain::MnFerramentasPromptMSDOSClick() {}
-void TFormMain::MnFerramentasWindowsExplorerClick() {}
-void TFormMain::MnAjudaTopicosAjudaClick() {}
-void TFormMain::MnAjudaIndiceAjudaClick() {}
-void TFormMain::HelpJump(const QString&) {}
 
 }  // namespace kau::ide
