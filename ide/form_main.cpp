@@ -56,12 +56,13 @@ void TFormMain::setExplorer(TFormExplorer* explorer) {
   connect(explorer_, &TFormExplorer::closed, this, [this] { button("BtnTaloExplorer")->setChecked(false); });
 }
 
-// The recent-files list is read here once the file commands exist. The
-// window minimizes itself, so no application-wide minimize hook is needed.
+// The window minimizes itself, so no application-wide minimize hook is
+// needed.
 void TFormMain::FormCreate() {
   QApplication::setApplicationName("Pascal KAU!");
   helpFile_ = QApplication::applicationDirPath() + "/KAU.HLP";
   ApplyInterfaceTexts(*this);
+  ReadRecentFiles();
 }
 
 void TFormMain::FormShow() {

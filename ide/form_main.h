@@ -1,13 +1,16 @@
 // The main window: the parent of the editor windows, with the menus, the
 // tool bar, the left bar of editor switches, the tab row, the error panel
 // and the status bar. Every menu item and button runs a handler named as
-// the component's event; the commands on files, running, editing, the view,
-// tools and help fill in the handlers of form_main_pending.cpp.
+// the component's event; the commands live in form_main_files.cpp,
+// form_main_run.cpp, form_main_edit.cpp and form_main_view.cpp.
 #pragma once
 
 #include <QList>
 #include <QMainWindow>
 #include <QPixmap>
+
+#include "ide/external_tools.h"
+#include "ide/recent_files.h"
 
 class QAction;
 class QLabel;
@@ -27,6 +30,7 @@ class SearchDialog;
 class TFindDialog;
 class TFormEditor;
 class TFormExplorer;
+class HelpWindow;
 class TReplaceDialog;
 
 class TFormMain : public QMainWindow {
@@ -80,6 +84,9 @@ class TFormMain : public QMainWindow {
   // The modeless find and replace dialogs, made when first asked for.
   TFindDialog* FindDialog1();
   TReplaceDialog* ReplaceDialog1();
+  const RecentFilesList& recentFiles() const { return recentFiles_; }
+  // The help window, made on first use.
+  HelpWindow& helpWindow();
 
  public slots:
   void FormCreate();
@@ -184,8 +191,23 @@ class TFormMain : public QMainWindow {
   bool CloseEditorWindowsForQuit();
   // Puts the explorer in the middle of the main window.
   void centreExplorer();
+  // Run and edit, in form_main_run.cpp and form_main_edit.cpp.
   ErrorPanel errorPanel() const;
   void ShowSearchDialog(SearchDialog* (*dialogOf)(TFormMain&));
+  // Files, in form_main_files.cpp.
+  void ReadRecentFiles();
+  void ShowRecentFiles();
+  void OpenRecentFile(const QString& name);
+  // Writes the editor's lines to `name`; false, with the user told why,
+  // when the file could not be written (nothing else changes then).
+  bool SaveEditorTo(TFormEditor* editor, const QString& name);
+  // "O arquivo X ainda não foi salvo..." with Yes, No and Cancel; clears
+  // LastSaveSucceeded before the answer is acted on.
+  int AskToSaveModified(TFormEditor* editor);
+  // View and tools, in form_main_view.cpp.
+  void ApplySwitchToEditors(const char* switchName, void (*apply)(TFormEditor&, bool shown));
+  void ChangeFontSize(int delta);
+  void StartTool(ExternalTool tool);
 
   PictureMdiArea* mdiArea_ = nullptr;
   QToolBar* toolBar1_ = nullptr;
@@ -206,6 +228,8 @@ class TFormMain : public QMainWindow {
   RunController* runController_ = nullptr;
   TFindDialog* findDialog1_ = nullptr;
   TReplaceDialog* replaceDialog1_ = nullptr;
+  RecentFilesList recentFiles_;
+  HelpWindow* helpWindow_ = nullptr;
 };
 
 }  // namespace kau::ide

@@ -158,10 +158,9 @@ void TFormMain::UpdateClipboardCommands(TFormEditor* editor) {
   UpdateClipboardCommands(editor && editor->RichEdit1().SelAvail());
 }
 
-// New until the file commands come: a new "Untitled" window.
-void TFormMain::NovoExecute() { OpenInEditor(kUntitled); }
-
-void TFormMain::ExplorerFileChosen(const QString& path) { OpenInEditor(path); }
+void TFormMain::ExplorerFileChosen(const QString& path) {
+  if (OpenInEditor(path)) UpdateRecentFiles(activeEditorWindow_->GetFileName());
+}
 
 void TFormMain::MnEditarSelecionarTudoClick() {
   if (!activeEditorWindow_) return;
@@ -190,11 +189,7 @@ bool TFormMain::CloseEditorWindowsForQuit() {
       continue;
     }
     ativaEditor(editor);
-    QMessageBox question(QMessageBox::Information, "Pascal KAU!",
-                         "O arquivo " + editor->GetFileName() + QString::fromUtf8(" ainda não foi salvo. \n Deseja salvar agora?"),
-                         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    lastSaveSucceeded_ = false;
-    const int answer = question.exec();
+    const int answer = AskToSaveModified(editor);
     if (answer == QMessageBox::Cancel) return false;
     if (answer == QMessageBox::Yes) {
       MnArquivoSalvarClick();

@@ -83,7 +83,7 @@ void TFormMain::buildToolBar() {
   arquivosBotaoAbrir_->setObjectName("arquivosBotaoAbrir");
   connect(arquivosBotaoAbrir_, &QMenu::aboutToShow, this, &TFormMain::arquivosBotaoAbrirPopup);
   for (int i = 1; i <= 5; ++i)
-    menuItem(arquivosBotaoAbrir_, qPrintable(QString("Arq%11").arg(i)), QString(), &TFormMain::AbrirArquivo)
+    menuItem(arquivosBotaoAbrir_, qPrintable((QString("Arq%1").arg(i) + "1")), QString(), &TFormMain::AbrirArquivo)
         ->setVisible(false);
 }
 

@@ -201,12 +201,44 @@ TEST_F(KauTest, CtrlOverAcceptedTokenShowsALinkAndAClickReportsIt) {
     EXPECT_FALSE(edit.TokenInfo().Active);
     EXPECT_EQ(window.CursorShape(), crIBeam);
     edit.MouseMove(ssCtrl, X(3) + 1, 4);
+    edit.MouseMove(ssCtrl, X(30) + 1, 4);  // past the line's end: no token, no link
+    EXPECT_FALSE(edit.TokenInfo().Active);
+    edit.Click();
+    EXPECT_TRUE(clicked.empty());
+    edit.MouseMove(ssCtrl, X(3) + 1, 4);
     edit.Click();
     EXPECT_EQ(clicked, std::vector<std::string>{"begin@3"});
     EXPECT_FALSE(edit.TokenInfo().Active);
     edit.Click();  // no link: no report
     EXPECT_EQ(clicked.size(), 1u);
-    EXPECT_EQ(asked, (std::vector<std::string>{"begin", "writeln", "begin"}));
+    EXPECT_EQ(asked, (std::vector<std::string>{"begin", "writeln", "begin", "begin"}));
+}
+
+// An editor showing another's text matches that text, follows its changes,
+// and returns to its own structures when it lets go.
+TEST_F(KauTest, AnEditorShowingAnothersTextShowsItsStructures) {
+    SetLines({"begin", "  x;", "end;"});
+    platform::FakeWindow otherWindow{{0, 0, 200, 150}};
+    TSynEditKAU other;
+    otherWindow.SetClient(&other);
+    other.CreateWnd(otherWindow);
+    other.SetHighlighter(&pascal);
+    other.Lines().Add("repeat");
+    other.Lines().Add("until x;");
+    other.SetLinesPointer(&edit);
+    EXPECT_EQ(StructureLines(otherWindow.PaintNow(true)).size(), 1u);
+    ASSERT_EQ(other.Structures().GetCount(), 1);
+    EXPECT_EQ(other.Structures().GetStructure(0)->ClosePoint, (TPoint{1, 3}));
+    edit.Lines().Insert(0, "program p;");
+    ASSERT_EQ(other.Structures().GetCount(), 1);
+    EXPECT_EQ(other.Structures().GetStructure(0)->ClosePoint, (TPoint{1, 4}));
+    other.RemoveLinesPointer();
+    otherWindow.PaintNow(true);
+    ASSERT_EQ(other.Structures().GetCount(), 1);
+    EXPECT_EQ(other.Structures().GetStructure(0)->ClosePoint, (TPoint{1, 2}));
+    other.SetHighlighter(nullptr);
+    other.DestroyWnd();
+    otherWindow.SetClient(nullptr);
 }
 
 }  // namespace

@@ -7,31 +7,18 @@
 #include <QTest>
 
 #include "ide/external_tools.h"
+#include "test_env.h"
 
 namespace kau::ide::testing {
 namespace {
 
-// Sets PATH for one test and puts the old one back.
-class ScopedPath {
- public:
-  explicit ScopedPath(const QByteArray& path) : old_(qgetenv("PATH")) { qputenv("PATH", path); }
-  ~ScopedPath() { qputenv("PATH", old_); }
-
- private:
-  QByteArray old_;
-};
-
 TEST(ExternalToolsTest, StartsTheToolFoundOnPathWithoutWaiting) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  const QString started = dir.filePath("started");
-  QFile script(dir.filePath("gnome-calculator"));
-  ASSERT_TRUE(script.open(QIODevice::WriteOnly));
-  script.write(("#!/bin/sh\necho ok > '" + started + "'\nexec /bin/sleep 10\n").toUtf8());
-  script.close();
-  script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  const QString started = WriteSleepingProgram(dir.path(), "gnome-calculator");
+  ASSERT_FALSE(started.isEmpty());
 
-  ScopedPath path(dir.path().toUtf8());
+  ScopedEnv path("PATH", dir.path().toUtf8());
   QElapsedTimer timer;
   timer.start();
   EXPECT_EQ(StartExternalTool(ExternalTool::kCalculadora), std::nullopt);
@@ -40,7 +27,7 @@ TEST(ExternalToolsTest, StartsTheToolFoundOnPathWithoutWaiting) {
 }
 
 TEST(ExternalToolsTest, NothingOnPathGivesTheMessage) {
-  ScopedPath path("");
+  ScopedEnv path("PATH", "");
   const struct {
     ExternalTool tool;
     const char* message;

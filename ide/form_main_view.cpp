@@ -1,0 +1,74 @@
+// The view switches, the font size, the other programs and help. A switch
+// that is down hides its feature on every editor window; new windows take
+// the switches when they open.
+#include <QMessageBox>
+#include <QToolButton>
+#include <algorithm>
+
+#include "ide/form_editor.h"
+#include "ide/form_main.h"
+#include "ide/help_window.h"
+
+namespace kau::ide {
+
+namespace {
+// Below 6 points the character cells lose their measures.
+constexpr int kSmallestFontSize = 6;
+constexpr int kLargestFontSize = 72;
+}  // namespace
+
+void TFormMain::ApplySwitchToEditors(const char* switchName, void (*apply)(TFormEditor&, bool shown)) {
+  const bool shown = !button(switchName)->isChecked();
+  for (TFormEditor* editor : editorWindowList_) apply(*editor, shown);
+}
+
+void TFormMain::btnShowGutterClick() {
+  ApplySwitchToEditors("btnShowGutter", [](TFormEditor& e, bool shown) { e.RichEdit1().Gutter().SetVisible(shown); });
+}
+
+void TFormMain::btnShowStrutureClick() {
+  ApplySwitchToEditors("btnShowStruture", [](TFormEditor& e, bool shown) { e.RichEdit1().SetShowStrutureLine(shown); });
+}
+
+void TFormMain::btnShowBracketClick() {
+  ApplySwitchToEditors("btnShowBracket", [](TFormEditor& e, bool shown) { e.RichEdit1().SetShowBracketPair(shown); });
+}
+
+void TFormMain::ChangeFontSize(int delta) {
+  if (!activeEditorWindow_) return;
+  editor::TFont& font = activeEditorWindow_->RichEdit1().Font();
+  font.SetSize(std::clamp(font.Size() + delta, kSmallestFontSize, kLargestFontSize));
+}
+
+void TFormMain::btnAumentarFonteClick() { ChangeFontSize(+1); }
+void TFormMain::btnReduzirFonteClick() { ChangeFontSize(-1); }
+
+// --- Other programs -------------------------------------------------------------
+
+void TFormMain::StartTool(ExternalTool tool) {
+  if (const std::optional<QString> failure = StartExternalTool(tool)) {
+    ExplorerNormal();
+    QMessageBox::information(this, "Pascal KAU!", *failure);
+    ExplorerOnTop();
+  }
+}
+
+void TFormMain::MnFerramentasWindowsExplorerClick() { StartTool(ExternalTool::kWindowsExplorer); }
+void TFormMain::MnFerramentasPromptMSDOSClick() { StartTool(ExternalTool::kPromptMsDos); }
+void TFormMain::MnFerramentasBlocoNotasClick() { StartTool(ExternalTool::kBlocoDeNotas); }
+void TFormMain::IExplore1Click() { StartTool(ExternalTool::kInternetExplorer); }
+void TFormMain::MnFerramentasCalculadoraClick() { StartTool(ExternalTool::kCalculadora); }
+void TFormMain::MnArquivoLeiameTxtClick() { StartTool(ExternalTool::kLeiameTxt); }
+
+// --- Help -------------------------------------------------------------------------
+
+HelpWindow& TFormMain::helpWindow() {
+  if (!helpWindow_) helpWindow_ = new HelpWindow(this);
+  return *helpWindow_;
+}
+
+void TFormMain::MnAjudaTopicosAjudaClick() { helpWindow().ShowContents(); }
+void TFormMain::MnAjudaIndiceAjudaClick() { helpWindow().ShowIndex(); }
+void TFormMain::HelpJump(const QString& word) { helpWindow().ShowTopic(word); }
+
+}  // namespace kau::ide

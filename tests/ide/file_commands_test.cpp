@@ -1,0 +1,339 @@
+// The file commands through the main window: New, the recent files and
+// their settings, Save As onto an existing file, a failed save, Close and
+// printing to a PDF file. Each test has its own settings folder.
+#include <unistd.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QFileDialog>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "ide/app_setup.h"
+#include "ide/form_editor.h"
+#include "main_window_fixture.h"
+#include "modal_answerer.h"
+#include "test_env.h"
+#include "platform/qt/qt_printer.h"
+#include "platform/qt/qt_system.h"
+
+// Readable failures.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+
+namespace kau::ide::testing {
+namespace {
+
+const QString kNo = QString::fromUtf8("Não");
+
+// Answers the next file dialog with `path` (empty: cancels it). `next` runs
+// first, to set up the answer to what follows the dialog.
+std::shared_ptr<ModalSeen> AnswerFileDialog(const QString& path, std::function<void()> next = {}) {
+  return AnswerNextModal("-", [path, next] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->nameFilters(), QStringList({"Arquivos Pascal (*.pas *.PAS)"}));
+    EXPECT_EQ(dialog->defaultSuffix(), "pas");
+    EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));  // the question is ours
+    if (next) next();
+    if (path.isEmpty()) return dialog->reject();
+    dialog->selectFile(path);
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+}
+
+class FileCommandsTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(config_.isValid() && folder_.isValid());
+    MainWindowTest::SetUp();
+    main_->show();  // its first showing runs New
+  }
+  QString file(const QString& name, const QByteArray& text = "program p;\nbegin\nend.\n") {
+    QFile f(folder_.filePath(name));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(text);
+    return f.fileName();
+  }
+  static QByteArray contents(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+  QString settingsPath() const { return config_.filePath("pascalkau/pascalkau.ini"); }
+  QStringList stored() const {
+    QSettings settings(settingsPath(), QSettings::IniFormat);
+    QStringList values;
+    for (int n = 1; n <= 5; ++n) values << settings.value(QString("File%1").arg(n)).toString();
+    return values;
+  }
+  QStringList shownRecent() const {
+    QStringList texts;
+    for (QAction* item : widget<QMenu>("MnArquivoAbrirArquivo")->actions())
+      if (item->isVisible()) texts << item->text();
+    return texts;
+  }
+  TFormEditor& active() const { return *main_->ActiveEditorWindow(); }
+  RichEditControl& edit() const { return active().RichEdit1(); }
+
+  QTemporaryDir config_;
+  QTemporaryDir folder_;
+  // Before the main window, which reads its recent files when made.
+  ScopedEnv configHome_{"XDG_CONFIG_HOME", config_.path().toLocal8Bit()};
+};
+
+TEST_F(FileCommandsTest, NewGivesTheSkeletonAndNeverDropsAModifiedUntitled) {
+  EXPECT_EQ(edit().Lines().GetCount(), 4);
+  const char* skeleton[] = {"Program Talo ;", " Begin", "  ", " End."};
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(edit().LineText(i + 1), skeleton[i]);
+  EXPECT_EQ(edit().CaretX(), 4);
+  EXPECT_EQ(edit().CaretY(), 3);
+  EXPECT_EQ(main_->statusPanelText(0), QString::fromUtf8(" Linha 3 : Posição 4"));
+  EXPECT_EQ(active().windowTitle(), "Untitled");
+
+  // An unmodified Untitled behind another window gets the skeleton again.
+  TFormEditor* untitled = &active();
+  edit().Lines().Add("x");
+  edit().SetModified(false);
+  main_->OpenInEditor(file("other.pas"));
+  main_->NovoExecute();
+  EXPECT_EQ(&active(), untitled);
+  EXPECT_EQ(edit().Lines().GetCount(), 4);
+
+  // Modified behind another window: Save As comes first; Cancel keeps it all.
+  edit().Lines().Add("typed");
+  edit().SetModified(true);
+  main_->OpenInEditor(folder_.filePath("other.pas"));
+  auto cancelled = AnswerFileDialog({});
+  main_->NovoExecute();
+  EXPECT_TRUE(cancelled->seen);
+  EXPECT_EQ(&active(), untitled);
+  EXPECT_EQ(edit().LineText(5), "typed");
+  EXPECT_TRUE(edit().Modified());
+  EXPECT_EQ(main_->EditorWindowList().size(), 2);
+
+  // Saved, it keeps its text under its new name and New opens a fresh one.
+  auto saved = AnswerFileDialog(folder_.filePath("kept"));
+  main_->NovoExecute();
+  EXPECT_EQ(untitled->GetFileName(), folder_.filePath("kept.pas"));
+  EXPECT_TRUE(contents(folder_.filePath("kept.pas")).contains("typed"));
+  EXPECT_EQ(main_->EditorWindowList().size(), 3);
+  EXPECT_EQ(active().GetFileName(), "Untitled");
+  EXPECT_EQ(edit().Lines().GetCount(), 4);
+}
+
+TEST_F(FileCommandsTest, RecentFilesFollowEveryOpenAndSave) {
+  EXPECT_FALSE(widget<QMenu>("MnArquivoAbrirArquivo")->menuAction()->isVisible());
+  QStringList paths;
+  for (int i = 1; i <= 6; ++i) paths << file(QString("f%1.pas").arg(i));
+  auto opened = AnswerFileDialog(paths[0]);
+  main_->MnArquivoAbrirClick();
+  EXPECT_TRUE(opened->seen);
+  for (int i = 1; i < 6; ++i) main_->ExplorerFileChosen(paths[i]);
+  QStringList expected, menu;
+  for (int n = 1; n <= 5; ++n) {
+    expected << QString("&%1 ").arg(n) + paths[n];
+    menu << QString("&%1 ").arg(n) + paths[n];
+  }
+  EXPECT_EQ(stored(), expected);
+  EXPECT_EQ(shownRecent(), menu);
+  EXPECT_TRUE(widget<QMenu>("MnArquivoAbrirArquivo")->menuAction()->isVisible());
+  EXPECT_EQ(button("BtnAbrir")->menu(), widget<QMenu>("arquivosBotaoAbrir"));
+
+  // The open button's drop-down mirrors the items.
+  main_->arquivosBotaoAbrirPopup();
+  EXPECT_EQ(action("Arq21")->text(), menu[1]);
+  EXPECT_TRUE(action("Arq51")->isVisible());
+
+  // Reopening entry 2 moves it to the top (the highest number).
+  action("ARQ2")->trigger();
+  EXPECT_EQ(active().GetFileName(), paths[2]);
+  EXPECT_EQ(stored()[4], "&5 " + paths[2]);
+  EXPECT_EQ(stored()[1], "&2 " + paths[3]);
+
+  // A file that is gone: the message, and its entry stays.
+  QFile::remove(paths[1]);
+  auto told = AnswerNextModal("OK");
+  action("ARQ1")->trigger();
+  EXPECT_EQ(told->text, QString::fromUtf8("O arquivo ") + paths[1] + QString::fromUtf8(" não exite!"));
+  EXPECT_EQ(stored()[0], "&1 " + paths[1]);
+
+  // Saving enters the file too.
+  main_->OpenInEditor(paths[0]);
+  main_->MnArquivoSalvarClick();
+  EXPECT_EQ(stored()[4], "&5 " + paths[0]);
+}
+
+TEST_F(FileCommandsTest, StoredEntriesAreReadAtStartWithoutGaps) {
+  {
+    QSettings settings(settingsPath(), QSettings::IniFormat);
+    settings.setValue("File1", "&1 /a/um.pas");
+    settings.setValue("File2", "&2");
+    settings.setValue("File3", "&3 /b/R&D.pas");
+  }
+  TFormMain again;
+  QStringList texts;
+  for (QAction* item : again.findChild<QMenu*>("MnArquivoAbrirArquivo")->actions())
+    if (item->isVisible()) texts << item->text();
+  EXPECT_EQ(texts, QStringList({"&1 /a/um.pas", "&2 /b/R&&D.pas"}));
+  EXPECT_TRUE(again.findChild<QMenu*>("MnArquivoAbrirArquivo")->menuAction()->isVisible());
+}
+
+TEST_F(FileCommandsTest, SaveAsOntoAnExistingFileAnsweredNoSavesNothing) {
+  const QString existing = file("existing.pas", "old\n");
+  edit().Lines().Add("new text");
+  edit().SetModified(true);
+  std::shared_ptr<ModalSeen> question;
+  auto dialog = AnswerFileDialog(existing, [&question] { question = AnswerNextModal(kNo); });
+  main_->MnArquivoSalvarComoClick();
+  ASSERT_TRUE(question && question->seen);
+  EXPECT_EQ(question->text, " Deseja substituir o arquivo existing.pas?");
+  EXPECT_FALSE(main_->LastSaveSucceeded());
+  EXPECT_EQ(contents(existing), "old\n");
+  EXPECT_EQ(active().GetFileName(), "Untitled");
+  EXPECT_TRUE(edit().Modified());
+  EXPECT_FALSE(stored().join(";").contains(existing));
+
+  // Sim writes it and renames the window.
+  dialog = AnswerFileDialog(existing, [&question] { question = AnswerNextModal("Sim"); });
+  main_->MnArquivoSalvarComoClick();
+  EXPECT_TRUE(main_->LastSaveSucceeded());
+  EXPECT_TRUE(contents(existing).contains("new text"));
+  EXPECT_EQ(active().windowTitle(), existing);
+  EXPECT_FALSE(edit().Modified());
+  EXPECT_EQ(stored()[0], "&1 " + existing);
+}
+
+// A folder nobody may write into: read-only, and immutable when the tests
+// run as root, who ignores the permissions.
+class ReadOnlyFolder {
+ public:
+  explicit ReadOnlyFolder(QString path) : path_(std::move(path)) {
+    QFile::setPermissions(path_, QFile::ReadOwner | QFile::ExeOwner);
+    if (::geteuid() == 0) immutable_ = QProcess::execute("chattr", {"+i", path_}) == 0;
+  }
+  ~ReadOnlyFolder() {
+    if (immutable_) QProcess::execute("chattr", {"-i", path_});
+    QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+  }
+  bool holds() const { return ::geteuid() != 0 || immutable_; }
+
+ private:
+  QString path_;
+  bool immutable_ = false;
+};
+
+TEST_F(FileCommandsTest, AFailedSaveChangesNothingAndQuittingAsksAgain) {
+  const QString path = file("prog.pas", "old\n");
+  ASSERT_TRUE(main_->OpenInEditor(path));
+  main_->UpdateRecentFiles(path);
+  const QStringList recentBefore = stored();
+  edit().Lines().Add("new");
+  edit().SetModified(true);
+  ReadOnlyFolder readOnly(folder_.path());
+  if (!readOnly.holds()) GTEST_SKIP() << "cannot make a folder unwritable for root here";
+
+  auto told = AnswerNextModal("OK");
+  main_->MnArquivoSalvarClick();
+  EXPECT_TRUE(told->text.startsWith(QString::fromUtf8("Não foi possível salvar o arquivo ") + path + ".\n"))
+      << told->text.toStdString();
+  EXPECT_GT(told->text.size(), (QString::fromUtf8("Não foi possível salvar o arquivo ") + path + ".\n").size());
+  EXPECT_FALSE(main_->LastSaveSucceeded());
+  EXPECT_TRUE(edit().Modified());
+  EXPECT_EQ(active().windowTitle(), path + "*");
+  EXPECT_EQ(contents(path), "old\n");
+  EXPECT_EQ(stored(), recentBefore);
+
+  // Close: Sim fails again and the window stays.
+  told = AnswerNextModal("Sim", [&told] { told = AnswerNextModal("OK"); });
+  main_->MnArquivoFecharClick();
+  EXPECT_TRUE(told->seen);
+  EXPECT_EQ(&active().RichEdit1(), &edit());
+  EXPECT_EQ(active().GetFileName(), path);
+
+  // Quitting: Sim fails, the question comes again, Cancelar keeps it open.
+  auto again = std::make_shared<std::shared_ptr<ModalSeen>>();
+  auto first = AnswerNextModal("Sim", [again] {
+    AnswerNextModal("OK", [again] { *again = AnswerNextModal("Cancelar"); });
+  });
+  main_->close();
+  ASSERT_TRUE(*again);
+  EXPECT_TRUE((*again)->seen);
+  EXPECT_TRUE((*again)->text.contains(QString::fromUtf8("ainda não foi salvo")));
+  EXPECT_TRUE(main_->isVisible());
+  EXPECT_EQ(active().GetFileName(), path);
+}
+
+TEST_F(FileCommandsTest, CloseAsksForAModifiedFileAndClosesAnUnmodifiedOne) {
+  main_->OpenInEditor(file("a.pas"));
+  main_->OpenInEditor(file("b.pas"));
+  main_->MnArquivoFecharClick();
+  EXPECT_EQ(main_->EditorWindowList().size(), 2);
+  main_->ActivateEditorAt(1);
+  edit().SetModified(true);
+  auto cancel = AnswerNextModal("Cancelar");
+  main_->MnArquivoFecharClick();
+  EXPECT_EQ(cancel->text, "O arquivo " + folder_.filePath("a.pas") +
+                              QString::fromUtf8(" ainda não foi salvo. \n Deseja salvar agora?"));
+  EXPECT_EQ(main_->EditorWindowList().size(), 2);
+  auto no = AnswerNextModal(kNo);
+  main_->MnArquivoFecharClick();
+  EXPECT_EQ(main_->EditorWindowList().size(), 1);
+  EXPECT_EQ(contents(folder_.filePath("a.pas")), "program p;\nbegin\nend.\n");
+}
+
+TEST_F(FileCommandsTest, PrintToAPdfHoldsTheEditorsText) {
+  if (QProcess::execute("sh", {"-c", "command -v pdftotext >/dev/null"}) != 0)
+    GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+  // Other tests of this program install the fake back end's fonts.
+  platform::QtSystemServices qtFonts;
+  main_->OpenInEditor(file("impresso.pas", "program Impresso;\nbegin\n  writeln('Linha impressa');\nend.\n"));
+  const QString pdf = folder_.filePath("saida.pdf");
+  ApplicationPrinter().SetPdfFile(pdf);
+  bool offersPdf = false, pageRange = true;
+  auto printed = AnswerNextModal("-", [&] {
+    auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    pageRange = dialog->testOption(QAbstractPrintDialog::PrintPageRange);
+    if (auto* printers = dialog->findChild<QComboBox*>("printers"))
+      for (int i = 0; i < printers->count(); ++i) offersPdf |= printers->itemText(i).contains("PDF");
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
+  main_->MnArquivoImprimirClick();
+  EXPECT_TRUE(printed->seen);
+  EXPECT_TRUE(offersPdf);
+  EXPECT_FALSE(pageRange);
+  ASSERT_TRUE(QFile::exists(pdf));
+  QProcess text;
+  text.start("pdftotext", {"-layout", pdf, "-"});
+  ASSERT_TRUE(text.waitForFinished(10000));
+  const QString out = QString::fromUtf8(text.readAllStandardOutput());
+  EXPECT_TRUE(out.contains("program Impresso;")) << out.toStdString();
+  EXPECT_TRUE(out.contains("writeln('Linha impressa');")) << out.toStdString();
+}
+
+TEST_F(FileCommandsTest, FileCommandsDoNothingWithoutAnEditor) {
+  main_->CloseEditorWindow();
+  ASSERT_EQ(main_->ActiveEditorWindow(), nullptr);
+  // Any modal box would be a fault: note it and close it.
+  bool modalShown = false;
+  QTimer guard;
+  QObject::connect(&guard, &QTimer::timeout, [&modalShown] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      modalShown = true;
+      modal->close();
+    }
+  });
+  guard.start(10);
+  for (auto handler : {&TFormMain::MnArquivoSalvarClick, &TFormMain::MnArquivoSalvarComoClick,
+                       &TFormMain::MnArquivoFecharClick, &TFormMain::MnArquivoImprimirClick})
+    (main_.get()->*handler)();
+  EXPECT_FALSE(modalShown);
+  EXPECT_EQ(main_->ActiveEditorWindow(), nullptr);
+}
+
+}  // namespace
+}  // namespace kau::ide::testing

@@ -1,0 +1,131 @@
+// The view switches on every editor window, the colour styles, the font
+// size's bounds, the other programs and help through the main window.
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "editor/key_cmds.h"
+#include "ide/editor_control_host.h"
+#include "ide/form_editor.h"
+#include "ide/help_window.h"
+#include "main_window_fixture.h"
+#include "modal_answerer.h"
+#include "test_env.h"
+
+namespace kau::ide::testing {
+namespace {
+
+class ViewCommandsTest : public MainWindowTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder_.isValid());
+    MainWindowTest::SetUp();
+    main_->show();
+  }
+  void openFile(const QString& name) {
+    QFile f(folder_.filePath(name));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("program p;\nbegin\n  writeln('x');\nend.\n");
+    f.close();
+    ASSERT_TRUE(main_->OpenInEditor(f.fileName()));
+  }
+  RichEditControl& edit() const { return main_->ActiveEditorWindow()->RichEdit1(); }
+
+  QTemporaryDir folder_;
+};
+
+TEST_F(ViewCommandsTest, SwitchesActOnEveryWindowAndOnNewOnes) {
+  using Shown = bool (*)(RichEditControl&);
+  const struct {
+    const char* button;
+    Shown shown;
+  } switches[] = {
+      {"btnShowBracket", [](RichEditControl& e) { return e.ShowBracketPair(); }},
+      {"btnShowStruture", [](RichEditControl& e) { return e.ShowStruture(); }},
+      {"btnShowGutter", [](RichEditControl& e) { return e.Gutter().Visible(); }},
+  };
+  openFile("a.pas");
+  openFile("b.pas");
+  ASSERT_EQ(main_->EditorWindowList().size(), 3);
+  for (const auto& s : switches) {
+    button(s.button)->click();  // down: hidden everywhere
+    for (TFormEditor* editor : main_->EditorWindowList()) EXPECT_FALSE(s.shown(editor->RichEdit1())) << s.button;
+  }
+  openFile("c.pas");
+  for (const auto& s : switches) EXPECT_FALSE(s.shown(edit())) << s.button;
+  for (const auto& s : switches) {
+    button(s.button)->click();  // up again
+    for (TFormEditor* editor : main_->EditorWindowList()) EXPECT_TRUE(s.shown(editor->RichEdit1())) << s.button;
+  }
+}
+
+TEST_F(ViewCommandsTest, ModernStyleWithoutAnEditorMovesOnlyTheCheck) {
+  main_->CloseEditorWindow();
+  ASSERT_EQ(main_->ActiveEditorWindow(), nullptr);
+  action("MnJanelaEditorModerno")->trigger();
+  EXPECT_TRUE(action("MnJanelaEditorModerno")->isChecked());
+  EXPECT_FALSE(action("MnJanelaEditorClassico")->isChecked());
+  main_->NovoExecute();
+  EXPECT_EQ(main_->ActiveEditorWindow()->GetEditorStyle(), TFormEditor::StyleModern);
+}
+
+TEST_F(ViewCommandsTest, FontSizeStaysWithinItsBoundsOnTheActiveEditorOnly) {
+  TFormEditor* first = main_->ActiveEditorWindow();
+  const int firstSize = first->RichEdit1().Font().Size();
+  openFile("a.pas");
+  const struct {
+    int from;
+    const char* button;
+    int clicks;
+    int expected;
+  } cases[] = {
+      {10, "btnAumentarFonte", 1, 11},
+      {10, "btnReduzirFonte", 1, 9},
+      {8, "btnReduzirFonte", 5, 6},
+      {70, "btnAumentarFonte", 5, 72},
+  };
+  for (const auto& c : cases) {
+    edit().Font().SetSize(c.from);
+    for (int i = 0; i < c.clicks; ++i) button(c.button)->click();
+    EXPECT_EQ(edit().Font().Size(), c.expected) << c.from << " " << c.button;
+  }
+  EXPECT_EQ(first->RichEdit1().Font().Size(), firstSize);
+}
+
+TEST_F(ViewCommandsTest, ToolsStartWithoutWaitingOrSayWhyNot) {
+  const QString started = WriteSleepingProgram(folder_.path(), "gnome-calculator");
+  ASSERT_FALSE(started.isEmpty());
+  {
+    ScopedEnv path("PATH", folder_.path().toUtf8());
+    QElapsedTimer timer;
+    timer.start();
+    button("BtnCalculadora")->click();
+    EXPECT_LT(timer.elapsed(), 9000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(started); }, 5000));
+  }
+  ScopedEnv empty("PATH", "");
+  auto told = AnswerNextModal("OK");
+  action("MnFerramentasCalculadora")->trigger();
+  EXPECT_EQ(told->text, QString::fromUtf8("Não foi possível iniciar Calculadora."));
+}
+
+TEST_F(ViewCommandsTest, HelpOpensTheContentsTheIndexAndTheWordsTopic) {
+  HelpWindow& help = main_->helpWindow();
+  const auto page = [&help] { return help.browser()->source().fileName(); };
+  button("BtnHelp")->click();
+  EXPECT_EQ(page(), "T_picos.html");
+  action("MnAjudaIndiceAjuda")->trigger();
+  EXPECT_EQ(page(), "Indice.html");
+
+  openFile("a.pas");
+  edit().SetCaretXY({5, 3});  // inside "writeln"
+  main_->ActiveEditorWindow()->Host().setFocus();
+  QTest::keyClick(&main_->ActiveEditorWindow()->Host(), Qt::Key_F1);
+  EXPECT_TRUE(help.isVisible());
+  EXPECT_EQ(page(), "WRITELN.html");
+  EXPECT_TRUE(help.notice().isEmpty());
+}
+
+}  // namespace
+}  // namespace kau::ide::testing
