@@ -211,6 +211,23 @@ TEST_F(MakeExecutableCommandTest, CancelHidesThePanel) {
   EXPECT_FALSE(QFile::exists(folder_.filePath("prog.exe")));
 }
 
+TEST_F(MakeExecutableCommandTest, YesSavesTheTextFirst) {
+  edit().SetText("program prog;\r\nbegin\r\n  writeln('salvo');\r\nend.\r\n");
+  edit().SetModified(true);
+  // The announcement is answered once the question is gone.
+  std::shared_ptr<ModalSeen> made;
+  const auto asked = AnswerNextModal("Sim", [&] { QTimer::singleShot(0, [&] { made = AnswerNextModal("OK"); }); });
+  main().MnCompilarGerarExecutavelClick();
+  EXPECT_TRUE(asked->pressed);
+  ASSERT_NE(made, nullptr);
+  EXPECT_TRUE(made->pressed);
+  QFile file(source_);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(file.readAll().contains("salvo"));
+  EXPECT_FALSE(edit().Modified());
+  EXPECT_TRUE(QFile::exists(folder_.filePath("prog.exe")));
+}
+
 TEST_F(MakeExecutableCommandTest, SuccessWritesTheExecutableBesideTheSource) {
   const auto seen = AnswerNextModal("OK");
   main().MnCompilarGerarExecutavelClick();
