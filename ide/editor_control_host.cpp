@@ -19,7 +19,7 @@ EditorControlHost::EditorControlHost(TFormEditor& form, QWidget* parent) : QtEdi
 bool EditorControlHost::event(QEvent* e) {
   if (e->type() == QEvent::ShortcutOverride) {
     auto* k = static_cast<QKeyEvent*>(e);
-    if (TFormEditor::ClaimsKey(platform::VirtualKeyOf(k->key()), platform::ShiftStateOf(k->modifiers()))) {
+    if (TFormEditor::ClaimsKey(platform::VirtualKeyOf(*k), platform::ShiftStateOf(k->modifiers()))) {
       e->accept();
       return true;
     }
@@ -28,13 +28,17 @@ bool EditorControlHost::event(QEvent* e) {
 }
 
 void EditorControlHost::keyPressEvent(QKeyEvent* e) {
-  std::uint16_t key = platform::VirtualKeyOf(e->key());
+  std::uint16_t key = platform::VirtualKeyOf(*e);
   const TShiftState shift = platform::ShiftStateOf(e->modifiers());
   const bool typesNothing = TFormEditor::TypesNothing(key, shift);
-  if (key) form_.RichEdit1KeyDown(key, shift);
-  if (!key) {  // consumed
-    e->accept();
-    return;
+  // A key without a virtual key (a character such as "(") goes to the
+  // control as it is; a key the window set to 0 is consumed.
+  if (key) {
+    form_.RichEdit1KeyDown(key, shift);
+    if (!key) {
+      e->accept();
+      return;
+    }
   }
   if (typesNothing && !e->text().isEmpty()) {
     QKeyEvent silent(e->type(), e->key(), e->modifiers(), QString(), e->isAutoRepeat(), e->count());
@@ -47,7 +51,7 @@ void EditorControlHost::keyPressEvent(QKeyEvent* e) {
 
 void EditorControlHost::keyReleaseEvent(QKeyEvent* e) {
   QtEditorHost::keyReleaseEvent(e);
-  std::uint16_t key = platform::VirtualKeyOf(e->key());
+  std::uint16_t key = platform::VirtualKeyOf(*e);
   form_.RichEdit1KeyUp(key, platform::ShiftStateOf(e->modifiers()));
 }
 

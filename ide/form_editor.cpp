@@ -47,6 +47,7 @@ TFormEditor::TFormEditor(TFormMain& owner) : main_(owner) {
   setWidget(host_);
   janelaTemplates_ = std::make_unique<editor::TSynCompletionProposal>(std::make_unique<platform::QtPopupHost>(host_));
   janelaTemplates_->AddEditor(richEdit1_.get());
+  buildJanelaTemplates();
   ColourHighlighters();
   buildRichEdit1();
   buildSynEditPrint1();

@@ -10,6 +10,7 @@
 #include <QString>
 #include <cstdint>
 #include <memory>
+#include <string>
 
 #include "editor/completion/completion_proposal.h"
 #include "editor/highlight/pascal_highlighter.h"
@@ -71,6 +72,14 @@ class TFormEditor : public QMdiSubWindow {
   // A key of the Ctrl table types no character, even when it is not consumed.
   static bool TypesNothing(std::uint16_t key, TShiftState shift);
 
+  // The template list's events (form_editor_templates.cpp).
+  void janelaTemplatesExecute(editor::SynCompletionType kind, editor::TObject* sender, std::string& input, int& x,
+                              int& y, bool& canExecute);
+  void janelaTemplatesCodeCompletion(editor::TObject* sender, std::string& value, TShiftState shift, int index,
+                                     char endToken);
+  void janelaTemplatesAfterCodeCompletion(editor::TObject* sender, const std::string& value, TShiftState shift,
+                                          int index, char endToken);
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
@@ -78,6 +87,7 @@ class TFormEditor : public QMdiSubWindow {
   void FormClose(QCloseEvent* event);
   void buildRichEdit1();
   void buildSynEditPrint1();
+  void buildJanelaTemplates();
   // Each highlighter in its style's colours.
   void ColourHighlighters();
   // The caption and tab with "*" while the text is modified.
@@ -101,7 +111,7 @@ class TFormEditor : public QMdiSubWindow {
   int ErrorLineMark = 0;
   int TemplateCaretX = 0;
   int TemplateCaretY = 0;
-  QString TemplateInput;
+  std::string TemplateInput;
 };
 
 }  // namespace kau::ide

@@ -160,7 +160,14 @@ void TFormMain::MnAjudaSobreClick() {
 
 void TFormMain::MnArquivoSairClick() { close(); }
 
-void TFormMain::closeEvent(QCloseEvent* event) { FormClose(event); }
+// A running program is stopped from the console, not by quitting.
+void TFormMain::closeEvent(QCloseEvent* event) {
+  if (running()) {
+    event->ignore();
+    return;
+  }
+  FormClose(event);
+}
 
 void TFormMain::FormClose(QCloseEvent* event) {
   ExplorerNormal();

@@ -1,8 +1,8 @@
 // The main window: the parent of the editor windows, with the menus, the
 // tool bar, the left bar of editor switches, the tab row, the error panel
 // and the status bar. Every menu item and button runs a handler named as
-// the component's event; the commands on files, running, editing, the view,
-// tools and help fill in the handlers of form_main_pending.cpp.
+// the component's event; the commands live in form_main_files.cpp,
+// form_main_run.cpp, form_main_edit.cpp and form_main_view.cpp.
 #pragma once
 
 #include <QList>
@@ -23,10 +23,15 @@ class QToolButton;
 
 namespace kau::ide {
 
+class ErrorPanel;
 class PictureMdiArea;
+class RunController;
+class SearchDialog;
+class TFindDialog;
 class TFormEditor;
 class TFormExplorer;
 class HelpWindow;
+class TReplaceDialog;
 
 class TFormMain : public QMainWindow {
   Q_OBJECT
@@ -72,6 +77,13 @@ class TFormMain : public QMainWindow {
   // Enters a file at the top of the recent-files list.
   void UpdateRecentFiles(const QString& path);
   bool LastSaveSucceeded() const { return lastSaveSucceeded_; }
+  // Run uses this controller (it must outlive the window); without one,
+  // Run does nothing.
+  void setRunController(RunController* controller) { runController_ = controller; }
+  bool running() const;
+  // The modeless find and replace dialogs, made when first asked for.
+  TFindDialog* FindDialog1();
+  TReplaceDialog* ReplaceDialog1();
   const RecentFilesList& recentFiles() const { return recentFiles_; }
   // The help window, made on first use.
   HelpWindow& helpWindow();
@@ -132,6 +144,11 @@ class TFormMain : public QMainWindow {
   void PopRecortarClick();
   void PopCopiarClick();
   void PopColarClick();
+  void FindDialog1Find();
+  void ReplaceDialog1Find();
+  void ReplaceDialog1Replace(bool all);
+  void FindDialog1Show();
+  void FindDialog1Close();
   // View switches, styles, tools, help.
   void btnShowGutterClick();
   void btnShowStrutureClick();
@@ -174,6 +191,9 @@ class TFormMain : public QMainWindow {
   bool CloseEditorWindowsForQuit();
   // Puts the explorer in the middle of the main window.
   void centreExplorer();
+  // Run and edit, in form_main_run.cpp and form_main_edit.cpp.
+  ErrorPanel errorPanel() const;
+  void ShowSearchDialog(SearchDialog* (*dialogOf)(TFormMain&));
   // Files, in form_main_files.cpp.
   void ReadRecentFiles();
   void ShowRecentFiles();
@@ -205,6 +225,9 @@ class TFormMain : public QMainWindow {
   QList<TFormEditor*> editorWindowList_;
   TFormEditor* activeEditorWindow_ = nullptr;
   bool lastSaveSucceeded_ = false;
+  RunController* runController_ = nullptr;
+  TFindDialog* findDialog1_ = nullptr;
+  TReplaceDialog* replaceDialog1_ = nullptr;
   RecentFilesList recentFiles_;
   HelpWindow* helpWindow_ = nullptr;
 };

@@ -8,6 +8,7 @@ namespace kau::ide {
 
 PascalKauWindows::PascalKauWindows() {
   formMain.setExplorer(&explorer);
+  formMain.setRunController(&runController);
   // The program ends with its main window; the console window follows it.
   consoleWindow.setAttribute(Qt::WA_QuitOnClose, false);
   consoleWindow.setCloseRequestHandler([this] { formMain.close(); });

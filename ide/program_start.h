@@ -8,6 +8,7 @@
 #include "ide/form_explorer.h"
 #include "ide/form_main.h"
 #include "ide/form_splash.h"
+#include "ide/run_controller.h"
 #include "platform/console/screen_console.h"
 #include "platform/qt/qt_console_window.h"
 
@@ -20,6 +21,7 @@ struct PascalKauWindows {
   TFormMain formMain;
   TFrmApresentacao splash;
   TFormExplorer explorer{&formMain};
+  RunController runController{console, &consoleWindow};
 
   PascalKauWindows();
 };

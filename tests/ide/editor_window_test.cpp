@@ -12,6 +12,7 @@
 #include "ide/editor_control_host.h"
 #include "ide/form_editor.h"
 #include "main_window_fixture.h"
+#include "modal_answerer.h"
 #include "platform/virtual_keys.h"
 
 namespace kau::ide::testing {
@@ -21,9 +22,7 @@ class EditorWindowTest : public MainWindowTest {
  protected:
   void SetUp() override {
     MainWindowTest::SetUp();
-    main_->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
-    editor_ = main_->ActiveEditorWindow();
+    editor_ = showWithEditor();
     ASSERT_NE(editor_, nullptr);
   }
   RichEditControl& edit() { return editor_->RichEdit1(); }
@@ -207,7 +206,10 @@ TEST_F(EditorWindowTest, TableKeysAreTheWindowsAlone) {
   EXPECT_EQ(edit().SelText(), "alpha beta");
   EXPECT_TRUE(action("MnEditarCopiar")->isEnabled());
   edit().SetCaretXY({1, 1});
+  // Ctrl+I asks for the line; Cancel changes nothing.
+  const auto goToLine = AnswerNextModal("Cancelar");
   QTest::keyClick(&editor_->Host(), Qt::Key_I, Qt::ControlModifier);
+  EXPECT_TRUE(goToLine->pressed);
   QTest::keyClick(&editor_->Host(), Qt::Key_F1);
   QTest::keyClick(&editor_->Host(), Qt::Key_F9);
   EXPECT_EQ(edit().Text(), "alpha beta");

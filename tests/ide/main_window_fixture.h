@@ -6,6 +6,7 @@
 #include <memory>
 
 #include <QAction>
+#include <QTest>
 #include <QToolButton>
 
 #include "ide/form_explorer.h"
@@ -27,6 +28,13 @@ class MainWindowTest : public ::testing::Test {
     return found;
   }
   QAction* action(const char* name) const { return widget<QAction>(name); }
+  // Shows the main window, which opens its first editor window; that one.
+  TFormEditor* showWithEditor() {
+    main_->show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
+    EXPECT_NE(main_->ActiveEditorWindow(), nullptr);
+    return main_->ActiveEditorWindow();
+  }
   QToolButton* button(const char* name) const { return widget<QToolButton>(name); }
 
   std::unique_ptr<TFormMain> main_;

@@ -12,23 +12,14 @@
 
 #include "ide/error_panel.h"
 #include "ide/run_controller.h"
+#include "paint_counter.h"
 #include "platform/console/screen_dump.h"
 #include "platform/qt/qt_console_window.h"
 
 namespace kau::ide {
 namespace {
 
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject {
- public:
-  int paints = 0;
-
- protected:
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-};
+using testing::PaintCounter;
 
 class RunControllerTest : public ::testing::Test {
  protected:
