@@ -1,12 +1,8 @@
 #include "interpreter/executable_file.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
-#include <vector>
-
+#include "platform/files/replace_file.h"
 #include "text/code_pages.h"
 
 namespace kau {
@@ -15,16 +11,6 @@ namespace {
 
 std::string CannotWriteText(const std::string& path) {
   return ExecutableErrorHeader() + "#" + text::cp1252(" => Não foi possível gravar o arquivo '") + path + "'!";
-}
-
-bool WriteAll(int fd, std::span<const std::uint8_t> bytes) {
-  while (!bytes.empty()) {
-    const ssize_t written = ::write(fd, bytes.data(), bytes.size());
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    bytes = bytes.subspan(static_cast<std::size_t>(written));
-  }
-  return true;
 }
 
 // The permissions a newly created executable gets: all execute and read and
@@ -50,28 +36,10 @@ std::string ExecutablePathFor(const std::string& sourcePath) {
 }
 
 bool WriteExecutableFile(const std::string& path, std::span<const std::uint8_t> bytes, std::string& errorText) {
-  const std::size_t slash = path.find_last_of('/');
-  const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-  std::vector<char> temporary(folder.begin(), folder.end());
-  // A short prefix of the name keeps the temporary name within the limit.
-  const std::string pattern = "." + name.substr(0, 200) + ".XXXXXX";
-  temporary.insert(temporary.end(), pattern.begin(), pattern.end());
-  temporary.push_back('\0');
-
-  const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) {
-    errorText = CannotWriteText(path);
-    return false;
-  }
-  bool ok = WriteAll(fd, bytes) && ::fchmod(fd, ExecutableMode()) == 0 && ::fsync(fd) == 0;
-  ok = ::close(fd) == 0 && ok;
-  ok = ok && ::rename(temporary.data(), path.c_str()) == 0;
-  if (!ok) {
-    ::unlink(temporary.data());
-    errorText = CannotWriteText(path);
-  }
-  return ok;
+  const std::string_view content(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  if (files::ReplaceFileContents(path, content, ExecutableMode())) return true;
+  errorText = CannotWriteText(path);
+  return false;
 }
 
 }  // namespace kau

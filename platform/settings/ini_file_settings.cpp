@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <sstream>
 
+#include "platform/files/replace_file.h"
 #include "text/code_pages.h"
 
 namespace kau::settings {
@@ -68,16 +69,6 @@ bool makeFolders(const std::string& folder) {
     return ::mkdir(folder.c_str(), 0700) == 0 || errno == EEXIST;
 }
 
-bool writeAll(int fd, std::string_view bytes) {
-    while (!bytes.empty()) {
-        const ssize_t put = ::write(fd, bytes.data(), bytes.size());
-        if (put < 0 && errno == EINTR) continue;
-        if (put <= 0) return false;
-        bytes.remove_prefix(static_cast<std::size_t>(put));
-    }
-    return true;
-}
-
 // The whole file; a missing file reads as empty.
 bool readFile(const std::string& path, std::string& bytes) {
     bytes.clear();
@@ -134,14 +125,7 @@ bool IniFileSettings::Flush() {
 
     const std::string folder = folderOf(fileName_);
     if (!makeFolders(folder)) return false;
-    std::string temporary = fileName_ + ".XXXXXX";
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return false;
-    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
-    ok = ok && ::rename(temporary.c_str(), fileName_.c_str()) == 0;
-    if (!ok) ::unlink(temporary.c_str());
-    return ok;
+    return files::ReplaceFileContents(fileName_, bytes);
 }
 
 std::string ProgramSettingsPath() {
