@@ -5,6 +5,7 @@
 #include "editor/highlight/comma_text.h"
 #include "editor/highlight/highlighter_registry.h"
 #include "editor/highlight/scan_chars.h"
+#include "editor/highlight/scan_routines.h"
 #include "platform/settings/setting_values.h"
 #include "text/char_class.h"
 
@@ -182,8 +183,7 @@ void TSynGeneralSyn::MakeMethodTables() {
         const auto c = static_cast<unsigned char>(i);
         ScanProc proc = &TSynGeneralSyn::UnknownProc;
         if (c == 0) proc = &TSynGeneralSyn::NullProc;
-        else if (c == '\n') proc = &TSynGeneralSyn::LFProc;
-        else if (c == '\r') proc = &TSynGeneralSyn::CRProc;
+        else if (c == '\n' || c == '\r') proc = &TSynGeneralSyn::LineBreakProc;
         else if (isSpace(c)) proc = &TSynGeneralSyn::SpaceProc;
         else if (isDigit(c)) proc = &TSynGeneralSyn::NumberProc;
         else if (isIdentChar(c)) proc = &TSynGeneralSyn::IdentProc;
@@ -218,13 +218,13 @@ void TSynGeneralSyn::CommentUntil(std::string_view closing, TRangeState open) {
 
 void TSynGeneralSyn::CommentToLineEnd() {
     tokenId_ = tkComment;
-    while (!isLineEnd(At(run_))) ++run_;
+    run_ = scan::lineEndFrom(line_, run_);
 }
 
 void TSynGeneralSyn::AsciiCharProc() {
     if (detectPreprocessor_) {
         tokenId_ = tkPreprocessor;
-        while (!isLineEnd(At(run_))) ++run_;
+        run_ = scan::lineEndFrom(line_, run_);
         return;
     }
     tokenId_ = tkString;
@@ -243,10 +243,9 @@ void TSynGeneralSyn::BraceOpenProc() {
     CommentUntil("}", rsPasStyle);
 }
 
-void TSynGeneralSyn::CRProc() {
+void TSynGeneralSyn::LineBreakProc() {
     tokenId_ = tkSpace;
-    ++run_;
-    if (At(run_) == '\n') ++run_;
+    run_ = scan::afterLineBreak(line_, run_);
 }
 
 void TSynGeneralSyn::IdentProc() {
@@ -257,13 +256,7 @@ void TSynGeneralSyn::IdentProc() {
 
 void TSynGeneralSyn::IntegerProc() {
     tokenId_ = tkNumber;
-    ++run_;
-    while (isHexDigit(At(run_))) ++run_;
-}
-
-void TSynGeneralSyn::LFProc() {
-    tokenId_ = tkSpace;
-    ++run_;
+    run_ = scan::afterHexDigits(line_, run_);
 }
 
 void TSynGeneralSyn::NullProc() {
@@ -325,8 +318,7 @@ void TSynGeneralSyn::SlashProc() {
 
 void TSynGeneralSyn::SpaceProc() {
     tokenId_ = tkSpace;
-    ++run_;
-    while (isSpace(At(run_))) ++run_;
+    run_ = scan::afterSpaces(line_, run_);
 }
 
 // A tripled delimiter at the start is skipped; the string ends at the next

@@ -96,10 +96,9 @@ private:
     void CommentToLineEnd();
     void AsciiCharProc();
     void BraceOpenProc();
-    void CRProc();
     void IdentProc();
     void IntegerProc();
-    void LFProc();
+    void LineBreakProc();
     void NullProc();
     void NumberProc();
     void RoundOpenProc();

@@ -5,6 +5,7 @@
 #include "editor/highlight/highlighter_registry.h"
 #include "editor/highlight/pascal_keywords.h"
 #include "editor/highlight/scan_chars.h"
+#include "editor/highlight/scan_routines.h"
 
 namespace kau::editor {
 
@@ -163,8 +164,7 @@ const TSynPasSyn::CharProc* TSynPasSyn::CharProcs() {
             const auto c = static_cast<unsigned char>(i);
             CharProc proc = &TSynPasSyn::UnknownProc;
             if (c == 0) proc = &TSynPasSyn::NullProc;
-            else if (c == '\n') proc = &TSynPasSyn::LFProc;
-            else if (c == '\r') proc = &TSynPasSyn::CRProc;
+            else if (c == '\n' || c == '\r') proc = &TSynPasSyn::LineBreakProc;
             else if (isSpace(c)) proc = &TSynPasSyn::SpaceProc;
             else if (isDigit(c)) proc = &TSynPasSyn::NumberProc;
             else if (isAsciiLetter(c) || c == '_') proc = &TSynPasSyn::IdentProc;
@@ -244,8 +244,8 @@ void TSynPasSyn::IdentProc() {
 bool TSynPasSyn::LineEndProc() {
     switch (At(run_)) {
     case 0: NullProc(); return true;
-    case '\n': LFProc(); return true;
-    case '\r': CRProc(); return true;
+    case '\n':
+    case '\r': LineBreakProc(); return true;
     default: return false;
     }
 }
@@ -304,21 +304,14 @@ void TSynPasSyn::ColonOrGreaterProc() {
     SymbolWith("=");
 }
 
-void TSynPasSyn::CRProc() {
+void TSynPasSyn::LineBreakProc() {
     tokenId_ = tkSpace;
-    ++run_;
-    if (At(run_) == '\n') ++run_;
+    run_ = scan::afterLineBreak(line_, run_);
 }
 
 void TSynPasSyn::IntegerProc() {
     tokenId_ = tkHex;
-    ++run_;
-    while (isHexDigit(At(run_))) ++run_;
-}
-
-void TSynPasSyn::LFProc() {
-    tokenId_ = tkSpace;
-    ++run_;
+    run_ = scan::afterHexDigits(line_, run_);
 }
 
 void TSynPasSyn::LowerProc() {
@@ -377,8 +370,7 @@ void TSynPasSyn::SemicolonProc() {
 void TSynPasSyn::SlashProc() {
     if (At(run_ + 1) == '/' && version_ >= pasVersion2) {
         tokenId_ = tkComment;
-        run_ += 2;
-        while (!isLineEnd(At(run_))) ++run_;
+        run_ = scan::lineEndFrom(line_, run_ + 2);
     } else {
         tokenId_ = tkSymbol;
         ++run_;
@@ -387,8 +379,7 @@ void TSynPasSyn::SlashProc() {
 
 void TSynPasSyn::SpaceProc() {
     tokenId_ = tkSpace;
-    ++run_;
-    while (isSpace(At(run_))) ++run_;
+    run_ = scan::afterSpaces(line_, run_);
 }
 
 // A doubled quote stays inside; the end of the line ends an unclosed string.

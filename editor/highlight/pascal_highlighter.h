@@ -90,10 +90,9 @@ private:
     void AsciiCharProc();
     void BraceOpenProc();
     void ColonOrGreaterProc();
-    void CRProc();
     void IdentProc();
     void IntegerProc();
-    void LFProc();
+    void LineBreakProc();
     void LowerProc();
     void NullProc();
     void NumberProc();
