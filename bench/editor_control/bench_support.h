@@ -3,10 +3,9 @@
 // of them over two lines), a window of 120 × 50 cells, and timing.
 #pragma once
 
-#include <algorithm>
-#include <chrono>
 #include <string>
 
+#include "bench/best_time.h"
 #include "editor/control/syn_edit.h"
 #include "editor/highlight/pascal_highlighter.h"
 #include "platform/fake/fake_window.h"
@@ -63,18 +62,6 @@ class PascalView {
 // Sizes a fake window to 120 columns and 50 rows of the control's cells.
 inline void Hold120By50(editor::TSynEdit& edit, platform::FakeWindow& window) {
   window.SetClientRect({0, 0, edit.GutterWidth() + 2 + 120 * edit.CharWidth(), 50 * edit.LineHeight()});
-}
-
-// The best wall-clock time of `rounds` runs of `work`, in milliseconds.
-template <typename Work>
-double BestMs(int rounds, Work work) {
-  double best = 1e18;
-  for (int r = 0; r < rounds; ++r) {
-    const auto start = std::chrono::steady_clock::now();
-    work();
-    best = std::min(best, std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
-  }
-  return best;
 }
 
 }  // namespace kau::bench

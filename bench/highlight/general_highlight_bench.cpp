@@ -2,9 +2,6 @@
 // comment style, preprocessor lines, 32 keywords) line by line the way the
 // editor does.
 //   general_highlight_bench [LINES] [ROUNDS]
-#include <cstdlib>
-#include <string>
-#include <vector>
 
 #include "bench/highlight/scan_timing.h"
 #include "editor/highlight/general_highlighter.h"
@@ -24,8 +21,6 @@ int main(int argc, char** argv) {
         "}",
         "",
     };
-    const int lineCount = argc > 1 ? std::atoi(argv[1]) : 100000;
-    const int rounds = argc > 2 ? std::atoi(argv[2]) : 10;
     kau::editor::TSynGeneralSyn h;
     h.SetComments(kau::editor::TSynGeneralSyn::csAnsiStyle | kau::editor::TSynGeneralSyn::csCStyle |
                   kau::editor::TSynGeneralSyn::csCPPStyle | kau::editor::TSynGeneralSyn::csAsmStyle);
@@ -34,6 +29,5 @@ int main(int argc, char** argv) {
                    "extern", "float", "for", "goto", "if", "int", "long", "register", "return", "short", "signed",
                    "sizeof", "static", "struct", "switch", "typedef", "union", "unsigned", "void", "volatile",
                    "while"});
-    kau::bench::timeScan(h, kau::bench::repeatLines(lines, lineCount), rounds);
-    return 0;
+    return kau::bench::scanBenchMain(argc, argv, h, lines);
 }

@@ -1,6 +1,5 @@
 // Scans a 100,000-line Pascal text line by line the way the editor does.
 //   highlight_bench [LINES] [ROUNDS]
-#include <cstdlib>
 
 #include "bench/highlight/scan_timing.h"
 #include "editor/highlight/pascal_highlighter.h"
@@ -24,9 +23,6 @@ int main(int argc, char** argv) {
         "end;",
         "",
     };
-    const int lineCount = argc > 1 ? std::atoi(argv[1]) : 100000;
-    const int rounds = argc > 2 ? std::atoi(argv[2]) : 10;
     kau::editor::TSynPasSyn h;
-    kau::bench::timeScan(h, kau::bench::repeatLines(lines, lineCount), rounds);
-    return 0;
+    return kau::bench::scanBenchMain(argc, argv, h, lines);
 }

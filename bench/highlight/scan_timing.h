@@ -3,23 +3,21 @@
 // its attribute, and the end range is stored. Prints the best of the rounds.
 #pragma once
 
-#include <algorithm>
-#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "bench/best_time.h"
 #include "editor/highlight/custom_highlighter.h"
 
 namespace kau::bench {
 
 inline void timeScan(editor::TSynCustomHighlighter& h, const std::vector<std::string>& text, int rounds) {
     std::vector<editor::SynRange> ranges(text.size());
-    double best = 1e9;
     std::size_t tokens = 0, bytes = 0;
-    for (int r = 0; r < rounds; ++r) {
+    const double best = BestMs(rounds, [&] {
         tokens = bytes = 0;
-        const auto start = std::chrono::steady_clock::now();
         for (std::size_t i = 0; i < text.size(); ++i) {
             if (i == 0) h.ResetRange();
             else h.SetRange(ranges[i - 1]);
@@ -31,9 +29,7 @@ inline void timeScan(editor::TSynCustomHighlighter& h, const std::vector<std::st
             }
             ranges[i] = h.GetRange();
         }
-        const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-        best = std::min(best, ms);
-    }
+    });
     const auto lineCount = static_cast<double>(text.size());
     std::printf("%zu lines, %zu tokens, %zu bytes: best of %d rounds %.2f ms (%.0f lines/ms)\n", text.size(), tokens,
                 bytes, rounds, best, lineCount / best);
@@ -46,6 +42,17 @@ std::vector<std::string> repeatLines(const char* const (&sample)[N], int lineCou
     text.reserve(static_cast<std::size_t>(lineCount));
     for (int i = 0; i < lineCount; ++i) text.emplace_back(sample[static_cast<std::size_t>(i) % N]);
     return text;
+}
+
+// A scan benchmark's main: times `h` over `sample` repeated to LINES lines
+// (default 100,000), best of ROUNDS rounds (default 10), both from the
+// command line.
+template <std::size_t N>
+int scanBenchMain(int argc, char** argv, editor::TSynCustomHighlighter& h, const char* const (&sample)[N]) {
+    const int lineCount = argc > 1 ? std::atoi(argv[1]) : 100000;
+    const int rounds = argc > 2 ? std::atoi(argv[2]) : 10;
+    timeScan(h, repeatLines(sample, lineCount), rounds);
+    return 0;
 }
 
 }  // namespace kau::bench

@@ -3,6 +3,8 @@
 
 #include <cstdint>
 
+#include "editor/enum_set.h"
+
 namespace kau::editor {
 
 enum SynCompletionType : std::uint8_t {
@@ -28,10 +30,10 @@ enum TSynCompletionOption : std::uint8_t {
 // A set of options, one bit per TSynCompletionOption.
 using TSynCompletionOptions = std::uint16_t;
 constexpr TSynCompletionOptions CompletionOptionSet(TSynCompletionOption Option) {
-  return static_cast<TSynCompletionOptions>(1u << Option);
+  return SetOf<TSynCompletionOptions>(Option);
 }
 constexpr bool HasOption(TSynCompletionOptions Options, TSynCompletionOption Option) {
-  return (Options & CompletionOptionSet(Option)) != 0;
+  return Has(Options, Option);
 }
 
 }  // namespace kau::editor

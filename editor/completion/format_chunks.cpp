@@ -108,7 +108,7 @@ bool ParseFormatChunks(std::string_view FormattedString, TFormatChunkList& Chunk
       wellFormed = false;
       continue;
     }
-    if (!(StripCommands & FormatCommandSet(chunk->Command))) Chunks.push_back(*chunk);
+    if (!Has(StripCommands, chunk->Command)) Chunks.push_back(*chunk);
   }
   flush();
   return wellFormed;

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/enum_set.h"
 #include "platform/draw/colors.h"
 
 namespace kau::editor {
@@ -29,7 +30,7 @@ enum TFormatCommand : std::uint8_t {
 // A set of commands, one bit per TFormatCommand.
 using TFormatCommands = std::uint8_t;
 constexpr TFormatCommands FormatCommandSet(TFormatCommand Command) {
-  return static_cast<TFormatCommands>(1u << Command);
+  return SetOf<TFormatCommands>(Command);
 }
 inline constexpr TFormatCommands AllFormatCommands = FormatCommandSet(fcColor) | FormatCommandSet(fcStyle) |
                                                      FormatCommandSet(fcColumn) | FormatCommandSet(fcHSpace) |

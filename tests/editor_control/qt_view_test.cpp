@@ -5,15 +5,10 @@
 #include <QScrollBar>
 
 #include "tests/editor_control/editor_view.h"
+#include "tests/platform_qt/joined_failures.h"
 
 namespace kau::editor::testing {
 namespace {
-
-std::string Joined(const std::vector<std::string>& failures) {
-  std::string all;
-  for (const std::string& f : failures) all += f + "\n";
-  return all;
-}
 
 TEST(QtEditorView, TheBackBufferShowsGutterSelectionEdgeKeywordsAndCaret) {
   EditorView view(ReadLines(KAU_DEMO_PASCAL), 400, 300);

@@ -9,16 +9,11 @@
 #include <QUrl>
 
 #include "tests/editor_kau/kau_pixels.h"
+#include "tests/platform_qt/joined_failures.h"
 #include "tools/editor_demo/demo_window.h"
 
 namespace kau::editor::testing {
 namespace {
-
-std::string Joined(const std::vector<std::string>& failures) {
-    std::string all;
-    for (const std::string& f : failures) all += f + "\n";
-    return all;
-}
 
 TEST(KauQt, StructureLinesAlternatePixelsAndBracketMarksFillTheirCells) {
     DemoWindow window(1);

@@ -11,15 +11,10 @@
 
 #include "tests/editor_kau/kau_pixels.h"
 #include "tests/editor_x11/x11_driver.h"
+#include "tests/platform_qt/joined_failures.h"
 
 namespace kau::editor::testing {
 namespace {
-
-std::string Joined(const std::vector<std::string>& failures) {
-    std::string all;
-    for (const std::string& f : failures) all += f + "\n";
-    return all;
-}
 
 const std::vector<std::string> kProgram = {"program p;", "begin", "  repeat", "    x := (a + b) * 2;",
                                            "  until x > 9;", "end."};
