@@ -42,6 +42,7 @@ void Interpretador::Run() {
   top_ = 0;
   running_ = true;
   runtimeErrorFlag_ = false;
+  outputLost_ = false;
   runtimeMessage_.clear();
   lineConsumed_ = false;
   files_.ClearOpenFiles();
@@ -60,10 +61,13 @@ void Interpretador::Run() {
     RaiseRuntimeError(kErrorExecution);
   }
   running_ = false;
-  files_.ClearOpenFiles();
+  // Text still buffered for files left open reaches them now; when it
+  // cannot, the program did not do what it said.
+  if (!files_.ClearOpenFiles() && !runtimeErrorFlag_) RaiseRuntimeError(kErrorFileWriteFailed);
   try {
     console_.flush();
-    if (!runtimeErrorFlag_ && consoleRun_) EndOfRun();
+    if (console_.outputFailed()) outputLost_ = true;
+    if (!runtimeErrorFlag_ && !outputLost_ && consoleRun_) EndOfRun();
   } catch (...) {
     // The program's own work is done; a failing console changes nothing.
   }

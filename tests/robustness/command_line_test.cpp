@@ -46,8 +46,8 @@ const std::string kUsage =
     "     kauc dump PROGRAMA.pas              mostra o programa compilado (código de palavras)\n"
     "     kauc --help | -h                    mostra este texto\n"
     "     kauc --version                      mostra a versão\n";
-const std::string kEmptyProgram = " => Erro sintático na linha 1...# => 'FIM DE ARQUIVO' não esperado!\n";
-const std::string kDivisionByZero = " => Erro de execução... ...# => Divisão por Zero!\n";
+const std::string kEmptyProgram = " => Erro sintático na linha 1...\n => 'FIM DE ARQUIVO' não esperado!\n";
+const std::string kDivisionByZero = " => Erro de execução... ...\n => Divisão por Zero!\n";
 const std::string kOutputLost = " => Não foi possível gravar a saída padrão!\n";
 
 struct Outcome {
