@@ -4,8 +4,10 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "compiler/word_code.h"
+#include "interpreter/elf_image.h"
 #include "interpreter/generated_executable.h"
 #include "interpreter/lzss.h"
 #include "interpreter/runner_loader.h"
@@ -117,5 +119,48 @@ TEST_F(GeneratedExecutable, DamagedExecutablesStopWithAMessage) {
     EXPECT_EQ(result.status, 2) << c.what;
     EXPECT_EQ(result.err, c.message) << c.what;
     EXPECT_EQ(result.out, "") << c.what;
+  }
+}
+
+// The stream carries a CRC-32: whatever single byte of the embedded program
+// changes (marker, stream, checksum or end byte), the runner refuses it
+// instead of running some other program that the damaged stream decodes to.
+TEST_F(GeneratedExecutable, NoSingleChangedByteOfTheEmbeddedProgramRuns) {
+  std::vector<Word> body;
+  for (Word i = 0; i < 40; ++i) body.insert(body.end(), {OP_PUSH, 1000 + i * 37, OP_WRITE, 1, OP_WRITE, 5});
+  std::vector<Word> code = {OP_ENTER, 0, 4000, 4};
+  code.insert(code.end(), body.begin(), body.end());
+  code.push_back(OP_HALT);
+  const std::string path = Make(code);
+  const Bytes good = ReadFile(path);
+  const std::optional<std::size_t> programStart = ElfImageEnd(good);
+  ASSERT_TRUE(programStart);
+  const std::string damaged = text::cp1252(" => O programa compilado deste executável está danificado!");
+  const std::string missing = text::cp1252(" => Este executável não contém um programa compilado!");
+  LoadedProgram program;
+  std::string message;
+  ASSERT_TRUE(LoadAppendedProgram(good, program, message)) << message;
+
+  std::mt19937 random(20261207);
+  std::uniform_int_distribution<std::size_t> position(*programStart, good.size() - 1);
+  std::uniform_int_distribution<int> change(1, 255);
+  std::vector<Bytes> changed;
+  for (int i = 0; i < 1000; ++i) {
+    Bytes bytes = good;
+    const std::size_t at = position(random);
+    bytes[at] = static_cast<std::uint8_t>(bytes[at] ^ change(random));
+    // The loader is the runner's own path from its file's bytes to the code.
+    EXPECT_FALSE(LoadAppendedProgram(bytes, program, message)) << "byte " << at;
+    EXPECT_TRUE(message == damaged || message == missing) << "byte " << at << ": " << message;
+    if (i < 12) changed.push_back(std::move(bytes));
+  }
+  // A few of them as executables of their own.
+  for (const Bytes& bytes : changed) {
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+    const kau::testing::CommandResult result = Run(path);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_TRUE(result.err == text::cp1252ToUtf8(damaged) + "\n" || result.err == text::cp1252ToUtf8(missing) + "\n")
+        << result.err;
   }
 }
