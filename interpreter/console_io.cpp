@@ -78,7 +78,6 @@ void Interpretador::WriteToConsole(std::string_view cp850) {
 void Interpretador::StopForLostOutput() {
   // Nowhere to write: the run ends here (an endless program would run on
   // for nothing), and whoever started it reports the lost output.
-  outputLost_ = true;
   running_ = false;
 }
 

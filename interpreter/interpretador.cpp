@@ -42,7 +42,6 @@ void Interpretador::Run() {
   top_ = 0;
   running_ = true;
   runtimeErrorFlag_ = false;
-  outputLost_ = false;
   runtimeMessage_.clear();
   lineConsumed_ = false;
   files_.ClearOpenFiles();
@@ -66,8 +65,8 @@ void Interpretador::Run() {
   if (!files_.ClearOpenFiles() && !runtimeErrorFlag_) RaiseRuntimeError(kErrorFileWriteFailed);
   try {
     console_.flush();
-    if (console_.outputFailed()) outputLost_ = true;
-    if (!runtimeErrorFlag_ && !outputLost_ && consoleRun_) EndOfRun();
+    // No wait for Enter before a banner that cannot be shown.
+    if (!runtimeErrorFlag_ && !console_.outputFailed() && consoleRun_) EndOfRun();
   } catch (...) {
     // The program's own work is done; a failing console changes nothing.
   }

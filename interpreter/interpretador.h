@@ -263,7 +263,6 @@ class Interpretador {
 
   bool running_ = false;
   bool runtimeErrorFlag_ = false;
-  bool outputLost_ = false;  // console output could not be written
   std::string runtimeMessage_;
   std::int64_t budget_ = 0;
   Word scratch_ = 0;

@@ -32,7 +32,9 @@ volatile sig_atomic_t runOpen = 0;
 // colours are reset when the terminal takes the sequence at once; the mode
 // is set without waiting for pending output (TCSANOW).
 void restoreTerminal() {
-  if (colourResetFd >= 0) writeWithoutWaiting(colourResetFd, ansi::kResetAttributes.data(), ansi::kResetAttributes.size());
+  if (colourResetFd >= 0) {
+    writeWithoutWaiting(colourResetFd, ansi::kResetAttributes.data(), ansi::kResetAttributes.size());
+  }
   if (savedInputFd >= 0) tcsetattr(savedInputFd, TCSANOW, &savedInputModes);
 }
 

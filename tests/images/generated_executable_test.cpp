@@ -44,6 +44,10 @@ class GeneratedExecutable : public ::testing::Test {
     return path;
   }
 
+  static void Overwrite(const std::string& path, const Bytes& bytes) {
+    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+  }
+
   // Runs the executable from another folder with no input.
   kau::testing::CommandResult Run(const std::string& executable) {
     return kau::testing::RunIn(dir_ / "elsewhere", "'" + executable + "'");
@@ -76,7 +80,8 @@ TEST_F(GeneratedExecutable, LayoutIsRunnerMarkerStreamAndEnd) {
   // The stream holds the dump: N, N + 1 and the words.
   Bytes dump;
   std::string message;
-  ASSERT_EQ(lzss::Decode(std::span(image).subspan(runner.size() + 3, image.size() - runner.size() - 4 - kau::kStreamChecksumSize), dump, message),
+  const std::size_t streamSize = image.size() - runner.size() - sizeof kProgramMarker - kStreamChecksumSize - 1;
+  ASSERT_EQ(lzss::Decode(std::span(image).subspan(runner.size() + 3, streamSize), dump, message),
             lzss::DecodeStatus::Ok);
   EXPECT_EQ(std::string(dump.begin(), dump.end()), "9 10 71 0 4000 4 46 42 98 1 36 ");
 }
@@ -98,9 +103,6 @@ TEST_F(GeneratedExecutable, ARunTimeErrorWritesItsTextOnStandardErrorAndExitsWit
 TEST_F(GeneratedExecutable, DamagedExecutablesStopWithAMessage) {
   const std::string path = Make(Program({OP_PUSH, 42, OP_WRITE, 1}));
   const Bytes good = ReadFile(path);
-  const auto write = [&path](const Bytes& bytes) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
-  };
   const Bytes runner = ReadFile(KAU_RUNNER_PATH);
   struct Case {
     const char* what;
@@ -114,7 +116,7 @@ TEST_F(GeneratedExecutable, DamagedExecutablesStopWithAMessage) {
        " => O programa compilado deste executável está danificado!\n"},
   };
   for (const Case& c : cases) {
-    write(c.bytes);
+    Overwrite(path, c.bytes);
     const kau::testing::CommandResult result = Run(path);
     EXPECT_EQ(result.status, 2) << c.what;
     EXPECT_EQ(result.err, c.message) << c.what;
@@ -156,7 +158,7 @@ TEST_F(GeneratedExecutable, NoSingleChangedByteOfTheEmbeddedProgramRuns) {
   }
   // A few of them as executables of their own.
   for (const Bytes& bytes : changed) {
-    std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<long>(bytes.size()));
+    Overwrite(path, bytes);
     const kau::testing::CommandResult result = Run(path);
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.out, "");

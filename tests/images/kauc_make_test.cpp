@@ -79,7 +79,9 @@ TEST_F(KaucMake, WritesAnExecutableThatRunsByItself) {
   ASSERT_EQ(Shell(src, std::string("'") + KAUC_PATH + "' dump hello.pas"), 0);
   Bytes dump;
   std::string message;
-  const auto stream = std::span(image).subspan(runner.size() + 3, image.size() - runner.size() - 4 - kau::kStreamChecksumSize);
+  const std::size_t streamSize =
+      image.size() - runner.size() - sizeof kau::kProgramMarker - kau::kStreamChecksumSize - 1;
+  const auto stream = std::span(image).subspan(runner.size() + 3, streamSize);
   ASSERT_EQ(kau::lzss::Decode(stream, dump, message), kau::lzss::DecodeStatus::Ok) << message;
   EXPECT_EQ(std::string(dump.begin(), dump.end()), Out(src));
 }

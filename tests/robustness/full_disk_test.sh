@@ -136,6 +136,8 @@ for runner in kauc exe; do
   fi
   got=$?
   [ "$got" = 1 ] || { echo "$runner: standard output on a full disk: exit status $got, expected 1"; failed=1; }
-  [ "$(cat err.txt)" = "$output_lost" ] || { echo "$runner: standard output on a full disk: standard error was:"; cat err.txt; failed=1; }
+  [ "$(cat err.txt)" = "$output_lost" ] || {
+    echo "$runner: standard output on a full disk: standard error was:"; cat err.txt; failed=1
+  }
 done
 exit $failed

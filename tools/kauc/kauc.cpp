@@ -7,9 +7,11 @@
 //
 // Standard output carries only the program's own output (or the dump, the
 // name of the executable written, the usage, the version); error texts go to
-// standard error in UTF-8, the header and the message on lines of their own. Exit status: 0 success, 1 run-time error, Ctrl+C
-// or standard output that could not be written, 2 compile error, 3 bad usage
-// or an unreadable file.
+// standard error in UTF-8, the header and the message on lines of their own.
+// Exit status: 0 success, 1 run-time error, Ctrl+C or standard output that
+// could not be written (a pipe whose reader has gone ends the process by
+// SIGPIPE instead, as Unix programs end), 2 compile error, 3 bad usage or an
+// unreadable file.
 #include <cstdio>
 #include <memory>
 #include <string>
