@@ -147,14 +147,16 @@ TEST_F(GeneratedExecutable, NoSingleChangedByteOfTheEmbeddedProgramRuns) {
   std::uniform_int_distribution<std::size_t> position(*programStart, good.size() - 1);
   std::uniform_int_distribution<int> change(1, 255);
   std::vector<Bytes> changed;
+  Bytes bytes = good;
   for (int i = 0; i < 1000; ++i) {
-    Bytes bytes = good;
     const std::size_t at = position(random);
-    bytes[at] = static_cast<std::uint8_t>(bytes[at] ^ change(random));
+    const std::uint8_t flip = static_cast<std::uint8_t>(change(random));
+    bytes[at] ^= flip;
     // The loader is the runner's own path from its file's bytes to the code.
     EXPECT_FALSE(LoadAppendedProgram(bytes, program, message)) << "byte " << at;
     EXPECT_TRUE(message == damaged || message == missing) << "byte " << at << ": " << message;
-    if (i < 12) changed.push_back(std::move(bytes));
+    if (i < 12) changed.push_back(bytes);
+    bytes[at] ^= flip;
   }
   // A few of them as executables of their own.
   for (const Bytes& bytes : changed) {
