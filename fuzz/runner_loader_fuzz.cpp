@@ -17,10 +17,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   LoadAppendedProgram(input, program, message);
   ReadAppendedProgram(input, program, message);
 
-  std::vector<std::uint8_t> appended(std::begin(kProgramMarker), std::end(kProgramMarker));
-  const lzss::Bytes stream = lzss::Encode(input);
-  appended.insert(appended.end(), stream.begin(), stream.end());
-  appended.push_back(kImageEnd);
+  std::vector<std::uint8_t> appended;
+  AppendProgramStream(lzss::Encode(input), appended);
   if (ReadAppendedProgram(appended, program, message)) {
     if (program.code.empty() || program.wordCount != static_cast<Word>(program.code.size()) + 1 ||
         program.wordCount >= kProgramMemoryWords)

@@ -13,9 +13,7 @@ void ArquivoCompilado::Write(std::vector<std::uint8_t>& image) const {
   const std::string dump = FormatProgramDump(code_, wordCount_);
   const lzss::Bytes stream =
       lzss::Encode(std::span(reinterpret_cast<const std::uint8_t*>(dump.data()), dump.size()));
-  image.insert(image.end(), std::begin(kProgramMarker), std::end(kProgramMarker));
-  image.insert(image.end(), stream.begin(), stream.end());
-  image.push_back(kImageEnd);
+  AppendProgramStream(stream, image);
 }
 
 }  // namespace kau

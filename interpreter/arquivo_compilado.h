@@ -1,5 +1,6 @@
 // The compiled program as it follows the runner in a generated executable:
-// the marker 1A 1A 1A, the LZSS stream of the program dump, and FF.
+// the marker 1A 1A 1A, the LZSS stream of the program dump, its checksum and
+// FF (see runner_loader.h).
 #pragma once
 
 #include <cstdint>
@@ -14,7 +15,7 @@ class ArquivoCompilado {
   // `wordCount` is N, the index of the closing OP_HALT plus one.
   ArquivoCompilado(const Word* code, int wordCount) : code_(code), wordCount_(wordCount) {}
 
-  // Appends the marker, the stream and the end byte to `image`.
+  // Appends the marker, the stream, its checksum and the end byte to `image`.
   void Write(std::vector<std::uint8_t>& image) const;
 
  private:

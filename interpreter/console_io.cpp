@@ -45,13 +45,17 @@ bool equalsIgnoringCase(const std::string& word, const char* upper) {
 
 void Interpretador::WriteField(TextFile* file, const std::string& text, std::int64_t width, std::int64_t zeros) {
   auto out = [&](std::string_view chunk) {
-    if (file) file->write(chunk);
-    else console_.write(chunk);
+    if (!file) {
+      WriteToConsole(chunk);
+    } else if (!file->write(chunk)) {
+      RaiseRuntimeError(kErrorFileWriteFailed);
+    }
   };
-  // Long runs of blanks or zeros go out in pieces, and Ctrl+C stops them.
+  // Long runs of blanks or zeros go out in pieces; Ctrl+C and a failed write
+  // stop them.
   auto repeat = [&](char c, std::int64_t count) {
     const std::string piece(4096, c);
-    while (count > 0 && !console::interruptFlag().load(std::memory_order_relaxed)) {
+    while (count > 0 && running_ && !console::interruptFlag().load(std::memory_order_relaxed)) {
       const std::int64_t n = count < 4096 ? count : 4096;
       out(std::string_view(piece.data(), static_cast<std::size_t>(n)));
       count -= n;
@@ -61,9 +65,20 @@ void Interpretador::WriteField(TextFile* file, const std::string& text, std::int
   const std::int64_t field = width < 0 ? -width : width;
   const std::int64_t padding = field > length ? field - length : 0;
   if (width > 0) repeat(' ', padding);
-  out(text);
+  if (running_) out(text);
   repeat('0', zeros);
   if (width < 0) repeat(' ', padding);
+}
+
+void Interpretador::WriteToConsole(std::string_view cp850) {
+  console_.write(cp850);
+  if (console_.outputFailed()) [[unlikely]] StopForLostOutput();
+}
+
+void Interpretador::StopForLostOutput() {
+  // Nowhere to write: the run ends here (an endless program would run on
+  // for nothing), and whoever started it reports the lost output.
+  running_ = false;
 }
 
 bool Interpretador::PopItemText(Word type, std::string& out) {
@@ -81,7 +96,7 @@ bool Interpretador::PopItemText(Word type, std::string& out) {
 void Interpretador::OpWrite(bool withWidth) {
   const Word type = Operand(1);
   if (type == kItemLineEnd && !withWidth) {
-    console_.write("\r\n");
+    WriteToConsole("\r\n");
     return;
   }
   const std::int64_t width = withWidth ? Pop() : 0;

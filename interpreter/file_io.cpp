@@ -31,15 +31,26 @@ void Interpretador::OpOpenFile(int opcode) {
   }
   // A name already open is closed first, so that its output reaches the
   // file before it is opened again.
-  files_.RemoveOpenFile(name);
+  if (!files_.RemoveOpenFile(name)) {
+    RaiseRuntimeError(kErrorFileWriteFailed);
+    return;
+  }
   auto stream = std::make_unique<TextFile>(name, mode);
-  if (stream->isOpen()) files_.AddOpenFile(name, std::move(stream));
+  if (!stream->isOpen()) {
+    // A folder, a folder without write permission, a file without read
+    // permission: the open itself fails, not the first write after it.
+    RaiseRuntimeError(opcode == OP_RESET    ? kErrorResetFailed
+                      : opcode == OP_APPEND ? kErrorAppendFailed
+                                            : kErrorRewriteFailed);
+    return;
+  }
+  files_.AddOpenFile(name, std::move(stream));
 }
 
 void Interpretador::OpCloseFile() {
   std::string name;
   PopStackString(name);
-  if (running_) files_.RemoveOpenFile(name);
+  if (running_ && !files_.RemoveOpenFile(name)) RaiseRuntimeError(kErrorCloseFailed);
 }
 
 void Interpretador::OpEof() {

@@ -60,10 +60,13 @@ void Interpretador::Run() {
     RaiseRuntimeError(kErrorExecution);
   }
   running_ = false;
-  files_.ClearOpenFiles();
+  // Text still buffered for files left open reaches them now; when it
+  // cannot, the program did not do what it said.
+  if (!files_.ClearOpenFiles() && !runtimeErrorFlag_) RaiseRuntimeError(kErrorFileWriteFailed);
   try {
     console_.flush();
-    if (!runtimeErrorFlag_ && consoleRun_) EndOfRun();
+    // No wait for Enter before a banner that cannot be shown.
+    if (!runtimeErrorFlag_ && !console_.outputFailed() && consoleRun_) EndOfRun();
   } catch (...) {
     // The program's own work is done; a failing console changes nothing.
   }

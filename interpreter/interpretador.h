@@ -56,8 +56,12 @@ class Interpretador {
   // most 256 characters); a longer search for the marker is a fault.
   static constexpr Word kMaxStackStringWords = 4096;
   // Counts the words an instruction moves against the budget of a counted
-  // run (unchecked otherwise).
-  void Charge(std::int64_t words) { budget_ -= words >> 4; }
+  // run (unchecked otherwise). A count taken from a bad operand may be
+  // negative; it must still use the budget up, never give it back.
+  void Charge(std::int64_t words) { budget_ -= static_cast<std::int64_t>(WordMagnitude(words) >> 4); }
+  static std::uint64_t WordMagnitude(std::int64_t words) {
+    return words < 0 ? 0 - static_cast<std::uint64_t>(words) : static_cast<std::uint64_t>(words);
+  }
 
   // Checked memory access ------------------------------------------------
   // Every write into memory by the run-time library goes through At, Push
@@ -217,6 +221,10 @@ class Interpretador {
   // Writes text padded to a field width (negative: left-aligned) followed by
   // zeros more characters '0'; to a file when `file` is set.
   void WriteField(TextFile* file, const std::string& text, std::int64_t width, std::int64_t zeros = 0);
+  // Program output to the console; a console whose output failed ends the
+  // run.
+  void WriteToConsole(std::string_view cp850);
+  [[gnu::cold]] void StopForLostOutput();
 
   // Text files ---------------------------------------------------------------
   void OpOpenFile(int opcode);

@@ -14,15 +14,22 @@ TextFile* OpenFileList::FindOpenFile(std::string_view name) {
   return nullptr;
 }
 
-void OpenFileList::RemoveOpenFile(std::string_view name) {
+bool OpenFileList::RemoveOpenFile(std::string_view name) {
   for (auto it = nodes_.begin(); it != nodes_.end(); ++it) {
     if (it->name == name) {
-      nodes_.erase(it);  // the stream closes with its node
-      return;
+      const bool written = it->stream->close();
+      nodes_.erase(it);
+      return written;
     }
   }
+  return true;
 }
 
-void OpenFileList::ClearOpenFiles() { nodes_.clear(); }
+bool OpenFileList::ClearOpenFiles() {
+  bool written = true;
+  for (OpenFileNode& node : nodes_) written = node.stream->close() && written;
+  nodes_.clear();
+  return written;
+}
 
 }  // namespace kau

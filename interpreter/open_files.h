@@ -23,9 +23,11 @@ class OpenFileList {
   void AddOpenFile(std::string_view name, std::unique_ptr<TextFile> stream);
   TextFile* FindOpenFile(std::string_view name);
   // Closes the stream of that name and forgets it; nothing when not open.
-  void RemoveOpenFile(std::string_view name);
-  // Flushes and closes every stream.
-  void ClearOpenFiles();
+  // False when its buffered text could not be written.
+  bool RemoveOpenFile(std::string_view name);
+  // Flushes and closes every stream; false when any text could not be
+  // written.
+  bool ClearOpenFiles();
 
  private:
   std::vector<OpenFileNode> nodes_;

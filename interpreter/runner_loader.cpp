@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "interpreter/crc32.h"
 #include "interpreter/elf_image.h"
 #include "interpreter/lzss.h"
 #include "interpreter/program_dump_reader.h"
@@ -19,6 +20,14 @@ std::string TooLargeText() { return text::cp1252(" => O programa compilado não 
 
 }  // namespace
 
+void AppendProgramStream(std::span<const std::uint8_t> stream, std::vector<std::uint8_t>& image) {
+  image.insert(image.end(), std::begin(kProgramMarker), std::end(kProgramMarker));
+  image.insert(image.end(), stream.begin(), stream.end());
+  const std::uint32_t checksum = Crc32(stream);
+  for (std::size_t i = 0; i < kStreamChecksumSize; ++i) image.push_back(static_cast<std::uint8_t>(checksum >> (8 * i)));
+  image.push_back(kImageEnd);
+}
+
 bool ReadAppendedProgram(std::span<const std::uint8_t> appended, LoadedProgram& program, std::string& message) {
   program = {};
   if (appended.size() < sizeof kProgramMarker + 1 ||
@@ -26,11 +35,19 @@ bool ReadAppendedProgram(std::span<const std::uint8_t> appended, LoadedProgram& 
     message = NoProgramText();
     return false;
   }
-  if (appended.back() != kImageEnd) {
+  if (appended.size() < sizeof kProgramMarker + kStreamChecksumSize + 1 || appended.back() != kImageEnd) {
     message = DamagedText();
     return false;
   }
-  const auto stream = appended.subspan(sizeof kProgramMarker, appended.size() - sizeof kProgramMarker - 1);
+  const std::size_t streamSize = appended.size() - sizeof kProgramMarker - kStreamChecksumSize - 1;
+  const auto stream = appended.subspan(sizeof kProgramMarker, streamSize);
+  std::uint32_t checksum = 0;
+  for (std::size_t i = 0; i < kStreamChecksumSize; ++i)
+    checksum |= static_cast<std::uint32_t>(appended[sizeof kProgramMarker + streamSize + i]) << (8 * i);
+  if (checksum != Crc32(stream)) {
+    message = DamagedText();
+    return false;
+  }
   lzss::Bytes dump;
   std::string codecMessage;
   if (lzss::Decode(stream, dump, codecMessage) != lzss::DecodeStatus::Ok) {

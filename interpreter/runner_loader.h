@@ -2,9 +2,13 @@
 // runner's own file and reads it into code words.
 //
 // Appended after the end of the runner's ELF image: the marker 1A 1A 1A, the
-// LZSS stream of the program dump, and the byte FF.
+// LZSS stream of the program dump, the stream's CRC-32 (four bytes, least
+// significant first), and the byte FF. The checksum is tested before the
+// stream is decoded: a damaged executable is refused, never run as some
+// other program that its damaged stream happens to decode to.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -15,7 +19,11 @@
 namespace kau {
 
 inline constexpr std::uint8_t kProgramMarker[] = {0x1A, 0x1A, 0x1A};
+inline constexpr std::size_t kStreamChecksumSize = 4;
 inline constexpr std::uint8_t kImageEnd = 0xFF;
+
+// Appends the marker, the stream, its checksum and the end byte to `image`.
+void AppendProgramStream(std::span<const std::uint8_t> stream, std::vector<std::uint8_t>& image);
 
 struct LoadedProgram {
   std::vector<Word> code;  // the N code words

@@ -20,6 +20,11 @@ const char* messageOf(int code) {
     case kErrorAppendMissingFile: return " => O arquivo referido no comando APPEND não existe!";
     case kErrorBadInstruction: return " => Instrução inválida!";
     case kErrorBadEnumeration: return " => Valor inválido para a enumeração!";
+    case kErrorFileWriteFailed: return " => Não foi possível gravar no arquivo!";
+    case kErrorCloseFailed: return " => Não foi possível gravar o arquivo no comando CLOSE!";
+    case kErrorResetFailed: return " => Não foi possível abrir o arquivo no comando RESET!";
+    case kErrorRewriteFailed: return " => Não foi possível abrir o arquivo no comando REWRITE!";
+    case kErrorAppendFailed: return " => Não foi possível abrir o arquivo no comando APPEND!";
     default: return " => Erro na execução do programa!";
   }
 }

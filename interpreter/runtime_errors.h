@@ -23,6 +23,12 @@ enum RuntimeErrorCode : int {
   kErrorBadInstruction = 17,
   kErrorExecution = 18,
   kErrorBadEnumeration = 19,
+  // A text file that the system would not write or open.
+  kErrorFileWriteFailed = 20,
+  kErrorCloseFailed = 21,
+  kErrorResetFailed = 22,
+  kErrorRewriteFailed = 23,
+  kErrorAppendFailed = 24,
 };
 
 // The header, "...#" and the message of the code; `value` is the offending

@@ -20,9 +20,12 @@ TextFile::TextFile(std::string_view name850, Mode mode) {
 
 TextFile::~TextFile() { close(); }
 
-void TextFile::close() {
-  if (file_) std::fclose(file_);
+bool TextFile::close() {
+  if (!file_) return true;
+  const bool written = !std::ferror(file_);
+  const bool closed = std::fclose(file_) == 0;
   file_ = nullptr;
+  return written && closed;
 }
 
 // A folder is no file: RESET or APPEND of one reports the file as missing
@@ -85,10 +88,10 @@ bool TextFile::atEnd() {
   return false;
 }
 
-void TextFile::write(std::string_view cp850) {
-  if (!file_) return;
+bool TextFile::write(std::string_view cp850) {
+  if (!file_) return false;
   const std::string utf8 = text::cp850ToUtf8(cp850);
-  std::fwrite(utf8.data(), 1, utf8.size(), file_);
+  return std::fwrite(utf8.data(), 1, utf8.size(), file_) == utf8.size();
 }
 
 }  // namespace kau

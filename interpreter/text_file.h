@@ -25,8 +25,11 @@ class TextFile final : public CharSource {
   int get() override;
   void unget(int byte) override { pushed_ = byte; }
   bool atEnd();
-  void write(std::string_view cp850);
-  void close();
+  // False when the text could not be written (a full disk, a device error):
+  // the program has to hear of it, or what it wrote is lost unseen.
+  bool write(std::string_view cp850);
+  // Flushes and closes; false when the buffered text could not be written.
+  bool close();
 
  private:
   int rawGet();

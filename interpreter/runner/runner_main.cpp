@@ -2,9 +2,10 @@
 // with. It reads the compiled program appended to its own file and runs it on
 // the terminal as a program of its own: no colours, clearing, wait or banner.
 //
-// Error texts go to standard error, each followed by a line break. Exit
-// status: 0 after a normal end, 1 after a run-time error or Ctrl+C, 2 when
-// the appended program is missing, damaged or too large.
+// Error texts go to standard error, the header and the message on lines of
+// their own. Exit status: 0 after a normal end, 1 after a run-time error,
+// Ctrl+C or a standard output that could not be written, 2 when the
+// appended program is missing, damaged or too large.
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -12,21 +13,17 @@
 #include <string>
 #include <vector>
 
+#include "interpreter/error_output.h"
 #include "interpreter/interpretador.h"
 #include "interpreter/runner_loader.h"
 #include "platform/console/console.h"
+#include "platform/console/standard_streams.h"
 #include "text/code_pages.h"
 
 namespace {
 
 constexpr int kExitRuntimeError = 1;
 constexpr int kExitBadProgram = 2;
-
-// An error text (code page 1252) on standard error, on a line of its own.
-void WriteError(const std::string& cp1252Text) {
-  const std::string utf8 = kau::text::cp1252ToUtf8(cp1252Text) + "\n";
-  std::fwrite(utf8.data(), 1, utf8.size(), stderr);
-}
 
 // The code words, frames and stack of the run.
 kau::Word memory[kau::kProgramMemoryWords];
@@ -37,11 +34,11 @@ int Run() {
   kau::LoadedProgram program;
   std::string message;
   if (!self.is_open() || file.empty()) {
-    WriteError(kau::text::cp1252(" => Não foi possível ler o próprio arquivo do executável!"));
+    kau::WriteErrorText(kau::text::cp1252(" => Não foi possível ler o próprio arquivo do executável!"));
     return kExitBadProgram;
   }
   if (!kau::LoadAppendedProgram(file, program, message)) {
-    WriteError(message);
+    kau::WriteErrorText(message);
     return kExitBadProgram;
   }
   std::copy(program.code.begin(), program.code.end(), memory);
@@ -51,15 +48,23 @@ int Run() {
   console->beginRun();
   interpreter.Run();
   console->endRun();
-  if (!interpreter.HasRuntimeError()) return 0;
   // Kept apart from the program's output, whose console is flushed by now.
-  WriteError(kau::text::cp1252(" => Erro de execução... ") + interpreter.GetRuntimeMessage());
-  return kExitRuntimeError;
+  int status = 0;
+  if (interpreter.HasRuntimeError()) {
+    kau::WriteErrorText(interpreter.GetRuntimeMessage());
+    status = kExitRuntimeError;
+  }
+  if (console->outputFailed()) {
+    kau::WriteToStandardError(kau::kOutputLostText);
+    status = kExitRuntimeError;
+  }
+  return status;
 }
 
 }  // namespace
 
 int main() {
+  kau::console::occupyClosedStandardDescriptors();
   try {
     return Run();
   } catch (...) {

@@ -9,6 +9,7 @@
 
 #include "platform/console/ansi_sequences.h"
 #include "platform/console/console.h"
+#include "platform/console/standard_streams.h"
 
 namespace kau::console {
 namespace {
@@ -26,11 +27,13 @@ struct sigaction previousTerminating[kTerminatingCount];
 bool terminatingInstalled[kTerminatingCount];
 volatile sig_atomic_t runOpen = 0;
 
-// Async-signal-safe: write and tcsetattr only.
+// Async-signal-safe, and never waits: a terminal whose output is stopped
+// (Ctrl+S, or nobody reads it) must not keep a signalled process alive. The
+// colours are reset when the terminal takes the sequence at once; the mode
+// is set without waiting for pending output (TCSANOW).
 void restoreTerminal() {
   if (colourResetFd >= 0) {
-    const ssize_t ignored = write(colourResetFd, ansi::kResetAttributes.data(), ansi::kResetAttributes.size());
-    (void)ignored;
+    writeWithoutWaiting(colourResetFd, ansi::kResetAttributes.data(), ansi::kResetAttributes.size());
   }
   if (savedInputFd >= 0) tcsetattr(savedInputFd, TCSANOW, &savedInputModes);
 }

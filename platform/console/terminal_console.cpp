@@ -16,6 +16,7 @@
 #include "platform/console/key_sequences.h"
 #include "platform/console/output_encoding.h"
 #include "platform/console/run_guard.h"
+#include "platform/console/standard_streams.h"
 
 namespace kau::console {
 namespace {
@@ -86,6 +87,13 @@ class TerminalConsole final : public Console {
   void flush() override {
     std::size_t done = 0;
     while (done < buffer_.size()) {
+      if (interruptFlag().load(std::memory_order_relaxed)) {
+        // Ctrl+C: the output gets what it takes at once, for a terminal that
+        // nobody reads (or one stopped with Ctrl+S) would hold the run for
+        // ever. A blocked write ends with the signal (no SA_RESTART).
+        writeWithoutWaiting(outputFd_, buffer_.data() + done, buffer_.size() - done);
+        break;
+      }
       const ssize_t n = ::write(outputFd_, buffer_.data() + done, buffer_.size() - done);
       if (n > 0) {
         done += static_cast<std::size_t>(n);

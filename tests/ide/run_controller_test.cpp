@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QTemporaryDir>
 #include <QListWidget>
 #include <QTimer>
 #include <functional>
@@ -150,6 +151,31 @@ TEST_F(RunControllerTest, CtrlCInTheConsoleStopsTheRunWhileTheWindowPaints) {
   EXPECT_FALSE(second.has_value());  // refused while the first ran
   EXPECT_EQ(prepared, 1);
   EXPECT_EQ(restored, 1);
+}
+
+// A text file the system refuses (a folder in its place, a full device)
+// stops the run like any run-time error: the panel's two lines, line 0.
+TEST_F(RunControllerTest, TextFilesThatCannotBeOpenedOrWrittenStopTheRunInThePanel) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const struct {
+    std::string file;
+    const char* message;
+  } table[] = {
+      {folder.path().toStdString(), " => Não foi possível abrir o arquivo no comando REWRITE!"},
+      {"/dev/full", " => Não foi possível gravar o arquivo no comando CLOSE!"},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.file);
+    const auto outcome = run("program p;\r\nvar f: text;\r\nbegin\r\n  assign(f, '" + row.file + "');\r\n" +
+                             "  rewrite(f);\r\n  writeln(f, 'x');\r\n  close(f);\r\n  writeln('depois');\r\nend.\r\n");
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_TRUE(outcome->error);
+    EXPECT_EQ(outcome->errorLine, 0);
+    EXPECT_EQ(outcome->panelLines, QStringList({QString::fromUtf8(" => Erro de execução... ..."),
+                                                QString::fromUtf8(row.message)}));
+    EXPECT_NE(screenRows().value(0), "depois");
+  }
 }
 
 TEST(ErrorText, SplitsAtTheFirstMark) {

@@ -27,10 +27,8 @@ Bytes AppendedPart(const std::vector<Word>& code) {
 }
 
 Bytes AppendedDump(std::string_view dump) {
-  Bytes image(std::begin(kProgramMarker), std::end(kProgramMarker));
-  const Bytes stream = lzss::Encode(std::span(reinterpret_cast<const std::uint8_t*>(dump.data()), dump.size()));
-  image.insert(image.end(), stream.begin(), stream.end());
-  image.push_back(kImageEnd);
+  Bytes image;
+  AppendProgramStream(lzss::Encode(std::span(reinterpret_cast<const std::uint8_t*>(dump.data()), dump.size())), image);
   return image;
 }
 

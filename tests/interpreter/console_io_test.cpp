@@ -1,5 +1,6 @@
 // WRITE formatting, READ and READLN of every type from the keyboard, the
-// keyboard at the end of its input, READKEY, cursor, colours and DELAY.
+// keyboard at the end of its input, READKEY, cursor, colours and DELAY, and
+// output that cannot be written.
 #include <gtest/gtest.h>
 
 #include "interpreter/runtime_errors.h"
@@ -127,6 +128,33 @@ TEST(ConsoleScreen, KeysCursorColoursAndDelay) {
   EXPECT_EQ(console.attribute, 0x94);  // blink, red, on blue
   EXPECT_EQ(console.sleptMs, 500);
   EXPECT_EQ(console.pendingDiscards, 1);
+}
+
+// An endless loop of WRITELN ends at the first write the console could not
+// take: no error of the program's own, no wait for Enter, no banner.
+TEST(ConsoleOutput, OutputThatCannotBeWrittenEndsTheRun) {
+  const struct {
+    const char* what;
+    std::vector<Word> write;
+  } cases[] = {
+      {"writeln", {OP_PUSH, 'x', OP_WRITE, 2, OP_WRITE, 5}},
+      {"wide field", {OP_PUSH, 'x', OP_PUSH, 50000, OP_WRITEW, 2}},
+      {"real with decimals", {OP_PUSH, 0, OP_PUSH, 0, OP_PUSH, 9, OP_PUSH, 9, OP_WRITERWD}},
+  };
+  for (const auto& c : cases) {
+    for (const bool consoleRun : {false, true}) {
+      Program p;
+      const Word loop = p.here();
+      p.op(c.write).op({OP_JMP, loop});
+      FakeConsole console;
+      console.writableBytes = 100;
+      // (The budget only bounds a run that would not stop.)
+      const auto result = p.run(console, consoleRun, 10'000'000);
+      EXPECT_EQ(console.refusedWrites, 1) << c.what;
+      EXPECT_FALSE(result.error) << c.what << ": " << result.message;
+      EXPECT_EQ(result.output.find("Pascal KAU!"), std::string::npos) << c.what;
+    }
+  }
 }
 
 }  // namespace

@@ -26,8 +26,15 @@ class FakeConsole : public console::Console {
   long long sleptMs = 0;
   // Output beyond this many bytes sets the interrupt flag (guards fuzzing).
   std::size_t outputLimit = std::string::npos;
+  // Output beyond this many bytes is lost, as on a full disk.
+  std::size_t writableBytes = std::string::npos;
 
   void write(std::string_view text) override {
+    if (output.size() + text.size() > writableBytes) {
+      failed = true;
+      ++refusedWrites;
+      return;
+    }
     output.append(text);
     if (output.size() > outputLimit) {
       console::interruptFlag().store(true);
@@ -72,6 +79,9 @@ class FakeConsole : public console::Console {
   void sleepMilliseconds(int ms) override { sleptMs += ms; }
   void beginRun() override { console::interruptFlag().store(false); }
   void endRun() override {}
+  bool outputFailed() const override { return failed; }
+  bool failed = false;
+  int refusedWrites = 0;
 };
 
 }  // namespace kau::testing

@@ -1,7 +1,10 @@
 // Text files: write, close, reset, read back, EOF, append, the file errors,
-// CR LF lines, UTF-8 contents, and every file closed at the end of a run.
+// CR LF lines, UTF-8 contents, every file closed at the end of a run, and
+// opens, writes and closes that the system refuses.
 #include <gtest/gtest.h>
 
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -167,6 +170,77 @@ TEST_F(TextFiles, ErrorsOfFilesNotOpen) {
   open(closed, OP_CLOSE);
   closed.op({OP_LOADADDR, 0, 3, OP_WRITEF, 5});
   EXPECT_EQ(closed.run().message, ErrorText(kErrorWriteClosedFile));
+}
+
+// A file that exists but that no stream can open (a socket).
+class SocketFile {
+ public:
+  explicit SocketFile(const char* name) : fd_(::socket(AF_UNIX, SOCK_STREAM, 0)) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", name);
+    bound_ = ::bind(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+  }
+  ~SocketFile() { ::close(fd_); }
+  bool bound() const { return bound_; }
+
+ private:
+  int fd_;
+  bool bound_ = false;
+};
+
+// A refused open stops the run at the open; a write that the system does
+// not take (here /dev/full, which takes nothing) stops it at the write that
+// failed, or at the CLOSE, REWRITE or end of the run that flushed the text.
+TEST_F(TextFiles, RefusedOpensWritesAndClosesStopTheRunThere) {
+  fs::create_directory("pasta");
+  const SocketFile socket("soquete");
+  ASSERT_TRUE(socket.bound());
+  const std::vector<Word> writeLine = {OP_LOADADDR, 0, 3, OP_PUSH, 'x', OP_WRITEF, 2, OP_WRITEF, 5, OP_POP};
+  // WRITE(f, 'x':100000): more than any buffer holds.
+  const std::vector<Word> writeWide = {OP_LOADADDR, 0, 3, OP_PUSH, 'x', OP_PUSH, 100000, OP_WRITEWF, 2, OP_POP};
+  const struct {
+    const char* what;
+    const char* name;
+    std::vector<std::vector<Word>> steps;  // before the marker written to the screen
+    int error;
+    const char* text;
+  } cases[] = {
+      {"rewrite onto a folder", "pasta", {{OP_REWRITE}}, kErrorRewriteFailed,
+       " => Não foi possível abrir o arquivo no comando REWRITE!"},
+      {"rewrite in a missing folder", "sem/arquivo.txt", {{OP_REWRITE}}, kErrorRewriteFailed,
+       " => Não foi possível abrir o arquivo no comando REWRITE!"},
+      {"reset of a socket", "soquete", {{OP_RESET}}, kErrorResetFailed,
+       " => Não foi possível abrir o arquivo no comando RESET!"},
+      {"append to a socket", "soquete", {{OP_APPEND}}, kErrorAppendFailed,
+       " => Não foi possível abrir o arquivo no comando APPEND!"},
+      {"write", "/dev/full", {{OP_REWRITE}, writeWide}, kErrorFileWriteFailed,
+       " => Não foi possível gravar no arquivo!"},
+      {"close", "/dev/full", {{OP_REWRITE}, writeLine, {OP_CLOSE}}, kErrorCloseFailed,
+       " => Não foi possível gravar o arquivo no comando CLOSE!"},
+      {"rewrite of the open name", "/dev/full", {{OP_REWRITE}, writeLine, {OP_REWRITE}}, kErrorFileWriteFailed,
+       " => Não foi possível gravar no arquivo!"},
+  };
+  for (const auto& c : cases) {
+    Program p = withFile(c.name);
+    for (const std::vector<Word>& step : c.steps) {
+      if (step.size() == 1) open(p, step[0]);
+      else p.op(step);
+    }
+    p.op({OP_PUSH, 1, OP_WRITE, 1});  // not reached
+    const auto result = p.run();
+    EXPECT_EQ(result.message, ErrorText(c.error)) << c.what;
+    EXPECT_EQ(result.message, std::string(" => Erro de execução... ...#") + c.text) << c.what;
+    EXPECT_EQ(result.output, "") << c.what;
+  }
+  // Text left in a file that is never closed is written at the end of the
+  // run; when it cannot be, the run ends with the error all the same.
+  Program unclosed = withFile("/dev/full");
+  open(unclosed, OP_REWRITE);
+  unclosed.op(writeLine).op({OP_PUSH, 1, OP_WRITE, 1});
+  const auto result = unclosed.run();
+  EXPECT_EQ(result.output, "1");
+  EXPECT_EQ(result.message, ErrorText(kErrorFileWriteFailed));
 }
 
 }  // namespace

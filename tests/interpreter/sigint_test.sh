@@ -31,7 +31,7 @@ begin
   writeln('fim');
 end.
 PAS
-expected=' => Detectado CTRL+ C durante a execução do programa! # => A execução foi interrompida!'
+expected=$' => Detectado CTRL+ C durante a execução do programa! \n => A execução foi interrompida!'
 mkfifo input
 exec 3<>input   # keeps the pipe open, so the READ waits
 

@@ -4,10 +4,14 @@
 // on. None may end in a crash: each ends with a text and its status.
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <signal.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -46,13 +50,14 @@ const std::string kUsage =
     "     kauc dump PROGRAMA.pas              mostra o programa compilado (código de palavras)\n"
     "     kauc --help | -h                    mostra este texto\n"
     "     kauc --version                      mostra a versão\n";
-const std::string kEmptyProgram = " => Erro sintático na linha 1...# => 'FIM DE ARQUIVO' não esperado!\n";
-const std::string kDivisionByZero = " => Erro de execução... ...# => Divisão por Zero!\n";
+const std::string kEmptyProgram = " => Erro sintático na linha 1...\n => 'FIM DE ARQUIVO' não esperado!\n";
+const std::string kDivisionByZero = " => Erro de execução... ...\n => Divisão por Zero!\n";
 const std::string kOutputLost = " => Não foi possível gravar a saída padrão!\n";
 
 struct Outcome {
   int status = -1;  // exit status, -1 when killed by a signal
   std::string out, err;
+  int signal = 0;  // the signal that ended it
 };
 
 // Where a child's standard streams go and as whom it runs.
@@ -60,6 +65,8 @@ struct ChildSetup {
   int input = -1;          // standard input; /dev/null when -1
   int output = -1;         // standard output; the file "out" when -1
   std::string outputPath;  // or this file, when set
+  bool closedOutput = false;  // or none at all
+  int errors = -1;         // standard error; the file "err" when -1
   uid_t user = 0;          // 0: as the test runs
 };
 
@@ -83,6 +90,14 @@ class CommandLine : public ::testing::Test {
   Outcome Kauc(const std::string& arguments, const ChildSetup& setup = {}) {
     std::vector<std::string> args = words(arguments);
     args.insert(args.begin(), KAU_KAUC_PATH);
+    const pid_t child = Start(args, setup);
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child) return {};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(dir_ / "out"), readFile(dir_ / "err")};
+  }
+
+  // Starts the program args[0] in the test's folder.
+  pid_t Start(std::vector<std::string> args, const ChildSetup& setup) {
     std::vector<char*> argv;
     for (std::string& a : args) argv.push_back(a.data());
     argv.push_back(nullptr);
@@ -92,22 +107,57 @@ class CommandLine : public ::testing::Test {
     if (child == 0) {
       const std::string outputPath = setup.outputPath.empty() ? out.string() : setup.outputPath;
       const int input = setup.input >= 0 ? setup.input : ::open("/dev/null", O_RDONLY);
-      const int output = setup.output >= 0 ? setup.output : ::open(outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-      const int errors = ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-      if (input < 0 || output < 0 || errors < 0 || dup2(input, 0) < 0 || dup2(output, 1) < 0 || dup2(errors, 2) < 0 ||
-          chdir(dir_.c_str()) != 0)
+      const int output = setup.closedOutput ? -2
+                         : setup.output >= 0 ? setup.output
+                                             : ::open(outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+      const int errors = setup.errors >= 0 ? setup.errors : ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+      if (input < 0 || output == -1 || errors < 0 || dup2(input, 0) < 0 || (output >= 0 && dup2(output, 1) < 0) ||
+          dup2(errors, 2) < 0 || chdir(dir_.c_str()) != 0)
         _exit(126);
+      if (setup.closedOutput) ::close(1);
+      signal(SIGPIPE, SIG_DFL);  // as a shell starts its commands
       if (setup.user != 0 && (setgid(setup.user) != 0 || setuid(setup.user) != 0)) _exit(125);
       execv(argv[0], argv.data());
       _exit(127);
     }
+    return child;
+  }
+
+  // Waits for a started child at most `seconds` (a bound for a child that
+  // would never end, not a measure of speed); status -2 and the child
+  // killed when it is still running then.
+  Outcome Finish(pid_t child, int seconds) {
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
     int status = 0;
-    if (child < 0 || waitpid(child, &status, 0) != child) return {};
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(out), readFile(err)};
+    while (waitpid(child, &status, WNOHANG) == 0) {
+      if (std::chrono::steady_clock::now() > giveUp) {
+        ::kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+        return {-2, "", ""};
+      }
+      ::poll(nullptr, 0, 10);
+    }
+    Outcome outcome{WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(dir_ / "out"), readFile(dir_ / "err")};
+    outcome.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
+    return outcome;
   }
 
   fs::path dir_;
 };
+
+// True while the process sleeps inside write(2): its output is blocked. (A
+// program that only writes sleeps nowhere else; the system call is checked
+// too where the system shows it.)
+bool BlockedInWrite(pid_t pid) {
+  const std::string proc = "/proc/" + std::to_string(pid);
+  const std::string stat = readFile(proc + "/stat");
+  const std::size_t nameEnd = stat.rfind(')');
+  if (nameEnd == std::string::npos || stat.size() < nameEnd + 3 || stat[nameEnd + 2] != 'S') return false;
+  const std::vector<std::string> call = words(readFile(proc + "/syscall"));
+  return call.empty() || call[0] == std::to_string(SYS_write);
+}
+
+const char kEndlessWriteln[] = "PROGRAM SemFim;\nBEGIN\n  WHILE TRUE DO WRITELN('linha sem fim');\nEND.\n";
 
 TEST_F(CommandLine, EachInvocationEndsWithItsTextAndStatus) {
   struct Case {
@@ -201,6 +251,106 @@ TEST_F(CommandLine, AConsoleRunLeavesTheTerminalOnAFreshLine) {
   const std::size_t at = screen.find(banner);
   ASSERT_NE(at, std::string::npos) << screen;
   EXPECT_EQ(screen.substr(at + banner.size()), std::string(44, ' ') + "\033[0m\r\r\n");
+}
+
+}  // namespace
+
+namespace {
+
+// A stand-alone executable reports a standard output it cannot write as kauc
+// does, and both stop an endless program there instead of running it on.
+TEST_F(CommandLine, LostStandardOutputEndsTheRunWithItsText) {
+  write("sem_fim.pas", kEndlessWriteln);
+  write("arquivo.pas",
+        "PROGRAM Arquivo;\nVAR f: TEXT;\nBEGIN\n  ASSIGN(f, 'dados.txt');\n  REWRITE(f);\n"
+        "  WRITELN(f, 'arquivo');\n  WRITELN('tela');\n  CLOSE(f);\nEND.\n");
+  for (const char* name : {"ola", "divide", "sem_fim", "arquivo"})
+    ASSERT_EQ(Kauc(std::string("make ") + name + ".pas").status, 0) << name;
+  struct Case {
+    std::string program;  // "name.exe" or "kauc name.pas"
+    bool closed;          // else /dev/full
+    std::string err;
+  };
+  const Case cases[] = {
+      {"ola.exe", false, kOutputLost},
+      {"ola.exe", true, kOutputLost},
+      {"divide.exe", false, kDivisionByZero + kOutputLost},
+      {"sem_fim.exe", false, kOutputLost},
+      {"sem_fim.exe", true, kOutputLost},
+      {"kauc sem_fim.pas", false, kOutputLost},
+      {"kauc sem_fim.pas", true, kOutputLost},
+      // No file the program opens takes the closed output's place.
+      {"arquivo.exe", true, kOutputLost},
+      {"kauc arquivo.pas", true, kOutputLost},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.program + (c.closed ? " >&-" : " > /dev/full"));
+    fs::remove(dir_ / "dados.txt");
+    ChildSetup setup;
+    setup.outputPath = "/dev/full";
+    setup.closedOutput = c.closed;
+    const bool kauc = c.program.rfind("kauc ", 0) == 0;
+    const std::vector<std::string> args =
+        kauc ? std::vector<std::string>{KAU_KAUC_PATH, "run", c.program.substr(5)}
+             : std::vector<std::string>{(dir_ / c.program).string()};
+    const Outcome outcome = Finish(Start(args, setup), 60);
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.err, c.err);
+    if (c.program.find("arquivo") != std::string::npos) {
+      EXPECT_EQ(readFile(dir_ / "dados.txt"), "arquivo\n");
+    }
+  }
+}
+
+// `kauc run p.pas | head`: when the pipe's reader has ended, the run ends
+// by SIGPIPE, as Unix programs do.
+TEST_F(CommandLine, APipeWithoutReaderEndsTheRunBySigpipe) {
+  write("sem_fim.pas", kEndlessWriteln);
+  ASSERT_EQ(Kauc("make sem_fim.pas").status, 0);
+  for (const bool executable : {false, true}) {
+    SCOPED_TRACE(executable ? "sem_fim.exe" : "kauc run");
+    kau::console::testing::Pipe pipe;
+    pipe.closeReadEnd();
+    ChildSetup setup;
+    setup.output = pipe.writeEnd;
+    const std::vector<std::string> args = executable ? std::vector<std::string>{(dir_ / "sem_fim.exe").string()}
+                                                     : std::vector<std::string>{KAU_KAUC_PATH, "run", "sem_fim.pas"};
+    const Outcome outcome = Finish(Start(args, setup), 60);
+    EXPECT_EQ(outcome.signal, SIGPIPE);
+    EXPECT_EQ(outcome.err, "");
+  }
+}
+
+// SIGTERM, SIGHUP and Ctrl+C end a run whose terminal nobody reads (its
+// output blocked, as on a terminal stopped with Ctrl+S): the terminating
+// signals as the signal, Ctrl+C with status 1.
+TEST_F(CommandLine, SignalsEndARunWhoseTerminalOutputIsBlocked) {
+  write("sem_fim.pas", kEndlessWriteln);
+  ASSERT_EQ(Kauc("make sem_fim.pas").status, 0);
+  for (const bool executable : {false, true}) {
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) {
+      SCOPED_TRACE(std::string(executable ? "sem_fim.exe" : "kauc run") + ", signal " + std::to_string(signal));
+      kau::console::testing::PseudoTerminal pty;
+      ChildSetup setup;
+      setup.input = setup.output = setup.errors = pty.slave;
+      const std::vector<std::string> args = executable ? std::vector<std::string>{(dir_ / "sem_fim.exe").string()}
+                                                       : std::vector<std::string>{KAU_KAUC_PATH, "run", "sem_fim.pas"};
+      const pid_t child = Start(args, setup);
+      ASSERT_GT(child, 0);
+      // (Bounded: the terminal's buffer fills within moments.)
+      const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+      while (!BlockedInWrite(child) && std::chrono::steady_clock::now() < giveUp) ::poll(nullptr, 0, 10);
+      ASSERT_TRUE(BlockedInWrite(child));
+      ::kill(child, signal);
+      const Outcome outcome = Finish(child, 10);
+      ASSERT_NE(outcome.status, -2) << "still running after the signal";
+      if (signal == SIGINT) {
+        EXPECT_EQ(outcome.status, 1);
+      } else {
+        EXPECT_EQ(outcome.signal, signal);
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -7,9 +7,11 @@
 //
 // Standard output carries only the program's own output (or the dump, the
 // name of the executable written, the usage, the version); error texts go to
-// standard error in UTF-8. Exit status: 0 success, 1 run-time error, Ctrl+C
-// or standard output that could not be written, 2 compile error, 3 bad usage
-// or an unreadable file.
+// standard error in UTF-8, the header and the message on lines of their own.
+// Exit status: 0 success, 1 run-time error, Ctrl+C or standard output that
+// could not be written (a pipe whose reader has gone ends the process by
+// SIGPIPE instead, as Unix programs end), 2 compile error, 3 bad usage or an
+// unreadable file.
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -19,9 +21,10 @@
 #include "compiler/code_buffer.h"
 #include "compiler/program_dump.h"
 #include "interpreter/entry_points.h"
+#include "interpreter/error_output.h"
 #include "interpreter/executable_file.h"
 #include "platform/console/console.h"
-#include "text/code_pages.h"
+#include "platform/console/standard_streams.h"
 #include "tools/kauc/source_file.h"
 
 namespace {
@@ -44,13 +47,10 @@ constexpr char kInternalFault[] = " => Erro na execução do programa!\n";
 
 void writeUtf8(std::FILE* stream, std::string_view utf8) { std::fwrite(utf8.data(), 1, utf8.size(), stream); }
 
-// An error text of the entry points (code page 1252) on its own line.
-void printError(const std::string& cp1252Text) { writeUtf8(stderr, kau::text::cp1252ToUtf8(cp1252Text) + "\n"); }
-
 // The status of an entry point's failure; a make that could not write its
 // file counts as a file that could not be used.
 int failure(int otherwise) {
-  printError(kau::GetCompileErrorText());
+  kau::WriteErrorText(kau::GetCompileErrorText());
   return kau::LastErrorIsCompileError() ? kExitCompileError : otherwise;
 }
 
@@ -83,7 +83,7 @@ int withOutputChecked(int status, const kau::console::Console* console) {
   const bool written =
       std::fflush(stdout) == 0 && !std::ferror(stdout) && (console == nullptr || !console->outputFailed());
   if (written) return status;
-  writeUtf8(stderr, " => Não foi possível gravar a saída padrão!\n");
+  kau::WriteToStandardError(kau::kOutputLostText);
   return status == kExitSuccess ? kExitRuntimeError : status;
 }
 
@@ -120,6 +120,7 @@ int kauc(const std::vector<std::string>& args) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  kau::console::occupyClosedStandardDescriptors();
   try {
     return kauc(std::vector<std::string>(argv + 1, argv + argc));
   } catch (...) {
