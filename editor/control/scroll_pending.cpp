@@ -62,7 +62,7 @@ void TCustomSynEdit::MoveHeldRepaints(std::int64_t Columns, std::int64_t Lines) 
     const TRect textArea{fGutterWidth + 2, client.Top, client.Right, client.Bottom};
     const TRect still{r.Left, r.Top, std::min(r.Right, textArea.Left), r.Bottom};
     const TRect moved = IntersectRect(OffsetRect(IntersectRect(r, textArea), dx, 0), textArea);
-    r = UnionRect(still.IsEmpty() ? TRect{} : still, moved);
+    r = UnionRect(still, moved);
   }
   if (dy != 0) r = IntersectRect(OffsetRect(r, 0, dy), client);
   fInvalidateRect = r;

@@ -187,6 +187,7 @@ TEST(QtRepaint, RandomEditsNearTheEdgesRepaintLikeAFullRepaint) {
       {Qt::Key_Y, Qt::ControlModifier, {}, "Ctrl+Y"},
       {Qt::Key_Tab, Qt::NoModifier, "\t", "Tab"},
   };
+  int verticalScrolls = 0, sidewaysScrolls = 0;
   for (unsigned seed = 1; seed <= 12; ++seed) {
     SCOPED_TRACE("seed " + std::to_string(seed));
     std::mt19937 random(seed);
@@ -195,6 +196,7 @@ TEST(QtRepaint, RandomEditsNearTheEdgesRepaintLikeAFullRepaint) {
     QGuiApplication::clipboard()->setText(seed % 2 ? "a b c d e f g h i j k l m n o p q r s t u v w x y z 1 2 3"
                                                    : "um\ndois\ntres\n");
     for (int step = 0; step < 30; ++step) {
+      const int top = edit.TopLine(), left = edit.LeftChar();
       const unsigned what = random() % 4;
       std::string done;
       if (what == 0) {
@@ -212,8 +214,13 @@ TEST(QtRepaint, RandomEditsNearTheEdgesRepaintLikeAFullRepaint) {
       }
       ASSERT_EQ(view.StalePixels(), 0) << "step " << step << ", after " << done << ", top line " << edit.TopLine()
                                        << ", left column " << edit.LeftChar();
+      verticalScrolls += edit.TopLine() != top;
+      sidewaysScrolls += edit.LeftChar() != left;
     }
   }
+  // The walk went over both kinds of scrolling.
+  EXPECT_GT(verticalScrolls, 20);
+  EXPECT_GT(sidewaysScrolls, 2);
 }
 
 }  // namespace
