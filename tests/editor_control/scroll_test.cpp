@@ -265,6 +265,19 @@ TEST_F(ControlTest, UnderAPaintLockAScrollWaitsAndMovesThePixelsOnce) {
   EXPECT_TRUE(window.Invalidations().empty());
 }
 
+// An event loop run inside a lock (a dialog) may paint while a scroll waits.
+TEST_F(ControlTest, APaintWhileAScrollWaitsAsksForEverythingAfresh) {
+  FillLines(edit, 100, "abc");
+  edit.BeginUpdate();
+  edit.SetTopLine(5);
+  window.ClearInvalidations();
+  window.PaintNow(true);
+  EXPECT_FALSE(edit.ScrollPending());
+  EXPECT_EQ(window.Invalidations(), (std::vector<TRect>{{0, 0, 400, 320}}));
+  edit.EndUpdate();
+  EXPECT_TRUE(window.Scrolls().empty());
+}
+
 TEST_F(ControlTest, ARepaintHeldForALineChangeFollowsAScrollMadeMeanwhile) {
   FillLines(edit, 100, "abc");
   window.ClearInvalidations();
