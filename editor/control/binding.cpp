@@ -94,8 +94,10 @@ void TCustomSynEdit::LinesChanged(TObject*) {
   Exclude(sfLinesChanging);
   if (HandleAllocated()) UpdateScrollBars();
   SetBlockBegin(CaretXY());
-  if (HandleAllocated() && !fInvalidateRect.IsEmpty()) InvalidateRect(fInvalidateRect, false);
-  fInvalidateRect = {};
+  // Outside a paint lock a scroll made during the change shows now; inside
+  // one it waits for the lock's end, and so do the repaints held for it.
+  if (fPaintLock == 0) ScrollPixels();
+  ReleaseHeldRepaints();
   if (fGutter->ShowLineNumbers() && fGutter->AutoSize()) fGutter->AutoSizeDigitCount(LineCount());
   if (!(fOptions & eoScrollPastEof)) SetTopLine(fTopLine);
 }

@@ -11,6 +11,15 @@ namespace kau::editor {
 
 void TCustomSynEdit::Paint(platform::Canvas& ACanvas, const TRect& AClip) {
   if (fCharWidth <= 0 || fTextHeight <= 0) return;
+  if (ScrollPending()) {
+    // An event loop run inside a paint lock paints while a scroll waits:
+    // the pixels outside the clip still show the old window, so all of it
+    // is painted afresh.
+    fShownTopLine = fTopLine;
+    fShownLeftChar = fLeftChar;
+    fInvalidateRect = {};
+    if (HandleAllocated()) fHost->InvalidateRect(nullptr, false);
+  }
   struct CanvasScope {
     platform::Canvas*& slot;
     platform::Canvas* saved;

@@ -33,6 +33,8 @@ void TCustomSynEdit::DecPaintLock() {
   if (fPaintLock <= 0) return;
   --fPaintLock;
   if (fPaintLock != 0) return;
+  InvalidateSelectionChange();
+  if (!(fStateFlags & sfLinesChanging)) ShowPendingScroll();
   if (HandleAllocated()) {
     if (fStateFlags & sfScrollbarChanged) UpdateScrollBars();
     if (fStateFlags & sfCaretChanged) UpdateCaret();
@@ -66,8 +68,7 @@ void TCustomSynEdit::InvalidateLines(int FirstLine, int LastLine) {
     rc.Right = ClientWidth();
     if (!VisibleRows(FirstLine, LastLine, fTopLine, fLinesInWindow, fTextHeight, rc.Top, rc.Bottom)) return;
   }
-  if (fStateFlags & sfLinesChanging) fInvalidateRect = UnionRect(fInvalidateRect, rc);
-  else InvalidateRect(rc, false);
+  InvalidateRect(rc, false);
 }
 
 void TCustomSynEdit::InvalidateGutterLines(int FirstLine, int LastLine) {
@@ -78,8 +79,7 @@ void TCustomSynEdit::InvalidateGutterLines(int FirstLine, int LastLine) {
   } else if (!VisibleRows(FirstLine, LastLine, fTopLine, fLinesInWindow, fTextHeight, rc.Top, rc.Bottom)) {
     return;
   }
-  if (fStateFlags & sfLinesChanging) fInvalidateRect = UnionRect(fInvalidateRect, rc);
-  else InvalidateRect(rc, false);
+  InvalidateRect(rc, false);
 }
 
 void TCustomSynEdit::InvalidateLine(int Line) {
@@ -87,8 +87,7 @@ void TCustomSynEdit::InvalidateLine(int Line) {
   if (Line < fTopLine || std::int64_t{Line} > std::int64_t{fTopLine} + fLinesInWindow || Line > LineCount()) return;
   const int top = ClampToInt(std::int64_t{Line - fTopLine} * fTextHeight);
   const TRect rc{0, top, ClientWidth(), ClampToInt(std::int64_t{top} + fTextHeight)};
-  if (fStateFlags & sfLinesChanging) fInvalidateRect = UnionRect(fInvalidateRect, rc);
-  else InvalidateRect(rc, false);
+  InvalidateRect(rc, false);
 }
 
 }  // namespace kau::editor

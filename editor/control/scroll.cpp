@@ -22,12 +22,9 @@ void TCustomSynEdit::SetTopLine(int Value) {
                                  : std::int64_t{LineCount()} + 1 - fLinesInWindow;
   Value = ClampToInt(std::max<std::int64_t>(std::min<std::int64_t>(Value, bound), 1));
   if (Value == fTopLine) return;
-  const std::int64_t delta = std::int64_t{fTopLine} - Value;
+  MoveHeldRepaints(0, std::int64_t{fTopLine} - Value);
   fTopLine = Value;
-  if (HandleAllocated()) {
-    if ((delta < 0 ? -delta : delta) < fLinesInWindow) fHost->ScrollArea(0, ClampToInt(delta * fTextHeight), nullptr);
-    else Invalidate();
-  }
+  if (!DefersScrolling()) ShowPendingScroll();
   UpdateScrollBars();
   StatusChanged(scTopLine);
 }
@@ -43,17 +40,10 @@ void TCustomSynEdit::SetLeftChar(int Value) {
   }
   Value = ClampToInt(std::max<std::int64_t>(std::min<std::int64_t>(Value, bound), 1));
   if (Value == fLeftChar) return;
-  const std::int64_t delta = std::int64_t{fLeftChar} - Value;
+  MoveHeldRepaints(std::int64_t{fLeftChar} - Value, 0);
   fLeftChar = Value;
   fTextOffset = ClampToInt(std::int64_t{fGutterWidth} + 2 - (std::int64_t{fLeftChar} - 1) * fCharWidth);
-  if (HandleAllocated()) {
-    if ((delta < 0 ? -delta : delta) < fCharsInWindow) {
-      const TRect textArea{fGutterWidth + 2, 0, ClientWidth(), ClientHeight()};
-      fHost->ScrollArea(ClampToInt(delta * fCharWidth), 0, &textArea);
-    } else {
-      InvalidateLines(-1, -1);
-    }
-  }
+  if (!DefersScrolling()) ShowPendingScroll();
   if ((fOptions & eoAutoSizeMaxLineWidth) && (fOptions & eoScrollPastEol) &&
       std::int64_t{fLeftChar} + fCharsInWindow > fMaxLineWidth) {
     SetMaxLineWidth(ClampToInt(std::int64_t{fLeftChar} + fCharsInWindow));

@@ -137,6 +137,8 @@ int TCustomSynEdit::SearchReplace(const std::string& ASearch, const std::string&
 
       TSynReplaceAction action = raReplace;
       if (prompt && OnReplaceText) {
+        // The one asked sees the match where it is, also under the lock.
+        ShowPendingScroll();
         action = DoOnReplaceText(ASearch, AReplace, current.Y, found);
         if (action == raCancel) return count;
       }

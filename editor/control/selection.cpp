@@ -93,6 +93,26 @@ bool TCustomSynEdit::IsPointInSelection(const TPoint& Value) const {
   return false;
 }
 
+void TCustomSynEdit::InvalidateSelectionChange() {
+  const TPoint b = GetBlockBegin(), e = GetBlockEnd();
+  const TPoint b0 = Before(fShownSelection.End, fShownSelection.Begin) ? fShownSelection.End : fShownSelection.Begin;
+  const TPoint e0 = Before(fShownSelection.End, fShownSelection.Begin) ? fShownSelection.Begin : fShownSelection.End;
+  const TSynSelectionMode mode0 = fShownSelection.Mode;
+  fShownSelection = {fBlockBegin, fBlockEnd, fSelectionMode};
+  const bool shown = b0 != e0, now = b != e;
+  if (!shown && !now) return;
+  if (!shown || !now || mode0 != fSelectionMode || fSelectionMode == smColumn) {
+    // Column edges run through every row: all rows of both go.
+    if (shown) InvalidateLines(b0.Y, e0.Y);
+    if (now) InvalidateLines(b.Y, e.Y);
+    return;
+  }
+  // A stream or whole lines: a row changes only between the old and the new
+  // place of an end that moved.
+  if (b != b0) InvalidateLines(std::min(b.Y, b0.Y), std::max(b.Y, b0.Y));
+  if (e != e0) InvalidateLines(std::min(e.Y, e0.Y), std::max(e.Y, e0.Y));
+}
+
 void TCustomSynEdit::SetCaretAndSelection(const TPoint& ptCaret, const TPoint& ptBefore, const TPoint& ptAfter) {
   PaintLockGuard lock(*this);
   InternalSetCaretXY(ptCaret);

@@ -158,8 +158,18 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void InvalidateGutterLines(int FirstLine, int LastLine);
   void InvalidateLines(int FirstLine, int LastLine);
   void InvalidateLine(int Line);
-  // The area collected while the line store reports a change in progress.
+  // The area collected while the line store reports a change in progress or
+  // a scroll waits (in the coordinates of the window as it is now).
   TRect CollectedInvalidRect() const { return fInvalidateRect; }
+
+  // ---- Scrolling that waits (scroll_pending.cpp) -------------------------------
+  // Under a paint lock or a line-store change a scroll only moves TopLine and
+  // LeftChar; the pixels follow once, when both have ended. Until then the
+  // repaints asked for are held in the coordinates of the new window.
+  bool ScrollPending() const { return fShownTopLine != fTopLine || fShownLeftChar != fLeftChar; }
+  // Moves the pixels to the window as it is now and sends the repaints held
+  // for it (those of a line-store change stay held until it ends).
+  void ShowPendingScroll();
 
   // ---- Text and indentation (text.cpp) ----------------------------------------
   TSynEditStringList& Lines() { return *fLines; }
@@ -675,6 +685,15 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   int fTabWidth = 8;
   std::unique_ptr<TheTextDrawer> fTextDrawer;
   TRect fInvalidateRect;
+  // The window the pixels show (scroll_pending.cpp).
+  int fShownTopLine = 1;
+  int fShownLeftChar = 1;
+  // The selection as the pixels show it (selection.cpp).
+  struct {
+    TPoint Begin{1, 1};
+    TPoint End{1, 1};
+    TSynSelectionMode Mode = smNormal;
+  } fShownSelection;
   TSynStateFlags fStateFlags = 0;
   TSynEditorOptions fOptions = 0;
   TSynStatusChanges fStatusChanges = 0;
@@ -758,6 +777,17 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void EndDrag(int X, int Y);
   void CancelDrag();
   void FinishDrag();
+
+  // Scrolling that waits (scroll_pending.cpp)
+  bool HoldsRepaints() const { return (fStateFlags & sfLinesChanging) || ScrollPending(); }
+  // Deferred while a paint lock or a line-store change is open.
+  bool DefersScrolling() const { return fPaintLock != 0 || (fStateFlags & sfLinesChanging); }
+  void ScrollPixels();
+  void ReleaseHeldRepaints();
+  // The held repaints follow a move of the window by (Columns, Lines).
+  void MoveHeldRepaints(std::int64_t Columns, std::int64_t Lines);
+  // Repaints the rows whose selected part differs from what they show.
+  void InvalidateSelectionChange();
 
   // Scrolling (scroll.cpp)
   void WMVScroll(platform::TScrollCode Code, int Pos);

@@ -25,8 +25,12 @@ void TCustomSynEdit::DestroyWnd() {
 int TCustomSynEdit::ClientWidth() const { return fHost ? fHost->ClientRect().Width() : fWidth; }
 int TCustomSynEdit::ClientHeight() const { return fHost ? fHost->ClientRect().Height() : fHeight; }
 
+// While a line-store change is open or a scroll waits, the request is held
+// (scroll_pending.cpp).
 void TCustomSynEdit::InvalidateRect(const TRect& ARect, bool AErase) {
-  if (HandleAllocated()) fHost->InvalidateRect(&ARect, AErase);
+  if (!HandleAllocated()) return;
+  if (HoldsRepaints()) fInvalidateRect = UnionRect(fInvalidateRect, ARect);
+  else fHost->InvalidateRect(&ARect, AErase);
 }
 
 // A hidden control drops the request; its window repaints all when shown.
@@ -34,7 +38,10 @@ void TCustomSynEdit::Invalidate() {
   if (HandleAllocated() && IsVisible()) fHost->InvalidateRect(nullptr, false);
 }
 
+// The pixels first follow a scroll that waits, so that the paint finds them
+// where the window is now.
 void TCustomSynEdit::Update() {
+  ShowPendingScroll();
   if (HandleAllocated()) fHost->Update();
 }
 

@@ -53,7 +53,7 @@ void FakeWindow::InvalidateRect(const TRect* rect, bool) {
 
 void FakeWindow::ScrollArea(int dx, int dy, const TRect* area) {
   const TRect a = area ? *area : client_;
-  scrolls_.push_back({dx, dy, a});
+  scrolls_.push_back({dx, dy, a, invalidations_.size()});
   // The band the moved pixels leave behind.
   TRect band = a;
   if (dy > 0) band.Bottom = a.Top + dy;

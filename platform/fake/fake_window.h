@@ -100,6 +100,7 @@ class FakeWindow : public WindowHost {
   struct Scroll {
     int dx, dy;
     TRect area;
+    std::size_t invalidationsBefore;  // how many repaint requests came before it
   };
   struct Hint {
     bool shown = false;

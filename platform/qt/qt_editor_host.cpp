@@ -129,11 +129,12 @@ void QtEditorHost::Update() { viewport()->repaint(); }
 void QtEditorHost::ScrollArea(int dx, int dy, const TRect* area) {
   const QRect a = area ? ToQRect(*area) & viewport()->rect() : viewport()->rect();
   if (a.isEmpty() || (dx == 0 && dy == 0)) return;
-  if (!buffer_.isNull()) {
-    const QImage moved = buffer_.copy(a);
+  // Only the pixels that stay inside the area are copied.
+  const QRect kept = a & a.translated(-dx, -dy);
+  if (!buffer_.isNull() && !kept.isEmpty()) {
+    const QImage moved = buffer_.copy(kept);
     QPainter p(&buffer_);
-    p.setClipRect(a);
-    p.drawImage(a.topLeft() + QPoint(dx, dy), moved);
+    p.drawImage(kept.topLeft() + QPoint(dx, dy), moved);
   }
   // Invalid parts move with the pixels; the uncovered band becomes invalid.
   const QRegion inside = invalid_ & a;

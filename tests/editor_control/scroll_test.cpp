@@ -224,3 +224,99 @@ TEST_F(ControlTest, TheCaretTakesItsShapeAndPlace) {
 
 }  // namespace
 }  // namespace kau::editor::testing
+
+namespace kau::editor::testing {
+namespace {
+
+TEST_F(ControlTest, UnderAPaintLockAScrollWaitsAndMovesThePixelsOnce) {
+  FillLines(edit, 100, "abc");
+  window.ClearInvalidations();
+  edit.BeginUpdate();
+  for (int top = 2; top <= 6; ++top) edit.SetTopLine(top);
+  EXPECT_EQ(edit.TopLine(), 6);
+  EXPECT_TRUE(edit.ScrollPending());
+  EXPECT_TRUE(window.Scrolls().empty());
+  edit.EndUpdate();
+  ASSERT_EQ(window.Scrolls().size(), 1u);
+  EXPECT_EQ(window.Scrolls()[0].dy, -5 * 16);
+  EXPECT_FALSE(edit.ScrollPending());
+
+  // A walk that ends a window or more away repaints everything, once.
+  window.ClearInvalidations();
+  edit.BeginUpdate();
+  for (int top = 7; top <= 60; ++top) edit.SetTopLine(top);
+  edit.SetTopLine(58);
+  edit.EndUpdate();
+  EXPECT_EQ(window.Scrolls().size(), 1u);
+  EXPECT_EQ(window.Invalidations(), (std::vector<TRect>{{0, 0, 400, 320}}));
+
+  // There and back moves nothing; sideways moves the text area once.
+  window.ClearInvalidations();
+  edit.BeginUpdate();
+  edit.SetTopLine(70);
+  edit.SetTopLine(58);
+  for (int left = 2; left <= 4; ++left) edit.SetLeftChar(left);
+  EXPECT_EQ(window.Scrolls().size(), 1u);
+  edit.EndUpdate();
+  ASSERT_EQ(window.Scrolls().size(), 2u);
+  EXPECT_EQ(window.Scrolls()[1].dx, -3 * 8);
+  EXPECT_EQ(window.Scrolls()[1].dy, 0);
+  EXPECT_EQ(window.Scrolls()[1].area, (TRect{32, 0, 400, 320}));
+  EXPECT_TRUE(window.Invalidations().empty());
+}
+
+// An event loop run inside a lock (a dialog) may paint while a scroll waits.
+TEST_F(ControlTest, APaintWhileAScrollWaitsAsksForEverythingAfresh) {
+  FillLines(edit, 100, "abc");
+  edit.BeginUpdate();
+  edit.SetTopLine(5);
+  window.ClearInvalidations();
+  window.PaintNow(true);
+  EXPECT_FALSE(edit.ScrollPending());
+  EXPECT_EQ(window.Invalidations(), (std::vector<TRect>{{0, 0, 400, 320}}));
+  edit.EndUpdate();
+  EXPECT_TRUE(window.Scrolls().empty());
+}
+
+TEST_F(ControlTest, ARepaintHeldForALineChangeFollowsAScrollMadeMeanwhile) {
+  FillLines(edit, 100, "abc");
+  window.ClearInvalidations();
+  edit.LinesChanging(&edit.Lines());
+  edit.InvalidateLines(10, 10);  // the row at y 144
+  edit.SetTopLine(3);
+  EXPECT_EQ(edit.CollectedInvalidRect(), (TRect{30, 112, 400, 128}));
+  edit.SetLeftChar(3);  // the text area's part moves left, the margin's stays
+  EXPECT_EQ(edit.CollectedInvalidRect(), (TRect{30, 112, 384, 128}));
+  edit.SetTopLine(30);  // out of the window
+  EXPECT_EQ(edit.CollectedInvalidRect(), TRect{});
+  edit.SetTopLine(4);
+  edit.InvalidateLine(5);
+  EXPECT_EQ(edit.CollectedInvalidRect(), (TRect{0, 16, 400, 32}));
+  EXPECT_TRUE(window.Scrolls().empty());
+  edit.LinesChanged(&edit.Lines());
+  // The pixels move first; the held rows are asked for where they are now.
+  ASSERT_EQ(window.Scrolls().size(), 2u);
+  EXPECT_EQ(window.Scrolls()[0].dx, -16);
+  EXPECT_EQ(window.Scrolls()[1].dy, -3 * 16);
+  EXPECT_EQ(window.Scrolls()[1].invalidationsBefore, 0u);
+  EXPECT_EQ(window.Invalidations().back(), (TRect{0, 16, 400, 32}));
+}
+
+TEST_F(ControlTest, AnEditThatScrollsMovesThePixelsOnceAfterTheChange) {
+  FillLines(edit, 100, "abc");
+  edit.SetCaretXY({4, 20});  // the last row of the window
+  window.ClearInvalidations();
+  edit.CommandProcessor(ecLineBreak, '\0', nullptr);
+  EXPECT_EQ(edit.TopLine(), 2);
+  ASSERT_EQ(window.Scrolls().size(), 1u);
+  EXPECT_EQ(window.Scrolls()[0].dy, -16);
+  // The new line's row is asked for after the scroll, in the scrolled
+  // window: line 21 is on the last row now.
+  EXPECT_EQ(window.Scrolls()[0].invalidationsBefore, 0u);
+  const TRect after = window.Invalidations().back();
+  EXPECT_EQ(after.Top, 19 * 16);
+  EXPECT_EQ(after.Bottom, 320);
+}
+
+}  // namespace
+}  // namespace kau::editor::testing

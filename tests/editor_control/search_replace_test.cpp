@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -286,6 +287,47 @@ TEST_F(SearchReplaceTest, ReplaceAllMatchesAModelAndUndoes) {
     edit.Redo();
     EXPECT_EQ(edit.Text(), after);
   }
+}
+
+}  // namespace
+}  // namespace kau::editor::testing
+
+namespace kau::editor::testing {
+namespace {
+
+// What the window shows when the one asked about a match answers.
+struct ShownWhenAsked {
+  TSynEdit* edit;
+  std::vector<bool> pending;
+  void Answer(TObject*, const std::string&, const std::string&, int, int, TSynReplaceAction& Action) {
+    pending.push_back(edit->ScrollPending());
+    Action = raReplace;
+  }
+};
+
+TEST_F(SearchReplaceTest, ReplaceAllMovesThePixelsOnceAtItsEnd) {
+  Lines lines(300, "x");
+  for (int i = 0; i < 300; i += 7) lines[static_cast<std::size_t>(i)] = "ab ab";
+  edit.Lines().BeginUpdate();
+  edit.Lines().Clear();
+  for (const std::string& line : lines) edit.Lines().Add(line);
+  edit.Lines().EndUpdate();
+  const std::size_t scrollsBefore = window.Scrolls().size();
+  window.ClearInvalidations();
+  EXPECT_EQ(edit.SearchReplace("ab", "c", kAll), 2 * 43);
+  EXPECT_GT(edit.TopLine(), 200);
+  // The window jumped more than its height: one full repaint, no copies.
+  EXPECT_EQ(window.Scrolls().size(), scrollsBefore);
+  const std::vector<TRect>& asked = window.Invalidations();
+  EXPECT_EQ(std::count(asked.begin(), asked.end(), TRect{0, 0, 400, 320}), 1);
+  EXPECT_FALSE(edit.ScrollPending());
+
+  // A prompt under replace-all's lock is asked with the window at the match.
+  ShownWhenAsked prompt{&edit, {}};
+  edit.OnReplaceText = makeMethod<&ShownWhenAsked::Answer>(&prompt);
+  edit.SetCaretXY({1, 1});
+  EXPECT_EQ(edit.SearchReplace("c", "ab", kAll | ssoPrompt), 2 * 43);
+  EXPECT_EQ(prompt.pending, std::vector<bool>(2 * 43, false));
 }
 
 }  // namespace

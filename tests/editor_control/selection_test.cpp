@@ -141,3 +141,47 @@ TEST_F(ControlTest, WordPositions) {
 
 }  // namespace
 }  // namespace kau::editor::testing
+
+namespace kau::editor::testing {
+namespace {
+
+// The rows of lines First..Last across the text area (rows 16 pixels tall).
+TRect Rows(int First, int Last) { return {30, (First - 1) * 16, 400, Last * 16}; }
+
+TEST_F(ControlTest, ASelectionThatAReplayTakesAwayIsRepainted) {
+  SetLines({"abc", "def", "ghi", "jkl"});
+  edit.SetCaretXY({4, 1});
+  edit.CommandProcessor(ecChar, 'x', nullptr);
+  edit.CommandProcessor(ecSelectAll, '\0', nullptr);
+  window.ClearInvalidations();
+  edit.CommandProcessor(ecUndo, '\0', nullptr);
+  EXPECT_FALSE(edit.SelAvail());
+  EXPECT_EQ(IntersectRect(window.InvalidArea(), Rows(1, 4)), Rows(1, 4));
+
+  edit.CommandProcessor(ecSelectAll, '\0', nullptr);
+  window.ClearInvalidations();
+  edit.CommandProcessor(ecRedo, '\0', nullptr);
+  EXPECT_FALSE(edit.SelAvail());
+  EXPECT_EQ(IntersectRect(window.InvalidArea(), Rows(1, 4)), Rows(1, 4));
+}
+
+TEST_F(ControlTest, AMovedSelectionEndRepaintsTheRowsBetweenItsPlaces) {
+  SetLines({"abc", "def", "ghi", "jkl", "mno"});
+  edit.SetCaretAndSelection({2, 2}, {2, 2}, {2, 2});
+  window.ClearInvalidations();
+  edit.BeginUpdate();
+  edit.SetBlockBegin({2, 2});
+  edit.SetBlockEnd({3, 4});
+  edit.EndUpdate();
+  EXPECT_EQ(window.InvalidArea(), Rows(2, 4));
+  // Nothing selected before or after: nothing to repaint.
+  edit.SetCaretXY({1, 5});
+  window.ClearInvalidations();
+  edit.BeginUpdate();
+  edit.SetCaretXY({1, 1});
+  edit.EndUpdate();
+  EXPECT_EQ(window.InvalidArea(), TRect{});
+}
+
+}  // namespace
+}  // namespace kau::editor::testing
