@@ -1,7 +1,7 @@
 // The file commands: New, Open, the recent files, Save, Save As, Close and
-// Print. A save that fails changes nothing: the text stays marked as
-// modified, the old file and the recent list stay, and the close questions
-// ask again.
+// Print. A save that fails or is refused changes nothing: the text stays
+// marked as modified, the old file and the recent list stay, and the close
+// questions ask again.
 #include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -25,6 +25,13 @@ const QString kUntitled = "Untitled";
 constexpr const char* kSkeleton[] = {"Program Talo ;", " Begin", "  ", " End."};
 
 QString FromCp1252(const char* text) { return QString::fromStdString(text::cp1252ToUtf8(text)); }
+
+QString ReplacedCharactersQuestion(const QString& fileName) {
+  return QString::fromUtf8(" O arquivo ") + fileName +
+         QString::fromUtf8(" contém caracteres que o Pascal KAU! não reconhece; eles aparecem como \"?\".\n"
+                           " Ao salvar, esses caracteres serão substituídos por \"?\" no arquivo.\n"
+                           " Deseja salvar mesmo assim?");
+}
 std::string ToCp1252(const QString& text) { return text::cp1252(text.toStdString()); }
 std::string FileNameOnDisk(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
@@ -140,7 +147,20 @@ void TFormMain::MnArquivoAbrirClick() {
 
 // --- Save, Save As, Close ---------------------------------------------------
 
+bool TFormMain::ConfirmReplacedCharacters(TFormEditor* editor) {
+  editor::TSynEditStringList& lines = editor->RichEdit1().Lines();
+  if (!lines.CharactersReplaced) return true;
+  ExplorerNormal();
+  QMessageBox question(QMessageBox::Information, "Pascal KAU!", ReplacedCharactersQuestion(editor->TabTitle()),
+                       QMessageBox::Yes | QMessageBox::No, this);
+  const bool confirmed = question.exec() == QMessageBox::Yes;
+  ExplorerOnTop();
+  if (confirmed) lines.CharactersReplaced = false;
+  return confirmed;
+}
+
 bool TFormMain::SaveEditorTo(TFormEditor* editor, const QString& name) {
+  if (!ConfirmReplacedCharacters(editor)) return false;
   try {
     editor->RichEdit1().Lines().SaveToFile(FileNameOnDisk(name));
     return true;

@@ -30,22 +30,6 @@ namespace {
 
 const QString kNo = QString::fromUtf8("Não");
 
-// Answers the next file dialog with `path` (empty: cancels it). `next` runs
-// first, to set up the answer to what follows the dialog.
-std::shared_ptr<ModalSeen> AnswerFileDialog(const QString& path, std::function<void()> next = {}) {
-  return AnswerNextModal("-", [path, next] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->nameFilters(), QStringList({"Arquivos Pascal (*.pas *.PAS)"}));
-    EXPECT_EQ(dialog->defaultSuffix(), "pas");
-    EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));  // the question is ours
-    if (next) next();
-    if (path.isEmpty()) return dialog->reject();
-    dialog->selectFile(path);
-    QMetaObject::invokeMethod(dialog, "accept");
-  });
-}
-
 class FileCommandsTest : public MainWindowTest {
  protected:
   void SetUp() override {

@@ -25,4 +25,9 @@ struct ModalSeen {
 // `inspect` runs while the window is shown, before the answer.
 std::shared_ptr<ModalSeen> AnswerNextModal(const QString& button, std::function<void()> inspect = {});
 
+// Answers the next file dialog of the windows (checking its filter and
+// options) with `path`; an empty path cancels it. `next` runs first, to set
+// up the answer to what follows the dialog.
+std::shared_ptr<ModalSeen> AnswerFileDialog(const QString& path, std::function<void()> next = {});
+
 }  // namespace kau::ide::testing
