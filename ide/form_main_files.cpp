@@ -28,8 +28,8 @@ QString FromCp1252(const char* text) { return QString::fromStdString(text::cp125
 
 QString ReplacedCharactersQuestion(const QString& fileName) {
   return QString::fromUtf8(" O arquivo ") + fileName +
-         QString::fromUtf8(" contém caracteres que o Pascal KAU! não reconhece; eles aparecem como \"?\".\n"
-                           " Ao salvar, esses caracteres serão substituídos por \"?\" no arquivo.\n"
+         QString::fromUtf8(" tem caracteres que o Pascal KAU! não reconhece.\n"
+                           " Eles aparecem como \"?\" e, ao salvar, serão substituídos por \"?\".\n"
                            " Deseja salvar mesmo assim?");
 }
 std::string ToCp1252(const QString& text) { return text::cp1252(text.toStdString()); }

@@ -30,8 +30,8 @@ namespace {
 const QByteArray kBom = "\xEF\xBB\xBF";
 const QString kQuestionStart = QString::fromUtf8(" O arquivo ");
 const QString kQuestionEnd =
-    QString::fromUtf8(" contém caracteres que o Pascal KAU! não reconhece; eles aparecem como \"?\".\n"
-                      " Ao salvar, esses caracteres serão substituídos por \"?\" no arquivo.\n"
+    QString::fromUtf8(" tem caracteres que o Pascal KAU! não reconhece.\n"
+                      " Eles aparecem como \"?\" e, ao salvar, serão substituídos por \"?\".\n"
                       " Deseja salvar mesmo assim?");
 
 class FileEncodingsTest : public ::testing::Test {
