@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QFile>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QTemporaryDir>
@@ -19,6 +18,7 @@
 #include "ide/program_start.h"
 #include "modal_answerer.h"
 #include "platform/console/screen_dump.h"
+#include "test_env.h"
 #include "text/code_pages.h"
 
 // Readable failures.
@@ -47,16 +47,7 @@ class FileEncodingsTest : public ::testing::Test {
   RichEditControl& edit() { return active().RichEdit1(); }
   QWidget* keys() { return &active().Host(); }
 
-  QString write(const QString& name, const QByteArray& bytes) {
-    QFile file(folder_.filePath(name));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-    return file.fileName();
-  }
-  static QByteArray contents(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
+  QString write(const QString& name, const QByteArray& bytes) { return WriteFile(folder_.filePath(name), bytes); }
   // Ctrl+A in the editor and the file picked in the open dialog.
   void open(const QString& path) {
     auto dialog = AnswerFileDialog(path);
@@ -93,17 +84,9 @@ class FileEncodingsTest : public ::testing::Test {
   }
   // Ctrl+S; false when any window asked something (it is closed unanswered).
   bool saveAskingNothing() {
-    bool asked = false;
-    QTimer guard;
-    QObject::connect(&guard, &QTimer::timeout, [&asked] {
-      if (QWidget* modal = QApplication::activeModalWidget()) {
-        asked = true;
-        modal->close();
-      }
-    });
-    guard.start(10);
+    ModalRefuser guard;
     save();
-    return !asked;
+    return !guard.ModalShown();
   }
   bool errorPanelShown() { return !main().findChild<QWidget*>("panelErros")->isHidden(); }
 
@@ -123,7 +106,7 @@ TEST_F(FileEncodingsTest, AFileWithAByteOrderMarkRunsWithF9AndSavesWithItsMark) 
   type(QString::fromUtf8("{ ç }"));
   EXPECT_TRUE(saveAskingNothing());
   EXPECT_TRUE(main().LastSaveSucceeded());
-  EXPECT_EQ(contents(path), kBom + "{ \xC3\xA7 }program marca;\r\nbegin\r\n  writeln('Ol\xC3\xA1 marca');\r\nend.\r\n");
+  EXPECT_EQ(FileContents(path), kBom + "{ \xC3\xA7 }program marca;\r\nbegin\r\n  writeln('Ol\xC3\xA1 marca');\r\nend.\r\n");
 }
 
 TEST_F(FileEncodingsTest, CharactersCodePage1252LacksShowAsQuestionMarksAndTheStudentIsAskedOnce) {
@@ -141,21 +124,21 @@ TEST_F(FileEncodingsTest, CharactersCodePage1252LacksShowAsQuestionMarksAndTheSt
   EXPECT_EQ(refused->text, kQuestionStart + "emoji.pas" + kQuestionEnd);
   EXPECT_FALSE(main().LastSaveSucceeded());
   EXPECT_TRUE(edit().Modified());
-  EXPECT_EQ(contents(path), original);
+  EXPECT_EQ(FileContents(path), original);
 
   // Closing asks to save; the question comes again and Não keeps the window.
   auto close = AnswerNextModal("Sim", [] { AnswerNextModal(QString::fromUtf8("Não")); });
   main().MnArquivoFecharClick();
   ASSERT_TRUE(close->pressed);
   EXPECT_EQ(active().GetFileName(), path);
-  EXPECT_EQ(contents(path), original);
+  EXPECT_EQ(FileContents(path), original);
 
   // Sim: saved as UTF-8, with the "ç" typed as C3 A7.
   auto accepted = AnswerNextModal("Sim");
   save();
   ASSERT_TRUE(accepted->pressed);
   EXPECT_TRUE(main().LastSaveSucceeded());
-  const QByteArray saved = contents(path);
+  const QByteArray saved = FileContents(path);
   EXPECT_EQ(saved, "\xC3\xA7program p;\nbegin\n  writeln('? ?');\nend.\n");
   EXPECT_TRUE(text::isValidUtf8(saved.toStdString()));
 
@@ -163,7 +146,7 @@ TEST_F(FileEncodingsTest, CharactersCodePage1252LacksShowAsQuestionMarksAndTheSt
   type("x");
   EXPECT_TRUE(saveAskingNothing());
   EXPECT_TRUE(main().LastSaveSucceeded());
-  EXPECT_EQ(contents(path), "\xC3\xA7xprogram p;\nbegin\n  writeln('? ?');\nend.\n");
+  EXPECT_EQ(FileContents(path), "\xC3\xA7xprogram p;\nbegin\n  writeln('? ?');\nend.\n");
 }
 
 // Each file is opened, "{ç}" is typed at its start and it is saved; nothing is asked.
@@ -189,7 +172,7 @@ TEST_F(FileEncodingsTest, SavedInTheEncodingAndLineEndsTheFileWasReadIn) {
     type(QString::fromUtf8("{ç}"));
     EXPECT_TRUE(saveAskingNothing());
     EXPECT_TRUE(main().LastSaveSucceeded());
-    EXPECT_EQ(contents(path), c.saved);
+    EXPECT_EQ(FileContents(path), c.saved);
   }
 }
 
@@ -205,7 +188,7 @@ TEST_F(FileEncodingsTest, ANewProgramTypedIntoUntitledIsSavedWithLinuxLineEnds) 
   save();
   ASSERT_TRUE(dialog->seen);
   EXPECT_TRUE(main().LastSaveSucceeded());
-  const QByteArray saved = contents(path);
+  const QByteArray saved = FileContents(path);
   EXPECT_FALSE(saved.contains('\r'));
   QByteArray expected;
   for (int i = 1; i <= edit().LineCount(); ++i)

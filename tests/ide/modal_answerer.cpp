@@ -50,6 +50,16 @@ std::shared_ptr<ModalSeen> AnswerNextModal(const QString& button, std::function<
   return seen;
 }
 
+ModalRefuser::ModalRefuser() {
+  QObject::connect(&timer_, &QTimer::timeout, [this] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      shown_ = true;
+      modal->close();
+    }
+  });
+  timer_.start(kPollMilliseconds);
+}
+
 std::shared_ptr<ModalSeen> AnswerFileDialog(const QString& path, std::function<void()> next) {
   return AnswerNextModal("-", [path, next] {
     auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());

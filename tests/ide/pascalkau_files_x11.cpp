@@ -130,6 +130,14 @@ class Student {
     return Fail("the file dialog stayed open");
   }
 
+  // The file written with these bytes, then opened with Ctrl+A and the
+  // open dialog.
+  bool OpenWithCtrlA(const std::string& path, const std::string& bytes) {
+    Write(path, bytes);
+    if (!Key("ctrl+a") || !AnswerFileDialog(path)) return false;
+    return WaitUntil([&] { return ActiveFileName() == path; }, 10) || Fail(path + " did not open");
+  }
+
   // "ç" at the caret, which is at the start of line 1. xdotool types a
   // letter the keyboard map lacks through a borrowed key, which the window
   // may read after the map is put back: a person types it again when it
@@ -169,9 +177,7 @@ class Student {
   bool RunsAndSavesAFileWithAMark() {
     const std::string path = Path("marca.pas");
     const std::string text = "program marca;\r\nbegin\r\n  writeln('Ol\xC3\xA1 marca');\r\nend.\r\n";
-    Write(path, kBom + text);
-    if (!Key("ctrl+a") || !AnswerFileDialog(path)) return false;
-    if (!WaitUntil([&] { return ActiveFileName() == path; }, 10)) return Fail("marca.pas did not open");
+    if (!OpenWithCtrlA(path, kBom + text)) return false;
     if (!Expect(Line(1) == "program marca;", "line 1 of marca.pas is " + Visible(Line(1)))) return false;
     Key("F9");
     if (!WaitUntil([&] { return kau::console::screenText(windows_.console.snapshot()).starts_with("Ol\xC3\xA1 marca"); },
@@ -196,9 +202,7 @@ class Student {
   bool KeepsACodePage1252File() {
     const std::string path = Path("cp1252.pas");
     const std::string text = "program p;\r\nbegin\r\n  writeln('Ol\xE1');\r\nend.\r\n";
-    Write(path, text);
-    if (!Key("ctrl+a") || !AnswerFileDialog(path)) return false;
-    if (!WaitUntil([&] { return ActiveFileName() == path; }, 10)) return Fail("cp1252.pas did not open");
+    if (!OpenWithCtrlA(path, text)) return false;
     if (!Expect(Line(3) == "  writeln('Ol\xE1');", "line 3 of cp1252.pas is " + Visible(Line(3)))) return false;
     if (!TypeCCedilla() || !Key("ctrl+s")) return false;
     return ExpectBytes(path, "\xE7" + text);
@@ -207,9 +211,7 @@ class Student {
   bool TypesIntoAFileWithAnEmojiAndSavesIt() {
     const std::string path = Path("emoji.pas");
     const std::string original = "program p;\nbegin\n  writeln('\xF0\x9F\x98\x80');\nend.\n";
-    Write(path, original);
-    if (!Key("ctrl+a") || !AnswerFileDialog(path)) return false;
-    if (!WaitUntil([&] { return ActiveFileName() == path; }, 10)) return Fail("emoji.pas did not open");
+    if (!OpenWithCtrlA(path, original)) return false;
     if (!Expect(Line(3) == "  writeln('?');", "line 3 of emoji.pas is " + Visible(Line(3)))) return false;
     Screenshot("pascalkau_files_x11_emoji");
     if (!TypeCCedilla() || !Expect(Line(1) == "\xE7program p;", "line 1 is " + Visible(Line(1)))) return false;
