@@ -25,6 +25,8 @@ const QString kUntitled = "Untitled";
 constexpr const char* kSkeleton[] = {"Program Talo ;", " Begin", "  ", " End."};
 
 QString FromCp1252(const char* text) { return QString::fromStdString(text::cp1252ToUtf8(text)); }
+std::string ToCp1252(const QString& text) { return text::cp1252(text.toStdString()); }
+std::string FileNameOnDisk(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
 QString ReplacedCharactersQuestion(const QString& fileName) {
   return QString::fromUtf8(" O arquivo ") + fileName +
@@ -32,8 +34,6 @@ QString ReplacedCharactersQuestion(const QString& fileName) {
                            " Eles aparecem como \"?\" e, ao salvar, serão substituídos por \"?\".\n"
                            " Deseja salvar mesmo assim?");
 }
-std::string ToCp1252(const QString& text) { return text::cp1252(text.toStdString()); }
-std::string FileNameOnDisk(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
 // "Arquivos Pascal (*.pas)|*.pas" as a Qt name filter that also lists the
 // upper-case suffix, which Linux tells apart.
