@@ -6,6 +6,7 @@
 #include <ostream>
 
 #include "editor/file_io.h"
+#include "editor/file_text_encoding.h"
 #include "editor/shared_text_buffer.h"
 #include "editor/syn_edit_file_writer.h"
 #include "text/code_pages.h"
@@ -273,13 +274,9 @@ void TSynEditStringList::SetTabWidth(int Value) {
   }
 }
 
-void TSynEditStringList::LoadText(std::string Bytes) {
-  TSynEditFileEncoding encoding = TSynEditFileEncoding::Cp1252;
-  std::string decoded;
-  if (text::isValidUtf8(Bytes) && text::utf8ToCp1252(Bytes, decoded)) {
-    encoding = TSynEditFileEncoding::Utf8;
-    Bytes = std::move(decoded);
-  }
+void TSynEditStringList::LoadText(std::string FileBytes) {
+  TDecodedFileText decoded = DecodeFileText(std::move(FileBytes));
+  std::string& Bytes = decoded.Text;
   TLineEndsSeen seen;
   {
     TStringsUpdate update(*this);
@@ -291,11 +288,13 @@ void TSynEditStringList::LoadText(std::string Bytes) {
   }
   if (seen.CR && !seen.LF)
     FileFormat = sffMac;
-  else if (seen.LF && !seen.CR)
-    FileFormat = sffUnix;
-  else
+  else if (seen.CR && seen.LF)
     FileFormat = sffDos;
-  FileEncoding = encoding;
+  else
+    FileFormat = sffUnix;
+  FileEncoding = decoded.Encoding;
+  FileByteOrderMark = decoded.ByteOrderMark;
+  CharactersReplaced = decoded.CharactersReplaced;
 }
 
 void TSynEditStringList::LoadFromFile(const std::string& FileName) {
@@ -314,8 +313,11 @@ void TSynEditStringList::LoadFromStream(std::istream& Stream) {
 }
 
 std::string TSynEditStringList::EncodeForFile(std::string Text) const {
-  if (FileEncoding == TSynEditFileEncoding::Utf8) return text::cp1252ToUtf8(Text);
-  return Text;
+  return EncodeFileText(std::move(Text), FileEncoding);
+}
+
+std::string_view TSynEditStringList::FilePreamble() const {
+  return FileByteOrderMark ? kUtf8ByteOrderMark : std::string_view();
 }
 
 void TSynEditStringList::SaveToStream(std::ostream& Stream) {
@@ -328,12 +330,13 @@ void TSynEditStringList::SaveToStream(std::ostream& Stream) {
     buffer += fList[static_cast<std::size_t>(i)].fString;
     if (i + 1 < fCount || AppendNewLineAtEOF) buffer += lineEnd;
   }
-  buffer = EncodeForFile(std::move(buffer));
+  buffer = std::string(FilePreamble()) + EncodeForFile(std::move(buffer));
   if (!Stream.write(buffer.data(), static_cast<std::streamsize>(buffer.size()))) throw EWriteError("Erro de escrita");
 }
 
 void TSynEditStringList::SaveToFile(const std::string& FileName) {
   TSynEditFileWriter writer(FileName, FileFormat);
+  writer.WriteText(FilePreamble());
   for (int i = 0; i < fCount; ++i) {
     const std::string line = EncodeForFile(fList[static_cast<std::size_t>(i)].fString);
     if (i + 1 >= fCount && !AppendNewLineAtEOF)

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "editor/exceptions.h"
@@ -39,9 +40,9 @@ struct TSynEditStringRec {
 
 enum TSynEditFileFormat : std::uint8_t { sffDos, sffUnix, sffMac };
 
-// How the lines are stored on disk. A file that is valid UTF-8 and whose
-// characters all exist in code page 1252 is read and written as UTF-8; any
-// other file is taken and written back byte for byte. New texts are UTF-8.
+// How the lines are stored on disk (see file_text_encoding.h): a file that
+// is valid UTF-8 is read and written as UTF-8; any other file is taken and
+// written back byte for byte. New texts are UTF-8 without a byte-order mark.
 enum class TSynEditFileEncoding : std::uint8_t { Utf8, Cp1252 };
 
 class TSynSharedTextBuffer;
@@ -88,8 +89,14 @@ class TSynEditStringList : public TStrings {
   int TabWidth() const { return fTabWidth; }
   void SetTabWidth(int Value);
 
-  TSynEditFileFormat FileFormat = sffDos;
+  // Linux line ends for a new text and for a file read without any.
+  TSynEditFileFormat FileFormat = sffUnix;
   TSynEditFileEncoding FileEncoding = TSynEditFileEncoding::Utf8;
+  // The file began with a UTF-8 byte-order mark; saving writes it again.
+  bool FileByteOrderMark = false;
+  // Loading turned characters that code page 1252 lacks into "?", which a
+  // save would write over them; whoever saves tells the user and clears it.
+  bool CharactersReplaced = false;
   bool AppendNewLineAtEOF = true;
 
   TNotifyEvent OnChange;
@@ -107,10 +114,12 @@ class TSynEditStringList : public TStrings {
   std::string ExpandString(int Index) const;
   void Grow();
   void CheckIndex(int Index, int Last) const;
-  // Splits decoded text into lines as a file load does.
-  void LoadText(std::string Bytes);
+  // Decodes a file's bytes and splits them into lines.
+  void LoadText(std::string FileBytes);
   // The lines with their line ends, encoded for the file.
   std::string EncodeForFile(std::string Text) const;
+  // What the file holds before its first line: the byte-order mark or nothing.
+  std::string_view FilePreamble() const;
 
   // The records, sized to the capacity; the first fCount are in use.
   mutable std::vector<TSynEditStringRec> fList;

@@ -199,8 +199,13 @@ class TFormMain : public QMainWindow {
   void ShowRecentFiles();
   void OpenRecentFile(const QString& name);
   // Writes the editor's lines to `name`; false, with the user told why,
-  // when the file could not be written (nothing else changes then).
+  // when the file could not be written or the user refused the save
+  // (nothing else changes then).
   bool SaveEditorTo(TFormEditor* editor, const QString& name);
+  // Characters that code page 1252 lacks were shown as "?" since the file
+  // was read: the user is told once, before a save writes the "?" over them,
+  // and may keep the file as it is. True when the save may go on.
+  bool ConfirmReplacedCharacters(TFormEditor* editor);
   // "O arquivo X ainda não foi salvo..." with Yes, No and Cancel; clears
   // LastSaveSucceeded before the answer is acted on.
   int AskToSaveModified(TFormEditor* editor);

@@ -1,7 +1,7 @@
 // The file commands: New, Open, the recent files, Save, Save As, Close and
-// Print. A save that fails changes nothing: the text stays marked as
-// modified, the old file and the recent list stay, and the close questions
-// ask again.
+// Print. A save that fails or is refused changes nothing: the text stays
+// marked as modified, the old file and the recent list stay, and the close
+// questions ask again.
 #include <QAction>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -27,6 +27,13 @@ constexpr const char* kSkeleton[] = {"Program Talo ;", " Begin", "  ", " End."};
 QString FromCp1252(const char* text) { return QString::fromStdString(text::cp1252ToUtf8(text)); }
 std::string ToCp1252(const QString& text) { return text::cp1252(text.toStdString()); }
 std::string FileNameOnDisk(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+QString ReplacedCharactersQuestion(const QString& fileName) {
+  return QString::fromUtf8(" O arquivo ") + fileName +
+         QString::fromUtf8(" tem caracteres que o Pascal KAU! não reconhece.\n"
+                           " Eles aparecem como \"?\" e, ao salvar, serão substituídos por \"?\".\n"
+                           " Deseja salvar mesmo assim?");
+}
 
 // "Arquivos Pascal (*.pas)|*.pas" as a Qt name filter that also lists the
 // upper-case suffix, which Linux tells apart.
@@ -140,7 +147,20 @@ void TFormMain::MnArquivoAbrirClick() {
 
 // --- Save, Save As, Close ---------------------------------------------------
 
+bool TFormMain::ConfirmReplacedCharacters(TFormEditor* editor) {
+  editor::TSynEditStringList& lines = editor->RichEdit1().Lines();
+  if (!lines.CharactersReplaced) return true;
+  ExplorerNormal();
+  QMessageBox question(QMessageBox::Information, "Pascal KAU!", ReplacedCharactersQuestion(editor->TabTitle()),
+                       QMessageBox::Yes | QMessageBox::No, this);
+  const bool confirmed = question.exec() == QMessageBox::Yes;
+  ExplorerOnTop();
+  if (confirmed) lines.CharactersReplaced = false;
+  return confirmed;
+}
+
 bool TFormMain::SaveEditorTo(TFormEditor* editor, const QString& name) {
+  if (!ConfirmReplacedCharacters(editor)) return false;
   try {
     editor->RichEdit1().Lines().SaveToFile(FileNameOnDisk(name));
     return true;

@@ -6,32 +6,29 @@
 #include <QApplication>
 #include <QTimer>
 #include <atomic>
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <thread>
 
 #include "interpreter/entry_points.h"
 #include "platform/console/screen_dump.h"
 #include "platform/qt/qt_console_window.h"
+#include "tests/x11_person/x11_person.h"
 
 namespace {
 
 using kau::console::ScreenConsole;
+using kau::testing::XDoTool;
 
 bool waitForText(const ScreenConsole& console, const std::string& utf8, int seconds = 10, bool quiet = false) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-  while (std::chrono::steady_clock::now() < deadline) {
-    if (kau::console::screenText(console.snapshot()).find(utf8) != std::string::npos) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(10));
-  }
+  if (kau::testing::WaitUntil(
+          [&] { return kau::console::screenText(console.snapshot()).find(utf8) != std::string::npos; }, seconds))
+    return true;
   if (!quiet)
     std::fprintf(stderr, "no \"%s\" on the screen:\n%s", utf8.c_str(), kau::console::screenText(console.snapshot()).c_str());
   return false;
 }
 
-bool xdotool(const std::string& arguments) { return std::system(("xdotool " + arguments).c_str()) == 0; }
 
 // xdotool types a character the keyboard map lacks by mapping a spare key for
 // a moment; on a busy machine the window may read the map after it is put
@@ -39,7 +36,7 @@ bool xdotool(const std::string& arguments) { return std::system(("xdotool " + ar
 // letter again, so the test does too (the echo shows whether it arrived).
 bool typeUntilShown(const ScreenConsole& console, const std::string& utf8, const std::string& shown) {
   for (int attempt = 0; attempt < 5; ++attempt) {
-    if (!xdotool("type --delay 40 '" + utf8 + "'")) return false;
+    if (!XDoTool("type --delay 40 '" + utf8 + "'")) return false;
     if (waitForText(console, shown, 2, attempt < 4)) return true;
   }
   return false;
@@ -73,11 +70,11 @@ int main(int argc, char** argv) {
   });
   bool typed = false;
   std::thread person([&] {  // types as a person does, looking at the screen
-    typed = waitForText(console, "Nome:") && xdotool("mousemove --window " + windowId + " 50 50") &&
-            xdotool("type --delay 40 'Jos'") && waitForText(console, "Nome: Jos") &&
-            typeUntilShown(console, "\xC3\xA9", "Nome: Jos\xC3\xA9") && xdotool("key Return") && waitForText(console, "Oi Jos\xC3\xA9!") &&
-            xdotool("key Up") && waitForText(console, "0 72") && waitForText(console, "parar") &&
-            xdotool("key ctrl+c");
+    typed = waitForText(console, "Nome:") && XDoTool("mousemove --window " + windowId + " 50 50") &&
+            XDoTool("type --delay 40 'Jos'") && waitForText(console, "Nome: Jos") &&
+            typeUntilShown(console, "\xC3\xA9", "Nome: Jos\xC3\xA9") && XDoTool("key Return") && waitForText(console, "Oi Jos\xC3\xA9!") &&
+            XDoTool("key Up") && waitForText(console, "0 72") && waitForText(console, "parar") &&
+            XDoTool("key ctrl+c");
     if (!typed) console.pressCtrlC();
   });
   QTimer watch;

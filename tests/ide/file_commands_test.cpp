@@ -12,7 +12,6 @@
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include "ide/app_setup.h"
 #include "ide/form_editor.h"
@@ -30,22 +29,6 @@ namespace {
 
 const QString kNo = QString::fromUtf8("Não");
 
-// Answers the next file dialog with `path` (empty: cancels it). `next` runs
-// first, to set up the answer to what follows the dialog.
-std::shared_ptr<ModalSeen> AnswerFileDialog(const QString& path, std::function<void()> next = {}) {
-  return AnswerNextModal("-", [path, next] {
-    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(dialog->nameFilters(), QStringList({"Arquivos Pascal (*.pas *.PAS)"}));
-    EXPECT_EQ(dialog->defaultSuffix(), "pas");
-    EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));  // the question is ours
-    if (next) next();
-    if (path.isEmpty()) return dialog->reject();
-    dialog->selectFile(path);
-    QMetaObject::invokeMethod(dialog, "accept");
-  });
-}
-
 class FileCommandsTest : public MainWindowTest {
  protected:
   void SetUp() override {
@@ -54,14 +37,7 @@ class FileCommandsTest : public MainWindowTest {
     main_->show();  // its first showing runs New
   }
   QString file(const QString& name, const QByteArray& text = "program p;\nbegin\nend.\n") {
-    QFile f(folder_.filePath(name));
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(text);
-    return f.fileName();
-  }
-  static QByteArray contents(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    return WriteFile(folder_.filePath(name), text);
   }
   QString settingsPath() const { return config_.filePath("pascalkau/pascalkau.ini"); }
   QStringList stored() const {
@@ -119,7 +95,7 @@ TEST_F(FileCommandsTest, NewGivesTheSkeletonAndNeverDropsAModifiedUntitled) {
   auto saved = AnswerFileDialog(folder_.filePath("kept"));
   main_->NovoExecute();
   EXPECT_EQ(untitled->GetFileName(), folder_.filePath("kept.pas"));
-  EXPECT_TRUE(contents(folder_.filePath("kept.pas")).contains("typed"));
+  EXPECT_TRUE(FileContents(folder_.filePath("kept.pas")).contains("typed"));
   EXPECT_EQ(main_->EditorWindowList().size(), 3);
   EXPECT_EQ(active().GetFileName(), "Untitled");
   EXPECT_EQ(edit().Lines().GetCount(), 4);
@@ -192,7 +168,7 @@ TEST_F(FileCommandsTest, SaveAsOntoAnExistingFileAnsweredNoSavesNothing) {
   ASSERT_TRUE(question && question->seen);
   EXPECT_EQ(question->text, " Deseja substituir o arquivo existing.pas?");
   EXPECT_FALSE(main_->LastSaveSucceeded());
-  EXPECT_EQ(contents(existing), "old\n");
+  EXPECT_EQ(FileContents(existing), "old\n");
   EXPECT_EQ(active().GetFileName(), "Untitled");
   EXPECT_TRUE(edit().Modified());
   EXPECT_FALSE(stored().join(";").contains(existing));
@@ -201,7 +177,7 @@ TEST_F(FileCommandsTest, SaveAsOntoAnExistingFileAnsweredNoSavesNothing) {
   dialog = AnswerFileDialog(existing, [&question] { question = AnswerNextModal("Sim"); });
   main_->MnArquivoSalvarComoClick();
   EXPECT_TRUE(main_->LastSaveSucceeded());
-  EXPECT_TRUE(contents(existing).contains("new text"));
+  EXPECT_TRUE(FileContents(existing).contains("new text"));
   EXPECT_EQ(active().windowTitle(), existing);
   EXPECT_FALSE(edit().Modified());
   EXPECT_EQ(stored()[0], "&1 " + existing);
@@ -244,7 +220,7 @@ TEST_F(FileCommandsTest, AFailedSaveChangesNothingAndQuittingAsksAgain) {
   EXPECT_FALSE(main_->LastSaveSucceeded());
   EXPECT_TRUE(edit().Modified());
   EXPECT_EQ(active().windowTitle(), path + "*");
-  EXPECT_EQ(contents(path), "old\n");
+  EXPECT_EQ(FileContents(path), "old\n");
   EXPECT_EQ(stored(), recentBefore);
 
   // Close: Sim fails again and the window stays.
@@ -282,7 +258,7 @@ TEST_F(FileCommandsTest, CloseAsksForAModifiedFileAndClosesAnUnmodifiedOne) {
   auto no = AnswerNextModal(kNo);
   main_->MnArquivoFecharClick();
   EXPECT_EQ(main_->EditorWindowList().size(), 1);
-  EXPECT_EQ(contents(folder_.filePath("a.pas")), "program p;\nbegin\nend.\n");
+  EXPECT_EQ(FileContents(folder_.filePath("a.pas")), "program p;\nbegin\nend.\n");
 }
 
 TEST_F(FileCommandsTest, PrintToAPdfHoldsTheEditorsText) {
@@ -319,19 +295,11 @@ TEST_F(FileCommandsTest, FileCommandsDoNothingWithoutAnEditor) {
   main_->CloseEditorWindow();
   ASSERT_EQ(main_->ActiveEditorWindow(), nullptr);
   // Any modal box would be a fault: note it and close it.
-  bool modalShown = false;
-  QTimer guard;
-  QObject::connect(&guard, &QTimer::timeout, [&modalShown] {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-      modalShown = true;
-      modal->close();
-    }
-  });
-  guard.start(10);
+  ModalRefuser guard;
   for (auto handler : {&TFormMain::MnArquivoSalvarClick, &TFormMain::MnArquivoSalvarComoClick,
                        &TFormMain::MnArquivoFecharClick, &TFormMain::MnArquivoImprimirClick})
     (main_.get()->*handler)();
-  EXPECT_FALSE(modalShown);
+  EXPECT_FALSE(guard.ModalShown());
   EXPECT_EQ(main_->ActiveEditorWindow(), nullptr);
 }
 

@@ -2,9 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
+#include <gtest/gtest.h>
 
 namespace kau::ide::testing {
 
@@ -46,6 +48,30 @@ std::shared_ptr<ModalSeen> AnswerNextModal(const QString& button, std::function<
   auto seen = std::make_shared<ModalSeen>();
   QTimer::singleShot(0, [=] { Poll(seen, button, inspect, 0); });
   return seen;
+}
+
+ModalRefuser::ModalRefuser() {
+  QObject::connect(&timer_, &QTimer::timeout, [this] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      shown_ = true;
+      modal->close();
+    }
+  });
+  timer_.start(kPollMilliseconds);
+}
+
+std::shared_ptr<ModalSeen> AnswerFileDialog(const QString& path, std::function<void()> next) {
+  return AnswerNextModal("-", [path, next] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->nameFilters(), QStringList({"Arquivos Pascal (*.pas *.PAS)"}));
+    EXPECT_EQ(dialog->defaultSuffix(), "pas");
+    EXPECT_TRUE(dialog->testOption(QFileDialog::DontConfirmOverwrite));  // the question is ours
+    if (next) next();
+    if (path.isEmpty()) return dialog->reject();
+    dialog->selectFile(path);
+    QMetaObject::invokeMethod(dialog, "accept");
+  });
 }
 
 }  // namespace kau::ide::testing

@@ -8,6 +8,7 @@
 
 #include <QMap>
 #include <QString>
+#include <QTimer>
 
 namespace kau::ide::testing {
 
@@ -24,5 +25,22 @@ struct ModalSeen {
 // a few seconds). Keep the result until the modal call has returned.
 // `inspect` runs while the window is shown, before the answer.
 std::shared_ptr<ModalSeen> AnswerNextModal(const QString& button, std::function<void()> inspect = {});
+
+// While it lives, any modal window that shows is noted and closed
+// unanswered: for commands that must ask nothing.
+class ModalRefuser {
+ public:
+  ModalRefuser();
+  bool ModalShown() const { return shown_; }
+
+ private:
+  QTimer timer_;
+  bool shown_ = false;
+};
+
+// Answers the next file dialog of the windows (checking its filter and
+// options) with `path`; an empty path cancels it. `next` runs first, to set
+// up the answer to what follows the dialog.
+std::shared_ptr<ModalSeen> AnswerFileDialog(const QString& path, std::function<void()> next = {});
 
 }  // namespace kau::ide::testing

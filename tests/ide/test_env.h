@@ -1,5 +1,5 @@
-// The environment of one test: variables put back afterwards, and a fake
-// program that notes its start and then sleeps.
+// The environment of one test: variables put back afterwards, files written
+// and read, and a fake program that notes its start and then sleeps.
 #pragma once
 
 #include <QByteArray>
@@ -30,6 +30,19 @@ class ScopedEnv {
   QByteArray old_;
   bool had_;
 };
+
+// Writes a file with these bytes; its path.
+inline QString WriteFile(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  if (file.open(QIODevice::WriteOnly)) file.write(bytes);
+  return path;
+}
+
+// The file's bytes; empty when it cannot be read.
+inline QByteArray FileContents(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 // Writes the program `name` into `folder`; it creates the returned file when
 // started, then sleeps 10 s. Empty when it could not be written.

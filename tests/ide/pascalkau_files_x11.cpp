@@ -1,0 +1,271 @@
+// The program's windows under a real X server, used as a student uses them
+// through xdotool's keys: a new program typed into "Untitled" and saved with
+// Ctrl+S through the save dialog has LF line ends; a UTF-8 file with a
+// byte-order mark and CR LF, opened with Ctrl+A, runs with F9 and is saved
+// with its mark and line ends; a code page 1252 file typed into stays 1252;
+// a UTF-8 file with an emoji shows "?", and after "ç" is typed Ctrl+S asks
+// before replacing the emoji, Enter answers Sim, and the file is UTF-8 with
+// "ç" as C3 A7. Screenshots of the "?" and of the question are saved.
+// Exits 0 when every step held.
+//   pascalkau_files_x11 SCREENSHOT_DIR
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <atomic>
+#include <cstdio>
+#include <string>
+#include <thread>
+
+#include "ide/app_setup.h"
+#include "ide/form_editor.h"
+#include "ide/program_start.h"
+#include "platform/console/screen_dump.h"
+#include "tests/x11_person/x11_person.h"
+#include "text/code_pages.h"
+
+namespace {
+
+using kau::testing::VisibleWindow;
+using kau::testing::WaitUntil;
+using kau::testing::XDoTool;
+
+const std::string kBom = "\xEF\xBB\xBF";
+
+// Runs `look` on the windows' thread and returns what it found; the windows
+// answer it also while a modal dialog or a run holds their thread.
+template <typename Look>
+auto OnWindowsThread(Look look) {
+  decltype(look()) result{};
+  QMetaObject::invokeMethod(qApp, [&] { result = look(); }, Qt::BlockingQueuedConnection);
+  return result;
+}
+
+std::string Contents(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string();
+}
+
+void Write(const std::string& path, const std::string& bytes) {
+  QFile file(QString::fromStdString(path));
+  if (file.open(QIODevice::WriteOnly)) file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+std::string ShellQuoted(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+std::string Visible(const std::string& bytes) {
+  std::string shown;
+  for (unsigned char c : bytes) {
+    char hex[8];
+    std::snprintf(hex, sizeof hex, c >= 0x20 && c < 0x7F ? "%c" : "\\x%02X", c);
+    shown += hex;
+  }
+  return shown;
+}
+
+class Student {
+ public:
+  Student(kau::ide::PascalKauWindows& windows, std::string folder, std::string shots)
+      : windows_(windows), folder_(std::move(folder)), shots_(std::move(shots)) {}
+
+  bool UsesTheFiles() {
+    QFile::remove(QString::fromStdString(shots_ + "/pascalkau_files_x11_failure.png"));
+    return StartsInTheEditor() && TypesANewProgramAndSavesIt() && RunsAndSavesAFileWithAMark() &&
+           KeepsACodePage1252File() && TypesIntoAFileWithAnEmojiAndSavesIt();
+  }
+
+ private:
+  bool Fail(const std::string& what) {
+    std::fprintf(stderr, "FAIL: %s\n", what.c_str());
+    Screenshot("pascalkau_files_x11_failure");
+    return false;
+  }
+  bool Expect(bool holds, const std::string& what) { return holds || Fail(what); }
+  bool ExpectBytes(const std::string& path, const std::string& expected) {
+    if (WaitUntil([&] { return Contents(path) == expected; }, 10)) return true;
+    return Fail(path + " holds \"" + Visible(Contents(path)) + "\", not \"" + Visible(expected) + "\"");
+  }
+  void Screenshot(const std::string& name) {
+    OnWindowsThread([&] {
+      return QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromStdString(shots_ + "/" + name + ".png"));
+    });
+  }
+  std::string Path(const std::string& name) const { return folder_ + "/" + name; }
+  std::string Line(int line) {
+    return OnWindowsThread([&] {
+      auto* editor = windows_.formMain.ActiveEditorWindow();
+      return editor ? editor->RichEdit1().LineText(line) : std::string();
+    });
+  }
+  std::string ActiveFileName() {
+    return OnWindowsThread([&] {
+      auto* editor = windows_.formMain.ActiveEditorWindow();
+      return editor ? editor->GetFileName().toStdString() : std::string();
+    });
+  }
+  template <typename Modal>
+  bool ModalShown() {
+    return OnWindowsThread([] { return qobject_cast<Modal*>(QApplication::activeModalWidget()) != nullptr; });
+  }
+  bool Type(const std::string& text) { return XDoTool("type --delay 30 " + ShellQuoted(text)); }
+  bool Key(const std::string& keys) { return XDoTool("key " + keys); }
+
+  // The file dialog's name field has the keys: the path replaces what it
+  // holds; Enter again while the dialog stays (its completion list may take
+  // the first Enter).
+  bool AnswerFileDialog(const std::string& path) {
+    if (!WaitUntil([&] { return ModalShown<QFileDialog>(); }, 10)) return Fail("no file dialog");
+    if (!Key("ctrl+a") || !Type(path)) return Fail("typing into the file dialog");
+    for (int enter = 0; enter < 3; ++enter) {
+      if (!Key("Return")) return Fail("Enter in the file dialog");
+      if (WaitUntil([&] { return !ModalShown<QFileDialog>(); }, 3)) return true;
+    }
+    return Fail("the file dialog stayed open");
+  }
+
+  // The file written with these bytes, then opened with Ctrl+A and the
+  // open dialog.
+  bool OpenWithCtrlA(const std::string& path, const std::string& bytes) {
+    Write(path, bytes);
+    if (!Key("ctrl+a") || !AnswerFileDialog(path)) return false;
+    return WaitUntil([&] { return ActiveFileName() == path; }, 10) || Fail(path + " did not open");
+  }
+
+  // "ç" at the caret, which is at the start of line 1. xdotool types a
+  // letter the keyboard map lacks through a borrowed key, which the window
+  // may read after the map is put back: a person types it again when it
+  // does not show.
+  bool TypeCCedilla() {
+    for (int attempt = 0; attempt < 5; ++attempt) {
+      if (!Type("\xC3\xA7")) return Fail("typing ç");
+      if (WaitUntil([&] { return Line(1).starts_with("\xE7"); }, 2)) return true;
+    }
+    return Fail("ç did not show");
+  }
+
+  bool StartsInTheEditor() {
+    const std::string main = VisibleWindow("^ Pascal KAU!$", 30);
+    if (main.empty()) return Fail("the main window did not appear");
+    if (!WaitUntil([&] { return ActiveFileName() == "Untitled"; }, 10)) return Fail("no Untitled editor");
+    // A click in the editor window gives it the keys.
+    return Expect(XDoTool("windowfocus --sync " + main) && XDoTool("mousemove --window " + main + " 300 200 click 1"),
+                  "clicking into the editor");
+  }
+
+  bool TypesANewProgramAndSavesIt() {
+    Key("ctrl+t");  // the skeleton is selected and typed over
+    for (const char* line : {"program novo;", "begin", "writeln('Novo');"})
+      if (!Type(line) || !Key("Return")) return Fail("typing the new program");
+    if (!Type("end.")) return Fail("typing the new program");
+    if (!WaitUntil([&] { return Line(4) == "end."; }, 10)) return Fail("the typed program is not in the editor");
+    const std::string path = Path("novo.pas");
+    if (!Key("ctrl+s") || !AnswerFileDialog(path)) return false;
+    if (!WaitUntil([&] { return QFile::exists(QString::fromStdString(path)); }, 10)) return Fail("novo.pas not saved");
+    const std::string saved = Contents(path);
+    return Expect(saved.find('\r') == std::string::npos, "CR in novo.pas: " + Visible(saved)) &&
+           Expect(saved.starts_with("program novo;\nbegin\n") && saved.ends_with("\nend.\n"),
+                  "novo.pas holds " + Visible(saved));
+  }
+
+  bool RunsAndSavesAFileWithAMark() {
+    const std::string path = Path("marca.pas");
+    const std::string text = "program marca;\r\nbegin\r\n  writeln('Ol\xC3\xA1 marca');\r\nend.\r\n";
+    if (!OpenWithCtrlA(path, kBom + text)) return false;
+    if (!Expect(Line(1) == "program marca;", "line 1 of marca.pas is " + Visible(Line(1)))) return false;
+    Key("F9");
+    if (!WaitUntil([&] { return kau::console::screenText(windows_.console.snapshot()).starts_with("Ol\xC3\xA1 marca"); },
+                   20))
+      return Fail("the program's output did not show:\n" + kau::console::screenText(windows_.console.snapshot()));
+    // The console waits for a key after the program's end.
+    const std::string console = VisibleWindow("^Console do Pascal KAU!$", 10);
+    if (console.empty() || !XDoTool("windowfocus --sync " + console) || !Key("Return"))
+      return Fail("no console window to answer");
+    if (!WaitUntil([&] { return !OnWindowsThread([&] { return windows_.formMain.running(); }); }, 10))
+      return Fail("the run did not end");
+    // Back in the main window (Xvfb has no window manager to raise it on a
+    // click), the caret to the start of the text.
+    const std::string main = VisibleWindow("^ Pascal KAU!$", 10);
+    if (main.empty() || !XDoTool("windowraise " + main) || !XDoTool("windowfocus --sync " + main) ||
+        !XDoTool("mousemove --window " + main + " 300 200 click 1") || !Key("ctrl+Home") || !Type("{ marca }") ||
+        !Key("ctrl+s"))
+      return Fail("typing into marca.pas after the run");
+    return ExpectBytes(path, kBom + "{ marca }" + text);
+  }
+
+  bool KeepsACodePage1252File() {
+    const std::string path = Path("cp1252.pas");
+    const std::string text = "program p;\r\nbegin\r\n  writeln('Ol\xE1');\r\nend.\r\n";
+    if (!OpenWithCtrlA(path, text)) return false;
+    if (!Expect(Line(3) == "  writeln('Ol\xE1');", "line 3 of cp1252.pas is " + Visible(Line(3)))) return false;
+    if (!TypeCCedilla() || !Key("ctrl+s")) return false;
+    return ExpectBytes(path, "\xE7" + text);
+  }
+
+  bool TypesIntoAFileWithAnEmojiAndSavesIt() {
+    const std::string path = Path("emoji.pas");
+    const std::string original = "program p;\nbegin\n  writeln('\xF0\x9F\x98\x80');\nend.\n";
+    if (!OpenWithCtrlA(path, original)) return false;
+    if (!Expect(Line(3) == "  writeln('?');", "line 3 of emoji.pas is " + Visible(Line(3)))) return false;
+    Screenshot("pascalkau_files_x11_emoji");
+    if (!TypeCCedilla() || !Expect(Line(1) == "\xE7program p;", "line 1 is " + Visible(Line(1)))) return false;
+    if (!Key("ctrl+s") || !WaitUntil([&] { return ModalShown<QMessageBox>(); }, 10))
+      return Fail("Ctrl+S asked nothing");
+    const QString question = OnWindowsThread([] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      return box ? box->text() : QString();
+    });
+    const QString expected = QString::fromUtf8(
+        " O arquivo emoji.pas tem caracteres que o Pascal KAU! não reconhece.\n"
+        " Eles aparecem como \"?\" e, ao salvar, serão substituídos por \"?\".\n"
+        " Deseja salvar mesmo assim?");
+    if (!Expect(question == expected, "the question is " + question.toStdString())) return false;
+    if (!Expect(Contents(path) == original, "emoji.pas changed before the answer")) return false;
+    Screenshot("pascalkau_files_x11_question");
+    const std::string box = VisibleWindow("^Pascal KAU!$", 10);
+    if (box.empty() || !XDoTool("windowfocus --sync " + box) || !Key("Return")) return Fail("answering the question");
+    if (!ExpectBytes(path, "\xC3\xA7program p;\nbegin\n  writeln('?');\nend.\n")) return false;
+    return Expect(kau::text::isValidUtf8(Contents(path)), "emoji.pas is not UTF-8");
+  }
+
+  kau::ide::PascalKauWindows& windows_;
+  std::string folder_;
+  std::string shots_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 2) return 2;
+  QTemporaryDir folder;
+  if (!folder.isValid()) return 2;
+  qputenv("XDG_CONFIG_HOME", folder.filePath("config").toLocal8Bit());  // never the user's settings
+  QApplication app(argc, argv);
+  kau::ide::SetUpApplication(app);
+  kau::ide::PascalKauWindows windows;
+  std::atomic<bool> passed{false}, done{false};
+  std::thread student([&] {
+    Student person(windows, folder.path().toStdString(), argv[1]);
+    passed = person.UsesTheFiles();
+    done = true;
+  });
+  // Ends every event loop, a modal one too, once the student is done.
+  QTimer watch;
+  QObject::connect(&watch, &QTimer::timeout, [&] {
+    if (done) QApplication::exit(0);  // no window is asked whether it may close
+  });
+  watch.start(10);
+  kau::ide::ShowSplash(windows);
+  kau::ide::FinishStart(windows, {});
+  windows.formMain.show();
+  QApplication::exec();
+  student.join();
+  std::puts(passed ? "PASS" : "FAIL");
+  return passed ? 0 : 1;
+}
