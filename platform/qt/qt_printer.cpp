@@ -31,13 +31,11 @@ QtPrinter::~QtPrinter() {
 }
 
 void QtPrinter::SetPdfFile(const QString& path) {
-  target_ = path;
   printer_.setOutputFormat(QPrinter::PdfFormat);
   printer_.setOutputFileName(path);
 }
 
 void QtPrinter::SetPrinterName(const QString& name) {
-  target_.clear();
   printer_.setOutputFormat(QPrinter::NativeFormat);
   printer_.setOutputFileName(QString());
   printer_.setPrinterName(name);
@@ -74,6 +72,7 @@ void QtPrinter::BeginDoc(const std::string& title) {
   printer_.setDocName(QString::fromUtf8(text::cp1252ToUtf8(title).c_str()));
   partial_.clear();
   if (printer_.outputFormat() == QPrinter::PdfFormat) {
+    target_ = printer_.outputFileName();
     QTemporaryFile reserve(target_ + ".XXXXXX");
     reserve.setAutoRemove(false);
     if (!reserve.open()) throw Failure(QStringLiteral("Não foi possível criar o arquivo ") + target_);

@@ -100,6 +100,49 @@ TEST(PdfPrint, AnAbortedJobLeavesNoFile) {
   EXPECT_FALSE(job.printer.Printing());
 }
 
+// The print dialog's "print to file" sets the output file on the QPrinter
+// itself; each job writes to the file chosen last, through a temporary file.
+TEST(PdfPrint, TheOutputFileChosenOnTheDeviceAsTheDialogDoes) {
+  if (!HavePoppler()) GTEST_SKIP() << "pdfinfo and pdftotext (poppler-utils) are not installed";
+  PdfJob job;
+  const QString first = job.dir.filePath("primeiro.pdf");
+  const QString second = job.dir.filePath("segundo.pdf");
+  QtPrinter fresh;  // never given SetPdfFile
+  job.print.SetPrinter(&fresh);
+  for (const QString& chosen : {first, second}) {
+    fresh.Device().setOutputFileName(chosen);
+    ASSERT_TRUE(fresh.HasPrinter());
+    job.print.Print();
+    ASSERT_TRUE(QFile::exists(chosen)) << chosen.toStdString();
+    EXPECT_EQ(fresh.Device().outputFileName(), chosen);
+  }
+  EXPECT_FALSE(QFile::exists(job.path));
+  const std::string text = RunCommand("pdftotext -layout -f 2 -l 2 '" + second.toStdString() + "' -");
+  EXPECT_NE(text.find("61:"), std::string::npos) << text;
+  EXPECT_NE(text.find("Writeln('Linha sessenta e um');"), std::string::npos) << text;
+  EXPECT_EQ(QDir(job.dir.path()).entryList(QDir::Files), QStringList({"primeiro.pdf", "segundo.pdf"}));
+}
+
+TEST(PdfPrint, AFolderThatIsNotThereIsAClearFailure) {
+  QTemporaryDir dir;
+  const QString target = dir.filePath("falta/saida.pdf");
+  QtPrinter printer;
+  printer.Device().setOutputFileName(target);
+  TSynEditPrint print;
+  print.SetPrinter(&printer);
+  TSynEditStringList lines;
+  lines.Add("program p;");
+  print.SetLines(lines);
+  try {
+    print.Print();
+    ADD_FAILURE();
+  } catch (const std::runtime_error& e) {
+    EXPECT_EQ(e.what(), text::cp1252("Não foi possível criar o arquivo ") + target.toStdString());
+  }
+  EXPECT_FALSE(printer.Printing());
+  EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
+}
+
 TEST(PdfPrint, NothingChosenIsNoPrinter) {
   QtPrinter printer;
   printer.SetPrinterName(QString());
