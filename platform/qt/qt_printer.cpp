@@ -4,8 +4,12 @@
 #include <QFileInfo>
 #include <QPageSize>
 #include <QTemporaryFile>
+#include <cstdio>
 #include <stdexcept>
 
+#include <sys/stat.h>
+
+#include "platform/files/replace_file.h"
 #include "text/code_pages.h"
 
 namespace kau::platform {
@@ -99,8 +103,12 @@ void QtPrinter::EndDoc() {
     if (!ended) throw Failure(QStringLiteral("Erro de impressão"));
     return;
   }
-  if (ended) QFile::remove(target_);
-  if (!ended || !QFile::rename(partial_, target_)) {
+  // The temporary file is private; the PDF gets an ordinary file's mode. The
+  // rename replaces an older PDF in one step, so a failure keeps it.
+  const QByteArray partial = QFile::encodeName(partial_);
+  const bool renamed = ended && ::chmod(partial.constData(), files::NewFileMode(0666)) == 0 &&
+                       std::rename(partial.constData(), QFile::encodeName(target_).constData()) == 0;
+  if (!renamed) {
     DropPartialFile();
     throw Failure(QStringLiteral("Não foi possível criar o arquivo ") + target_);
   }

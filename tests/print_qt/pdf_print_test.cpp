@@ -10,7 +10,10 @@
 #include <cstdio>
 #include <memory>
 
+#include <sys/stat.h>
+
 #include "editor/print/syn_edit_print.h"
+#include "platform/files/replace_file.h"
 #include "platform/qt/qt_printer.h"
 #include "text/code_pages.h"
 
@@ -109,12 +112,16 @@ TEST(PdfPrint, TheOutputFileChosenOnTheDeviceAsTheDialogDoes) {
   const QString second = job.dir.filePath("segundo.pdf");
   QtPrinter fresh;  // never given SetPdfFile
   job.print.SetPrinter(&fresh);
-  for (const QString& chosen : {first, second}) {
+  // The third job replaces the first PDF.
+  for (const QString& chosen : {first, second, first}) {
     fresh.Device().setOutputFileName(chosen);
     ASSERT_TRUE(fresh.HasPrinter());
     job.print.Print();
     ASSERT_TRUE(QFile::exists(chosen)) << chosen.toStdString();
     EXPECT_EQ(fresh.Device().outputFileName(), chosen);
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(chosen).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, files::NewFileMode(0666));  // not the temporary file's private mode
   }
   EXPECT_FALSE(QFile::exists(job.path));
   const std::string text = RunCommand("pdftotext -layout -f 2 -l 2 '" + second.toStdString() + "' -");
