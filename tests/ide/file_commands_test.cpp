@@ -10,7 +10,6 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QProcess>
 #include <QRegularExpression>
@@ -293,18 +292,9 @@ TEST_F(FileCommandsTest, PrintToAPdfHoldsTheEditorsText) {
     name->selectAll();
     QTest::keyClicks(name, pdf);
   });
-  // A failure shows a message box: note its text and close it.
-  QString failure;
-  QTimer guard;
-  QObject::connect(&guard, &QTimer::timeout, [&failure] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      failure = box->text();
-      box->close();
-    }
-  });
-  guard.start(10);
+  ModalRefuser failure(ModalRefuser::kMessageBoxes);
   main_->MnArquivoImprimirClick();
-  EXPECT_EQ(failure.toStdString(), "");
+  EXPECT_EQ(failure.Seen().toStdString(), "");
   EXPECT_TRUE(printed->pressed);
   EXPECT_TRUE(offersPdf);
   EXPECT_FALSE(pageRange);
