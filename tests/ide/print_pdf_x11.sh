@@ -4,8 +4,11 @@
 # first with its own file name, then with a name typed into the dialog,
 # Imprimir. Each PDF must hold the program with its line numbers in the
 # margin; the second is rendered to a PNG beside the screenshots.
-#   print_pdf_x11.sh PASCALKAU X11_SCREENSHOT SCREENSHOT_DIR
+# With --wm the same runs under openbox, a small window manager.
+#   print_pdf_x11.sh [--wm] PASCALKAU X11_SCREENSHOT SCREENSHOT_DIR
 set -u
+name=print_pdf_x11
+[ "$1" = --wm ] && { name=print_pdf_x11_wm; shift; }
 pascalkau=$1
 screenshot=$2
 shots=$3
@@ -13,18 +16,22 @@ for tool in pdftotext pdftoppm; do
   command -v "$tool" >/dev/null 2>&1 || { echo "$tool is missing: the check is skipped"; exit 77; }
 done
 . "$(dirname "$0")/x11_helpers.sh"
-failure_shot=print_pdf_x11_failure
+failure_shot=${name}_failure
 work=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; rm -rf "$work"' EXIT
+pid=""
+wm_pid=""
+trap 'kill $pid $wm_pid 2>/dev/null; wait $pid $wm_pid 2>/dev/null; rm -rf "$work"' EXIT
 mkdir -p "$work/config" "$work/home/programas" "$work/home/impressos" "$shots"
 rm -f "$shots/$failure_shot.png"
+export HOME="$work/home" XDG_CONFIG_HOME="$work/config"
+[ "$name" = print_pdf_x11_wm ] && start_window_manager
 
-# The dialog offers a file named after nothing in the current folder when it
+# The dialog's own file name is print.pdf in the current folder, when that
 # lies in the home folder.
-cd "$work/home/programas" || exit 1
+cd "$HOME/programas" || exit 1
 printf '%s\n' 'program Impresso;' 'var i: integer;' 'begin' '  for i := 1 to 3 do' \
   "    writeln('Linha impressa ', i);" 'end.' >impresso.pas
-HOME="$work/home" XDG_CONFIG_HOME="$work/config" "$pascalkau" impresso.pas &
+"$pascalkau" impresso.pas &
 pid=$!
 main=$(window '^ Pascal KAU! $') || fail "the main window did not appear"
 
@@ -63,13 +70,13 @@ check_pdf() {
   [ "$(ls -A "$(dirname "$1")" | grep -c '\.pdf\.')" -eq 0 ] || fail "a temporary file was left beside $1"
 }
 
-print_to "" print_pdf_x11_default_name
-check_pdf "$work/home/programas/print.pdf"
+print_to "" "${name}_default_name"
+check_pdf "$HOME/programas/print.pdf"
 
-typed="$work/home/impressos/listagem.pdf"
-print_to "$typed" print_pdf_x11_typed_name
+typed="$HOME/impressos/listagem.pdf"
+print_to "$typed" "${name}_typed_name"
 check_pdf "$typed"
 xdotool search --onlyvisible --name '^Pascal KAU!$' >/dev/null 2>&1 && fail "a message box is shown"
-pdftoppm -png -r 50 -singlefile "$typed" "$shots/print_pdf_x11_page" || fail "pdftoppm cannot render $typed"
-shot print_pdf_x11
+pdftoppm -png -r 50 -singlefile "$typed" "$shots/${name}_page" || fail "pdftoppm cannot render $typed"
+shot "$name"
 echo "PASS"

@@ -41,3 +41,18 @@ file_written() {
   done
   return 1
 }
+
+# Starts openbox and waits up to 30 s until it manages the screen; its
+# process id in wm_pid. Exits 77 (skipped) where openbox or xprop is missing.
+start_window_manager() {
+  for tool in openbox xprop; do
+    command -v "$tool" >/dev/null 2>&1 || { echo "$tool is missing: the check with a window manager is skipped"; exit 77; }
+  done
+  openbox >/dev/null 2>&1 &
+  wm_pid=$!
+  for _ in $(seq 300); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+    sleep 0.1
+  done
+  fail "openbox did not start"
+}
