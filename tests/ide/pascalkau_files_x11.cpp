@@ -12,37 +12,27 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QScreen>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <atomic>
 #include <cstdio>
 #include <string>
-#include <thread>
 
-#include "ide/app_setup.h"
 #include "ide/form_editor.h"
 #include "ide/program_start.h"
 #include "platform/console/screen_dump.h"
+#include "tests/ide/x11_student.h"
 #include "tests/x11_person/x11_person.h"
 #include "text/code_pages.h"
 
 namespace {
 
+using kau::ide::testing::ModalShown;
+using kau::ide::testing::OnWindowsThread;
+using kau::ide::testing::SaveScreen;
 using kau::testing::VisibleWindow;
 using kau::testing::WaitUntil;
 using kau::testing::XDoTool;
 
 const std::string kBom = "\xEF\xBB\xBF";
-
-// Runs `look` on the windows' thread and returns what it found; the windows
-// answer it also while a modal dialog or a run holds their thread.
-template <typename Look>
-auto OnWindowsThread(Look look) {
-  decltype(look()) result{};
-  QMetaObject::invokeMethod(qApp, [&] { result = look(); }, Qt::BlockingQueuedConnection);
-  return result;
-}
 
 std::string Contents(const std::string& path) {
   QFile file(QString::fromStdString(path));
@@ -92,11 +82,7 @@ class Student {
     if (WaitUntil([&] { return Contents(path) == expected; }, 10)) return true;
     return Fail(path + " holds \"" + Visible(Contents(path)) + "\", not \"" + Visible(expected) + "\"");
   }
-  void Screenshot(const std::string& name) {
-    OnWindowsThread([&] {
-      return QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromStdString(shots_ + "/" + name + ".png"));
-    });
-  }
+  void Screenshot(const std::string& name) { SaveScreen(shots_ + "/" + name + ".png"); }
   std::string Path(const std::string& name) const { return folder_ + "/" + name; }
   std::string Line(int line) {
     return OnWindowsThread([&] {
@@ -109,10 +95,6 @@ class Student {
       auto* editor = windows_.formMain.ActiveEditorWindow();
       return editor ? editor->GetFileName().toStdString() : std::string();
     });
-  }
-  template <typename Modal>
-  bool ModalShown() {
-    return OnWindowsThread([] { return qobject_cast<Modal*>(QApplication::activeModalWidget()) != nullptr; });
   }
   bool Type(const std::string& text) { return XDoTool("type --delay 30 " + ShellQuoted(text)); }
   bool Key(const std::string& keys) { return XDoTool("key " + keys); }
@@ -245,27 +227,8 @@ int main(int argc, char** argv) {
   if (argc < 2) return 2;
   QTemporaryDir folder;
   if (!folder.isValid()) return 2;
-  qputenv("XDG_CONFIG_HOME", folder.filePath("config").toLocal8Bit());  // never the user's settings
-  QApplication app(argc, argv);
-  kau::ide::SetUpApplication(app);
-  kau::ide::PascalKauWindows windows;
-  std::atomic<bool> passed{false}, done{false};
-  std::thread student([&] {
-    Student person(windows, folder.path().toStdString(), argv[1]);
-    passed = person.UsesTheFiles();
-    done = true;
+  const std::string shots = argv[1];
+  return kau::ide::testing::RunWithPerson(argc, argv, {}, [&](kau::ide::PascalKauWindows& windows) {
+    return Student(windows, folder.path().toStdString(), shots).UsesTheFiles();
   });
-  // Ends every event loop, a modal one too, once the student is done.
-  QTimer watch;
-  QObject::connect(&watch, &QTimer::timeout, [&] {
-    if (done) QApplication::exit(0);  // no window is asked whether it may close
-  });
-  watch.start(10);
-  kau::ide::ShowSplash(windows);
-  kau::ide::FinishStart(windows, {});
-  windows.formMain.show();
-  QApplication::exec();
-  student.join();
-  std::puts(passed ? "PASS" : "FAIL");
-  return passed ? 0 : 1;
 }
