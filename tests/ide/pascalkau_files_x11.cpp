@@ -27,7 +27,6 @@ namespace {
 
 using kau::ide::testing::ModalShown;
 using kau::ide::testing::OnWindowsThread;
-using kau::ide::testing::SaveScreen;
 using kau::testing::VisibleWindow;
 using kau::testing::WaitUntil;
 using kau::testing::XDoTool;
@@ -44,12 +43,6 @@ void Write(const std::string& path, const std::string& bytes) {
   if (file.open(QIODevice::WriteOnly)) file.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
-std::string ShellQuoted(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
-}
-
 std::string Visible(const std::string& bytes) {
   std::string shown;
   for (unsigned char c : bytes) {
@@ -60,29 +53,21 @@ std::string Visible(const std::string& bytes) {
   return shown;
 }
 
-class Student {
+class Student : public kau::ide::testing::WindowsUser {
  public:
   Student(kau::ide::PascalKauWindows& windows, std::string folder, std::string shots)
-      : windows_(windows), folder_(std::move(folder)), shots_(std::move(shots)) {}
+      : WindowsUser(windows, std::move(shots), "pascalkau_files_x11"), folder_(std::move(folder)) {}
 
   bool UsesTheFiles() {
-    QFile::remove(QString::fromStdString(shots_ + "/pascalkau_files_x11_failure.png"));
     return StartsInTheEditor() && TypesANewProgramAndSavesIt() && RunsAndSavesAFileWithAMark() &&
            KeepsACodePage1252File() && TypesIntoAFileWithAnEmojiAndSavesIt();
   }
 
  private:
-  bool Fail(const std::string& what) {
-    std::fprintf(stderr, "FAIL: %s\n", what.c_str());
-    Screenshot("pascalkau_files_x11_failure");
-    return false;
-  }
-  bool Expect(bool holds, const std::string& what) { return holds || Fail(what); }
   bool ExpectBytes(const std::string& path, const std::string& expected) {
     if (WaitUntil([&] { return Contents(path) == expected; }, 10)) return true;
     return Fail(path + " holds \"" + Visible(Contents(path)) + "\", not \"" + Visible(expected) + "\"");
   }
-  void Screenshot(const std::string& name) { SaveScreen(shots_ + "/" + name + ".png"); }
   std::string Path(const std::string& name) const { return folder_ + "/" + name; }
   std::string Line(int line) {
     return OnWindowsThread([&] {
@@ -96,8 +81,6 @@ class Student {
       return editor ? editor->GetFileName().toStdString() : std::string();
     });
   }
-  bool Type(const std::string& text) { return XDoTool("type --delay 30 " + ShellQuoted(text)); }
-  bool Key(const std::string& keys) { return XDoTool("key " + keys); }
 
   // The file dialog's name field has the keys: the path replaces what it
   // holds; Enter again while the dialog stays (its completion list may take
@@ -195,7 +178,7 @@ class Student {
     const std::string original = "program p;\nbegin\n  writeln('\xF0\x9F\x98\x80');\nend.\n";
     if (!OpenWithCtrlA(path, original)) return false;
     if (!Expect(Line(3) == "  writeln('?');", "line 3 of emoji.pas is " + Visible(Line(3)))) return false;
-    Screenshot("pascalkau_files_x11_emoji");
+    Screenshot("emoji");
     if (!TypeCCedilla() || !Expect(Line(1) == "\xE7program p;", "line 1 is " + Visible(Line(1)))) return false;
     if (!Key("ctrl+s") || !WaitUntil([&] { return ModalShown<QMessageBox>(); }, 10))
       return Fail("Ctrl+S asked nothing");
@@ -209,16 +192,14 @@ class Student {
         " Deseja salvar mesmo assim?");
     if (!Expect(question == expected, "the question is " + question.toStdString())) return false;
     if (!Expect(Contents(path) == original, "emoji.pas changed before the answer")) return false;
-    Screenshot("pascalkau_files_x11_question");
+    Screenshot("question");
     const std::string box = VisibleWindow("^Pascal KAU!$", 10);
     if (box.empty() || !XDoTool("windowfocus --sync " + box) || !Key("Return")) return Fail("answering the question");
     if (!ExpectBytes(path, "\xC3\xA7program p;\nbegin\n  writeln('?');\nend.\n")) return false;
     return Expect(kau::text::isValidUtf8(Contents(path)), "emoji.pas is not UTF-8");
   }
 
-  kau::ide::PascalKauWindows& windows_;
   std::string folder_;
-  std::string shots_;
 };
 
 }  // namespace

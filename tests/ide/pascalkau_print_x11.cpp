@@ -29,12 +29,8 @@
 
 namespace {
 
-using kau::ide::testing::ModalShown;
-using kau::ide::testing::OnWindowsThread;
-using kau::ide::testing::SaveScreen;
-using kau::testing::VisibleWindow;
-using kau::testing::WaitUntil;
-using kau::testing::XDoTool;
+using namespace kau::ide::testing;
+using namespace kau::testing;
 
 const std::vector<std::string> kProgram = {"program Impresso;", "var i: integer;", "begin", "  for i := 1 to 3 do",
                                            "    writeln('Linha impressa ', i);", "end."};
@@ -49,13 +45,12 @@ std::string Output(const std::string& command) {
 
 bool Have(const char* tool) { return std::system(("command -v " + std::string(tool) + " >/dev/null").c_str()) == 0; }
 
-class Student {
+class Student : public kau::ide::testing::WindowsUser {
  public:
   Student(kau::ide::PascalKauWindows& windows, QString home, std::string shots)
-      : windows_(windows), home_(std::move(home)), shots_(std::move(shots)) {}
+      : WindowsUser(windows, shots, "pascalkau_print_x11"), home_(std::move(home)), shots_(std::move(shots)) {}
 
   bool PrintsToPdfFiles() {
-    QFile::remove(QString::fromStdString(shots_ + "/pascalkau_print_x11_failure.png"));
     const QString typed = home_ + "/impressos/listagem.pdf";
     return StartsInTheEditor() && PrintsThroughTheDialog({}, home_ + "/programas/print.pdf", "default_name") &&
            PrintsThroughTheDialog(typed, typed, "typed_name") &&
@@ -66,14 +61,6 @@ class Student {
   }
 
  private:
-  bool Fail(const std::string& what) {
-    std::fprintf(stderr, "FAIL: %s\n", what.c_str());
-    Screenshot("failure");
-    return false;
-  }
-  bool Expect(bool holds, const std::string& what) { return holds || Fail(what); }
-  void Screenshot(const std::string& name) { SaveScreen(shots_ + "/pascalkau_print_x11_" + name + ".png"); }
-  bool Key(const std::string& keys) { return XDoTool("key " + keys); }
   QString OutputFileShown() {
     return OnWindowsThread([] {
       auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
@@ -113,7 +100,7 @@ class Student {
     const std::string dialog = VisibleWindow("^Imprimir$", 10);
     if (dialog.empty() || !XDoTool("windowfocus --sync " + dialog)) return Fail("no print dialog window to type into");
     // Tab goes from the printer's name to the output file, selecting it.
-    if (!typed.isEmpty() && (!Key("Tab") || !XDoTool("type --delay 20 '" + typed.toStdString() + "'")))
+    if (!typed.isEmpty() && (!Key("Tab") || !Type(typed.toStdString())))
       return Fail("typing the file name");
     if (!WaitUntil([&] { return OutputFileShown() == pdf; }, 5))
       return Fail("the dialog's output file is " + OutputFileShown().toStdString());
@@ -141,7 +128,6 @@ class Student {
     return Expect(left.isEmpty(), "left beside the PDF: " + left.join(' ').toStdString());
   }
 
-  kau::ide::PascalKauWindows& windows_;
   QString home_;
   std::string shots_;
   std::string main_;

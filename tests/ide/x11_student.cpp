@@ -1,5 +1,6 @@
 #include "tests/ide/x11_student.h"
 
+#include <QFile>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -8,6 +9,7 @@
 #include <thread>
 
 #include "ide/app_setup.h"
+#include "tests/x11_person/x11_person.h"
 
 namespace kau::ide::testing {
 
@@ -15,6 +17,33 @@ bool SaveScreen(const std::string& path) {
   return OnWindowsThread(
       [&] { return QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromStdString(path), "PNG"); });
 }
+
+namespace {
+
+std::string ShellQuoted(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+}  // namespace
+
+WindowsUser::WindowsUser(PascalKauWindows& windows, std::string shots, std::string name)
+    : windows_(windows), shots_(std::move(shots)), name_(std::move(name)) {
+  QFile::remove(QString::fromStdString(shots_ + "/" + name_ + "_failure.png"));
+}
+
+bool WindowsUser::Fail(const std::string& what) {
+  std::fprintf(stderr, "FAIL: %s\n", what.c_str());
+  Screenshot("failure");
+  return false;
+}
+
+void WindowsUser::Screenshot(const std::string& suffix) { SaveScreen(shots_ + "/" + name_ + "_" + suffix + ".png"); }
+
+bool WindowsUser::Type(const std::string& text) { return kau::testing::XDoTool("type --delay 30 " + ShellQuoted(text)); }
+
+bool WindowsUser::Key(const std::string& keys) { return kau::testing::XDoTool("key " + keys); }
 
 int RunWithPerson(int argc, char** argv, const QStringList& arguments,
                   const std::function<bool(PascalKauWindows&)>& person) {

@@ -31,6 +31,28 @@ bool ModalShown() {
 // Saves the whole X screen as a PNG; false when it could not.
 bool SaveScreen(const std::string& path);
 
+// A person at the windows, typing through xdotool. A step that fails says
+// why on standard error and leaves the screenshot NAME_failure.png.
+class WindowsUser {
+ public:
+  // Screenshots go to SHOTS/NAME_*.png; an old failure's is removed.
+  WindowsUser(PascalKauWindows& windows, std::string shots, std::string name);
+
+ protected:
+  bool Fail(const std::string& what);
+  bool Expect(bool holds, const std::string& what) { return holds || Fail(what); }
+  // Saves the screen as SHOTS/NAME_SUFFIX.png.
+  void Screenshot(const std::string& suffix);
+  bool Type(const std::string& text);
+  bool Key(const std::string& keys);
+
+  PascalKauWindows& windows_;
+
+ private:
+  std::string shots_;
+  std::string name_;
+};
+
 // Starts the windows with these command-line arguments, settings in a
 // folder of their own, and runs `person` on its own thread until it returns;
 // then every event loop ends. Prints PASS or FAIL; the exit status.
