@@ -19,7 +19,7 @@ ToolDescription describe(ExternalTool tool) {
   switch (tool) {
     case ExternalTool::kWindowsExplorer: return {"&Windows Explorer", {"xdg-open"}};
     case ExternalTool::kPromptMsDos: return {"&Prompt do MS-DOS", {"x-terminal-emulator", "xterm"}};
-    case ExternalTool::kBlocoDeNotas: return {"&Bloco de Notas", {"gnome-text-editor", "gedit", "mousepad", "kate"}};
+    case ExternalTool::kBlocoDeNotas: return {"&Bloco de Notas", {"gnome-text-editor", "gedit", "mousepad", "kate", "kwrite", "xed", "pluma", "featherpad"}};
     case ExternalTool::kInternetExplorer: return {"&Internet Explorer", {"x-www-browser", "firefox-esr", "chromium"}};
     case ExternalTool::kCalculadora:
       return {"&Calculadora", {"gnome-calculator", "kcalc", "galculator", "xcalc"}};
@@ -28,14 +28,22 @@ ToolDescription describe(ExternalTool tool) {
   return {"", {}};
 }
 
+void withoutInputOrOutput(QProcess& process) {
+  process.setStandardInputFile(QProcess::nullDevice());
+  process.setStandardOutputFile(QProcess::nullDevice());
+  process.setStandardErrorFile(QProcess::nullDevice());
+}
+
 bool startDetached(const QString& program, const QStringList& arguments) {
   QProcess process;
   process.setProgram(program);
   process.setArguments(arguments);
-  process.setStandardInputFile(QProcess::nullDevice());
-  process.setStandardOutputFile(QProcess::nullDevice());
-  process.setStandardErrorFile(QProcess::nullDevice());
+  withoutInputOrOutput(process);
   return process.startDetached();
+}
+
+QString failureText(ExternalTool tool) {
+  return QString::fromUtf8("Não foi possível iniciar %1.").arg(QString::fromUtf8(describe(tool).caption).remove('&'));
 }
 
 }  // namespace
@@ -48,21 +56,43 @@ QString LeiameTxtPath() {
 }
 
 std::optional<QString> StartExternalTool(ExternalTool tool) {
-  const ToolDescription description = describe(tool);
   QStringList arguments;
   if (tool == ExternalTool::kWindowsExplorer) arguments << QDir::homePath();
-  if (tool == ExternalTool::kLeiameTxt) arguments << LeiameTxtPath();
-  const bool haveArguments = arguments.isEmpty() || !arguments.first().isEmpty();
-
-  if (haveArguments) {
-    for (const QString& name : description.programs) {
+  if (tool != ExternalTool::kLeiameTxt) {
+    for (const QString& name : describe(tool).programs) {
       const QString program = QStandardPaths::findExecutable(name);
       if (program.isEmpty()) continue;
       if (startDetached(program, arguments)) return std::nullopt;
       break;  // found but would not start
     }
   }
-  return QString::fromUtf8("Não foi possível iniciar %1.").arg(QString::fromUtf8(description.caption).remove('&'));
+  return failureText(tool);
+}
+
+// xdg-open is watched, not detached: it ends at once with a non-zero status
+// when the desktop has no program for the file. It may also wait for the
+// program it started, which then keeps the file open as long as it likes.
+std::optional<QString> OpenLeiameTxt(QObject* owner, std::function<void(const QString& path)> openHere) {
+  const QString path = LeiameTxtPath();
+  if (path.isEmpty()) return failureText(ExternalTool::kLeiameTxt);
+  const QString opener = QStandardPaths::findExecutable(describe(ExternalTool::kLeiameTxt).programs.first());
+  if (opener.isEmpty()) {
+    openHere(path);
+    return std::nullopt;
+  }
+  auto* process = new QProcess(owner);
+  withoutInputOrOutput(*process);
+  QObject::connect(process, &QProcess::finished, owner, [process, path, openHere](int code, QProcess::ExitStatus status) {
+    process->deleteLater();
+    if (status != QProcess::NormalExit || code != 0) openHere(path);
+  });
+  QObject::connect(process, &QProcess::errorOccurred, owner, [process, path, openHere](QProcess::ProcessError error) {
+    if (error != QProcess::FailedToStart) return;
+    process->deleteLater();
+    openHere(path);
+  });
+  process->start(opener, {path});
+  return std::nullopt;
 }
 
 }  // namespace kau::ide

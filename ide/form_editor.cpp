@@ -72,9 +72,17 @@ void TFormEditor::buildRichEdit1() {
   richEdit1_->OnStatusChange = editor::TStatusChangeEvent::bind<&TFormEditor::RichEdit1StatusChange>(this);
 }
 
-// Margins in millimetres; Arial in the header and footer.
+// The form's settings of the print object: margins in millimetres, Arial
+// 13 pixels in the header and footer, line numbers in the left margin. The
+// print command replaces the text font and tab width with the editor's.
 void TFormEditor::buildSynEditPrint1() {
-  editor::TSynEditPrintMargins& margins = synEditPrint1_->Margins();
+  editor::TSynEditPrint& print = *synEditPrint1_;
+  print.Copies = 1;
+  print.Header().DefaultFont().SetName("Arial");
+  print.Header().DefaultFont().SetHeight(-13);
+  print.Footer().DefaultFont().SetName("Arial");
+  print.Footer().DefaultFont().SetHeight(-13);
+  editor::TSynEditPrintMargins& margins = print.Margins();
   margins.SetLeft(25);
   margins.SetTop(25);
   margins.SetBottom(25);
@@ -83,8 +91,12 @@ void TFormEditor::buildSynEditPrint1() {
   margins.SetFooter(15);
   margins.SetLeftHFTextIndent(2);
   margins.SetRightHFTextIndent(2);
-  synEditPrint1_->Header().DefaultFont().SetName("Arial");
-  synEditPrint1_->Footer().DefaultFont().SetName("Arial");
+  print.Font().SetName("MS Sans Serif");
+  print.Font().SetHeight(-11);
+  print.SetLineNumbers(true);
+  print.SetLineNumbersInMargin(true);
+  print.SetTabWidth(8);
+  print.Color = clWhite;
 }
 
 void TFormEditor::FormCreate() {

@@ -213,6 +213,7 @@ class TFormMain : public QMainWindow {
   void ApplySwitchToEditors(const char* switchName, void (*apply)(TFormEditor&, bool shown));
   void ChangeFontSize(int delta);
   void StartTool(ExternalTool tool);
+  void ShowToolFailure(const QString& failure);
 
   PictureMdiArea* mdiArea_ = nullptr;
   QToolBar* toolBar1_ = nullptr;

@@ -46,19 +46,28 @@ void TFormMain::btnReduzirFonteClick() { ChangeFontSize(-1); }
 // --- Other programs -------------------------------------------------------------
 
 void TFormMain::StartTool(ExternalTool tool) {
-  if (const std::optional<QString> failure = StartExternalTool(tool)) {
-    ExplorerNormal();
-    QMessageBox::information(this, "Pascal KAU!", *failure);
-    ExplorerOnTop();
-  }
+  if (const std::optional<QString> failure = StartExternalTool(tool)) ShowToolFailure(*failure);
+}
+
+void TFormMain::ShowToolFailure(const QString& failure) {
+  ExplorerNormal();
+  QMessageBox::information(this, "Pascal KAU!", failure);
+  ExplorerOnTop();
 }
 
 void TFormMain::MnFerramentasWindowsExplorerClick() { StartTool(ExternalTool::kWindowsExplorer); }
 void TFormMain::MnFerramentasPromptMSDOSClick() { StartTool(ExternalTool::kPromptMsDos); }
-void TFormMain::MnFerramentasBlocoNotasClick() { StartTool(ExternalTool::kBlocoDeNotas); }
+// Without a text editor on the desktop, the IDE's own New serves.
+void TFormMain::MnFerramentasBlocoNotasClick() {
+  if (StartExternalTool(ExternalTool::kBlocoDeNotas)) NovoExecute();
+}
 void TFormMain::IExplore1Click() { StartTool(ExternalTool::kInternetExplorer); }
 void TFormMain::MnFerramentasCalculadoraClick() { StartTool(ExternalTool::kCalculadora); }
-void TFormMain::MnArquivoLeiameTxtClick() { StartTool(ExternalTool::kLeiameTxt); }
+// Without a desktop program for it, leiame.txt opens in an editor window.
+void TFormMain::MnArquivoLeiameTxtClick() {
+  const std::optional<QString> failure = OpenLeiameTxt(this, [this](const QString& path) { OpenInEditor(path); });
+  if (failure) ShowToolFailure(*failure);
+}
 
 // --- Help -------------------------------------------------------------------------
 

@@ -162,7 +162,9 @@ void TSynAutoComplete::TypeTemplate(TCustomSynEdit& AEditor, std::size_t Name) {
         mark = AEditor.CaretXY();
       }
     }
-    if (IsTemplateLine(i + 1)) {
+    // Any following line that is not empty breaks the line, also the next
+    // template's name right after this template's last line.
+    if (i + 1 < fAutoCompleteList.size() && !fAutoCompleteList[i + 1].empty()) {
       AEditor.CommandProcessor(ecLineBreak, '\0', nullptr);
       for (char c : indent) type(c);
     }

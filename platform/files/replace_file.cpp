@@ -42,4 +42,10 @@ bool ReplaceFileContents(const std::string& path, std::string_view bytes, std::o
   return ok;
 }
 
+mode_t NewFileMode(mode_t requested) {
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return requested & ~mask;
+}
+
 }  // namespace kau::files

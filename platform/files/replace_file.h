@@ -17,4 +17,8 @@ namespace kau::files {
 // message.
 bool ReplaceFileContents(const std::string& path, std::string_view bytes, std::optional<mode_t> mode = std::nullopt);
 
+// The mode a file created with `requested` gets under the process's umask,
+// for a temporary file that becomes an ordinary one when renamed.
+mode_t NewFileMode(mode_t requested);
+
 }  // namespace kau::files

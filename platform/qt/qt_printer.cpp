@@ -4,8 +4,12 @@
 #include <QFileInfo>
 #include <QPageSize>
 #include <QTemporaryFile>
+#include <cstdio>
 #include <stdexcept>
 
+#include <sys/stat.h>
+
+#include "platform/files/replace_file.h"
 #include "text/code_pages.h"
 
 namespace kau::platform {
@@ -31,13 +35,11 @@ QtPrinter::~QtPrinter() {
 }
 
 void QtPrinter::SetPdfFile(const QString& path) {
-  target_ = path;
   printer_.setOutputFormat(QPrinter::PdfFormat);
   printer_.setOutputFileName(path);
 }
 
 void QtPrinter::SetPrinterName(const QString& name) {
-  target_.clear();
   printer_.setOutputFormat(QPrinter::NativeFormat);
   printer_.setOutputFileName(QString());
   printer_.setPrinterName(name);
@@ -74,6 +76,7 @@ void QtPrinter::BeginDoc(const std::string& title) {
   printer_.setDocName(QString::fromUtf8(text::cp1252ToUtf8(title).c_str()));
   partial_.clear();
   if (printer_.outputFormat() == QPrinter::PdfFormat) {
+    target_ = printer_.outputFileName();
     QTemporaryFile reserve(target_ + ".XXXXXX");
     reserve.setAutoRemove(false);
     if (!reserve.open()) throw Failure(QStringLiteral("Não foi possível criar o arquivo ") + target_);
@@ -100,8 +103,12 @@ void QtPrinter::EndDoc() {
     if (!ended) throw Failure(QStringLiteral("Erro de impressão"));
     return;
   }
-  if (ended) QFile::remove(target_);
-  if (!ended || !QFile::rename(partial_, target_)) {
+  // The temporary file is private; the PDF gets an ordinary file's mode. The
+  // rename replaces an older PDF in one step, so a failure keeps it.
+  const QByteArray partial = QFile::encodeName(partial_);
+  const bool renamed = ended && ::chmod(partial.constData(), files::NewFileMode(0666)) == 0 &&
+                       std::rename(partial.constData(), QFile::encodeName(target_).constData()) == 0;
+  if (!renamed) {
     DropPartialFile();
     throw Failure(QStringLiteral("Não foi possível criar o arquivo ") + target_);
   }

@@ -1,8 +1,9 @@
 // The printer through Qt: a QPrinter at 300 dpi on A4 unless the print dialog
 // changes it, printing to a CUPS printer or to a PDF file, drawn on through
-// QtCanvas. A PDF is written under a temporary name beside the target and
-// renamed into place when the job ends, so that an aborted or failed job
-// leaves no partial file.
+// QtCanvas. The PDF is the QPrinter's output file, whether SetPdfFile or the
+// print dialog's "print to file" chose it. It is written under a temporary
+// name beside the target and renamed into place when the job ends, so that an
+// aborted or failed job leaves no partial file.
 #pragma once
 
 #include <QPainter>
@@ -20,8 +21,8 @@ class QtPrinter : public PrinterDevice {
   QtPrinter();
   ~QtPrinter() override;
 
-  // Output to a PDF file (UTF-8 path), or to a CUPS printer by name; an empty
-  // name chooses nothing.
+  // Output to a PDF file, or to a CUPS printer by name; an empty name chooses
+  // nothing. The print dialog chooses the same way on Device().
   void SetPdfFile(const QString& path);
   void SetPrinterName(const QString& name);
   // The QPrinter itself, for the print dialog.
@@ -43,7 +44,7 @@ class QtPrinter : public PrinterDevice {
   QPrinter printer_;
   QPainter painter_;
   std::unique_ptr<QtCanvas> canvas_;
-  QString target_;   // the PDF asked for
+  QString target_;   // the PDF of the job under way
   QString partial_;  // where it is written until the job ends
 };
 

@@ -51,10 +51,35 @@ TEST_F(AutoCompleteTest, TheWordBecomesItsTemplateIndentedToItsColumn) {
 }
 
 TEST_F(AutoCompleteTest, WithoutAMarkTheCaretEndsAfterTheTemplate) {
-  SetText({"x(wl"}, {5, 1});
+  SetText({"x(ifx"}, {6, 1});
   ShiftSpace();
-  EXPECT_EQ(Lines(), Text{"x(writeln"});
-  EXPECT_EQ(edit.CaretXY(), (TPoint{10, 1}));
+  EXPECT_EQ(Lines(), Text{"x(if"});
+  EXPECT_EQ(edit.CaretXY(), (TPoint{5, 1}));
+}
+
+// Only an empty line (or the list's end) ends a template without a line
+// break: right after "=writeln" comes the name "ifx".
+TEST_F(AutoCompleteTest, ATemplateFollowedDirectlyByTheNextNameEndsWithALineBreakAndIndentation) {
+  struct Case {
+    Text line;
+    TPoint caret;
+    Text after;
+    TPoint caretAfter;
+  };
+  const Case cases[] = {
+      {{"x(wl"}, {5, 1}, {"x(writeln", "  "}, {3, 2}},
+      {{"\t\t wl"}, {6, 1}, {"\t\t writeln", "\t\t "}, {4, 2}},
+      {{"wl"}, {3, 1}, {"writeln", ""}, {1, 2}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line[0]);
+    SetText(c.line, c.caret);
+    ShiftSpace();
+    EXPECT_EQ(Lines(), c.after);
+    EXPECT_EQ(edit.CaretXY(), c.caretAfter);
+    edit.Undo();
+    EXPECT_EQ(Lines(), c.line);
+  }
 }
 
 TEST_F(AutoCompleteTest, TheShortcutsCharacterNeverArrives) {
@@ -64,8 +89,8 @@ TEST_F(AutoCompleteTest, TheShortcutsCharacterNeverArrives) {
     Text after;
   };
   const Case cases[] = {
-      {"wl", " ", {"writeln"}},
-      {"wl", "", {"writeln"}},
+      {"ifx", " ", {"if"}},
+      {"ifx", "", {"if"}},
       {"unknown", " ", {"unknown"}},
       {"", " ", {""}},
   };

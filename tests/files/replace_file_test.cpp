@@ -63,4 +63,17 @@ TEST(ReplaceFileContents, FailureLeavesEverythingAsItWas) {
   EXPECT_EQ(entriesIn(folder.Path()), 1);
 }
 
+TEST(NewFileMode, TakesAwayWhatTheUmaskForbids) {
+  struct Case {
+    mode_t umask, requested, expected;
+  } cases[] = {{022, 0666, 0644}, {077, 0666, 0600}, {002, 0777, 0775}, {0, 0640, 0640}};
+  const mode_t saved = ::umask(0);
+  for (const Case& c : cases) {
+    ::umask(c.umask);
+    EXPECT_EQ(kau::files::NewFileMode(c.requested), c.expected) << std::oct << c.umask;
+    EXPECT_EQ(::umask(c.umask), c.umask);  // left as it was
+  }
+  ::umask(saved);
+}
+
 }  // namespace

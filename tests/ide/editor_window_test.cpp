@@ -78,6 +78,32 @@ TEST_F(EditorWindowTest, FormSettings) {
   EXPECT_EQ(editor_->SynEditPrint1().Header().DefaultFont().Name(), "Arial");
 }
 
+// The print object as the form sets it up, before any print.
+TEST_F(EditorWindowTest, PrintObjectFormSettings) {
+  editor::TSynEditPrint& print = editor_->SynEditPrint1();
+  EXPECT_EQ(print.Copies, 1);
+  for (editor::THeaderFooter* frame : std::initializer_list<editor::THeaderFooter*>{&print.Header(), &print.Footer()}) {
+    EXPECT_EQ(frame->DefaultFont().Name(), "Arial");
+    EXPECT_EQ(frame->DefaultFont().Height(), -13);
+  }
+  const editor::TSynEditPrintMargins& margins = print.Margins();
+  struct Margin {
+    const char* name;
+    double value, expected;
+  } table[] = {{"Left", margins.Left(), 25},     {"Top", margins.Top(), 25},
+               {"Bottom", margins.Bottom(), 25}, {"Right", margins.Right(), 15},
+               {"Header", margins.Header(), 15}, {"Footer", margins.Footer(), 15},
+               {"LeftHFTextIndent", margins.LeftHFTextIndent(), 2},
+               {"RightHFTextIndent", margins.RightHFTextIndent(), 2}};
+  for (const Margin& m : table) EXPECT_EQ(m.value, m.expected) << m.name;
+  EXPECT_EQ(print.Font().Name(), "MS Sans Serif");
+  EXPECT_EQ(print.Font().Height(), -11);
+  EXPECT_TRUE(print.LineNumbers());
+  EXPECT_TRUE(print.LineNumbersInMargin());
+  EXPECT_EQ(print.TabWidth(), 8);
+  EXPECT_EQ(print.Color, clWhite);
+}
+
 TEST_F(EditorWindowTest, ClassicAndModernStylesAsPainted) {
   edit().SetText("begin\n");
   struct Case {

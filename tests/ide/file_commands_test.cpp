@@ -5,12 +5,16 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
+#include <QTest>
 #include <QTemporaryDir>
 
 #include "ide/app_setup.h"
@@ -261,6 +265,9 @@ TEST_F(FileCommandsTest, CloseAsksForAModifiedFileAndClosesAnUnmodifiedOne) {
   EXPECT_EQ(FileContents(folder_.filePath("a.pas")), "program p;\nbegin\nend.\n");
 }
 
+// The dialog's "print to file" with a file name typed into it, as a person
+// prints without a printer: the PDF holds the text with its line numbers in
+// the margin.
 TEST_F(FileCommandsTest, PrintToAPdfHoldsTheEditorsText) {
   if (QProcess::execute("sh", {"-c", "command -v pdftotext >/dev/null"}) != 0)
     GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
@@ -268,27 +275,38 @@ TEST_F(FileCommandsTest, PrintToAPdfHoldsTheEditorsText) {
   platform::QtSystemServices qtFonts;
   main_->OpenInEditor(file("impresso.pas", "program Impresso;\nbegin\n  writeln('Linha impressa');\nend.\n"));
   const QString pdf = folder_.filePath("saida.pdf");
-  ApplicationPrinter().SetPdfFile(pdf);
   bool offersPdf = false, pageRange = true;
-  auto printed = AnswerNextModal("-", [&] {
+  auto printed = AnswerNextModal("Imprimir", [&] {
     auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
     ASSERT_NE(dialog, nullptr);
     pageRange = dialog->testOption(QAbstractPrintDialog::PrintPageRange);
-    if (auto* printers = dialog->findChild<QComboBox*>("printers"))
-      for (int i = 0; i < printers->count(); ++i) offersPdf |= printers->itemText(i).contains("PDF");
-    QMetaObject::invokeMethod(dialog, "accept");
+    auto* printers = dialog->findChild<QComboBox*>("printers");
+    ASSERT_NE(printers, nullptr);
+    for (int i = 0; i < printers->count(); ++i)
+      if (printers->itemText(i).contains("PDF")) {
+        offersPdf = true;
+        printers->setCurrentIndex(i);
+      }
+    auto* name = dialog->findChild<QLineEdit*>("filename");
+    ASSERT_NE(name, nullptr);
+    name->selectAll();
+    QTest::keyClicks(name, pdf);
   });
+  ModalRefuser failure(ModalRefuser::kMessageBoxes);
   main_->MnArquivoImprimirClick();
-  EXPECT_TRUE(printed->seen);
+  EXPECT_EQ(failure.Seen().toStdString(), "");
+  EXPECT_TRUE(printed->pressed);
   EXPECT_TRUE(offersPdf);
   EXPECT_FALSE(pageRange);
   ASSERT_TRUE(QFile::exists(pdf));
+  EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList({"impresso.pas", "saida.pdf"}));
   QProcess text;
   text.start("pdftotext", {"-layout", pdf, "-"});
   ASSERT_TRUE(text.waitForFinished(10000));
   const QString out = QString::fromUtf8(text.readAllStandardOutput());
-  EXPECT_TRUE(out.contains("program Impresso;")) << out.toStdString();
-  EXPECT_TRUE(out.contains("writeln('Linha impressa');")) << out.toStdString();
+  for (const char* line : {R"(^ *1: +program Impresso;$)", R"(^ *3: +writeln\('Linha impressa'\);$)", R"(^ *4: +end\.$)"})
+    EXPECT_TRUE(out.contains(QRegularExpression(line, QRegularExpression::MultilineOption))) << line << "\n"
+                                                                                           << out.toStdString();
 }
 
 TEST_F(FileCommandsTest, FileCommandsDoNothingWithoutAnEditor) {

@@ -50,12 +50,14 @@ std::shared_ptr<ModalSeen> AnswerNextModal(const QString& button, std::function<
   return seen;
 }
 
-ModalRefuser::ModalRefuser() {
-  QObject::connect(&timer_, &QTimer::timeout, [this] {
-    if (QWidget* modal = QApplication::activeModalWidget()) {
-      shown_ = true;
-      modal->close();
-    }
+ModalRefuser::ModalRefuser(Refused refused) {
+  QObject::connect(&timer_, &QTimer::timeout, [this, refused] {
+    QWidget* modal = QApplication::activeModalWidget();
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    if (!modal || (refused == kMessageBoxes && !box)) return;
+    shown_ = true;
+    seen_ += modal->windowTitle() + (box ? ": " + box->text() : QString()) + "\n";
+    modal->close();
   });
   timer_.start(kPollMilliseconds);
 }

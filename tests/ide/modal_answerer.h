@@ -26,16 +26,21 @@ struct ModalSeen {
 // `inspect` runs while the window is shown, before the answer.
 std::shared_ptr<ModalSeen> AnswerNextModal(const QString& button, std::function<void()> inspect = {});
 
-// While it lives, any modal window that shows is noted and closed
+// While it lives, any modal window that shows (or any message box, when the
+// command's own dialog is answered otherwise) is noted and closed
 // unanswered: for commands that must ask nothing.
 class ModalRefuser {
  public:
-  ModalRefuser();
+  enum Refused { kAnyModal, kMessageBoxes };
+  explicit ModalRefuser(Refused refused = kAnyModal);
   bool ModalShown() const { return shown_; }
+  // The titles, and message boxes' texts, of the windows closed.
+  const QString& Seen() const { return seen_; }
 
  private:
   QTimer timer_;
   bool shown_ = false;
+  QString seen_;
 };
 
 // Answers the next file dialog of the windows (checking its filter and

@@ -12,37 +12,26 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QScreen>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <atomic>
 #include <cstdio>
 #include <string>
-#include <thread>
 
-#include "ide/app_setup.h"
 #include "ide/form_editor.h"
 #include "ide/program_start.h"
 #include "platform/console/screen_dump.h"
+#include "tests/ide/x11_student.h"
 #include "tests/x11_person/x11_person.h"
 #include "text/code_pages.h"
 
 namespace {
 
+using kau::ide::testing::ModalShown;
+using kau::ide::testing::OnWindowsThread;
 using kau::testing::VisibleWindow;
 using kau::testing::WaitUntil;
 using kau::testing::XDoTool;
 
 const std::string kBom = "\xEF\xBB\xBF";
-
-// Runs `look` on the windows' thread and returns what it found; the windows
-// answer it also while a modal dialog or a run holds their thread.
-template <typename Look>
-auto OnWindowsThread(Look look) {
-  decltype(look()) result{};
-  QMetaObject::invokeMethod(qApp, [&] { result = look(); }, Qt::BlockingQueuedConnection);
-  return result;
-}
 
 std::string Contents(const std::string& path) {
   QFile file(QString::fromStdString(path));
@@ -52,12 +41,6 @@ std::string Contents(const std::string& path) {
 void Write(const std::string& path, const std::string& bytes) {
   QFile file(QString::fromStdString(path));
   if (file.open(QIODevice::WriteOnly)) file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
-
-std::string ShellQuoted(const std::string& text) {
-  std::string quoted = "'";
-  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return quoted + "'";
 }
 
 std::string Visible(const std::string& bytes) {
@@ -70,32 +53,20 @@ std::string Visible(const std::string& bytes) {
   return shown;
 }
 
-class Student {
+class Student : public kau::ide::testing::WindowsUser {
  public:
   Student(kau::ide::PascalKauWindows& windows, std::string folder, std::string shots)
-      : windows_(windows), folder_(std::move(folder)), shots_(std::move(shots)) {}
+      : WindowsUser(windows, std::move(shots), "pascalkau_files_x11"), folder_(std::move(folder)) {}
 
   bool UsesTheFiles() {
-    QFile::remove(QString::fromStdString(shots_ + "/pascalkau_files_x11_failure.png"));
     return StartsInTheEditor() && TypesANewProgramAndSavesIt() && RunsAndSavesAFileWithAMark() &&
            KeepsACodePage1252File() && TypesIntoAFileWithAnEmojiAndSavesIt();
   }
 
  private:
-  bool Fail(const std::string& what) {
-    std::fprintf(stderr, "FAIL: %s\n", what.c_str());
-    Screenshot("pascalkau_files_x11_failure");
-    return false;
-  }
-  bool Expect(bool holds, const std::string& what) { return holds || Fail(what); }
   bool ExpectBytes(const std::string& path, const std::string& expected) {
     if (WaitUntil([&] { return Contents(path) == expected; }, 10)) return true;
     return Fail(path + " holds \"" + Visible(Contents(path)) + "\", not \"" + Visible(expected) + "\"");
-  }
-  void Screenshot(const std::string& name) {
-    OnWindowsThread([&] {
-      return QGuiApplication::primaryScreen()->grabWindow(0).save(QString::fromStdString(shots_ + "/" + name + ".png"));
-    });
   }
   std::string Path(const std::string& name) const { return folder_ + "/" + name; }
   std::string Line(int line) {
@@ -110,12 +81,6 @@ class Student {
       return editor ? editor->GetFileName().toStdString() : std::string();
     });
   }
-  template <typename Modal>
-  bool ModalShown() {
-    return OnWindowsThread([] { return qobject_cast<Modal*>(QApplication::activeModalWidget()) != nullptr; });
-  }
-  bool Type(const std::string& text) { return XDoTool("type --delay 30 " + ShellQuoted(text)); }
-  bool Key(const std::string& keys) { return XDoTool("key " + keys); }
 
   // The file dialog's name field has the keys: the path replaces what it
   // holds; Enter again while the dialog stays (its completion list may take
@@ -213,7 +178,7 @@ class Student {
     const std::string original = "program p;\nbegin\n  writeln('\xF0\x9F\x98\x80');\nend.\n";
     if (!OpenWithCtrlA(path, original)) return false;
     if (!Expect(Line(3) == "  writeln('?');", "line 3 of emoji.pas is " + Visible(Line(3)))) return false;
-    Screenshot("pascalkau_files_x11_emoji");
+    Screenshot("emoji");
     if (!TypeCCedilla() || !Expect(Line(1) == "\xE7program p;", "line 1 is " + Visible(Line(1)))) return false;
     if (!Key("ctrl+s") || !WaitUntil([&] { return ModalShown<QMessageBox>(); }, 10))
       return Fail("Ctrl+S asked nothing");
@@ -227,16 +192,14 @@ class Student {
         " Deseja salvar mesmo assim?");
     if (!Expect(question == expected, "the question is " + question.toStdString())) return false;
     if (!Expect(Contents(path) == original, "emoji.pas changed before the answer")) return false;
-    Screenshot("pascalkau_files_x11_question");
+    Screenshot("question");
     const std::string box = VisibleWindow("^Pascal KAU!$", 10);
     if (box.empty() || !XDoTool("windowfocus --sync " + box) || !Key("Return")) return Fail("answering the question");
     if (!ExpectBytes(path, "\xC3\xA7program p;\nbegin\n  writeln('?');\nend.\n")) return false;
     return Expect(kau::text::isValidUtf8(Contents(path)), "emoji.pas is not UTF-8");
   }
 
-  kau::ide::PascalKauWindows& windows_;
   std::string folder_;
-  std::string shots_;
 };
 
 }  // namespace
@@ -245,27 +208,8 @@ int main(int argc, char** argv) {
   if (argc < 2) return 2;
   QTemporaryDir folder;
   if (!folder.isValid()) return 2;
-  qputenv("XDG_CONFIG_HOME", folder.filePath("config").toLocal8Bit());  // never the user's settings
-  QApplication app(argc, argv);
-  kau::ide::SetUpApplication(app);
-  kau::ide::PascalKauWindows windows;
-  std::atomic<bool> passed{false}, done{false};
-  std::thread student([&] {
-    Student person(windows, folder.path().toStdString(), argv[1]);
-    passed = person.UsesTheFiles();
-    done = true;
+  const std::string shots = argv[1];
+  return kau::ide::testing::RunWithPerson(argc, argv, {}, [&](kau::ide::PascalKauWindows& windows) {
+    return Student(windows, folder.path().toStdString(), shots).UsesTheFiles();
   });
-  // Ends every event loop, a modal one too, once the student is done.
-  QTimer watch;
-  QObject::connect(&watch, &QTimer::timeout, [&] {
-    if (done) QApplication::exit(0);  // no window is asked whether it may close
-  });
-  watch.start(10);
-  kau::ide::ShowSplash(windows);
-  kau::ide::FinishStart(windows, {});
-  windows.formMain.show();
-  QApplication::exec();
-  student.join();
-  std::puts(passed ? "PASS" : "FAIL");
-  return passed ? 0 : 1;
 }

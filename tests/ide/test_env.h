@@ -1,5 +1,5 @@
 // The environment of one test: variables put back afterwards, files written
-// and read, and a fake program that notes its start and then sleeps.
+// and read, and fake programs that note their start or their arguments.
 #pragma once
 
 #include <QByteArray>
@@ -44,16 +44,30 @@ inline QByteArray FileContents(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+// Writes the shell program `name` into `folder`, executable; false when it
+// could not be written.
+inline bool WriteProgram(const QString& folder, const QString& name, const QString& body) {
+  QFile script(QDir(folder).filePath(name));
+  if (!script.open(QIODevice::WriteOnly)) return false;
+  script.write(("#!/bin/sh\n" + body).toUtf8());
+  script.close();
+  return script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
 // Writes the program `name` into `folder`; it creates the returned file when
 // started, then sleeps 10 s. Empty when it could not be written.
 inline QString WriteSleepingProgram(const QString& folder, const QString& name) {
   const QString started = QDir(folder).filePath(name + ".started");
-  QFile script(QDir(folder).filePath(name));
-  if (!script.open(QIODevice::WriteOnly)) return {};
-  script.write(("#!/bin/sh\necho ok > '" + started + "'\nexec /bin/sleep 10\n").toUtf8());
-  script.close();
-  script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-  return started;
+  return WriteProgram(folder, name, "echo ok > '" + started + "'\nexec /bin/sleep 10\n") ? started : QString();
+}
+
+// Writes the program `name` into `folder`; it writes its arguments into the
+// returned file and ends with `status`. Empty when it could not be written.
+inline QString WriteEndingProgram(const QString& folder, const QString& name, int status) {
+  const QString arguments = QDir(folder).filePath(name + ".arguments");
+  return WriteProgram(folder, name, "echo \"$@\" > '" + arguments + "'\nexit " + QString::number(status) + "\n")
+             ? arguments
+             : QString();
 }
 
 }  // namespace kau::ide::testing

@@ -2,11 +2,13 @@
 // size's bounds, the other programs and help through the main window.
 #include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "editor/key_cmds.h"
 #include "ide/editor_control_host.h"
+#include "ide/external_tools.h"
 #include "ide/form_editor.h"
 #include "ide/help_window.h"
 #include "main_window_fixture.h"
@@ -108,6 +110,69 @@ TEST_F(ViewCommandsTest, ToolsStartWithoutWaitingOrSayWhyNot) {
   auto told = AnswerNextModal("OK");
   action("MnFerramentasCalculadora")->trigger();
   EXPECT_EQ(told->text, QString::fromUtf8("Não foi possível iniciar Calculadora."));
+}
+
+// The editor window holding leiame.txt, or none.
+TFormEditor* LeiameWindow(const TFormMain& main) {
+  for (TFormEditor* editor : main.EditorWindowList())
+    if (editor->GetFileName() == LeiameTxtPath()) return editor;
+  return nullptr;
+}
+
+// leiame.txt lies beside the test program, as it does beside pascalkau.
+TEST_F(ViewCommandsTest, LeiameTxtOpensInAnEditorWindowWhenNoDesktopProgramCan) {
+  ASSERT_FALSE(LeiameTxtPath().isEmpty());
+  const struct {
+    const char* xdgOpen;  // what xdg-open does: absent, or the status it ends with
+    int status;
+  } cases[] = {{"absent", 0}, {"no program for text files", 3}, {"the program failed", 4}};
+  for (const auto& c : cases) {
+    QTemporaryDir bin;
+    if (c.status != 0) {
+      ASSERT_FALSE(WriteEndingProgram(bin.path(), "xdg-open", c.status).isEmpty());
+    }
+    ScopedEnv path("PATH", bin.path().toUtf8());
+    ModalRefuser boxes;
+    action("MnArquivoLeiameTxt")->trigger();
+    ASSERT_TRUE(QTest::qWaitFor([this] { return LeiameWindow(*main_) != nullptr; }, 5000)) << c.xdgOpen;
+    EXPECT_EQ(main_->ActiveEditorWindow(), LeiameWindow(*main_)) << c.xdgOpen;
+    EXPECT_EQ(edit().Lines().Get(0), "Pascal KAU! - Leia-me") << c.xdgOpen;
+    EXPECT_EQ(boxes.Seen().toStdString(), "") << c.xdgOpen;
+    main_->CloseEditorWindow();
+  }
+}
+
+TEST_F(ViewCommandsTest, LeiameTxtGoesToTheDesktopsProgramWhenThereIsOne) {
+  const int windows = main_->EditorWindowList().size();
+  const QString arguments = WriteEndingProgram(folder_.path(), "xdg-open", 0);
+  ASSERT_FALSE(arguments.isEmpty());
+  ScopedEnv path("PATH", folder_.path().toUtf8());
+  action("MnArquivoLeiameTxt")->trigger();
+  // xdg-open is watched until it ends.
+  ASSERT_TRUE(QTest::qWaitFor([this] { return main_->findChildren<QProcess*>().isEmpty(); }, 5000));
+  EXPECT_EQ(QString::fromUtf8(FileContents(arguments)).trimmed(), LeiameTxtPath());
+  EXPECT_EQ(main_->EditorWindowList().size(), windows);
+  EXPECT_EQ(LeiameWindow(*main_), nullptr);
+}
+
+// Without a text editor on the desktop the IDE's New serves; with one, it
+// starts and the windows stay as they were.
+TEST_F(ViewCommandsTest, TheTextEditorToolFallsBackToNew) {
+  openFile("a.pas");
+  {
+    const QString started = WriteSleepingProgram(folder_.path(), "gedit");
+    ASSERT_FALSE(started.isEmpty());
+    ScopedEnv path("PATH", folder_.path().toUtf8());
+    button("BtnNotepad")->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(started); }, 5000));
+    EXPECT_EQ(main_->ActiveEditorWindow()->TabTitle(), "a.pas");
+  }
+  ScopedEnv empty("PATH", "");
+  ModalRefuser boxes;
+  button("BtnNotepad")->click();
+  EXPECT_EQ(boxes.Seen().toStdString(), "");
+  EXPECT_EQ(main_->ActiveEditorWindow()->GetFileName(), "Untitled");
+  EXPECT_EQ(edit().Lines().GetText(), "Program Talo ;\r\n Begin\r\n  \r\n End.\r\n");
 }
 
 TEST_F(ViewCommandsTest, HelpOpensTheContentsTheIndexAndTheWordsTopic) {

@@ -10,7 +10,10 @@
 #include <cstdio>
 #include <memory>
 
+#include <sys/stat.h>
+
 #include "editor/print/syn_edit_print.h"
+#include "platform/files/replace_file.h"
 #include "platform/qt/qt_printer.h"
 #include "text/code_pages.h"
 
@@ -98,6 +101,53 @@ TEST(PdfPrint, AnAbortedJobLeavesNoFile) {
   EXPECT_FALSE(QFile::exists(job.path));
   EXPECT_TRUE(QDir(job.dir.path()).entryList(QDir::Files).isEmpty());
   EXPECT_FALSE(job.printer.Printing());
+}
+
+// The print dialog's "print to file" sets the output file on the QPrinter
+// itself; each job writes to the file chosen last, through a temporary file.
+TEST(PdfPrint, TheOutputFileChosenOnTheDeviceAsTheDialogDoes) {
+  if (!HavePoppler()) GTEST_SKIP() << "pdfinfo and pdftotext (poppler-utils) are not installed";
+  PdfJob job;
+  const QString first = job.dir.filePath("primeiro.pdf");
+  const QString second = job.dir.filePath("segundo.pdf");
+  QtPrinter fresh;  // never given SetPdfFile
+  job.print.SetPrinter(&fresh);
+  // The third job replaces the first PDF.
+  for (const QString& chosen : {first, second, first}) {
+    fresh.Device().setOutputFileName(chosen);
+    ASSERT_TRUE(fresh.HasPrinter());
+    job.print.Print();
+    ASSERT_TRUE(QFile::exists(chosen)) << chosen.toStdString();
+    EXPECT_EQ(fresh.Device().outputFileName(), chosen);
+    struct stat st {};
+    ASSERT_EQ(::stat(QFile::encodeName(chosen).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, files::NewFileMode(0666));  // not the temporary file's private mode
+  }
+  EXPECT_FALSE(QFile::exists(job.path));
+  const std::string text = RunCommand("pdftotext -layout -f 2 -l 2 '" + second.toStdString() + "' -");
+  EXPECT_NE(text.find("61:"), std::string::npos) << text;
+  EXPECT_NE(text.find("Writeln('Linha sessenta e um');"), std::string::npos) << text;
+  EXPECT_EQ(QDir(job.dir.path()).entryList(QDir::Files), QStringList({"primeiro.pdf", "segundo.pdf"}));
+}
+
+TEST(PdfPrint, AFolderThatIsNotThereIsAClearFailure) {
+  QTemporaryDir dir;
+  const QString target = dir.filePath("falta/saida.pdf");
+  QtPrinter printer;
+  printer.Device().setOutputFileName(target);
+  TSynEditPrint print;
+  print.SetPrinter(&printer);
+  TSynEditStringList lines;
+  lines.Add("program p;");
+  print.SetLines(lines);
+  try {
+    print.Print();
+    ADD_FAILURE();
+  } catch (const std::runtime_error& e) {
+    EXPECT_EQ(e.what(), text::cp1252("Não foi possível criar o arquivo ") + target.toStdString());
+  }
+  EXPECT_FALSE(printer.Printing());
+  EXPECT_TRUE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 }
 
 TEST(PdfPrint, NothingChosenIsNoPrinter) {
