@@ -38,8 +38,8 @@ int KauSide::FindAll(const std::string& pattern) {
 }
 
 int KauSide::ReplaceAll(const std::string& pattern, const std::string& replacement) {
-  return edit_.SearchReplace(pattern, replacement,
-                             editor::ssoMatchCase | editor::ssoReplace | editor::ssoReplaceAll | editor::ssoEntireScope);
+  using namespace editor;
+  return edit_.SearchReplace(pattern, replacement, ssoMatchCase | ssoReplace | ssoReplaceAll | ssoEntireScope);
 }
 
 int KauSide::FindAllAsTheFindDialog(const std::string& pattern) {

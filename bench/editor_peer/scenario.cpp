@@ -19,6 +19,7 @@
 #include "bench/editor_peer/pascal_text.h"
 #include "bench/editor_peer/peer_side.h"
 #include "bench/editor_peer/rows.h"
+#include "tests/ide/paint_counter.h"
 
 namespace kau::bench {
 
@@ -40,18 +41,6 @@ long ResidentBytes() {
   std::ifstream("/proc/self/statm") >> pages >> resident;
   return resident * sysconf(_SC_PAGESIZE);
 }
-
-// Counts the paints of a side's viewport.
-class PaintCounter : public QObject {
- public:
-  int paints = 0;
-
- protected:
-  bool eventFilter(QObject*, QEvent* e) override {
-    if (e->type() == QEvent::Paint) ++paints;
-    return false;
-  }
-};
 
 // Everything posted so far delivered, the repaints it asked for included.
 void Flush() {
@@ -80,7 +69,7 @@ struct Shown {
     Flush();
   }
   std::unique_ptr<Side> side;
-  PaintCounter counter;
+  ide::testing::PaintCounter counter;  // of its viewport
 };
 
 class Scenario {
@@ -118,6 +107,7 @@ class Scenario {
  private:
   void Load(Side& side) {
     side.Load(text_);
+    side.GoToLine(1);
     Flush();
   }
 
@@ -175,8 +165,6 @@ class Scenario {
         break;
       }
       case kPageDown: {
-        side.GoToLine(1);
-        Flush();
         std::vector<double> times;
         for (int i = 0; i < 20; ++i) times.push_back(Timed(shown, [&] { Key(side, Qt::Key_PageDown); }));
         ms = Median(times);
@@ -195,23 +183,19 @@ class Scenario {
         break;
       }
       case kBrace:
-        side.GoToLine(1);
-        Flush();
         ms = Timed(shown, [&] { Key(side, Qt::Key_BraceLeft, Qt::NoModifier, "{"); });
         break;
       case kFind:
       case kFindDialog: {
-        side.GoToLine(1);
-        Flush();
         int found = 0;
-        ms = Timed(shown, [&] { found = row == kFind ? side.FindAll(kSearchWord) : ours->FindAllAsTheFindDialog(kSearchWord); });
+        ms = Timed(shown, [&] {
+          found = row == kFind ? side.FindAll(kSearchWord) : ours->FindAllAsTheFindDialog(kSearchWord);
+        });
         Count(side, row, found);
         break;
       }
       case kReplace:
       case kReplaceDialog: {
-        side.GoToLine(1);
-        Flush();
         int replaced = 0;
         ms = Timed(shown, [&] {
           replaced = row == kReplace ? side.ReplaceAll(kSearchWord, kReplacementWord)
@@ -221,7 +205,6 @@ class Scenario {
         break;
       }
       case kDelete:
-        side.GoToLine(1);
         Key(side, Qt::Key_A, Qt::ControlModifier);
         Flush();
         ms = Timed(shown, [&] { Key(side, Qt::Key_Delete); });
