@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Benchmarks kauc against Lua 5.4, Python 3 and Free Pascal (-O2) on the
 # programs of bench/programs, measured side by side in one run, and the
-# compiler against fpc on a generated large program.
+# compiler against fpc on a generated large program, and the editor control
+# against QScintilla at 1,000 to 1,000,000 lines.
 #   bench/run.sh [RUNS]        RUNS timed runs per program and tool (default 5)
 # Prints medians and ratios (kauc time / other time); needs the packages of
 # `scripts/deps.sh bench`, which it installs when missing.
@@ -115,5 +116,17 @@ if "$kauc" make "$work/feito.pas" >/dev/null 2>&1 && [ -x "$work/feito.exe" ]; t
   printf 'kauc make (bubble.pas): %.3f s; the executable runs it in %.3f s\n' "$k" "$(time_command made "$work/feito.exe")"
 else
   echo "kauc make: not available in this build"
+fi
+echo
+# The editor control against QScintilla (a benchmark-only peer), offscreen;
+# a step past the cap of 60 s is shown as ">cap".
+echo "Editor / editor control against QScintilla (bench/editor_peer):"
+editor_build="$root/build-bench-editor"
+if { cmake -S "$root" -B "$editor_build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKAU_BENCH_QSCINTILLA=ON &&
+     cmake --build "$editor_build" --target editor_peer_bench -j "$(nproc)"; } > "$work/build-editor.log" 2>&1; then
+  QT_QPA_PLATFORM=offscreen "$editor_build/bench/editor_peer/editor_peer_bench" --cap 60 1000 100000 1000000
+else
+  cat "$work/build-editor.log"
+  status=1
 fi
 exit $status

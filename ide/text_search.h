@@ -21,8 +21,9 @@ bool SelectionMatches(const editor::TCustomSynEdit& editor, std::string_view pat
 // Replace (`all` false) replaces the selection when it is an occurrence,
 // else the next occurrence found. Replace all goes on with each following
 // occurrence; the search resumes after the inserted text, so it never looks
-// inside it and always ends. Each replacement is one undo step. Returns the
-// number of replacements.
+// inside it, and it stops at an occurrence that selects nothing (half a line
+// break at a line's end), so it always ends. Each replacement is one undo
+// step. Returns the number of replacements.
 int Replace(editor::TCustomSynEdit& editor, std::string_view pattern, std::string_view replacement, bool matchCase,
             bool all);
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when missing.
 #   scripts/deps.sh            what the build, the program and the tests need
-#   scripts/deps.sh bench      also the peers of the benchmarks
+#   scripts/deps.sh bench      also the peers of the benchmarks (QScintilla
+#                              only for bench/editor_peer, never the product)
 set -eu
 # Its messages go to standard error, as build.sh's do.
 exec >&2
@@ -9,7 +10,7 @@ packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev
           qt6-base-dev qt6-base-private-dev qt6-translations-l10n libjpeg-dev fonts-liberation fonts-dejavu-core
           poppler-utils xvfb xauth xdotool xclip x11-xkb-utils)
 if [ "${1:-}" = bench ]; then
-  packages+=(lua5.4 fp-compiler python3 hyperfine time)
+  packages+=(lua5.4 fp-compiler python3 hyperfine time libqscintilla2-qt6-dev)
 fi
 missing=()
 for p in "${packages[@]}"; do

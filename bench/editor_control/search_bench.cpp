@@ -1,5 +1,5 @@
 // Bracket matching and replace-all with its Undo over large texts in the editor control,
-// with the Pascal highlighter attached. Prints times; never fails on them.
+// with the Pascal highlighter attached, and the find and replace dialogs' search. Prints times; never fails on them.
 //   search_bench [LINES]   (the generated program's size, default 100,000)
 #include <chrono>
 #include <cstdio>
@@ -11,6 +11,7 @@
 #include "editor/control/syn_edit.h"
 #include "editor/highlight/pascal_highlighter.h"
 #include "editor/search/syn_edit_search.h"
+#include "ide/text_search.h"
 #include "platform/fake/fake_system.h"
 
 namespace {
@@ -67,6 +68,25 @@ void ReplaceAllAndUndo(int lines, int matches) {
               MillisecondsSince(start), after.c_str(), edit.Lines().Get(0).c_str());
 }
 
+// The find and replace dialogs' Find next until none, then Replace All,
+// over `matches` matches in `lines` lines (no window: the search and the
+// edits alone).
+void DialogsFindAndReplaceAll(int lines, int matches) {
+  kau::editor::TSynEdit edit;
+  const int every = lines / matches;
+  for (int i = 0; i < lines; ++i)
+    edit.Lines().Add(i % every == 0 ? "  alvo := alvo_nao + " + std::to_string(i) + ";" : "  x := y + 1;");
+  auto start = Clock::now();
+  int found = 0;
+  while (kau::ide::FindNext(edit, "ALVO :=", false)) ++found;
+  std::printf("dialogs: find next until none, %d found in %d lines: %8.1f ms\n", found, edit.LineCount(),
+              MillisecondsSince(start));
+  edit.SetCaretXY({1, 1});
+  start = Clock::now();
+  const int replaced = kau::ide::Replace(edit, "ALVO :=", "destino :=", false, true);
+  std::printf("dialogs: replace all, %d replaced:                %8.1f ms\n", replaced, MillisecondsSince(start));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -76,6 +96,7 @@ int main(int argc, char** argv) {
   BracketInLargeProgram(lines);
   BracketInLongLine(1000000);
   ReplaceAllAndUndo(20000, 10000);
+  DialogsFindAndReplaceAll(100000, 10000);
   kau::platform::SetSystem(nullptr);
   return 0;
 }

@@ -89,6 +89,22 @@ TEST_F(TextSearchTest, ReplaceTakesAMatchingSelectionAndNeverANonMatchingOne) {
   EXPECT_EQ(edit.Text(), "x fim");
 }
 
+// Half a line break is found at a line's end but selects nothing there:
+// replace all ends without inserting, where it would find it again forever.
+TEST_F(TextSearchTest, ReplaceAllEndsAtHalfALineBreak) {
+  for (const char* pattern : {"\r", "b\r"}) {
+    SetLines({"ab", "cd"});
+    edit.SetCaretXY({1, 1});
+    EXPECT_EQ(Replace(edit, pattern, "zz", true, true), std::string(pattern) == "b\r" ? 1 : 0) << pattern;
+  }
+  EXPECT_EQ(edit.Text(), "azz\r\ncd");
+  // A whole line break is replaced like any text.
+  SetLines({"ab", "cd", "ef"});
+  edit.SetCaretXY({1, 1});
+  EXPECT_EQ(Replace(edit, "\r\n", " ", true, true), 2);
+  EXPECT_EQ(edit.Text(), "ab cd ef");
+}
+
 TEST_F(TextSearchTest, SelectionColourFollowsTheDialogs) {
   ApplySearchSelectionColor(edit, true);
   EXPECT_EQ(edit.SelectedColor().Background(), 0x46A3FF);
