@@ -1,7 +1,6 @@
 // Undo and redo: one group of items at a time; each replayed item pushes its
 // mirror onto the other list, so that undo and redo alternate without limit.
-// Replays record nothing through the primitive, only the mirrors, and trim
-// nothing.
+// Replays record nothing through the primitive, only the mirrors.
 #include <algorithm>
 #include <cstdint>
 
@@ -113,16 +112,18 @@ void TCustomSynEdit::Redo() {
 namespace {
 
 // The frame of one replayed item: the item's selection mode and
-// eoScrollPastEol for its duration, both restored on every path.
+// eoScrollPastEol for its duration, both restored on every path. An undo
+// gives back blanks the line had, so it trims nothing; a redo makes the edit
+// again as it was made, trimming included, except for a filler of blanks,
+// which the next item of its group needs in the line, and for typing over
+// characters, which never trims.
 class ReplayFrame {
  public:
-  ReplayFrame(TSynSelectionMode& Mode, TSynEditorOptions& Options, TSynSelectionMode ItemMode)
+  ReplayFrame(TSynSelectionMode& Mode, TSynEditorOptions& Options, TSynSelectionMode ItemMode, bool Trim)
       : fMode(Mode), fOptions(Options), fOldMode(Mode), fOldOptions(Options) {
     fMode = ItemMode;
     fOptions |= eoScrollPastEol;
-    // A replay gives back text exactly as it was: trimming here could take
-    // blanks that a later replay needs inside a line again.
-    fOptions &= ~eoTrimTrailingSpaces;
+    if (!Trim) fOptions &= ~eoTrimTrailingSpaces;
   }
   ~ReplayFrame() {
     fMode = fOldMode;
@@ -182,14 +183,15 @@ void TCustomSynEdit::UndoItem() {
   const std::unique_ptr<TSynEditUndoItem> item = fUndoList->PopItem();
   if (!item) return;
   PaintLockGuard lock(*this);
-  ReplayFrame frame(fSelectionMode, fOptions, item->ChangeSelMode);
+  ReplayFrame frame(fSelectionMode, fOptions, item->ChangeSelMode, false);
   const TSynChangeReason reason = item->ChangeReason;
   const TPoint start = item->ChangeStartPos;
   const TPoint end = item->ChangeEndPos;
   const TSynSelectionMode mode = item->ChangeSelMode;
   if (reason == crWhiteSpaceAdd) {
-    // The filler goes; the mirror keeps it, also when trimming took it.
-    const std::string filler = item->ChangeStr.empty() ? TextRange(start, end, mode) : item->ChangeStr;
+    // The filler goes; the mirror keeps what of it the line still holds
+    // (trimming may have taken it all).
+    const std::string filler = TextRange(start, end, mode);
     PushMirror(*fRedoList, reason, start, end, filler, mode);
     ReplaceRange(start, end, mode, std::string());
     InternalSetCaretXY(start);
@@ -244,7 +246,8 @@ void TCustomSynEdit::RedoItem() {
   const std::unique_ptr<TSynEditUndoItem> item = fRedoList->PopItem();
   if (!item) return;
   PaintLockGuard lock(*this);
-  ReplayFrame frame(fSelectionMode, fOptions, item->ChangeSelMode);
+  ReplayFrame frame(fSelectionMode, fOptions, item->ChangeSelMode,
+                    item->ChangeReason != crWhiteSpaceAdd && item->ChangeReplacedStr.empty());
   Include(sfInsideRedo);
   struct LeaveRedo {
     TCustomSynEdit& edit;
