@@ -22,6 +22,14 @@ EFileTooLarge TextTooLarge() {
   return EFileTooLarge(text::cp1252("O texto é grande demais para o editor."));
 }
 
+// Lines and the arena stay addressable by 32-bit offsets and 30-bit lengths.
+constexpr std::size_t kMaxArena = std::numeric_limits<std::uint32_t>::max();
+// Ranges in [-2^30, 2^30) are kept as they are; wider ones by an index below.
+constexpr SynRange kNarrowRange = SynRange{1} << 30;
+// The arena is rewritten only when the unused bytes exceed both this and
+// half of it, so that a rewrite is paid for by the edits that made them.
+constexpr std::size_t kMinGarbage = 1 << 20;
+
 }  // namespace
 
 TSynEditStringList::TSynEditStringList() { SetTabWidth(8); }
@@ -38,27 +46,109 @@ void TSynEditStringList::CheckIndex(int Index, int Last) const {
   if (Index < 0 || Index > Last) throw ESynEditStringList("Invalid stringlist index " + std::to_string(Index));
 }
 
-std::string TSynEditStringList::Get(int Index) const {
+std::int32_t TSynEditStringList::PackRange(SynRange Range) {
+  if (Range >= -kNarrowRange && Range < kNarrowRange) return static_cast<std::int32_t>(Range);
+  auto [at, added] = fWideRangeIndex.try_emplace(Range, static_cast<std::int32_t>(fWideRanges.size()));
+  if (added) {
+    if (fWideRanges.size() >= static_cast<std::size_t>(kNarrowRange)) throw TextTooLarge();
+    fWideRanges.push_back(Range);
+  }
+  return std::numeric_limits<std::int32_t>::min() + at->second;
+}
+
+SynRange TSynEditStringList::UnpackRange(std::int32_t Packed) const {
+  if (Packed >= -kNarrowRange) return Packed;
+  return fWideRanges[static_cast<std::size_t>(Packed - std::numeric_limits<std::int32_t>::min())];
+}
+
+void TSynEditStringList::Compact() {
+  std::string arena;
+  arena.reserve(fArena.size() - fGarbage);
+  for (int i = 0; i < fCount; ++i) {
+    TSynEditStringRec& r = Rec(i);
+    const std::uint32_t offset = static_cast<std::uint32_t>(arena.size());
+    arena.append(fArena, r.fOffset, r.Length());
+    r.fOffset = offset;
+  }
+  fArena = std::move(arena);
+  fGarbage = 0;
+}
+
+std::uint32_t TSynEditStringList::Append(std::string_view S) {
+  if (S.size() > TSynEditStringRec::kLengthMask) throw TextTooLarge();
+  if (fGarbage > kMinGarbage && fGarbage > fArena.size() / 2) Compact();
+  if (fArena.size() + S.size() > kMaxArena) {
+    Compact();
+    if (fArena.size() + S.size() > kMaxArena) throw TextTooLarge();
+  }
+  const std::uint32_t offset = static_cast<std::uint32_t>(fArena.size());
+  fArena.append(S);
+  return offset;
+}
+
+void TSynEditStringList::Forget(const TSynEditStringRec& R) { fGarbage += R.Length(); }
+
+TSynEditStringRec TSynEditStringList::NewRec(std::string_view S, SynRange Range, std::int32_t ExpandedLength) {
+  TSynEditStringRec r;
+  if (!S.empty()) r.fOffset = Append(S);
+  r.fLengthAndFlags = static_cast<std::uint32_t>(S.size());
+  r.fExpandedLength = ExpandedLength;
+  r.fRange = PackRange(Range);
+  return r;
+}
+
+void TSynEditStringList::OpenGap(int Index, int N) {
+  const auto at = fList.begin() + Index;
+  std::move_backward(at, fList.begin() + fCount, fList.begin() + fCount + N);
+  if (!fObjects.empty()) {
+    const auto objects = fObjects.begin() + Index;
+    std::move_backward(objects, fObjects.begin() + fCount, fObjects.begin() + fCount + N);
+    std::fill(objects, objects + N, nullptr);
+  }
+}
+
+void TSynEditStringList::CloseGap(int Index, int N) {
+  for (int i = Index; i < Index + N; ++i) Forget(Rec(i));
+  const auto first = fList.begin() + Index;
+  std::move(first + N, fList.begin() + fCount, first);
+  std::fill(fList.begin() + fCount - N, fList.begin() + fCount, TSynEditStringRec{});
+  if (!fObjects.empty()) {
+    const auto objects = fObjects.begin() + Index;
+    std::move(objects + N, fObjects.begin() + fCount, objects);
+    std::fill(fObjects.begin() + fCount - N, fObjects.begin() + fCount, nullptr);
+  }
+  fCount -= N;
+  // A store left empty starts a fresh arena.
+  if (fCount == 0) {
+    fArena = {};
+    fGarbage = 0;
+  }
+}
+
+std::string TSynEditStringList::Get(int Index) const { return std::string(LineView(Index)); }
+
+std::string_view TSynEditStringList::LineView(int Index) const {
   if (Index < 0 || Index >= fCount) return {};
-  return fList[static_cast<std::size_t>(Index)].fString;
+  const TSynEditStringRec& r = Rec(Index);
+  return std::string_view(fArena).substr(r.fOffset, r.Length());
 }
 
 int TSynEditStringList::LineLength(int Index) const {
   if (Index < 0 || Index >= fCount) return 0;
-  return static_cast<int>(fList[static_cast<std::size_t>(Index)].fString.size());
+  return static_cast<int>(Rec(Index).Length());
 }
 
 int TSynEditStringList::GetCapacity() const { return static_cast<int>(fList.size()); }
 int TSynEditStringList::GetCount() const { return fCount; }
 
 TObject* TSynEditStringList::GetObject(int Index) const {
-  if (Index < 0 || Index >= fCount) return nullptr;
-  return fList[static_cast<std::size_t>(Index)].fObject;
+  if (Index < 0 || Index >= fCount || fObjects.empty()) return nullptr;
+  return fObjects[static_cast<std::size_t>(Index)];
 }
 
 SynRange TSynEditStringList::GetRange(int Index) const {
   if (Index < 0 || Index >= fCount) return kRangeNil;
-  return fList[static_cast<std::size_t>(Index)].fRange;
+  return UnpackRange(Rec(Index).fRange);
 }
 
 void TSynEditStringList::Put(int Index, const std::string& S) {
@@ -69,26 +159,47 @@ void TSynEditStringList::Put(int Index, const std::string& S) {
   CheckIndex(Index, fCount - 1);
   TStringsUpdate update(*this);
   fIndexOfLongestLine = -1;
-  TSynEditStringRec& rec = fList[static_cast<std::size_t>(Index)];
-  rec.fFlags = static_cast<TSynEditStringFlags>((rec.fFlags | sfExpandedLengthUnknown) & ~(sfHasTabs | sfHasNoTabs));
-  rec.fString = S;
+  TSynEditStringRec& rec = Rec(Index);
+  const std::uint32_t offset = S.empty() ? 0 : Append(S);
+  Forget(rec);
+  rec.fOffset = offset;
+  // The wrapped flag stays; the tab flag is known again with the length.
+  rec.fLengthAndFlags = static_cast<std::uint32_t>(S.size()) | (rec.fLengthAndFlags & TSynEditStringRec::kWrapped);
+  rec.fExpandedLength = -1;
   if (OnPutted) OnPutted(Index, S);
 }
 
 void TSynEditStringList::PutObject(int Index, TObject* AObject) {
   CheckIndex(Index, fCount - 1);
   TStringsUpdate update(*this);
-  fList[static_cast<std::size_t>(Index)].fObject = AObject;
+  if (fObjects.empty()) {
+    if (!AObject) return;
+    fObjects.resize(fList.size());
+  }
+  fObjects[static_cast<std::size_t>(Index)] = AObject;
 }
 
 void TSynEditStringList::PutRange(int Index, SynRange ARange) {
   CheckIndex(Index, fCount - 1);
   TStringsUpdate update(*this);
-  fList[static_cast<std::size_t>(Index)].fRange = ARange;
+  Rec(Index).fRange = PackRange(ARange);
 }
 
 void TSynEditStringList::SetCapacity(int NewCapacity) {
-  fList.resize(static_cast<std::size_t>(std::max(NewCapacity, fCount)));
+  const std::size_t n = static_cast<std::size_t>(std::max(NewCapacity, fCount));
+  // Exactly the records asked for, never the vector's own doubling.
+  if (n > fList.capacity()) {
+    std::vector<TSynEditStringRec> list;
+    list.reserve(n);
+    list.assign(fList.begin(), fList.begin() + fCount);
+    fList = std::move(list);
+  }
+  fList.resize(n);
+  if (n < fList.capacity()) fList.shrink_to_fit();
+  if (!fObjects.empty()) {
+    fObjects.resize(n);
+    fObjects.shrink_to_fit();
+  }
 }
 
 void TSynEditStringList::SetUpdateState(bool Updating) {
@@ -109,10 +220,10 @@ void TSynEditStringList::Grow() {
 void TSynEditStringList::InsertItem(int Index, const std::string& S) {
   TStringsUpdate update(*this);
   if (fCount == GetCapacity()) Grow();
-  const auto at = fList.begin() + Index;
-  std::move_backward(at, fList.begin() + fCount, fList.begin() + fCount + 1);
+  const TSynEditStringRec rec = NewRec(S, kRangeUnscanned, -1);
+  OpenGap(Index, 1);
   fIndexOfLongestLine = -1;
-  *at = TSynEditStringRec{S, nullptr, kRangeUnscanned, -1, sfExpandedLengthUnknown};
+  Rec(Index) = rec;
   ++fCount;
 }
 
@@ -139,10 +250,15 @@ void TSynEditStringList::AddStrings(const TStrings& Strings) {
   fIndexOfLongestLine = -1;
   if (GetCapacity() < fCount + n) SetCapacity((fCount + n + 15) / 16 * 16);
   const int first = fCount;
+  // Another line store gives its texts without copies; a list given to
+  // itself copies them first, as its arena grows under them.
+  const auto* store = dynamic_cast<const TSynEditStringList*>(&Strings);
+  if (store == this) store = nullptr;
   for (int i = 0; i < n; ++i) {
-    fList[static_cast<std::size_t>(fCount)] =
-        TSynEditStringRec{Strings.Get(i), Strings.GetObject(i), kRangeUnscanned, -1, sfExpandedLengthUnknown};
+    const std::string copy = store ? std::string() : Strings.Get(i);
+    Rec(fCount) = NewRec(store ? store->LineView(i) : std::string_view(copy), kRangeUnscanned, -1);
     ++fCount;
+    if (TObject* object = Strings.GetObject(i)) PutObject(fCount - 1, object);
   }
   if (OnAdded) OnAdded(first, std::string());
 }
@@ -153,10 +269,27 @@ void TSynEditStringList::InsertLines(int Index, int NumLines) {
   if (fCount > std::numeric_limits<int>::max() - NumLines) throw TextTooLarge();
   TStringsUpdate update(*this);
   SetCapacity(fCount + NumLines);
+  OpenGap(Index, NumLines);
   const auto at = fList.begin() + Index;
-  std::move_backward(at, fList.begin() + fCount, fList.begin() + fCount + NumLines);
-  std::fill(at, at + NumLines, TSynEditStringRec{std::string(), nullptr, kRangeNil, 0, 0});
+  TSynEditStringRec empty;
+  empty.fExpandedLength = 0;
+  empty.fRange = PackRange(kRangeNil);
+  std::fill(at, at + NumLines, empty);
   fCount += NumLines;
+  fIndexOfLongestLine = -1;
+  if (OnAdded) OnAdded(Index, std::string());
+}
+
+void TSynEditStringList::InsertLineTexts(int Index, std::span<const std::string> Texts) {
+  CheckIndex(Index, fCount);
+  const int n = static_cast<int>(std::min<std::size_t>(Texts.size(), std::numeric_limits<int>::max()));
+  if (n == 0) return;
+  if (fCount > std::numeric_limits<int>::max() - n) throw TextTooLarge();
+  TStringsUpdate update(*this);
+  if (GetCapacity() < fCount + n) SetCapacity(fCount + n);
+  OpenGap(Index, n);
+  for (int k = 0; k < n; ++k) Rec(Index + k) = NewRec(Texts[static_cast<std::size_t>(k)], kRangeUnscanned, -1);
+  fCount += n;
   fIndexOfLongestLine = -1;
   if (OnAdded) OnAdded(Index, std::string());
 }
@@ -172,9 +305,7 @@ void TSynEditStringList::InsertStrings(int Index, const TStrings& Strings) {
 void TSynEditStringList::Delete(int Index) {
   CheckIndex(Index, fCount - 1);
   TStringsUpdate update(*this);
-  std::move(fList.begin() + Index + 1, fList.begin() + fCount, fList.begin() + Index);
-  --fCount;
-  fList[static_cast<std::size_t>(fCount)] = TSynEditStringRec{};
+  CloseGap(Index, 1);
   fIndexOfLongestLine = -1;
   if (OnDeleted) OnDeleted(Index);
 }
@@ -183,13 +314,12 @@ void TSynEditStringList::DeleteLines(int Index, int NumLines) {
   if (NumLines <= 0) return;
   CheckIndex(Index, fCount);
   const int n = std::min(NumLines, fCount - Index);
-  const auto first = fList.begin() + Index;
   if (Index + n < fCount) {
     TStringsUpdate update(*this);
-    std::move(first + n, fList.begin() + fCount, first);
+    CloseGap(Index, n);
+  } else {
+    CloseGap(Index, n);
   }
-  std::fill(fList.begin() + fCount - n, fList.begin() + fCount, TSynEditStringRec{});
-  fCount -= n;
   fIndexOfLongestLine = -1;
   if (OnDeleted) OnDeleted(Index);
 }
@@ -198,7 +328,8 @@ void TSynEditStringList::Exchange(int Index1, int Index2) {
   CheckIndex(Index1, fCount - 1);
   CheckIndex(Index2, fCount - 1);
   TStringsUpdate update(*this);
-  std::swap(fList[static_cast<std::size_t>(Index1)], fList[static_cast<std::size_t>(Index2)]);
+  std::swap(Rec(Index1), Rec(Index2));
+  if (!fObjects.empty()) std::swap(fObjects[static_cast<std::size_t>(Index1)], fObjects[static_cast<std::size_t>(Index2)]);
   if (fIndexOfLongestLine == Index1)
     fIndexOfLongestLine = Index2;
   else if (fIndexOfLongestLine == Index2)
@@ -209,6 +340,9 @@ void TSynEditStringList::Clear() {
   TStringsUpdate update(*this);
   if (fCount > 0) {
     fList = {};
+    fObjects = {};
+    fArena = {};
+    fGarbage = 0;
     fCount = 0;
     if (OnCleared) OnCleared(this);
   }
@@ -216,31 +350,35 @@ void TSynEditStringList::Clear() {
 }
 
 std::string TSynEditStringList::ExpandString(int Index) const {
-  TSynEditStringRec& rec = fList[static_cast<std::size_t>(Index)];
-  if (rec.fString.empty()) {
+  TSynEditStringRec& rec = Rec(Index);
+  rec.fLengthAndFlags &= ~TSynEditStringRec::kHasTabs;
+  if (rec.Length() == 0) {
     rec.fExpandedLength = 0;
-    rec.fFlags = static_cast<TSynEditStringFlags>((rec.fFlags & ~(sfExpandedLengthUnknown | sfHasTabs)) | sfHasNoTabs);
     return {};
   }
   bool hasTabs = false;
-  std::string result = fConvertTabsProc(rec.fString, fTabWidth, hasTabs);
+  std::string result = fConvertTabsProc(Get(Index), fTabWidth, hasTabs);
   rec.fExpandedLength = ClampLength(result.size());
-  rec.fFlags = static_cast<TSynEditStringFlags>((rec.fFlags & ~(sfExpandedLengthUnknown | sfHasTabs | sfHasNoTabs)) |
-                                                (hasTabs ? sfHasTabs : sfHasNoTabs));
+  if (hasTabs) rec.fLengthAndFlags |= TSynEditStringRec::kHasTabs;
   return result;
 }
 
 std::string TSynEditStringList::GetExpandedString(int Index) const {
   if (Index < 0 || Index >= fCount) return {};
-  const TSynEditStringRec& rec = fList[static_cast<std::size_t>(Index)];
-  if (rec.fFlags & sfHasNoTabs) return rec.fString;
+  const TSynEditStringRec& rec = Rec(Index);
+  if (rec.fExpandedLength >= 0 && !(rec.fLengthAndFlags & TSynEditStringRec::kHasTabs)) return Get(Index);
   return ExpandString(Index);
 }
 
 int TSynEditStringList::GetExpandedStringLength(int Index) const {
   if (Index < 0 || Index >= fCount) return 0;
-  const TSynEditStringRec& rec = fList[static_cast<std::size_t>(Index)];
-  if (rec.fFlags & sfExpandedLengthUnknown) return ClampLength(GetExpandedString(Index).size());
+  TSynEditStringRec& rec = Rec(Index);
+  if (rec.fExpandedLength < 0) {
+    // A line without tabs is its own expansion: no copy to measure it.
+    if (LineView(Index).find('\t') != std::string_view::npos) return ClampLength(ExpandString(Index).size());
+    rec.fExpandedLength = static_cast<std::int32_t>(rec.Length());
+    rec.fLengthAndFlags &= ~TSynEditStringRec::kHasTabs;
+  }
   return rec.fExpandedLength;
 }
 
@@ -248,16 +386,14 @@ int TSynEditStringList::GetLengthOfLongestLine() const {
   if (fIndexOfLongestLine < 0) {
     std::int32_t best = 0;
     for (int i = 0; i < fCount; ++i) {
-      const TSynEditStringRec& rec = fList[static_cast<std::size_t>(i)];
-      if (rec.fFlags & sfExpandedLengthUnknown) ExpandString(i);
-      if (rec.fExpandedLength > best) {
-        best = rec.fExpandedLength;
+      const std::int32_t length = GetExpandedStringLength(i);
+      if (length > best) {
+        best = length;
         fIndexOfLongestLine = i;
       }
     }
   }
-  if (fIndexOfLongestLine >= 0 && fIndexOfLongestLine < fCount)
-    return fList[static_cast<std::size_t>(fIndexOfLongestLine)].fExpandedLength;
+  if (fIndexOfLongestLine >= 0 && fIndexOfLongestLine < fCount) return Rec(fIndexOfLongestLine).fExpandedLength;
   return 0;
 }
 
@@ -266,12 +402,40 @@ void TSynEditStringList::SetTabWidth(int Value) {
   fTabWidth = Value;
   fConvertTabsProc = GetBestConvertTabsProcEx(Value);
   fIndexOfLongestLine = -1;
-  for (int i = 0; i < fCount; ++i) {
-    TSynEditStringRec& rec = fList[static_cast<std::size_t>(i)];
-    rec.fExpandedLength = -1;
-    rec.fFlags = static_cast<TSynEditStringFlags>((rec.fFlags & ~sfHasNoTabs) | sfExpandedLengthUnknown);
-  }
+  for (int i = 0; i < fCount; ++i) Rec(i).fExpandedLength = -1;
 }
+
+TLineEndsSeen TSynEditStringList::TakeText(std::string Text, bool EmptyLastLine) {
+  TStringsUpdate update(*this);
+  Clear();
+  if (Text.size() > kMaxArena) throw TextTooLarge();
+  std::vector<TSynEditStringRec> list;
+  std::size_t used = 0;
+  const TLineEndsSeen seen = SplitTextLines(Text, [&](std::size_t start, std::size_t length) {
+    if (length > TSynEditStringRec::kLengthMask) throw TextTooLarge();
+    if (list.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max())) throw TextTooLarge();
+    TSynEditStringRec r;
+    r.fOffset = static_cast<std::uint32_t>(length == 0 ? 0 : start);
+    r.fLengthAndFlags = static_cast<std::uint32_t>(length);
+    r.fRange = PackRange(kRangeUnscanned);
+    list.push_back(r);
+    used += length;
+  });
+  if (EmptyLastLine) list.push_back(TSynEditStringRec{0, 0, -1, PackRange(kRangeUnscanned)});
+  if (list.empty()) return seen;
+  // The records fill their array exactly; the text itself is the arena, its
+  // line ends unused.
+  list.shrink_to_fit();
+  fList = std::move(list);
+  fCount = static_cast<int>(fList.size());
+  fArena = std::move(Text);
+  fGarbage = fArena.size() - used;
+  fIndexOfLongestLine = -1;
+  if (OnAdded) OnAdded(0, std::string());
+  return seen;
+}
+
+void TSynEditStringList::SetText(std::string_view Value) { TakeText(std::string(Value), false); }
 
 void TSynEditStringList::LoadText(std::string Bytes) {
   TSynEditFileEncoding encoding = TSynEditFileEncoding::Cp1252;
@@ -280,15 +444,8 @@ void TSynEditStringList::LoadText(std::string Bytes) {
     encoding = TSynEditFileEncoding::Utf8;
     Bytes = std::move(decoded);
   }
-  TLineEndsSeen seen;
-  {
-    TStringsUpdate update(*this);
-    Clear();
-    if (!Bytes.empty()) {
-      seen = SplitTextLines(Bytes, [&](std::size_t start, std::size_t length) { Add(Bytes.substr(start, length)); });
-      if (!AppendNewLineAtEOF && (Bytes.back() == '\r' || Bytes.back() == '\n')) Add(std::string());
-    }
-  }
+  const bool emptyLastLine = !AppendNewLineAtEOF && !Bytes.empty() && (Bytes.back() == '\r' || Bytes.back() == '\n');
+  const TLineEndsSeen seen = TakeText(std::move(Bytes), emptyLastLine);
   if (seen.CR && !seen.LF)
     FileFormat = sffMac;
   else if (seen.LF && !seen.CR)
@@ -321,11 +478,11 @@ std::string TSynEditStringList::EncodeForFile(std::string Text) const {
 void TSynEditStringList::SaveToStream(std::ostream& Stream) {
   const std::string_view lineEnd = FileFormat == sffDos ? "\r\n" : FileFormat == sffUnix ? "\n" : "\r";
   std::size_t total = 0;
-  for (int i = 0; i < fCount; ++i) total += fList[static_cast<std::size_t>(i)].fString.size() + lineEnd.size();
+  for (int i = 0; i < fCount; ++i) total += Rec(i).Length() + lineEnd.size();
   std::string buffer;
   buffer.reserve(total);
   for (int i = 0; i < fCount; ++i) {
-    buffer += fList[static_cast<std::size_t>(i)].fString;
+    buffer += LineView(i);
     if (i + 1 < fCount || AppendNewLineAtEOF) buffer += lineEnd;
   }
   buffer = EncodeForFile(std::move(buffer));
@@ -335,7 +492,7 @@ void TSynEditStringList::SaveToStream(std::ostream& Stream) {
 void TSynEditStringList::SaveToFile(const std::string& FileName) {
   TSynEditFileWriter writer(FileName, FileFormat);
   for (int i = 0; i < fCount; ++i) {
-    const std::string line = EncodeForFile(fList[static_cast<std::size_t>(i)].fString);
+    const std::string line = EncodeForFile(Get(i));
     if (i + 1 >= fCount && !AppendNewLineAtEOF)
       writer.WriteText(line);
     else
