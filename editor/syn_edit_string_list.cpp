@@ -280,7 +280,7 @@ void TSynEditStringList::InsertLines(int Index, int NumLines) {
   if (OnAdded) OnAdded(Index, std::string());
 }
 
-void TSynEditStringList::InsertLineTexts(int Index, std::span<const std::string> Texts) {
+void TSynEditStringList::InsertLineTexts(int Index, std::span<const std::string_view> Texts) {
   CheckIndex(Index, fCount);
   const int n = static_cast<int>(std::min<std::size_t>(Texts.size(), std::numeric_limits<int>::max()));
   if (n == 0) return;

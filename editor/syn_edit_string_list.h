@@ -89,9 +89,10 @@ class TSynEditStringList : public TStrings {
   SynRange GetRange(int Index) const;
   void PutRange(int Index, SynRange ARange);
   void InsertLines(int Index, int NumLines);
-  // Inserts the texts as lines from Index on, in one block: one OnAdded
-  // (Index, ''), the new lines not scanned yet (range -1).
-  void InsertLineTexts(int Index, std::span<const std::string> Texts);
+  // Inserts the texts (which must not be views of this store's lines) as
+  // lines from Index on, in one block: one OnAdded (Index, ''), the new lines
+  // not scanned yet (range -1).
+  void InsertLineTexts(int Index, std::span<const std::string_view> Texts);
   void InsertStrings(int Index, const TStrings& Strings);
   void DeleteLines(int Index, int NumLines);
 

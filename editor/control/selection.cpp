@@ -117,9 +117,22 @@ void TCustomSynEdit::SelectAll() {
 namespace {
 
 // The characters of S from column From (1-based) on, at most Count of them.
-std::string Columns(const std::string& S, std::int64_t From, std::int64_t Count) {
+std::string_view Columns(std::string_view S, std::int64_t From, std::int64_t Count) {
   if (From < 1 || Count <= 0 || From > static_cast<std::int64_t>(S.size())) return {};
   return S.substr(static_cast<std::size_t>(From - 1), static_cast<std::size_t>(Count));
+}
+
+// Appends the lines First to Last of a store, each followed by CR LF unless
+// it is the store's last line, in one pass with one allocation; Reserve more
+// bytes are kept free for what follows.
+void AppendLines(std::string& Out, const TSynEditStringList& Lines, int First, int Last, std::size_t Reserve = 0) {
+  std::size_t size = Out.size() + Reserve;
+  for (int i = First; i <= Last; ++i) size += static_cast<std::size_t>(Lines.LineLength(i)) + 2;
+  Out.reserve(size);
+  for (int i = First; i <= Last; ++i) {
+    Out += Lines.LineView(i);
+    if (i < Lines.GetCount() - 1) Out += "\r\n";
+  }
 }
 
 }  // namespace
@@ -134,12 +147,17 @@ std::string TCustomSynEdit::SelectedText(bool PadColumns) const {
   const int last = e.Y - 1;
   std::string result;
   switch (fSelectionMode) {
-    case smNormal:
-      if (first == last) return Columns(fLines->Get(first), b.X, std::int64_t{e.X} - b.X);
-      result = Columns(fLines->Get(first), b.X, INT32_MAX);
-      for (int i = first + 1; i < last; ++i) result += "\r\n" + fLines->Get(i);
-      result += "\r\n" + Columns(fLines->Get(last), 1, std::int64_t{e.X} - 1);
+    case smNormal: {
+      if (first == last) return std::string(Columns(fLines->LineView(first), b.X, std::int64_t{e.X} - b.X));
+      const std::string_view head = Columns(fLines->LineView(first), b.X, INT32_MAX);
+      const std::string_view tail = Columns(fLines->LineView(last), 1, std::int64_t{e.X} - 1);
+      result.reserve(head.size() + 2);
+      result += head;
+      result += "\r\n";
+      AppendLines(result, *fLines, first + 1, last - 1, tail.size());
+      result += tail;
       return result;
+    }
     case smColumn: {
       if (e.X < b.X) std::swap(b.X, e.X);
       for (int i = first; i <= last; ++i) {
@@ -147,7 +165,7 @@ std::string TCustomSynEdit::SelectedText(bool PadColumns) const {
         int from = b.X;
         int to = e.X;
         MBCSGetSelRangeInLineWhenColumnSelectionMode(s, from, to);
-        std::string piece = Columns(s, from, std::int64_t{to} - from);
+        std::string piece(Columns(s, from, std::int64_t{to} - from));
         if (PadColumns && std::int64_t{to} - from > static_cast<std::int64_t>(piece.size()))
           piece.resize(static_cast<std::size_t>(to - from), ' ');
         if (i > first) result += "\r\n";
@@ -156,10 +174,7 @@ std::string TCustomSynEdit::SelectedText(bool PadColumns) const {
       return result;
     }
     case smLine:
-      for (int i = first; i <= last; ++i) {
-        result += fLines->Get(i);
-        if (i < fLines->GetCount() - 1) result += "\r\n";
-      }
+      AppendLines(result, *fLines, first, last);
       return result;
   }
   return result;

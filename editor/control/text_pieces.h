@@ -20,7 +20,7 @@ std::vector<TTextPiece> SplitPieces(std::string_view Value);
 
 // S without its trailing blanks and tabs, but never shorter than Keep
 // characters: text a line already had is not trimmed away.
-std::string TrimTrailingKeeping(const std::string& S, std::size_t Keep);
+std::string_view TrimTrailingKeeping(std::string_view S, std::size_t Keep);
 
 // The position after Value inserted in normal mode at Start.
 TPoint TextEndAfter(const TPoint& Start, std::string_view Value);
