@@ -86,6 +86,12 @@ std::uint32_t TSynEditStringList::Append(std::string_view S) {
   return offset;
 }
 
+void TSynEditStringList::ReserveArena(std::size_t Bytes) {
+  if (fArena.size() + Bytes <= fArena.capacity()) return;
+  if (fGarbage > kMinGarbage && fGarbage > fArena.size() / 2) Compact();
+  if (fArena.size() + Bytes <= kMaxArena) fArena.reserve(fArena.size() + Bytes);
+}
+
 void TSynEditStringList::Forget(const TSynEditStringRec& R) { fGarbage += R.Length(); }
 
 TSynEditStringRec TSynEditStringList::NewRec(std::string_view S, SynRange Range, std::int32_t ExpandedLength) {
@@ -254,6 +260,7 @@ void TSynEditStringList::AddStrings(const TStrings& Strings) {
   // itself copies them first, as its arena grows under them.
   const auto* store = dynamic_cast<const TSynEditStringList*>(&Strings);
   if (store == this) store = nullptr;
+  if (store) ReserveArena(store->fArena.size() - store->fGarbage);
   for (int i = 0; i < n; ++i) {
     const std::string copy = store ? std::string() : Strings.Get(i);
     Rec(fCount) = NewRec(store ? store->LineView(i) : std::string_view(copy), kRangeUnscanned, -1);
@@ -288,6 +295,9 @@ void TSynEditStringList::InsertLineTexts(int Index, std::span<const std::string_
   TStringsUpdate update(*this);
   if (GetCapacity() < fCount + n) SetCapacity(fCount + n);
   OpenGap(Index, n);
+  std::size_t bytes = 0;
+  for (const std::string_view text : Texts) bytes += text.size();
+  ReserveArena(bytes);
   for (int k = 0; k < n; ++k) Rec(Index + k) = NewRec(Texts[static_cast<std::size_t>(k)], kRangeUnscanned, -1);
   fCount += n;
   fIndexOfLongestLine = -1;
@@ -409,11 +419,15 @@ TLineEndsSeen TSynEditStringList::TakeText(std::string Text, bool EmptyLastLine)
   TStringsUpdate update(*this);
   Clear();
   if (Text.size() > kMaxArena) throw TextTooLarge();
+  // Counted first, so that the records fill their array exactly.
+  std::size_t lines = EmptyLastLine ? 1 : 0;
+  SplitTextLines(Text, [&](std::size_t, std::size_t) { ++lines; });
+  if (lines > static_cast<std::size_t>(std::numeric_limits<int>::max())) throw TextTooLarge();
   std::vector<TSynEditStringRec> list;
+  list.reserve(lines);
   std::size_t used = 0;
   const TLineEndsSeen seen = SplitTextLines(Text, [&](std::size_t start, std::size_t length) {
     if (length > TSynEditStringRec::kLengthMask) throw TextTooLarge();
-    if (list.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max())) throw TextTooLarge();
     TSynEditStringRec r;
     r.fOffset = static_cast<std::uint32_t>(length == 0 ? 0 : start);
     r.fLengthAndFlags = static_cast<std::uint32_t>(length);
@@ -423,9 +437,7 @@ TLineEndsSeen TSynEditStringList::TakeText(std::string Text, bool EmptyLastLine)
   });
   if (EmptyLastLine) list.push_back(TSynEditStringRec{0, 0, -1, PackRange(kRangeUnscanned)});
   if (list.empty()) return seen;
-  // The records fill their array exactly; the text itself is the arena, its
-  // line ends unused.
-  list.shrink_to_fit();
+  // The text itself is the arena, its line ends unused.
   fList = std::move(list);
   fCount = static_cast<int>(fList.size());
   fArena = std::move(Text);

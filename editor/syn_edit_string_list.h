@@ -139,6 +139,8 @@ class TSynEditStringList : public TStrings {
   void OpenGap(int Index, int N);
   void CloseGap(int Index, int N);
   std::uint32_t Append(std::string_view S);
+  // Room for Bytes more text, so that a block of lines grows the arena once.
+  void ReserveArena(std::size_t Bytes);
   void Forget(const TSynEditStringRec& R);
   // Rewrites the arena with only the texts of the lines, in their order.
   void Compact();
