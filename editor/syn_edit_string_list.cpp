@@ -74,22 +74,17 @@ void TSynEditStringList::Compact() {
   fGarbage = 0;
 }
 
+void TSynEditStringList::PrepareArena(std::size_t Bytes, bool Reserve) {
+  if ((fGarbage > kMinGarbage && fGarbage > fArena.size() / 2) || fArena.size() + Bytes > kMaxArena) Compact();
+  if (fArena.size() + Bytes > kMaxArena) throw TextTooLarge();
+  if (Reserve) fArena.reserve(fArena.size() + Bytes);
+}
+
 std::uint32_t TSynEditStringList::Append(std::string_view S) {
-  if (S.size() > TSynEditStringRec::kLengthMask) throw TextTooLarge();
-  if (fGarbage > kMinGarbage && fGarbage > fArena.size() / 2) Compact();
-  if (fArena.size() + S.size() > kMaxArena) {
-    Compact();
-    if (fArena.size() + S.size() > kMaxArena) throw TextTooLarge();
-  }
+  if (S.size() > TSynEditStringRec::kLengthMask || fArena.size() + S.size() > kMaxArena) throw TextTooLarge();
   const std::uint32_t offset = static_cast<std::uint32_t>(fArena.size());
   fArena.append(S);
   return offset;
-}
-
-void TSynEditStringList::ReserveArena(std::size_t Bytes) {
-  if (fArena.size() + Bytes <= fArena.capacity()) return;
-  if (fGarbage > kMinGarbage && fGarbage > fArena.size() / 2) Compact();
-  if (fArena.size() + Bytes <= kMaxArena) fArena.reserve(fArena.size() + Bytes);
 }
 
 void TSynEditStringList::Forget(const TSynEditStringRec& R) { fGarbage += R.Length(); }
@@ -165,6 +160,7 @@ void TSynEditStringList::Put(int Index, const std::string& S) {
   CheckIndex(Index, fCount - 1);
   TStringsUpdate update(*this);
   fIndexOfLongestLine = -1;
+  PrepareArena(S.size());
   TSynEditStringRec& rec = Rec(Index);
   const std::uint32_t offset = S.empty() ? 0 : Append(S);
   Forget(rec);
@@ -226,6 +222,7 @@ void TSynEditStringList::Grow() {
 void TSynEditStringList::InsertItem(int Index, const std::string& S) {
   TStringsUpdate update(*this);
   if (fCount == GetCapacity()) Grow();
+  PrepareArena(S.size());
   const TSynEditStringRec rec = NewRec(S, kRangeUnscanned, -1);
   OpenGap(Index, 1);
   fIndexOfLongestLine = -1;
@@ -260,9 +257,10 @@ void TSynEditStringList::AddStrings(const TStrings& Strings) {
   // itself copies them first, as its arena grows under them.
   const auto* store = dynamic_cast<const TSynEditStringList*>(&Strings);
   if (store == this) store = nullptr;
-  if (store) ReserveArena(store->fArena.size() - store->fGarbage);
+  if (store) PrepareArena(store->fArena.size() - store->fGarbage, true);
   for (int i = 0; i < n; ++i) {
     const std::string copy = store ? std::string() : Strings.Get(i);
+    if (!store) PrepareArena(copy.size());
     Rec(fCount) = NewRec(store ? store->LineView(i) : std::string_view(copy), kRangeUnscanned, -1);
     ++fCount;
     if (TObject* object = Strings.GetObject(i)) PutObject(fCount - 1, object);
@@ -294,10 +292,15 @@ void TSynEditStringList::InsertLineTexts(int Index, std::span<const std::string_
   if (fCount > std::numeric_limits<int>::max() - n) throw TextTooLarge();
   TStringsUpdate update(*this);
   if (GetCapacity() < fCount + n) SetCapacity(fCount + n);
-  OpenGap(Index, n);
   std::size_t bytes = 0;
-  for (const std::string_view text : Texts) bytes += text.size();
-  ReserveArena(bytes);
+  for (const std::string_view text : Texts) {
+    if (text.size() > TSynEditStringRec::kLengthMask) throw TextTooLarge();
+    bytes += text.size();
+  }
+  // Room for every text first: nothing fails nor moves between the gap's
+  // opening and its filling.
+  PrepareArena(bytes, true);
+  OpenGap(Index, n);
   for (int k = 0; k < n; ++k) Rec(Index + k) = NewRec(Texts[static_cast<std::size_t>(k)], kRangeUnscanned, -1);
   fCount += n;
   fIndexOfLongestLine = -1;

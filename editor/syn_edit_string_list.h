@@ -132,15 +132,18 @@ class TSynEditStringList : public TStrings {
 
   TSynEditStringRec& Rec(int Index) const { return fList[static_cast<std::size_t>(Index)]; }
   // A new record for S, its text at the end of the arena (S must not lie in
-  // the arena).
+  // the arena, which PrepareArena has made ready).
   TSynEditStringRec NewRec(std::string_view S, SynRange Range, std::int32_t ExpandedLength);
   // Makes room for N records at Index (the capacity must hold them) and
   // closes the room of N records at Index, forgetting their texts.
   void OpenGap(int Index, int N);
   void CloseGap(int Index, int N);
+  // Makes the arena ready for Bytes more text: rewritten when the unused
+  // bytes outweigh the rest or it would outgrow 32-bit offsets, and with
+  // Reserve grown once for a block of lines. Only here is the arena
+  // rewritten, so it is called while every text in use belongs to a line.
+  void PrepareArena(std::size_t Bytes, bool Reserve = false);
   std::uint32_t Append(std::string_view S);
-  // Room for Bytes more text, so that a block of lines grows the arena once.
-  void ReserveArena(std::size_t Bytes);
   void Forget(const TSynEditStringRec& R);
   // Rewrites the arena with only the texts of the lines, in their order.
   void Compact();
