@@ -219,6 +219,11 @@ void TSynEditStringList::Grow() {
   SetCapacity(capacity + delta);
 }
 
+void TSynEditStringList::Announce(int Index, int Count, const std::string& S) {
+  fAddedLineCount = Count;
+  if (OnAdded) OnAdded(Index, S);
+}
+
 void TSynEditStringList::InsertItem(int Index, const std::string& S) {
   TStringsUpdate update(*this);
   if (fCount == GetCapacity()) Grow();
@@ -234,7 +239,7 @@ int TSynEditStringList::Add(const std::string& S) {
   TStringsUpdate update(*this);
   const int index = fCount;
   InsertItem(index, S);
-  if (OnAdded) OnAdded(index, S);
+  Announce(index, 1, S);
   return index;
 }
 
@@ -265,7 +270,7 @@ void TSynEditStringList::AddStrings(const TStrings& Strings) {
     ++fCount;
     if (TObject* object = Strings.GetObject(i)) PutObject(fCount - 1, object);
   }
-  if (OnAdded) OnAdded(first, std::string());
+  Announce(first, n, std::string());
 }
 
 void TSynEditStringList::InsertLines(int Index, int NumLines) {
@@ -282,7 +287,7 @@ void TSynEditStringList::InsertLines(int Index, int NumLines) {
   std::fill(at, at + NumLines, empty);
   fCount += NumLines;
   fIndexOfLongestLine = -1;
-  if (OnAdded) OnAdded(Index, std::string());
+  Announce(Index, NumLines, std::string());
 }
 
 void TSynEditStringList::InsertLineTexts(int Index, std::span<const std::string_view> Texts) {
@@ -304,7 +309,7 @@ void TSynEditStringList::InsertLineTexts(int Index, std::span<const std::string_
   for (int k = 0; k < n; ++k) Rec(Index + k) = NewRec(Texts[static_cast<std::size_t>(k)], kRangeUnscanned, -1);
   fCount += n;
   fIndexOfLongestLine = -1;
-  if (OnAdded) OnAdded(Index, std::string());
+  Announce(Index, n, std::string());
 }
 
 void TSynEditStringList::InsertStrings(int Index, const TStrings& Strings) {
@@ -446,7 +451,7 @@ TLineEndsSeen TSynEditStringList::TakeText(std::string Text, bool EmptyLastLine)
   fArena = std::move(Text);
   fGarbage = fArena.size() - used;
   fIndexOfLongestLine = -1;
-  if (OnAdded) OnAdded(0, std::string());
+  Announce(0, fCount, std::string());
   return seen;
 }
 

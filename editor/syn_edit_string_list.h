@@ -86,6 +86,9 @@ class TSynEditStringList : public TStrings {
   // The lines in one block: one OnAdded (0, '') after the OnCleared.
   void SetText(std::string_view Value) override;
 
+  // How many lines the latest OnAdded announced, from its index on.
+  int AddedLineCount() const { return fAddedLineCount; }
+
   SynRange GetRange(int Index) const;
   void PutRange(int Index, SynRange ARange);
   void InsertLines(int Index, int NumLines);
@@ -119,6 +122,8 @@ class TSynEditStringList : public TStrings {
   friend class TSynSharedTextBuffer;
 
   void InsertItem(int Index, const std::string& S);
+  // Fires OnAdded (Index, S) for Count lines from Index on.
+  void Announce(int Index, int Count, const std::string& S);
   std::string ExpandString(int Index) const;
   void Grow();
   void CheckIndex(int Index, int Last) const;
@@ -165,6 +170,7 @@ class TSynEditStringList : public TStrings {
   TConvertTabsProcEx fConvertTabsProc = nullptr;
   mutable int fIndexOfLongestLine = -1;
   int fTabWidth = 0;
+  int fAddedLineCount = 0;
   // The editors that show this store besides its owner; none while unshared.
   std::unique_ptr<TSynSharedTextBuffer> fSharing;
 };
