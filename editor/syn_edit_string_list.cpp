@@ -87,6 +87,13 @@ std::uint32_t TSynEditStringList::Append(std::string_view S) {
   return offset;
 }
 
+void TSynEditStringList::ForgetAllTexts() {
+  fArena = {};
+  fGarbage = 0;
+  fWideRanges = {};
+  fWideRangeIndex = {};
+}
+
 void TSynEditStringList::Forget(const TSynEditStringRec& R) { fGarbage += R.Length(); }
 
 TSynEditStringRec TSynEditStringList::NewRec(std::string_view S, SynRange Range, std::int32_t ExpandedLength) {
@@ -119,11 +126,8 @@ void TSynEditStringList::CloseGap(int Index, int N) {
     std::fill(fObjects.begin() + fCount - N, fObjects.begin() + fCount, nullptr);
   }
   fCount -= N;
-  // A store left empty starts a fresh arena.
-  if (fCount == 0) {
-    fArena = {};
-    fGarbage = 0;
-  }
+  // A store left empty starts afresh.
+  if (fCount == 0) ForgetAllTexts();
 }
 
 std::string TSynEditStringList::Get(int Index) const { return std::string(LineView(Index)); }
@@ -359,9 +363,8 @@ void TSynEditStringList::Clear() {
   if (fCount > 0) {
     fList = {};
     fObjects = {};
-    fArena = {};
-    fGarbage = 0;
     fCount = 0;
+    ForgetAllTexts();
     if (OnCleared) OnCleared(this);
   }
   fIndexOfLongestLine = -1;

@@ -150,6 +150,8 @@ class TSynEditStringList : public TStrings {
   void PrepareArena(std::size_t Bytes, bool Reserve = false);
   std::uint32_t Append(std::string_view S);
   void Forget(const TSynEditStringRec& R);
+  // Drops the arena and the wide ranges once no line is left.
+  void ForgetAllTexts();
   // Rewrites the arena with only the texts of the lines, in their order.
   void Compact();
   std::int32_t PackRange(SynRange Range);
