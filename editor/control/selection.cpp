@@ -4,6 +4,7 @@
 
 #include "editor/control/clamp.h"
 #include "editor/control/syn_edit.h"
+#include "editor/control/text_pieces.h"
 
 namespace kau::editor {
 
@@ -120,19 +121,6 @@ namespace {
 std::string_view Columns(std::string_view S, std::int64_t From, std::int64_t Count) {
   if (From < 1 || Count <= 0 || From > static_cast<std::int64_t>(S.size())) return {};
   return S.substr(static_cast<std::size_t>(From - 1), static_cast<std::size_t>(Count));
-}
-
-// Appends the lines First to Last of a store, each followed by CR LF unless
-// it is the store's last line, in one pass with one allocation; Reserve more
-// bytes are kept free for what follows.
-void AppendLines(std::string& Out, const TSynEditStringList& Lines, int First, int Last, std::size_t Reserve = 0) {
-  std::size_t size = Out.size() + Reserve;
-  for (int i = First; i <= Last; ++i) size += static_cast<std::size_t>(Lines.LineLength(i)) + 2;
-  Out.reserve(size);
-  for (int i = First; i <= Last; ++i) {
-    Out += Lines.LineView(i);
-    if (i < Lines.GetCount() - 1) Out += "\r\n";
-  }
 }
 
 }  // namespace
