@@ -138,6 +138,18 @@ TEST_F(LargeTextTest, LoadingDeletingPastingUndoAndRedoMatchAPlainModel) {
     edit.SetSelTextExternal(paste);
     ExpectText(afterPaste, where + ", paste");
     if (HasFatalFailure()) return;
+    item = edit.UndoList().PeekItem();
+    EXPECT_EQ(item->ChangeReason, crInsert) << where;
+    EXPECT_EQ(item->ChangeStartPos, (TPoint{static_cast<int>(x) + 1, y})) << where;
+    EXPECT_EQ(item->ChangeEndPos, (TPoint{static_cast<int>(pasted.back().size()) + 1, y + static_cast<int>(pasted.size()) - 1}))
+        << where;
+    // Undone, the insertion's mirror holds the pasted text (as trimming left
+    // it in the lines).
+    Cmd(ecUndo);
+    if (!trim) {
+      EXPECT_TRUE(edit.RedoList().PeekItem()->ChangeStr == paste) << where << ": the mirror is not the paste";
+    }
+    Cmd(ecRedo);
     ExpectUndoRedo(model, afterPaste, where + ", paste");
     if (HasFatalFailure()) return;
 
