@@ -3,6 +3,7 @@
 // Replays record nothing through the primitive, only the mirrors.
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "editor/control/clamp.h"
 #include "editor/control/syn_edit.h"
@@ -13,9 +14,9 @@ namespace kau::editor {
 namespace {
 
 void PushMirror(TSynEditUndoList& List, TSynChangeReason Reason, const TPoint& Start, const TPoint& End,
-                const std::string& Text, TSynSelectionMode Mode, const std::string& Replaced = {}) {
+                std::string Text, TSynSelectionMode Mode, const std::string& Replaced = {}) {
   if (List.LockCount() > 0) return;
-  List.AddChange(Reason, Start, End, Text, Mode);
+  List.AddChange(Reason, Start, End, std::move(Text), Mode);
   if (!Replaced.empty() && List.PeekItem()) List.PeekItem()->ChangeReplacedStr = Replaced;
 }
 
@@ -191,13 +192,11 @@ void TCustomSynEdit::UndoItem() {
   if (reason == crWhiteSpaceAdd) {
     // The filler goes; the mirror keeps what of it the line still holds
     // (trimming may have taken it all).
-    const std::string filler = TextRange(start, end, mode);
-    PushMirror(*fRedoList, reason, start, end, filler, mode);
+    PushMirror(*fRedoList, reason, start, end, TextRange(start, end, mode), mode);
     ReplaceRange(start, end, mode, std::string());
     InternalSetCaretXY(start);
   } else if (IsInsertion(reason)) {
-    const std::string inserted = TextRange(start, end, mode);
-    PushMirror(*fRedoList, reason, start, end, inserted, mode, item->ChangeStr);
+    PushMirror(*fRedoList, reason, start, end, TextRange(start, end, mode), mode, item->ChangeStr);
     ReplaceRange(start, end, mode, item->ChangeStr);
     InternalSetCaretXY(start);
   } else if (IsDeletion(reason)) {
