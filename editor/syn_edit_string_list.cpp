@@ -22,8 +22,10 @@ EFileTooLarge TextTooLarge() {
   return EFileTooLarge(text::cp1252("O texto é grande demais para o editor."));
 }
 
-// Lines and the arena stay addressable by 32-bit offsets and 30-bit lengths.
-constexpr std::size_t kMaxArena = std::numeric_limits<std::uint32_t>::max();
+// Each part of the arena stays addressable by 31-bit offsets; the top bit of
+// an offset says which part.
+constexpr std::size_t kMaxPart = 0x7FFFFFFF;
+constexpr std::uint32_t kInEdits = 0x80000000u;
 // Ranges in [-2^30, 2^30) are kept as they are; wider ones by an index below.
 constexpr SynRange kNarrowRange = SynRange{1} << 30;
 // The arena is rewritten only when the unused bytes exceed both this and
@@ -61,34 +63,38 @@ SynRange TSynEditStringList::UnpackRange(std::int32_t Packed) const {
   return fWideRanges[static_cast<std::size_t>(Packed - std::numeric_limits<std::int32_t>::min())];
 }
 
+std::size_t TSynEditStringList::ArenaSize() const { return fBase.size() + fEdits.size(); }
+
 void TSynEditStringList::Compact() {
-  std::string arena;
-  arena.reserve(fArena.size() - fGarbage);
+  std::string base;
+  base.reserve(ArenaSize() - fGarbage);
   for (int i = 0; i < fCount; ++i) {
     TSynEditStringRec& r = Rec(i);
-    const std::uint32_t offset = static_cast<std::uint32_t>(arena.size());
-    arena.append(fArena, r.fOffset, r.Length());
-    r.fOffset = offset;
+    const std::string_view text = LineView(i);
+    r.fOffset = static_cast<std::uint32_t>(base.size());
+    base += text;
   }
-  fArena = std::move(arena);
+  fBase = std::move(base);
+  fEdits = {};
   fGarbage = 0;
 }
 
 void TSynEditStringList::PrepareArena(std::size_t Bytes, bool Reserve) {
-  if ((fGarbage > kMinGarbage && fGarbage > fArena.size() / 2) || fArena.size() + Bytes > kMaxArena) Compact();
-  if (fArena.size() + Bytes > kMaxArena) throw TextTooLarge();
-  if (Reserve) fArena.reserve(fArena.size() + Bytes);
+  if ((fGarbage > kMinGarbage && fGarbage > ArenaSize() / 2) || fEdits.size() + Bytes > kMaxPart) Compact();
+  if (fBase.size() > kMaxPart || fEdits.size() + Bytes > kMaxPart) throw TextTooLarge();
+  if (Reserve) fEdits.reserve(fEdits.size() + Bytes);
 }
 
 std::uint32_t TSynEditStringList::Append(std::string_view S) {
-  if (S.size() > TSynEditStringRec::kLengthMask || fArena.size() + S.size() > kMaxArena) throw TextTooLarge();
-  const std::uint32_t offset = static_cast<std::uint32_t>(fArena.size());
-  fArena.append(S);
+  if (S.size() > TSynEditStringRec::kLengthMask || fEdits.size() + S.size() > kMaxPart) throw TextTooLarge();
+  const std::uint32_t offset = static_cast<std::uint32_t>(fEdits.size()) | kInEdits;
+  fEdits.append(S);
   return offset;
 }
 
 void TSynEditStringList::ForgetAllTexts() {
-  fArena = {};
+  fBase = {};
+  fEdits = {};
   fGarbage = 0;
   fWideRanges = {};
   fWideRangeIndex = {};
@@ -135,7 +141,8 @@ std::string TSynEditStringList::Get(int Index) const { return std::string(LineVi
 std::string_view TSynEditStringList::LineView(int Index) const {
   if (Index < 0 || Index >= fCount) return {};
   const TSynEditStringRec& r = Rec(Index);
-  return std::string_view(fArena).substr(r.fOffset, r.Length());
+  const std::string& part = (r.fOffset & kInEdits) ? fEdits : fBase;
+  return std::string_view(part).substr(r.fOffset & ~kInEdits, r.Length());
 }
 
 int TSynEditStringList::LineLength(int Index) const {
@@ -266,7 +273,7 @@ void TSynEditStringList::AddStrings(const TStrings& Strings) {
   // itself copies them first, as its arena grows under them.
   const auto* store = dynamic_cast<const TSynEditStringList*>(&Strings);
   if (store == this) store = nullptr;
-  if (store) PrepareArena(store->fArena.size() - store->fGarbage, true);
+  if (store) PrepareArena(store->ArenaSize() - store->fGarbage, true);
   for (int i = 0; i < n; ++i) {
     const std::string copy = store ? std::string() : Strings.Get(i);
     if (!store) PrepareArena(copy.size());
@@ -429,7 +436,7 @@ void TSynEditStringList::SetTabWidth(int Value) {
 TLineEndsSeen TSynEditStringList::TakeText(std::string Text, bool EmptyLastLine) {
   TStringsUpdate update(*this);
   Clear();
-  if (Text.size() > kMaxArena) throw TextTooLarge();
+  if (Text.size() > kMaxPart) throw TextTooLarge();
   // Counted first, so that the records fill their array exactly.
   std::size_t lines = EmptyLastLine ? 1 : 0;
   SplitTextLines(Text, [&](std::size_t, std::size_t) { ++lines; });
@@ -451,8 +458,8 @@ TLineEndsSeen TSynEditStringList::TakeText(std::string Text, bool EmptyLastLine)
   // The text itself is the arena, its line ends unused.
   fList = std::move(list);
   fCount = static_cast<int>(fList.size());
-  fArena = std::move(Text);
-  fGarbage = fArena.size() - used;
+  fBase = std::move(Text);
+  fGarbage = fBase.size() - used;
   fIndexOfLongestLine = -1;
   Announce(0, fCount, std::string());
   return seen;

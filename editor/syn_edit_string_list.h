@@ -144,10 +144,11 @@ class TSynEditStringList : public TStrings {
   void OpenGap(int Index, int N);
   void CloseGap(int Index, int N);
   // Makes the arena ready for Bytes more text: rewritten when the unused
-  // bytes outweigh the rest or it would outgrow 32-bit offsets, and with
+  // bytes outweigh the rest or it would outgrow 31-bit offsets, and with
   // Reserve grown once for a block of lines. Only here is the arena
   // rewritten, so it is called while every text in use belongs to a line.
   void PrepareArena(std::size_t Bytes, bool Reserve = false);
+  std::size_t ArenaSize() const;
   std::uint32_t Append(std::string_view S);
   void Forget(const TSynEditStringRec& R);
   // Drops the arena and the wide ranges once no line is left.
@@ -162,9 +163,13 @@ class TSynEditStringList : public TStrings {
   // Beside the records once any line carries an object, else empty.
   std::vector<TObject*> fObjects;
   int fCount = 0;
-  // Every line's text; bytes no line uses any more are counted in fGarbage
-  // and dropped when they outweigh the rest.
-  std::string fArena;
+  // Every line's text, in two parts: the base (a loaded text as it was read,
+  // or the texts of the last rewrite), which never grows, and the texts
+  // stored since, so that the first edit after loading copies nothing. Bytes
+  // no line uses any more are counted in fGarbage and dropped when they
+  // outweigh the rest.
+  std::string fBase;
+  std::string fEdits;
   std::size_t fGarbage = 0;
   // Ranges too wide for 31 bits, by the index their records hold.
   std::vector<SynRange> fWideRanges;

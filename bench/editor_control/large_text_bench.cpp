@@ -1,6 +1,7 @@
 // Whole-text operations over large programs in TSynEditKAU set up as the
 // editor window sets it (fake window of 120 × 50 cells, each step followed by
-// its repaint): loading a file, Assign of another list, select all + Delete,
+// its repaint): loading a file, the first key typed after it (in the middle
+// of the text, undone again), Assign of another list, select all + Delete,
 // its Undo and its Redo, at 1,000, 100,000 and 1,000,000 lines; and the
 // resident memory the loaded text takes per line. Growth from one size to
 // the next should be linear: ten times the lines, about ten times the time.
@@ -46,7 +47,7 @@ long long ResidentBytes() {
 
 struct Row {
   int lines = 0;
-  double load = 0, assign = 0, deleteAll = 0, undo = 0, redo = 0, bytesPerLine = 0;
+  double load = 0, assign = 0, deleteAll = 0, undo = 0, redo = 0, bytesPerLine = 0, firstKey = 0;
 };
 
 template <typename Step>
@@ -88,6 +89,9 @@ Row Measure(int lines, bool plain, const std::string& folder) {
   const long long before = ResidentBytes();
   row.load = Timed(window, [&] { edit->Lines().LoadFromFile(path); });
   row.bytesPerLine = static_cast<double>(ResidentBytes() - before) / row.lines;
+  edit->SetCaretXY({3, row.lines / 2});
+  row.firstKey = Timed(window, [&] { edit->CommandProcessor(editor::ecChar, 'x', nullptr); });
+  edit->CommandProcessor(editor::ecUndo, '\0', nullptr);
   row.assign = Timed(window, [&] { edit->Lines().Assign(source); });
   const auto command = [&](editor::TSynEditorCommand c) { edit->CommandProcessor(c, '\0', nullptr); };
   row.deleteAll = Timed(window, [&] {
@@ -123,12 +127,12 @@ int main(int argc, char** argv) {
   std::filesystem::create_directories(folder);
   std::printf("%s, fake window 120 x 50, times in ms with the repaint\n",
               plain ? "TSynEdit + Pascal highlighter" : "TSynEditKAU as the editor window sets it");
-  std::printf("%9s %10s %10s %12s %10s %10s %12s\n", "lines", "load", "Assign", "sel.all+Del", "Undo", "Redo",
-              "bytes/line");
+  std::printf("%9s %10s %10s %10s %12s %10s %10s %12s\n", "lines", "load", "1st key", "Assign", "sel.all+Del", "Undo",
+              "Redo", "bytes/line");
   for (int lines : sizes) {
     const Row r = Measure(lines, plain, folder);
-    std::printf("%9d %10.1f %10.1f %12.1f %10.1f %10.1f %12.1f\n", r.lines, r.load, r.assign, r.deleteAll, r.undo,
-                r.redo, r.bytesPerLine);
+    std::printf("%9d %10.1f %10.3f %10.1f %12.1f %10.1f %10.1f %12.1f\n", r.lines, r.load, r.firstKey, r.assign,
+                r.deleteAll, r.undo, r.redo, r.bytesPerLine);
     std::fflush(stdout);
   }
   std::filesystem::remove_all(folder);

@@ -32,7 +32,16 @@ struct AddedCounter : TObject {
 
 class StoreModel {
  public:
-  explicit StoreModel(std::uint32_t seed) : rng_(seed) {}
+  // Starts from a loaded text, so that lines of the text as read and lines
+  // stored since live side by side.
+  explicit StoreModel(std::uint32_t seed) : rng_(seed) {
+    std::string text;
+    for (int i = Pick(300); i > 0; --i) {
+      model_.push_back({RandomText()});
+      text += model_.back().text + (Pick(2) ? "\r\n" : "\n");
+    }
+    store_.SetText(text);
+  }
 
   std::string RandomText() {
     static const char* const pieces[] = {"begin", "  x := 1;", "\t", " ", "end.", "{ c }", "'s'", "é"};
