@@ -53,7 +53,7 @@ class TStrings : public TObject {
   std::string GetText() const;
   // Replaces the lines; CR LF, CR, LF and NUL each end a line, and a line end
   // at the very end makes no empty last line.
-  void SetText(std::string_view Value);
+  virtual void SetText(std::string_view Value);
 
  private:
   int fUpdateCount = 0;

@@ -23,6 +23,16 @@ EFileTooLarge TextTooLarge() {
   return EFileTooLarge(text::cp1252("O texto é grande demais para o editor."));
 }
 
+// Each part of the arena stays addressable by 31-bit offsets; the top bit of
+// an offset says which part.
+constexpr std::size_t kMaxPart = 0x7FFFFFFF;
+constexpr std::uint32_t kInEdits = 0x80000000u;
+// Ranges in [-2^30, 2^30) are kept as they are; wider ones by an index below.
+constexpr SynRange kNarrowRange = SynRange{1} << 30;
+// The arena is rewritten only when the unused bytes exceed both this and
+// half of it, so that a rewrite is paid for by the edits that made them.
+constexpr std::size_t kMinGarbage = 1 << 20;
+
 }  // namespace
 
 TSynEditStringList::TSynEditStringList() { SetTabWidth(8); }
@@ -39,27 +49,119 @@ void TSynEditStringList::CheckIndex(int Index, int Last) const {
   if (Index < 0 || Index > Last) throw ESynEditStringList("Invalid stringlist index " + std::to_string(Index));
 }
 
-std::string TSynEditStringList::Get(int Index) const {
+std::int32_t TSynEditStringList::PackRange(SynRange Range) {
+  if (Range >= -kNarrowRange && Range < kNarrowRange) return static_cast<std::int32_t>(Range);
+  auto [at, added] = fWideRangeIndex.try_emplace(Range, static_cast<std::int32_t>(fWideRanges.size()));
+  if (added) {
+    if (fWideRanges.size() >= static_cast<std::size_t>(kNarrowRange)) throw TextTooLarge();
+    fWideRanges.push_back(Range);
+  }
+  return std::numeric_limits<std::int32_t>::min() + at->second;
+}
+
+SynRange TSynEditStringList::UnpackRange(std::int32_t Packed) const {
+  if (Packed >= -kNarrowRange) return Packed;
+  return fWideRanges[static_cast<std::size_t>(Packed - std::numeric_limits<std::int32_t>::min())];
+}
+
+std::size_t TSynEditStringList::ArenaSize() const { return fBase.size() + fEdits.size(); }
+
+void TSynEditStringList::Compact() {
+  std::string base;
+  base.reserve(ArenaSize() - fGarbage);
+  for (int i = 0; i < fCount; ++i) {
+    TSynEditStringRec& r = Rec(i);
+    const std::string_view text = LineView(i);
+    r.fOffset = static_cast<std::uint32_t>(base.size());
+    base += text;
+  }
+  fBase = std::move(base);
+  fEdits = {};
+  fGarbage = 0;
+}
+
+void TSynEditStringList::PrepareArena(std::size_t Bytes, bool Reserve) {
+  if ((fGarbage > kMinGarbage && fGarbage > ArenaSize() / 2) || fEdits.size() + Bytes > kMaxPart) Compact();
+  if (fBase.size() > kMaxPart || fEdits.size() + Bytes > kMaxPart) throw TextTooLarge();
+  if (Reserve) fEdits.reserve(fEdits.size() + Bytes);
+}
+
+std::uint32_t TSynEditStringList::Append(std::string_view S) {
+  if (S.size() > TSynEditStringRec::kLengthMask || fEdits.size() + S.size() > kMaxPart) throw TextTooLarge();
+  const std::uint32_t offset = static_cast<std::uint32_t>(fEdits.size()) | kInEdits;
+  fEdits.append(S);
+  return offset;
+}
+
+void TSynEditStringList::ForgetAllTexts() {
+  fBase = {};
+  fEdits = {};
+  fGarbage = 0;
+  fWideRanges = {};
+  fWideRangeIndex = {};
+}
+
+void TSynEditStringList::Forget(const TSynEditStringRec& R) { fGarbage += R.Length(); }
+
+TSynEditStringRec TSynEditStringList::NewRec(std::string_view S, SynRange Range, std::int32_t ExpandedLength) {
+  TSynEditStringRec r;
+  if (!S.empty()) r.fOffset = Append(S);
+  r.fLengthAndFlags = static_cast<std::uint32_t>(S.size());
+  r.fExpandedLength = ExpandedLength;
+  r.fRange = PackRange(Range);
+  return r;
+}
+
+void TSynEditStringList::OpenGap(int Index, int N) {
+  const auto at = fList.begin() + Index;
+  std::move_backward(at, fList.begin() + fCount, fList.begin() + fCount + N);
+  if (!fObjects.empty()) {
+    const auto objects = fObjects.begin() + Index;
+    std::move_backward(objects, fObjects.begin() + fCount, fObjects.begin() + fCount + N);
+    std::fill(objects, objects + N, nullptr);
+  }
+}
+
+void TSynEditStringList::CloseGap(int Index, int N) {
+  for (int i = Index; i < Index + N; ++i) Forget(Rec(i));
+  const auto first = fList.begin() + Index;
+  std::move(first + N, fList.begin() + fCount, first);
+  std::fill(fList.begin() + fCount - N, fList.begin() + fCount, TSynEditStringRec{});
+  if (!fObjects.empty()) {
+    const auto objects = fObjects.begin() + Index;
+    std::move(objects + N, fObjects.begin() + fCount, objects);
+    std::fill(fObjects.begin() + fCount - N, fObjects.begin() + fCount, nullptr);
+  }
+  fCount -= N;
+  // A store left empty starts afresh.
+  if (fCount == 0) ForgetAllTexts();
+}
+
+std::string TSynEditStringList::Get(int Index) const { return std::string(LineView(Index)); }
+
+std::string_view TSynEditStringList::LineView(int Index) const {
   if (Index < 0 || Index >= fCount) return {};
-  return fList[static_cast<std::size_t>(Index)].fString;
+  const TSynEditStringRec& r = Rec(Index);
+  const std::string& part = (r.fOffset & kInEdits) ? fEdits : fBase;
+  return std::string_view(part).substr(r.fOffset & ~kInEdits, r.Length());
 }
 
 int TSynEditStringList::LineLength(int Index) const {
   if (Index < 0 || Index >= fCount) return 0;
-  return static_cast<int>(fList[static_cast<std::size_t>(Index)].fString.size());
+  return static_cast<int>(Rec(Index).Length());
 }
 
 int TSynEditStringList::GetCapacity() const { return static_cast<int>(fList.size()); }
 int TSynEditStringList::GetCount() const { return fCount; }
 
 TObject* TSynEditStringList::GetObject(int Index) const {
-  if (Index < 0 || Index >= fCount) return nullptr;
-  return fList[static_cast<std::size_t>(Index)].fObject;
+  if (Index < 0 || Index >= fCount || fObjects.empty()) return nullptr;
+  return fObjects[static_cast<std::size_t>(Index)];
 }
 
 SynRange TSynEditStringList::GetRange(int Index) const {
   if (Index < 0 || Index >= fCount) return kRangeNil;
-  return fList[static_cast<std::size_t>(Index)].fRange;
+  return UnpackRange(Rec(Index).fRange);
 }
 
 void TSynEditStringList::Put(int Index, const std::string& S) {
@@ -70,26 +172,48 @@ void TSynEditStringList::Put(int Index, const std::string& S) {
   CheckIndex(Index, fCount - 1);
   TStringsUpdate update(*this);
   fIndexOfLongestLine = -1;
-  TSynEditStringRec& rec = fList[static_cast<std::size_t>(Index)];
-  rec.fFlags = static_cast<TSynEditStringFlags>((rec.fFlags | sfExpandedLengthUnknown) & ~(sfHasTabs | sfHasNoTabs));
-  rec.fString = S;
+  PrepareArena(S.size());
+  TSynEditStringRec& rec = Rec(Index);
+  const std::uint32_t offset = S.empty() ? 0 : Append(S);
+  Forget(rec);
+  rec.fOffset = offset;
+  // The wrapped flag stays; the tab flag is known again with the length.
+  rec.fLengthAndFlags = static_cast<std::uint32_t>(S.size()) | (rec.fLengthAndFlags & TSynEditStringRec::kWrapped);
+  rec.fExpandedLength = -1;
   if (OnPutted) OnPutted(Index, S);
 }
 
 void TSynEditStringList::PutObject(int Index, TObject* AObject) {
   CheckIndex(Index, fCount - 1);
   TStringsUpdate update(*this);
-  fList[static_cast<std::size_t>(Index)].fObject = AObject;
+  if (fObjects.empty()) {
+    if (!AObject) return;
+    fObjects.resize(fList.size());
+  }
+  fObjects[static_cast<std::size_t>(Index)] = AObject;
 }
 
 void TSynEditStringList::PutRange(int Index, SynRange ARange) {
   CheckIndex(Index, fCount - 1);
   TStringsUpdate update(*this);
-  fList[static_cast<std::size_t>(Index)].fRange = ARange;
+  Rec(Index).fRange = PackRange(ARange);
 }
 
 void TSynEditStringList::SetCapacity(int NewCapacity) {
-  fList.resize(static_cast<std::size_t>(std::max(NewCapacity, fCount)));
+  const std::size_t n = static_cast<std::size_t>(std::max(NewCapacity, fCount));
+  // Exactly the records asked for, never the vector's own doubling.
+  if (n > fList.capacity()) {
+    std::vector<TSynEditStringRec> list;
+    list.reserve(n);
+    list.assign(fList.begin(), fList.begin() + fCount);
+    fList = std::move(list);
+  }
+  fList.resize(n);
+  if (n < fList.capacity()) fList.shrink_to_fit();
+  if (!fObjects.empty()) {
+    fObjects.resize(n);
+    fObjects.shrink_to_fit();
+  }
 }
 
 void TSynEditStringList::SetUpdateState(bool Updating) {
@@ -107,13 +231,19 @@ void TSynEditStringList::Grow() {
   SetCapacity(capacity + delta);
 }
 
+void TSynEditStringList::Announce(int Index, int Count, const std::string& S) {
+  fAddedLineCount = Count;
+  if (OnAdded) OnAdded(Index, S);
+}
+
 void TSynEditStringList::InsertItem(int Index, const std::string& S) {
   TStringsUpdate update(*this);
   if (fCount == GetCapacity()) Grow();
-  const auto at = fList.begin() + Index;
-  std::move_backward(at, fList.begin() + fCount, fList.begin() + fCount + 1);
+  PrepareArena(S.size());
+  const TSynEditStringRec rec = NewRec(S, kRangeUnscanned, -1);
+  OpenGap(Index, 1);
   fIndexOfLongestLine = -1;
-  *at = TSynEditStringRec{S, nullptr, kRangeUnscanned, -1, sfExpandedLengthUnknown};
+  Rec(Index) = rec;
   ++fCount;
 }
 
@@ -121,7 +251,7 @@ int TSynEditStringList::Add(const std::string& S) {
   TStringsUpdate update(*this);
   const int index = fCount;
   InsertItem(index, S);
-  if (OnAdded) OnAdded(index, S);
+  Announce(index, 1, S);
   return index;
 }
 
@@ -140,12 +270,19 @@ void TSynEditStringList::AddStrings(const TStrings& Strings) {
   fIndexOfLongestLine = -1;
   if (GetCapacity() < fCount + n) SetCapacity((fCount + n + 15) / 16 * 16);
   const int first = fCount;
+  // Another line store gives its texts without copies; a list given to
+  // itself copies them first, as its arena grows under them.
+  const auto* store = dynamic_cast<const TSynEditStringList*>(&Strings);
+  if (store == this) store = nullptr;
+  if (store) PrepareArena(store->ArenaSize() - store->fGarbage, true);
   for (int i = 0; i < n; ++i) {
-    fList[static_cast<std::size_t>(fCount)] =
-        TSynEditStringRec{Strings.Get(i), Strings.GetObject(i), kRangeUnscanned, -1, sfExpandedLengthUnknown};
+    const std::string copy = store ? std::string() : Strings.Get(i);
+    if (!store) PrepareArena(copy.size());
+    Rec(fCount) = NewRec(store ? store->LineView(i) : std::string_view(copy), kRangeUnscanned, -1);
     ++fCount;
+    if (TObject* object = Strings.GetObject(i)) PutObject(fCount - 1, object);
   }
-  if (OnAdded) OnAdded(first, std::string());
+  Announce(first, n, std::string());
 }
 
 void TSynEditStringList::InsertLines(int Index, int NumLines) {
@@ -154,12 +291,37 @@ void TSynEditStringList::InsertLines(int Index, int NumLines) {
   if (fCount > std::numeric_limits<int>::max() - NumLines) throw TextTooLarge();
   TStringsUpdate update(*this);
   SetCapacity(fCount + NumLines);
+  OpenGap(Index, NumLines);
   const auto at = fList.begin() + Index;
-  std::move_backward(at, fList.begin() + fCount, fList.begin() + fCount + NumLines);
-  std::fill(at, at + NumLines, TSynEditStringRec{std::string(), nullptr, kRangeNil, 0, 0});
+  TSynEditStringRec empty;
+  empty.fExpandedLength = 0;
+  empty.fRange = PackRange(kRangeNil);
+  std::fill(at, at + NumLines, empty);
   fCount += NumLines;
   fIndexOfLongestLine = -1;
-  if (OnAdded) OnAdded(Index, std::string());
+  Announce(Index, NumLines, std::string());
+}
+
+void TSynEditStringList::InsertLineTexts(int Index, std::span<const std::string_view> Texts) {
+  CheckIndex(Index, fCount);
+  const int n = static_cast<int>(std::min<std::size_t>(Texts.size(), std::numeric_limits<int>::max()));
+  if (n == 0) return;
+  if (fCount > std::numeric_limits<int>::max() - n) throw TextTooLarge();
+  TStringsUpdate update(*this);
+  if (GetCapacity() < fCount + n) SetCapacity(fCount + n);
+  std::size_t bytes = 0;
+  for (const std::string_view text : Texts) {
+    if (text.size() > TSynEditStringRec::kLengthMask) throw TextTooLarge();
+    bytes += text.size();
+  }
+  // Room for every text first: nothing fails nor moves between the gap's
+  // opening and its filling.
+  PrepareArena(bytes, true);
+  OpenGap(Index, n);
+  for (int k = 0; k < n; ++k) Rec(Index + k) = NewRec(Texts[static_cast<std::size_t>(k)], kRangeUnscanned, -1);
+  fCount += n;
+  fIndexOfLongestLine = -1;
+  Announce(Index, n, std::string());
 }
 
 void TSynEditStringList::InsertStrings(int Index, const TStrings& Strings) {
@@ -173,9 +335,7 @@ void TSynEditStringList::InsertStrings(int Index, const TStrings& Strings) {
 void TSynEditStringList::Delete(int Index) {
   CheckIndex(Index, fCount - 1);
   TStringsUpdate update(*this);
-  std::move(fList.begin() + Index + 1, fList.begin() + fCount, fList.begin() + Index);
-  --fCount;
-  fList[static_cast<std::size_t>(fCount)] = TSynEditStringRec{};
+  CloseGap(Index, 1);
   fIndexOfLongestLine = -1;
   if (OnDeleted) OnDeleted(Index);
 }
@@ -184,13 +344,12 @@ void TSynEditStringList::DeleteLines(int Index, int NumLines) {
   if (NumLines <= 0) return;
   CheckIndex(Index, fCount);
   const int n = std::min(NumLines, fCount - Index);
-  const auto first = fList.begin() + Index;
   if (Index + n < fCount) {
     TStringsUpdate update(*this);
-    std::move(first + n, fList.begin() + fCount, first);
+    CloseGap(Index, n);
+  } else {
+    CloseGap(Index, n);
   }
-  std::fill(fList.begin() + fCount - n, fList.begin() + fCount, TSynEditStringRec{});
-  fCount -= n;
   fIndexOfLongestLine = -1;
   if (OnDeleted) OnDeleted(Index);
 }
@@ -199,7 +358,8 @@ void TSynEditStringList::Exchange(int Index1, int Index2) {
   CheckIndex(Index1, fCount - 1);
   CheckIndex(Index2, fCount - 1);
   TStringsUpdate update(*this);
-  std::swap(fList[static_cast<std::size_t>(Index1)], fList[static_cast<std::size_t>(Index2)]);
+  std::swap(Rec(Index1), Rec(Index2));
+  if (!fObjects.empty()) std::swap(fObjects[static_cast<std::size_t>(Index1)], fObjects[static_cast<std::size_t>(Index2)]);
   if (fIndexOfLongestLine == Index1)
     fIndexOfLongestLine = Index2;
   else if (fIndexOfLongestLine == Index2)
@@ -210,38 +370,44 @@ void TSynEditStringList::Clear() {
   TStringsUpdate update(*this);
   if (fCount > 0) {
     fList = {};
+    fObjects = {};
     fCount = 0;
+    ForgetAllTexts();
     if (OnCleared) OnCleared(this);
   }
   fIndexOfLongestLine = -1;
 }
 
 std::string TSynEditStringList::ExpandString(int Index) const {
-  TSynEditStringRec& rec = fList[static_cast<std::size_t>(Index)];
-  if (rec.fString.empty()) {
+  TSynEditStringRec& rec = Rec(Index);
+  rec.fLengthAndFlags &= ~TSynEditStringRec::kHasTabs;
+  if (rec.Length() == 0) {
     rec.fExpandedLength = 0;
-    rec.fFlags = static_cast<TSynEditStringFlags>((rec.fFlags & ~(sfExpandedLengthUnknown | sfHasTabs)) | sfHasNoTabs);
     return {};
   }
   bool hasTabs = false;
-  std::string result = fConvertTabsProc(rec.fString, fTabWidth, hasTabs);
+  std::string result = fConvertTabsProc(Get(Index), fTabWidth, hasTabs);
   rec.fExpandedLength = ClampLength(result.size());
-  rec.fFlags = static_cast<TSynEditStringFlags>((rec.fFlags & ~(sfExpandedLengthUnknown | sfHasTabs | sfHasNoTabs)) |
-                                                (hasTabs ? sfHasTabs : sfHasNoTabs));
+  if (hasTabs) rec.fLengthAndFlags |= TSynEditStringRec::kHasTabs;
   return result;
 }
 
 std::string TSynEditStringList::GetExpandedString(int Index) const {
   if (Index < 0 || Index >= fCount) return {};
-  const TSynEditStringRec& rec = fList[static_cast<std::size_t>(Index)];
-  if (rec.fFlags & sfHasNoTabs) return rec.fString;
+  const TSynEditStringRec& rec = Rec(Index);
+  if (rec.fExpandedLength >= 0 && !(rec.fLengthAndFlags & TSynEditStringRec::kHasTabs)) return Get(Index);
   return ExpandString(Index);
 }
 
 int TSynEditStringList::GetExpandedStringLength(int Index) const {
   if (Index < 0 || Index >= fCount) return 0;
-  const TSynEditStringRec& rec = fList[static_cast<std::size_t>(Index)];
-  if (rec.fFlags & sfExpandedLengthUnknown) return ClampLength(GetExpandedString(Index).size());
+  TSynEditStringRec& rec = Rec(Index);
+  if (rec.fExpandedLength < 0) {
+    // A line without tabs is its own expansion: no copy to measure it.
+    if (LineView(Index).find('\t') != std::string_view::npos) return ClampLength(ExpandString(Index).size());
+    rec.fExpandedLength = static_cast<std::int32_t>(rec.Length());
+    rec.fLengthAndFlags &= ~TSynEditStringRec::kHasTabs;
+  }
   return rec.fExpandedLength;
 }
 
@@ -249,16 +415,14 @@ int TSynEditStringList::GetLengthOfLongestLine() const {
   if (fIndexOfLongestLine < 0) {
     std::int32_t best = 0;
     for (int i = 0; i < fCount; ++i) {
-      const TSynEditStringRec& rec = fList[static_cast<std::size_t>(i)];
-      if (rec.fFlags & sfExpandedLengthUnknown) ExpandString(i);
-      if (rec.fExpandedLength > best) {
-        best = rec.fExpandedLength;
+      const std::int32_t length = GetExpandedStringLength(i);
+      if (length > best) {
+        best = length;
         fIndexOfLongestLine = i;
       }
     }
   }
-  if (fIndexOfLongestLine >= 0 && fIndexOfLongestLine < fCount)
-    return fList[static_cast<std::size_t>(fIndexOfLongestLine)].fExpandedLength;
+  if (fIndexOfLongestLine >= 0 && fIndexOfLongestLine < fCount) return Rec(fIndexOfLongestLine).fExpandedLength;
   return 0;
 }
 
@@ -267,25 +431,48 @@ void TSynEditStringList::SetTabWidth(int Value) {
   fTabWidth = Value;
   fConvertTabsProc = GetBestConvertTabsProcEx(Value);
   fIndexOfLongestLine = -1;
-  for (int i = 0; i < fCount; ++i) {
-    TSynEditStringRec& rec = fList[static_cast<std::size_t>(i)];
-    rec.fExpandedLength = -1;
-    rec.fFlags = static_cast<TSynEditStringFlags>((rec.fFlags & ~sfHasNoTabs) | sfExpandedLengthUnknown);
-  }
+  for (int i = 0; i < fCount; ++i) Rec(i).fExpandedLength = -1;
 }
+
+TLineEndsSeen TSynEditStringList::TakeText(std::string Text, bool EmptyLastLine) {
+  TStringsUpdate update(*this);
+  Clear();
+  if (Text.size() > kMaxPart) throw TextTooLarge();
+  // Counted first, so that the records fill their array exactly.
+  std::size_t lines = EmptyLastLine ? 1 : 0;
+  SplitTextLines(Text, [&](std::size_t, std::size_t) { ++lines; });
+  if (lines > static_cast<std::size_t>(std::numeric_limits<int>::max())) throw TextTooLarge();
+  std::vector<TSynEditStringRec> list;
+  list.reserve(lines);
+  std::size_t used = 0;
+  const TLineEndsSeen seen = SplitTextLines(Text, [&](std::size_t start, std::size_t length) {
+    if (length > TSynEditStringRec::kLengthMask) throw TextTooLarge();
+    TSynEditStringRec r;
+    r.fOffset = static_cast<std::uint32_t>(length == 0 ? 0 : start);
+    r.fLengthAndFlags = static_cast<std::uint32_t>(length);
+    r.fRange = PackRange(kRangeUnscanned);
+    list.push_back(r);
+    used += length;
+  });
+  if (EmptyLastLine) list.push_back(TSynEditStringRec{0, 0, -1, PackRange(kRangeUnscanned)});
+  if (list.empty()) return seen;
+  // The text itself is the arena, its line ends unused.
+  fList = std::move(list);
+  fCount = static_cast<int>(fList.size());
+  fBase = std::move(Text);
+  fGarbage = fBase.size() - used;
+  fIndexOfLongestLine = -1;
+  Announce(0, fCount, std::string());
+  return seen;
+}
+
+void TSynEditStringList::SetText(std::string_view Value) { TakeText(std::string(Value), false); }
 
 void TSynEditStringList::LoadText(std::string FileBytes) {
   TDecodedFileText decoded = DecodeFileText(std::move(FileBytes));
-  std::string& Bytes = decoded.Text;
-  TLineEndsSeen seen;
-  {
-    TStringsUpdate update(*this);
-    Clear();
-    if (!Bytes.empty()) {
-      seen = SplitTextLines(Bytes, [&](std::size_t start, std::size_t length) { Add(Bytes.substr(start, length)); });
-      if (!AppendNewLineAtEOF && (Bytes.back() == '\r' || Bytes.back() == '\n')) Add(std::string());
-    }
-  }
+  const std::string& Bytes = decoded.Text;
+  const bool emptyLastLine = !AppendNewLineAtEOF && !Bytes.empty() && (Bytes.back() == '\r' || Bytes.back() == '\n');
+  const TLineEndsSeen seen = TakeText(std::move(decoded.Text), emptyLastLine);
   if (seen.CR && !seen.LF)
     FileFormat = sffMac;
   else if (seen.CR && seen.LF)
@@ -323,11 +510,11 @@ std::string_view TSynEditStringList::FilePreamble() const {
 void TSynEditStringList::SaveToStream(std::ostream& Stream) {
   const std::string_view lineEnd = FileFormat == sffDos ? "\r\n" : FileFormat == sffUnix ? "\n" : "\r";
   std::size_t total = 0;
-  for (int i = 0; i < fCount; ++i) total += fList[static_cast<std::size_t>(i)].fString.size() + lineEnd.size();
+  for (int i = 0; i < fCount; ++i) total += Rec(i).Length() + lineEnd.size();
   std::string buffer;
   buffer.reserve(total);
   for (int i = 0; i < fCount; ++i) {
-    buffer += fList[static_cast<std::size_t>(i)].fString;
+    buffer += LineView(i);
     if (i + 1 < fCount || AppendNewLineAtEOF) buffer += lineEnd;
   }
   buffer = std::string(FilePreamble()) + EncodeForFile(std::move(buffer));
@@ -338,7 +525,7 @@ void TSynEditStringList::SaveToFile(const std::string& FileName) {
   TSynEditFileWriter writer(FileName, FileFormat);
   writer.WriteText(FilePreamble());
   for (int i = 0; i < fCount; ++i) {
-    const std::string line = EncodeForFile(fList[static_cast<std::size_t>(i)].fString);
+    const std::string line = EncodeForFile(Get(i));
     if (i + 1 >= fCount && !AppendNewLineAtEOF)
       writer.WriteText(line);
     else

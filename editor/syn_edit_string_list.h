@@ -1,15 +1,18 @@
 // TSynEditStringList: the line store of one editor control. One record per
-// line holds the text (code page 1252, without its line end), an attached
-// object that the store does not own, the highlighter's range at the end of
-// the line, and a cache of the line's length with its tabs expanded. The
-// store reads files with line-end detection and writes them back in the
-// detected format and encoding.
+// line holds where its text (code page 1252, without its line end) lies in
+// the store's text arena, the highlighter's range at the end of the line,
+// and a cache of the line's length with its tabs expanded; objects attached
+// to lines, which the store does not own, live beside the records once any
+// line has one. The store reads files with line-end detection and writes
+// them back in the detected format and encoding.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "editor/exceptions.h"
@@ -24,19 +27,21 @@ class ESynEditStringList : public Exception {
   using Exception::Exception;
 };
 
-using TSynEditStringFlags = std::uint8_t;
-inline constexpr TSynEditStringFlags sfHasTabs = 1;                // the expanded text differs
-inline constexpr TSynEditStringFlags sfHasNoTabs = 2;              // the expanded text is the text
-inline constexpr TSynEditStringFlags sfExpandedLengthUnknown = 4;  // fExpandedLength is stale
-inline constexpr TSynEditStringFlags sfWrapped = 8;                // continues the previous record
-
+// 16 bytes a line: the text is a slice of the arena, the flags share a word
+// with the length, and the range is packed into 32 bits.
 struct TSynEditStringRec {
-  std::string fString;
-  TObject* fObject = nullptr;
-  SynRange fRange = kRangeUnscanned;
-  std::int32_t fExpandedLength = -1;
-  TSynEditStringFlags fFlags = sfExpandedLengthUnknown;
+  static constexpr std::uint32_t kHasTabs = 1u << 31;  // the expanded text differs
+  static constexpr std::uint32_t kWrapped = 1u << 30;  // continues the previous record
+  static constexpr std::uint32_t kLengthMask = kWrapped - 1;
+
+  std::uint32_t fOffset = 0;          // where the text starts in the arena
+  std::uint32_t fLengthAndFlags = 0;  // the text's length and the two flags
+  std::int32_t fExpandedLength = -1;  // -1: not computed
+  std::int32_t fRange = 0;            // the packed range
+
+  std::uint32_t Length() const { return fLengthAndFlags & kLengthMask; }
 };
+static_assert(sizeof(TSynEditStringRec) == 16);
 
 enum TSynEditFileFormat : std::uint8_t { sffDos, sffUnix, sffMac };
 
@@ -56,6 +61,9 @@ class TSynEditStringList : public TStrings {
   ~TSynEditStringList() override;
 
   std::string Get(int Index) const override;
+  // The text of line Index without copying it, valid until the store next
+  // changes; empty outside the store.
+  std::string_view LineView(int Index) const;
   // The length of line Index without copying it; 0 outside the store.
   int LineLength(int Index) const;
   int GetCapacity() const override;
@@ -75,10 +83,19 @@ class TSynEditStringList : public TStrings {
   void LoadFromStream(std::istream& Stream) override;
   void SaveToFile(const std::string& FileName) override;
   void SaveToStream(std::ostream& Stream) override;
+  // The lines in one block: one OnAdded (0, '') after the OnCleared.
+  void SetText(std::string_view Value) override;
+
+  // How many lines the latest OnAdded announced, from its index on.
+  int AddedLineCount() const { return fAddedLineCount; }
 
   SynRange GetRange(int Index) const;
   void PutRange(int Index, SynRange ARange);
   void InsertLines(int Index, int NumLines);
+  // Inserts the texts (which must not be views of this store's lines) as
+  // lines from Index on, in one block: one OnAdded (Index, ''), the new lines
+  // not scanned yet (range -1).
+  void InsertLineTexts(int Index, std::span<const std::string_view> Texts);
   void InsertStrings(int Index, const TStrings& Strings);
   void DeleteLines(int Index, int NumLines);
 
@@ -111,22 +128,64 @@ class TSynEditStringList : public TStrings {
   friend class TSynSharedTextBuffer;
 
   void InsertItem(int Index, const std::string& S);
+  // Fires OnAdded (Index, S) for Count lines from Index on.
+  void Announce(int Index, int Count, const std::string& S);
   std::string ExpandString(int Index) const;
   void Grow();
   void CheckIndex(int Index, int Last) const;
   // Decodes a file's bytes and splits them into lines.
   void LoadText(std::string FileBytes);
+  // Replaces every line by the lines of Text (kept as the arena), in one
+  // block; an empty last line is added when asked for.
+  TLineEndsSeen TakeText(std::string Text, bool EmptyLastLine);
   // The lines with their line ends, encoded for the file.
   std::string EncodeForFile(std::string Text) const;
   // What the file holds before its first line: the byte-order mark or nothing.
   std::string_view FilePreamble() const;
 
+  TSynEditStringRec& Rec(int Index) const { return fList[static_cast<std::size_t>(Index)]; }
+  // A new record for S, its text at the end of the arena (S must not lie in
+  // the arena, which PrepareArena has made ready).
+  TSynEditStringRec NewRec(std::string_view S, SynRange Range, std::int32_t ExpandedLength);
+  // Makes room for N records at Index (the capacity must hold them) and
+  // closes the room of N records at Index, forgetting their texts.
+  void OpenGap(int Index, int N);
+  void CloseGap(int Index, int N);
+  // Makes the arena ready for Bytes more text: rewritten when the unused
+  // bytes outweigh the rest or it would outgrow 31-bit offsets, and with
+  // Reserve grown once for a block of lines. Only here is the arena
+  // rewritten, so it is called while every text in use belongs to a line.
+  void PrepareArena(std::size_t Bytes, bool Reserve = false);
+  std::size_t ArenaSize() const;
+  std::uint32_t Append(std::string_view S);
+  void Forget(const TSynEditStringRec& R);
+  // Drops the arena and the wide ranges once no line is left.
+  void ForgetAllTexts();
+  // Rewrites the arena with only the texts of the lines, in their order.
+  void Compact();
+  std::int32_t PackRange(SynRange Range);
+  SynRange UnpackRange(std::int32_t Packed) const;
+
   // The records, sized to the capacity; the first fCount are in use.
   mutable std::vector<TSynEditStringRec> fList;
+  // Beside the records once any line carries an object, else empty.
+  std::vector<TObject*> fObjects;
   int fCount = 0;
+  // Every line's text, in two parts: the base (a loaded text as it was read,
+  // or the texts of the last rewrite), which never grows, and the texts
+  // stored since, so that the first edit after loading copies nothing. Bytes
+  // no line uses any more are counted in fGarbage and dropped when they
+  // outweigh the rest.
+  std::string fBase;
+  std::string fEdits;
+  std::size_t fGarbage = 0;
+  // Ranges too wide for 31 bits, by the index their records hold.
+  std::vector<SynRange> fWideRanges;
+  std::unordered_map<SynRange, std::int32_t> fWideRangeIndex;
   TConvertTabsProcEx fConvertTabsProc = nullptr;
   mutable int fIndexOfLongestLine = -1;
   int fTabWidth = 0;
+  int fAddedLineCount = 0;
   // The editors that show this store besides its owner; none while unshared.
   std::unique_ptr<TSynSharedTextBuffer> fSharing;
 };

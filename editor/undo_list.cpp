@@ -1,6 +1,7 @@
 #include "editor/undo_list.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace kau::editor {
 
@@ -25,14 +26,14 @@ void TSynEditUndoList::AdvanceChangeNumber() {
 }
 
 void TSynEditUndoList::AddChange(TSynChangeReason AReason, const TPoint& AStart, const TPoint& AEnd,
-                                 const std::string& ChangeText, TSynSelectionMode SelMode) {
+                                 std::string ChangeText, TSynSelectionMode SelMode) {
   if (fLockCount > 0) return;
   auto item = std::make_unique<TSynEditUndoItem>();
   item->ChangeReason = AReason;
   item->ChangeSelMode = SelMode;
   item->ChangeStartPos = AStart;
   item->ChangeEndPos = AEnd;
-  item->ChangeStr = ChangeText;
+  item->ChangeStr = std::move(ChangeText);
   if (BlockChangeNumber != 0) {
     item->ChangeNumber = BlockChangeNumber;
   } else {

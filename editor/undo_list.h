@@ -66,7 +66,8 @@ class TSynEditUndoList : public TObject {
 
   void Assign(const TSynEditUndoList& Source);
 
-  void AddChange(TSynChangeReason AReason, const TPoint& AStart, const TPoint& AEnd, const std::string& ChangeText,
+  // The text is taken over, not copied, when the caller hands it on.
+  void AddChange(TSynChangeReason AReason, const TPoint& AStart, const TPoint& AEnd, std::string ChangeText,
                  TSynSelectionMode SelMode);
   void BeginBlock();
   void EndBlock();

@@ -15,10 +15,12 @@ namespace {
 constexpr int kLastLine = std::numeric_limits<int>::max();
 
 // With eoAutoSizeMaxLineWidth the widest line seen sets the scrolling width.
-void GrowMaxLineWidth(TCustomSynEdit& Edit, int Index) {
+void GrowMaxLineWidth(TCustomSynEdit& Edit, int Index, int Count = 1) {
   if (!(Edit.Options() & eoAutoSizeMaxLineWidth)) return;
-  const int length = Edit.Lines().GetExpandedStringLength(Index);
-  if (length > Edit.MaxLineWidth()) Edit.SetMaxLineWidth(length);
+  for (int i = Index; i < Index + Count; ++i) {
+    const int length = Edit.Lines().GetExpandedStringLength(i);
+    if (length > Edit.MaxLineWidth()) Edit.SetMaxLineWidth(length);
+  }
 }
 
 }  // namespace
@@ -104,11 +106,12 @@ void TCustomSynEdit::LinesChanged(TObject*) {
 
 // Store indexes are 0-based, repainted lines 1-based: line Index + 1 is the
 // first one changed.
+// A block of lines comes with one event; every line of it may widen.
 void TCustomSynEdit::ListAdded(int Index, const std::string&) {
   if (fHighlighter) ScanFrom(Index);
   InvalidateLines(Index + 1, kLastLine);
   InvalidateGutterLines(Index + 1, kLastLine);
-  GrowMaxLineWidth(*this, Index);
+  GrowMaxLineWidth(*this, Index, std::max(1, fLines->AddedLineCount()));
 }
 
 // The lines below move down by one, so only the window's lines need paint.

@@ -184,11 +184,12 @@ void TCustomSynEdit::ClearSelection() {
 }
 
 void TCustomSynEdit::DeleteSelectionUndoable() {
-  const std::string old = SelectedText(false);
+  std::string old = SelectedText(false);
   const TPoint rawBegin = UndoPoint(fBlockBegin);
   const TPoint rawEnd = UndoPoint(fBlockEnd);
   SetSelTextPrimitive(fSelectionMode, "");
-  fUndoList->AddChange(Before(rawBegin, rawEnd) ? crDelete : crDeleteAfterCursor, rawBegin, rawEnd, old,
+  // The deleted text goes into the item as it is.
+  fUndoList->AddChange(Before(rawBegin, rawEnd) ? crDelete : crDeleteAfterCursor, rawBegin, rawEnd, std::move(old),
                        fSelectionMode);
 }
 

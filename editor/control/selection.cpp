@@ -4,6 +4,7 @@
 
 #include "editor/control/clamp.h"
 #include "editor/control/syn_edit.h"
+#include "editor/control/text_pieces.h"
 
 namespace kau::editor {
 
@@ -137,7 +138,7 @@ void TCustomSynEdit::SelectAll() {
 namespace {
 
 // The characters of S from column From (1-based) on, at most Count of them.
-std::string Columns(const std::string& S, std::int64_t From, std::int64_t Count) {
+std::string_view Columns(std::string_view S, std::int64_t From, std::int64_t Count) {
   if (From < 1 || Count <= 0 || From > static_cast<std::int64_t>(S.size())) return {};
   return S.substr(static_cast<std::size_t>(From - 1), static_cast<std::size_t>(Count));
 }
@@ -154,12 +155,17 @@ std::string TCustomSynEdit::SelectedText(bool PadColumns) const {
   const int last = e.Y - 1;
   std::string result;
   switch (fSelectionMode) {
-    case smNormal:
-      if (first == last) return Columns(fLines->Get(first), b.X, std::int64_t{e.X} - b.X);
-      result = Columns(fLines->Get(first), b.X, INT32_MAX);
-      for (int i = first + 1; i < last; ++i) result += "\r\n" + fLines->Get(i);
-      result += "\r\n" + Columns(fLines->Get(last), 1, std::int64_t{e.X} - 1);
+    case smNormal: {
+      if (first == last) return std::string(Columns(fLines->LineView(first), b.X, std::int64_t{e.X} - b.X));
+      const std::string_view head = Columns(fLines->LineView(first), b.X, INT32_MAX);
+      const std::string_view tail = Columns(fLines->LineView(last), 1, std::int64_t{e.X} - 1);
+      result.reserve(head.size() + 2);
+      result += head;
+      result += "\r\n";
+      AppendLines(result, *fLines, first + 1, last - 1, tail.size());
+      result += tail;
       return result;
+    }
     case smColumn: {
       if (e.X < b.X) std::swap(b.X, e.X);
       for (int i = first; i <= last; ++i) {
@@ -167,7 +173,7 @@ std::string TCustomSynEdit::SelectedText(bool PadColumns) const {
         int from = b.X;
         int to = e.X;
         MBCSGetSelRangeInLineWhenColumnSelectionMode(s, from, to);
-        std::string piece = Columns(s, from, std::int64_t{to} - from);
+        std::string piece(Columns(s, from, std::int64_t{to} - from));
         if (PadColumns && std::int64_t{to} - from > static_cast<std::int64_t>(piece.size()))
           piece.resize(static_cast<std::size_t>(to - from), ' ');
         if (i > first) result += "\r\n";
@@ -176,10 +182,7 @@ std::string TCustomSynEdit::SelectedText(bool PadColumns) const {
       return result;
     }
     case smLine:
-      for (int i = first; i <= last; ++i) {
-        result += fLines->Get(i);
-        if (i < fLines->GetCount() - 1) result += "\r\n";
-      }
+      AppendLines(result, *fLines, first, last);
       return result;
   }
   return result;

@@ -5,6 +5,7 @@
 
 #include "editor/control/clamp.h"
 #include "editor/control/syn_edit.h"
+#include "editor/control/text_pieces.h"
 
 namespace kau::editor {
 
@@ -18,13 +19,19 @@ std::string TCustomSynEdit::LineText(int Line) const {
   return fLines->Get(Line - 1);
 }
 
+void AppendLines(std::string& Out, const TSynEditStringList& Lines, int First, int Last, std::size_t Reserve) {
+  std::size_t size = Out.size() + Reserve;
+  for (int i = First; i <= Last; ++i) size += static_cast<std::size_t>(Lines.LineLength(i)) + 2;
+  Out.reserve(size);
+  for (int i = First; i <= Last; ++i) {
+    Out += Lines.LineView(i);
+    if (i < Lines.GetCount() - 1) Out += "\r\n";
+  }
+}
+
 std::string TCustomSynEdit::SynGetText() const {
   std::string text;
-  const int count = fLines->GetCount();
-  for (int i = 0; i < count; ++i) {
-    if (i > 0) text += "\r\n";
-    text += fLines->Get(i);
-  }
+  AppendLines(text, *fLines, 0, fLines->GetCount() - 1);
   return text;
 }
 

@@ -34,9 +34,10 @@ TPoint TextEndAfter(const TPoint& Start, std::string_view Value) {
           ClampToInt(std::int64_t{Start.Y} + static_cast<std::int64_t>(pieces.size()) - 1)};
 }
 
-std::string TrimTrailingKeeping(const std::string& S, std::size_t Keep) {
-  const std::string trimmed = TrimTrailing(S);
-  return trimmed.size() < Keep ? S.substr(0, Keep) : trimmed;
+std::string_view TrimTrailingKeeping(std::string_view S, std::size_t Keep) {
+  const std::size_t last = S.find_last_not_of("\t ");
+  const std::size_t trimmed = last == std::string_view::npos ? 0 : last + 1;
+  return S.substr(0, std::max(trimmed, Keep));
 }
 
 void TCustomSynEdit::ProperSetLine(int Index, const std::string& Text) {
@@ -45,7 +46,7 @@ void TCustomSynEdit::ProperSetLine(int Index, const std::string& Text) {
 }
 
 void TCustomSynEdit::StoreEditedLine(int Index, const std::string& Text, std::size_t Keep) {
-  fLines->Put(Index, (fOptions & eoTrimTrailingSpaces) ? TrimTrailingKeeping(Text, Keep) : Text);
+  fLines->Put(Index, (fOptions & eoTrimTrailingSpaces) ? std::string(TrimTrailingKeeping(Text, Keep)) : Text);
 }
 
 void TCustomSynEdit::SetLineText(const std::string& Value) {
@@ -171,13 +172,17 @@ int TCustomSynEdit::InsertNormal(std::string_view Value) {
     StoreEditedLine(fCaretY - 1, lastText, right.empty() ? kept : lastText.size());
   } else {
     StoreEditedLine(fCaretY - 1, line + std::string(pieces[0].Text), kept);
-    fLines->InsertLines(fCaretY, static_cast<int>(pieces.size()) - 1);
-    for (std::size_t k = 1; k < pieces.size(); ++k) {
-      ++fCaretY;
-      lastText = std::string(pieces[k].Text);
-      if (k + 1 == pieces.size()) lastText += right;
-      StoreEditedLine(fCaretY - 1, lastText, right.empty() ? 0 : lastText.size());
-    }
+    // The new lines go in as one block: the store and its listeners hear of
+    // them once, however many they are.
+    const bool trim = fOptions & eoTrimTrailingSpaces;
+    lastText = std::string(pieces.back().Text) + right;
+    std::vector<std::string_view> texts;
+    texts.reserve(pieces.size() - 1);
+    for (std::size_t k = 1; k + 1 < pieces.size(); ++k)
+      texts.push_back(trim ? TrimTrailingKeeping(pieces[k].Text, 0) : pieces[k].Text);
+    texts.push_back(trim ? TrimTrailingKeeping(lastText, right.empty() ? 0 : lastText.size()) : lastText);
+    fLines->InsertLineTexts(fCaretY, texts);
+    fCaretY += static_cast<int>(texts.size());
     fStatusChanges |= scCaretY;
   }
   const std::size_t before = pieces.size() == 1 ? line.size() : 0;
@@ -244,7 +249,7 @@ int TCustomSynEdit::InsertColumn(std::string_view Value, bool AddToUndoList) {
 int TCustomSynEdit::InsertLinesMode(std::string_view Value) {
   const std::vector<TTextPiece> pieces = SplitPieces(Value);
   const auto trimmed = [this](std::string_view s) {
-    return (fOptions & eoTrimTrailingSpaces) ? TrimTrailing(std::string(s)) : std::string(s);
+    return (fOptions & eoTrimTrailingSpaces) ? TrimTrailingKeeping(s, 0) : s;
   };
   fCaretX = 1;
   // The full lines go in at once, before the caret line (after the last
@@ -252,8 +257,10 @@ int TCustomSynEdit::InsertLinesMode(std::string_view Value) {
   const int lines = static_cast<int>(pieces.size()) - 1;
   if (lines > 0) {
     const int at = std::min(fCaretY - 1, LineCount());
-    fLines->InsertLines(at, lines);
-    for (int i = 0; i < lines; ++i) fLines->Put(at + i, trimmed(pieces[static_cast<std::size_t>(i)].Text));
+    std::vector<std::string_view> texts;
+    texts.reserve(static_cast<std::size_t>(lines));
+    for (int i = 0; i < lines; ++i) texts.push_back(trimmed(pieces[static_cast<std::size_t>(i)].Text));
+    fLines->InsertLineTexts(at, texts);
     fCaretY = at + 1 + lines;
     fStatusChanges |= scCaretY;
   }
@@ -263,7 +270,7 @@ int TCustomSynEdit::InsertLinesMode(std::string_view Value) {
   if (!last.empty()) {
     const int count = LineCount();
     if (fCaretY > count) {
-      fLines->Add(trimmed(last));
+      fLines->Add(std::string(trimmed(last)));
       fLastInsertEnd = {LineLength(fCaretY) + 1, fCaretY};
     } else if (fCaretY == count && LineLength(fCaretY) == 0) {
       // The empty last line takes the piece.
@@ -271,7 +278,7 @@ int TCustomSynEdit::InsertLinesMode(std::string_view Value) {
       fLastInsertEnd = {LineLength(fCaretY) + 1, fCaretY};
     } else {
       // A line of its own before the caret line: nothing is glued to it.
-      fLines->Insert(fCaretY - 1, trimmed(last));
+      fLines->Insert(fCaretY - 1, std::string(trimmed(last)));
       ++result;
       fLastInsertEnd = {1, fCaretY + 1};
     }

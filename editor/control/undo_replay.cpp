@@ -1,9 +1,9 @@
 // Undo and redo: one group of items at a time; each replayed item pushes its
 // mirror onto the other list, so that undo and redo alternate without limit.
-// Replays record nothing through the primitive, only the mirrors, and trim
-// nothing.
+// Replays record nothing through the primitive, only the mirrors.
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "editor/control/clamp.h"
 #include "editor/control/syn_edit.h"
@@ -14,9 +14,9 @@ namespace kau::editor {
 namespace {
 
 void PushMirror(TSynEditUndoList& List, TSynChangeReason Reason, const TPoint& Start, const TPoint& End,
-                const std::string& Text, TSynSelectionMode Mode, const std::string& Replaced = {}) {
+                std::string Text, TSynSelectionMode Mode, const std::string& Replaced = {}) {
   if (List.LockCount() > 0) return;
-  List.AddChange(Reason, Start, End, Text, Mode);
+  List.AddChange(Reason, Start, End, std::move(Text), Mode);
   if (!Replaced.empty() && List.PeekItem()) List.PeekItem()->ChangeReplacedStr = Replaced;
 }
 
@@ -113,16 +113,18 @@ void TCustomSynEdit::Redo() {
 namespace {
 
 // The frame of one replayed item: the item's selection mode and
-// eoScrollPastEol for its duration, both restored on every path.
+// eoScrollPastEol for its duration, both restored on every path. An undo
+// gives back blanks the line had, so it trims nothing; a redo makes the edit
+// again as it was made, trimming included, except for a filler of blanks,
+// which the next item of its group needs in the line, and for typing over
+// characters, which never trims.
 class ReplayFrame {
  public:
-  ReplayFrame(TSynSelectionMode& Mode, TSynEditorOptions& Options, TSynSelectionMode ItemMode)
+  ReplayFrame(TSynSelectionMode& Mode, TSynEditorOptions& Options, TSynSelectionMode ItemMode, bool Trim)
       : fMode(Mode), fOptions(Options), fOldMode(Mode), fOldOptions(Options) {
     fMode = ItemMode;
     fOptions |= eoScrollPastEol;
-    // A replay gives back text exactly as it was: trimming here could take
-    // blanks that a later replay needs inside a line again.
-    fOptions &= ~eoTrimTrailingSpaces;
+    if (!Trim) fOptions &= ~eoTrimTrailingSpaces;
   }
   ~ReplayFrame() {
     fMode = fOldMode;
@@ -182,20 +184,19 @@ void TCustomSynEdit::UndoItem() {
   const std::unique_ptr<TSynEditUndoItem> item = fUndoList->PopItem();
   if (!item) return;
   PaintLockGuard lock(*this);
-  ReplayFrame frame(fSelectionMode, fOptions, item->ChangeSelMode);
+  ReplayFrame frame(fSelectionMode, fOptions, item->ChangeSelMode, false);
   const TSynChangeReason reason = item->ChangeReason;
   const TPoint start = item->ChangeStartPos;
   const TPoint end = item->ChangeEndPos;
   const TSynSelectionMode mode = item->ChangeSelMode;
   if (reason == crWhiteSpaceAdd) {
-    // The filler goes; the mirror keeps it, also when trimming took it.
-    const std::string filler = item->ChangeStr.empty() ? TextRange(start, end, mode) : item->ChangeStr;
-    PushMirror(*fRedoList, reason, start, end, filler, mode);
+    // The filler goes; the mirror keeps what of it the line still holds
+    // (trimming may have taken it all).
+    PushMirror(*fRedoList, reason, start, end, TextRange(start, end, mode), mode);
     ReplaceRange(start, end, mode, std::string());
     InternalSetCaretXY(start);
   } else if (IsInsertion(reason)) {
-    const std::string inserted = TextRange(start, end, mode);
-    PushMirror(*fRedoList, reason, start, end, inserted, mode, item->ChangeStr);
+    PushMirror(*fRedoList, reason, start, end, TextRange(start, end, mode), mode, item->ChangeStr);
     ReplaceRange(start, end, mode, item->ChangeStr);
     InternalSetCaretXY(start);
   } else if (IsDeletion(reason)) {
@@ -244,7 +245,8 @@ void TCustomSynEdit::RedoItem() {
   const std::unique_ptr<TSynEditUndoItem> item = fRedoList->PopItem();
   if (!item) return;
   PaintLockGuard lock(*this);
-  ReplayFrame frame(fSelectionMode, fOptions, item->ChangeSelMode);
+  ReplayFrame frame(fSelectionMode, fOptions, item->ChangeSelMode,
+                    item->ChangeReason != crWhiteSpaceAdd && item->ChangeReplacedStr.empty());
   Include(sfInsideRedo);
   struct LeaveRedo {
     TCustomSynEdit& edit;

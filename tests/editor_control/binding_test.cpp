@@ -151,6 +151,22 @@ TEST_F(BindingTest, WidthGrowsWithTheLongestLineSeen) {
   EXPECT_EQ(edit.MaxLineWidth(), 25);
 }
 
+// Lines that come as one block (a whole text, a multi-line paste) widen the
+// scrolling width by their longest line, wherever it stands in the block.
+TEST_F(BindingTest, WidthGrowsWithTheLongestLineOfABlock) {
+  edit.SetOptionFlag(eoAutoSizeMaxLineWidth, true);
+  edit.SetMaxLineWidth(10);
+  edit.SetText("a\r\n" + std::string(30, 'x') + "\r\nb");
+  EXPECT_EQ(edit.MaxLineWidth(), 30);
+  edit.SetCaretXY({2, 1});
+  edit.SetSelTextExternal("1\r\n2\r\n" + std::string(40, 'y') + "\r\n3");
+  EXPECT_EQ(edit.MaxLineWidth(), 40);
+  edit.SetSelectionMode(smLine);
+  edit.SetCaretXY({1, 1});
+  edit.SetSelTextExternal("p\r\n" + std::string(45, 'z') + "\r\n");
+  EXPECT_EQ(edit.MaxLineWidth(), 45);
+}
+
 TEST_F(BindingTest, UndoLimitIgnoresNegativeValues) {
   edit.SetMaxUndo(5);
   EXPECT_EQ(edit.GetMaxUndo(), 5);

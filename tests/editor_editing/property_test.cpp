@@ -28,14 +28,8 @@ class PropertyTest : public EditingTest {
   PropertyTest() { edit.SetSearchEngine(&engine); }
   TSynEditSearch engine;
 
-  // The text compared: lines without trailing blanks, no line and one empty
-  // line alike.
-  Lines Normal() const {
-    Lines lines = Text();
-    for (auto& l : lines) l = TrimTrailing(l);
-    if (lines.size() == 1 && lines[0].empty()) lines.clear();
-    return lines;
-  }
+  // The text compared exactly, trailing blanks included.
+  Lines Normal() const { return Text(); }
   static std::string Show(const Lines& lines) {
     std::string s;
     for (const auto& l : lines) s += "[" + l + "]";

@@ -203,6 +203,36 @@ TEST_F(EditingTest, DeleteLineUndoRedoUndo) {
   EXPECT_EQ(edit.UndoList().PeekItem()->ChangeStr, "\r\nb");
 }
 
+// With trimming (on by default) blanks typed after the end of a line never
+// stay; a replay brings back exactly the text the edit made, no more.
+TEST_F(EditingTest, ReplaysTrimAsTheEditDid) {
+  struct Case {
+    const char* line;
+    TPoint caret;
+    const char* typed;
+    const char* afterRedo;
+  };
+  const Case cases[] = {
+      {"x := 1;", {8, 1}, "  ", "x := 1;"},
+      {"x := 1;", {8, 1}, " a ", "x := 1; a"},
+      {"x := 1;  ", {10, 1}, " ", "x := 1;  "},
+      {"ab", {2, 1}, "  ", "a  b"},
+      {"", {1, 1}, "\t ", ""},
+  };
+  ASSERT_TRUE(edit.Options() & eoTrimTrailingSpaces);
+  for (const Case& c : cases) {
+    SetLines({c.line});
+    edit.SetCaretXY(c.caret);
+    for (const std::string typed = c.typed; char ch : typed) Cmd(ch == '\t' ? ecTab : ecChar, ch);
+    const Lines edited = Text();
+    while (edit.CanUndo()) edit.Undo();
+    EXPECT_EQ(Text(), (Lines{c.line})) << c.line << " + '" << c.typed << "'";
+    while (edit.CanRedo()) edit.Redo();
+    EXPECT_EQ(Text(), (Lines{c.afterRedo})) << c.line << " + '" << c.typed << "'";
+    EXPECT_EQ(Text(), edited) << c.line << " + '" << c.typed << "'";
+  }
+}
+
 TEST_F(EditingTest, ReadOnlyAndEmptyLists) {
   SetLines({"abc"});
   edit.SetCaretXY({4, 1});

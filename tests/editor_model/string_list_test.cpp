@@ -129,6 +129,30 @@ TEST(StringList, DeleteLinesAndInsertStrings) {
   EXPECT_EQ(log.Take(), (Events{"changing", "added 1 ", "putted 1 x", "putted 2 y", "change"}));
 }
 
+// Whole texts and blocks of lines are announced once, not line by line.
+TEST(StringList, WholeTextsAndBlocksAreAnnouncedOnce) {
+  TSynEditStringList list;
+  list.Add("old");
+  EventLog log;
+  log.Hook(list);
+  list.SetText("a\r\nb\nc");
+  EXPECT_EQ(Lines(list), (std::vector<std::string>{"a", "b", "c"}));
+  EXPECT_EQ(log.Take(), (Events{"changing", "cleared", "added 0 ", "change"}));
+  std::istringstream stream("x\ny\n");
+  list.LoadFromStream(stream);
+  EXPECT_EQ(Lines(list), (std::vector<std::string>{"x", "y"}));
+  EXPECT_EQ(log.Take(), (Events{"changing", "cleared", "added 0 ", "change"}));
+  const std::vector<std::string_view> texts{"p", "q", "r"};
+  list.InsertLineTexts(1, texts);
+  EXPECT_EQ(Lines(list), (std::vector<std::string>{"x", "p", "q", "r", "y"}));
+  EXPECT_EQ(log.Take(), (Events{"changing", "added 1 ", "change"}));
+  for (int i = 1; i <= 3; ++i) EXPECT_EQ(list.GetRange(i), kRangeUnscanned);
+  EXPECT_THROW(list.InsertLineTexts(6, texts), ESynEditStringList);
+  list.SetText("");
+  EXPECT_EQ(list.Count(), 0);
+  EXPECT_EQ(log.Take(), (Events{"changing", "cleared", "change"}));
+}
+
 TEST(StringList, CapacityGrowth) {
   TSynEditStringList list;
   std::vector<int> capacities;
