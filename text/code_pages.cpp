@@ -50,13 +50,25 @@ const ReverseTable& cp850Reverse() {
   return table;
 }
 
+// Moves the leading run of ASCII bytes from `text` to `out` in one append:
+// program text is mostly ASCII, and the runs are what a file load and save
+// spend their time on.
+void takeAsciiRun(std::string_view& text, std::string& out) {
+  std::size_t n = 0;
+  while (n < text.size() && static_cast<unsigned char>(text[n]) < 0x80) ++n;
+  out.append(text.data(), n);
+  text.remove_prefix(n);
+}
+
 template <typename Forward>
 std::string toUtf8(std::string_view text, Forward forward) {
   std::string out;
   out.reserve(text.size() + text.size() / 4);
-  for (unsigned char c : text) {
-    if (c < 0x80) out.push_back(static_cast<char>(c));
-    else appendUtf8(out, forward(c));
+  while (!text.empty()) {
+    takeAsciiRun(text, out);
+    if (text.empty()) break;
+    appendUtf8(out, forward(static_cast<unsigned char>(text[0])));
+    text.remove_prefix(1);
   }
   return out;
 }
@@ -142,6 +154,8 @@ bool utf8ToCp1252(std::string_view utf8, std::string& out) {
   out.reserve(utf8.size());
   char32_t cp;
   while (!utf8.empty()) {
+    takeAsciiRun(utf8, out);
+    if (utf8.empty()) break;
     const int len = decodeUtf8(utf8, cp);
     if (len == 0) return false;
     const int byte = unicodeToCp1252(cp);
