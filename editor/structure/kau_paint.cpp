@@ -91,6 +91,7 @@ void TSynEditKAU::PaintStructure(const TRect& AClip, int FirstLine, int LastLine
 std::optional<TSynEditKAU::ShownBracket> TSynEditKAU::BracketMarksNow() {
     TSynCustomHighlighter* highlighter = Highlighter();
     if (!fShowBracketPair || !highlighter || CaretY() < 1 || CaretY() > LineCount()) return std::nullopt;
+    ScanRangesThrough(CaretY() - 2);
     const SynRange start = CaretY() == 1 ? InitialRange(*highlighter) : Lines().GetRange(CaretY() - 2);
     const std::optional<BracketMark> mark = FindBracketMark(LineText(CaretY()), CaretXY(), start, *highlighter);
     if (!mark) return std::nullopt;
