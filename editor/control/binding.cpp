@@ -89,8 +89,9 @@ int TCustomSynEdit::ScanChanged(int Index, int Count) {
   if (fRanges.Lines != LineCount()) fRanges.Reset(LineCount());  // a change that was not reported
   if (Index >= LineCount()) return Index;
   // The stored states of new lines mean nothing: they are scanned whatever
-  // they hold, and so is the first old line after them.
-  const int through = Index + Count - 1;
+  // they hold, and so is the first old line after them, which began in the
+  // state of the line above them.
+  const int through = Count > 0 ? std::min(Index + Count, LineCount() - 1) : Index - 1;
   const int limit = RangeScanLimit();
   if (!fHighlighter || Index > limit) {
     fRanges.Defer(Index, Index + Count);

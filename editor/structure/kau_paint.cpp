@@ -15,8 +15,9 @@ void TSynEditKAU::PaintTextLines(TRect AClip, int FirstLine, int LastLine, int F
     if (!PaintCanvas()) return;
     AClip.Left = std::max(AClip.Left, GutterWidth() + 2);
     if (AClip.Left >= AClip.Right) return;
-    // A text or highlighter shown since the last change is matched first.
-    if (StructuresOn() && (&Lines() != fScannedLines || Highlighter() != fScannedHighlighter)) RefreshStructures();
+    // A text or highlighter shown since the last change, or lines not
+    // matched so far, are matched first.
+    if (StructuresOn()) RefreshStructures(LastLine);
     PaintBracketMarks(AClip, FirstLine, LastLine);
     PaintTokenLink(AClip, FirstLine, LastLine);
     PaintStructure(AClip, FirstLine, LastLine);

@@ -4,7 +4,41 @@
 
 namespace kau::editor {
 
-StructureCache::StructureCache() : words_(ParseStructurePairs(DefaultStrutureTokens())), matcher_(words_) {}
+namespace {
+
+// A run of shifts longer than this is applied at once, so that a long series
+// of scattered insertions costs one pass over the words per so many.
+constexpr std::size_t kMaxShifts = 16;
+
+// The states of a text scanned from its first line, for a cache whose owner
+// keeps none.
+class ScannedStates : public LineStartStates {
+public:
+    ScannedStates(const TStrings& lines, TSynCustomHighlighter& highlighter)
+        : lines_(lines), highlighter_(highlighter), initial_(InitialRange(highlighter)) {}
+
+    void ScanThrough(int Index) override {
+        for (int i = static_cast<int>(ends_.size()); i <= Index; ++i) {
+            highlighter_.SetRange(StartState(i));
+            highlighter_.SetLine(lines_.Get(i), i);
+            highlighter_.NextToEol();
+            ends_.push_back(highlighter_.GetRange());
+        }
+    }
+    SynRange StartState(int Index) override {
+        return Index == 0 ? initial_ : ends_[static_cast<std::size_t>(Index) - 1];
+    }
+
+private:
+    const TStrings& lines_;
+    TSynCustomHighlighter& highlighter_;
+    SynRange initial_;
+    std::vector<SynRange> ends_;
+};
+
+}  // namespace
+
+StructureCache::StructureCache() : words_(ParseStructurePairs(DefaultStrutureTokens())) {}
 
 void StructureCache::SetPairs(const std::vector<std::string>& tokenLines) {
     words_ = StructureWords(ParseStructurePairs(tokenLines));
@@ -12,104 +46,213 @@ void StructureCache::SetPairs(const std::vector<std::string>& tokenLines) {
 }
 
 void StructureCache::Reset(int lineCount) {
-    const auto count = static_cast<std::size_t>(std::max(0, lineCount));
-    lines_.assign(count, {});
-    stale_.assign(count, true);
-    check_.resize(count);
-    for (std::size_t i = 0; i < count; ++i) check_[i] = static_cast<int>(i);
-    unchangedTail_ = 0;
-    matchDue_ = true;
-    matcher_.Forget();
+    lineCount_ = std::max(0, lineCount);
+    placed_.clear();
+    placed_.shrink_to_fit();
+    shifts_.clear();
+    stale_.clear();
+    if (lineCount_ > 0) stale_.push_back({0, lineCount_ - 1});
+    matchedThrough_ = -1;
+    dirty_ = true;
 }
 
-void StructureCache::MarkStale(int index) {
-    if (stale_[static_cast<std::size_t>(index)]) return;  // listed already
-    stale_[static_cast<std::size_t>(index)] = true;
-    check_.push_back(index);
+std::size_t StructureCache::StaleFrom(int line) const {
+    return static_cast<std::size_t>(
+        std::lower_bound(stale_.begin(), stale_.end(), line, [](const auto& run, int l) { return run.second < l; }) -
+        stale_.begin());
 }
 
-void StructureCache::SortChecks() {
-    std::sort(check_.begin(), check_.end());
-    check_.erase(std::unique(check_.begin(), check_.end()), check_.end());
-}
-
-void StructureCache::Touch(int unchangedTail) {
-    unchangedTail_ = std::min(unchangedTail_, unchangedTail);
-    matchDue_ = true;
-}
-
-void StructureCache::LineChanged(int index) {
-    if (index >= 0 && index < LineCount()) MarkStale(index);
+void StructureCache::LinesChanged(int First, int Last) {
+    First = std::max(First, 0);
+    Last = std::min(Last, lineCount_ - 1);
+    if (First > Last) return;
+    if (First <= matchedThrough_) dirty_ = true;
+    // Runs that overlap or touch the new one join it.
+    const std::size_t from = StaleFrom(First - 1);
+    std::size_t to = from;
+    while (to < stale_.size() && stale_[to].first <= Last + 1) {
+        First = std::min(First, stale_[to].first);
+        Last = std::max(Last, stale_[to].second);
+        ++to;
+    }
+    stale_.erase(stale_.begin() + static_cast<std::ptrdiff_t>(from), stale_.begin() + static_cast<std::ptrdiff_t>(to));
+    stale_.insert(stale_.begin() + static_cast<std::ptrdiff_t>(from), {First, Last});
 }
 
 void StructureCache::LinesInserted(int index, int count) {
-    if (count <= 0 || index < 0 || index > LineCount()) return;
-    for (auto& line : check_)
-        if (line >= index) line += count;
-    lines_.insert(lines_.begin() + index, static_cast<std::size_t>(count), StructureLine{});
-    stale_.insert(stale_.begin() + index, static_cast<std::size_t>(count), true);
-    for (int i = index; i < index + count; ++i) check_.push_back(i);
-    Touch(LineCount() - (index + count));
+    if (count <= 0 || index < 0 || index > lineCount_) return;
+    for (auto& run : stale_) {
+        if (run.first >= index) run.first += count;
+        if (run.second >= index) run.second += count;
+    }
+    lineCount_ += count;
+    dirty_ = true;
+    // The new lines, and the old line after them, which now begins where
+    // the last of them ends.
+    LinesChanged(index, index + count);
+    if (!shifts_.empty()) {
+        Shift& last = shifts_.back();
+        if (last.Count > 0 && index >= last.At && index <= last.At + last.Count) {
+            last.Count += count;
+            return;
+        }
+    }
+    shifts_.push_back({index, count});
+    if (shifts_.size() > kMaxShifts) ApplyShifts();
 }
 
 void StructureCache::LinesDeleted(int index, int count) {
-    if (index < 0 || index >= LineCount()) return;
-    count = std::min(count, LineCount() - index);
+    if (index < 0 || index >= lineCount_) return;
+    count = std::min(count, lineCount_ - index);
     if (count <= 0) return;
-    std::erase_if(check_, [&](int line) { return line >= index && line < index + count; });
-    for (auto& line : check_)
-        if (line >= index + count) line -= count;
-    lines_.erase(lines_.begin() + index, lines_.begin() + index + count);
-    stale_.erase(stale_.begin() + index, stale_.begin() + index + count);
-    // The line that follows now begins where the line before the gap ends.
-    if (index < LineCount()) check_.push_back(index);
-    // Many deletions without an Update (structures off) list lines again.
-    if (check_.size() > 2 * lines_.size() + 16) SortChecks();
-    Touch(LineCount() - index);
+    const auto moved = [&](int line, int inside) {
+        return line < index ? line : line >= index + count ? line - count : inside;
+    };
+    std::erase_if(stale_, [&](auto& run) {
+        run = {moved(run.first, index), moved(run.second, index - 1)};
+        return run.first > run.second;
+    });
+    lineCount_ -= count;
+    dirty_ = true;
+    // The line after the gap now begins where the line before it ends.
+    if (index < lineCount_) LinesChanged(index, index);
+    if (!shifts_.empty()) {
+        Shift& last = shifts_.back();
+        if (last.Count < 0 && (index == last.At || index + count == last.At)) {
+            last.At = std::min(last.At, index);
+            last.Count -= count;
+            return;
+        }
+        if (last.Count > 0 && index >= last.At && index + count <= last.At + last.Count) {
+            last.Count -= count;  // lines inserted since, gone again
+            if (last.Count == 0) shifts_.pop_back();
+            return;
+        }
+    }
+    shifts_.push_back({index, -count});
+    if (shifts_.size() > kMaxShifts) ApplyShifts();
 }
 
-bool StructureCache::Update(const TStrings& lines, TSynCustomHighlighter& highlighter) {
+void StructureCache::ApplyShifts() {
+    if (shifts_.empty()) return;
+    auto out = placed_.begin();
+    for (const PlacedWord& word : placed_) {
+        int line = word.Line;
+        bool kept = true;
+        for (const Shift& shift : shifts_) {
+            if (shift.Count > 0) {
+                if (line >= shift.At) line += shift.Count;
+            } else if (line >= shift.At - shift.Count) {
+                line += shift.Count;
+            } else if (line >= shift.At) {
+                kept = false;
+                break;
+            }
+        }
+        if (kept) *out++ = {line, word.Column, word.Word};
+    }
+    placed_.erase(out, placed_.end());
+    shifts_.clear();
+}
+
+void StructureCache::Walk(const TStrings& lines, TSynCustomHighlighter& highlighter, LineStartStates& states,
+                          int target) {
+    ApplyShifts();
+    StructureLineScanner scanner(highlighter, words_);
+    const bool grouped = words_.Grouped();
+    GroupMatcher matcher(words_);
+    matcher.Restart();
+    previous_.swap(matches_);
+    matches_.clear();
+    lastScanCount_ = 0;
+    lastMatchCount_ = 0;
+    // The words are copied into a new list from the first line scanned again.
+    std::vector<PlacedWord> rebuilt;
+    bool rebuilding = false;
+    const auto take = [&](const PlacedWord& word) {
+        if (rebuilding) rebuilt.push_back(word);
+        if (grouped) matcher.Feed(word, matches_);
+        ++lastMatchCount_;
+    };
+    const auto nextStale = [&](int from, std::size_t& run) {
+        run = StaleFrom(from);
+        return run < stale_.size() ? std::max(stale_[run].first, from) : lineCount_;
+    };
+    std::size_t kept = 0;  // the next kept word
+    int cur = 0;           // lines above it are done
+    matchedThrough_ = lineCount_ - 1;
+    for (;;) {
+        std::size_t run;
+        int line = std::min(nextStale(cur, run), kept < placed_.size() ? placed_[kept].Line : lineCount_);
+        // The states down to the line may change on the way, and with them
+        // the words of lines not marked so far: first as far as the target.
+        if (grouped && line > target) {
+            states.ScanThrough(target);
+            line = std::min(line, nextStale(cur, run));
+            if (line > target && matcher.AllClosed()) {
+                matchedThrough_ = std::min(std::max(cur - 1, target), lineCount_ - 1);
+                break;
+            }
+        }
+        if (line >= lineCount_) {
+            states.ScanThrough(lineCount_ - 1);
+            line = nextStale(cur, run);
+            if (line >= lineCount_) break;
+        }
+        states.ScanThrough(line);
+        const int stale = nextStale(cur, run);
+        line = std::min(line, stale);
+        if (stale == line) {
+            if (!rebuilding) {
+                rebuilt.assign(placed_.begin(), placed_.begin() + static_cast<std::ptrdiff_t>(kept));
+                rebuilding = true;
+            }
+            while (kept < placed_.size() && placed_[kept].Line == line) ++kept;  // its old words go
+            scanner.Scan(lines.Get(line), line, states.StartState(line), lineWords_);
+            ++lastScanCount_;
+            const auto at = stale_.begin() + static_cast<std::ptrdiff_t>(run);
+            if (at->first < line) {  // lines above it still marked: keep them so
+                const int first = at->first;
+                stale_.insert(at, {first, line - 1});
+                ++run;
+            }
+            auto& rest = stale_[run];
+            rest.first = line + 1;
+            if (rest.first > rest.second) stale_.erase(stale_.begin() + static_cast<std::ptrdiff_t>(run));
+            for (const StructureWord& word : lineWords_) take({line, word.Column, word.Word});
+        } else {
+            while (kept < placed_.size() && placed_[kept].Line == line) take(placed_[kept++]);
+        }
+        cur = line + 1;
+    }
+    if (rebuilding) {
+        rebuilt.insert(rebuilt.end(), placed_.begin() + static_cast<std::ptrdiff_t>(kept), placed_.end());
+        placed_.swap(rebuilt);
+    }
+    if (grouped) SortAsFoundFromTheEnd(matches_);
+    else MatchFromTheEnd(placed_, words_, matches_);
+}
+
+bool StructureCache::Update(const TStrings& lines, TSynCustomHighlighter& highlighter, LineStartStates& states,
+                            int Through) {
     // A change that was not reported leaves the counts apart: start afresh
     // rather than read lines that are not there.
     if (LineCount() != lines.GetCount()) Reset(lines.GetCount());
-    SortChecks();
-    StructureLineScanner scanner(highlighter, words_);
-    const SynRange initial = InitialRange(highlighter);
-    const int count = LineCount();
-    lastScanCount_ = 0;
-    lastMatchCount_ = 0;
-    std::size_t next = 0;
-    int carried = -1;  // the line after a scanned one: its start range may have moved
-    for (;;) {
-        int i;
-        if (carried >= 0 && (next == check_.size() || carried <= check_[next])) {
-            i = carried;
-            if (next < check_.size() && check_[next] == carried) ++next;
-        } else if (next < check_.size()) {
-            i = check_[next++];
-        } else {
-            break;
-        }
-        carried = -1;
-        if (i >= count) break;
-        auto& line = lines_[static_cast<std::size_t>(i)];
-        const SynRange start = i == 0 ? initial : lines_[static_cast<std::size_t>(i) - 1].EndRange;
-        if (!stale_[static_cast<std::size_t>(i)] && line.StartRange == start) continue;
-        oldWords_.swap(line.Words);
-        scanner.Scan(lines.Get(i), i, start, line);
-        if (line.Words != oldWords_) Touch(count - 1 - i);
-        stale_[static_cast<std::size_t>(i)] = false;
-        ++lastScanCount_;
-        carried = i + 1;
-    }
-    check_.clear();
-    if (!matchDue_) return false;  // no word moved: the matches stand
-    previous_.swap(matches_);
-    matcher_.Match(lines_, unchangedTail_, matches_);
-    lastMatchCount_ = matcher_.LastLineCount();
-    unchangedTail_ = count;
-    matchDue_ = false;
+    Walk(lines, highlighter, states, words_.Grouped() ? Through : lineCount_ - 1);
+    dirty_ = false;
     return matches_ != previous_;
+}
+
+bool StructureCache::Update(const TStrings& lines, TSynCustomHighlighter& highlighter) {
+    Reset(lines.GetCount());
+    ScannedStates states(lines, highlighter);
+    return Update(lines, highlighter, states, lineCount_ - 1);
+}
+
+std::size_t StructureCache::MemoryUsed() const {
+    return placed_.capacity() * sizeof(PlacedWord) + shifts_.capacity() * sizeof(Shift) +
+           stale_.capacity() * sizeof(stale_[0]) + matches_.capacity() * sizeof(StructureMatch) +
+           previous_.capacity() * sizeof(StructureMatch);
 }
 
 }  // namespace kau::editor

@@ -1,11 +1,21 @@
-// The structure words of every line of an editor's text, kept between
-// changes, and the block pairs matched over them. The owner reports which
-// lines changed, were inserted or were deleted; Update then scans those lines
-// again, and every following line whose start range the highlighter now gives
-// differently, and matches the whole text from the kept words.
+// The structure words of an editor's text, kept between changes, and the
+// block pairs matched over them.
+//
+// Only lines that hold structure words take room: the words are kept in one
+// list in text order, each with its line. The owner reports lines inserted
+// and deleted (the words below move with them; a run of such reports is
+// folded into one shift, applied at the next Update) and lines whose words
+// may have changed (their text, or the highlighter state they begin in).
+//
+// Update looks at the text only as far as it must: with grouped pairs (see
+// structure_matcher.h) down to the line asked for and on until every opener
+// above has its closer; other pairs match from the end and need every line.
+// Lines it does not reach keep their words, or their mark, for later.
 #pragma once
 
+#include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "editor/highlight/custom_highlighter.h"
@@ -16,6 +26,17 @@
 
 namespace kau::editor {
 
+// The highlighter states the lines begin in, kept by the cache's owner.
+class LineStartStates {
+public:
+    virtual ~LineStartStates() = default;
+    // Makes the states through line Index right; lines whose state changed
+    // on the way are reported to the cache (StructureCache::LinesChanged).
+    virtual void ScanThrough(int Index) = 0;
+    // The state line Index begins in, once the lines above are right.
+    virtual SynRange StartState(int Index) = 0;
+};
+
 class StructureCache {
 public:
     StructureCache();
@@ -23,44 +44,59 @@ public:
     StructureCache& operator=(const StructureCache&) = delete;
 
     // New pairs from "OPENER=CLOSER" lines (taken as they are); every line is
-    // scanned again at the next Update.
+    // scanned again.
     void SetPairs(const std::vector<std::string>& tokenLines);
     const StructureWords& Words() const { return words_; }
 
-    int LineCount() const { return static_cast<int>(lines_.size()); }
+    int LineCount() const { return lineCount_; }
     // `lineCount` lines, all to be scanned (a new text or a new highlighter).
     void Reset(int lineCount);
-    void LineChanged(int index);
+    // Lines First..Last (0-based) to be scanned again.
+    void LinesChanged(int First, int Last);
+    void LineChanged(int index) { LinesChanged(index, index); }
     void LinesInserted(int index, int count);
     void LinesDeleted(int index, int count);
 
-    // Brings the kept words up to `lines` and matches them; true when the
-    // matches differ from those before. When the line counts disagree every
-    // line is scanned again.
+    // Brings the words up to the text as far as the pairs of every opener on
+    // lines 0..Through need, and matches them; true when the matches differ
+    // from those before. When the line counts disagree every line is scanned
+    // again.
+    bool Update(const TStrings& lines, TSynCustomHighlighter& highlighter, LineStartStates& states, int Through);
+    // The whole text, scanning the states itself from the first line.
     bool Update(const TStrings& lines, TSynCustomHighlighter& highlighter);
+    // The pairs found, as the scan from the end orders them: every pair whose
+    // opener is on a line up to MatchedThrough (0-based), perhaps more.
     const std::vector<StructureMatch>& Matches() const { return matches_; }
-    // The words kept for a line (for tests and painting decisions).
-    const StructureLine& Line(int index) const { return lines_[static_cast<std::size_t>(index)]; }
-    // How many lines the last Update scanned, and how many it matched over.
+    int MatchedThrough() const { return matchedThrough_; }
+    // Nothing reported since the last Update, which reached line Through.
+    bool UpToDate(int Through) const { return !dirty_ && matchedThrough_ >= std::min(Through, lineCount_ - 1); }
+
+    // How many lines the last Update scanned, and how many words it matched.
     int LastScanCount() const { return lastScanCount_; }
     int LastMatchCount() const { return lastMatchCount_; }
+    // The room the kept words and marks take, in bytes.
+    std::size_t MemoryUsed() const;
 
 private:
-    void MarkStale(int index);
-    void SortChecks();  // and drops repeated lines
-    // Words changed above the last `unchangedTail` lines.
-    void Touch(int unchangedTail);
+    struct Shift {
+        int At;
+        int Count;  // lines inserted at At; negative: lines deleted from At
+    };
+    void ApplyShifts();
+    // The first stale run that ends at or after `line`.
+    std::size_t StaleFrom(int line) const;
+    void Walk(const TStrings& lines, TSynCustomHighlighter& highlighter, LineStartStates& states, int target);
 
     StructureWords words_;
-    StructureMatcher matcher_;
-    std::vector<StructureLine> lines_;
-    std::vector<bool> stale_;  // by line: its text changed since its scan
-    std::vector<int> check_;   // lines to look at in the next Update
-    std::vector<StructureWord> oldWords_;  // a line's words before its scan
-    int unchangedTail_ = 0;  // lines at the end whose words the matcher last saw
-    bool matchDue_ = true;
+    int lineCount_ = 0;
+    std::vector<PlacedWord> placed_;               // in text order, lines as of the last ApplyShifts
+    std::vector<Shift> shifts_;                    // line moves since then, in order
+    std::vector<std::pair<int, int>> stale_;       // runs of lines [first, last] to scan again, ordered
+    std::vector<StructureWord> lineWords_;         // scratch: one line's words
     std::vector<StructureMatch> matches_;
     std::vector<StructureMatch> previous_;
+    int matchedThrough_ = -1;
+    bool dirty_ = true;
     int lastScanCount_ = 0;
     int lastMatchCount_ = 0;
 };

@@ -30,7 +30,11 @@ void TSynEditKAU::StrutureTokensChanged(TObject*) {
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(fStrutureTokens->GetCount()));
     for (int i = 0; i < fStrutureTokens->GetCount(); ++i) lines.push_back(fStrutureTokens->Get(i));
+    // Editing the list directly takes effect at once, as SetTokenStruture does.
+    UpperCaseStructureTokens(lines);
     fCache.SetPairs(lines);
+    RefreshStructures();
+    Invalidate();
 }
 
 void TSynEditKAU::SetTokenStruture(TStrings& List) {
@@ -90,20 +94,31 @@ std::vector<StructureMatch> InView(const TStructures& structures, int First, int
 
 }  // namespace
 
-void TSynEditKAU::RefreshStructures() {
+SynRange TSynEditKAU::States::StartState(int Index) {
+    return Index == 0 ? InitialRange(*fEdit.Highlighter()) : fEdit.Lines().GetRange(Index - 1);
+}
+
+const TStructures& TSynEditKAU::Structures() const {
+    auto& self = const_cast<TSynEditKAU&>(*this);  // matching the rest of the text fills a cache
+    if (StructuresOn()) self.RefreshStructures(LineCount());
+    return *fStructures;
+}
+
+void TSynEditKAU::RefreshStructures(int Through) {
     const int first = TopLine(), last = TopLine() + LinesInWindow();
     const std::vector<StructureMatch> before = InView(*fStructures, first, last);
     if (!StructuresOn()) {
         fStructures->Clear();
+        fCache.Reset(LineCount());  // matched afresh when they are on again
     } else {
         if (&Lines() != fScannedLines || Highlighter() != fScannedHighlighter) {
             fCache.Reset(LineCount());
             fScannedLines = &Lines();
             fScannedHighlighter = Highlighter();
         }
-        const bool changed = fCache.Update(Lines(), *Highlighter());
+        if (fCache.UpToDate(Through - 1)) return;
+        fCache.Update(Lines(), *Highlighter(), fStates, Through - 1);
         fLinesScanned += fCache.LastScanCount();
-        if (!changed) return;
         fStructures->Clear();
         for (const StructureMatch& m : fCache.Matches()) {
             TStructure* s = fStructures->NewStructure();
@@ -124,21 +139,25 @@ void TSynEditKAU::RefreshStructures() {
 }
 
 // The line store reports each change; the structure words follow it and are
-// matched when the change is complete (LinesChanged).
+// matched when the change is complete (LinesChanged). The lines move in the
+// cache first: the rescan of the highlighter states that follows reports
+// lines by their new places.
 void TSynEditKAU::ListAdded(int Index, const std::string& S) {
-    TSynEdit::ListAdded(Index, S);
     fCache.LinesInserted(Index, LineCount() - fCache.LineCount());
+    TSynEdit::ListAdded(Index, S);
 }
 
 void TSynEditKAU::ListInserted(int Index, const std::string& S) {
-    TSynEdit::ListInserted(Index, S);
     fCache.LinesInserted(Index, LineCount() - fCache.LineCount());
+    TSynEdit::ListInserted(Index, S);
 }
 
 void TSynEditKAU::ListDeleted(int Index) {
-    TSynEdit::ListDeleted(Index);
     fCache.LinesDeleted(Index, fCache.LineCount() - LineCount());
+    TSynEdit::ListDeleted(Index);
 }
+
+void TSynEditKAU::RangesRescanned(int First, int Last) { fCache.LinesChanged(First, Last); }
 
 void TSynEditKAU::ListPutted(int Index, const std::string& S) {
     TSynEdit::ListPutted(Index, S);
@@ -146,8 +165,8 @@ void TSynEditKAU::ListPutted(int Index, const std::string& S) {
 }
 
 void TSynEditKAU::ListCleared(TObject* Sender) {
-    TSynEdit::ListCleared(Sender);
     fCache.Reset(0);
+    TSynEdit::ListCleared(Sender);
 }
 
 void TSynEditKAU::LinesChanged(TObject* Sender) {
