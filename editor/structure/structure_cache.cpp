@@ -9,6 +9,11 @@ namespace {
 // A run of shifts longer than this is applied at once, so that a long series
 // of scattered insertions costs one pass over the words per so many.
 constexpr std::size_t kMaxShifts = 16;
+// Words matched between two kept states of the matcher.
+constexpr int kCheckpointWords = 2048;
+// Past the line asked for, how many lines further the states are made right
+// at a time while openers wait for their closers.
+constexpr int kRunAhead = 255;
 
 // The states of a text scanned from its first line, for a cache whose owner
 // keeps none.
@@ -54,6 +59,13 @@ void StructureCache::Reset(int lineCount) {
     if (lineCount_ > 0) stale_.push_back({0, lineCount_ - 1});
     matchedThrough_ = -1;
     dirty_ = true;
+    checkpoints_.clear();
+    firstChange_ = 0;
+}
+
+void StructureCache::Changed(int line) {
+    firstChange_ = std::min(firstChange_, line);
+    dirty_ = true;
 }
 
 std::size_t StructureCache::StaleFrom(int line) const {
@@ -66,7 +78,7 @@ void StructureCache::LinesChanged(int First, int Last) {
     First = std::max(First, 0);
     Last = std::min(Last, lineCount_ - 1);
     if (First > Last) return;
-    if (First <= matchedThrough_) dirty_ = true;
+    if (First <= matchedThrough_) Changed(First);
     // Runs that overlap or touch the new one join it.
     const std::size_t from = StaleFrom(First - 1);
     std::size_t to = from;
@@ -86,7 +98,7 @@ void StructureCache::LinesInserted(int index, int count) {
         if (run.second >= index) run.second += count;
     }
     lineCount_ += count;
-    dirty_ = true;
+    Changed(index);
     // The new lines, and the old line after them, which now begins where
     // the last of them ends.
     LinesChanged(index, index + count);
@@ -113,7 +125,7 @@ void StructureCache::LinesDeleted(int index, int count) {
         return run.first > run.second;
     });
     lineCount_ -= count;
-    dirty_ = true;
+    Changed(index);
     // The line after the gap now begins where the line before it ends.
     if (index < lineCount_) LinesChanged(index, index);
     if (!shifts_.empty()) {
@@ -161,25 +173,46 @@ void StructureCache::Walk(const TStrings& lines, TSynCustomHighlighter& highligh
     StructureLineScanner scanner(highlighter, words_);
     const bool grouped = words_.Grouped();
     GroupMatcher matcher(words_);
-    matcher.Restart();
-    previous_.swap(matches_);
-    matches_.clear();
+    // Go on from the last kept state above the first change.
+    while (!checkpoints_.empty() && (!grouped || checkpoints_.back().Line > firstChange_)) checkpoints_.pop_back();
+    std::size_t kept = 0;  // the next kept word
+    int cur = 0;           // lines above it are done
+    std::size_t resume = 0;
+    if (checkpoints_.empty()) {
+        matcher.Restart();
+    } else {
+        const Checkpoint& from = checkpoints_.back();
+        matcher.Restore(from.State);
+        resume = from.Found;
+        kept = from.Kept;
+        cur = from.Line;
+    }
+    oldFound_.assign(found_.begin() + static_cast<std::ptrdiff_t>(std::min(resume, found_.size())), found_.end());
+    found_.resize(resume);
+    sortDue_ = true;
     lastScanCount_ = 0;
     lastMatchCount_ = 0;
-    // The words are copied into a new list from the first line scanned again.
-    std::vector<PlacedWord> rebuilt;
+    // From the first line scanned again the words go to a new tail.
+    std::vector<PlacedWord> tail;
     bool rebuilding = false;
+    std::size_t rebuildFrom = 0;
+    int sinceCheckpoint = 0;
     const auto take = [&](const PlacedWord& word) {
-        if (rebuilding) rebuilt.push_back(word);
-        if (grouped) matcher.Feed(word, matches_);
+        if (rebuilding) tail.push_back(word);
+        if (grouped) matcher.Feed(word, found_);
         ++lastMatchCount_;
+        ++sinceCheckpoint;
     };
     const auto nextStale = [&](int from, std::size_t& run) {
         run = StaleFrom(from);
         return run < stale_.size() ? std::max(stale_[run].first, from) : lineCount_;
     };
-    std::size_t kept = 0;  // the next kept word
-    int cur = 0;           // lines above it are done
+    // Keeps the matcher's state before line `line` every so many words.
+    const auto checkpoint = [&](int line) {
+        if (!grouped || sinceCheckpoint < kCheckpointWords) return;
+        checkpoints_.push_back({line, rebuilding ? rebuildFrom + tail.size() : kept, found_.size(), matcher.Now()});
+        sinceCheckpoint = 0;
+    };
     matchedThrough_ = lineCount_ - 1;
     for (;;) {
         std::size_t run;
@@ -199,12 +232,37 @@ void StructureCache::Walk(const TStrings& lines, TSynCustomHighlighter& highligh
             line = nextStale(cur, run);
             if (line >= lineCount_) break;
         }
+        int stale = nextStale(cur, run);
+        if (line < stale) {
+            // Lines with kept words only, up to the next marked line: their
+            // states are made right in one go (past the target only a few
+            // lines ahead of the need), then their words are matched.
+            int runEnd = std::min(stale - 1, line <= target ? target : line + kRunAhead);
+            states.ScanThrough(runEnd);
+            stale = nextStale(cur, run);
+            runEnd = std::min(runEnd, stale - 1);
+            bool closed = false;
+            while (kept < placed_.size() && placed_[kept].Line <= runEnd) {
+                const int at = placed_[kept].Line;
+                if (grouped && at > target && matcher.AllClosed()) {
+                    matchedThrough_ = at - 1;
+                    closed = true;
+                    break;
+                }
+                checkpoint(at);
+                while (kept < placed_.size() && placed_[kept].Line == at) take(placed_[kept++]);
+            }
+            if (closed) break;
+            cur = runEnd + 1;
+            continue;
+        }
         states.ScanThrough(line);
-        const int stale = nextStale(cur, run);
+        stale = nextStale(cur, run);
         line = std::min(line, stale);
+        checkpoint(line);
         if (stale == line) {
             if (!rebuilding) {
-                rebuilt.assign(placed_.begin(), placed_.begin() + static_cast<std::ptrdiff_t>(kept));
+                rebuildFrom = kept;
                 rebuilding = true;
             }
             while (kept < placed_.size() && placed_[kept].Line == line) ++kept;  // its old words go
@@ -226,33 +284,55 @@ void StructureCache::Walk(const TStrings& lines, TSynCustomHighlighter& highligh
         cur = line + 1;
     }
     if (rebuilding) {
-        rebuilt.insert(rebuilt.end(), placed_.begin() + static_cast<std::ptrdiff_t>(kept), placed_.end());
-        placed_.swap(rebuilt);
+        const auto from = placed_.begin() + static_cast<std::ptrdiff_t>(rebuildFrom);
+        placed_.insert(placed_.erase(from, placed_.begin() + static_cast<std::ptrdiff_t>(kept)), tail.begin(),
+                       tail.end());
     }
-    if (grouped) SortAsFoundFromTheEnd(matches_);
-    else MatchFromTheEnd(placed_, words_, matches_);
+    if (!grouped) MatchFromTheEnd(placed_, words_, found_);
+    firstChange_ = lineCount_;
+    // What the walk found again at the start and at the end of what it found.
+    const auto again = found_.begin() + static_cast<std::ptrdiff_t>(resume);
+    const std::size_t fresh = static_cast<std::size_t>(found_.end() - again);
+    const std::size_t start =
+        static_cast<std::size_t>(std::mismatch(again, found_.end(), oldFound_.begin(), oldFound_.end()).first - again);
+    const std::size_t most = std::min(fresh, oldFound_.size()) - start;
+    std::size_t end = 0;
+    while (end < most && found_[found_.size() - 1 - end] == oldFound_[oldFound_.size() - 1 - end]) ++end;
+    unchangedFound_ = resume + start;
+    unchangedAtEnd_ = end;
 }
 
-bool StructureCache::Update(const TStrings& lines, TSynCustomHighlighter& highlighter, LineStartStates& states,
+void StructureCache::Update(const TStrings& lines, TSynCustomHighlighter& highlighter, LineStartStates& states,
                             int Through) {
     // A change that was not reported leaves the counts apart: start afresh
     // rather than read lines that are not there.
     if (LineCount() != lines.GetCount()) Reset(lines.GetCount());
     Walk(lines, highlighter, states, words_.Grouped() ? Through : lineCount_ - 1);
     dirty_ = false;
-    return matches_ != previous_;
 }
 
-bool StructureCache::Update(const TStrings& lines, TSynCustomHighlighter& highlighter) {
+void StructureCache::Update(const TStrings& lines, TSynCustomHighlighter& highlighter) {
     Reset(lines.GetCount());
     ScannedStates states(lines, highlighter);
-    return Update(lines, highlighter, states, lineCount_ - 1);
+    Update(lines, highlighter, states, lineCount_ - 1);
+}
+
+const std::vector<StructureMatch>& StructureCache::Matches() const {
+    if (sortDue_) {
+        matches_ = found_;
+        if (words_.Grouped()) SortAsFoundFromTheEnd(matches_);
+        sortDue_ = false;
+    }
+    return matches_;
 }
 
 std::size_t StructureCache::MemoryUsed() const {
+    std::size_t kept = 0;
+    for (const Checkpoint& c : checkpoints_)
+        for (const auto& stack : c.State.stacks) kept += stack.capacity() * sizeof(TPoint);
     return placed_.capacity() * sizeof(PlacedWord) + shifts_.capacity() * sizeof(Shift) +
-           stale_.capacity() * sizeof(stale_[0]) + matches_.capacity() * sizeof(StructureMatch) +
-           previous_.capacity() * sizeof(StructureMatch);
+           stale_.capacity() * sizeof(stale_[0]) + found_.capacity() * sizeof(StructureMatch) +
+           matches_.capacity() * sizeof(StructureMatch) + checkpoints_.capacity() * sizeof(Checkpoint) + kept;
 }
 
 }  // namespace kau::editor

@@ -10,7 +10,10 @@
 // Update looks at the text only as far as it must: with grouped pairs (see
 // structure_matcher.h) down to the line asked for and on until every opener
 // above has its closer; other pairs match from the end and need every line.
-// Lines it does not reach keep their words, or their mark, for later.
+// Lines it does not reach keep their words, or their mark, for later. Grouped
+// pairs are matched from the top, and the matcher's state is kept every so
+// many words: the next Update goes on from the last one above the first
+// line changed.
 #pragma once
 
 #include <algorithm>
@@ -58,15 +61,20 @@ public:
     void LinesDeleted(int index, int count);
 
     // Brings the words up to the text as far as the pairs of every opener on
-    // lines 0..Through need, and matches them; true when the matches differ
-    // from those before. When the line counts disagree every line is scanned
-    // again.
-    bool Update(const TStrings& lines, TSynCustomHighlighter& highlighter, LineStartStates& states, int Through);
+    // lines 0..Through need, and matches them. When the line counts disagree
+    // every line is scanned again.
+    void Update(const TStrings& lines, TSynCustomHighlighter& highlighter, LineStartStates& states, int Through);
     // The whole text, scanning the states itself from the first line.
-    bool Update(const TStrings& lines, TSynCustomHighlighter& highlighter);
+    void Update(const TStrings& lines, TSynCustomHighlighter& highlighter);
     // The pairs found, as the scan from the end orders them: every pair whose
     // opener is on a line up to MatchedThrough (0-based), perhaps more.
-    const std::vector<StructureMatch>& Matches() const { return matches_; }
+    const std::vector<StructureMatch>& Matches() const;
+    // The same pairs in the order the matching found them. The first
+    // UnchangedFound and the last UnchangedFoundAtEnd of them are those the
+    // Update before found first and last.
+    const std::vector<StructureMatch>& Found() const { return found_; }
+    std::size_t UnchangedFound() const { return unchangedFound_; }
+    std::size_t UnchangedFoundAtEnd() const { return unchangedAtEnd_; }
     int MatchedThrough() const { return matchedThrough_; }
     // Nothing reported since the last Update, which reached line Through.
     bool UpToDate(int Through) const { return !dirty_ && matchedThrough_ >= std::min(Through, lineCount_ - 1); }
@@ -82,6 +90,15 @@ private:
         int At;
         int Count;  // lines inserted at At; negative: lines deleted from At
     };
+    // The grouped matcher's state before line Line: Kept words of the list
+    // and Found pairs come before it.
+    struct Checkpoint {
+        int Line;
+        std::size_t Kept;
+        std::size_t Found;
+        GroupMatcher::State State;
+    };
+    void Changed(int line);
     void ApplyShifts();
     // The first stale run that ends at or after `line`.
     std::size_t StaleFrom(int line) const;
@@ -93,8 +110,14 @@ private:
     std::vector<Shift> shifts_;                    // line moves since then, in order
     std::vector<std::pair<int, int>> stale_;       // runs of lines [first, last] to scan again, ordered
     std::vector<StructureWord> lineWords_;         // scratch: one line's words
-    std::vector<StructureMatch> matches_;
-    std::vector<StructureMatch> previous_;
+    std::vector<StructureMatch> found_;
+    std::size_t unchangedFound_ = 0;
+    std::size_t unchangedAtEnd_ = 0;
+    std::vector<StructureMatch> oldFound_;  // scratch: the pairs the walk finds again
+    mutable std::vector<StructureMatch> matches_;  // found_ in order, made when asked for
+    mutable bool sortDue_ = false;
+    std::vector<Checkpoint> checkpoints_;
+    int firstChange_ = 0;  // the first line changed since the last Update
     int matchedThrough_ = -1;
     bool dirty_ = true;
     int lastScanCount_ = 0;

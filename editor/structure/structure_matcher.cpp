@@ -6,21 +6,21 @@
 namespace kau::editor {
 
 void GroupMatcher::Restart() {
-    stacks_.assign(static_cast<std::size_t>(words_.WordCount()), {});
-    open_ = 0;
+    state_.stacks.assign(static_cast<std::size_t>(words_.WordCount()), {});
+    state_.open = 0;
 }
 
 void GroupMatcher::Feed(const PlacedWord& word, std::vector<StructureMatch>& matches) {
-    auto& stack = stacks_[static_cast<std::size_t>(words_.Group(word.Word))];
+    auto& stack = state_.stacks[static_cast<std::size_t>(words_.Group(word.Word))];
     if (words_.Opens(word.Word)) {
         stack.push_back({word.Column, word.Line});
-        ++open_;
+        ++state_.open;
         return;
     }
     if (stack.empty()) return;
     const TPoint opener = stack.back();
     stack.pop_back();
-    --open_;
+    --state_.open;
     matches.push_back({{opener.X, opener.Y + 2}, {word.Column, word.Line + 1}});
 }
 

@@ -42,16 +42,23 @@ class GroupMatcher {
 public:
     explicit GroupMatcher(const StructureWords& words) : words_(words) {}
 
+    // The openers still open, by group (column, 0-based line).
+    struct State {
+        std::vector<std::vector<TPoint>> stacks;
+        std::size_t open = 0;
+    };
+
     void Restart();
+    const State& Now() const { return state_; }
+    void Restore(const State& state) { state_ = state; }
     // Appends the pair a closing word completes.
     void Feed(const PlacedWord& word, std::vector<StructureMatch>& matches);
     // Every opener fed so far has its closer.
-    bool AllClosed() const { return open_ == 0; }
+    bool AllClosed() const { return state_.open == 0; }
 
 private:
     const StructureWords& words_;
-    std::vector<std::vector<TPoint>> stacks_;  // by group: openers still open (column, 0-based line)
-    std::size_t open_ = 0;
+    State state_;
 };
 
 // The control's scan from the last word up, for any pairs; `words` in text

@@ -139,6 +139,7 @@ private:
     void PaintTokenLink(const TRect& AClip, int FirstLine, int LastLine);
 
     std::unique_ptr<TStructures> fStructures;
+    bool fStructuresSorted = false;  // in the order Structures() gives
     std::unique_ptr<THighlightTokenInfo> fTokenInfo;
     TColor fStructureLineColor = clRed;
     bool fTokenHighlighted = false;
