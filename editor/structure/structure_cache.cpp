@@ -167,6 +167,25 @@ void StructureCache::ApplyShifts() {
     shifts_.clear();
 }
 
+void StructureCache::ApplyEdits(const std::vector<LineEdit>& edits, const std::vector<PlacedWord>& scanned) {
+    const auto word = [&](std::size_t at) { return scanned.begin() + static_cast<std::ptrdiff_t>(at); };
+    const auto place = [&](std::size_t at) { return placed_.begin() + static_cast<std::ptrdiff_t>(at); };
+    if (std::all_of(edits.begin(), edits.end(), [](const LineEdit& e) { return e.Count == e.To - e.From; })) {
+        for (const LineEdit& e : edits) std::copy(word(e.At), word(e.At + e.Count), place(e.From));
+        return;
+    }
+    std::vector<PlacedWord> result;
+    result.reserve(placed_.size() + scanned.size());
+    std::size_t at = 0;
+    for (const LineEdit& e : edits) {
+        result.insert(result.end(), place(at), place(e.From));
+        result.insert(result.end(), word(e.At), word(e.At + e.Count));
+        at = e.To;
+    }
+    result.insert(result.end(), place(at), placed_.end());
+    placed_.swap(result);
+}
+
 void StructureCache::Walk(const TStrings& lines, TSynCustomHighlighter& highlighter, LineStartStates& states,
                           int target) {
     ApplyShifts();
@@ -192,13 +211,11 @@ void StructureCache::Walk(const TStrings& lines, TSynCustomHighlighter& highligh
     sortDue_ = true;
     lastScanCount_ = 0;
     lastMatchCount_ = 0;
-    // From the first line scanned again the words go to a new tail.
-    std::vector<PlacedWord> tail;
-    bool rebuilding = false;
-    std::size_t rebuildFrom = 0;
+    std::vector<LineEdit> edits;
+    std::vector<PlacedWord> scanned;
+    std::ptrdiff_t moved = 0;  // how far the edits so far move the words after them
     int sinceCheckpoint = 0;
     const auto take = [&](const PlacedWord& word) {
-        if (rebuilding) tail.push_back(word);
         if (grouped) matcher.Feed(word, found_);
         ++lastMatchCount_;
         ++sinceCheckpoint;
@@ -210,7 +227,8 @@ void StructureCache::Walk(const TStrings& lines, TSynCustomHighlighter& highligh
     // Keeps the matcher's state before line `line` every so many words.
     const auto checkpoint = [&](int line) {
         if (!grouped || sinceCheckpoint < kCheckpointWords) return;
-        checkpoints_.push_back({line, rebuilding ? rebuildFrom + tail.size() : kept, found_.size(), matcher.Now()});
+        checkpoints_.push_back({line, static_cast<std::size_t>(static_cast<std::ptrdiff_t>(kept) + moved),
+                                found_.size(), matcher.Now()});
         sinceCheckpoint = 0;
     };
     matchedThrough_ = lineCount_ - 1;
@@ -261,12 +279,12 @@ void StructureCache::Walk(const TStrings& lines, TSynCustomHighlighter& highligh
         line = std::min(line, stale);
         checkpoint(line);
         if (stale == line) {
-            if (!rebuilding) {
-                rebuildFrom = kept;
-                rebuilding = true;
-            }
+            const std::size_t from = kept;
             while (kept < placed_.size() && placed_[kept].Line == line) ++kept;  // its old words go
             scanner.Scan(lines.Get(line), line, states.StartState(line), lineWords_);
+            edits.push_back({from, kept, scanned.size(), lineWords_.size()});
+            moved += static_cast<std::ptrdiff_t>(lineWords_.size()) - static_cast<std::ptrdiff_t>(kept - from);
+            for (const StructureWord& word : lineWords_) scanned.push_back({line, word.Column, word.Word});
             ++lastScanCount_;
             const auto at = stale_.begin() + static_cast<std::ptrdiff_t>(run);
             if (at->first < line) {  // lines above it still marked: keep them so
@@ -283,11 +301,7 @@ void StructureCache::Walk(const TStrings& lines, TSynCustomHighlighter& highligh
         }
         cur = line + 1;
     }
-    if (rebuilding) {
-        const auto from = placed_.begin() + static_cast<std::ptrdiff_t>(rebuildFrom);
-        placed_.insert(placed_.erase(from, placed_.begin() + static_cast<std::ptrdiff_t>(kept)), tail.begin(),
-                       tail.end());
-    }
+    ApplyEdits(edits, scanned);
     if (!grouped) MatchFromTheEnd(placed_, words_, found_);
     firstChange_ = lineCount_;
     // What the walk found again at the start and at the end of what it found.

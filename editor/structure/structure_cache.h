@@ -98,6 +98,12 @@ private:
         std::size_t Found;
         GroupMatcher::State State;
     };
+    // A line scanned again: its old words [From, To) of the list give way to
+    // Count new ones from At of the words scanned.
+    struct LineEdit {
+        std::size_t From, To, At, Count;
+    };
+    void ApplyEdits(const std::vector<LineEdit>& edits, const std::vector<PlacedWord>& scanned);
     void Changed(int line);
     void ApplyShifts();
     // The first stale run that ends at or after `line`.
