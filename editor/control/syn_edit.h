@@ -602,9 +602,10 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
 
  protected:
   // The line store's item events (binding.cpp). A derived control that keeps
-  // something per line calls these first, then follows the change itself. A
-  // multi-line insertion or deletion reports its first line only: the change
-  // in the line count tells how many.
+  // something per line follows the change first, then calls these: their
+  // rescan reports lines (RangesRescanned) by their new places. A multi-line
+  // insertion or deletion reports its first line only: the change in the line
+  // count tells how many.
   virtual void ListAdded(int Index, const std::string& S);
   virtual void ListInserted(int Index, const std::string& S);
   virtual void ListDeleted(int Index);

@@ -15,33 +15,23 @@ constexpr int kCheckpointWords = 2048;
 // at a time while openers wait for their closers.
 constexpr int kRunAhead = 255;
 
-// The states of a text scanned from its first line, for a cache whose owner
-// keeps none.
-class ScannedStates : public LineStartStates {
-public:
-    ScannedStates(const TStrings& lines, TSynCustomHighlighter& highlighter)
-        : lines_(lines), highlighter_(highlighter), initial_(InitialRange(highlighter)) {}
-
-    void ScanThrough(int Index) override {
-        for (int i = static_cast<int>(ends_.size()); i <= Index; ++i) {
-            highlighter_.SetRange(StartState(i));
-            highlighter_.SetLine(lines_.Get(i), i);
-            highlighter_.NextToEol();
-            ends_.push_back(highlighter_.GetRange());
-        }
-    }
-    SynRange StartState(int Index) override {
-        return Index == 0 ? initial_ : ends_[static_cast<std::size_t>(Index) - 1];
-    }
-
-private:
-    const TStrings& lines_;
-    TSynCustomHighlighter& highlighter_;
-    SynRange initial_;
-    std::vector<SynRange> ends_;
-};
-
 }  // namespace
+
+ScannedLineStates::ScannedLineStates(const TStrings& lines, TSynCustomHighlighter& highlighter)
+    : lines_(lines), highlighter_(highlighter), initial_(InitialRange(highlighter)) {}
+
+void ScannedLineStates::ScanThrough(int Index) {
+    for (int i = static_cast<int>(ends_.size()); i <= Index; ++i) {
+        highlighter_.SetRange(StartState(i));
+        highlighter_.SetLine(lines_.Get(i), i);
+        highlighter_.NextToEol();
+        ends_.push_back(highlighter_.GetRange());
+    }
+}
+
+SynRange ScannedLineStates::StartState(int Index) {
+    return Index == 0 ? initial_ : ends_[static_cast<std::size_t>(Index) - 1];
+}
 
 StructureCache::StructureCache() : words_(ParseStructurePairs(DefaultStrutureTokens())) {}
 
@@ -327,7 +317,7 @@ void StructureCache::Update(const TStrings& lines, TSynCustomHighlighter& highli
 
 void StructureCache::Update(const TStrings& lines, TSynCustomHighlighter& highlighter) {
     Reset(lines.GetCount());
-    ScannedStates states(lines, highlighter);
+    ScannedLineStates states(lines, highlighter);
     Update(lines, highlighter, states, lineCount_ - 1);
 }
 

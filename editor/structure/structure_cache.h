@@ -40,6 +40,22 @@ public:
     virtual SynRange StartState(int Index) = 0;
 };
 
+// The states of a text scanned from its first line as far as asked, for a
+// cache whose owner keeps none; it reports nothing.
+class ScannedLineStates : public LineStartStates {
+public:
+    ScannedLineStates(const TStrings& lines, TSynCustomHighlighter& highlighter);
+    void ScanThrough(int Index) override;
+    SynRange StartState(int Index) override;
+    int Scanned() const { return static_cast<int>(ends_.size()); }
+
+private:
+    const TStrings& lines_;
+    TSynCustomHighlighter& highlighter_;
+    SynRange initial_;
+    std::vector<SynRange> ends_;
+};
+
 class StructureCache {
 public:
     StructureCache();

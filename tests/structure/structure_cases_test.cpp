@@ -62,30 +62,6 @@ TEST(Structures, PairLines) {
     EXPECT_EQ(words.Find("ENDS"), -1);
 }
 
-// The highlighter states of a text, scanned from its first line as far as
-// asked.
-class States : public LineStartStates {
-public:
-    States(const TStrings& lines, TSynCustomHighlighter& highlighter) : lines_(lines), highlighter_(highlighter) {}
-    void ScanThrough(int Index) override {
-        for (int i = static_cast<int>(ends_.size()); i <= Index; ++i) {
-            highlighter_.SetRange(StartState(i));
-            highlighter_.SetLine(lines_.Get(i), i);
-            highlighter_.NextToEol();
-            ends_.push_back(highlighter_.GetRange());
-        }
-    }
-    SynRange StartState(int Index) override {
-        return Index == 0 ? InitialRange(highlighter_) : ends_[static_cast<std::size_t>(Index) - 1];
-    }
-    int Scanned() const { return static_cast<int>(ends_.size()); }
-
-private:
-    const TStrings& lines_;
-    TSynCustomHighlighter& highlighter_;
-    std::vector<SynRange> ends_;
-};
-
 // Pairs in groups are matched from the top only until every opener up to the
 // line asked for has its closer; other pairs need the whole text.
 TEST(Structures, MatchingStopsWhenTheOpenersAboveHaveTheirClosers) {
@@ -113,7 +89,7 @@ TEST(Structures, MatchingStopsWhenTheOpenersAboveHaveTheirClosers) {
     for (const auto& c : cases) {
         StructureCache cache;
         cache.SetPairs(c.pairs);
-        States states(store, highlighter);
+        ScannedLineStates states(store, highlighter);
         cache.Update(store, highlighter, states, c.through);
         EXPECT_EQ(cache.LastScanCount(), c.scanned) << c.what;
         EXPECT_EQ(states.Scanned(), c.scanned) << c.what;
@@ -134,7 +110,7 @@ TEST(Structures, KeptWordsFollowInsertedAndDeletedLines) {
     StructureCache cache;
     cache.Reset(store.GetCount());
     {
-        States states(store, highlighter);
+        ScannedLineStates states(store, highlighter);
         cache.Update(store, highlighter, states, 199);
     }
     EXPECT_EQ(cache.Matches(), (std::vector<StructureMatch>{{{1, 12}, {1, 151}}}));
@@ -146,7 +122,7 @@ TEST(Structures, KeptWordsFollowInsertedAndDeletedLines) {
         store.Delete(0);
         cache.LinesDeleted(0, 1);
     }
-    States states(store, highlighter);
+    ScannedLineStates states(store, highlighter);
     cache.Update(store, highlighter, states, store.GetCount() - 1);
     EXPECT_EQ(cache.LastScanCount(), 52);  // the new lines, the line after them, the new first line
     EXPECT_EQ(cache.Matches(), (std::vector<StructureMatch>{{{1, 7}, {1, 196}}}));
