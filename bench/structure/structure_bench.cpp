@@ -84,6 +84,7 @@ public:
         for (int i = 0; i < store.GetCount(); ++i) Rescan(i, i);
     }
     void ScanThrough(int) override {}
+    int RightThrough() const override { return store_.GetCount() - 1; }
     SynRange StartState(int Index) override {
         return Index == 0 ? InitialRange(highlighter_) : store_.GetRange(Index - 1);
     }

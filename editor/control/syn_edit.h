@@ -448,6 +448,8 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   // first line. Everything that reads a stored state calls it first (paint,
   // token queries, brackets); the store is not told of a change.
   void ScanRangesThrough(int Index) const;
+  // The last line whose stored end state is right without a scan.
+  int RangesRightThrough() const { return (fRanges.Valid < LineCount() ? fRanges.Valid : LineCount()) - 1; }
   void Notification(TObject* AComponent, TOperation Operation) override;
   int GetMaxUndo() const;
   void SetMaxUndo(int Value);

@@ -306,12 +306,39 @@ void StructureCache::Walk(const TStrings& lines, TSynCustomHighlighter& highligh
     unchangedAtEnd_ = end;
 }
 
+bool StructureCache::WordsStand(const TStrings& lines, TSynCustomHighlighter& highlighter, LineStartStates& states) {
+    if (!shifts_.empty() || matchedThrough_ < 0 || states.RightThrough() < matchedThrough_) return false;
+    StructureLineScanner scanner(highlighter, words_);
+    lastScanCount_ = 0;
+    lastMatchCount_ = 0;
+    while (!stale_.empty() && stale_.front().first <= matchedThrough_) {
+        const int line = stale_.front().first;
+        scanner.Scan(lines.Get(line), line, states.StartState(line), lineWords_);
+        ++lastScanCount_;
+        auto old = std::lower_bound(placed_.begin(), placed_.end(), line,
+                                    [](const PlacedWord& w, int l) { return w.Line < l; });
+        for (const StructureWord& word : lineWords_) {
+            if (old == placed_.end() || old->Line != line || old->Column != word.Column || old->Word != word.Word)
+                return false;  // the line stays marked: the walk scans it again
+            ++old;
+        }
+        if (old != placed_.end() && old->Line == line) return false;
+        if (++stale_.front().first > stale_.front().second) stale_.erase(stale_.begin());
+    }
+    firstChange_ = lineCount_;
+    unchangedFound_ = found_.size();
+    unchangedAtEnd_ = 0;
+    return true;
+}
+
 void StructureCache::Update(const TStrings& lines, TSynCustomHighlighter& highlighter, LineStartStates& states,
                             int Through) {
     // A change that was not reported leaves the counts apart: start afresh
     // rather than read lines that are not there.
     if (LineCount() != lines.GetCount()) Reset(lines.GetCount());
-    Walk(lines, highlighter, states, words_.Grouped() ? Through : lineCount_ - 1);
+    const int target = words_.Grouped() ? Through : lineCount_ - 1;
+    // Most keystrokes change no word of the pairs.
+    if (target > matchedThrough_ || !WordsStand(lines, highlighter, states)) Walk(lines, highlighter, states, target);
     dirty_ = false;
 }
 

@@ -38,6 +38,8 @@ public:
     virtual void ScanThrough(int Index) = 0;
     // The state line Index begins in, once the lines above are right.
     virtual SynRange StartState(int Index) = 0;
+    // The last line whose state is right without a scan.
+    virtual int RightThrough() const = 0;
 };
 
 // The states of a text scanned from its first line as far as asked, for a
@@ -47,6 +49,7 @@ public:
     ScannedLineStates(const TStrings& lines, TSynCustomHighlighter& highlighter);
     void ScanThrough(int Index) override;
     SynRange StartState(int Index) override;
+    int RightThrough() const override { return Scanned() - 1; }
     int Scanned() const { return static_cast<int>(ends_.size()); }
 
 private:
@@ -121,6 +124,10 @@ private:
     };
     void ApplyEdits(const std::vector<LineEdit>& edits, const std::vector<PlacedWord>& scanned);
     void Changed(int line);
+    // Scans the marked lines that the last matching went through; true when
+    // no line moved, the states there were right and none of those lines
+    // holds other words than before: the pairs then stand as they are.
+    bool WordsStand(const TStrings& lines, TSynCustomHighlighter& highlighter, LineStartStates& states);
     void ApplyShifts();
     // The first stale run that ends at or after `line`.
     std::size_t StaleFrom(int line) const;

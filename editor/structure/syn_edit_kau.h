@@ -153,6 +153,7 @@ private:
         explicit States(TSynEditKAU& Edit) : fEdit(Edit) {}
         void ScanThrough(int Index) override { fEdit.ScanRangesThrough(Index); }
         SynRange StartState(int Index) override;
+        int RightThrough() const override { return fEdit.RangesRightThrough(); }
 
     private:
         TSynEditKAU& fEdit;
