@@ -357,13 +357,4 @@ const std::vector<StructureMatch>& StructureCache::Matches() const {
     return matches_;
 }
 
-std::size_t StructureCache::MemoryUsed() const {
-    std::size_t kept = 0;
-    for (const Checkpoint& c : checkpoints_)
-        for (const auto& stack : c.State.stacks) kept += stack.capacity() * sizeof(TPoint);
-    return placed_.capacity() * sizeof(PlacedWord) + shifts_.capacity() * sizeof(Shift) +
-           stale_.capacity() * sizeof(stale_[0]) + found_.capacity() * sizeof(StructureMatch) +
-           matches_.capacity() * sizeof(StructureMatch) + checkpoints_.capacity() * sizeof(Checkpoint) + kept;
-}
-
 }  // namespace kau::editor

@@ -101,8 +101,6 @@ public:
     // How many lines the last Update scanned, and how many words it matched.
     int LastScanCount() const { return lastScanCount_; }
     int LastMatchCount() const { return lastMatchCount_; }
-    // The room the kept words and marks take, in bytes.
-    std::size_t MemoryUsed() const;
 
 private:
     struct Shift {
