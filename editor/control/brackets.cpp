@@ -22,6 +22,7 @@ class QuotedColumns {
     if (!highlighter) return;
     TSynHighlighterAttributes* const comment = highlighter->GetDefaultAttribute(SYN_ATTR_COMMENT);
     TSynHighlighterAttributes* const string = highlighter->GetDefaultAttribute(SYN_ATTR_STRING);
+    edit.ScanRangesThrough(line - 2);
     if (line == 1) highlighter->ResetRange();
     else highlighter->SetRange(edit.Lines().GetRange(line - 2));
     highlighter->SetLine(text, line - 1);

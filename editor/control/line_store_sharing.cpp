@@ -52,6 +52,7 @@ void TCustomSynEdit::ShowOwnText() {
 }
 
 void TCustomSynEdit::LinesHookChanged() {
+  fRanges.Reset(LineCount());  // the states stored in the text now shown are not known
   Invalidate();
   // The caret and the selection stay inside the text now shown.
   const int lastLine = std::max(LineCount(), 1);

@@ -396,6 +396,7 @@ void TCustomSynEdit::PaintTextLines(TRect AClip, int FirstLine, int LastLine, in
   }
 
   if (LastLine >= FirstLine) {
+    ScanRangesThrough(LastLine - 2);  // each row begins in the state the row above ends in
     TextRowsPainter painter(*this, *canvas, AClip, FirstCol, LastCol);
     painter.ComputeSelection(FirstLine, LastLine);
     fTextDrawer->SetStyle(fFont->Style());

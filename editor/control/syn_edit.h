@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include "editor/control/range_watermark.h"
 #include "editor/control/syn_edit_mark.h"
 #include "editor/control/syn_edit_plugin.h"
 #include "editor/control/syn_edit_types.h"
@@ -446,9 +447,19 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   // ---- Line store and highlighter binding (binding.cpp) ------------------------
   TSynCustomHighlighter* Highlighter() const { return fHighlighter; }
   void SetHighlighter(TSynCustomHighlighter* Value);
-  // Scans every line from the first and stores each line's end state.
+  // Every line's end state is to be scanned again: the lines in view at
+  // once, the others when they are needed.
   void ListScanRanges(TObject* Sender);
+  // Rescans from line Index while the end states change, as far as the lines
+  // in view (all lines while the text is shared); the index of the last line
+  // scanned.
   int ScanFrom(int Index);
+  // Brings the stored end states of lines 0..Index up to a scan from the
+  // first line. Everything that reads a stored state calls it first (paint,
+  // token queries, brackets); the store is not told of a change.
+  void ScanRangesThrough(int Index) const;
+  // The last line whose stored end state is right without a scan.
+  int RangesRightThrough() const { return (fRanges.Valid < LineCount() ? fRanges.Valid : LineCount()) - 1; }
   void Notification(TObject* AComponent, TOperation Operation) override;
   int GetMaxUndo() const;
   void SetMaxUndo(int Value);
@@ -603,14 +614,18 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
 
  protected:
   // The line store's item events (binding.cpp). A derived control that keeps
-  // something per line calls these first, then follows the change itself. A
-  // multi-line insertion or deletion reports its first line only: the change
-  // in the line count tells how many.
+  // something per line follows the change first, then calls these: their
+  // rescan reports lines (RangesRescanned) by their new places. A multi-line
+  // insertion or deletion reports its first line only: the change in the line
+  // count tells how many.
   virtual void ListAdded(int Index, const std::string& S);
   virtual void ListInserted(int Index, const std::string& S);
   virtual void ListDeleted(int Index);
   virtual void ListPutted(int Index, const std::string& S);
   virtual void ListCleared(TObject* Sender);
+  // Lines First..Last (0-based) were scanned for their end states again:
+  // their text or the state they begin in may have changed.
+  virtual void RangesRescanned(int First, int Last);
 
   bool Destroying() const { return fDestroying; }
   TSynStateFlags StateFlags() const { return fStateFlags; }
@@ -793,6 +808,14 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void WMVScroll(platform::TScrollCode Code, int Pos);
   void WMHScroll(platform::TScrollCode Code, int Pos);
   void ShowScrollHint(int TrackPos);
+
+  // Highlighter end states (binding.cpp)
+  RangeWatermark fRanges;
+  // The last line whose end state a change scans at once.
+  int RangeScanLimit() const;
+  // Lines new at Index (Count of them) or changed there (Count 0).
+  int ScanChanged(int Index, int Count);
+  int RescanRanges(int Index, int Through, int Limit);
 
   // Shared text buffers (line_store_sharing.cpp)
   TFreeNotifiers fFreeNotifies;

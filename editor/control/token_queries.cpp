@@ -13,6 +13,7 @@ bool TCustomSynEdit::GetHighlighterAttriAtRowColEx(const TPoint& XY, std::string
   const int line = XY.Y - 1;
   if (fHighlighter && line >= 0 && line < LineCount()) {
     const std::string text = fLines->Get(line);
+    ScanRangesThrough(line - 1);
     if (line == 0) fHighlighter->ResetRange();
     else fHighlighter->SetRange(fLines->GetRange(line - 1));
     fHighlighter->SetLine(text, line);

@@ -15,8 +15,9 @@ void TSynEditKAU::PaintTextLines(TRect AClip, int FirstLine, int LastLine, int F
     if (!PaintCanvas()) return;
     AClip.Left = std::max(AClip.Left, GutterWidth() + 2);
     if (AClip.Left >= AClip.Right) return;
-    // A text or highlighter shown since the last change is matched first.
-    if (StructuresOn() && (&Lines() != fScannedLines || Highlighter() != fScannedHighlighter)) RefreshStructures();
+    // A text or highlighter shown since the last change, or lines not
+    // matched so far, are matched first.
+    if (StructuresOn()) RefreshStructures(LastLine);
     PaintBracketMarks(AClip, FirstLine, LastLine);
     PaintTokenLink(AClip, FirstLine, LastLine);
     PaintStructure(AClip, FirstLine, LastLine);
@@ -91,6 +92,7 @@ void TSynEditKAU::PaintStructure(const TRect& AClip, int FirstLine, int LastLine
 std::optional<TSynEditKAU::ShownBracket> TSynEditKAU::BracketMarksNow() {
     TSynCustomHighlighter* highlighter = Highlighter();
     if (!fShowBracketPair || !highlighter || CaretY() < 1 || CaretY() > LineCount()) return std::nullopt;
+    ScanRangesThrough(CaretY() - 2);
     const SynRange start = CaretY() == 1 ? InitialRange(*highlighter) : Lines().GetRange(CaretY() - 2);
     const std::optional<BracketMark> mark = FindBracketMark(LineText(CaretY()), CaretXY(), start, *highlighter);
     if (!mark) return std::nullopt;

@@ -31,11 +31,10 @@ void StructureLineScanner::FindHiddenSpans(std::string_view text, int lineIndex,
     if (openStart >= 0) hidden_.emplace_back(openStart, static_cast<int>(text.size()));
 }
 
-void StructureLineScanner::Scan(std::string_view text, int lineIndex, SynRange startRange, StructureLine& line) {
+void StructureLineScanner::Scan(std::string_view text, int lineIndex, SynRange startRange,
+                               std::vector<StructureWord>& words) {
     FindHiddenSpans(text, lineIndex, startRange);
-    line.StartRange = startRange;
-    line.EndRange = highlighter_.GetRange();
-    line.Words.clear();
+    words.clear();
     const auto at = [&text](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     std::size_t span = 0;
     for (std::size_t i = 0; i < text.size();) {
@@ -51,7 +50,7 @@ void StructureLineScanner::Scan(std::string_view text, int lineIndex, SynRange s
         const int column = static_cast<int>(start);
         while (span < hidden_.size() && hidden_[span].second <= column) ++span;
         if (span < hidden_.size() && hidden_[span].first <= column) continue;
-        line.Words.push_back({column + 1, id});
+        words.push_back({column + 1, id});
     }
 }
 

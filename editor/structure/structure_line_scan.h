@@ -22,12 +22,6 @@ struct StructureWord {
     friend bool operator==(const StructureWord&, const StructureWord&) = default;
 };
 
-struct StructureLine {
-    std::vector<StructureWord> Words;  // left to right
-    SynRange StartRange = kRangeUnscanned;
-    SynRange EndRange = kRangeUnscanned;
-};
-
 // The range the first line of a text begins in.
 SynRange InitialRange(TSynCustomHighlighter& highlighter);
 
@@ -36,8 +30,9 @@ public:
     StructureLineScanner(TSynCustomHighlighter& highlighter, const StructureWords& words)
         : highlighter_(highlighter), words_(words) {}
 
-    // Fills `line` for `text`, line `lineIndex` (0-based), begun in `startRange`.
-    void Scan(std::string_view text, int lineIndex, SynRange startRange, StructureLine& line);
+    // The words of `text`, line `lineIndex` (0-based), begun in
+    // `startRange`, left to right.
+    void Scan(std::string_view text, int lineIndex, SynRange startRange, std::vector<StructureWord>& words);
 
 private:
     void FindHiddenSpans(std::string_view text, int lineIndex, SynRange startRange);

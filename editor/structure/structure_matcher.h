@@ -1,25 +1,25 @@
-// Matches the structure words of a whole text into block pairs. The lines are
-// taken from the last to the first and each line's words from right to left;
-// every pair keeps a stack of closing words waiting for their opener. A
-// closing word shared by several pairs (END for BEGIN, CASE and RECORD) is
-// pushed once per pair and taken by whichever opener comes first above it,
-// which retires its copies on the other stacks.
+// Matches the structure words of a text into block pairs.
 //
-// Since the scan runs upwards, its state below a line depends only on the
-// lines below. The matcher keeps a checkpoint just below the last change and
-// notes what it did above it to the closing words pushed below it (the others
-// are simply dropped); when the next change is above the checkpoint again
-// (typing on one line), it puts those back and goes on from there instead of
-// from the last line. Lines are counted from the end in the kept state, so
-// lines inserted or deleted above keep it valid.
+// The control's scan takes the words from the last to the first and keeps,
+// for every pair, a stack of closing words waiting for their opener; a
+// closing word shared by several pairs (END for BEGIN, CASE and RECORD) is
+// pushed once per pair and taken by whichever opener comes first above it.
+// That needs the whole text below a line before any pair above it is known.
+//
+// When the pairs fall into groups (StructureWords::Grouped, as every list the
+// windows use does), each group is a kind of bracket: its closing word is the
+// bracket's closer and its opening words the bracket's openers, and brackets
+// pair up the same whichever end they are matched from. Matched from the top,
+// a closing word's pair depends only on the text above it, so the pairs of
+// the lines in view are known once every opener up to the window's last line
+// has found its closer (or the text ends): the rest of the text need not be
+// looked at.
 #pragma once
 
-#include <cstdint>
 #include <span>
 #include <vector>
 
 #include "editor/edit_types.h"
-#include "editor/structure/structure_line_scan.h"
 #include "editor/structure/structure_pairs.h"
 
 namespace kau::editor {
@@ -30,64 +30,44 @@ struct StructureMatch {
     friend bool operator==(const StructureMatch&, const StructureMatch&) = default;
 };
 
-class StructureMatcher {
+// A structure word in its place: line 0-based, column 1-based.
+struct PlacedWord {
+    int Line;
+    int Column;
+    int Word;  // number in StructureWords
+};
+
+// Matching from the top for grouped pairs: fed the words in text order.
+class GroupMatcher {
 public:
-    explicit StructureMatcher(const StructureWords& words) : words_(words) {}
+    explicit GroupMatcher(const StructureWords& words) : words_(words) {}
 
-    // The next Match starts from the last line.
-    void Forget() { checkpoint_.valid = false; }
-
-    // The matched pairs of `lines` (line 1 first), in the order their openers
-    // are met. `unchangedTail` lines at the end hold the same words as at the
-    // last Match (with the same words and pairs).
-    void Match(std::span<const StructureLine> lines, int unchangedTail, std::vector<StructureMatch>& matches);
-    // How many lines the last Match went through.
-    int LastLineCount() const { return lastLineCount_; }
-
-private:
-    struct Closer {
-        int column;
-        int fromEnd;  // lines below it
-    };
-    struct Found {
-        int column;
-        int fromEnd;
-        int closer;
-    };
-    // A change above the checkpoint to a closing word pushed below it.
-    struct LogEntry {
-        bool retired;  // its retirement, else its pop off the pair's stack
-        int pair;
-        int closer;
-    };
-    struct Checkpoint {
-        bool valid = false;
-        int linesBelow = 0;
-        std::size_t closers = 0;
-        std::size_t found = 0;
+    // The openers still open, by group (column, 0-based line).
+    struct State {
+        std::vector<std::vector<TPoint>> stacks;
+        std::size_t open = 0;
     };
 
     void Restart();
-    void RollBackToCheckpoint();
-    void SetCheckpoint(int linesBelow);
-    void MatchLine(const StructureLine& line, int fromEnd);
-    // Drops the retired closing words from the top of a pair's stack; true
-    // when a waiting one is left.
-    bool HasWaiting(int pair);
-    int Pop(int pair);
-    void Log(bool retired, int pair, int closer) {
-        if (static_cast<std::size_t>(closer) < keptClosers_) log_.push_back({retired, pair, closer});
-    }
+    const State& Now() const { return state_; }
+    void Restore(const State& state) { state_ = state; }
+    // Appends the pair a closing word completes.
+    void Feed(const PlacedWord& word, std::vector<StructureMatch>& matches);
+    // Every opener fed so far has its closer.
+    bool AllClosed() const { return state_.open == 0; }
 
+private:
     const StructureWords& words_;
-    std::vector<std::vector<int>> stacks_;  // per pair, indexes into closers_
-    std::vector<Closer> closers_;           // every closing word pushed
-    std::vector<bool> retired_;             // by closers_ index: matched by some pair
-    std::vector<Found> found_;
-    std::vector<LogEntry> log_;             // since the checkpoint
-    std::size_t keptClosers_ = 0;           // closers_ pushed below the checkpoint, once passed
-    Checkpoint checkpoint_;
-    int lastLineCount_ = 0;
+    State state_;
 };
+
+// The control's scan from the last word up, for any pairs; `words` in text
+// order. The matches come in the order it finds them.
+void MatchFromTheEnd(std::span<const PlacedWord> words, const StructureWords& pairs,
+                     std::vector<StructureMatch>& matches);
+
+// Puts matches in the order the scan from the end finds them: by opener, the
+// last in the text first.
+void SortAsFoundFromTheEnd(std::vector<StructureMatch>& matches);
 
 }  // namespace kau::editor

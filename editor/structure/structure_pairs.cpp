@@ -54,6 +54,19 @@ StructureWords::StructureWords(std::vector<StructurePair> pairs) : pairs_(std::m
     }
     lengthUsed_.assign(longest_ + 1, false);
     for (const auto& word : words_) lengthUsed_[word.size()] = true;
+
+    group_.assign(words_.size(), -1);
+    opens_.assign(words_.size(), false);
+    for (std::size_t id = 0; id < words_.size(); ++id) {
+        for (const Role& role : roles_[id]) {
+            const bool opens = role.Opener && !role.Closer;
+            if (role.Opener && role.Closer) grouped_ = false;
+            const int group = opens ? idOf(pairs_[static_cast<std::size_t>(role.Pair)].Closer) : static_cast<int>(id);
+            if ((group_[id] >= 0 && group_[id] != group) || (group_[id] >= 0 && opens_[id] != opens)) grouped_ = false;
+            group_[id] = group;
+            opens_[id] = opens;
+        }
+    }
 }
 
 int StructureWords::Find(std::string_view letters) const {

@@ -49,12 +49,24 @@ public:
     // or -1.
     int Find(std::string_view letters) const;
 
+    // Whether the pairs fall into independent groups, one per closing word:
+    // no word both opens and closes, and every opening word opens pairs of
+    // one closing word only. Each group then matches as brackets do, the
+    // same from either end of the text.
+    bool Grouped() const { return grouped_; }
+    // With Grouped: the group (the number of its closing word) of a word.
+    int Group(int id) const { return group_[static_cast<std::size_t>(id)]; }
+    bool Opens(int id) const { return opens_[static_cast<std::size_t>(id)]; }
+
 private:
     std::vector<StructurePair> pairs_;
     std::vector<std::string> words_;
     std::vector<std::vector<Role>> roles_;
     std::size_t longest_ = 0;
     std::vector<bool> lengthUsed_;  // by word length
+    bool grouped_ = true;
+    std::vector<int> group_;
+    std::vector<bool> opens_;
 };
 
 }  // namespace kau::editor

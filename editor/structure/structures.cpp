@@ -23,6 +23,12 @@ void TStructures::Clear() {
     list_.clear();
 }
 
+void TStructures::Splice(int index, int count, const std::vector<TStructure*>& added) {
+    const auto from = list_.begin() + index;
+    pool_.insert(pool_.end(), from, from + count);
+    list_.insert(list_.erase(from, from + count), added.begin(), added.end());
+}
+
 TStructure* TStructures::NewStructure() {
     if (!pool_.empty()) {
         TStructure* structure = pool_.back();

@@ -4,6 +4,7 @@
 // a pool for the next refill instead of being freed.
 #pragma once
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -33,12 +34,19 @@ public:
     // Takes `structure` out of the list, if it is there, into the pool.
     void Remove(TStructure* structure);
     void Clear();
+    // Moves the `count` structures from `index` on to the pool and puts
+    // `added` in their place.
+    void Splice(int index, int count, const std::vector<TStructure*>& added);
     int GetCount() const { return static_cast<int>(list_.size()); }
     TStructure* GetStructure(int index) const { return list_[static_cast<std::size_t>(index)]; }
     // A pooled structure when one is free, else a new one; the caller adds it
     // to the list or returns it with Remove.
     TStructure* NewStructure();
     TCustomSynEdit* Owner() const { return owner_; }
+    template <typename Less>
+    void Sort(Less less) {
+        std::sort(list_.begin(), list_.end(), less);
+    }
 
 private:
     std::vector<TStructure*> list_;

@@ -7,9 +7,11 @@
 //   - token hover: with Ctrl held, a token that OnMouseOverToken accepts is
 //     drawn as a link (blue, underlined, hand cursor) and a click on it
 //     raises OnTokenClick.
-// The structure words are kept per line (StructureCache): a change scans
-// only the lines it touched, and the window repaints only where the
-// structures in view changed.
+// The structure words are kept (StructureCache) for the lines that hold
+// some: a change scans only the lines it touched, and only as far as the
+// structures in view need; the window repaints only where the structures in
+// view changed. Structures() is the whole text's list: reading it matches
+// the rest.
 #pragma once
 
 #include <cstdint>
@@ -56,9 +58,11 @@ public:
     // Upper-cases the letters of every line of List in place and takes it as
     // the pairs.
     void SetTokenStruture(TStrings& List);
-    // Matches the whole text afresh.
+    // Matches the text afresh (as far as the window needs; the rest when
+    // painted or asked for).
     void BuildStructure();
-    const TStructures& Structures() const { return *fStructures; }
+    // Every structure of the text.
+    const TStructures& Structures() const;
     // How many lines the structure updates have scanned so far (for tests
     // and measurements).
     long long StructureLinesScanned() const { return fLinesScanned; }
@@ -107,6 +111,7 @@ protected:
     void ListDeleted(int Index) override;
     void ListPutted(int Index, const std::string& S) override;
     void ListCleared(TObject* Sender) override;
+    void RangesRescanned(int First, int Last) override;
 
     void PaintStructure(const TRect& AClip, int FirstLine, int LastLine);
     // The transient-paint event: the marks move with the caret, so their old
@@ -118,9 +123,11 @@ protected:
 
 private:
     void StrutureTokensChanged(TObject* Sender);
-    // Brings the structures up to the text; repaints the rows of those in
-    // view that came or went.
-    void RefreshStructures();
+    // Brings the structures up to the text, those of every opener up to line
+    // Through (1-based) at least; repaints the rows of those in view that
+    // came or went.
+    void RefreshStructures(int Through);
+    void RefreshStructures() { RefreshStructures(TopLine() + LinesInWindow()); }
     bool StructuresOn() const { return fStructureLineColor != clNone && Highlighter(); }
     void RefreshBracketMarks();
     std::optional<ShownBracket> BracketMarksNow();
@@ -132,6 +139,7 @@ private:
     void PaintTokenLink(const TRect& AClip, int FirstLine, int LastLine);
 
     std::unique_ptr<TStructures> fStructures;
+    bool fStructuresSorted = false;  // in the order Structures() gives
     std::unique_ptr<THighlightTokenInfo> fTokenInfo;
     TColor fStructureLineColor = clRed;
     bool fTokenHighlighted = false;
@@ -139,7 +147,20 @@ private:
     bool fShowStruture = true;
     std::unique_ptr<TSynEditStringList> fStrutureTokens;
 
+    // The highlighter states the structure scan reads: the control's own.
+    class States : public LineStartStates {
+    public:
+        explicit States(TSynEditKAU& Edit) : fEdit(Edit) {}
+        void ScanThrough(int Index) override { fEdit.ScanRangesThrough(Index); }
+        SynRange StartState(int Index) override;
+        int RightThrough() const override { return fEdit.RangesRightThrough(); }
+
+    private:
+        TSynEditKAU& fEdit;
+    };
+
     StructureCache fCache;
+    States fStates{*this};
     // What the kept structure words were scanned from.
     const TSynEditStringList* fScannedLines = nullptr;
     const TSynCustomHighlighter* fScannedHighlighter = nullptr;

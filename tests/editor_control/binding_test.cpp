@@ -38,6 +38,8 @@ class BindingTest : public ControlTest {
   CountingPasSyn highlighter;
 };
 
+// The window shows lines 1 to 20 (and the top of line 21): a change scans
+// no further than that; the rest waits until it is painted or asked for.
 TEST_F(BindingTest, RescanStopsAtTheFirstLineWhoseEndStateIsUnchanged) {
   const std::vector<std::string> code(1000, "a := 1;");
   std::vector<std::string> comment = code;
@@ -49,13 +51,14 @@ TEST_F(BindingTest, RescanStopsAtTheFirstLineWhoseEndStateIsUnchanged) {
     Change change;
     int scanned;
   } cases[] = {
-      {"a letter inside a comment", comment, [](auto& l) { l.Put(500, "a := 2;"); }, 1},
-      {"{ typed on line 1", code, [](auto& l) { l.Put(0, "{a := 1;"); }, 1000},
-      {"the comment closed on line 2", comment, [](auto& l) { l.Put(1, "} a"); }, 999},
-      {"a line deleted inside the comment", comment, [](auto& l) { l.Delete(500); }, 1},
-      {"a line inserted between statements", code, [](auto& l) { l.Insert(500, "b;"); }, 2},
+      {"a letter inside a comment", comment, [](auto& l) { l.Put(10, "a := 2;"); }, 1},
+      {"{ typed on line 1", code, [](auto& l) { l.Put(0, "{a := 1;"); }, 21},
+      {"the comment closed on line 2", comment, [](auto& l) { l.Put(1, "} a"); }, 20},
+      {"a line deleted inside the comment", comment, [](auto& l) { l.Delete(10); }, 1},
+      {"a line inserted between statements", code, [](auto& l) { l.Insert(10, "b;"); }, 2},
       {"the last line of a one-line text deleted", {"a"}, [](auto& l) { l.Delete(0); }, 0},
       {"two lines deleted at the end", code, [](auto& l) { l.DeleteLines(998, 2); }, 0},
+      {"{ typed below the window", code, [](auto& l) { l.Put(500, "{a := 1;"); }, 0},
   };
   for (const auto& c : cases) {
     Fill(edit.Lines(), c.text);
@@ -63,12 +66,18 @@ TEST_F(BindingTest, RescanStopsAtTheFirstLineWhoseEndStateIsUnchanged) {
     c.change(edit.Lines());
     EXPECT_EQ(highlighter.lines, c.scanned) << c.what;
   }
-  // The stored states are those of a scan from the first line.
+  // Once asked for, the stored states are those of a scan from the first
+  // line, and asking again scans nothing.
   Fill(edit.Lines(), comment);
   edit.Lines().Put(1, "} a");
+  edit.ScanRangesThrough(edit.LineCount() - 1);
+  highlighter.lines = 0;
+  edit.ScanRangesThrough(edit.LineCount() - 1);
+  EXPECT_EQ(highlighter.lines, 0);
   std::vector<SynRange> stored;
   for (int i = 0; i < edit.LineCount(); ++i) stored.push_back(edit.Lines().GetRange(i));
   edit.ListScanRanges(nullptr);
+  edit.ScanRangesThrough(edit.LineCount() - 1);
   for (int i = 0; i < edit.LineCount(); ++i) ASSERT_EQ(edit.Lines().GetRange(i), stored[static_cast<size_t>(i)]) << i;
 }
 

@@ -245,7 +245,8 @@ TEST(ControlLifetime, AHighlighterFreedFirstLetsGo) {
   edit.Lines().Add("end");
   auto pascal = std::make_unique<TSynPasSyn>();
   edit.SetHighlighter(pascal.get());
-  // Attaching scans every line's end state.
+  // Attaching scans the lines in view at once, the others when asked.
+  edit.ScanRangesThrough(1);
   EXPECT_NE(edit.Lines().GetRange(0), kRangeUnscanned);
   EXPECT_EQ(edit.Lines().GetRange(0), edit.Lines().GetRange(1));
   pascal.reset();

@@ -40,8 +40,10 @@ class LargeTextTest : public EditingTest {
     return text;
   }
 
-  // The ranges a scan of every line from the first would store.
+  // The ranges a scan of every line from the first would store, once the
+  // lines past the window are scanned as a query of them would.
   void ExpectRangesOfAFullScan(const std::string& where) {
+    edit.ScanRangesThrough(edit.LineCount() - 1);
     TSynPasSyn scanner;
     scanner.ResetRange();
     for (int i = 0; i < edit.LineCount(); ++i) {

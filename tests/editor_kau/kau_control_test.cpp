@@ -110,6 +110,54 @@ TEST_F(KauTest, TheTokenListTakesUpperCasedPairs) {
     EXPECT_EQ(edit.Structures().GetStructure(0)->ClosePoint, (TPoint{1, 3}));
 }
 
+// Changing the pair list in place rematches and repaints at once, as
+// SetTokenStruture does, without waiting for a key.
+TEST_F(KauTest, EditingThePairListDirectlyTakesEffectAtOnce) {
+    SetLines({"case k of", "  1: x;", "", "end;", "begin", "  y;", "", "end;"});
+    window.PaintNow(true);
+    ASSERT_EQ(edit.Structures().GetCount(), 1);
+    edit.StrutureTokens().Add("case=end");
+    ASSERT_EQ(edit.Structures().GetCount(), 2);
+    EXPECT_EQ(edit.Structures().GetStructure(1)->OpenPoint, (TPoint{1, 2}));
+    EXPECT_EQ(edit.Structures().GetStructure(1)->ClosePoint, (TPoint{1, 4}));
+    EXPECT_EQ(StructureLines(window.PaintNow()).size(), 2u);  // what was invalidated shows both
+    edit.StrutureTokens().Clear();
+    EXPECT_EQ(edit.Structures().GetCount(), 0);
+    const auto& invalid = window.Invalidations();
+    EXPECT_TRUE(std::any_of(invalid.begin(), invalid.end(), [&](const TRect& r) { return r.Top <= Y(6) && r.Bottom >= Y(8); }));
+    EXPECT_TRUE(StructureLines(window.PaintNow()).empty());
+}
+
+// Only what the window shows is scanned: a load, a comment opened on the
+// first line; the rest when it comes into view or is asked for.
+TEST_F(KauTest, ATextIsScannedOnlyAsFarAsTheWindowShows) {
+    struct CountingPasSyn : TSynPasSyn {
+        void SetLine(std::string_view text, int lineIndex) override {
+            ++lines;
+            TSynPasSyn::SetLine(text, lineIndex);
+        }
+        int lines = 0;
+    } counting;
+    edit.SetHighlighter(&counting);
+    std::vector<std::string> text;
+    for (int i = 0; i < 3000; ++i) text.push_back(i % 3 == 0 ? "begin" : i % 3 == 1 ? "  x := 1;" : "end;");
+    SetLines(text);
+    window.PaintNow(true);
+    EXPECT_LE(counting.lines, 60);  // a few passes over the dozen lines in view
+    EXPECT_LE(edit.StructureLinesScanned(), 15);
+    counting.lines = 0;
+    Type("{");  // the rest of the text becomes a comment
+    window.PaintNow();
+    EXPECT_LE(counting.lines, 60);
+    EXPECT_EQ(StructureLines(window.PaintNow(true)).size(), 0u);
+    counting.lines = 0;
+    edit.SetCaretXY({1, 3000});  // the end comes into view: the lines above it are scanned
+    window.PaintNow();
+    EXPECT_GE(counting.lines, 2990);
+    EXPECT_EQ(edit.Structures().GetCount(), 0);
+    edit.SetHighlighter(&pascal);
+}
+
 // The structures after any edits are those of the same text matched afresh;
 // each keystroke scans the line it changed, and the window repaints only
 // where structures in view came or went.
@@ -118,11 +166,13 @@ TEST_F(KauTest, StructuresFollowEditsLineByLine) {
     for (int i = 0; i < 300; ++i) text.push_back(i % 3 == 0 ? "begin" : i % 3 == 1 ? "  x := 1;" : "end;");
     SetLines(text);
     edit.SetCaretXY({3, 150});
+    edit.Structures();  // reading them all matches the lines below the window too
     const long long scanned = edit.StructureLinesScanned();
     Type("y");
     EXPECT_EQ(edit.StructureLinesScanned() - scanned, 1);
     edit.CommandProcessor(ecLineBreak, 0, nullptr);
-    EXPECT_EQ(edit.StructureLinesScanned() - scanned, 3);  // the two halves
+    // The two halves, and the line after them, which now follows a new line.
+    EXPECT_EQ(edit.StructureLinesScanned() - scanned, 4);
 
     std::mt19937 random(16);
     const char* pieces[] = {"begin", "end", "repeat", "until", " ", "x", "{", "}", "'"};

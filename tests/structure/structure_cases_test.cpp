@@ -62,85 +62,70 @@ TEST(Structures, PairLines) {
     EXPECT_EQ(words.Find("ENDS"), -1);
 }
 
-TEST(Structures, ChangesScanOnlyTheLinesTheyReach) {
+// Pairs in groups are matched from the top only until every opener up to the
+// line asked for has its closer; other pairs need the whole text.
+TEST(Structures, MatchingStopsWhenTheOpenersAboveHaveTheirClosers) {
     std::vector<std::string> text(1000, "  x := 1;");
-    text[10] = "begin";
-    text[900] = "end";
+    text[2] = "begin";
+    text[8] = "  repeat";
+    text[40] = "  until x;";
+    text[60] = "end;";
+    text[900] = "begin end";
     TSynEditStringList store;
     setLines(store, text);
     TSynPasSyn highlighter;
-    StructureCache cache;
-    cache.Reset(store.GetCount());
-    EXPECT_TRUE(cache.Update(store, highlighter));
-    EXPECT_EQ(cache.LastScanCount(), 1000);
-    EXPECT_EQ(cache.Matches(), (std::vector<StructureMatch>{{{1, 12}, {1, 901}}}));
-
-    store.Put(500, "  x := 2; // end");
-    cache.LineChanged(500);
-    EXPECT_FALSE(cache.Update(store, highlighter));
-    EXPECT_EQ(cache.LastScanCount(), 1);
-
-    store.Put(0, "{");  // the rest of the text becomes a comment
-    cache.LineChanged(0);
-    EXPECT_TRUE(cache.Update(store, highlighter));
-    EXPECT_EQ(cache.LastScanCount(), 1000);
-    EXPECT_TRUE(cache.Matches().empty());
-
-    store.Put(0, "  x := 1;");
-    cache.LineChanged(0);
-    cache.Update(store, highlighter);
-    EXPECT_EQ(cache.LastScanCount(), 1000);
-
-    store.Insert(20, "begin");
-    store.Insert(21, "end");
-    cache.LinesInserted(20, 2);
-    EXPECT_TRUE(cache.Update(store, highlighter));
-    EXPECT_EQ(cache.LastScanCount(), 2);
-    EXPECT_EQ(cache.Matches(), (std::vector<StructureMatch>{{{1, 22}, {1, 22}}, {{1, 12}, {1, 903}}}));
-
-    store.DeleteLines(10, 12);
-    cache.LinesDeleted(10, 12);
-    EXPECT_TRUE(cache.Update(store, highlighter));
-    EXPECT_EQ(cache.LastScanCount(), 0);
-    EXPECT_TRUE(cache.Matches().empty());
-    EXPECT_EQ(cache.LineCount(), store.GetCount());
-
-    store.Insert(0, "begin");  // not reported
-    EXPECT_TRUE(cache.Update(store, highlighter));
-    EXPECT_EQ(cache.LastScanCount(), store.GetCount());
-    EXPECT_EQ(cache.Matches(), (std::vector<StructureMatch>{{{1, 2}, {1, 892}}}));
+    const struct {
+        const char* what;
+        std::vector<std::string> pairs;
+        int through;
+        int scanned;  // lines whose words were looked for
+        std::size_t matches;
+    } cases[] = {
+        {"window above the openers' closers", DefaultStrutureTokens(), 9, 61, 2},
+        {"nothing open at the window's end", DefaultStrutureTokens(), 70, 71, 2},
+        {"the whole text", DefaultStrutureTokens(), 999, 1000, 3},
+        {"pairs that do not group", {"BEGIN=END", "END=UNTIL"}, 9, 1000, 2},
+    };
+    for (const auto& c : cases) {
+        StructureCache cache;
+        cache.SetPairs(c.pairs);
+        ScannedLineStates states(store, highlighter);
+        cache.Update(store, highlighter, states, c.through);
+        EXPECT_EQ(cache.LastScanCount(), c.scanned) << c.what;
+        EXPECT_EQ(states.Scanned(), c.scanned) << c.what;
+        EXPECT_GE(cache.MatchedThrough(), std::min(c.through, 999)) << c.what;
+        EXPECT_EQ(cache.Matches().size(), c.matches) << c.what;
+    }
 }
 
-TEST(Structures, ChangesOnOneLineMatchOnlyTheLinesAboveIt) {
-    std::vector<std::string> text(1000, "end");
+// Lines inserted and deleted one at a time, far and near, move the kept words
+// with them; only the lines reported are scanned again.
+TEST(Structures, KeptWordsFollowInsertedAndDeletedLines) {
+    std::vector<std::string> text(200, "x;");
+    text[10] = "begin";
+    text[150] = "end";
     TSynEditStringList store;
     setLines(store, text);
     TSynPasSyn highlighter;
     StructureCache cache;
     cache.Reset(store.GetCount());
-    cache.Update(store, highlighter);
-    EXPECT_EQ(cache.LastMatchCount(), 1000);
-    const struct {
-        int line;
-        const char* text;
-        int matched;  // lines the matcher goes through
-        int pairs;
-    } steps[] = {
-        {100, "begin", 1000, 1},  // the first change starts from the last line
-        {100, "begin begin", 101, 2},
-        {100, "begin { begin }", 101, 1},
-        {100, "begin (* *)", 0, 1},  // the same words
-        {900, "x", 1000, 1},  // below the last change: from the last line again
-        {50, "begin", 901, 2},
-        {50, "", 51, 1},
-    };
-    for (const auto& step : steps) {
-        store.Put(step.line, step.text);
-        cache.LineChanged(step.line);
-        cache.Update(store, highlighter);
-        EXPECT_EQ(cache.LastMatchCount(), step.matched) << step.text;
-        EXPECT_EQ(cache.Matches().size(), static_cast<std::size_t>(step.pairs)) << step.text;
+    {
+        ScannedLineStates states(store, highlighter);
+        cache.Update(store, highlighter, states, 199);
     }
+    EXPECT_EQ(cache.Matches(), (std::vector<StructureMatch>{{{1, 12}, {1, 151}}}));
+    for (int k = 0; k < 50; ++k) {  // a load in the middle, line by line
+        store.Insert(100 + k, "y;");
+        cache.LinesInserted(100 + k, 1);
+    }
+    for (int k = 0; k < 5; ++k) {  // and lines deleted above it
+        store.Delete(0);
+        cache.LinesDeleted(0, 1);
+    }
+    ScannedLineStates states(store, highlighter);
+    cache.Update(store, highlighter, states, store.GetCount() - 1);
+    EXPECT_EQ(cache.LastScanCount(), 52);  // the new lines, the line after them, the new first line
+    EXPECT_EQ(cache.Matches(), (std::vector<StructureMatch>{{{1, 7}, {1, 196}}}));
 }
 
 }  // namespace
