@@ -128,6 +128,7 @@ void TFormMain::CloseEditorWindow() {
   TFormEditor* editor = activeEditorWindow_;
   if (!editor) return;
   const int index = editorWindowList_.indexOf(editor);
+  const bool wasMaximized = editor->isMaximized();
   editorWindowList_.removeAt(index);
   activeEditorWindow_ = nullptr;
   {
@@ -147,6 +148,9 @@ void TFormMain::CloseEditorWindow() {
     barraBotoesEditor_->hide();
     return;
   }
+  // The area maximizes a newly active window only while the window before it
+  // is there and maximized; this one is gone.
+  if (wasMaximized) editorWindowList_.first()->showMaximized();
   ActivateEditorAt(0);
   if (editorWindowList_.size() == 1) {
     button("btnProxEditor")->setEnabled(false);

@@ -13,6 +13,7 @@
 
 #include "ide/app_setup.h"
 #include "ide/form_editor.h"
+#include "ide/form_explorer.h"
 #include "ide/form_main.h"
 #include "platform/qt/qt_printer.h"
 #include "text/code_pages.h"
@@ -143,6 +144,7 @@ void TFormMain::MnArquivoAbrirClick() {
 bool TFormMain::SaveEditorTo(TFormEditor* editor, const QString& name) {
   try {
     editor->RichEdit1().Lines().SaveToFile(FileNameOnDisk(name));
+    if (explorer_) explorer_->fileWritten(name);
     return true;
   } catch (const std::exception& failure) {
     ExplorerNormal();

@@ -88,6 +88,23 @@ TEST_F(MainWindowTest, ExplorerListsPascalFilesInAnyCaseAndOpensOnDoubleClick) {
   EXPECT_EQ(opened.at(0).at(0).toString(), QDir(folder.path()).absoluteFilePath("B.PAS"));
 }
 
+// A file written while the explorer was hidden shows the next time it is.
+TEST_F(MainWindowTest, ExplorerReadsItsFolderEachTimeItIsShown) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  explorer_->setDirectory(folder.path());
+  auto* files = explorer_->findChild<QListWidget*>("FileListBox1");
+  main_->BtnTaloExplorerClick();
+  EXPECT_EQ(Texts(files), QStringList());
+  main_->BtnTaloExplorerClick();
+  ASSERT_FALSE(explorer_->isVisible());
+  Touch(folder.filePath("depois.pas"));
+  ASSERT_TRUE(QDir(folder.path()).mkdir("pasta"));
+  main_->BtnTaloExplorerClick();
+  EXPECT_EQ(Texts(files), QStringList({"depois.pas"}));
+  EXPECT_EQ(Texts(explorer_->findChild<QListWidget*>("DirectoryListBox1")).last(), "pasta");
+}
+
 TEST_F(MainWindowTest, ExplorerStartsInTheWorkingFolderAndListsDrivesAndHome) {
   EXPECT_EQ(explorer_->directory(), QDir::currentPath());
   auto* drives = explorer_->findChild<QComboBox*>("DriveComboBox1");
