@@ -64,6 +64,9 @@ class TFormMain : public QMainWindow {
   // window was opened.
   bool OpenInEditor(const QString& name);
   void ativaEditor(TFormEditor* editor);
+  // Raises and activates the main window with the keyboard on the active
+  // editor's control (after a run, a dialog or a message box).
+  void FocusActiveEditor();
   void ActivateEditorAt(int index);
   void NextEditor();
   void PreviousEditor();

@@ -82,6 +82,12 @@ void TFormMain::ativaEditor(TFormEditor* editor) {
   selectEditorTab(editor);
 }
 
+void TFormMain::FocusActiveEditor() {
+  raise();
+  activateWindow();
+  if (activeEditorWindow_) ativaEditor(activeEditorWindow_);
+}
+
 void TFormMain::ActivateEditorAt(int index) {
   if (index >= 0 && index < editorWindowList_.size()) ativaEditor(editorWindowList_[index]);
 }

@@ -1,40 +1,9 @@
 #include "tests/editor_x11/x11_driver.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QProcess>
-#include <QScreen>
 
 namespace kau::editor::testing {
-
-QString RunProgram(const QString& program, const QStringList& arguments, const QByteArray& input) {
-    QProcess process;
-    process.start(program, arguments);
-    process.waitForStarted(3000);
-    process.write(input);
-    process.closeWriteChannel();
-    QElapsedTimer timer;
-    timer.start();
-    while (!process.waitForFinished(5) && timer.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 5);
-    if (process.state() != QProcess::NotRunning) process.kill();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-void XDo(const QStringList& arguments) { RunProgram("xdotool", arguments); }
-
-bool WaitFor(const std::function<bool()>& done) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < 3000) QApplication::processEvents(QEventLoop::AllEvents, 10);
-    return done();
-}
-
-void Settle() {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 150) QApplication::processEvents(QEventLoop::AllEvents, 10);
-}
 
 X11Demo::X11Demo(int editors, const std::vector<std::string>& lines) : window_(editors) {
     for (int i = 0; i < editors; ++i) {
@@ -64,10 +33,8 @@ QPoint X11Demo::CellOnScreen(int index, TPoint cell) {
 }
 
 QImage X11Demo::Grab(int index, const std::string& name) {
-    Settle();
     QWidget* viewport = window_.Host(index).viewport();
-    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-    if (!name.empty()) screen.save(QString(KAU_SCREENSHOTS "/") + QString::fromStdString(name) + ".png");
+    const QImage screen = GrabScreen(name);
     return screen.copy(QRect(viewport->mapToGlobal(QPoint(0, 0)), viewport->size()));
 }
 

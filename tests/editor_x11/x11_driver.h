@@ -4,24 +4,12 @@
 #pragma once
 
 #include <QImage>
-#include <QString>
-#include <QStringList>
-#include <functional>
 #include <string>
 
+#include "tests/editor_x11/x11_events.h"
 #include "tools/editor_demo/demo_window.h"
 
 namespace kau::editor::testing {
-
-// Runs a program to its end with the event loop running (it may ask this
-// process for the selection); its standard output.
-QString RunProgram(const QString& program, const QStringList& arguments, const QByteArray& input = {});
-// xdotool with these arguments.
-void XDo(const QStringList& arguments);
-// Runs the event loop until `done` or three seconds have passed.
-bool WaitFor(const std::function<bool()>& done);
-// Runs the event loop for a short while, so that events already sent arrive.
-void Settle();
 
 class X11Demo {
 public:
