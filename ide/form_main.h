@@ -170,6 +170,7 @@ class TFormMain : public QMainWindow {
 
  protected:
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -190,6 +191,9 @@ class TFormMain : public QMainWindow {
   QToolButton* button(const char* name) const;
 
   void FormClose(QCloseEvent* event);
+  // Once a dialog of this window has closed: the keys back to the editor,
+  // unless another of the program's windows or dialogs has them.
+  void FocusAfterDialog();
   // The quit questions for each modified editor window; false on Cancel.
   bool CloseEditorWindowsForQuit();
   // Puts the explorer in the middle of the main window.

@@ -18,7 +18,10 @@ QString RunProgram(const QString& program, const QStringList& arguments, const Q
     QElapsedTimer timer;
     timer.start();
     while (!process.waitForFinished(5) && timer.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 5);
-    if (process.state() != QProcess::NotRunning) process.kill();
+    if (process.state() != QProcess::NotRunning) {
+        process.kill();
+        process.waitForFinished(1000);
+    }
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 

@@ -10,9 +10,11 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -29,8 +31,10 @@
 #include "ide/form_editor.h"
 #include "ide/program_start.h"
 #include "ide/search_dialogs.h"
+#include "platform/qt/qt_popup_host.h"
 #include "platform/console/screen_dump.h"
 #include "tests/editor_x11/x11_events.h"
+#include "test_env.h"
 
 namespace kau::ide::testing {
 namespace {
@@ -132,16 +136,58 @@ class During {
   bool busy_ = false;
 };
 
+// Closes every modal window that opens while it lives, noting its title.
+class ModalCloser {
+ public:
+  ModalCloser() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (QWidget* modal = QApplication::activeModalWidget()) {
+        titles_ << modal->windowTitle();
+        modal->close();
+      }
+    });
+    timer_.start(20);
+  }
+  std::string seen() const { return titles_.join('|').toStdString(); }
+
+ private:
+  QTimer timer_;
+  QStringList titles_;
+};
+
 class IdeX11 : public ::testing::Test {
  protected:
-  void SetUp() override { ASSERT_TRUE(folder_.isValid()); }
+  void SetUp() override {
+    ASSERT_TRUE(folder_.isValid() && config_.isValid());
+    workingFolder_ = QDir::currentPath();
+    // No test waits in a modal window for ever: one left open long past
+    // its answer fails the test and is closed.
+    QObject::connect(&watchdog_, &QTimer::timeout, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal || modal != lastModal_) {
+        lastModal_ = modal;
+        modalSince_.start();
+      } else if (modalSince_.elapsed() > kRunMilliseconds) {
+        ADD_FAILURE() << "left open: " << modal->windowTitle().toStdString();
+        modal->close();
+      }
+    });
+    watchdog_.start(100);
+  }
+  void TearDown() override {
+    windows_.reset();
+    QDir::setCurrent(workingFolder_);
+  }
 
-  // Starts the program on `source` (written as prog.pas) as `pascalkau
-  // prog.pas` does, and waits until its editor has the keyboard.
+  // Starts the program in the student's folder on `source` (written there as
+  // prog.pas) as `pascalkau prog.pas` does, and waits until its editor has
+  // the keyboard.
   void start(const char* source = kHello) {
     const QString path = write("prog.pas", source);
-    ShowSplash(windows_);
-    FinishStart(windows_, {path});
+    QDir::setCurrent(folder_.path());
+    windows_ = std::make_unique<PascalKauWindows>();
+    ShowSplash(*windows_);
+    FinishStart(*windows_, {path});
     main().show();
     ASSERT_TRUE(WaitFor([&] { return editorHasKeys(); }, 10000)) << focusReport();
   }
@@ -151,7 +197,33 @@ class IdeX11 : public ::testing::Test {
     file.write(text);
     return file.fileName();
   }
-  TFormMain& main() { return windows_.formMain; }
+  TFormMain& main() { return windows_->formMain; }
+  template <typename T = QWidget>
+  T* named(QObject* parent, const char* name) {
+    T* found = parent->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+  }
+  // The active modal window when it is a `T` and has the keyboard.
+  template <typename T>
+  T* modalWithKeys() {
+    auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());
+    return modal && QApplication::activeWindow() == modal ? modal : nullptr;
+  }
+  // Keys that open a modal window, answered by `person`; true once both are
+  // over and the main window has the keys again.
+  bool answered(const QString& keys, const During& person) {
+    Key(keys);
+    return WaitFor([&] { return person.done() && !QApplication::activeModalWidget(); }, kRunMilliseconds);
+  }
+  // Opens a menu of the menu bar by a click on its title ("&Arquivo" and
+  // "&Ajuda" share their Alt letter), then takes its item by the keys given.
+  void menu(const char* name, const char* itemKeys) {
+    auto* opened = named<QMenu>(&main(), name);
+    ClickAt(main().menuBar()->mapToGlobal(main().menuBar()->actionGeometry(opened->menuAction()).center()));
+    ASSERT_TRUE(WaitFor([&] { return QApplication::activePopupWidget() == opened; }));
+    if (itemKeys) Key(itemKeys);
+  }
   TFormEditor& active() { return *main().ActiveEditorWindow(); }
   RichEditControl& edit() { return active().RichEdit1(); }
   bool editorHasKeys() {
@@ -164,15 +236,18 @@ class IdeX11 : public ::testing::Test {
     return "focus on " + (focus ? focus->objectName().toStdString() : std::string("nothing")) + " in " +
            (window ? window->objectName().toStdString() : std::string("no window"));
   }
-  QString screen() const { return QString::fromStdString(console::screenText(windows_.console.snapshot())); }
+  QString screen() const { return QString::fromStdString(console::screenText(windows_->console.snapshot())); }
+  // Gives up by ending the run and closing the modal window, so that no
+  // test is left hanging in a loop of its own.
   During person() {
     return During([this] {
-      std::fprintf(stderr, "%s\ncursor row %d\n", screen().toStdString().c_str(), windows_.console.snapshot().cursorRow);
-      windows_.console.pressCtrlC();
+      std::fprintf(stderr, "%s\n%s\n", screen().toStdString().c_str(), focusReport().c_str());
+      windows_->console.pressCtrlC();
+      if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     });
   }
   QString row(int n) const { return screen().split('\n').value(n - 1); }
-  bool consoleHasKeys() { return QApplication::activeWindow() == &windows_.consoleWindow; }
+  bool consoleHasKeys() { return QApplication::activeWindow() == &windows_->consoleWindow; }
   // F9 in the editor, `person` acting during the run; true once both are
   // over.
   bool runFromTheEditor() { return runFromTheEditor(person()); }
@@ -207,7 +282,14 @@ class IdeX11 : public ::testing::Test {
   }
 
   QTemporaryDir folder_;
-  PascalKauWindows windows_;
+  QTemporaryDir config_;
+  // The settings (recent files) of each test are its own.
+  ScopedEnv configHome_{"XDG_CONFIG_HOME", config_.path().toLocal8Bit()};
+  QString workingFolder_;
+  QTimer watchdog_;
+  QWidget* lastModal_ = nullptr;
+  QElapsedTimer modalSince_;
+  std::unique_ptr<PascalKauWindows> windows_;
 };
 
 TEST_F(IdeX11, AfterARunEndedWithEnterTheEditorHasTheKeys) {
@@ -240,11 +322,194 @@ TEST_F(IdeX11, AfterCtrlCTheEditorHasTheKeys) {
   start("program p;\nvar i: integer;\nbegin\n  while true do i := 0;\nend.\n");
   edit().SetCaretXY({3, 4});
   During stop = person();
-  stop.then("the run, the console having the keys", [&] { return windows_.console.runOpen() && consoleHasKeys(); },
+  stop.then("the run, the console having the keys", [&] { return windows_->console.runOpen() && consoleHasKeys(); },
             [] { Key("ctrl+c"); });
   ASSERT_TRUE(runFromTheEditor(stop)) << focusReport();
   expectTypingLandsAtTheCaret("after_ctrl_c");
   expectMenuAndToolBarOnTop();
+}
+
+
+// A message longer than the error panel can be scrolled to.
+TEST_F(IdeX11, ALongCompileMessageGetsAScrollBar) {
+  start("program p;\nbegin\n  xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx := 1;\nend.\n");
+  ASSERT_TRUE(runFromTheEditor());
+  auto* list = named<QListWidget>(&main(), "ListErros");
+  ASSERT_EQ(list->count(), 2);
+  EXPECT_TRUE(WaitFor([&] { return list->horizontalScrollBar()->isVisible(); }));
+  EXPECT_GT(list->horizontalScrollBar()->maximum(), 0);
+  GrabScreen(ShotName("long_message"));
+  expectTypingLandsAtTheCaret("after_long_message");
+}
+
+TEST_F(IdeX11, MakeExecutableThenTheEditorHasTheKeys) {
+  start();
+  edit().SetCaretXY({1, 3});
+  During answer = person();
+  answer.then("the announcement", [&] {
+    auto* box = modalWithKeys<QMessageBox>();
+    return box && box->text().contains("gerado com sucesso");
+  }, [] { Key("Return"); });
+  Key("alt+c");
+  ASSERT_TRUE(WaitFor([&] { return QApplication::activePopupWidget() == named<QMenu>(&main(), "MnCompilar"); }));
+  Key("x");
+  ASSERT_TRUE(WaitFor([&] { return answer.done() && !QApplication::activeModalWidget(); }, kRunMilliseconds));
+  EXPECT_TRUE(QFile::exists(folder_.filePath("prog.exe")));
+  expectTypingLandsAtTheCaret("after_make_executable");
+}
+
+// Shift+Ctrl+I indents the selected lines and opens nothing; Ctrl+I asks for
+// a line, and the caret goes there.
+TEST_F(IdeX11, ShiftCtrlIIndentsCtrlIGoesToALine) {
+  start();
+  const QStringList windows = ShownWindows();
+  {
+    ModalCloser closer;
+    Key("ctrl+Home shift+Down shift+Down shift+ctrl+i");
+    EXPECT_TRUE(WaitFor([&] { return edit().LineText(2) != "begin"; }));
+    Settle();
+    EXPECT_EQ(closer.seen(), "");
+  }
+  EXPECT_EQ(QString::fromStdString(edit().LineText(1)).trimmed(), "program p;");
+  EXPECT_NE(edit().LineText(1), "program p;");
+  EXPECT_EQ(QString::fromStdString(edit().LineText(2)).trimmed(), "begin");
+  EXPECT_EQ(edit().LineText(3), "  writeln('Ola'); readln;");
+  EXPECT_EQ(ShownWindows(), windows);
+
+  During answer = person();
+  answer.then("the line asked for", [&] { return modalWithKeys<QInputDialog>() != nullptr; },
+              [] {
+                Key("ctrl+a");
+                Type("3");
+                Key("Return");
+              });
+  ASSERT_TRUE(answered("ctrl+i", answer));
+  EXPECT_EQ(edit().CaretXY(), (editor::TPoint{2, 3}));
+  expectTypingLandsAtTheCaret("after_go_to_line");
+}
+
+// Tab goes from the search text to the replacement; "Substituir todas"
+// replaces; Escape gives the keys back to the editor.
+TEST_F(IdeX11, ReplaceAllFromTheDialogTypedIntoByTab) {
+  start("program p;\nbegin\n  writeln('Ola'); writeln('Ola');\nend.\n");
+  Key("ctrl+u");
+  TReplaceDialog* dialog = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    dialog = main().findChild<TReplaceDialog*>();
+    return dialog && QApplication::activeWindow() == dialog && QApplication::focusWidget() &&
+           QApplication::focusWidget()->objectName() == "FindText";
+  })) << focusReport();
+  Type("Ola");
+  Key("Tab");
+  EXPECT_TRUE(WaitFor([&] { return QApplication::focusWidget()->objectName() == "ReplaceText"; })) << focusReport();
+  Type("Oi");
+  ASSERT_TRUE(WaitFor([&] { return dialog->replaceText() == "Oi" && dialog->findText() == "Ola"; }))
+      << dialog->findText().toStdString() << " / " << dialog->replaceText().toStdString();
+  Click(named<QPushButton>(dialog, "ReplaceAllButton"));
+  EXPECT_TRUE(WaitFor([&] { return edit().LineText(3) == "  writeln('Oi'); writeln('Oi');"; })) << edit().LineText(3);
+  GrabScreen(ShotName("replace"));
+  Key("Escape");
+  ASSERT_TRUE(WaitFor([&] { return !dialog->isVisible() && editorHasKeys(); })) << focusReport();
+  expectTypingLandsAtTheCaret("after_replace");
+}
+
+// Find selects the next occurrence; Escape gives the keys back, and typing
+// replaces the found word.
+TEST_F(IdeX11, FindSelectsAndEscapeGivesTheKeysBack) {
+  start();
+  Key("ctrl+l");
+  TFindDialog* dialog = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    dialog = main().findChild<TFindDialog*>();
+    return dialog && QApplication::activeWindow() == dialog;
+  })) << focusReport();
+  Type("readln");
+  Key("Return");
+  EXPECT_TRUE(WaitFor([&] { return edit().SelText() == "readln"; })) << edit().SelText();
+  Key("Escape");
+  ASSERT_TRUE(WaitFor([&] { return !dialog->isVisible() && editorHasKeys(); })) << focusReport();
+  Type("x");
+  EXPECT_TRUE(WaitFor([&] { return edit().LineText(3) == "  writeln('Ola'); x;"; })) << edit().LineText(3);
+}
+
+// Ctrl+Space lists the templates; a double click on "if" inserts it with the
+// caret inside its parentheses, where typing goes on.
+TEST_F(IdeX11, TemplateChosenByDoubleClick) {
+  start();
+  Key("ctrl+End Return");
+  ASSERT_TRUE(WaitFor([&] { return edit().CaretXY() == editor::TPoint{1, 5}; }));
+  Key("ctrl+space");
+  platform::QtPopupHost* list = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    for (QWidget* widget : QApplication::allWidgets())
+      if (auto* host = dynamic_cast<platform::QtPopupHost*>(widget); host && host->isVisible()) list = host;
+    return list != nullptr;
+  }));
+  const auto& form = active().janelaTemplates().Form();
+  const int row = 7;  // "if"
+  const QPoint at(list->width() / 2, list->FrameThickness() + form.TitleHeight() + row * form.EffectiveItemHeight() +
+                                         form.EffectiveItemHeight() / 2);
+  GrabScreen(ShotName("templates"));
+  const QPoint global = list->mapToGlobal(at);
+  XDo({"mousemove", "--sync", QString::number(global.x()), QString::number(global.y())});
+  XDo({"click", "--repeat", "2", "--delay", "80", "1"});
+  ASSERT_TRUE(WaitFor([&] { return edit().LineText(5) == "if (  ) then"; })) << edit().LineText(5);
+  EXPECT_EQ(edit().CaretXY(), (editor::TPoint{6, 5}));
+  expectTypingLandsAtTheCaret("after_template");
+  EXPECT_EQ(edit().LineText(5), "if ( abc ) then");
+}
+
+// The explorer, opened from the Ferramentas menu in the student's folder,
+// lists a program saved there by Save As afterwards.
+TEST_F(IdeX11, ExplorerListsAProgramSavedAfterItOpened) {
+  start();
+  menu("MnFerramentas", "Down Return");
+  TFormExplorer& explorer = windows_->explorer;
+  ASSERT_TRUE(WaitFor([&] { return explorer.isVisible(); }));
+  auto* files = named<QListWidget>(&explorer, "FileListBox1");
+  auto listed = [files] {
+    QStringList names;
+    for (int i = 0; i < files->count(); ++i) names << files->item(i)->text();
+    return names.join(' ').toStdString();
+  };
+  EXPECT_EQ(listed(), "prog.pas");
+  During answer = person();
+  answer.then("the save dialog", [&] { return modalWithKeys<QFileDialog>() != nullptr; },
+              [] {
+                Key("ctrl+a");
+                Type("novo.pas");
+                Key("Return");
+              });
+  menu("MnArquivo", "c");
+  ASSERT_TRUE(WaitFor([&] { return answer.done() && !QApplication::activeModalWidget(); }, kRunMilliseconds));
+  EXPECT_EQ(active().GetFileName(), folder_.filePath("novo.pas"));
+  EXPECT_EQ(listed(), "novo.pas prog.pas");
+  EXPECT_TRUE(explorer.isVisible());
+  GrabScreen(ShotName("explorer"));
+  expectTypingLandsAtTheCaret("after_save_as");
+}
+
+// A second program opened through the Open dialog, then closed from the
+// Arquivo menu: the first is maximized and has the keys.
+TEST_F(IdeX11, ClosingOneOfTwoMaximizedWindowsLeavesTheOtherMaximized) {
+  start();
+  write("outro.pas", "program outro;\nbegin\nend.\n");
+  During answer = person();
+  answer.then("the open dialog", [&] { return modalWithKeys<QFileDialog>() != nullptr; },
+              [this] {
+                Type(folder_.filePath("outro.pas"));
+                Key("Return");
+              });
+  ASSERT_TRUE(answered("ctrl+a", answer));
+  ASSERT_EQ(main().EditorWindowList().size(), 2);
+  EXPECT_EQ(active().TabTitle(), "outro.pas");
+  EXPECT_TRUE(active().isMaximized());
+  menu("MnArquivo", "f");
+  ASSERT_TRUE(WaitFor([&] { return main().EditorWindowList().size() == 1; })) << (GrabScreen(ShotName("closing_fail")), focusReport());
+  EXPECT_EQ(active().TabTitle(), "prog.pas");
+  EXPECT_TRUE(active().isMaximized());
+  EXPECT_TRUE(WaitFor([&] { return editorHasKeys(); })) << focusReport();
+  expectTypingLandsAtTheCaret("after_closing");
 }
 
 }  // namespace
