@@ -18,7 +18,7 @@ QString RunProgram(const QString& program, const QStringList& arguments, const Q
 // xdotool with these arguments.
 void XDo(const QStringList& arguments);
 // Runs the event loop until `done` or `milliseconds` have passed.
-bool WaitFor(const std::function<bool()>& done, int milliseconds = 3000);
+bool WaitFor(const std::function<bool()>& done, int milliseconds = 10000);
 // Runs the event loop for a short while, so that events already sent arrive.
 void Settle();
 // The whole screen as the X server shows it now; also saved as

@@ -173,6 +173,24 @@ TEST_F(MainWindowRunTest, ALongMessageGetsAHorizontalScrollBar) {
   EXPECT_LE(list()->visualItemRect(list()->item(1)).bottom(), list()->viewport()->height());
 }
 
+// The main window was disabled for the run: the keys go back to the editor
+// explicitly, after an error as after a good end.
+TEST_F(MainWindowRunTest, TheEditorHasTheKeysAfterTheRun) {
+  for (const char* text : {"program p;\r\nbegin\r\n  writeln(;\r\nend.\r\n", "program p;\r\nbegin\r\nend.\r\n"}) {
+    main().activateWindow();
+    editor_->Host().setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    edit().SetText(text);
+    run([&] {
+      if (!windows_.console.runOpen()) return false;
+      press(Qt::Key_Return, {}, "\r");
+      return true;
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &main(); })) << text;
+    EXPECT_EQ(QApplication::focusWidget(), &editor_->Host()) << text;
+  }
+}
+
 TEST_F(MainWindowRunTest, RunTimeErrorLeavesTheCaret) {
   edit().SetText("program p;\r\nvar i, z: integer;\r\nbegin\r\n  z := 0;\r\n  i := 1 div z;\r\nend.\r\n");
   edit().SetCaretXY({3, 2});
