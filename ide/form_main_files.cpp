@@ -144,7 +144,6 @@ void TFormMain::MnArquivoAbrirClick() {
 bool TFormMain::SaveEditorTo(TFormEditor* editor, const QString& name) {
   try {
     editor->RichEdit1().Lines().SaveToFile(FileNameOnDisk(name));
-    if (explorer_) explorer_->fileWritten(name);
     return true;
   } catch (const std::exception& failure) {
     ExplorerNormal();
@@ -164,6 +163,7 @@ void TFormMain::MnArquivoSalvarClick() {
   } else {
     lastSaveSucceeded_ = SaveEditorTo(editor, editor->GetFileName());
     if (lastSaveSucceeded_) {
+      if (explorer_) explorer_->fileWritten(editor->GetFileName());
       editor->RichEdit1().SetModified(false);
       UpdateRecentFiles(editor->GetFileName());
       editor->setWindowTitle(editor->GetFileName());
@@ -194,6 +194,7 @@ void TFormMain::MnArquivoSalvarComoClick() {
     // The window takes the new name only once its text is there.
     if (lastSaveSucceeded_) lastSaveSucceeded_ = SaveEditorTo(editor, name);
     if (lastSaveSucceeded_) {
+      if (explorer_) explorer_->fileWritten(name);
       editor->SetFileName(name);
       editor->RichEdit1().SetModified(false);
       setEditorTabTitle(editor, editor->TabTitle());

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QScreen>
 
 namespace kau::editor::testing {
 
@@ -33,8 +34,10 @@ QPoint X11Demo::CellOnScreen(int index, TPoint cell) {
 }
 
 QImage X11Demo::Grab(int index, const std::string& name) {
+    Settle();
     QWidget* viewport = window_.Host(index).viewport();
-    const QImage screen = GrabScreen(name);
+    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
+    if (!name.empty()) screen.save(QString(KAU_SCREENSHOTS "/") + QString::fromStdString(name) + ".png");
     return screen.copy(QRect(viewport->mapToGlobal(QPoint(0, 0)), viewport->size()));
 }
 

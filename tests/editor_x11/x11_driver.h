@@ -4,7 +4,9 @@
 #pragma once
 
 #include <QImage>
+#include <QPoint>
 #include <string>
+#include <vector>
 
 #include "tests/editor_x11/x11_events.h"
 #include "tools/editor_demo/demo_window.h"

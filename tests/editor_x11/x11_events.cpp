@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
-#include <QPixmap>
 #include <QProcess>
 #include <QScreen>
 
@@ -18,19 +17,16 @@ QString RunProgram(const QString& program, const QStringList& arguments, const Q
     QElapsedTimer timer;
     timer.start();
     while (!process.waitForFinished(5) && timer.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 5);
-    if (process.state() != QProcess::NotRunning) {
-        process.kill();
-        process.waitForFinished(1000);
-    }
+    if (process.state() != QProcess::NotRunning) process.kill();
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 void XDo(const QStringList& arguments) { RunProgram("xdotool", arguments); }
 
-bool WaitFor(const std::function<bool()>& done, int milliseconds) {
+bool WaitFor(const std::function<bool()>& done) {
     QElapsedTimer timer;
     timer.start();
-    while (!done() && timer.elapsed() < milliseconds) QApplication::processEvents(QEventLoop::AllEvents, 10);
+    while (!done() && timer.elapsed() < 3000) QApplication::processEvents(QEventLoop::AllEvents, 10);
     return done();
 }
 
@@ -40,11 +36,8 @@ void Settle() {
     while (timer.elapsed() < 150) QApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
-QImage GrabScreen(const std::string& name) {
-    Settle();
-    const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
-    if (!name.empty()) screen.save(QString(KAU_SCREENSHOTS "/") + QString::fromStdString(name) + ".png");
-    return screen;
+QImage GrabScreen(const QRect& area) {
+    return QGuiApplication::primaryScreen()->grabWindow(0).toImage().copy(area);
 }
 
 }  // namespace kau::editor::testing

@@ -1,14 +1,13 @@
-// Real X events for the tests that run under Xvfb: xdotool and other X
-// programs run while this process's Qt event loop keeps turning, so that the
-// windows answer what they are sent. Every wait is bounded.
+// Real X events for tests under Xvfb: xdotool runs while the Qt event loop
+// keeps going, so that the windows answer them; every wait is bounded.
 #pragma once
 
 #include <QByteArray>
 #include <QImage>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <functional>
-#include <string>
 
 namespace kau::editor::testing {
 
@@ -17,12 +16,11 @@ namespace kau::editor::testing {
 QString RunProgram(const QString& program, const QStringList& arguments, const QByteArray& input = {});
 // xdotool with these arguments.
 void XDo(const QStringList& arguments);
-// Runs the event loop until `done` or `milliseconds` have passed.
-bool WaitFor(const std::function<bool()>& done, int milliseconds = 10000);
+// Runs the event loop until `done` or three seconds have passed.
+bool WaitFor(const std::function<bool()>& done);
 // Runs the event loop for a short while, so that events already sent arrive.
 void Settle();
-// The whole screen as the X server shows it now; also saved as
-// build/screenshots/NAME.png when a name is given.
-QImage GrabScreen(const std::string& name = {});
+// The part of the screen as the X server shows it now (screen coordinates).
+QImage GrabScreen(const QRect& area);
 
 }  // namespace kau::editor::testing

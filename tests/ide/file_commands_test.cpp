@@ -5,10 +5,8 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QListWidget>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QProcess>
@@ -207,36 +205,6 @@ TEST_F(FileCommandsTest, SaveAsOntoAnExistingFileAnsweredNoSavesNothing) {
   EXPECT_EQ(active().windowTitle(), existing);
   EXPECT_FALSE(edit().Modified());
   EXPECT_EQ(stored()[0], "&1 " + existing);
-}
-
-// The explorer, shown on the folder, lists a file as soon as Save As or Save
-// has written it there; a file written into another folder changes nothing.
-TEST_F(FileCommandsTest, SavingIntoTheExplorersFolderListsTheFile) {
-  explorer_->setDirectory(folder_.path());
-  main_->BtnTaloExplorerClick();
-  ASSERT_TRUE(explorer_->isVisible());
-  auto* files = explorer_->findChild<QListWidget*>("FileListBox1");
-  EXPECT_EQ(files->count(), 0);
-  edit().Lines().Add("x");
-  auto dialog = AnswerFileDialog(folder_.filePath("novo.pas"));
-  main_->MnArquivoSalvarComoClick();
-  ASSERT_TRUE(main_->LastSaveSucceeded());
-  ASSERT_EQ(files->count(), 1);
-  EXPECT_EQ(files->item(0)->text(), "novo.pas");
-  EXPECT_TRUE(explorer_->isVisible());
-
-  QTemporaryDir elsewhere;
-  const QString other = QDir(elsewhere.path()).filePath("outro.pas");
-  dialog = AnswerFileDialog(other);
-  main_->MnArquivoSalvarComoClick();
-  ASSERT_TRUE(QFile::exists(other));
-  EXPECT_EQ(files->count(), 1);
-  // Save into the folder again, after a file came there by other means.
-  file("a.pas");
-  ASSERT_TRUE(main_->OpenInEditor(folder_.filePath("novo.pas")));
-  EXPECT_EQ(files->count(), 1);
-  main_->MnArquivoSalvarClick();
-  EXPECT_EQ(files->count(), 2);
 }
 
 // A folder nobody may write into: read-only, and immutable when the tests

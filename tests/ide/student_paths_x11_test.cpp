@@ -1,9 +1,10 @@
 // The development environment on a real X display (Xvfb), without a window
 // manager or under the one named in KAU_X11_WINDOW_MANAGER, driven as a
-// student drives it: keys and clicks sent by xdotool, menus opened by their
-// Alt letters, dialogs answered by typing. The windows are the program's
-// own (the console window, the splash, the main window and the explorer).
-// Screenshots go to build/screenshots/ide_x11_*.png.
+// student drives it: keys and clicks sent by xdotool, menus opened by a
+// click on their title or by their Alt letter, dialogs answered by typing.
+// The windows are the program's own (the console window, the splash, the
+// main window and the explorer). Screenshots go to
+// build/screenshots/student_paths_x11_*.png.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,6 +12,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QGuiApplication>
+#include <QImage>
 #include <QInputDialog>
 #include <QListWidget>
 #include <QMdiArea>
@@ -18,6 +21,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -39,9 +43,7 @@
 namespace kau::ide::testing {
 namespace {
 
-using editor::testing::GrabScreen;
 using editor::testing::Settle;
-using editor::testing::WaitFor;
 using editor::testing::XDo;
 
 // Long enough for a compile and a run on a busy machine.
@@ -49,9 +51,25 @@ constexpr int kRunMilliseconds = 20000;
 
 const char* const kHello = "program p;\nbegin\n  writeln('Ola'); readln;\nend.\n";
 
-std::string ShotName(const char* name) {
-  const QByteArray manager = qgetenv("KAU_X11_WINDOW_MANAGER");
-  return std::string("ide_x11_") + name + (manager.isEmpty() ? "" : "_" + manager.toStdString());
+// Runs the event loop until `done` or `milliseconds` have passed.
+bool WaitFor(const std::function<bool()>& done, int milliseconds = 10000) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done() && timer.elapsed() < milliseconds) QApplication::processEvents(QEventLoop::AllEvents, 10);
+  return done();
+}
+
+// The whole screen now; saved as build/screenshots/student_paths_x11_NAME.png
+// (with the window manager's name) when a name is given.
+QImage GrabScreen(const char* name = nullptr) {
+  Settle();
+  const QImage screen = editor::testing::GrabScreen(QGuiApplication::primaryScreen()->geometry());
+  if (name) {
+    const QByteArray manager = qgetenv("KAU_X11_WINDOW_MANAGER");
+    screen.save(QString(KAU_SCREENSHOTS "/student_paths_x11_%1%2.png")
+                    .arg(name, manager.isEmpty() ? QString() : "_" + QString::fromLocal8Bit(manager)));
+  }
+  return screen;
 }
 
 void Key(const QString& keys) { XDo(QStringList{"key", "--delay", "40"} + keys.split(' ')); }
@@ -255,15 +273,18 @@ class IdeX11 : public ::testing::Test {
     Key("F9");
     return WaitFor([&] { return person.done() && !main().running(); }, kRunMilliseconds);
   }
-  // Typed at once after the run, without a click: it lands in the editor.
+  // Typed without a click as soon as the X server gives the main window the
+  // keyboard (a window manager does that a moment after it is asked): it
+  // lands in the editor, at the caret.
   void expectTypingLandsAtTheCaret(const char* shot) {
+    EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &main(); })) << focusReport();
     const editor::TPoint caret = edit().CaretXY();
     const std::string line = edit().LineText(caret.Y);
     const std::string expected = line.substr(0, caret.X - 1) + "abc" + line.substr(std::min<size_t>(line.size(), caret.X - 1));
     Type("abc");
     EXPECT_TRUE(WaitFor([&] { return edit().LineText(caret.Y) == expected; }))
         << "line " << caret.Y << " is \"" << edit().LineText(caret.Y) << "\"; " << focusReport();
-    GrabScreen(ShotName(shot));
+    GrabScreen(shot);
   }
   // The main window's menu and tool bar as the screen shows them are what the
   // window paints: nothing lies over them.
@@ -338,7 +359,7 @@ TEST_F(IdeX11, ALongCompileMessageGetsAScrollBar) {
   ASSERT_EQ(list->count(), 2);
   EXPECT_TRUE(WaitFor([&] { return list->horizontalScrollBar()->isVisible(); }));
   EXPECT_GT(list->horizontalScrollBar()->maximum(), 0);
-  GrabScreen(ShotName("long_message"));
+  GrabScreen("long_message");
   expectTypingLandsAtTheCaret("after_long_message");
 }
 
@@ -407,7 +428,7 @@ TEST_F(IdeX11, ReplaceAllFromTheDialogTypedIntoByTab) {
       << dialog->findText().toStdString() << " / " << dialog->replaceText().toStdString();
   Click(named<QPushButton>(dialog, "ReplaceAllButton"));
   EXPECT_TRUE(WaitFor([&] { return edit().LineText(3) == "  writeln('Oi'); writeln('Oi');"; })) << edit().LineText(3);
-  GrabScreen(ShotName("replace"));
+  GrabScreen("replace");
   Key("Escape");
   ASSERT_TRUE(WaitFor([&] { return !dialog->isVisible() && editorHasKeys(); })) << focusReport();
   expectTypingLandsAtTheCaret("after_replace");
@@ -449,7 +470,7 @@ TEST_F(IdeX11, TemplateChosenByDoubleClick) {
   const int row = 7;  // "if"
   const QPoint at(list->width() / 2, list->FrameThickness() + form.TitleHeight() + row * form.EffectiveItemHeight() +
                                          form.EffectiveItemHeight() / 2);
-  GrabScreen(ShotName("templates"));
+  GrabScreen("templates");
   const QPoint global = list->mapToGlobal(at);
   XDo({"mousemove", "--sync", QString::number(global.x()), QString::number(global.y())});
   XDo({"click", "--repeat", "2", "--delay", "80", "1"});
@@ -485,7 +506,7 @@ TEST_F(IdeX11, ExplorerListsAProgramSavedAfterItOpened) {
   EXPECT_EQ(active().GetFileName(), folder_.filePath("novo.pas"));
   EXPECT_EQ(listed(), "novo.pas prog.pas");
   EXPECT_TRUE(explorer.isVisible());
-  GrabScreen(ShotName("explorer"));
+  GrabScreen("explorer");
   expectTypingLandsAtTheCaret("after_save_as");
 }
 
@@ -505,7 +526,7 @@ TEST_F(IdeX11, ClosingOneOfTwoMaximizedWindowsLeavesTheOtherMaximized) {
   EXPECT_EQ(active().TabTitle(), "outro.pas");
   EXPECT_TRUE(active().isMaximized());
   menu("MnArquivo", "f");
-  ASSERT_TRUE(WaitFor([&] { return main().EditorWindowList().size() == 1; })) << (GrabScreen(ShotName("closing_fail")), focusReport());
+  ASSERT_TRUE(WaitFor([&] { return main().EditorWindowList().size() == 1; })) << focusReport();
   EXPECT_EQ(active().TabTitle(), "prog.pas");
   EXPECT_TRUE(active().isMaximized());
   EXPECT_TRUE(WaitFor([&] { return editorHasKeys(); })) << focusReport();
