@@ -173,7 +173,7 @@ class ModalCloser {
   QStringList titles_;
 };
 
-class IdeX11 : public ::testing::Test {
+class StudentPathsX11 : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(folder_.isValid() && config_.isValid());
@@ -313,7 +313,7 @@ class IdeX11 : public ::testing::Test {
   std::unique_ptr<PascalKauWindows> windows_;
 };
 
-TEST_F(IdeX11, AfterARunEndedWithEnterTheEditorHasTheKeys) {
+TEST_F(StudentPathsX11, AfterARunEndedWithEnterTheEditorHasTheKeys) {
   start();
   edit().SetCaretXY({1, 2});
   During enters = person();
@@ -330,7 +330,7 @@ TEST_F(IdeX11, AfterARunEndedWithEnterTheEditorHasTheKeys) {
   expectMenuAndToolBarOnTop();
 }
 
-TEST_F(IdeX11, AfterASyntaxErrorTheCaretEndsTheLineAndHasTheKeys) {
+TEST_F(StudentPathsX11, AfterASyntaxErrorTheCaretEndsTheLineAndHasTheKeys) {
   start("program p;\nbegin\n  writeln(;\nend.\n");
   ASSERT_TRUE(runFromTheEditor());
   EXPECT_EQ(edit().CaretXY(), (editor::TPoint{12, 3}));
@@ -339,7 +339,7 @@ TEST_F(IdeX11, AfterASyntaxErrorTheCaretEndsTheLineAndHasTheKeys) {
   expectMenuAndToolBarOnTop();
 }
 
-TEST_F(IdeX11, AfterCtrlCTheEditorHasTheKeys) {
+TEST_F(StudentPathsX11, AfterCtrlCTheEditorHasTheKeys) {
   start("program p;\nvar i: integer;\nbegin\n  while true do i := 0;\nend.\n");
   edit().SetCaretXY({3, 4});
   During stop = person();
@@ -352,7 +352,7 @@ TEST_F(IdeX11, AfterCtrlCTheEditorHasTheKeys) {
 
 
 // A message longer than the error panel can be scrolled to.
-TEST_F(IdeX11, ALongCompileMessageGetsAScrollBar) {
+TEST_F(StudentPathsX11, ALongCompileMessageGetsAScrollBar) {
   start("program p;\nbegin\n  xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx := 1;\nend.\n");
   ASSERT_TRUE(runFromTheEditor());
   auto* list = named<QListWidget>(&main(), "ListErros");
@@ -363,7 +363,7 @@ TEST_F(IdeX11, ALongCompileMessageGetsAScrollBar) {
   expectTypingLandsAtTheCaret("after_long_message");
 }
 
-TEST_F(IdeX11, MakeExecutableThenTheEditorHasTheKeys) {
+TEST_F(StudentPathsX11, MakeExecutableThenTheEditorHasTheKeys) {
   start();
   edit().SetCaretXY({1, 3});
   During answer = person();
@@ -381,7 +381,7 @@ TEST_F(IdeX11, MakeExecutableThenTheEditorHasTheKeys) {
 
 // Shift+Ctrl+I indents the selected lines and opens nothing; Ctrl+I asks for
 // a line, and the caret goes there.
-TEST_F(IdeX11, ShiftCtrlIIndentsCtrlIGoesToALine) {
+TEST_F(StudentPathsX11, ShiftCtrlIIndentsCtrlIGoesToALine) {
   start();
   const QStringList windows = ShownWindows();
   {
@@ -411,7 +411,7 @@ TEST_F(IdeX11, ShiftCtrlIIndentsCtrlIGoesToALine) {
 
 // Tab goes from the search text to the replacement; "Substituir todas"
 // replaces; Escape gives the keys back to the editor.
-TEST_F(IdeX11, ReplaceAllFromTheDialogTypedIntoByTab) {
+TEST_F(StudentPathsX11, ReplaceAllFromTheDialogTypedIntoByTab) {
   start("program p;\nbegin\n  writeln('Ola'); writeln('Ola');\nend.\n");
   Key("ctrl+u");
   TReplaceDialog* dialog = nullptr;
@@ -436,7 +436,7 @@ TEST_F(IdeX11, ReplaceAllFromTheDialogTypedIntoByTab) {
 
 // Find selects the next occurrence; Escape gives the keys back, and typing
 // replaces the found word.
-TEST_F(IdeX11, FindSelectsAndEscapeGivesTheKeysBack) {
+TEST_F(StudentPathsX11, FindSelectsAndEscapeGivesTheKeysBack) {
   start();
   Key("ctrl+l");
   TFindDialog* dialog = nullptr;
@@ -455,7 +455,7 @@ TEST_F(IdeX11, FindSelectsAndEscapeGivesTheKeysBack) {
 
 // Ctrl+Space lists the templates; a double click on "if" inserts it with the
 // caret inside its parentheses, where typing goes on.
-TEST_F(IdeX11, TemplateChosenByDoubleClick) {
+TEST_F(StudentPathsX11, TemplateChosenByDoubleClick) {
   start();
   Key("ctrl+End Return");
   ASSERT_TRUE(WaitFor([&] { return edit().CaretXY() == editor::TPoint{1, 5}; }));
@@ -482,7 +482,7 @@ TEST_F(IdeX11, TemplateChosenByDoubleClick) {
 
 // The explorer, opened from the Ferramentas menu in the student's folder,
 // lists a program saved there by Save As afterwards.
-TEST_F(IdeX11, ExplorerListsAProgramSavedAfterItOpened) {
+TEST_F(StudentPathsX11, ExplorerListsAProgramSavedAfterItOpened) {
   start();
   menu("MnFerramentas", "Down Return");
   TFormExplorer& explorer = windows_->explorer;
@@ -512,7 +512,7 @@ TEST_F(IdeX11, ExplorerListsAProgramSavedAfterItOpened) {
 
 // A second program opened through the Open dialog, then closed from the
 // Arquivo menu: the first is maximized and has the keys.
-TEST_F(IdeX11, ClosingOneOfTwoMaximizedWindowsLeavesTheOtherMaximized) {
+TEST_F(StudentPathsX11, ClosingOneOfTwoMaximizedWindowsLeavesTheOtherMaximized) {
   start();
   write("outro.pas", "program outro;\nbegin\nend.\n");
   During answer = person();
