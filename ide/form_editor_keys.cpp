@@ -30,8 +30,10 @@ constexpr CtrlCommand kCtrlCommands[] = {
     {'I', &TFormMain::MnEditarIrParaLinhaClick, false},
 };
 
+// Ctrl+letter without Shift: with Shift the letter is the control's own
+// block command (Shift+Ctrl+I indents, +U unindents, +L selects lines).
 const CtrlCommand* CtrlCommandOf(std::uint16_t key, TShiftState shift) {
-  if (!shift.Contains(ssCtrl)) return nullptr;
+  if (!shift.Contains(ssCtrl) || shift.Contains(ssShift)) return nullptr;
   for (const CtrlCommand& entry : kCtrlCommands)
     if (key == static_cast<std::uint16_t>(entry.letter)) return &entry;
   return nullptr;

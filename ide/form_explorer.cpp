@@ -3,9 +3,11 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSplitter>
 #include <QStorageInfo>
 #include <QVBoxLayout>
@@ -93,8 +95,16 @@ TFormExplorer::TFormExplorer(QWidget* parent)
 void TFormExplorer::setDirectory(const QString& path) {
   directory_ = QDir(path).absolutePath();
   selectDriveOf(directory_);
+  refresh();
+}
+
+void TFormExplorer::refresh() {
   fillFolders();
   fillFiles();
+}
+
+void TFormExplorer::fileWritten(const QString& path) {
+  if (QFileInfo(path).absoluteDir() == QDir(directory_)) refresh();
 }
 
 void TFormExplorer::setStayOnTop(bool onTop) {
@@ -172,6 +182,11 @@ void TFormExplorer::DriveComboBox1Change(int index) {
 
 void TFormExplorer::DirectoryListBox1DblClick(QListWidgetItem* item) {
   if (item) setDirectory(item->data(kPathRole).toString());
+}
+
+void TFormExplorer::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) refresh();
 }
 
 void TFormExplorer::closeEvent(QCloseEvent* event) {

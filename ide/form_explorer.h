@@ -23,6 +23,11 @@ class TFormExplorer : public QWidget {
   QString directory() const { return directory_; }
   void setDirectory(const QString& path);
   QString fileMask() const { return fileMask_; }
+  // Reads the current folder again: its sub-folders and its files.
+  void refresh();
+  // A file was written at `path`: the lists are read again when it lies in
+  // the current folder.
+  void fileWritten(const QString& path);
   // Stay-on-top or a normal tool window; a shown window stays shown.
   void setStayOnTop(bool onTop);
 
@@ -40,6 +45,8 @@ class TFormExplorer : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Each showing lists the folder as it is now.
+  void showEvent(QShowEvent* event) override;
 
  private:
   void fillDrives();

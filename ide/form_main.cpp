@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QLabel>
 #include <QMenu>
 #include <QMdiSubWindow>
@@ -9,6 +10,7 @@
 #include <QScreen>
 #include <QStatusTipEvent>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include "ide/art.h"
@@ -40,6 +42,7 @@ TFormMain::TFormMain(QWidget* parent) : QMainWindow(parent) {
   // No editor window is open yet.
   EnableEditorCommands(false);
   FormCreate();
+  QApplication::instance()->installEventFilter(this);
 }
 
 QAction* TFormMain::action(const char* name) const { return findChild<QAction*>(name); }
@@ -91,6 +94,24 @@ bool TFormMain::event(QEvent* event) {
   }
   if (event->type() == QEvent::WindowActivate) ShowHint();
   return QMainWindow::event(event);
+}
+
+// A window manager gives the keys back to the window under a dialog that
+// closes; without one they would go nowhere.
+bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Hide) {
+    auto* dialog = qobject_cast<QDialog*>(watched);
+    QWidget* owner = dialog && dialog->isWindow() ? dialog->parentWidget() : nullptr;
+    while (owner && owner != this) owner = owner->parentWidget();
+    if (owner) QTimer::singleShot(0, this, &TFormMain::FocusAfterDialog);
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TFormMain::FocusAfterDialog() {
+  if (!isVisible() || isMinimized() || running() || QApplication::activeModalWidget()) return;
+  if (QWidget* active = QApplication::activeWindow(); active && active != this) return;
+  FocusActiveEditor();
 }
 
 void TFormMain::ShowHint() { setStatusPanelText(2, applicationHint_); }

@@ -64,6 +64,9 @@ class TFormMain : public QMainWindow {
   // window was opened.
   bool OpenInEditor(const QString& name);
   void ativaEditor(TFormEditor* editor);
+  // Raises and activates the main window with the keyboard on the active
+  // editor's control (after a run, a dialog or a message box).
+  void FocusActiveEditor();
   void ActivateEditorAt(int index);
   void NextEditor();
   void PreviousEditor();
@@ -167,6 +170,7 @@ class TFormMain : public QMainWindow {
 
  protected:
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
@@ -187,6 +191,9 @@ class TFormMain : public QMainWindow {
   QToolButton* button(const char* name) const;
 
   void FormClose(QCloseEvent* event);
+  // Once a dialog of this window has closed: the keys back to the editor,
+  // unless another of the program's windows or dialogs has them.
+  void FocusAfterDialog();
   // The quit questions for each modified editor window; false on Cancel.
   bool CloseEditorWindowsForQuit();
   // Puts the explorer in the middle of the main window.

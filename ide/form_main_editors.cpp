@@ -82,6 +82,12 @@ void TFormMain::ativaEditor(TFormEditor* editor) {
   selectEditorTab(editor);
 }
 
+void TFormMain::FocusActiveEditor() {
+  raise();
+  activateWindow();
+  if (activeEditorWindow_) ativaEditor(activeEditorWindow_);
+}
+
 void TFormMain::ActivateEditorAt(int index) {
   if (index >= 0 && index < editorWindowList_.size()) ativaEditor(editorWindowList_[index]);
 }
@@ -128,6 +134,7 @@ void TFormMain::CloseEditorWindow() {
   TFormEditor* editor = activeEditorWindow_;
   if (!editor) return;
   const int index = editorWindowList_.indexOf(editor);
+  const bool wasMaximized = editor->isMaximized();
   editorWindowList_.removeAt(index);
   activeEditorWindow_ = nullptr;
   {
@@ -147,6 +154,9 @@ void TFormMain::CloseEditorWindow() {
     barraBotoesEditor_->hide();
     return;
   }
+  // The area maximizes a newly active window only while the window before it
+  // is there and maximized; this one is gone.
+  if (wasMaximized) editorWindowList_.first()->showMaximized();
   ActivateEditorAt(0);
   if (editorWindowList_.size() == 1) {
     button("btnProxEditor")->setEnabled(false);

@@ -13,6 +13,7 @@
 
 #include "ide/app_setup.h"
 #include "ide/form_editor.h"
+#include "ide/form_explorer.h"
 #include "ide/form_main.h"
 #include "platform/qt/qt_printer.h"
 #include "text/code_pages.h"
@@ -182,6 +183,7 @@ void TFormMain::MnArquivoSalvarClick() {
   } else {
     lastSaveSucceeded_ = SaveEditorTo(editor, editor->GetFileName());
     if (lastSaveSucceeded_) {
+      if (explorer_) explorer_->fileWritten(editor->GetFileName());
       editor->RichEdit1().SetModified(false);
       UpdateRecentFiles(editor->GetFileName());
       editor->setWindowTitle(editor->GetFileName());
@@ -212,6 +214,7 @@ void TFormMain::MnArquivoSalvarComoClick() {
     // The window takes the new name only once its text is there.
     if (lastSaveSucceeded_) lastSaveSucceeded_ = SaveEditorTo(editor, name);
     if (lastSaveSucceeded_) {
+      if (explorer_) explorer_->fileWritten(name);
       editor->SetFileName(name);
       editor->RichEdit1().SetModified(false);
       setEditorTabTitle(editor, editor->TabTitle());

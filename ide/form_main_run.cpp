@@ -46,11 +46,14 @@ void TFormMain::Executar1Click() {
       editor->SetErrorLine(outcome.errorLine);
     }
   };
+  // A window enabled again does not get back the focus it lost: the keys go
+  // to the editor explicitly, the main window in front of the console.
   hooks.restore = [&] {
     setEnabled(true);
     setWindowState(savedState);
     show();
     if (explorer_) explorer_->setVisible(explorerWasVisible);
+    FocusActiveEditor();
   };
   runController_->run(editor->RichEdit1().Lines().GetText(), hooks);
 }

@@ -63,6 +63,17 @@ QPushButton* SearchDialog::addButton(const char* objectName, const QString& capt
   return button;
 }
 
+void SearchDialog::orderTabs(std::initializer_list<QWidget*> fields) {
+  QWidget* previous = findText_;
+  auto chain = [&previous](QWidget* next) {
+    setTabOrder(previous, next);
+    previous = next;
+  };
+  for (QWidget* field : fields) chain(field);
+  for (int i = 0; i < buttons_->count(); ++i)
+    if (QWidget* button = buttons_->itemAt(i)->widget()) chain(button);
+}
+
 void SearchDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   // Not when the window system merely restores it with the main window.
@@ -81,6 +92,7 @@ TFindDialog::TFindDialog(QWidget* parent) : SearchDialog("FindDialog1", QStringL
   matchCase_ = new QCheckBox(QString::fromUtf8("Diferenciar maiúsculas de minúsculas"), this);
   matchCase_->setObjectName(QStringLiteral("MatchCase"));
   fields()->addWidget(matchCase_, 1, 0, 1, 2);
+  orderTabs({matchCase_});
 }
 
 bool TFindDialog::matchCase() const { return matchCase_->isChecked(); }
@@ -98,6 +110,7 @@ TReplaceDialog::TReplaceDialog(QWidget* parent)
           [this] { emit replace(false); });
   connect(addButton("ReplaceAllButton", QStringLiteral("Substituir todas")), &QPushButton::clicked, this,
           [this] { emit replace(true); });
+  orderTabs({replaceText_});
 }
 
 QString TReplaceDialog::replaceText() const { return replaceText_->text(); }

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -38,6 +39,9 @@ class SearchDialog : public QDialog {
   // above "Cancelar".
   QGridLayout* fields() const { return fields_; }
   QPushButton* addButton(const char* objectName, const QString& caption);
+  // Tab goes from the search text through `fields` to the buttons, top to
+  // bottom; called once the derived dialog has made its widgets.
+  void orderTabs(std::initializer_list<QWidget*> fields);
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
 

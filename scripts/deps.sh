@@ -8,7 +8,7 @@ set -eu
 exec >&2
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev
           qt6-base-dev qt6-base-private-dev qt6-translations-l10n libjpeg-dev fonts-liberation fonts-dejavu-core
-          poppler-utils xvfb xauth xdotool xclip x11-xkb-utils)
+          poppler-utils xvfb xauth xdotool xclip x11-xkb-utils x11-utils openbox)
 if [ "${1:-}" = bench ]; then
   packages+=(lua5.4 fp-compiler python3 hyperfine time libqscintilla2-qt6-dev)
 fi

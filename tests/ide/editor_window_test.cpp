@@ -7,6 +7,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include "editor/key_cmds.h"
 #include "ide/editor_control_host.h"
@@ -241,6 +242,50 @@ TEST_F(EditorWindowTest, TableKeysAreTheWindowsAlone) {
   EXPECT_EQ(edit().Text(), "alpha beta");
   QTest::keyClick(&editor_->Host(), Qt::Key_O, Qt::ControlModifier);
   EXPECT_EQ(menuCommands, 0);
+}
+
+// With Shift the letters of the window's Ctrl table are the control's block
+// commands alone: no dialog opens and no menu command runs.
+TEST_F(EditorWindowTest, ShiftCtrlLettersAreTheControlsBlockCommands) {
+  focusEditor();
+  edit().SetText("a := 1;\nb := 2;\nc := 3;\n");
+  int menuCommands = 0;
+  for (QAction* item : main_->findChildren<QAction*>())
+    QObject::connect(item, &QAction::triggered, [&] { ++menuCommands; });
+  QStringList modals;
+  QTimer closeModals;
+  QObject::connect(&closeModals, &QTimer::timeout, [&] {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+      modals << modal->windowTitle();
+      modal->close();
+    }
+  });
+  closeModals.start(10);
+  // As X types them: the letter's control character as text.
+  auto shiftCtrl = [&](Qt::Key letter) {
+    QTest::sendKeyEvent(QTest::Click, &editor_->Host(), letter, QString(QChar(letter - Qt::Key_A + 1)),
+                        Qt::ShiftModifier | Qt::ControlModifier);
+  };
+  edit().SetCaretXY({1, 1});
+  QTest::keyClick(&editor_->Host(), Qt::Key_Down, Qt::ShiftModifier);
+  QTest::keyClick(&editor_->Host(), Qt::Key_Down, Qt::ShiftModifier);
+  shiftCtrl(Qt::Key_I);
+  EXPECT_NE(edit().LineText(1), "a := 1;");
+  EXPECT_EQ(QString::fromStdString(edit().LineText(1)).trimmed(), "a := 1;");
+  EXPECT_EQ(QString::fromStdString(edit().LineText(2)).trimmed(), "b := 2;");
+  EXPECT_EQ(edit().LineText(1), edit().LineText(2).substr(0, edit().LineText(2).size() - 7) + "a := 1;");
+  EXPECT_EQ(edit().LineText(3), "c := 3;");
+  shiftCtrl(Qt::Key_U);
+  EXPECT_EQ(edit().LineText(1), "a := 1;");
+  EXPECT_EQ(edit().LineText(2), "b := 2;");
+  shiftCtrl(Qt::Key_L);
+  EXPECT_EQ(edit().SelectionMode(), editor::smLine);
+  // The window's other letters with Shift do nothing of the window's.
+  for (Qt::Key key : {Qt::Key_O, Qt::Key_A, Qt::Key_S, Qt::Key_P, Qt::Key_R, Qt::Key_T}) shiftCtrl(key);
+  EXPECT_EQ(modals.join('|').toStdString(), "");
+  EXPECT_EQ(menuCommands, 0);
+  EXPECT_EQ(main_->EditorWindowList().size(), 1);
+  EXPECT_EQ(edit().Text(), "a := 1;\r\nb := 2;\r\nc := 3;");
 }
 
 }  // namespace

@@ -96,6 +96,30 @@ TEST_F(EditorWindowsTest, ClosingTheLastDisablesTheEditorCommands) {
   EXPECT_TRUE(widget<QMdiArea>("MdiArea")->subWindowList().isEmpty());
 }
 
+// Editor windows open maximized; closing the active one by its button
+// leaves the next one maximized too.
+TEST_F(EditorWindowsTest, TheWindowActiveAfterAClosingStaysMaximized) {
+  main_->OpenInEditor(file("b.pas"));
+  main_->OpenInEditor(file("c.pas"));
+  ASSERT_TRUE(main_->ActiveEditorWindow()->isMaximized());
+  button("btnCloseEditor")->click();
+  ASSERT_EQ(main_->EditorWindowList().size(), 2);
+  EXPECT_EQ(active(), "Untitled");
+  EXPECT_TRUE(main_->ActiveEditorWindow()->isMaximized());
+  button("btnCloseEditor")->click();
+  EXPECT_TRUE(main_->ActiveEditorWindow()->isMaximized());
+  EXPECT_EQ(widget<QMdiArea>("MdiArea")->activeSubWindow(), main_->ActiveEditorWindow());
+}
+
+// After tiling, the windows keep their tiles when one of them is closed.
+TEST_F(EditorWindowsTest, TiledWindowsStayTiledAfterAClosing) {
+  main_->OpenInEditor(file("b.pas"));
+  main_->OpenInEditor(file("c.pas"));
+  main_->MnJanelaLadoLadoClick();
+  button("btnCloseEditor")->click();
+  EXPECT_FALSE(main_->ActiveEditorWindow()->isMaximized());
+}
+
 // A window bound to a file it could not read would let a Save empty it.
 TEST_F(EditorWindowsTest, AFileThatCannotBeReadOpensNoWindow) {
   const QString big = file("big.pas");
@@ -148,6 +172,24 @@ TEST_F(EditorWindowsTest, QuittingAsksForEachModifiedWindow) {
   EXPECT_EQ((*seen)[2], "Deseja fechar o Pascal KAU?");
   EXPECT_TRUE(main_->isVisible());
   EXPECT_TRUE(main_->EditorWindowList().isEmpty());
+}
+
+// Each window asked about in the quit sequence is shown maximized.
+TEST_F(EditorWindowsTest, QuittingShowsEachAskedWindowMaximized) {
+  main_->OpenInEditor(file("one.pas"));
+  main_->OpenInEditor(file("two.pas"));
+  main_->EditorWindowList()[1]->RichEdit1().SetModified(true);
+  bool maximized = false;
+  QString asked;
+  const auto seen = AnswerNextModal("Cancelar", [&] {
+    asked = main_->ActiveEditorWindow()->TabTitle();
+    maximized = main_->ActiveEditorWindow()->isMaximized();
+  });
+  main_->close();
+  ASSERT_TRUE(seen->pressed);
+  EXPECT_EQ(asked, "one.pas");
+  EXPECT_TRUE(maximized);
+  EXPECT_EQ(titles(), QStringList({"one.pas"}));
 }
 
 }  // namespace

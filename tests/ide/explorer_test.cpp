@@ -1,14 +1,19 @@
 // The explorer: shown and hidden by its button, its lists, opening a file.
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "ide/form_editor.h"
 #include "main_window_fixture.h"
+#include "modal_answerer.h"
+#include "test_env.h"
 
 namespace kau::ide::testing {
 namespace {
@@ -86,6 +91,71 @@ TEST_F(MainWindowTest, ExplorerListsPascalFilesInAnyCaseAndOpensOnDoubleClick) {
   QTest::mouseDClick(files->viewport(), Qt::LeftButton, {}, centre);
   ASSERT_EQ(opened.count(), 1);
   EXPECT_EQ(opened.at(0).at(0).toString(), QDir(folder.path()).absoluteFilePath("B.PAS"));
+}
+
+// A file written while the explorer was hidden shows the next time it is.
+TEST_F(MainWindowTest, ExplorerReadsItsFolderEachTimeItIsShown) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  explorer_->setDirectory(folder.path());
+  auto* files = explorer_->findChild<QListWidget*>("FileListBox1");
+  main_->BtnTaloExplorerClick();
+  EXPECT_EQ(Texts(files), QStringList());
+  main_->BtnTaloExplorerClick();
+  ASSERT_FALSE(explorer_->isVisible());
+  Touch(folder.filePath("depois.pas"));
+  ASSERT_TRUE(QDir(folder.path()).mkdir("pasta"));
+  main_->BtnTaloExplorerClick();
+  EXPECT_EQ(Texts(files), QStringList({"depois.pas"}));
+  EXPECT_EQ(Texts(explorer_->findChild<QListWidget*>("DirectoryListBox1")).last(), "pasta");
+}
+
+// Saving enters the file in the recent files: settings of the test's own.
+class ExplorerSaveTest : public MainWindowTest {
+ protected:
+  QTemporaryDir config_;
+  // Before the main window, which takes its settings' place when made.
+  ScopedEnv configHome_{"XDG_CONFIG_HOME", config_.path().toLocal8Bit()};
+};
+
+// The explorer, shown on the folder, lists a file as soon as Save As or Save
+// has written it there; a file written into another folder changes nothing.
+TEST_F(ExplorerSaveTest, SavingIntoTheExplorersFolderListsTheFile) {
+  QTemporaryDir folder, elsewhere;
+  ASSERT_TRUE(config_.isValid() && folder.isValid() && elsewhere.isValid());
+  TFormEditor* editor = showWithEditor();
+  explorer_->setDirectory(folder.path());
+  main_->BtnTaloExplorerClick();
+  ASSERT_TRUE(explorer_->isVisible());
+  auto* files = explorer_->findChild<QListWidget*>("FileListBox1");
+  EXPECT_EQ(Texts(files), QStringList());
+  // The save dialog answered with a file name, as a person types it.
+  auto saveAs = [&](const QString& path) {
+    const auto seen = AnswerNextModal("-", [path] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      ASSERT_NE(dialog, nullptr);
+      dialog->selectFile(path);
+      QMetaObject::invokeMethod(dialog, "accept");
+    });
+    main_->MnArquivoSalvarComoClick();
+    EXPECT_TRUE(seen->seen);
+  };
+  editor->RichEdit1().Lines().Add("x");
+  saveAs(QDir(folder.path()).filePath("novo.pas"));
+  ASSERT_TRUE(main_->LastSaveSucceeded());
+  EXPECT_EQ(Texts(files), QStringList({"novo.pas"}));
+  EXPECT_TRUE(explorer_->isVisible());
+
+  saveAs(QDir(elsewhere.path()).filePath("outro.pas"));
+  ASSERT_TRUE(main_->LastSaveSucceeded());
+  EXPECT_EQ(Texts(files), QStringList({"novo.pas"}));
+  // Save into the folder again, after a file came there by other means.
+  Touch(QDir(folder.path()).filePath("a.pas"));
+  ASSERT_TRUE(main_->OpenInEditor(QDir(folder.path()).filePath("novo.pas")));
+  EXPECT_EQ(Texts(files), QStringList({"novo.pas"}));
+  main_->MnArquivoSalvarClick();
+  ASSERT_TRUE(main_->LastSaveSucceeded());
+  EXPECT_EQ(Texts(files), QStringList({"a.pas", "novo.pas"}));
 }
 
 TEST_F(MainWindowTest, ExplorerStartsInTheWorkingFolderAndListsDrivesAndHome) {

@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolButton>
 
+#include "ide/editor_control_host.h"
 #include "ide/form_editor.h"
 #include "ide/search_dialogs.h"
 #include "ide/text_search.h"
@@ -111,6 +113,29 @@ TEST_F(MainWindowEditTest, GoToLineAsksAndClamps) {
   EXPECT_EQ(seen->title, QString::fromUtf8("Ir Para a Linha..."));
   EXPECT_EQ(defaultAnswer, "3");
   EXPECT_EQ(edit().CaretXY(), (editor::TPoint{2, 12}));
+}
+
+// Closing a dialog gives the keys back to the editor, whether the window
+// system would or not.
+TEST_F(MainWindowEditTest, ClosingADialogGivesTheKeysBackToTheEditor) {
+  TFormEditor* editor = main_->ActiveEditorWindow();
+  main_->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get()));
+  for (void (TFormMain::*command)() : {&TFormMain::MnEditarLocalizarClick, &TFormMain::MnEditarSubstituirClick}) {
+    main_->findChild<QToolButton*>("BtnNovo")->setFocus();  // where a disabled window leaves it
+    (main_.get()->*command)();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() && QApplication::activeWindow() != main_.get(); }));
+    QWidget* dialog = QApplication::activeWindow();
+    click(dialog, "CancelButton");
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == &editor->Host(); }))
+        << dialog->objectName().toStdString();
+    EXPECT_EQ(QApplication::activeWindow(), main_.get());
+  }
+  main_->findChild<QToolButton*>("BtnNovo")->setFocus();
+  const auto seen = AnswerNextModal("Cancelar");
+  main_->MnEditarIrParaLinhaClick();
+  ASSERT_TRUE(seen->pressed);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == &editor->Host(); }));
 }
 
 }  // namespace

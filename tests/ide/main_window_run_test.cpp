@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -147,6 +148,47 @@ TEST_F(MainWindowRunTest, SyntaxErrorMovesTheCaretMarksTheLineAndFillsThePanel) 
   EXPECT_FALSE(panel()->isHidden());
   main().Button1Click();
   EXPECT_TRUE(panel()->isHidden());
+}
+
+// At the window's first size a message longer than the list can be scrolled
+// to its end.
+TEST_F(MainWindowRunTest, ALongMessageGetsAHorizontalScrollBar) {
+  ASSERT_EQ(main().size(), QSize(601, 382));
+  const std::string name(90, 'x');
+  edit().SetText("program p;\r\nbegin\r\n  " + name + " := 1;\r\nend.\r\n");
+  run();
+  ASSERT_EQ(list()->count(), 2);
+  ASSERT_TRUE(list()->item(1)->text().contains(QString::fromStdString(name).toUpper()))
+      << panelLines().join('|').toStdString();
+  QApplication::processEvents();
+  QScrollBar* bar = list()->horizontalScrollBar();
+  EXPECT_TRUE(bar->isVisible());
+  EXPECT_GT(bar->maximum(), 0);
+  // Scrolled to its end, the message's last character is inside the list.
+  bar->setValue(bar->maximum());
+  const QFontMetrics metrics(list()->font());
+  const QRect item = list()->visualItemRect(list()->item(1));
+  EXPECT_LE(item.left() + metrics.horizontalAdvance(list()->item(1)->text()), list()->viewport()->width());
+  // Both lines stay readable above the bar.
+  EXPECT_LE(list()->visualItemRect(list()->item(1)).bottom(), list()->viewport()->height());
+}
+
+// The main window was disabled for the run: the keys go back to the editor
+// explicitly, after an error as after a good end.
+TEST_F(MainWindowRunTest, TheEditorHasTheKeysAfterTheRun) {
+  for (const char* text : {"program p;\r\nbegin\r\n  writeln(;\r\nend.\r\n", "program p;\r\nbegin\r\nend.\r\n"}) {
+    main().activateWindow();
+    editor_->Host().setFocus();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    edit().SetText(text);
+    run([&] {
+      if (!windows_.console.runOpen()) return false;
+      press(Qt::Key_Return, {}, "\r");
+      return true;
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &main(); })) << text;
+    EXPECT_EQ(QApplication::focusWidget(), &editor_->Host()) << text;
+  }
 }
 
 TEST_F(MainWindowRunTest, RunTimeErrorLeavesTheCaret) {

@@ -4,10 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTest>
 
 namespace kau::ide {
 namespace {
@@ -62,6 +64,28 @@ TEST(SearchDialogs, ReplaceDialogReportsItsFourButtons) {
   EXPECT_EQ(dialog.replaceText(), "fim");
   EXPECT_EQ(EditorText(QString::fromUtf8("Não")), std::optional<std::string>("N\xE3o"));
   EXPECT_EQ(EditorText(QString::fromUtf8("\u4E2D")), std::nullopt);
+}
+
+// The object names that Tab visits from the search text, once round.
+std::string TabWalk(SearchDialog& dialog) {
+  dialog.show();
+  dialog.activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  QStringList visited;
+  for (int i = 0; i < 8; ++i) {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || (i > 0 && focus->objectName() == "FindText")) break;
+    visited << focus->objectName();
+    QTest::keyClick(focus, Qt::Key_Tab);
+  }
+  return visited.join(' ').toStdString();
+}
+
+TEST(SearchDialogs, TabGoesThroughTheFieldsThenTheButtons) {
+  TReplaceDialog replace;
+  EXPECT_EQ(TabWalk(replace), "FindText ReplaceText FindNextButton ReplaceButton ReplaceAllButton CancelButton");
+  TFindDialog find;
+  EXPECT_EQ(TabWalk(find), "FindText MatchCase FindNextButton CancelButton");
 }
 
 }  // namespace

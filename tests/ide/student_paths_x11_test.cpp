@@ -1,0 +1,537 @@
+// The development environment on a real X display (Xvfb), without a window
+// manager or under the one named in KAU_X11_WINDOW_MANAGER, driven as a
+// student drives it: keys and clicks sent by xdotool, menus opened by a
+// click on their title or by their Alt letter, dialogs answered by typing.
+// The windows are the program's own (the console window, the splash, the
+// main window and the explorer). Screenshots go to
+// build/screenshots/student_paths_x11_*.png.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QImage>
+#include <QInputDialog>
+#include <QListWidget>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolBar>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "ide/editor_control_host.h"
+#include "ide/form_editor.h"
+#include "ide/program_start.h"
+#include "ide/search_dialogs.h"
+#include "platform/qt/qt_popup_host.h"
+#include "platform/console/screen_dump.h"
+#include "tests/editor_x11/x11_events.h"
+#include "test_env.h"
+
+namespace kau::ide::testing {
+namespace {
+
+using editor::testing::Settle;
+using editor::testing::XDo;
+
+// Long enough for a compile and a run on a busy machine.
+constexpr int kRunMilliseconds = 20000;
+
+const char* const kHello = "program p;\nbegin\n  writeln('Ola'); readln;\nend.\n";
+
+// Runs the event loop until `done` or `milliseconds` have passed.
+bool WaitFor(const std::function<bool()>& done, int milliseconds = 10000) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done() && timer.elapsed() < milliseconds) QApplication::processEvents(QEventLoop::AllEvents, 10);
+  return done();
+}
+
+// The whole screen now; saved as build/screenshots/student_paths_x11_NAME.png
+// (with the window manager's name) when a name is given.
+QImage GrabScreen(const char* name = nullptr) {
+  Settle();
+  const QImage screen = editor::testing::GrabScreen(QGuiApplication::primaryScreen()->geometry());
+  if (name) {
+    const QByteArray manager = qgetenv("KAU_X11_WINDOW_MANAGER");
+    screen.save(QString(KAU_SCREENSHOTS "/student_paths_x11_%1%2.png")
+                    .arg(name, manager.isEmpty() ? QString() : "_" + QString::fromLocal8Bit(manager)));
+  }
+  return screen;
+}
+
+void Key(const QString& keys) { XDo(QStringList{"key", "--delay", "40"} + keys.split(' ')); }
+void Type(const QString& text) { XDo({"type", "--delay", "40", text}); }
+
+void ClickAt(QPoint global) {
+  XDo({"mousemove", "--sync", QString::number(global.x()), QString::number(global.y())});
+  XDo({"click", "1"});
+}
+void Click(QWidget* widget) { ClickAt(widget->mapToGlobal(widget->rect().center())); }
+
+// The visible top-level windows, by class and object name (the tool tips and
+// the pop-up menus aside).
+QStringList ShownWindows() {
+  QStringList shown;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window->isVisible() && !window->windowFlags().testFlag(Qt::ToolTip) &&
+        window->windowType() != Qt::Popup)
+      shown << QString(window->metaObject()->className()) + ":" + window->objectName();
+  shown.sort();
+  return shown;
+}
+
+// What a person does while the program runs. The run keeps the windows'
+// event loop busy until it ends, so the test's own code does not go on
+// meanwhile: these steps are taken from a timer instead, each once its
+// condition holds.
+class During {
+ public:
+  // `giveUp` ends the run when a step's condition does not come in time.
+  explicit During(std::function<void()> giveUp) : giveUp_(std::move(giveUp)) {
+    QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
+    timer_.start(20);
+    waiting_.start();
+  }
+  During& then(const char* what, std::function<bool()> when, std::function<void()> act) {
+    steps_.push_back({what, std::move(when), std::move(act)});
+    return *this;
+  }
+  // Acts every second until `until` holds: a person pressing a key again
+  // when the screen shows no change.
+  During& again(const char* what, std::function<void()> act, std::function<bool()> until) {
+    auto last = std::make_shared<QElapsedTimer>();
+    steps_.push_back({what, [=] {
+                        if (until()) return true;
+                        if (!last->isValid() || last->elapsed() >= 1000) {
+                          act();
+                          last->start();
+                        }
+                        return false;
+                      },
+                      [] {}});
+    return *this;
+  }
+  bool done() const { return next_ == steps_.size(); }
+
+ private:
+  struct Step {
+    const char* what;
+    std::function<bool()> when;
+    std::function<void()> act;
+  };
+  void poll() {
+    if (busy_ || done()) return;
+    busy_ = true;  // acting runs the event loop, and this timer with it
+    if (steps_[next_].when()) {
+      steps_[next_].act();
+      ++next_;
+      waiting_.start();
+    } else if (waiting_.elapsed() > kRunMilliseconds) {
+      ADD_FAILURE() << "never came: " << steps_[next_].what;
+      next_ = steps_.size();
+      giveUp_();
+    }
+    busy_ = false;
+  }
+  std::function<void()> giveUp_;
+  QTimer timer_;
+  QElapsedTimer waiting_;
+  std::vector<Step> steps_;
+  std::size_t next_ = 0;
+  bool busy_ = false;
+};
+
+// Closes every modal window that opens while it lives, noting its title.
+class ModalCloser {
+ public:
+  ModalCloser() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+      if (QWidget* modal = QApplication::activeModalWidget()) {
+        titles_ << modal->windowTitle();
+        modal->close();
+      }
+    });
+    timer_.start(20);
+  }
+  std::string seen() const { return titles_.join('|').toStdString(); }
+
+ private:
+  QTimer timer_;
+  QStringList titles_;
+};
+
+class StudentPathsX11 : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(folder_.isValid() && config_.isValid());
+    workingFolder_ = QDir::currentPath();
+    // No test waits in a modal window for ever: one left open long past
+    // its answer fails the test and is closed.
+    QObject::connect(&watchdog_, &QTimer::timeout, [this] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (!modal || modal != lastModal_) {
+        lastModal_ = modal;
+        modalSince_.start();
+      } else if (modalSince_.elapsed() > kRunMilliseconds) {
+        ADD_FAILURE() << "left open: " << modal->windowTitle().toStdString();
+        modal->close();
+      }
+    });
+    watchdog_.start(100);
+  }
+  void TearDown() override {
+    windows_.reset();
+    QDir::setCurrent(workingFolder_);
+  }
+
+  // Starts the program in the student's folder on `source` (written there as
+  // prog.pas) as `pascalkau prog.pas` does, and waits until its editor has
+  // the keyboard.
+  void start(const char* source = kHello) {
+    const QString path = write("prog.pas", source);
+    QDir::setCurrent(folder_.path());
+    windows_ = std::make_unique<PascalKauWindows>();
+    ShowSplash(*windows_);
+    FinishStart(*windows_, {path});
+    main().show();
+    ASSERT_TRUE(WaitFor([&] { return editorHasKeys(); }, 10000)) << focusReport();
+  }
+  QString write(const QString& name, const QByteArray& text) {
+    QFile file(folder_.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+    return file.fileName();
+  }
+  TFormMain& main() { return windows_->formMain; }
+  template <typename T = QWidget>
+  T* named(QObject* parent, const char* name) {
+    T* found = parent->findChild<T*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+  }
+  // The active modal window when it is a `T` and has the keyboard.
+  template <typename T>
+  T* modalWithKeys() {
+    auto* modal = qobject_cast<T*>(QApplication::activeModalWidget());
+    return modal && QApplication::activeWindow() == modal ? modal : nullptr;
+  }
+  // Keys that open a modal window, answered by `person`; true once both are
+  // over and the main window has the keys again.
+  bool answered(const QString& keys, const During& person) {
+    Key(keys);
+    return WaitFor([&] { return person.done() && !QApplication::activeModalWidget(); }, kRunMilliseconds);
+  }
+  // Opens a menu of the menu bar by a click on its title ("&Arquivo" and
+  // "&Ajuda" share their Alt letter), then takes its item by the keys given.
+  void menu(const char* name, const char* itemKeys) {
+    auto* opened = named<QMenu>(&main(), name);
+    ClickAt(main().menuBar()->mapToGlobal(main().menuBar()->actionGeometry(opened->menuAction()).center()));
+    ASSERT_TRUE(WaitFor([&] { return QApplication::activePopupWidget() == opened; }));
+    if (itemKeys) Key(itemKeys);
+  }
+  TFormEditor& active() { return *main().ActiveEditorWindow(); }
+  RichEditControl& edit() { return active().RichEdit1(); }
+  bool editorHasKeys() {
+    return main().ActiveEditorWindow() && QApplication::activeWindow() == &main() &&
+           QApplication::focusWidget() == &active().Host();
+  }
+  std::string focusReport() {
+    QWidget* focus = QApplication::focusWidget();
+    QWidget* window = QApplication::activeWindow();
+    return "focus on " + (focus ? focus->objectName().toStdString() : std::string("nothing")) + " in " +
+           (window ? window->objectName().toStdString() : std::string("no window"));
+  }
+  QString screen() const { return QString::fromStdString(console::screenText(windows_->console.snapshot())); }
+  // Gives up by ending the run and closing the modal window, so that no
+  // test is left hanging in a loop of its own.
+  During person() {
+    return During([this] {
+      std::fprintf(stderr, "%s\n%s\n", screen().toStdString().c_str(), focusReport().c_str());
+      windows_->console.pressCtrlC();
+      if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
+    });
+  }
+  QString row(int n) const { return screen().split('\n').value(n - 1); }
+  bool consoleHasKeys() { return QApplication::activeWindow() == &windows_->consoleWindow; }
+  // F9 in the editor, `person` acting during the run; true once both are
+  // over.
+  bool runFromTheEditor() { return runFromTheEditor(person()); }
+  bool runFromTheEditor(const During& person) {
+    Key("F9");
+    return WaitFor([&] { return person.done() && !main().running(); }, kRunMilliseconds);
+  }
+  // Typed without a click as soon as the X server gives the main window the
+  // keyboard (a window manager does that a moment after it is asked): it
+  // lands in the editor, at the caret.
+  void expectTypingLandsAtTheCaret(const char* shot) {
+    EXPECT_TRUE(WaitFor([&] { return QApplication::activeWindow() == &main(); })) << focusReport();
+    const editor::TPoint caret = edit().CaretXY();
+    const std::string line = edit().LineText(caret.Y);
+    const std::string expected = line.substr(0, caret.X - 1) + "abc" + line.substr(std::min<size_t>(line.size(), caret.X - 1));
+    Type("abc");
+    EXPECT_TRUE(WaitFor([&] { return edit().LineText(caret.Y) == expected; }))
+        << "line " << caret.Y << " is \"" << edit().LineText(caret.Y) << "\"; " << focusReport();
+    GrabScreen(shot);
+  }
+  // The main window's menu and tool bar as the screen shows them are what the
+  // window paints: nothing lies over them.
+  void expectMenuAndToolBarOnTop() {
+    Settle();
+    const QImage screen = GrabScreen();
+    for (QWidget* bar : {static_cast<QWidget*>(main().menuBar()), static_cast<QWidget*>(main().findChild<QToolBar*>())}) {
+      const QImage own = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      const QImage shown = screen.copy(QRect(bar->mapToGlobal(QPoint(0, 0)), bar->size())).convertToFormat(QImage::Format_RGB32);
+      ASSERT_EQ(own.size(), shown.size());
+      int differing = 0;
+      for (int y = 0; y < own.height(); ++y)
+        for (int x = 0; x < own.width(); ++x) differing += own.pixel(x, y) != shown.pixel(x, y);
+      EXPECT_LT(differing, own.width() * own.height() / 20) << bar->objectName().toStdString() << " is covered";
+    }
+  }
+
+  QTemporaryDir folder_;
+  QTemporaryDir config_;
+  // The settings (recent files) of each test are its own.
+  ScopedEnv configHome_{"XDG_CONFIG_HOME", config_.path().toLocal8Bit()};
+  QString workingFolder_;
+  QTimer watchdog_;
+  QWidget* lastModal_ = nullptr;
+  QElapsedTimer modalSince_;
+  std::unique_ptr<PascalKauWindows> windows_;
+};
+
+TEST_F(StudentPathsX11, AfterARunEndedWithEnterTheEditorHasTheKeys) {
+  start();
+  edit().SetCaretXY({1, 2});
+  During enters = person();
+  enters.then("Ola, the console having the keys", [&] { return row(1) == "Ola" && consoleHasKeys(); },
+              [] { Key("Return"); })
+      .again("the run's end", [] { Key("Return"); }, [&] { return !main().running(); });
+  ASSERT_TRUE(runFromTheEditor(enters)) << focusReport();
+  const QStringList windows = ShownWindows();
+  expectTypingLandsAtTheCaret("after_enter");
+  Key("space");
+  EXPECT_TRUE(WaitFor([&] { return edit().LineText(2) == "abc begin"; })) << edit().LineText(2);
+  EXPECT_EQ(ShownWindows(), windows);
+  EXPECT_EQ(main().EditorWindowList().size(), 1);
+  expectMenuAndToolBarOnTop();
+}
+
+TEST_F(StudentPathsX11, AfterASyntaxErrorTheCaretEndsTheLineAndHasTheKeys) {
+  start("program p;\nbegin\n  writeln(;\nend.\n");
+  ASSERT_TRUE(runFromTheEditor());
+  EXPECT_EQ(edit().CaretXY(), (editor::TPoint{12, 3}));
+  expectTypingLandsAtTheCaret("after_syntax_error");
+  EXPECT_EQ(edit().LineText(3), "  writeln(;abc");
+  expectMenuAndToolBarOnTop();
+}
+
+TEST_F(StudentPathsX11, AfterCtrlCTheEditorHasTheKeys) {
+  start("program p;\nvar i: integer;\nbegin\n  while true do i := 0;\nend.\n");
+  edit().SetCaretXY({3, 4});
+  During stop = person();
+  stop.then("the run, the console having the keys", [&] { return windows_->console.runOpen() && consoleHasKeys(); },
+            [] { Key("ctrl+c"); });
+  ASSERT_TRUE(runFromTheEditor(stop)) << focusReport();
+  expectTypingLandsAtTheCaret("after_ctrl_c");
+  expectMenuAndToolBarOnTop();
+}
+
+
+// A message longer than the error panel can be scrolled to.
+TEST_F(StudentPathsX11, ALongCompileMessageGetsAScrollBar) {
+  start("program p;\nbegin\n  xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx := 1;\nend.\n");
+  ASSERT_TRUE(runFromTheEditor());
+  auto* list = named<QListWidget>(&main(), "ListErros");
+  ASSERT_EQ(list->count(), 2);
+  EXPECT_TRUE(WaitFor([&] { return list->horizontalScrollBar()->isVisible(); }));
+  EXPECT_GT(list->horizontalScrollBar()->maximum(), 0);
+  GrabScreen("long_message");
+  expectTypingLandsAtTheCaret("after_long_message");
+}
+
+TEST_F(StudentPathsX11, MakeExecutableThenTheEditorHasTheKeys) {
+  start();
+  edit().SetCaretXY({1, 3});
+  During answer = person();
+  answer.then("the announcement", [&] {
+    auto* box = modalWithKeys<QMessageBox>();
+    return box && box->text().contains("gerado com sucesso");
+  }, [] { Key("Return"); });
+  Key("alt+c");
+  ASSERT_TRUE(WaitFor([&] { return QApplication::activePopupWidget() == named<QMenu>(&main(), "MnCompilar"); }));
+  Key("x");
+  ASSERT_TRUE(WaitFor([&] { return answer.done() && !QApplication::activeModalWidget(); }, kRunMilliseconds));
+  EXPECT_TRUE(QFile::exists(folder_.filePath("prog.exe")));
+  expectTypingLandsAtTheCaret("after_make_executable");
+}
+
+// Shift+Ctrl+I indents the selected lines and opens nothing; Ctrl+I asks for
+// a line, and the caret goes there.
+TEST_F(StudentPathsX11, ShiftCtrlIIndentsCtrlIGoesToALine) {
+  start();
+  const QStringList windows = ShownWindows();
+  {
+    ModalCloser closer;
+    Key("ctrl+Home shift+Down shift+Down shift+ctrl+i");
+    EXPECT_TRUE(WaitFor([&] { return edit().LineText(2) != "begin"; }));
+    Settle();
+    EXPECT_EQ(closer.seen(), "");
+  }
+  EXPECT_EQ(QString::fromStdString(edit().LineText(1)).trimmed(), "program p;");
+  EXPECT_NE(edit().LineText(1), "program p;");
+  EXPECT_EQ(QString::fromStdString(edit().LineText(2)).trimmed(), "begin");
+  EXPECT_EQ(edit().LineText(3), "  writeln('Ola'); readln;");
+  EXPECT_EQ(ShownWindows(), windows);
+
+  During answer = person();
+  answer.then("the line asked for", [&] { return modalWithKeys<QInputDialog>() != nullptr; },
+              [] {
+                Key("ctrl+a");
+                Type("3");
+                Key("Return");
+              });
+  ASSERT_TRUE(answered("ctrl+i", answer));
+  EXPECT_EQ(edit().CaretXY(), (editor::TPoint{2, 3}));
+  expectTypingLandsAtTheCaret("after_go_to_line");
+}
+
+// Tab goes from the search text to the replacement; "Substituir todas"
+// replaces; Escape gives the keys back to the editor.
+TEST_F(StudentPathsX11, ReplaceAllFromTheDialogTypedIntoByTab) {
+  start("program p;\nbegin\n  writeln('Ola'); writeln('Ola');\nend.\n");
+  Key("ctrl+u");
+  TReplaceDialog* dialog = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    dialog = main().findChild<TReplaceDialog*>();
+    return dialog && QApplication::activeWindow() == dialog && QApplication::focusWidget() &&
+           QApplication::focusWidget()->objectName() == "FindText";
+  })) << focusReport();
+  Type("Ola");
+  Key("Tab");
+  EXPECT_TRUE(WaitFor([&] { return QApplication::focusWidget()->objectName() == "ReplaceText"; })) << focusReport();
+  Type("Oi");
+  ASSERT_TRUE(WaitFor([&] { return dialog->replaceText() == "Oi" && dialog->findText() == "Ola"; }))
+      << dialog->findText().toStdString() << " / " << dialog->replaceText().toStdString();
+  Click(named<QPushButton>(dialog, "ReplaceAllButton"));
+  EXPECT_TRUE(WaitFor([&] { return edit().LineText(3) == "  writeln('Oi'); writeln('Oi');"; })) << edit().LineText(3);
+  GrabScreen("replace");
+  Key("Escape");
+  ASSERT_TRUE(WaitFor([&] { return !dialog->isVisible() && editorHasKeys(); })) << focusReport();
+  expectTypingLandsAtTheCaret("after_replace");
+}
+
+// Find selects the next occurrence; Escape gives the keys back, and typing
+// replaces the found word.
+TEST_F(StudentPathsX11, FindSelectsAndEscapeGivesTheKeysBack) {
+  start();
+  Key("ctrl+l");
+  TFindDialog* dialog = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    dialog = main().findChild<TFindDialog*>();
+    return dialog && QApplication::activeWindow() == dialog;
+  })) << focusReport();
+  Type("readln");
+  Key("Return");
+  EXPECT_TRUE(WaitFor([&] { return edit().SelText() == "readln"; })) << edit().SelText();
+  Key("Escape");
+  ASSERT_TRUE(WaitFor([&] { return !dialog->isVisible() && editorHasKeys(); })) << focusReport();
+  Type("x");
+  EXPECT_TRUE(WaitFor([&] { return edit().LineText(3) == "  writeln('Ola'); x;"; })) << edit().LineText(3);
+}
+
+// Ctrl+Space lists the templates; a double click on "if" inserts it with the
+// caret inside its parentheses, where typing goes on.
+TEST_F(StudentPathsX11, TemplateChosenByDoubleClick) {
+  start();
+  Key("ctrl+End Return");
+  ASSERT_TRUE(WaitFor([&] { return edit().CaretXY() == editor::TPoint{1, 5}; }));
+  Key("ctrl+space");
+  platform::QtPopupHost* list = nullptr;
+  ASSERT_TRUE(WaitFor([&] {
+    for (QWidget* widget : QApplication::allWidgets())
+      if (auto* host = dynamic_cast<platform::QtPopupHost*>(widget); host && host->isVisible()) list = host;
+    return list != nullptr;
+  }));
+  const auto& form = active().janelaTemplates().Form();
+  const int row = 7;  // "if"
+  const QPoint at(list->width() / 2, list->FrameThickness() + form.TitleHeight() + row * form.EffectiveItemHeight() +
+                                         form.EffectiveItemHeight() / 2);
+  GrabScreen("templates");
+  const QPoint global = list->mapToGlobal(at);
+  XDo({"mousemove", "--sync", QString::number(global.x()), QString::number(global.y())});
+  XDo({"click", "--repeat", "2", "--delay", "80", "1"});
+  ASSERT_TRUE(WaitFor([&] { return edit().LineText(5) == "if (  ) then"; })) << edit().LineText(5);
+  EXPECT_EQ(edit().CaretXY(), (editor::TPoint{6, 5}));
+  expectTypingLandsAtTheCaret("after_template");
+  EXPECT_EQ(edit().LineText(5), "if ( abc ) then");
+}
+
+// The explorer, opened from the Ferramentas menu in the student's folder,
+// lists a program saved there by Save As afterwards.
+TEST_F(StudentPathsX11, ExplorerListsAProgramSavedAfterItOpened) {
+  start();
+  menu("MnFerramentas", "Down Return");
+  TFormExplorer& explorer = windows_->explorer;
+  ASSERT_TRUE(WaitFor([&] { return explorer.isVisible(); }));
+  auto* files = named<QListWidget>(&explorer, "FileListBox1");
+  auto listed = [files] {
+    QStringList names;
+    for (int i = 0; i < files->count(); ++i) names << files->item(i)->text();
+    return names.join(' ').toStdString();
+  };
+  EXPECT_EQ(listed(), "prog.pas");
+  During answer = person();
+  answer.then("the save dialog", [&] { return modalWithKeys<QFileDialog>() != nullptr; },
+              [] {
+                Key("ctrl+a");
+                Type("novo.pas");
+                Key("Return");
+              });
+  menu("MnArquivo", "c");
+  ASSERT_TRUE(WaitFor([&] { return answer.done() && !QApplication::activeModalWidget(); }, kRunMilliseconds));
+  EXPECT_EQ(active().GetFileName(), folder_.filePath("novo.pas"));
+  EXPECT_EQ(listed(), "novo.pas prog.pas");
+  EXPECT_TRUE(explorer.isVisible());
+  GrabScreen("explorer");
+  expectTypingLandsAtTheCaret("after_save_as");
+}
+
+// A second program opened through the Open dialog, then closed from the
+// Arquivo menu: the first is maximized and has the keys.
+TEST_F(StudentPathsX11, ClosingOneOfTwoMaximizedWindowsLeavesTheOtherMaximized) {
+  start();
+  write("outro.pas", "program outro;\nbegin\nend.\n");
+  During answer = person();
+  answer.then("the open dialog", [&] { return modalWithKeys<QFileDialog>() != nullptr; },
+              [this] {
+                Type(folder_.filePath("outro.pas"));
+                Key("Return");
+              });
+  ASSERT_TRUE(answered("ctrl+a", answer));
+  ASSERT_EQ(main().EditorWindowList().size(), 2);
+  EXPECT_EQ(active().TabTitle(), "outro.pas");
+  EXPECT_TRUE(active().isMaximized());
+  menu("MnArquivo", "f");
+  ASSERT_TRUE(WaitFor([&] { return main().EditorWindowList().size() == 1; })) << focusReport();
+  EXPECT_EQ(active().TabTitle(), "prog.pas");
+  EXPECT_TRUE(active().isMaximized());
+  EXPECT_TRUE(WaitFor([&] { return editorHasKeys(); })) << focusReport();
+  expectTypingLandsAtTheCaret("after_closing");
+}
+
+}  // namespace
+}  // namespace kau::ide::testing
