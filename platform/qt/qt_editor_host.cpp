@@ -241,6 +241,9 @@ void QtEditorHost::SetScrollInfo(TScrollBarKind bar, const TScrollInfo& info) {
 
 void QtEditorHost::ShowScrollBar(TScrollBarKind bar, bool show) {
   const auto policy = show ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+  // Setting a policy lays the bars out again and repaints them, even when
+  // it is the one they have: the control asks after every change.
+  if (policy == (bar == sbVertical ? verticalScrollBarPolicy() : horizontalScrollBarPolicy())) return;
   if (bar == sbVertical) setVerticalScrollBarPolicy(policy);
   else setHorizontalScrollBarPolicy(policy);
 }
