@@ -13,16 +13,18 @@ namespace kau::editor {
 void TSynEditKAU::PaintTextLines(TRect AClip, int FirstLine, int LastLine, int FirstCol, int LastCol) {
     TRect textClip = AClip;
     textClip.Left = std::max(AClip.Left, GutterWidth() + 2);
-    // A text or highlighter shown since the last change, or lines not
-    // matched so far, are matched first; the rows whose lines came or went
-    // are drawn by this paint where it covers them.
-    if (PaintCanvas() && textClip.Left < textClip.Right && StructuresOn()) {
+    // The highlighter states the rows begin in, and the structures of a text
+    // or highlighter shown since the last change or of lines not matched so
+    // far, are brought up to date first: rows whose states or structure
+    // lines change are drawn by this paint where it covers them.
+    if (PaintCanvas() && textClip.Left < textClip.Right) {
         struct AboutToPaint {
             std::optional<TRect>& slot;
             ~AboutToPaint() { slot.reset(); }
         } scope{fAboutToPaint};
         fAboutToPaint = AClip;
-        RefreshStructures(LastLine);
+        if (LastLine >= FirstLine) ScanRangesThrough(LastLine - 2);
+        if (StructuresOn()) RefreshStructures(LastLine);
     }
     TSynEdit::PaintTextLines(AClip, FirstLine, LastLine, FirstCol, LastCol);
     if (!PaintCanvas() || textClip.Left >= textClip.Right) return;

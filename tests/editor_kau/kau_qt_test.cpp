@@ -5,6 +5,7 @@
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QMimeData>
 #include <QStatusBar>
 #include <QUrl>
@@ -128,6 +129,53 @@ TEST(KauQt, StructuresMatchedWhilePaintingRepaintLikeAFullRepaint) {
         EXPECT_EQ(StalePixels(host), 0) << "after " << step.name << ", top line " << edit.TopLine();
     }
     EXPECT_GT(edit.Structures().GetCount(), 100);
+}
+
+// The paint events of one widget that cover at least a row (not the caret's
+// own, nor a cell's).
+struct PaintCount : QObject {
+    QObject* watched = nullptr;
+    int rowHeight = 1;
+    int paints = 0;
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (o == watched && e->type() == QEvent::Paint)
+            paints += static_cast<QPaintEvent*>(e)->rect().height() >= rowHeight;
+        return false;
+    }
+};
+
+// States and structures that change with a key are brought up to date before
+// the rows are drawn: one paint shows the change.
+TEST(KauQt, APageDownOrACommentOpenedAtTheTopIsPaintedOnce) {
+    DemoWindow window(1);
+    TSynEditKAU& edit = window.Editor(0);
+    edit.Lines().Clear();
+    for (const std::string& line : NestedProgram(40)) edit.Lines().Add(line);
+    window.resize(600, 400);
+    window.show();
+    platform::QtEditorHost& host = window.Host(0);
+    QElapsedTimer timer;
+    timer.start();
+    while ((host.BackBuffer().size() != host.viewport()->size() || !host.isVisible()) && timer.elapsed() < 2000)
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    PaintCount count;
+    count.watched = host.viewport();
+    count.rowHeight = edit.LineHeight();
+    qApp->installEventFilter(&count);
+    for (int i = 0; i < 3; ++i) {
+        count.paints = 0;
+        Press(host, Qt::Key_PageDown);
+        QApplication::processEvents();
+        EXPECT_EQ(count.paints, 1) << "page " << i;
+    }
+    Press(host, Qt::Key_Home, Qt::ControlModifier);
+    QApplication::processEvents();
+    count.paints = 0;
+    Press(host, Qt::Key_BraceLeft, Qt::NoModifier, "{");
+    QApplication::processEvents();
+    EXPECT_EQ(count.paints, 1);
+    qApp->removeEventFilter(&count);
+    EXPECT_EQ(edit.LineText(1), "{program p;");
 }
 
 TEST(KauQt, TheDemoWindowShowsDroppedFileNamesInItsStatusBar) {
