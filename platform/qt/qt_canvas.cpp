@@ -112,16 +112,20 @@ void QtCanvas::Line(TPixelPoint from, TPixelPoint to) {
       painter_.fillRect(span, color);
       return;
     }
-    QImage dots(span.size(), QImage::Format_ARGB32_Premultiplied);
+    // Only the part inside the clip can show: the image holds no more.
+    const TRect& c = Current().clip;
+    const QRect shown = span & QRect(c.Left, c.Top, c.Width(), c.Height());
+    if (shown.isEmpty()) return;
+    QImage dots(shown.size(), QImage::Format_ARGB32_Premultiplied);
     dots.fill(Qt::transparent);
     const QRgb rgb = color.rgba();
     for (int i = 0; i < steps; i += Current().penStyle == psAlternate ? 2 : 1) {
-      const QPoint p = pixel(i) - span.topLeft();
-      dots.setPixel(p, rgb);
+      const QPoint p = pixel(i);
+      if (shown.contains(p)) dots.setPixel(p - shown.topLeft(), rgb);
     }
     const QPainter::CompositionMode mode = painter_.compositionMode();
     painter_.setCompositionMode(QPainter::CompositionMode_SourceOver);
-    painter_.drawImage(span.topLeft(), dots);
+    painter_.drawImage(shown.topLeft(), dots);
     painter_.setCompositionMode(mode);
     return;
   }
