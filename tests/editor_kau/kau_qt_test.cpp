@@ -9,9 +9,9 @@
 #include <QMimeData>
 #include <QStatusBar>
 #include <QUrl>
-#include <cstring>
 #include <string>
 
+#include "tests/editor_control/editor_view.h"
 #include "tests/editor_kau/kau_pixels.h"
 #include "tests/platform_qt/joined_failures.h"
 #include "tools/editor_demo/demo_window.h"
@@ -72,22 +72,8 @@ void Press(QWidget& host, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoM
     QApplication::sendEvent(&host, &up);
 }
 
-// Pixels that differ between the back buffer as painted bit by bit and a full
-// repaint of the same state.
-int StalePixels(platform::QtEditorHost& host) {
-    host.Update();
-    const QImage incremental = host.BackBuffer().copy();
-    host.InvalidateRect(nullptr, false);
-    host.Update();
-    const QImage& full = host.BackBuffer();
-    int count = 0;
-    for (int y = 0; y < full.height(); ++y)
-        for (int x = 0; x < full.width(); ++x) count += incremental.pixel(x, y) != full.pixel(x, y);
-    return count;
-}
-
-TEST(KauQt, StructuresMatchedWhilePaintingRepaintLikeAFullRepaint) {
-    DemoWindow window(1);
+// The window of `window` showing the nested program, painted.
+void ShowNested(DemoWindow& window) {
     TSynEditKAU& edit = window.Editor(0);
     edit.Lines().Clear();
     for (const std::string& line : NestedProgram(40)) edit.Lines().Add(line);
@@ -98,6 +84,13 @@ TEST(KauQt, StructuresMatchedWhilePaintingRepaintLikeAFullRepaint) {
     timer.start();
     while ((host.BackBuffer().size() != host.viewport()->size() || !host.isVisible()) && timer.elapsed() < 2000)
         QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+TEST(KauQt, StructuresMatchedWhilePaintingRepaintLikeAFullRepaint) {
+    DemoWindow window(1);
+    ShowNested(window);
+    TSynEditKAU& edit = window.Editor(0);
+    platform::QtEditorHost& host = window.Host(0);
     struct Step {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
@@ -148,16 +141,9 @@ struct PaintCount : QObject {
 // the rows are drawn: one paint shows the change.
 TEST(KauQt, APageDownOrACommentOpenedAtTheTopIsPaintedOnce) {
     DemoWindow window(1);
+    ShowNested(window);
     TSynEditKAU& edit = window.Editor(0);
-    edit.Lines().Clear();
-    for (const std::string& line : NestedProgram(40)) edit.Lines().Add(line);
-    window.resize(600, 400);
-    window.show();
     platform::QtEditorHost& host = window.Host(0);
-    QElapsedTimer timer;
-    timer.start();
-    while ((host.BackBuffer().size() != host.viewport()->size() || !host.isVisible()) && timer.elapsed() < 2000)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
     PaintCount count;
     count.watched = host.viewport();
     count.rowHeight = edit.LineHeight();
