@@ -11,16 +11,40 @@
 namespace kau::editor {
 
 void TSynEditKAU::PaintTextLines(TRect AClip, int FirstLine, int LastLine, int FirstCol, int LastCol) {
+    TRect textClip = AClip;
+    textClip.Left = std::max(AClip.Left, GutterWidth() + 2);
+    // The highlighter states the rows begin in, and the structures of a text
+    // or highlighter shown since the last change or of lines not matched so
+    // far, are brought up to date first: rows whose states or structure
+    // lines change are drawn by this paint where it covers them.
+    if (PaintCanvas() && textClip.Left < textClip.Right) {
+        struct AboutToPaint {
+            std::optional<TRect>& slot;
+            ~AboutToPaint() { slot.reset(); }
+        } scope{fAboutToPaint};
+        fAboutToPaint = AClip;
+        if (LastLine >= FirstLine) ScanRangesThrough(LastLine - 2);
+        if (StructuresOn()) RefreshStructures(LastLine);
+    }
     TSynEdit::PaintTextLines(AClip, FirstLine, LastLine, FirstCol, LastCol);
-    if (!PaintCanvas()) return;
-    AClip.Left = std::max(AClip.Left, GutterWidth() + 2);
-    if (AClip.Left >= AClip.Right) return;
-    // A text or highlighter shown since the last change, or lines not
-    // matched so far, are matched first.
-    if (StructuresOn()) RefreshStructures(LastLine);
-    PaintBracketMarks(AClip, FirstLine, LastLine);
-    PaintTokenLink(AClip, FirstLine, LastLine);
-    PaintStructure(AClip, FirstLine, LastLine);
+    if (!PaintCanvas() || textClip.Left >= textClip.Right) return;
+    PaintBracketMarks(textClip, FirstLine, LastLine);
+    PaintTokenLink(textClip, FirstLine, LastLine);
+    PaintStructure(textClip, FirstLine, LastLine);
+}
+
+// Only the parts outside the area a paint is about to draw are asked for.
+void TSynEditKAU::InvalidateRect(const TRect& ARect, bool AErase) {
+    const TRect inside = fAboutToPaint ? IntersectRect(ARect, *fAboutToPaint) : TRect{};
+    if (inside.IsEmpty()) {
+        TSynEdit::InvalidateRect(ARect, AErase);
+        return;
+    }
+    for (const TRect& part : {TRect{ARect.Left, ARect.Top, ARect.Right, inside.Top},
+                              TRect{ARect.Left, inside.Bottom, ARect.Right, ARect.Bottom},
+                              TRect{ARect.Left, inside.Top, inside.Left, inside.Bottom},
+                              TRect{inside.Right, inside.Top, ARect.Right, inside.Bottom}})
+        if (!part.IsEmpty()) TSynEdit::InvalidateRect(part, AErase);
 }
 
 void TSynEditKAU::DrawCells(TPoint Position, std::string_view Text, TFontStyles Style, TColor Fore, TColor Back,

@@ -98,6 +98,7 @@ public:
 
     void LinesChanged(TObject* Sender) override;
     void PaintTextLines(TRect AClip, int FirstLine, int LastLine, int FirstCol, int LastCol) override;
+    void InvalidateRect(const TRect& ARect, bool AErase) override;
     void DoOnStatusChange(TSynStatusChanges Changes) override;
 
     TNotifyEvent OnMouseEnter;
@@ -165,6 +166,9 @@ private:
     const TSynEditStringList* fScannedLines = nullptr;
     const TSynCustomHighlighter* fScannedHighlighter = nullptr;
     std::optional<ShownBracket> fBracket;
+    // While the structures are matched at the start of a paint: the area
+    // that paint draws next, which needs no second paint.
+    std::optional<TRect> fAboutToPaint;
     long long fLinesScanned = 0;
 };
 

@@ -2,9 +2,13 @@
 #pragma once
 
 #include <QFont>
+#include <QList>
 #include <QPainter>
+#include <QPointF>
+#include <memory>
 
 #include "platform/draw/state_canvas.h"
+#include "platform/qt/qt_font_glyphs.h"
 
 namespace kau::platform {
 
@@ -27,9 +31,15 @@ class QtCanvas : public StateCanvas {
   void StateRestored() override;
 
  private:
-  QFont CurrentFont() const;
+  const QtFontGlyphs& CurrentGlyphs();
+  void DrawCharacters(int x, int baseline, std::string_view text, const int* advances, const QtFontGlyphs& f);
 
   QPainter& painter_;
+  // For a font of no Qt kind, or none selected.
+  std::unique_ptr<QtFontGlyphs> otherGlyphs_;
+  const PlatformFont* otherFont_ = nullptr;
+  QList<quint32> runGlyphs_;
+  QList<QPointF> runPositions_;
 };
 
 }  // namespace kau::platform

@@ -46,7 +46,8 @@ Qt::CursorShape ShapeOf(TCursor c) {
 }
 
 // A canvas on the back buffer for drawing outside a paint; what it drew is
-// put on the screen when it goes.
+// put on the screen when it goes: the clipped bounds of its drawings, nothing
+// when it drew nothing.
 struct BufferPainter {
   QPainter painter;
   explicit BufferPainter(QImage* image) : painter(image) {}
@@ -57,11 +58,42 @@ class DirectCanvas : private BufferPainter, public QtCanvas {
   DirectCanvas(QImage& buffer, QWidget* viewport)
       : BufferPainter(&buffer), QtCanvas(painter, {0, 0, buffer.width(), buffer.height()}), viewport_(viewport) {}
   ~DirectCanvas() override {
-    if (viewport_) viewport_->update();
+    if (viewport_ && !drawn_.IsEmpty()) viewport_->update(QRect(drawn_.Left, drawn_.Top, drawn_.Width(), drawn_.Height()));
+  }
+
+  void FillRect(const TRect& rect, TColor color) override {
+    Touch(rect);
+    QtCanvas::FillRect(rect, color);
+  }
+  void ExtTextOut(int x, int y, unsigned options, const TRect* rect, std::string_view text,
+                  const int* advances) override {
+    // Text may reach anywhere inside the clip; a clipping rectangle bounds it.
+    Touch(rect && (options & ETO_CLIPPED) ? *rect : ClipBox());
+    if (rect && (options & ETO_OPAQUE)) Touch(*rect);
+    QtCanvas::ExtTextOut(x, y, options, rect, text, advances);
+  }
+  void Line(TPixelPoint from, TPixelPoint to) override {
+    // A wide pen spreads around the line by up to its width.
+    const int w = std::max(Current().penWidth, 1);
+    Touch({std::min(from.X, to.X) - w, std::min(from.Y, to.Y) - w, std::max(from.X, to.X) + w + 1,
+           std::max(from.Y, to.Y) + w + 1});
+    QtCanvas::Line(from, to);
+  }
+  void SetPixel(int x, int y, TColor color) override {
+    Touch({x, y, x + 1, y + 1});
+    QtCanvas::SetPixel(x, y, color);
+  }
+  void DrawImage(const TImage& image, const TRect& source, const TRect& dest,
+                 std::optional<TColor> transparent) override {
+    Touch(dest);
+    QtCanvas::DrawImage(image, source, dest, transparent);
   }
 
  private:
+  void Touch(const TRect& rect) { drawn_ = UnionRect(drawn_, IntersectRect(rect, ClipBox())); }
+
   QPointer<QWidget> viewport_;
+  TRect drawn_;
 };
 
 // The one hint window of the process, shared by all editors; it goes with the
@@ -209,6 +241,9 @@ void QtEditorHost::SetScrollInfo(TScrollBarKind bar, const TScrollInfo& info) {
 
 void QtEditorHost::ShowScrollBar(TScrollBarKind bar, bool show) {
   const auto policy = show ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
+  // Setting a policy lays the bars out again and repaints them, even when
+  // it is the one they have: the control asks after every change.
+  if (policy == (bar == sbVertical ? verticalScrollBarPolicy() : horizontalScrollBarPolicy())) return;
   if (bar == sbVertical) setVerticalScrollBarPolicy(policy);
   else setHorizontalScrollBarPolicy(policy);
 }

@@ -5,7 +5,10 @@
 #include <QFont>
 #include <QFontMetrics>
 
+#include <memory>
+
 #include "platform/draw/font_services.h"
+#include "platform/qt/qt_font_glyphs.h"
 
 namespace kau::platform {
 
@@ -13,9 +16,15 @@ class QtFont : public PlatformFont {
  public:
   QtFont(const TFontDesc& desc, QFont font) : PlatformFont(desc), font_(std::move(font)) {}
   const QFont& Font() const { return font_; }
+  // Built at the first use, kept as long as the font.
+  const QtFontGlyphs& Glyphs() const {
+    if (!glyphs_) glyphs_ = std::make_unique<QtFontGlyphs>(font_);
+    return *glyphs_;
+  }
 
  private:
   QFont font_;
+  mutable std::unique_ptr<QtFontGlyphs> glyphs_;
 };
 
 class QtFontServices : public FontServices {

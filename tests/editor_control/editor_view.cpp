@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <cstring>
 #include <fstream>
 
 namespace kau::editor::testing {
@@ -140,6 +141,22 @@ std::vector<std::string> ReadLines(const std::string& path) {
     lines.push_back(line);
   }
   return lines;
+}
+
+int StalePixels(platform::QtEditorHost& host) {
+  host.Update();
+  const QImage incremental = host.BackBuffer().copy();
+  host.InvalidateRect(nullptr, false);
+  host.Update();
+  const QImage& full = host.BackBuffer();
+  int count = 0;
+  for (int y = 0; y < full.height(); ++y) {
+    const auto* a = reinterpret_cast<const QRgb*>(incremental.constScanLine(y));
+    const auto* b = reinterpret_cast<const QRgb*>(full.constScanLine(y));
+    if (std::memcmp(a, b, sizeof(QRgb) * static_cast<std::size_t>(full.width())) == 0) continue;
+    for (int x = 0; x < full.width(); ++x) count += a[x] != b[x];
+  }
+  return count;
 }
 
 }  // namespace kau::editor::testing

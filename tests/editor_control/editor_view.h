@@ -42,4 +42,8 @@ class EditorView {
 // The lines of a text file (code page 1252 as it is read).
 std::vector<std::string> ReadLines(const std::string& path);
 
+// How many pixels differ between what the window painted bit by bit and a
+// full repaint of the same state (after which the window shows the latter).
+int StalePixels(platform::QtEditorHost& host);
+
 }  // namespace kau::editor::testing

@@ -8,7 +8,6 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <cstring>
 #include <random>
 
 #include "tests/editor_control/editor_view.h"
@@ -84,22 +83,7 @@ class RepaintView {
 
   // How many pixels differ between what the window painted bit by bit and
   // a full repaint of the same state.
-  int StalePixels() {
-    platform::QtEditorHost& host = view_.Host();
-    host.Update();
-    const QImage incremental = host.BackBuffer().copy();
-    host.InvalidateRect(nullptr, false);
-    host.Update();
-    const QImage& full = host.BackBuffer();
-    int count = 0;
-    for (int y = 0; y < full.height(); ++y) {
-      const auto* a = reinterpret_cast<const QRgb*>(incremental.constScanLine(y));
-      const auto* b = reinterpret_cast<const QRgb*>(full.constScanLine(y));
-      if (std::memcmp(a, b, sizeof(QRgb) * static_cast<std::size_t>(full.width())) == 0) continue;
-      for (int x = 0; x < full.width(); ++x) count += a[x] != b[x];
-    }
-    return count;
-  }
+  int StalePixels() { return testing::StalePixels(view_.Host()); }
   // Presses the keys in order, each followed by the comparison.
   void PressChecked(std::initializer_list<Key> keys) {
     for (const Key& k : keys) {

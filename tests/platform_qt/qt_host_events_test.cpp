@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QUrl>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QScrollBar>
 #include <QWheelEvent>
 
@@ -108,6 +109,47 @@ TEST_F(QtHostEvents, ScrollBarActionsBecomeScrollRequests) {
   EXPECT_EQ(client.log, (std::vector<std::string>{"scroll 1 1 6", "scroll 1 2 1"}));
   // The control did not move: the bar stays where it set it.
   EXPECT_EQ(bar->value(), 5);
+}
+
+// Records the paint events a widget gets and the region of each.
+struct PaintSpy : QObject {
+  std::vector<QRect> viewport;
+  int bars = 0;
+  QWidget* watched = nullptr;
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (e->type() == QEvent::Paint) {
+      if (o == watched) viewport.push_back(static_cast<QPaintEvent*>(e)->rect());
+      else if (qobject_cast<QScrollBar*>(o)) ++bars;
+    }
+    return false;
+  }
+};
+
+TEST_F(QtHostEvents, ARepeatedBarRequestAndASmallDrawingRepaintOnlyWhatChanged) {
+  host.ShowScrollBar(sbVertical, true);
+  host.ShowScrollBar(sbHorizontal, false);
+  host.show();
+  QApplication::processEvents();
+  PaintSpy spy;
+  spy.watched = host.viewport();
+  qApp->installEventFilter(&spy);
+  host.ShowScrollBar(sbVertical, true);
+  host.ShowScrollBar(sbHorizontal, false);
+  {
+    auto canvas = host.GetCanvas();
+    canvas->FillRect({10, 20, 14, 30}, clRed);
+  }
+  {
+    auto canvas = host.GetCanvas();  // draws nothing
+  }
+  QApplication::processEvents();
+  qApp->removeEventFilter(&spy);
+  EXPECT_EQ(spy.bars, 0);
+  EXPECT_EQ(spy.viewport, (std::vector<QRect>{QRect(10, 20, 4, 10)}));
+  EXPECT_EQ(host.BackBuffer().pixelColor(12, 25), QColor(255, 0, 0));
+  // A policy that does change still shows the bar.
+  host.ShowScrollBar(sbHorizontal, true);
+  EXPECT_EQ(host.horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
 }
 
 TEST_F(QtHostEvents, CaretCaptureAndCanvas) {
