@@ -93,9 +93,9 @@ void TSynEditKAU::PaintStructure(const TRect& AClip, int FirstLine, int LastLine
     canvas.SetPen(fStructureLineColor, 1, platform::psAlternate);
     for (int i = 0; i < fStructures->GetCount(); ++i) {
         TStructure& s = *fStructures->GetStructure(i);
-        // The line covers the rows from the one below the opener to the one
-        // above the closer: nothing to draw outside them.
-        if (s.OpenPoint.Y > LastLine || s.ClosePoint.Y <= FirstLine || s.OpenPoint.Y > s.ClosePoint.Y) continue;
+        // The line covers the rows from the one below the opener to the
+        // closer's, whose top pixel it starts at: nothing to draw outside them.
+        if (s.OpenPoint.Y > LastLine || s.ClosePoint.Y < FirstLine || s.OpenPoint.Y > s.ClosePoint.Y) continue;
         const TPixelPoint p1 = RowColumnToPixels(s.ClosePoint);
         const TPixelPoint p2 = RowColumnToPixels(s.OpenPoint);
         const int x = p1.X;

@@ -156,7 +156,7 @@ void TSynEditKAU::RefreshStructures(int Through) {
     std::set_symmetric_difference(gone.begin(), gone.end(), come.begin(), come.end(), std::back_inserter(changed),
                                   ByPlace);
     for (const StructureMatch& m : changed)
-        InvalidateLines(std::max(m.OpenPoint.Y, first), std::min(m.ClosePoint.Y - 1, last));
+        InvalidateLines(std::max(m.OpenPoint.Y, first), std::min(m.ClosePoint.Y, last));
 }
 
 // The line store reports each change; the structure words follow it and are
