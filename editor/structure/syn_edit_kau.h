@@ -99,6 +99,7 @@ public:
     void LinesChanged(TObject* Sender) override;
     void PaintTextLines(TRect AClip, int FirstLine, int LastLine, int FirstCol, int LastCol) override;
     void DoOnStatusChange(TSynStatusChanges Changes) override;
+    void DoOnPaintTransientEx(TTransientType TransientType, bool Lock) override;
 
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseExit;
