@@ -46,16 +46,14 @@ void TCustomSynEdit::DoOnPaint() {
   OnPaint(this, *fPaintCanvas);
 }
 
+bool TCustomSynEdit::PaintTransientFires(TTransientType TransientType, bool Lock) {
+  if (Lock && TransientType == ttBefore) return fPaintTransientLock++ == 0;
+  if (Lock && fPaintTransientLock > 0) --fPaintTransientLock;
+  return fPaintTransientLock == 0;
+}
+
 void TCustomSynEdit::DoOnPaintTransientEx(TTransientType TransientType, bool Lock) {
-  bool fire;
-  if (Lock && TransientType == ttBefore) {
-    fire = fPaintTransientLock == 0;
-    ++fPaintTransientLock;
-  } else {
-    if (Lock && fPaintTransientLock > 0) --fPaintTransientLock;
-    fire = fPaintTransientLock == 0;
-  }
-  if (!fire || !OnPaintTransient || !HandleAllocated()) return;
+  if (!PaintTransientFires(TransientType, Lock) || !OnPaintTransient || !HandleAllocated()) return;
   // Inside a paint the handler draws on the paint's canvas: a second canvas
   // on the same window would compete with it for the surface.
   std::unique_ptr<platform::Canvas> own;

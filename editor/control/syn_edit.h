@@ -326,6 +326,8 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   virtual void DoOnPaint();
   virtual void DoOnPaintTransientEx(TTransientType TransientType, bool Lock);
   virtual void DoOnPaintTransient(TTransientType TransientType);
+  // Counts a locked transient paint in or out; true when the handler runs.
+  bool PaintTransientFires(TTransientType TransientType, bool Lock);
   virtual bool DoOnSpecialLineColors(int Line, TColor& Foreground, TColor& Background);
   virtual void DoOnClearBookmark(TSynEditMark*& Mark);
   virtual void DoOnPlaceMark(TSynEditMark*& Mark);

@@ -24,10 +24,14 @@ TSynIdentChars DefaultWordBreakChars() {
 }
 
 TSynIdentChars DefaultIdentChars() {
-    TSynIdentChars chars;
-    for (int c = 0; c < 256; ++c)
-        if (scan::isIdentChar(static_cast<unsigned char>(c)) || (c >= 192 && c != 215 && c != 247))
-            chars.set(static_cast<std::size_t>(c));
+    // Built once: the search asks for it on every line it looks at.
+    static const TSynIdentChars chars = [] {
+        TSynIdentChars set;
+        for (int c = 0; c < 256; ++c)
+            if (scan::isIdentChar(static_cast<unsigned char>(c)) || (c >= 192 && c != 215 && c != 247))
+                set.set(static_cast<std::size_t>(c));
+        return set;
+    }();
     return chars;
 }
 

@@ -197,6 +197,18 @@ void TSynEditKAU::LinesChanged(TObject* Sender) {
     if (HandleAllocated()) RefreshBracketMarks();
 }
 
+// The control's own transient handler only moves the bracket marks: it runs
+// without the canvas the event offers, a painter opened on the window at
+// every caret move (a replace all moves the caret twice per match).
+void TSynEditKAU::DoOnPaintTransientEx(TTransientType TransientType, bool Lock) {
+    if (!(OnPaintTransient == makeMethod<&TSynEditKAU::PaintTransient>(this))) {
+        TSynEdit::DoOnPaintTransientEx(TransientType, Lock);
+        return;
+    }
+    if (PaintTransientFires(TransientType, Lock) && HandleAllocated() && TransientType == ttAfter)
+        RefreshBracketMarks();
+}
+
 void TSynEditKAU::DoOnStatusChange(TSynStatusChanges Changes) {
     if ((Changes & scModified) && fStructureLineColor != clNone) RefreshStructures();
     TSynEdit::DoOnStatusChange(Changes);

@@ -100,6 +100,7 @@ public:
     void PaintTextLines(TRect AClip, int FirstLine, int LastLine, int FirstCol, int LastCol) override;
     void InvalidateRect(const TRect& ARect, bool AErase) override;
     void DoOnStatusChange(TSynStatusChanges Changes) override;
+    void DoOnPaintTransientEx(TTransientType TransientType, bool Lock) override;
 
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseExit;

@@ -78,6 +78,28 @@ TEST_F(KauTest, BracketMarksRepaintOnlyTheirCellsWhenTheCaretMoves) {
     EXPECT_TRUE(CellsOn(window.PaintNow(true), clLime, edit).empty());
 }
 
+struct TransientLog {
+    std::vector<TTransientType> fired;
+    void Paint(TObject*, platform::Canvas&, TTransientType t) { fired.push_back(t); }
+};
+
+TEST_F(KauTest, CaretMovesOpenNoCanvasForTheOwnMarksButDoForAnotherTransientHandler) {
+    SetLines({"x := (a+b);", "y := 1;"});
+    const std::size_t canvases = window.DirectCanvases().size();
+    edit.SetCaretXY({3, 2});
+    edit.SetCaretXY({11, 1});
+    EXPECT_EQ(window.DirectCanvases().size(), canvases);
+    ASSERT_TRUE(edit.BracketMarks().has_value());
+    EXPECT_EQ(CellsOn(window.PaintNow(true), clLime, edit), (std::vector<std::string>{")@10,1", "(@6,1"}));
+
+    // The event is the user's to set; the user's handler gets the canvas.
+    TransientLog log;
+    edit.OnPaintTransient = makeMethod<&TransientLog::Paint>(&log);
+    edit.SetCaretXY({3, 2});
+    EXPECT_EQ(log.fired, (std::vector<TTransientType>{ttBefore, ttAfter}));
+    EXPECT_EQ(window.DirectCanvases().size(), canvases + 2);
+}
+
 TEST_F(KauTest, StructureLinesArePaintedFromTheCloserUpToTheLineBelowTheOpener) {
     SetLines({"program p;", "begin", "  x := 1;", "  y := 2;", "  z := 3;", "end.", "begin end;"});
     const auto lines = StructureLines(window.PaintNow(true));
