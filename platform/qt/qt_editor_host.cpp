@@ -161,12 +161,16 @@ void QtEditorHost::Update() { viewport()->repaint(); }
 void QtEditorHost::ScrollArea(int dx, int dy, const TRect* area) {
   const QRect a = area ? ToQRect(*area) & viewport()->rect() : viewport()->rect();
   if (a.isEmpty() || (dx == 0 && dy == 0)) return;
-  // Only the pixels that stay inside the area are copied.
+  // Only the pixels that stay inside the area and are still valid are
+  // copied: invalid ones are painted anew wherever they go, so scrolls
+  // made one after another without a paint between them (a search that
+  // brings match after match into view) stop copying once all is invalid.
   const QRect kept = a & a.translated(-dx, -dy);
-  if (!buffer_.isNull() && !kept.isEmpty()) {
-    const QImage moved = buffer_.copy(kept);
+  const QRect source = (QRegion(kept) - invalid_).boundingRect();
+  if (!buffer_.isNull() && !source.isEmpty()) {
+    const QImage moved = buffer_.copy(source);
     QPainter p(&buffer_);
-    p.drawImage(kept.topLeft() + QPoint(dx, dy), moved);
+    p.drawImage(source.topLeft() + QPoint(dx, dy), moved);
   }
   // Invalid parts move with the pixels; the uncovered band becomes invalid.
   const QRegion inside = invalid_ & a;

@@ -159,6 +159,21 @@ TEST(QtRepaint, PageDownAndUpWithASelection) {
 
 // Random keys and clicks near the window's edges: the first and last rows,
 // the partial row, the ends of long lines.
+// Scrolls one after another with no paint between them (a search bringing
+// match after match into view): what is still valid moves, what is not is
+// painted where it lands.
+TEST(QtRepaint, ScrollsWithoutAPaintBetweenThem) {
+  RepaintView view(300);
+  TSynEdit& edit = view.Edit();
+  const int rows = edit.LinesInWindow();
+  const std::vector<std::vector<int>> runs = {
+      {2}, {2, 3}, {5, 4, 3, 2}, {1 + rows / 2, 1}, {1 + rows, 2 + rows, 1}, {40, 38, 41, 39}, {100, 1, 100}};
+  for (const auto& tops : runs) {
+    for (int top : tops) edit.SetTopLine(top);
+    EXPECT_EQ(view.StalePixels(), 0) << "after a run ending at top line " << tops.back();
+  }
+}
+
 TEST(QtRepaint, RandomEditsNearTheEdgesRepaintLikeAFullRepaint) {
   const Key keys[] = {
       kEnter, kEnter, kUndo, kRedo, kSelectAll, kPaste, kDelete, kDown, kEnd, kSelDown, kSelPageDown, kSelPageUp,
