@@ -23,10 +23,10 @@ QString RunProgram(const QString& program, const QStringList& arguments, const Q
 
 void XDo(const QStringList& arguments) { RunProgram("xdotool", arguments); }
 
-bool WaitFor(const std::function<bool()>& done) {
+bool WaitFor(const std::function<bool()>& done, int milliseconds) {
     QElapsedTimer timer;
     timer.start();
-    while (!done() && timer.elapsed() < 3000) QApplication::processEvents(QEventLoop::AllEvents, 10);
+    while (!done() && timer.elapsed() < milliseconds) QApplication::processEvents(QEventLoop::AllEvents, 10);
     return done();
 }
 

@@ -16,8 +16,8 @@ namespace kau::editor::testing {
 QString RunProgram(const QString& program, const QStringList& arguments, const QByteArray& input = {});
 // xdotool with these arguments.
 void XDo(const QStringList& arguments);
-// Runs the event loop until `done` or three seconds have passed.
-bool WaitFor(const std::function<bool()>& done);
+// Runs the event loop until `done` or `milliseconds` have passed.
+bool WaitFor(const std::function<bool()>& done, int milliseconds = 3000);
 // Runs the event loop for a short while, so that events already sent arrive.
 void Settle();
 // The part of the screen as the X server shows it now (screen coordinates).

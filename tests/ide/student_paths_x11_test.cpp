@@ -51,12 +51,9 @@ constexpr int kRunMilliseconds = 20000;
 
 const char* const kHello = "program p;\nbegin\n  writeln('Ola'); readln;\nend.\n";
 
-// Runs the event loop until `done` or `milliseconds` have passed.
+// The windows' steps wait longer than a lone editor's.
 bool WaitFor(const std::function<bool()>& done, int milliseconds = 10000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done() && timer.elapsed() < milliseconds) QApplication::processEvents(QEventLoop::AllEvents, 10);
-  return done();
+  return editor::testing::WaitFor(done, milliseconds);
 }
 
 // The whole screen now; saved as build/screenshots/student_paths_x11_NAME.png
