@@ -114,7 +114,7 @@ int TCustomSynEdit::RescanRanges(int Index, int Through, int Limit) {
   else fHighlighter->SetRange(fLines->GetRange(Index - 1));
   int line = Index;
   for (;;) {
-    fHighlighter->SetLine(fLines->Get(line), line);
+    fHighlighter->SetLine(fLines->LineView(line), line);
     fHighlighter->NextToEol();
     const SynRange range = fHighlighter->GetRange();
     const bool same = range == fLines->GetRange(line);
