@@ -4,17 +4,12 @@
 // moving the pixels cannot carry them to the wrong rows.
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 
 #include "editor/control/clamp.h"
 #include "editor/control/syn_edit.h"
 
 namespace kau::editor {
-
-namespace {
-
-std::int64_t Magnitude(std::int64_t v) { return v < 0 ? -v : v; }
-
-}  // namespace
 
 void TCustomSynEdit::ShowPendingScroll() {
   ScrollPixels();
@@ -32,11 +27,11 @@ void TCustomSynEdit::ScrollPixels() {
   // more repaints it all.
   if (columns != 0) {
     const TRect textArea{fGutterWidth + 2, 0, ClientWidth(), ClientHeight()};
-    if (Magnitude(columns) < fCharsInWindow) fHost->ScrollArea(ClampToInt(columns * fCharWidth), 0, &textArea);
+    if (std::abs(columns) < fCharsInWindow) fHost->ScrollArea(ClampToInt(columns * fCharWidth), 0, &textArea);
     else InvalidateLines(-1, -1);
   }
   if (lines != 0) {
-    if (Magnitude(lines) < fLinesInWindow) fHost->ScrollArea(0, ClampToInt(lines * fTextHeight), nullptr);
+    if (std::abs(lines) < fLinesInWindow) fHost->ScrollArea(0, ClampToInt(lines * fTextHeight), nullptr);
     else Invalidate();
   }
 }
