@@ -12,6 +12,7 @@ namespace kau::lalr {
 // nonterminal n at terminalCount + n. Index 0 is unused.
 struct Production {
   int number = 0;
+  std::string name;         // the enumerator's name without its PROD_ prefix
   int left = 0;             // nonterminal number
   std::vector<int> right;   // symbol indexes
 };
