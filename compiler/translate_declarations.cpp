@@ -16,7 +16,7 @@ Declared* Translator::lookup(const std::string& name, int& levels) {
     }
   }
   levels = 0;
-  fail(2, name, scopeStack_.empty() ? std::string() : scopeStack_.back()->name);
+  fail(SEM_UNDECLARED_IDENTIFIER, name, scopeStack_.empty() ? std::string() : scopeStack_.back()->name);
   return nullptr;
 }
 
@@ -28,7 +28,7 @@ void Translator::declareNames(const std::vector<Triple>& tokens, PendingNames& n
     Declared* d = scopes_.Declare(name, owner, kind);
     if (!d) {
       currentLine_ = t.line;
-      fail(1, name, owner->name);
+      fail(SEM_DUPLICATE_IDENTIFIER, name, owner->name);
       return;
     }
     names.entries.push_back(d);
@@ -133,12 +133,12 @@ void Translator::translateDenoter(PendingNames& names) {
       int more = 0;
       while (production() == 31) ++more;
       for (int i = 0; i <= more && !failed(); ++i) {
-        int low = translateBound(3, names);
-        int high = translateBound(3, names);
+        int low = translateBound(SEM_ARRAY_BOUND_NOT_INTEGER, names);
+        int high = translateBound(SEM_ARRAY_BOUND_NOT_INTEGER, names);
         if (failed()) break;
         if (low > high) {
           bool inRecord = names.mode == PendingNames::kFields;
-          fail(4, inRecord ? "I" : std::string(1, frames_.back()->scope->kind),
+          fail(SEM_INVALID_ARRAY_BOUND, inRecord ? "I" : std::string(1, frames_.back()->scope->kind),
                inRecord ? names.record->name : frames_.back()->scope->name);
           break;
         }
@@ -166,7 +166,7 @@ TypeDesc Translator::translateTypeRef() {
   Declared* d = lookup(nameOf(t), levels);
   if (!d) return desc;
   if (d->kind != 'T') {
-    fail(32, d->name);
+    fail(SEM_NOT_TYPE, d->name);
     return desc;
   }
   desc.type = d->type;
@@ -191,15 +191,15 @@ TypeDesc Translator::translateBaseType() {
     int length = 255;
     if (production() == 45) {
       PendingNames none;
-      length = translateBound(5, none);
-      if (!failed() && (length < 1 || length > 255)) fail(33);
+      length = translateBound(SEM_STRING_LENGTH_NOT_INTEGER, none);
+      if (!failed() && (length < 1 || length > 255)) fail(SEM_STRING_TOO_LONG);
     }
     desc.elementWords = length;
   }
   return desc;
 }
 
-int Translator::translateBound(int notIntegerCode, const PendingNames& names) {
+int Translator::translateBound(SemanticErrorCode notIntegerCode, const PendingNames& names) {
   int form = production();
   Triple t = token();
   if (failed()) return 0;
@@ -214,7 +214,7 @@ int Translator::translateBound(int notIntegerCode, const PendingNames& names) {
   Declared* d = lookup(nameOf(t), levels);
   if (!d) return 0;
   if (d->kind != 'O') {
-    fail(64, d->name);
+    fail(SEM_NOT_CONSTANT, d->name);
     return 0;
   }
   if (!named(d->type, "INTEGER")) {
@@ -268,7 +268,7 @@ void Translator::translateEnumeration(PendingNames& names) {
     Declared* d = scopes_.Declare(nameOf(t), owner, 'O');
     if (!d) {
       currentLine_ = t.line;
-      fail(1, nameOf(t), owner->name);
+      fail(SEM_DUPLICATE_IDENTIFIER, nameOf(t), owner->name);
       return;
     }
     d->type = type;

@@ -45,7 +45,7 @@ void Translator::applyRelation(Expr& left, Declared* r, int op) {
   static const Word realOps[] = {OP_EQR, OP_LTR, OP_GTR, OP_NER, OP_GER, OP_LER};
   static const Word stringOps[] = {OP_EQS, OP_LTS, OP_GTS, OP_NES, OP_GES, OP_LES};
   const std::size_t k = op >= 0 && op <= 5 ? static_cast<std::size_t>(op) : 0;
-  if (!l || !r) return fail(15);
+  if (!l || !r) return fail(SEM_INCOMPATIBLE_OPERANDS);
   if (l != r) {
     if (isNumeric(l) && isNumeric(r)) {
       code_.Emit2(OP_INTTOREAL, named(l, "INTEGER") ? 1 : 2);
@@ -53,7 +53,7 @@ void Translator::applyRelation(Expr& left, Declared* r, int op) {
     } else if (isTextual(l) && isTextual(r)) {
       code_.Emit2(stringOps[k], named(r, "CHAR") ? 2 : 1);
     } else {
-      fail(15);
+      fail(SEM_INCOMPATIBLE_OPERANDS);
     }
     return;
   }
@@ -65,11 +65,11 @@ void Translator::applyRelation(Expr& left, Declared* r, int op) {
   } else if (named(l, "STRING")) {
     code_.Emit2(stringOps[k], 0);
   } else if (!equality) {
-    fail(37);
+    fail(SEM_BOOLEAN_COMPARISON);
   } else if (named(l, "PONTEIRO") || named(l, "BOOLEAN") || isEnum(l) || named(l, "LONG")) {
     code_.Emit1(intOps[k]);
   } else {
-    fail(15);  // records, arrays and files are not compared
+    fail(SEM_INCOMPATIBLE_OPERANDS);  // records, arrays and files are not compared
   }
 }
 
@@ -88,13 +88,13 @@ Expr Translator::translateSimpleExpression() {
       code_.Emit1(OP_NOT);
       jump = code_.Emit2(OP_JMPF, 0);
     } else if (op == ADDOP_NOT) {
-      fail(78);
+      fail(SEM_INVALID_EXPRESSION);
       break;
     }
     Expr right = translateTerm();
     if (failed()) break;
     if (jump >= 0) {
-      if (left.type != right.type || !named(left.type, "BOOLEAN")) return fail(15), left;
+      if (left.type != right.type || !named(left.type, "BOOLEAN")) return fail(SEM_INCOMPATIBLE_OPERANDS), left;
       code_.Emit1(OP_OR);
       code_.PatchCode(jump + 1, code_.CodeCounter());
     } else {
@@ -108,9 +108,9 @@ Expr Translator::translateSimpleExpression() {
 // kind 0 "+", 1 "-".
 void Translator::applyAdding(Expr& left, int kind, Declared* r) {
   Declared* l = left.type;
-  if (!l || !r) return fail(15);
+  if (!l || !r) return fail(SEM_INCOMPATIBLE_OPERANDS);
   if (kind == 1) {
-    if (!(named(l, "INTEGER") || named(l, "REAL")) || !(named(r, "INTEGER") || named(r, "REAL"))) return fail(16);
+    if (!(named(l, "INTEGER") || named(l, "REAL")) || !(named(r, "INTEGER") || named(r, "REAL"))) return fail(SEM_OPERANDS_NOT_NUMERIC);
     if (l == r) {
       code_.Emit1(named(l, "INTEGER") ? OP_SUBI : OP_SUBR);
     } else {
@@ -129,7 +129,7 @@ void Translator::applyAdding(Expr& left, int kind, Declared* r) {
       code_.Emit1(OP_ADDR);
       left.type = builtin("REAL");
     } else {
-      fail(15);
+      fail(SEM_INCOMPATIBLE_OPERANDS);
     }
     return;
   }
@@ -143,7 +143,7 @@ void Translator::applyAdding(Expr& left, int kind, Declared* r) {
     code_.Emit2(OP_CONCAT, 3);
     left.type = builtin("STRING");
   } else {
-    fail(37);
+    fail(SEM_BOOLEAN_COMPARISON);
   }
 }
 
@@ -164,7 +164,7 @@ Expr Translator::translateTerm() {
     Expr right = translateFactor();
     if (failed()) break;
     if (jump >= 0) {
-      if (left.type != right.type || !named(left.type, "BOOLEAN")) return fail(15), left;
+      if (left.type != right.type || !named(left.type, "BOOLEAN")) return fail(SEM_INCOMPATIBLE_OPERANDS), left;
       code_.Emit1(OP_AND);
       code_.PatchCode(jump + 1, code_.CodeCounter());
     } else {
@@ -177,13 +177,13 @@ Expr Translator::translateTerm() {
 
 void Translator::applyMultiplying(Expr& left, int op, Declared* r) {
   Declared* l = left.type;
-  if (!l || !r) return fail(15);
+  if (!l || !r) return fail(SEM_INCOMPATIBLE_OPERANDS);
   if (op == MULOP_DIV || op == MULOP_MOD) {
-    if (l != r || !named(l, "INTEGER")) return fail(15);
+    if (l != r || !named(l, "INTEGER")) return fail(SEM_INCOMPATIBLE_OPERANDS);
     code_.Emit1(op == MULOP_DIV ? OP_DIVI : OP_MOD);
     return;
   }
-  if (!(named(l, "INTEGER") || named(l, "REAL")) || !(named(r, "INTEGER") || named(r, "REAL"))) return fail(16);
+  if (!(named(l, "INTEGER") || named(l, "REAL")) || !(named(r, "INTEGER") || named(r, "REAL"))) return fail(SEM_OPERANDS_NOT_NUMERIC);
   if (op == MULOP_DIVIDE) {
     if (l == r && named(l, "INTEGER")) {
       code_.Emit2(OP_INTTOREAL, 2);
@@ -216,7 +216,7 @@ Expr Translator::translateFactor() {
     case 122: {
       wholeAllowed_ = true;
       VarRef ref = translateVariable();
-      if (!failed() && (ref.heap || ref.functionName || ref.enumValue)) fail(12, ref.name);
+      if (!failed() && (ref.heap || ref.functionName || ref.enumValue)) fail(SEM_INVALID_IN_CONTEXT, ref.name);
       e.type = builtin("PONTEIRO");
       break;
     }
@@ -278,12 +278,12 @@ Expr Translator::translateFactor() {
         else if (named(e.type, "REAL"))
           code_.Emit1(OP_NEGR);
         else
-          fail(35);
+          fail(SEM_NEGATION_NOT_NUMERIC);
       } else if (op == ADDOP_NOT) {
-        if (!named(e.type, "BOOLEAN")) fail(36);
+        if (!named(e.type, "BOOLEAN")) fail(SEM_NOT_OPERAND_NOT_BOOLEAN);
         code_.Emit1(OP_NOT);
       } else if (op == ADDOP_OR) {
-        fail(78);
+        fail(SEM_INVALID_EXPRESSION);
       }
       break;
     }
@@ -293,7 +293,7 @@ Expr Translator::translateFactor() {
       break;
     case 132: {
       int levels = 0;
-      Declared* file = translateTextName(9, levels);
+      Declared* file = translateTextName(SEM_PARAMETER_NOT_TEXT, levels);
       if (!file) break;
       code_.Emit3(OP_LOADADDR, levels, file->address);
       code_.Emit2(OP_LOADSTR, 255);
@@ -326,7 +326,7 @@ Expr Translator::translateVariableFactor() {
   }
   if (ref.functionName) {
     if (!ref.entry->params.empty()) {
-      fail(21, std::to_string(ref.entry->params.size()));
+      fail(SEM_ARGUMENT_COUNT, std::to_string(ref.entry->params.size()));
       return e;
     }
     emitCall(ref.entry, ref.level);
@@ -352,7 +352,7 @@ Expr Translator::translateStandardFunction() {
   const bool isReal = named(t, "REAL");
   const int kind = isInt ? 1 : 2;
   e.type = t;
-  auto numeric = [&](int code, Word op, const char* result) {
+  auto numeric = [&](SemanticErrorCode code, Word op, const char* result) {
     if (!isInt && !isReal) return fail(code);
     code_.Emit2(op, kind);
     e.type = result ? builtin(result) : t;
@@ -369,34 +369,34 @@ Expr Translator::translateStandardFunction() {
           code_.Emit2(OP_PUSH, 1);
         }
       } else {
-        fail(72);
+        fail(SEM_LENGTH_NOT_TEXTUAL);
       }
       e.type = builtin("INTEGER");
       break;
     case STDFUNC_CHR:
-      if (!isInt) fail(38);
+      if (!isInt) fail(SEM_ARGUMENT_NOT_INTEGER);
       e.type = builtin("CHAR");
       break;
     case STDFUNC_ORD:
-      if (!named(t, "CHAR") && !isEnum(t)) fail(80);
+      if (!named(t, "CHAR") && !isEnum(t)) fail(SEM_ORD_NOT_ORDINAL);
       e.type = builtin("INTEGER");
       break;
-    case STDFUNC_LN: numeric(43, OP_LN, "REAL"); break;
-    case STDFUNC_EXP: numeric(44, OP_EXP, "REAL"); break;
-    case STDFUNC_SQR: numeric(45, OP_SQR, nullptr); break;
-    case STDFUNC_SQRT: numeric(46, OP_SQRT, "REAL"); break;
-    case STDFUNC_ABS: numeric(47, OP_ABS, nullptr); break;
+    case STDFUNC_LN: numeric(SEM_LN_NOT_NUMERIC, OP_LN, "REAL"); break;
+    case STDFUNC_EXP: numeric(SEM_EXP_NOT_NUMERIC, OP_EXP, "REAL"); break;
+    case STDFUNC_SQR: numeric(SEM_SQR_NOT_NUMERIC, OP_SQR, nullptr); break;
+    case STDFUNC_SQRT: numeric(SEM_SQRT_NOT_NUMERIC, OP_SQRT, "REAL"); break;
+    case STDFUNC_ABS: numeric(SEM_ABS_NOT_NUMERIC, OP_ABS, nullptr); break;
     case STDFUNC_TRUNC:
-      if (!isInt && !isReal) return fail(48), e;
+      if (!isInt && !isReal) return fail(SEM_TRUNC_NOT_NUMERIC), e;
       if (isReal) code_.Emit1(OP_TRUNC);
       e.type = builtin("INTEGER");
       break;
-    case STDFUNC_ROUND: numeric(49, OP_ROUND, "INTEGER"); break;
-    case STDFUNC_SIN: numeric(50, OP_SIN, "REAL"); break;
-    case STDFUNC_COS: numeric(51, OP_COS, "REAL"); break;
-    case STDFUNC_ARCTAN: numeric(52, OP_ARCTAN, "REAL"); break;
+    case STDFUNC_ROUND: numeric(SEM_ROUND_NOT_NUMERIC, OP_ROUND, "INTEGER"); break;
+    case STDFUNC_SIN: numeric(SEM_SIN_NOT_NUMERIC, OP_SIN, "REAL"); break;
+    case STDFUNC_COS: numeric(SEM_COS_NOT_NUMERIC, OP_COS, "REAL"); break;
+    case STDFUNC_ARCTAN: numeric(SEM_ARCTAN_NOT_NUMERIC, OP_ARCTAN, "REAL"); break;
     case STDFUNC_ODD:
-      if (!isInt) return fail(40), e;
+      if (!isInt) return fail(SEM_ODD_NOT_INTEGER), e;
       // The remainder keeps the sign of a negative number; any non-zero
       // remainder is odd, and the result is the boolean 1.
       code_.Emit1(OP_ODD);
@@ -406,16 +406,16 @@ Expr Translator::translateStandardFunction() {
       break;
     case STDFUNC_SUCC:
     case STDFUNC_PRED:
-      if (!isOrdinal(t)) return fail(fn == STDFUNC_SUCC ? 41 : 42), e;
+      if (!isOrdinal(t)) return fail(fn == STDFUNC_SUCC ? SEM_SUCC_NOT_ORDINAL : SEM_PRED_NOT_ORDINAL), e;
       code_.Emit1(fn == STDFUNC_SUCC ? OP_SUCC : OP_PRED);
       if (isEnum(t)) code_.Emit3(OP_CHKENUM, 0, t->enumCount - 1);
       break;
     case STDFUNC_UPCASE:
-      if (!named(t, "CHAR")) fail(67);
+      if (!named(t, "CHAR")) fail(SEM_UPCASE_NOT_CHAR);
       code_.Emit1(OP_UPCASE);
       break;
     default:  // RANDOM
-      if (!isInt) fail(68);
+      if (!isInt) fail(SEM_RANDOM_NOT_INTEGER);
       code_.Emit1(OP_RANDOM);
       break;
   }
@@ -441,17 +441,17 @@ VarRef Translator::translateVariable() {
   ref.size = d->size;
   switch (d->kind) {
     case 'L':
-      fail(66);
+      fail(SEM_PROGRAM_NAME_USED);
       return ref;
     case 'F':
     case 'O':
       if (d->kind == 'F' || d->enumeration) {
         if (form == 110) {
-          fail(82, d->name);
+          fail(SEM_NOT_POINTER, d->name);
           return ref;
         }
         if (production() != 114) {
-          fail(12, d->name);
+          fail(SEM_INVALID_IN_CONTEXT, d->name);
           return ref;
         }
         ref.functionName = d->kind == 'F';
@@ -467,7 +467,7 @@ VarRef Translator::translateVariable() {
       code_.Emit3(ref.referenceParameter ? OP_LOADVAL : OP_LOADADDR, levels, d->address);
       break;
     default:
-      fail(12, d->name);
+      fail(SEM_INVALID_IN_CONTEXT, d->name);
       return ref;
   }
   // The item selected so far.
@@ -499,7 +499,7 @@ VarRef Translator::translateVariable() {
   };
   if (form == 110) {
     if (!pointer || dims) {
-      fail(82, d->name);
+      fail(SEM_NOT_POINTER, d->name);
       return ref;
     }
     code_.Emit2(OP_LOADN, 1);
@@ -509,13 +509,13 @@ VarRef Translator::translateVariable() {
     selected = true;
     if (p == 111 || p == 112) {
       std::string field = nameOf(token());
-      if (pointer && !dims) return fail(83, ref.name), ref;
+      if (pointer && !dims) return fail(SEM_POINTER_WITHOUT_CARET, ref.name), ref;
       if (dims) {
-        if (given < static_cast<int>(dims->size())) return fail(11, std::to_string(dims->size()), ref.name), ref;
+        if (given < static_cast<int>(dims->size())) return fail(SEM_INDEXES_EXPECTED, std::to_string(dims->size()), ref.name), ref;
         closeIndexes();
       }
       Declared* f = type && type->recordType ? scopes_.Find(type, field) : nullptr;
-      if (!f || stringChar) return fail(8, field, ref.name), ref;
+      if (!f || stringChar) return fail(SEM_FIELD_NOT_IN_RECORD, field, ref.name), ref;
       if (heap && !offsetPushed) {
         code_.Emit2(OP_PUSH, f->address);
         offsetPushed = true;
@@ -530,7 +530,7 @@ VarRef Translator::translateVariable() {
       targetSize = f->targetSize;
       targetDims = f->targetDims;
       if (p == 112) {
-        if (!pointer || dims) return fail(82, f->name), ref;
+        if (!pointer || dims) return fail(SEM_NOT_POINTER, f->name), ref;
         code_.Emit2(heap ? OP_LOADNH : OP_LOADN, 1);
         dereference();
       }
@@ -538,7 +538,7 @@ VarRef Translator::translateVariable() {
     }
     // 113: an index list.
     const bool isString = named(type, "STRING") && !stringChar && !pointer;
-    if ((pointer && !dims) || (!dims && !isString)) return fail(79, ref.name), ref;
+    if ((pointer && !dims) || (!dims && !isString)) return fail(SEM_NOT_ARRAY, ref.name), ref;
     if (heap && !offsetPushed) {
       code_.Emit2(OP_PUSH, 0);
       offsetPushed = true;
@@ -551,20 +551,20 @@ VarRef Translator::translateVariable() {
       if (dims && given < static_cast<int>(dims->size())) {
         Expr index = translateExpression();
         if (failed()) break;
-        if (!named(index.type, "INTEGER")) return fail(29, std::to_string(i + 1)), ref;
+        if (!named(index.type, "INTEGER")) return fail(SEM_INDEX_NOT_INTEGER, std::to_string(i + 1)), ref;
         const Dimension& dim = (*dims)[static_cast<std::size_t>(given)];
         code_.Emit3(OP_CHKINDEX, dim.low, dim.high);
         ++given;
       } else {
         if (dims) closeIndexes();
-        if (stringChar) return fail(60), ref;
+        if (stringChar) return fail(SEM_STRING_INDEX_FORM), ref;
         if (!named(type, "STRING") || pointer) {
-          if (dims || given) return fail(23, ref.name, std::to_string(dims ? dims->size() : 0)), ref;
-          return fail(79, ref.name), ref;
+          if (dims || given) return fail(SEM_ARRAY_DIMENSIONS, ref.name, std::to_string(dims ? dims->size() : 0)), ref;
+          return fail(SEM_NOT_ARRAY, ref.name), ref;
         }
         Expr index = translateExpression();
         if (failed()) break;
-        if (!named(index.type, "INTEGER")) return fail(60), ref;
+        if (!named(index.type, "INTEGER")) return fail(SEM_STRING_INDEX_FORM), ref;
         // Checked against 1..length so that an error reports the index itself.
         code_.Emit3(OP_CHKINDEX, 1, size);
         code_.Emit3(OP_ELEMADDR, 1, 1);
@@ -572,7 +572,7 @@ VarRef Translator::translateVariable() {
         type = builtin("CHAR");
         size = 1;
       }
-      if (fp != 137) return fail(55), ref;
+      if (fp != 137) return fail(SEM_UNEXPECTED_COLON), ref;
     }
   }
   if (failed()) return ref;
@@ -582,14 +582,14 @@ VarRef Translator::translateVariable() {
       ref.wholeArray = true;
       ref.dims = dims;
     } else if (given < count) {
-      if (whole && given > 0) return fail(23, ref.name, std::to_string(count)), ref;
-      return fail(11, std::to_string(count), ref.name), ref;
+      if (whole && given > 0) return fail(SEM_ARRAY_DIMENSIONS, ref.name, std::to_string(count)), ref;
+      return fail(SEM_INDEXES_EXPECTED, std::to_string(count), ref.name), ref;
     } else {
       closeIndexes();
     }
   }
   if (!pointer && type && type->recordType && !ref.wholeArray) {
-    if (!whole) return fail(25, ref.name), ref;
+    if (!whole) return fail(SEM_FIELD_EXPECTED, ref.name), ref;
     ref.wholeRecord = true;
   }
   if (heap && !offsetPushed) code_.Emit2(OP_PUSH, 0);
@@ -616,7 +616,7 @@ void Translator::translateArgumentList(ArgumentUse use) {
       continue;
     }
     translateCallArgument(*calls_.back());
-    if (!failed() && form != 137) fail(55);
+    if (!failed() && form != 137) fail(SEM_UNEXPECTED_COLON);
   }
 }
 
@@ -626,30 +626,30 @@ void Translator::translateWriteItem(int form) {
   if (failed()) return;
   const bool first = writeItemState_ == 2;
   writeItemState_ = 1;
-  if (named(e.type, "PONTEIRO")) return fail(85);
-  if (isEnum(e.type)) return fail(87);
+  if (named(e.type, "PONTEIRO")) return fail(SEM_POINTER_READ_OR_WRITTEN);
+  if (isEnum(e.type)) return fail(SEM_ENUMERATION_READ_OR_WRITTEN);
   int at = -1;
   if (named(e.type, "TEXT")) {
-    if (!first || e.form != Expr::kVariable) return fail(34);
+    if (!first || e.form != Expr::kVariable) return fail(SEM_TEXT_NOT_FIRST);
     outputToFile_ = true;
   } else {
     int t = itemType(e.type);
-    if (t == 0) return fail(15);
+    if (t == 0) return fail(SEM_INCOMPATIBLE_OPERANDS);
     if (outputToFile_)
       at = named(e.type, "STRING") ? code_.Emit1(OP_WRITESTRF) : code_.Emit2(OP_WRITEF, t);
     else
       at = code_.Emit2(OP_WRITE, t);
   }
   if (form == 137) return;
-  if (at < 0) return fail(55);
+  if (at < 0) return fail(SEM_UNEXPECTED_COLON);
   const Word op = code_.ReadCode(at);
   const Word t = op == OP_WRITESTRF ? 6 : code_.ReadCode(at + 1);
-  if (form == 139 && t != 4) return fail(55);
+  if (form == 139 && t != 4) return fail(SEM_UNEXPECTED_COLON);
   code_.SetCodeCounter(at);
   const int widths = form == 139 ? 2 : 1;
   for (int i = 0; i < widths && !failed(); ++i) {
     Expr w = translateSimpleExpression();
-    if (!failed() && !named(w.type, "INTEGER")) fail(56);
+    if (!failed() && !named(w.type, "INTEGER")) fail(SEM_WRITE_WIDTH_NOT_INTEGER);
   }
   if (failed()) return;
   if (form == 139)

@@ -72,12 +72,12 @@ void Translator::translateAssignment() {
   VarRef target = translateVariable();
   if (failed()) return;
   if (target.constant || target.enumValue) {
-    fail(30);
+    fail(SEM_ASSIGNMENT_TO_CONSTANT);
     return;
   }
   if (target.functionName) {
     if (target.entry != scopeStack_.back()) {
-      fail(26, target.entry->name, scopeStack_.back()->name);
+      fail(SEM_FUNCTION_RESULT_OUT_OF_SCOPE, target.entry->name, scopeStack_.back()->name);
       return;
     }
     code_.Emit3(OP_LOADADDR, 0, 4);
@@ -92,7 +92,7 @@ void Translator::storeValue(const VarRef& target, Declared* valueType) {
   Declared* v = target.pointerValue ? builtin("PONTEIRO") : target.type;
   Declared* e = valueType;
   if (!v || !e) {
-    fail(27);
+    fail(SEM_INCOMPATIBLE_ASSIGNMENT);
     return;
   }
   if (v != e) {
@@ -103,14 +103,14 @@ void Translator::storeValue(const VarRef& target, Declared* valueType) {
       code_.Emit1(OP_CHARTOSTR);
       emitStoreString(target, target.size);
     } else {
-      fail(27);
+      fail(SEM_INCOMPATIBLE_ASSIGNMENT);
     }
     return;
   }
   if (named(v, "STRING")) {
     emitStoreString(target, target.size);
   } else if (named(v, "TEXT") || v->recordType) {
-    fail(27);
+    fail(SEM_INCOMPATIBLE_ASSIGNMENT);
   } else {
     emitStore(target, target.pointerValue || target.stringChar ? 1 : target.size);
   }
@@ -133,7 +133,7 @@ void Translator::emitLoad(const VarRef& ref) {
 
 void Translator::translateBooleanCondition() {
   Expr e = translateExpression();
-  if (!failed() && !named(e.type, "BOOLEAN")) fail(19);
+  if (!failed() && !named(e.type, "BOOLEAN")) fail(SEM_BOOLEAN_EXPECTED);
 }
 
 // ---- control flow ----
@@ -238,19 +238,19 @@ void Translator::translateFor(bool down) {
   int temp = translateReusableVariable(var);
   if (failed()) return;
   if (var.constant || var.enumValue || var.functionName) {
-    fail(30);
+    fail(SEM_ASSIGNMENT_TO_CONSTANT);
     return;
   }
   Declared* vt = var.type;
   if (!isOrdinal(vt) || var.pointerValue) {
-    fail(57);
+    fail(SEM_FOR_VARIABLE_NOT_ORDINAL);
     return;
   }
   auto checkValue = [&](Declared* t) {
-    if (!isOrdinal(t)) return fail(59);
-    if (named(vt, "INTEGER") && !named(t, "INTEGER")) return fail(20);
-    if (named(vt, "CHAR") && !named(t, "CHAR")) return fail(58);
-    if (isEnum(vt) && !isEnum(t)) return fail(88);
+    if (!isOrdinal(t)) return fail(SEM_FOR_INCOMPATIBLE);
+    if (named(vt, "INTEGER") && !named(t, "INTEGER")) return fail(SEM_INTEGER_EXPECTED);
+    if (named(vt, "CHAR") && !named(t, "CHAR")) return fail(SEM_CHAR_EXPECTED);
+    if (isEnum(vt) && !isEnum(t)) return fail(SEM_ENUMERATION_EXPECTED);
   };
   emitRestoreAddress(var, temp);
   Expr start = translateExpression();
@@ -315,7 +315,7 @@ void Translator::translateCase(bool withElse) {
   Expr e = translateExpression();
   if (failed()) return;
   if (!isOrdinal(e.type)) {
-    fail(69);
+    fail(SEM_CASE_SELECTOR_NOT_ORDINAL);
     return;
   }
   code_.Emit2(OP_STOREN, 1);
@@ -358,18 +358,18 @@ int Translator::translateCaseConstant(Declared* selectorType) {
   Triple t = token();
   if (failed()) return 0;
   if (form == 102) {
-    if (t.value2 != kIntegerValue2 || !named(selectorType, "INTEGER")) fail(70);
+    if (t.value2 != kIntegerValue2 || !named(selectorType, "INTEGER")) fail(SEM_CASE_CONSTANT_TYPE);
     return t.value;
   }
   if (form == 104) {
-    if (!named(selectorType, "CHAR")) fail(70);
+    if (!named(selectorType, "CHAR")) fail(SEM_CASE_CONSTANT_TYPE);
     return t.value & 0xFF;
   }
   int levels = 0;
   Declared* d = lookup(nameOf(t), levels);
   if (!d) return 0;
   if (d->kind != 'O' || d->type != selectorType) {
-    fail(70);
+    fail(SEM_CASE_CONSTANT_TYPE);
     return 0;
   }
   return d->value;
@@ -386,20 +386,20 @@ void Translator::translateRead(bool line) {
     VarRef ref = translateVariable();
     if (failed()) return;
     if (ref.constant || ref.enumValue || ref.functionName) {
-      fail(31, ref.name);
+      fail(SEM_NOT_VARIABLE, ref.name);
       return;
     }
     if (ref.pointerValue) {
-      fail(85);
+      fail(SEM_POINTER_READ_OR_WRITTEN);
       return;
     }
     if (isEnum(ref.type)) {
-      fail(87);
+      fail(SEM_ENUMERATION_READ_OR_WRITTEN);
       return;
     }
     if (named(ref.type, "TEXT")) {
       if (i != 0) {
-        fail(34);
+        fail(SEM_TEXT_NOT_FIRST);
         return;
       }
       toFile = true;
@@ -409,7 +409,7 @@ void Translator::translateRead(bool line) {
     const bool isString = named(ref.type, "STRING") && !ref.stringChar;
     const int type = ref.stringChar ? 2 : itemType(ref.type);
     if (type == 0) {
-      fail(12, ref.name);
+      fail(SEM_INVALID_IN_CONTEXT, ref.name);
       return;
     }
     int at;
@@ -440,7 +440,7 @@ void Translator::translateWrite(bool line) {
 
 // ---- files ----
 
-Declared* Translator::translateTextName(int notTextCode, int& levels) {
+Declared* Translator::translateTextName(SemanticErrorCode notTextCode, int& levels) {
   Triple t = token();
   if (failed()) return nullptr;
   Declared* d = lookup(nameOf(t), levels);
@@ -454,7 +454,7 @@ Declared* Translator::translateTextName(int notTextCode, int& levels) {
 
 void Translator::translateAssign() {
   int levels = 0;
-  Declared* file = translateTextName(7, levels);
+  Declared* file = translateTextName(SEM_ASSIGN_PARAMETER_NOT_TEXT, levels);
   if (!file) return;
   code_.Emit3(OP_LOADADDR, levels, file->address);
   if (production() == 105) {
@@ -466,7 +466,7 @@ void Translator::translateAssign() {
     VarRef name = translateVariable();
     if (failed()) return;
     if (!named(name.type, "STRING") || name.pointerValue || name.functionName) {
-      fail(6, name.name);
+      fail(SEM_PARAMETER_NOT_STRING, name.name);
       return;
     }
     emitLoad(name);
@@ -478,7 +478,7 @@ void Translator::translateAssign() {
 void Translator::translateFileCommand() {
   int op = token().value;
   int levels = 0;
-  Declared* file = translateTextName(9, levels);
+  Declared* file = translateTextName(SEM_PARAMETER_NOT_TEXT, levels);
   if (!file) return;
   code_.Emit3(OP_LOADADDR, levels, file->address);
   code_.Emit2(OP_LOADSTR, 255);
@@ -499,10 +499,10 @@ void Translator::translateColour(bool background) {
       if (op == 7)
         sign = -1;
       else if (op != 6)
-        fail(78);
+        fail(SEM_INVALID_EXPRESSION);
     }
     Triple n = token();
-    if (n.value2 != kIntegerValue2) fail(24);
+    if (n.value2 != kIntegerValue2) fail(SEM_COLOUR_NOT_INTEGER);
     sum += sign * static_cast<long long>(n.value);
   }
   if (failed()) return;
@@ -512,7 +512,7 @@ void Translator::translateColour(bool background) {
 void Translator::translateGotoXY() {
   for (int i = 0; i < 2 && !failed(); ++i) {
     Expr e = translateExpression();
-    if (!failed() && !named(e.type, "INTEGER")) fail(20);
+    if (!failed() && !named(e.type, "INTEGER")) fail(SEM_INTEGER_EXPECTED);
   }
   if (!failed()) code_.Emit1(OP_GOTOXY);
 }
@@ -520,7 +520,7 @@ void Translator::translateGotoXY() {
 void Translator::translateDelay() {
   Expr e = translateSimpleExpression();
   if (failed()) return;
-  if (!named(e.type, "INTEGER")) return fail(71);
+  if (!named(e.type, "INTEGER")) return fail(SEM_DELAY_NOT_INTEGER);
   code_.Emit1(OP_DELAY);
 }
 
@@ -529,7 +529,7 @@ void Translator::translateDelay() {
 void Translator::translateVal() {
   Expr text = translateSimpleExpression();
   if (failed()) return;
-  if (!isTextual(text.type)) return fail(73);
+  if (!isTextual(text.type)) return fail(SEM_VAL_FIRST_NOT_TEXTUAL);
   if (named(text.type, "CHAR")) code_.Emit1(OP_CHARTOSTR);
   VarRef targets[2];
   int temps[2] = {-1, -1};
@@ -537,9 +537,9 @@ void Translator::translateVal() {
     VarRef& ref = targets[i];
     temps[i] = translateReusableVariable(ref);
     if (failed()) return;
-    if (ref.constant || ref.enumValue || ref.functionName) return fail(30);
+    if (ref.constant || ref.enumValue || ref.functionName) return fail(SEM_ASSIGNMENT_TO_CONSTANT);
     bool ok = i == 0 ? (named(ref.type, "INTEGER") || named(ref.type, "REAL")) : named(ref.type, "INTEGER");
-    if (!ok || ref.pointerValue) return fail(i == 0 ? 74 : 75);
+    if (!ok || ref.pointerValue) return fail(i == 0 ? SEM_VAL_SECOND_NOT_NUMERIC : SEM_VAL_THIRD_NOT_INTEGER);
   }
   int values[2] = {-1, -1};
   for (int i = 0; i < 2; ++i) {
@@ -564,7 +564,7 @@ void Translator::translateVal() {
 void Translator::translateIncDecNew() {
   int op = token().value;
   if (op == 1 || op == 2) {
-    int code = op == 1 ? 53 : 54;
+    SemanticErrorCode code = op == 1 ? SEM_INC_NOT_ORDINAL : SEM_DEC_NOT_ORDINAL;
     VarRef ref;
     int temp = translateReusableVariable(ref);
     if (failed()) return;
@@ -585,7 +585,7 @@ void Translator::translateIncDecNew() {
   }
   VarRef ref = translateVariable();
   if (failed()) return;
-  if (!ref.pointerValue) return fail(op == 3 ? 81 : 84);
+  if (!ref.pointerValue) return fail(op == 3 ? SEM_NEW_NOT_POINTER : SEM_DISPOSE_NOT_POINTER);
   if (op == 3) {
     int size = ref.targetSize;
     if (!ref.targetDims && ref.type && ref.type->recordType) size = ref.type->size;
@@ -605,7 +605,7 @@ void Translator::translateCrtCommand() {
       break;
     case 3:
     case 4: {
-      if (!insideLoop_) return fail(76);
+      if (!insideLoop_) return fail(SEM_BREAK_OUTSIDE_LOOP);
       int at = code_.Emit2(OP_JMP, 0) + 1;
       (op == 3 ? breakJumps_ : continueJumps_).push_back(at);
       break;

@@ -44,7 +44,7 @@ std::string Translator::nameOf(const Triple& t) {
   return entry ? entry->name : std::string();
 }
 
-void Translator::fail(int code, const std::string& a, const std::string& b) {
+void Translator::fail(SemanticErrorCode code, const std::string& a, const std::string& b) {
   if (errorFlag_) return;
   errorFlag_ = 1;
   message_ = SemanticErrorMessage(code, currentLine_, a, b);
@@ -188,7 +188,7 @@ void Translator::translateConstDeclaration() {
     if (failed()) continue;
     Declared* d = scopes_.Declare(nameOf(t), frame.scope, 'O');
     if (!d) {
-      fail(1, nameOf(t), frame.scope->name);
+      fail(SEM_DUPLICATE_IDENTIFIER, nameOf(t), frame.scope->name);
       continue;
     }
     entries.push_back(d);
@@ -199,7 +199,7 @@ void Translator::translateConstDeclaration() {
     if (op.value == 7)
       sign = -1;
     else if (op.value != 6)
-      fail(77);
+      fail(SEM_INVALID_CONSTANT);
   }
   Triple v = token();
   if (failed()) return;
