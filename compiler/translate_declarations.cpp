@@ -36,9 +36,9 @@ void Translator::declareNames(const std::vector<Triple>& tokens, PendingNames& n
 }
 
 void Translator::translateTypePart() {
-  if (production() != 21) return;
+  if (production() != PROD_TYPE_PART) return;
   int more = 0;
-  while (production() == 24) ++more;
+  while (production() == PROD_TYPE_DECL_LIST_MORE) ++more;
   for (int i = 0; i <= more && !failed(); ++i) {
     PendingNames names;
     names.mode = PendingNames::kTypes;
@@ -48,17 +48,17 @@ void Translator::translateTypePart() {
 }
 
 void Translator::translateVarPart() {
-  if (production() != 47) return;
+  if (production() != PROD_VAR_PART) return;
   int more = 0;
-  while (production() == 50) ++more;
+  while (production() == PROD_VAR_DECL_LIST_MORE) ++more;
   for (int i = 0; i <= more && !failed(); ++i) translateVarDeclaration();
 }
 
 void Translator::translateVarDeclaration() {
-  int form = production();
+  Production form = production();
   PendingNames names;
   declareNames(translateIdentifierList(), names, 'V');
-  if (form == 51) {
+  if (form == PROD_VAR_DECL_TEXT) {
     token();
     TypeDesc text;
     text.type = builtin("TEXT");
@@ -111,10 +111,10 @@ void Translator::declareWithType(PendingNames& names, const TypeDesc& desc) {
 void Translator::translateDenoter(PendingNames& names) {
   if (failed() || !enterNesting()) return;
   switch (production()) {
-    case 25:
+    case PROD_TYPE_DENOTER_REF:
       declareWithType(names, translateTypeRef());
       break;
-    case 26: {
+    case PROD_TYPE_DENOTER_POINTER: {
       TypeDesc target = translateTypeRef();
       if (failed()) break;
       TypeDesc desc;
@@ -128,10 +128,10 @@ void Translator::translateDenoter(PendingNames& names) {
       declareWithType(names, desc);
       break;
     }
-    case 27: {
+    case PROD_TYPE_DENOTER_ARRAY: {
       token();  // ARRAY
       int more = 0;
-      while (production() == 31) ++more;
+      while (production() == PROD_INDEX_RANGE_LIST_MORE) ++more;
       for (int i = 0; i <= more && !failed(); ++i) {
         int low = translateBound(SEM_ARRAY_BOUND_NOT_INTEGER, names);
         int high = translateBound(SEM_ARRAY_BOUND_NOT_INTEGER, names);
@@ -147,10 +147,10 @@ void Translator::translateDenoter(PendingNames& names) {
       translateDenoter(names);
       break;
     }
-    case 28:
+    case PROD_TYPE_DENOTER_RECORD:
       translateRecord(names);
       break;
-    default:  // 29
+    default:  // PROD_TYPE_DENOTER_ENUMERATION
       translateEnumeration(names);
       break;
   }
@@ -159,7 +159,7 @@ void Translator::translateDenoter(PendingNames& names) {
 
 TypeDesc Translator::translateTypeRef() {
   TypeDesc desc;
-  if (production() == 38) return translateBaseType();
+  if (production() == PROD_TYPE_REF_BASE) return translateBaseType();
   Triple t = token();
   if (failed()) return desc;
   int levels = 0;
@@ -183,13 +183,13 @@ TypeDesc Translator::translateTypeRef() {
 
 TypeDesc Translator::translateBaseType() {
   TypeDesc desc;
-  int form = production();
+  Production form = production();
   Triple t = token();
   desc.type = builtin(nameOf(t));
   desc.elementWords = desc.type->size;
-  if (form == 40) {
+  if (form == PROD_BASE_TYPE_STRING) {
     int length = 255;
-    if (production() == 45) {
+    if (production() == PROD_STRING_LENGTH) {
       PendingNames none;
       length = translateBound(SEM_STRING_LENGTH_NOT_INTEGER, none);
       if (!failed() && (length < 1 || length > 255)) fail(SEM_STRING_TOO_LONG);
@@ -200,13 +200,13 @@ TypeDesc Translator::translateBaseType() {
 }
 
 int Translator::translateBound(SemanticErrorCode notIntegerCode, const PendingNames& names) {
-  int form = production();
+  Production form = production();
   Triple t = token();
   if (failed()) return 0;
   bool inRecord = names.mode == PendingNames::kFields;
   std::string kindLetter = inRecord ? "I" : std::string(1, frames_.back()->scope->kind);
   std::string scopeName = inRecord ? names.record->name : frames_.back()->scope->name;
-  if (form == 33) {
+  if (form == PROD_BOUND_NUMBER) {
     if (t.value2 != kIntegerValue2) fail(notIntegerCode, kindLetter, scopeName);
     return t.value;
   }
@@ -234,7 +234,7 @@ void Translator::translateRecord(PendingNames& names) {
     for (Declared* e : names.entries) e->type = record;
   int size = 0;
   int more = 0;
-  while (production() == 36) ++more;
+  while (production() == PROD_FIELD_DECL_LIST_MORE) ++more;
   for (int i = 0; i <= more && !failed(); ++i) {
     PendingNames fields;
     fields.mode = PendingNames::kFields;

@@ -23,12 +23,13 @@ Expr Translator::translateExpression() {
   Expr left;
   if (failed() || !enterNesting()) return left;
   left.start = code_.CodeCounter();
-  std::vector<int> ops;
-  for (int p = production(); p == 116 || p == 117; p = production()) ops.push_back(p);
+  std::vector<Production> ops;
+  for (Production p = production(); p == PROD_EXPRESSION_EQUAL || p == PROD_EXPRESSION_RELATION; p = production())
+    ops.push_back(p);
   if (!ops.empty()) wholeAllowed_ = false;
   left = translateSimpleExpression();
   for (auto it = ops.rbegin(); it != ops.rend() && !failed(); ++it) {
-    int op = *it == 116 ? 0 : token().value;  // 0 is "="
+    int op = *it == PROD_EXPRESSION_EQUAL ? 0 : token().value;  // 0 is "="
     Expr right = translateSimpleExpression();
     if (failed()) break;
     applyRelation(left, right.type, op);
@@ -77,7 +78,7 @@ Expr Translator::translateSimpleExpression() {
   Expr left;
   if (failed()) return left;
   int more = 0;
-  while (production() == 119) ++more;
+  while (production() == PROD_SIMPLE_EXPRESSION_ADDING) ++more;
   if (more) wholeAllowed_ = false;
   left = translateTerm();
   for (int i = 0; i < more && !failed(); ++i) {
@@ -110,7 +111,8 @@ void Translator::applyAdding(Expr& left, int kind, Declared* r) {
   Declared* l = left.type;
   if (!l || !r) return fail(SEM_INCOMPATIBLE_OPERANDS);
   if (kind == 1) {
-    if (!(named(l, "INTEGER") || named(l, "REAL")) || !(named(r, "INTEGER") || named(r, "REAL"))) return fail(SEM_OPERANDS_NOT_NUMERIC);
+    if (!(named(l, "INTEGER") || named(l, "REAL")) || !(named(r, "INTEGER") || named(r, "REAL")))
+      return fail(SEM_OPERANDS_NOT_NUMERIC);
     if (l == r) {
       code_.Emit1(named(l, "INTEGER") ? OP_SUBI : OP_SUBR);
     } else {
@@ -151,7 +153,7 @@ Expr Translator::translateTerm() {
   Expr left;
   if (failed()) return left;
   int more = 0;
-  while (production() == 121) ++more;
+  while (production() == PROD_TERM_MULTIPLYING) ++more;
   if (more) wholeAllowed_ = false;
   left = translateFactor();
   for (int i = 0; i < more && !failed(); ++i) {
@@ -183,7 +185,8 @@ void Translator::applyMultiplying(Expr& left, int op, Declared* r) {
     code_.Emit1(op == MULOP_DIV ? OP_DIVI : OP_MOD);
     return;
   }
-  if (!(named(l, "INTEGER") || named(l, "REAL")) || !(named(r, "INTEGER") || named(r, "REAL"))) return fail(SEM_OPERANDS_NOT_NUMERIC);
+  if (!(named(l, "INTEGER") || named(l, "REAL")) || !(named(r, "INTEGER") || named(r, "REAL")))
+    return fail(SEM_OPERANDS_NOT_NUMERIC);
   if (op == MULOP_DIVIDE) {
     if (l == r && named(l, "INTEGER")) {
       code_.Emit2(OP_INTTOREAL, 2);
@@ -210,20 +213,20 @@ Expr Translator::translateFactor() {
   Expr e;
   if (failed()) return e;
   e.start = code_.CodeCounter();
-  int p = production();
-  if (p != 123 && p != 122) wholeAllowed_ = false;
+  Production p = production();
+  if (p != PROD_FACTOR_VARIABLE && p != PROD_FACTOR_ADDRESS) wholeAllowed_ = false;
   switch (p) {
-    case 122: {
+    case PROD_FACTOR_ADDRESS: {
       wholeAllowed_ = true;
       VarRef ref = translateVariable();
       if (!failed() && (ref.heap || ref.functionName || ref.enumValue)) fail(SEM_INVALID_IN_CONTEXT, ref.name);
       e.type = builtin("PONTEIRO");
       break;
     }
-    case 123:
+    case PROD_FACTOR_VARIABLE:
       e = translateVariableFactor();
       break;
-    case 124: {
+    case PROD_FACTOR_NUMBER: {
       Triple t = token();
       e.form = Expr::kLiteral;
       if (t.value2 == kIntegerValue2) {
@@ -239,12 +242,12 @@ Expr Translator::translateFactor() {
       }
       break;
     }
-    case 125:
+    case PROD_FACTOR_CHAR:
       code_.Emit2(OP_PUSH, token().value & 0xFF);
       e.type = builtin("CHAR");
       e.form = Expr::kLiteral;
       break;
-    case 126: {
+    case PROD_FACTOR_STRING: {
       std::string s = nameOf(token());
       code_.Emit2(OP_PUSH, -1);
       code_.Emit2(OP_PUSHN, static_cast<int>(s.size()));
@@ -253,19 +256,19 @@ Expr Translator::translateFactor() {
       e.form = Expr::kStringLiteral;
       break;
     }
-    case 127:
+    case PROD_FACTOR_BOOLEAN:
       code_.Emit2(OP_PUSH, token().value);
       e.type = builtin("BOOLEAN");
       e.form = Expr::kLiteral;
       break;
-    case 128:
+    case PROD_FACTOR_PARENTHESES:
       e = translateExpression();
       e.form = Expr::kComputed;
       break;
-    case 129:
+    case PROD_FACTOR_CALL:
       translateCall(token(), true, true, &e);
       break;
-    case 130: {
+    case PROD_FACTOR_UNARY: {
       int op = token().value;
       if (!enterNesting()) break;
       e = translateFactor();
@@ -287,11 +290,11 @@ Expr Translator::translateFactor() {
       }
       break;
     }
-    case 131:
+    case PROD_FACTOR_READKEY:
       code_.Emit2(OP_READKEY, 1);
       e.type = builtin("CHAR");
       break;
-    case 132: {
+    case PROD_FACTOR_EOF: {
       int levels = 0;
       Declared* file = translateTextName(SEM_PARAMETER_NOT_TEXT, levels);
       if (!file) break;
@@ -301,10 +304,10 @@ Expr Translator::translateFactor() {
       e.type = builtin("BOOLEAN");
       break;
     }
-    case 133:
+    case PROD_FACTOR_STANDARD_FUNCTION:
       e = translateStandardFunction();
       break;
-    default:  // 134 NIL
+    default:  // PROD_FACTOR_NIL
       code_.Emit2(OP_PUSH, 0);
       e.type = builtin("PONTEIRO");
       e.form = Expr::kLiteral;
@@ -428,7 +431,7 @@ VarRef Translator::translateVariable() {
   VarRef ref;
   const bool whole = wholeAllowed_;
   wholeAllowed_ = false;
-  int form = production();
+  Production form = production();
   Triple t = token();
   if (failed()) return ref;
   int levels = 0;
@@ -446,11 +449,11 @@ VarRef Translator::translateVariable() {
     case 'F':
     case 'O':
       if (d->kind == 'F' || d->enumeration) {
-        if (form == 110) {
+        if (form == PROD_VARIABLE_DEREFERENCED) {
           fail(SEM_NOT_POINTER, d->name);
           return ref;
         }
-        if (production() != 114) {
+        if (production() != PROD_SELECTORS_NONE) {
           fail(SEM_INVALID_IN_CONTEXT, d->name);
           return ref;
         }
@@ -497,7 +500,7 @@ VarRef Translator::translateVariable() {
     dims = nullptr;
     given = 0;
   };
-  if (form == 110) {
+  if (form == PROD_VARIABLE_DEREFERENCED) {
     if (!pointer || dims) {
       fail(SEM_NOT_POINTER, d->name);
       return ref;
@@ -505,13 +508,14 @@ VarRef Translator::translateVariable() {
     code_.Emit2(OP_LOADN, 1);
     dereference();
   }
-  for (int p = production(); p != 114 && !failed(); p = production()) {
+  for (Production p = production(); p != PROD_SELECTORS_NONE && !failed(); p = production()) {
     selected = true;
-    if (p == 111 || p == 112) {
+    if (p == PROD_SELECTORS_FIELD || p == PROD_SELECTORS_FIELD_DEREFERENCED) {
       std::string field = nameOf(token());
       if (pointer && !dims) return fail(SEM_POINTER_WITHOUT_CARET, ref.name), ref;
       if (dims) {
-        if (given < static_cast<int>(dims->size())) return fail(SEM_INDEXES_EXPECTED, std::to_string(dims->size()), ref.name), ref;
+        if (given < static_cast<int>(dims->size()))
+          return fail(SEM_INDEXES_EXPECTED, std::to_string(dims->size()), ref.name), ref;
         closeIndexes();
       }
       Declared* f = type && type->recordType ? scopes_.Find(type, field) : nullptr;
@@ -529,14 +533,14 @@ VarRef Translator::translateVariable() {
       pointer = f->pointer;
       targetSize = f->targetSize;
       targetDims = f->targetDims;
-      if (p == 112) {
+      if (p == PROD_SELECTORS_FIELD_DEREFERENCED) {
         if (!pointer || dims) return fail(SEM_NOT_POINTER, f->name), ref;
         code_.Emit2(heap ? OP_LOADNH : OP_LOADN, 1);
         dereference();
       }
       continue;
     }
-    // 113: an index list.
+    // PROD_SELECTORS_INDEXES: an index list.
     const bool isString = named(type, "STRING") && !stringChar && !pointer;
     if ((pointer && !dims) || (!dims && !isString)) return fail(SEM_NOT_ARRAY, ref.name), ref;
     if (heap && !offsetPushed) {
@@ -544,9 +548,9 @@ VarRef Translator::translateVariable() {
       offsetPushed = true;
     }
     int more = 0;
-    while (production() == 136) ++more;
+    while (production() == PROD_ARGUMENT_LIST_MORE) ++more;
     for (int i = 0; i <= more && !failed(); ++i) {
-      int fp = production();
+      Production fp = production();
       wholeAllowed_ = false;
       if (dims && given < static_cast<int>(dims->size())) {
         Expr index = translateExpression();
@@ -572,7 +576,7 @@ VarRef Translator::translateVariable() {
         type = builtin("CHAR");
         size = 1;
       }
-      if (fp != 137) return fail(SEM_UNEXPECTED_COLON), ref;
+      if (fp != PROD_FORMATTED_ARGUMENT_PLAIN) return fail(SEM_UNEXPECTED_COLON), ref;
     }
   }
   if (failed()) return ref;
@@ -608,19 +612,19 @@ VarRef Translator::translateVariable() {
 
 void Translator::translateArgumentList(ArgumentUse use) {
   int more = 0;
-  while (production() == 136) ++more;
+  while (production() == PROD_ARGUMENT_LIST_MORE) ++more;
   for (int i = 0; i <= more && !failed(); ++i) {
-    int form = production();
+    Production form = production();
     if (use == ArgumentUse::kWrite) {
       translateWriteItem(form);
       continue;
     }
     translateCallArgument(*calls_.back());
-    if (!failed() && form != 137) fail(SEM_UNEXPECTED_COLON);
+    if (!failed() && form != PROD_FORMATTED_ARGUMENT_PLAIN) fail(SEM_UNEXPECTED_COLON);
   }
 }
 
-void Translator::translateWriteItem(int form) {
+void Translator::translateWriteItem(Production form) {
   wholeAllowed_ = false;
   Expr e = translateExpression();
   if (failed()) return;
@@ -640,19 +644,19 @@ void Translator::translateWriteItem(int form) {
     else
       at = code_.Emit2(OP_WRITE, t);
   }
-  if (form == 137) return;
+  if (form == PROD_FORMATTED_ARGUMENT_PLAIN) return;
   if (at < 0) return fail(SEM_UNEXPECTED_COLON);
   const Word op = code_.ReadCode(at);
   const Word t = op == OP_WRITESTRF ? 6 : code_.ReadCode(at + 1);
-  if (form == 139 && t != 4) return fail(SEM_UNEXPECTED_COLON);
+  if (form == PROD_FORMATTED_ARGUMENT_WIDTH_DECIMALS && t != 4) return fail(SEM_UNEXPECTED_COLON);
   code_.SetCodeCounter(at);
-  const int widths = form == 139 ? 2 : 1;
+  const int widths = form == PROD_FORMATTED_ARGUMENT_WIDTH_DECIMALS ? 2 : 1;
   for (int i = 0; i < widths && !failed(); ++i) {
     Expr w = translateSimpleExpression();
     if (!failed() && !named(w.type, "INTEGER")) fail(SEM_WRITE_WIDTH_NOT_INTEGER);
   }
   if (failed()) return;
-  if (form == 139)
+  if (form == PROD_FORMATTED_ARGUMENT_WIDTH_DECIMALS)
     code_.Emit1(op == OP_WRITEF ? OP_WRITERWDF : OP_WRITERWD);
   else if (op == OP_WRITESTRF)
     code_.Emit1(OP_WRITESTRWF);

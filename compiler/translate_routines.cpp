@@ -8,8 +8,8 @@ namespace kau::translator {
 
 void Translator::translateRoutineDeclarations() {
   int count = 0;
-  while (production() == 5) ++count;  // the base (6) is empty
-  for (int i = 0; i < count && !failed(); ++i) translateRoutine(production() == 7);
+  while (production() == PROD_ROUTINE_DECLS_MORE) ++count;  // the base (PROD_ROUTINE_DECLS_NONE) is empty
+  for (int i = 0; i < count && !failed(); ++i) translateRoutine(production() == PROD_ROUTINE_DECL_FUNCTION);
 }
 
 void Translator::translateRoutine(bool isFunction) {
@@ -61,11 +61,11 @@ void Translator::translateRoutine(bool isFunction) {
 }
 
 void Translator::translateFormalParameters(Declared* routine) {
-  if (production() != 55) return;
+  if (production() != PROD_FORMAL_PARAMS) return;
   int more = 0;
-  while (production() == 58) ++more;
+  while (production() == PROD_PARAM_GROUP_LIST_MORE) ++more;
   for (int i = 0; i <= more && !failed(); ++i) {
-    bool byReference = production() == 60;
+    bool byReference = production() == PROD_PARAM_GROUP_VAR;
     PendingNames names;
     names.mode = PendingNames::kParameters;
     declareNames(translateIdentifierList(), names, byReference ? 'R' : 'V');

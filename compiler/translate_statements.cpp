@@ -21,47 +21,47 @@ void patchList(CodeBuffer& code, std::vector<int>& list, int target) {
 
 void Translator::translateCompound() {
   if (failed()) return;
-  if (production() == 64) translateStatementList();
+  if (production() == PROD_STATEMENTS) translateStatementList();
 }
 
 void Translator::translateStatementList() {
   int more = 0;
-  while (production() == 67) ++more;
+  while (production() == PROD_STATEMENT_LIST_MORE) ++more;
   for (int i = 0; i <= more && !failed(); ++i) translateStatement();
 }
 
 void Translator::translateStatement() {
   if (failed() || !enterNesting()) return;
-  int p = production();
+  Production p = production();
   switch (p) {
-    case 68: translateAssignment(); break;
-    case 69: translateCompound(); break;
-    case 70: translateCall(token(), false, false, nullptr); break;
-    case 71: translateCall(token(), false, true, nullptr); break;
-    case 72:
-    case 73: translateIf(p == 73); break;
-    case 74:
-    case 75: translateCase(p == 75); break;
-    case 76: translateWhile(); break;
-    case 77: translateRepeat(); break;
-    case 78:
-    case 79: translateFor(p == 79); break;
-    case 80:
-    case 81: translateRead(p == 81); break;
-    case 82:
-    case 83: code_.Emit2(OP_READKEY, 0); break;
-    case 84:
-    case 85: translateWrite(p == 85); break;
-    case 86: code_.Emit2(OP_WRITE, 5); break;
-    case 87: translateAssign(); break;
-    case 88: translateFileCommand(); break;
-    case 89:
-    case 90: translateColour(p == 90); break;
-    case 91: translateGotoXY(); break;
-    case 92: translateDelay(); break;
-    case 93: translateVal(); break;
-    case 94: translateIncDecNew(); break;
-    default: translateCrtCommand(); break;
+    case PROD_STATEMENT_ASSIGNMENT: translateAssignment(); break;
+    case PROD_STATEMENT_COMPOUND: translateCompound(); break;
+    case PROD_STATEMENT_CALL: translateCall(token(), false, false, nullptr); break;
+    case PROD_STATEMENT_CALL_WITH_ARGUMENTS: translateCall(token(), false, true, nullptr); break;
+    case PROD_STATEMENT_IF:
+    case PROD_STATEMENT_IF_ELSE: translateIf(p == PROD_STATEMENT_IF_ELSE); break;
+    case PROD_STATEMENT_CASE:
+    case PROD_STATEMENT_CASE_ELSE: translateCase(p == PROD_STATEMENT_CASE_ELSE); break;
+    case PROD_STATEMENT_WHILE: translateWhile(); break;
+    case PROD_STATEMENT_REPEAT: translateRepeat(); break;
+    case PROD_STATEMENT_FOR_TO:
+    case PROD_STATEMENT_FOR_DOWNTO: translateFor(p == PROD_STATEMENT_FOR_DOWNTO); break;
+    case PROD_STATEMENT_READ:
+    case PROD_STATEMENT_READLN: translateRead(p == PROD_STATEMENT_READLN); break;
+    case PROD_STATEMENT_READLN_BARE:
+    case PROD_STATEMENT_READKEY: code_.Emit2(OP_READKEY, 0); break;
+    case PROD_STATEMENT_WRITE:
+    case PROD_STATEMENT_WRITELN: translateWrite(p == PROD_STATEMENT_WRITELN); break;
+    case PROD_STATEMENT_WRITELN_BARE: code_.Emit2(OP_WRITE, 5); break;
+    case PROD_STATEMENT_ASSIGN: translateAssign(); break;
+    case PROD_STATEMENT_FILE_COMMAND: translateFileCommand(); break;
+    case PROD_STATEMENT_TEXTCOLOR:
+    case PROD_STATEMENT_TEXTBACKGROUND: translateColour(p == PROD_STATEMENT_TEXTBACKGROUND); break;
+    case PROD_STATEMENT_GOTOXY: translateGotoXY(); break;
+    case PROD_STATEMENT_DELAY: translateDelay(); break;
+    case PROD_STATEMENT_VAL: translateVal(); break;
+    case PROD_STATEMENT_INC_DEC_NEW: translateIncDecNew(); break;
+    default: translateCrtCommand(); break;  // PROD_STATEMENT_CRT_COMMAND
   }
   leaveNesting();
 }
@@ -321,13 +321,13 @@ void Translator::translateCase(bool withElse) {
   code_.Emit2(OP_STOREN, 1);
   std::vector<int> exits;
   int more = 0;
-  while (production() == 97) ++more;
+  while (production() == PROD_CASE_ARM_LIST_MORE) ++more;
   for (int i = 0; i <= more && !failed(); ++i) {
     int labels = 0;
-    while (production() == 99) ++labels;
+    while (production() == PROD_CASE_LABEL_LIST_MORE) ++labels;
     std::vector<int> tests;
     for (int l = 0; l <= labels && !failed(); ++l) {
-      bool range = production() == 101;
+      bool range = production() == PROD_CASE_LABEL_RANGE;
       int low = translateCaseConstant(e.type);
       code_.Emit3(OP_LOADVAL, 0, selector);
       code_.Emit2(OP_PUSH, low);
@@ -354,14 +354,14 @@ void Translator::translateCase(bool withElse) {
 }
 
 int Translator::translateCaseConstant(Declared* selectorType) {
-  int form = production();
+  Production form = production();
   Triple t = token();
   if (failed()) return 0;
-  if (form == 102) {
+  if (form == PROD_CASE_CONSTANT_NUMBER) {
     if (t.value2 != kIntegerValue2 || !named(selectorType, "INTEGER")) fail(SEM_CASE_CONSTANT_TYPE);
     return t.value;
   }
-  if (form == 104) {
+  if (form == PROD_CASE_CONSTANT_CHAR) {
     if (!named(selectorType, "CHAR")) fail(SEM_CASE_CONSTANT_TYPE);
     return t.value & 0xFF;
   }
@@ -379,7 +379,7 @@ int Translator::translateCaseConstant(Declared* selectorType) {
 
 void Translator::translateRead(bool line) {
   int more = 0;
-  while (production() == 142) ++more;
+  while (production() == PROD_READ_TARGET_LIST_MORE) ++more;
   bool toFile = false;
   int lastOperand = -1;
   for (int i = 0; i <= more && !failed(); ++i) {
@@ -457,7 +457,7 @@ void Translator::translateAssign() {
   Declared* file = translateTextName(SEM_ASSIGN_PARAMETER_NOT_TEXT, levels);
   if (!file) return;
   code_.Emit3(OP_LOADADDR, levels, file->address);
-  if (production() == 105) {
+  if (production() == PROD_FILE_NAME_LITERAL) {
     std::string s = nameOf(token());
     code_.Emit2(OP_PUSH, -1);
     code_.Emit2(OP_PUSHN, static_cast<int>(s.size()));
@@ -490,7 +490,7 @@ void Translator::translateFileCommand() {
 
 void Translator::translateColour(bool background) {
   int more = 0;
-  while (production() == 108) ++more;
+  while (production() == PROD_COLOUR_EXPR_MORE) ++more;
   long long sum = 0;
   for (int i = 0; i <= more && !failed(); ++i) {
     int sign = 1;

@@ -11,6 +11,7 @@
 
 #include "compiler/code_buffer.h"
 #include "compiler/error_messages.h"
+#include "compiler/productions.h"
 #include "compiler/scopes.h"
 
 namespace kau::translator {
@@ -116,7 +117,7 @@ class Translator {
 
  private:
   // Lists and errors.
-  int production();
+  Production production();
   Triple token();
   std::string nameOf(const Triple& t);
   bool failed() const { return errorFlag_ != 0; }
@@ -211,7 +212,7 @@ class Translator {
   void applyMultiplying(Expr& left, int op, Declared* right);
   VarRef translateVariable();
   void translateArgumentList(ArgumentUse use);
-  void translateWriteItem(int production);
+  void translateWriteItem(Production form);
 
   CodeBuffer& code_;
   ScopeTable scopes_;
