@@ -58,7 +58,7 @@ void Translator::applyRelation(Expr& left, Declared* r, int op) {
     }
     return;
   }
-  const bool equality = op == 0 || op == 3;
+  const bool equality = op == 0 || op == RELOP_NE;
   if (named(l, "INTEGER") || named(l, "CHAR")) {
     code_.Emit1(intOps[k]);
   } else if (named(l, "REAL")) {

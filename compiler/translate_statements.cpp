@@ -496,9 +496,9 @@ void Translator::translateColour(bool background) {
     int sign = 1;
     if (i > 0) {
       int op = token().value;
-      if (op == 7)
+      if (op == ADDOP_MINUS)
         sign = -1;
-      else if (op != 6)
+      else if (op != ADDOP_PLUS)
         fail(SEM_INVALID_EXPRESSION);
     }
     Triple n = token();
@@ -563,8 +563,8 @@ void Translator::translateVal() {
 
 void Translator::translateIncDecNew() {
   int op = token().value;
-  if (op == 1 || op == 2) {
-    SemanticErrorCode code = op == 1 ? SEM_INC_NOT_ORDINAL : SEM_DEC_NOT_ORDINAL;
+  if (op == INCDEC_INC || op == INCDEC_DEC) {
+    SemanticErrorCode code = op == INCDEC_INC ? SEM_INC_NOT_ORDINAL : SEM_DEC_NOT_ORDINAL;
     VarRef ref;
     int temp = translateReusableVariable(ref);
     if (failed()) return;
@@ -575,18 +575,18 @@ void Translator::translateIncDecNew() {
       emitRestoreAddress(ref, temp);
       emitRestoreAddress(ref, temp);
       code_.Emit2(OP_LOADNH, 1);
-      code_.Emit2(OP_ADDK, op == 1 ? 1 : -1);
+      code_.Emit2(OP_ADDK, op == INCDEC_INC ? 1 : -1);
       code_.Emit2(OP_STORENH, 1);
     } else {
       emitRestoreAddress(ref, temp);
-      code_.Emit1(op == 1 ? OP_INC : OP_DEC);
+      code_.Emit1(op == INCDEC_INC ? OP_INC : OP_DEC);
     }
     return;
   }
   VarRef ref = translateVariable();
   if (failed()) return;
-  if (!ref.pointerValue) return fail(op == 3 ? SEM_NEW_NOT_POINTER : SEM_DISPOSE_NOT_POINTER);
-  if (op == 3) {
+  if (!ref.pointerValue) return fail(op == INCDEC_NEW ? SEM_NEW_NOT_POINTER : SEM_DISPOSE_NOT_POINTER);
+  if (op == INCDEC_NEW) {
     int size = ref.targetSize;
     if (!ref.targetDims && ref.type && ref.type->recordType) size = ref.type->size;
     code_.Emit2(OP_NEW, size < 1 ? 1 : size);
@@ -600,14 +600,14 @@ void Translator::translateIncDecNew() {
 void Translator::translateCrtCommand() {
   int op = token().value;
   switch (op) {
-    case 1:
+    case CRT_CLRSCR:
       code_.Emit1(OP_CLRSCR);
       break;
-    case 3:
-    case 4: {
+    case CRT_BREAK:
+    case CRT_CONTINUE: {
       if (!insideLoop_) return fail(SEM_BREAK_OUTSIDE_LOOP);
       int at = code_.Emit2(OP_JMP, 0) + 1;
-      (op == 3 ? breakJumps_ : continueJumps_).push_back(at);
+      (op == CRT_BREAK ? breakJumps_ : continueJumps_).push_back(at);
       break;
     }
     default:  // RANDOMIZE: the interpreter seeds the generator at every run

@@ -196,9 +196,9 @@ void Translator::translateConstDeclaration() {
   int sign = 1;
   if (form == PROD_CONST_DECL_SIGNED_NUMBER) {
     Triple op = token();
-    if (op.value == 7)
+    if (op.value == ADDOP_MINUS)
       sign = -1;
-    else if (op.value != 6)
+    else if (op.value != ADDOP_PLUS)
       fail(SEM_INVALID_CONSTANT);
   }
   Triple v = token();
