@@ -19,7 +19,7 @@ trap 'rm -rf "$work"' EXIT
 
 dump() {  # KAUC PROGRAM OUTPUT: standard output, standard error, status
   "$1" dump "$2" > "$3" 2>&1 < /dev/null
-  echo "status $?" >> "$3"
+  printf '\nstatus %d\n' "$?" >> "$3"
 }
 
 count=0
