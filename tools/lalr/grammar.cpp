@@ -1,6 +1,7 @@
 #include "tools/lalr/grammar.h"
 
 #include <map>
+#include <set>
 #include <sstream>
 
 namespace kau::lalr {
@@ -95,7 +96,7 @@ bool readGrammar(const std::string& text, Grammar& grammar, std::string& error) 
     return false;
   }
 
-  std::map<std::string, int> productionByName;
+  std::set<std::string> productionNames;
   for (std::size_t i = 0; i < productionLines.size(); ++i) {
     const auto& w = productionLines[i];
     auto fail = [&](const std::string& problem) {
@@ -107,7 +108,7 @@ bool readGrammar(const std::string& text, Grammar& grammar, std::string& error) 
       return fail("productions must be numbered 1, 2, 3...");
     p.name = w[1];
     if (!isProductionName(p.name)) return fail("a production's name is written in capitals: " + p.name);
-    if (!productionByName.emplace(p.name, p.number).second) return fail("production name " + p.name + " used twice");
+    if (!productionNames.insert(p.name).second) return fail("production name " + p.name + " used twice");
     auto left = nonterminalByName.find(w[2]);
     if (left == nonterminalByName.end()) return fail("unknown nonterminal " + w[2]);
     p.left = left->second;

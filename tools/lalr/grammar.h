@@ -1,6 +1,6 @@
 // A context-free grammar as the table generator reads it: numbered terminals
-// (token kinds), numbered nonterminals and numbered productions, the numbers
-// kept exactly as the grammar file gives them.
+// (token kinds), numbered nonterminals and numbered, named productions, the
+// numbers kept exactly as the grammar file gives them.
 #pragma once
 
 #include <string>
