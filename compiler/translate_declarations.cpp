@@ -16,7 +16,7 @@ Declared* Translator::lookup(const std::string& name, int& levels) {
     }
   }
   levels = 0;
-  fail(2, name, scopeStack_.empty() ? std::string() : scopeStack_.back()->name);
+  fail(SEM_UNDECLARED_IDENTIFIER, name, scopeStack_.empty() ? std::string() : scopeStack_.back()->name);
   return nullptr;
 }
 
@@ -28,7 +28,7 @@ void Translator::declareNames(const std::vector<Triple>& tokens, PendingNames& n
     Declared* d = scopes_.Declare(name, owner, kind);
     if (!d) {
       currentLine_ = t.line;
-      fail(1, name, owner->name);
+      fail(SEM_DUPLICATE_IDENTIFIER, name, owner->name);
       return;
     }
     names.entries.push_back(d);
@@ -36,9 +36,9 @@ void Translator::declareNames(const std::vector<Triple>& tokens, PendingNames& n
 }
 
 void Translator::translateTypePart() {
-  if (production() != 21) return;
+  if (production() != PROD_TYPE_PART) return;
   int more = 0;
-  while (production() == 24) ++more;
+  while (production() == PROD_TYPE_DECL_LIST_MORE) ++more;
   for (int i = 0; i <= more && !failed(); ++i) {
     PendingNames names;
     names.mode = PendingNames::kTypes;
@@ -48,17 +48,17 @@ void Translator::translateTypePart() {
 }
 
 void Translator::translateVarPart() {
-  if (production() != 47) return;
+  if (production() != PROD_VAR_PART) return;
   int more = 0;
-  while (production() == 50) ++more;
+  while (production() == PROD_VAR_DECL_LIST_MORE) ++more;
   for (int i = 0; i <= more && !failed(); ++i) translateVarDeclaration();
 }
 
 void Translator::translateVarDeclaration() {
-  int form = production();
+  Production form = production();
   PendingNames names;
   declareNames(translateIdentifierList(), names, 'V');
-  if (form == 51) {
+  if (form == PROD_VAR_DECL_TEXT) {
     token();
     TypeDesc text;
     text.type = builtin("TEXT");
@@ -111,10 +111,10 @@ void Translator::declareWithType(PendingNames& names, const TypeDesc& desc) {
 void Translator::translateDenoter(PendingNames& names) {
   if (failed() || !enterNesting()) return;
   switch (production()) {
-    case 25:
+    case PROD_TYPE_DENOTER_REF:
       declareWithType(names, translateTypeRef());
       break;
-    case 26: {
+    case PROD_TYPE_DENOTER_POINTER: {
       TypeDesc target = translateTypeRef();
       if (failed()) break;
       TypeDesc desc;
@@ -128,17 +128,17 @@ void Translator::translateDenoter(PendingNames& names) {
       declareWithType(names, desc);
       break;
     }
-    case 27: {
+    case PROD_TYPE_DENOTER_ARRAY: {
       token();  // ARRAY
       int more = 0;
-      while (production() == 31) ++more;
+      while (production() == PROD_INDEX_RANGE_LIST_MORE) ++more;
       for (int i = 0; i <= more && !failed(); ++i) {
-        int low = translateBound(3, names);
-        int high = translateBound(3, names);
+        int low = translateBound(SEM_ARRAY_BOUND_NOT_INTEGER, names);
+        int high = translateBound(SEM_ARRAY_BOUND_NOT_INTEGER, names);
         if (failed()) break;
         if (low > high) {
           bool inRecord = names.mode == PendingNames::kFields;
-          fail(4, inRecord ? "I" : std::string(1, frames_.back()->scope->kind),
+          fail(SEM_INVALID_ARRAY_BOUND, inRecord ? "I" : std::string(1, frames_.back()->scope->kind),
                inRecord ? names.record->name : frames_.back()->scope->name);
           break;
         }
@@ -147,10 +147,10 @@ void Translator::translateDenoter(PendingNames& names) {
       translateDenoter(names);
       break;
     }
-    case 28:
+    case PROD_TYPE_DENOTER_RECORD:
       translateRecord(names);
       break;
-    default:  // 29
+    default:  // PROD_TYPE_DENOTER_ENUMERATION
       translateEnumeration(names);
       break;
   }
@@ -159,14 +159,14 @@ void Translator::translateDenoter(PendingNames& names) {
 
 TypeDesc Translator::translateTypeRef() {
   TypeDesc desc;
-  if (production() == 38) return translateBaseType();
+  if (production() == PROD_TYPE_REF_BASE) return translateBaseType();
   Triple t = token();
   if (failed()) return desc;
   int levels = 0;
   Declared* d = lookup(nameOf(t), levels);
   if (!d) return desc;
   if (d->kind != 'T') {
-    fail(32, d->name);
+    fail(SEM_NOT_TYPE, d->name);
     return desc;
   }
   desc.type = d->type;
@@ -183,30 +183,30 @@ TypeDesc Translator::translateTypeRef() {
 
 TypeDesc Translator::translateBaseType() {
   TypeDesc desc;
-  int form = production();
+  Production form = production();
   Triple t = token();
   desc.type = builtin(nameOf(t));
   desc.elementWords = desc.type->size;
-  if (form == 40) {
+  if (form == PROD_BASE_TYPE_STRING) {
     int length = 255;
-    if (production() == 45) {
+    if (production() == PROD_STRING_LENGTH) {
       PendingNames none;
-      length = translateBound(5, none);
-      if (!failed() && (length < 1 || length > 255)) fail(33);
+      length = translateBound(SEM_STRING_LENGTH_NOT_INTEGER, none);
+      if (!failed() && (length < 1 || length > 255)) fail(SEM_STRING_TOO_LONG);
     }
     desc.elementWords = length;
   }
   return desc;
 }
 
-int Translator::translateBound(int notIntegerCode, const PendingNames& names) {
-  int form = production();
+int Translator::translateBound(SemanticErrorCode notIntegerCode, const PendingNames& names) {
+  Production form = production();
   Triple t = token();
   if (failed()) return 0;
   bool inRecord = names.mode == PendingNames::kFields;
   std::string kindLetter = inRecord ? "I" : std::string(1, frames_.back()->scope->kind);
   std::string scopeName = inRecord ? names.record->name : frames_.back()->scope->name;
-  if (form == 33) {
+  if (form == PROD_BOUND_NUMBER) {
     if (t.value2 != kIntegerValue2) fail(notIntegerCode, kindLetter, scopeName);
     return t.value;
   }
@@ -214,7 +214,7 @@ int Translator::translateBound(int notIntegerCode, const PendingNames& names) {
   Declared* d = lookup(nameOf(t), levels);
   if (!d) return 0;
   if (d->kind != 'O') {
-    fail(64, d->name);
+    fail(SEM_NOT_CONSTANT, d->name);
     return 0;
   }
   if (!named(d->type, "INTEGER")) {
@@ -234,7 +234,7 @@ void Translator::translateRecord(PendingNames& names) {
     for (Declared* e : names.entries) e->type = record;
   int size = 0;
   int more = 0;
-  while (production() == 36) ++more;
+  while (production() == PROD_FIELD_DECL_LIST_MORE) ++more;
   for (int i = 0; i <= more && !failed(); ++i) {
     PendingNames fields;
     fields.mode = PendingNames::kFields;
@@ -268,7 +268,7 @@ void Translator::translateEnumeration(PendingNames& names) {
     Declared* d = scopes_.Declare(nameOf(t), owner, 'O');
     if (!d) {
       currentLine_ = t.line;
-      fail(1, nameOf(t), owner->name);
+      fail(SEM_DUPLICATE_IDENTIFIER, nameOf(t), owner->name);
       return;
     }
     d->type = type;

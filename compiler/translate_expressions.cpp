@@ -23,12 +23,13 @@ Expr Translator::translateExpression() {
   Expr left;
   if (failed() || !enterNesting()) return left;
   left.start = code_.CodeCounter();
-  std::vector<int> ops;
-  for (int p = production(); p == 116 || p == 117; p = production()) ops.push_back(p);
+  std::vector<Production> ops;
+  for (Production p = production(); p == PROD_EXPRESSION_EQUAL || p == PROD_EXPRESSION_RELATION; p = production())
+    ops.push_back(p);
   if (!ops.empty()) wholeAllowed_ = false;
   left = translateSimpleExpression();
   for (auto it = ops.rbegin(); it != ops.rend() && !failed(); ++it) {
-    int op = *it == 116 ? 0 : token().value;  // 0 is "="
+    int op = *it == PROD_EXPRESSION_EQUAL ? 0 : token().value;  // 0 is "="
     Expr right = translateSimpleExpression();
     if (failed()) break;
     applyRelation(left, right.type, op);
@@ -45,7 +46,7 @@ void Translator::applyRelation(Expr& left, Declared* r, int op) {
   static const Word realOps[] = {OP_EQR, OP_LTR, OP_GTR, OP_NER, OP_GER, OP_LER};
   static const Word stringOps[] = {OP_EQS, OP_LTS, OP_GTS, OP_NES, OP_GES, OP_LES};
   const std::size_t k = op >= 0 && op <= 5 ? static_cast<std::size_t>(op) : 0;
-  if (!l || !r) return fail(15);
+  if (!l || !r) return fail(SEM_INCOMPATIBLE_OPERANDS);
   if (l != r) {
     if (isNumeric(l) && isNumeric(r)) {
       code_.Emit2(OP_INTTOREAL, named(l, "INTEGER") ? 1 : 2);
@@ -53,11 +54,11 @@ void Translator::applyRelation(Expr& left, Declared* r, int op) {
     } else if (isTextual(l) && isTextual(r)) {
       code_.Emit2(stringOps[k], named(r, "CHAR") ? 2 : 1);
     } else {
-      fail(15);
+      fail(SEM_INCOMPATIBLE_OPERANDS);
     }
     return;
   }
-  const bool equality = op == 0 || op == 3;
+  const bool equality = op == 0 || op == RELOP_NE;
   if (named(l, "INTEGER") || named(l, "CHAR")) {
     code_.Emit1(intOps[k]);
   } else if (named(l, "REAL")) {
@@ -65,11 +66,11 @@ void Translator::applyRelation(Expr& left, Declared* r, int op) {
   } else if (named(l, "STRING")) {
     code_.Emit2(stringOps[k], 0);
   } else if (!equality) {
-    fail(37);
+    fail(SEM_BOOLEAN_COMPARISON);
   } else if (named(l, "PONTEIRO") || named(l, "BOOLEAN") || isEnum(l) || named(l, "LONG")) {
     code_.Emit1(intOps[k]);
   } else {
-    fail(15);  // records, arrays and files are not compared
+    fail(SEM_INCOMPATIBLE_OPERANDS);  // records, arrays and files are not compared
   }
 }
 
@@ -77,7 +78,7 @@ Expr Translator::translateSimpleExpression() {
   Expr left;
   if (failed()) return left;
   int more = 0;
-  while (production() == 119) ++more;
+  while (production() == PROD_SIMPLE_EXPRESSION_ADDING) ++more;
   if (more) wholeAllowed_ = false;
   left = translateTerm();
   for (int i = 0; i < more && !failed(); ++i) {
@@ -88,13 +89,13 @@ Expr Translator::translateSimpleExpression() {
       code_.Emit1(OP_NOT);
       jump = code_.Emit2(OP_JMPF, 0);
     } else if (op == ADDOP_NOT) {
-      fail(78);
+      fail(SEM_INVALID_EXPRESSION);
       break;
     }
     Expr right = translateTerm();
     if (failed()) break;
     if (jump >= 0) {
-      if (left.type != right.type || !named(left.type, "BOOLEAN")) return fail(15), left;
+      if (left.type != right.type || !named(left.type, "BOOLEAN")) return fail(SEM_INCOMPATIBLE_OPERANDS), left;
       code_.Emit1(OP_OR);
       code_.PatchCode(jump + 1, code_.CodeCounter());
     } else {
@@ -108,9 +109,10 @@ Expr Translator::translateSimpleExpression() {
 // kind 0 "+", 1 "-".
 void Translator::applyAdding(Expr& left, int kind, Declared* r) {
   Declared* l = left.type;
-  if (!l || !r) return fail(15);
+  if (!l || !r) return fail(SEM_INCOMPATIBLE_OPERANDS);
   if (kind == 1) {
-    if (!(named(l, "INTEGER") || named(l, "REAL")) || !(named(r, "INTEGER") || named(r, "REAL"))) return fail(16);
+    if (!(named(l, "INTEGER") || named(l, "REAL")) || !(named(r, "INTEGER") || named(r, "REAL")))
+      return fail(SEM_OPERANDS_NOT_NUMERIC);
     if (l == r) {
       code_.Emit1(named(l, "INTEGER") ? OP_SUBI : OP_SUBR);
     } else {
@@ -129,7 +131,7 @@ void Translator::applyAdding(Expr& left, int kind, Declared* r) {
       code_.Emit1(OP_ADDR);
       left.type = builtin("REAL");
     } else {
-      fail(15);
+      fail(SEM_INCOMPATIBLE_OPERANDS);
     }
     return;
   }
@@ -143,7 +145,7 @@ void Translator::applyAdding(Expr& left, int kind, Declared* r) {
     code_.Emit2(OP_CONCAT, 3);
     left.type = builtin("STRING");
   } else {
-    fail(37);
+    fail(SEM_BOOLEAN_COMPARISON);
   }
 }
 
@@ -151,7 +153,7 @@ Expr Translator::translateTerm() {
   Expr left;
   if (failed()) return left;
   int more = 0;
-  while (production() == 121) ++more;
+  while (production() == PROD_TERM_MULTIPLYING) ++more;
   if (more) wholeAllowed_ = false;
   left = translateFactor();
   for (int i = 0; i < more && !failed(); ++i) {
@@ -164,7 +166,7 @@ Expr Translator::translateTerm() {
     Expr right = translateFactor();
     if (failed()) break;
     if (jump >= 0) {
-      if (left.type != right.type || !named(left.type, "BOOLEAN")) return fail(15), left;
+      if (left.type != right.type || !named(left.type, "BOOLEAN")) return fail(SEM_INCOMPATIBLE_OPERANDS), left;
       code_.Emit1(OP_AND);
       code_.PatchCode(jump + 1, code_.CodeCounter());
     } else {
@@ -177,13 +179,14 @@ Expr Translator::translateTerm() {
 
 void Translator::applyMultiplying(Expr& left, int op, Declared* r) {
   Declared* l = left.type;
-  if (!l || !r) return fail(15);
+  if (!l || !r) return fail(SEM_INCOMPATIBLE_OPERANDS);
   if (op == MULOP_DIV || op == MULOP_MOD) {
-    if (l != r || !named(l, "INTEGER")) return fail(15);
+    if (l != r || !named(l, "INTEGER")) return fail(SEM_INCOMPATIBLE_OPERANDS);
     code_.Emit1(op == MULOP_DIV ? OP_DIVI : OP_MOD);
     return;
   }
-  if (!(named(l, "INTEGER") || named(l, "REAL")) || !(named(r, "INTEGER") || named(r, "REAL"))) return fail(16);
+  if (!(named(l, "INTEGER") || named(l, "REAL")) || !(named(r, "INTEGER") || named(r, "REAL")))
+    return fail(SEM_OPERANDS_NOT_NUMERIC);
   if (op == MULOP_DIVIDE) {
     if (l == r && named(l, "INTEGER")) {
       code_.Emit2(OP_INTTOREAL, 2);
@@ -210,20 +213,20 @@ Expr Translator::translateFactor() {
   Expr e;
   if (failed()) return e;
   e.start = code_.CodeCounter();
-  int p = production();
-  if (p != 123 && p != 122) wholeAllowed_ = false;
+  Production p = production();
+  if (p != PROD_FACTOR_VARIABLE && p != PROD_FACTOR_ADDRESS) wholeAllowed_ = false;
   switch (p) {
-    case 122: {
+    case PROD_FACTOR_ADDRESS: {
       wholeAllowed_ = true;
       VarRef ref = translateVariable();
-      if (!failed() && (ref.heap || ref.functionName || ref.enumValue)) fail(12, ref.name);
+      if (!failed() && (ref.heap || ref.functionName || ref.enumValue)) fail(SEM_INVALID_IN_CONTEXT, ref.name);
       e.type = builtin("PONTEIRO");
       break;
     }
-    case 123:
+    case PROD_FACTOR_VARIABLE:
       e = translateVariableFactor();
       break;
-    case 124: {
+    case PROD_FACTOR_NUMBER: {
       Triple t = token();
       e.form = Expr::kLiteral;
       if (t.value2 == kIntegerValue2) {
@@ -239,12 +242,12 @@ Expr Translator::translateFactor() {
       }
       break;
     }
-    case 125:
+    case PROD_FACTOR_CHAR:
       code_.Emit2(OP_PUSH, token().value & 0xFF);
       e.type = builtin("CHAR");
       e.form = Expr::kLiteral;
       break;
-    case 126: {
+    case PROD_FACTOR_STRING: {
       std::string s = nameOf(token());
       code_.Emit2(OP_PUSH, -1);
       code_.Emit2(OP_PUSHN, static_cast<int>(s.size()));
@@ -253,19 +256,19 @@ Expr Translator::translateFactor() {
       e.form = Expr::kStringLiteral;
       break;
     }
-    case 127:
+    case PROD_FACTOR_BOOLEAN:
       code_.Emit2(OP_PUSH, token().value);
       e.type = builtin("BOOLEAN");
       e.form = Expr::kLiteral;
       break;
-    case 128:
+    case PROD_FACTOR_PARENTHESES:
       e = translateExpression();
       e.form = Expr::kComputed;
       break;
-    case 129:
+    case PROD_FACTOR_CALL:
       translateCall(token(), true, true, &e);
       break;
-    case 130: {
+    case PROD_FACTOR_UNARY: {
       int op = token().value;
       if (!enterNesting()) break;
       e = translateFactor();
@@ -278,22 +281,22 @@ Expr Translator::translateFactor() {
         else if (named(e.type, "REAL"))
           code_.Emit1(OP_NEGR);
         else
-          fail(35);
+          fail(SEM_NEGATION_NOT_NUMERIC);
       } else if (op == ADDOP_NOT) {
-        if (!named(e.type, "BOOLEAN")) fail(36);
+        if (!named(e.type, "BOOLEAN")) fail(SEM_NOT_OPERAND_NOT_BOOLEAN);
         code_.Emit1(OP_NOT);
       } else if (op == ADDOP_OR) {
-        fail(78);
+        fail(SEM_INVALID_EXPRESSION);
       }
       break;
     }
-    case 131:
+    case PROD_FACTOR_READKEY:
       code_.Emit2(OP_READKEY, 1);
       e.type = builtin("CHAR");
       break;
-    case 132: {
+    case PROD_FACTOR_EOF: {
       int levels = 0;
-      Declared* file = translateTextName(9, levels);
+      Declared* file = translateTextName(SEM_PARAMETER_NOT_TEXT, levels);
       if (!file) break;
       code_.Emit3(OP_LOADADDR, levels, file->address);
       code_.Emit2(OP_LOADSTR, 255);
@@ -301,10 +304,10 @@ Expr Translator::translateFactor() {
       e.type = builtin("BOOLEAN");
       break;
     }
-    case 133:
+    case PROD_FACTOR_STANDARD_FUNCTION:
       e = translateStandardFunction();
       break;
-    default:  // 134 NIL
+    default:  // PROD_FACTOR_NIL
       code_.Emit2(OP_PUSH, 0);
       e.type = builtin("PONTEIRO");
       e.form = Expr::kLiteral;
@@ -326,7 +329,7 @@ Expr Translator::translateVariableFactor() {
   }
   if (ref.functionName) {
     if (!ref.entry->params.empty()) {
-      fail(21, std::to_string(ref.entry->params.size()));
+      fail(SEM_ARGUMENT_COUNT, std::to_string(ref.entry->params.size()));
       return e;
     }
     emitCall(ref.entry, ref.level);
@@ -352,7 +355,7 @@ Expr Translator::translateStandardFunction() {
   const bool isReal = named(t, "REAL");
   const int kind = isInt ? 1 : 2;
   e.type = t;
-  auto numeric = [&](int code, Word op, const char* result) {
+  auto numeric = [&](SemanticErrorCode code, Word op, const char* result) {
     if (!isInt && !isReal) return fail(code);
     code_.Emit2(op, kind);
     e.type = result ? builtin(result) : t;
@@ -369,34 +372,34 @@ Expr Translator::translateStandardFunction() {
           code_.Emit2(OP_PUSH, 1);
         }
       } else {
-        fail(72);
+        fail(SEM_LENGTH_NOT_TEXTUAL);
       }
       e.type = builtin("INTEGER");
       break;
     case STDFUNC_CHR:
-      if (!isInt) fail(38);
+      if (!isInt) fail(SEM_ARGUMENT_NOT_INTEGER);
       e.type = builtin("CHAR");
       break;
     case STDFUNC_ORD:
-      if (!named(t, "CHAR") && !isEnum(t)) fail(80);
+      if (!named(t, "CHAR") && !isEnum(t)) fail(SEM_ORD_NOT_ORDINAL);
       e.type = builtin("INTEGER");
       break;
-    case STDFUNC_LN: numeric(43, OP_LN, "REAL"); break;
-    case STDFUNC_EXP: numeric(44, OP_EXP, "REAL"); break;
-    case STDFUNC_SQR: numeric(45, OP_SQR, nullptr); break;
-    case STDFUNC_SQRT: numeric(46, OP_SQRT, "REAL"); break;
-    case STDFUNC_ABS: numeric(47, OP_ABS, nullptr); break;
+    case STDFUNC_LN: numeric(SEM_LN_NOT_NUMERIC, OP_LN, "REAL"); break;
+    case STDFUNC_EXP: numeric(SEM_EXP_NOT_NUMERIC, OP_EXP, "REAL"); break;
+    case STDFUNC_SQR: numeric(SEM_SQR_NOT_NUMERIC, OP_SQR, nullptr); break;
+    case STDFUNC_SQRT: numeric(SEM_SQRT_NOT_NUMERIC, OP_SQRT, "REAL"); break;
+    case STDFUNC_ABS: numeric(SEM_ABS_NOT_NUMERIC, OP_ABS, nullptr); break;
     case STDFUNC_TRUNC:
-      if (!isInt && !isReal) return fail(48), e;
+      if (!isInt && !isReal) return fail(SEM_TRUNC_NOT_NUMERIC), e;
       if (isReal) code_.Emit1(OP_TRUNC);
       e.type = builtin("INTEGER");
       break;
-    case STDFUNC_ROUND: numeric(49, OP_ROUND, "INTEGER"); break;
-    case STDFUNC_SIN: numeric(50, OP_SIN, "REAL"); break;
-    case STDFUNC_COS: numeric(51, OP_COS, "REAL"); break;
-    case STDFUNC_ARCTAN: numeric(52, OP_ARCTAN, "REAL"); break;
+    case STDFUNC_ROUND: numeric(SEM_ROUND_NOT_NUMERIC, OP_ROUND, "INTEGER"); break;
+    case STDFUNC_SIN: numeric(SEM_SIN_NOT_NUMERIC, OP_SIN, "REAL"); break;
+    case STDFUNC_COS: numeric(SEM_COS_NOT_NUMERIC, OP_COS, "REAL"); break;
+    case STDFUNC_ARCTAN: numeric(SEM_ARCTAN_NOT_NUMERIC, OP_ARCTAN, "REAL"); break;
     case STDFUNC_ODD:
-      if (!isInt) return fail(40), e;
+      if (!isInt) return fail(SEM_ODD_NOT_INTEGER), e;
       // The remainder keeps the sign of a negative number; any non-zero
       // remainder is odd, and the result is the boolean 1.
       code_.Emit1(OP_ODD);
@@ -406,16 +409,16 @@ Expr Translator::translateStandardFunction() {
       break;
     case STDFUNC_SUCC:
     case STDFUNC_PRED:
-      if (!isOrdinal(t)) return fail(fn == STDFUNC_SUCC ? 41 : 42), e;
+      if (!isOrdinal(t)) return fail(fn == STDFUNC_SUCC ? SEM_SUCC_NOT_ORDINAL : SEM_PRED_NOT_ORDINAL), e;
       code_.Emit1(fn == STDFUNC_SUCC ? OP_SUCC : OP_PRED);
       if (isEnum(t)) code_.Emit3(OP_CHKENUM, 0, t->enumCount - 1);
       break;
     case STDFUNC_UPCASE:
-      if (!named(t, "CHAR")) fail(67);
+      if (!named(t, "CHAR")) fail(SEM_UPCASE_NOT_CHAR);
       code_.Emit1(OP_UPCASE);
       break;
     default:  // RANDOM
-      if (!isInt) fail(68);
+      if (!isInt) fail(SEM_RANDOM_NOT_INTEGER);
       code_.Emit1(OP_RANDOM);
       break;
   }
@@ -428,7 +431,7 @@ VarRef Translator::translateVariable() {
   VarRef ref;
   const bool whole = wholeAllowed_;
   wholeAllowed_ = false;
-  int form = production();
+  Production form = production();
   Triple t = token();
   if (failed()) return ref;
   int levels = 0;
@@ -441,17 +444,17 @@ VarRef Translator::translateVariable() {
   ref.size = d->size;
   switch (d->kind) {
     case 'L':
-      fail(66);
+      fail(SEM_PROGRAM_NAME_USED);
       return ref;
     case 'F':
     case 'O':
       if (d->kind == 'F' || d->enumeration) {
-        if (form == 110) {
-          fail(82, d->name);
+        if (form == PROD_VARIABLE_DEREFERENCED) {
+          fail(SEM_NOT_POINTER, d->name);
           return ref;
         }
-        if (production() != 114) {
-          fail(12, d->name);
+        if (production() != PROD_SELECTORS_NONE) {
+          fail(SEM_INVALID_IN_CONTEXT, d->name);
           return ref;
         }
         ref.functionName = d->kind == 'F';
@@ -467,7 +470,7 @@ VarRef Translator::translateVariable() {
       code_.Emit3(ref.referenceParameter ? OP_LOADVAL : OP_LOADADDR, levels, d->address);
       break;
     default:
-      fail(12, d->name);
+      fail(SEM_INVALID_IN_CONTEXT, d->name);
       return ref;
   }
   // The item selected so far.
@@ -497,25 +500,26 @@ VarRef Translator::translateVariable() {
     dims = nullptr;
     given = 0;
   };
-  if (form == 110) {
+  if (form == PROD_VARIABLE_DEREFERENCED) {
     if (!pointer || dims) {
-      fail(82, d->name);
+      fail(SEM_NOT_POINTER, d->name);
       return ref;
     }
     code_.Emit2(OP_LOADN, 1);
     dereference();
   }
-  for (int p = production(); p != 114 && !failed(); p = production()) {
+  for (Production p = production(); p != PROD_SELECTORS_NONE && !failed(); p = production()) {
     selected = true;
-    if (p == 111 || p == 112) {
+    if (p == PROD_SELECTORS_FIELD || p == PROD_SELECTORS_FIELD_DEREFERENCED) {
       std::string field = nameOf(token());
-      if (pointer && !dims) return fail(83, ref.name), ref;
+      if (pointer && !dims) return fail(SEM_POINTER_WITHOUT_CARET, ref.name), ref;
       if (dims) {
-        if (given < static_cast<int>(dims->size())) return fail(11, std::to_string(dims->size()), ref.name), ref;
+        if (given < static_cast<int>(dims->size()))
+          return fail(SEM_INDEXES_EXPECTED, std::to_string(dims->size()), ref.name), ref;
         closeIndexes();
       }
       Declared* f = type && type->recordType ? scopes_.Find(type, field) : nullptr;
-      if (!f || stringChar) return fail(8, field, ref.name), ref;
+      if (!f || stringChar) return fail(SEM_FIELD_NOT_IN_RECORD, field, ref.name), ref;
       if (heap && !offsetPushed) {
         code_.Emit2(OP_PUSH, f->address);
         offsetPushed = true;
@@ -529,42 +533,42 @@ VarRef Translator::translateVariable() {
       pointer = f->pointer;
       targetSize = f->targetSize;
       targetDims = f->targetDims;
-      if (p == 112) {
-        if (!pointer || dims) return fail(82, f->name), ref;
+      if (p == PROD_SELECTORS_FIELD_DEREFERENCED) {
+        if (!pointer || dims) return fail(SEM_NOT_POINTER, f->name), ref;
         code_.Emit2(heap ? OP_LOADNH : OP_LOADN, 1);
         dereference();
       }
       continue;
     }
-    // 113: an index list.
+    // PROD_SELECTORS_INDEXES: an index list.
     const bool isString = named(type, "STRING") && !stringChar && !pointer;
-    if ((pointer && !dims) || (!dims && !isString)) return fail(79, ref.name), ref;
+    if ((pointer && !dims) || (!dims && !isString)) return fail(SEM_NOT_ARRAY, ref.name), ref;
     if (heap && !offsetPushed) {
       code_.Emit2(OP_PUSH, 0);
       offsetPushed = true;
     }
     int more = 0;
-    while (production() == 136) ++more;
+    while (production() == PROD_ARGUMENT_LIST_MORE) ++more;
     for (int i = 0; i <= more && !failed(); ++i) {
-      int fp = production();
+      Production fp = production();
       wholeAllowed_ = false;
       if (dims && given < static_cast<int>(dims->size())) {
         Expr index = translateExpression();
         if (failed()) break;
-        if (!named(index.type, "INTEGER")) return fail(29, std::to_string(i + 1)), ref;
+        if (!named(index.type, "INTEGER")) return fail(SEM_INDEX_NOT_INTEGER, std::to_string(i + 1)), ref;
         const Dimension& dim = (*dims)[static_cast<std::size_t>(given)];
         code_.Emit3(OP_CHKINDEX, dim.low, dim.high);
         ++given;
       } else {
         if (dims) closeIndexes();
-        if (stringChar) return fail(60), ref;
+        if (stringChar) return fail(SEM_STRING_INDEX_FORM), ref;
         if (!named(type, "STRING") || pointer) {
-          if (dims || given) return fail(23, ref.name, std::to_string(dims ? dims->size() : 0)), ref;
-          return fail(79, ref.name), ref;
+          if (dims || given) return fail(SEM_ARRAY_DIMENSIONS, ref.name, std::to_string(dims ? dims->size() : 0)), ref;
+          return fail(SEM_NOT_ARRAY, ref.name), ref;
         }
         Expr index = translateExpression();
         if (failed()) break;
-        if (!named(index.type, "INTEGER")) return fail(60), ref;
+        if (!named(index.type, "INTEGER")) return fail(SEM_STRING_INDEX_FORM), ref;
         // Checked against 1..length so that an error reports the index itself.
         code_.Emit3(OP_CHKINDEX, 1, size);
         code_.Emit3(OP_ELEMADDR, 1, 1);
@@ -572,7 +576,7 @@ VarRef Translator::translateVariable() {
         type = builtin("CHAR");
         size = 1;
       }
-      if (fp != 137) return fail(55), ref;
+      if (fp != PROD_FORMATTED_ARGUMENT_PLAIN) return fail(SEM_UNEXPECTED_COLON), ref;
     }
   }
   if (failed()) return ref;
@@ -582,14 +586,14 @@ VarRef Translator::translateVariable() {
       ref.wholeArray = true;
       ref.dims = dims;
     } else if (given < count) {
-      if (whole && given > 0) return fail(23, ref.name, std::to_string(count)), ref;
-      return fail(11, std::to_string(count), ref.name), ref;
+      if (whole && given > 0) return fail(SEM_ARRAY_DIMENSIONS, ref.name, std::to_string(count)), ref;
+      return fail(SEM_INDEXES_EXPECTED, std::to_string(count), ref.name), ref;
     } else {
       closeIndexes();
     }
   }
   if (!pointer && type && type->recordType && !ref.wholeArray) {
-    if (!whole) return fail(25, ref.name), ref;
+    if (!whole) return fail(SEM_FIELD_EXPECTED, ref.name), ref;
     ref.wholeRecord = true;
   }
   if (heap && !offsetPushed) code_.Emit2(OP_PUSH, 0);
@@ -608,51 +612,51 @@ VarRef Translator::translateVariable() {
 
 void Translator::translateArgumentList(ArgumentUse use) {
   int more = 0;
-  while (production() == 136) ++more;
+  while (production() == PROD_ARGUMENT_LIST_MORE) ++more;
   for (int i = 0; i <= more && !failed(); ++i) {
-    int form = production();
+    Production form = production();
     if (use == ArgumentUse::kWrite) {
       translateWriteItem(form);
       continue;
     }
     translateCallArgument(*calls_.back());
-    if (!failed() && form != 137) fail(55);
+    if (!failed() && form != PROD_FORMATTED_ARGUMENT_PLAIN) fail(SEM_UNEXPECTED_COLON);
   }
 }
 
-void Translator::translateWriteItem(int form) {
+void Translator::translateWriteItem(Production form) {
   wholeAllowed_ = false;
   Expr e = translateExpression();
   if (failed()) return;
   const bool first = writeItemState_ == 2;
   writeItemState_ = 1;
-  if (named(e.type, "PONTEIRO")) return fail(85);
-  if (isEnum(e.type)) return fail(87);
+  if (named(e.type, "PONTEIRO")) return fail(SEM_POINTER_READ_OR_WRITTEN);
+  if (isEnum(e.type)) return fail(SEM_ENUMERATION_READ_OR_WRITTEN);
   int at = -1;
   if (named(e.type, "TEXT")) {
-    if (!first || e.form != Expr::kVariable) return fail(34);
+    if (!first || e.form != Expr::kVariable) return fail(SEM_TEXT_NOT_FIRST);
     outputToFile_ = true;
   } else {
     int t = itemType(e.type);
-    if (t == 0) return fail(15);
+    if (t == 0) return fail(SEM_INCOMPATIBLE_OPERANDS);
     if (outputToFile_)
       at = named(e.type, "STRING") ? code_.Emit1(OP_WRITESTRF) : code_.Emit2(OP_WRITEF, t);
     else
       at = code_.Emit2(OP_WRITE, t);
   }
-  if (form == 137) return;
-  if (at < 0) return fail(55);
+  if (form == PROD_FORMATTED_ARGUMENT_PLAIN) return;
+  if (at < 0) return fail(SEM_UNEXPECTED_COLON);
   const Word op = code_.ReadCode(at);
   const Word t = op == OP_WRITESTRF ? 6 : code_.ReadCode(at + 1);
-  if (form == 139 && t != 4) return fail(55);
+  if (form == PROD_FORMATTED_ARGUMENT_WIDTH_DECIMALS && t != 4) return fail(SEM_UNEXPECTED_COLON);
   code_.SetCodeCounter(at);
-  const int widths = form == 139 ? 2 : 1;
+  const int widths = form == PROD_FORMATTED_ARGUMENT_WIDTH_DECIMALS ? 2 : 1;
   for (int i = 0; i < widths && !failed(); ++i) {
     Expr w = translateSimpleExpression();
-    if (!failed() && !named(w.type, "INTEGER")) fail(56);
+    if (!failed() && !named(w.type, "INTEGER")) fail(SEM_WRITE_WIDTH_NOT_INTEGER);
   }
   if (failed()) return;
-  if (form == 139)
+  if (form == PROD_FORMATTED_ARGUMENT_WIDTH_DECIMALS)
     code_.Emit1(op == OP_WRITEF ? OP_WRITERWDF : OP_WRITERWD);
   else if (op == OP_WRITESTRF)
     code_.Emit1(OP_WRITESTRWF);

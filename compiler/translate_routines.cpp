@@ -8,8 +8,8 @@ namespace kau::translator {
 
 void Translator::translateRoutineDeclarations() {
   int count = 0;
-  while (production() == 5) ++count;  // the base (6) is empty
-  for (int i = 0; i < count && !failed(); ++i) translateRoutine(production() == 7);
+  while (production() == PROD_ROUTINE_DECLS_MORE) ++count;  // the base (PROD_ROUTINE_DECLS_NONE) is empty
+  for (int i = 0; i < count && !failed(); ++i) translateRoutine(production() == PROD_ROUTINE_DECL_FUNCTION);
 }
 
 void Translator::translateRoutine(bool isFunction) {
@@ -19,7 +19,7 @@ void Translator::translateRoutine(bool isFunction) {
   std::string name = nameOf(nameToken);
   Declared* routine = scopes_.Declare(name, outer.scope, isFunction ? 'F' : 'P');
   if (!routine) {
-    fail(1, name, outer.scope->name);
+    fail(SEM_DUPLICATE_IDENTIFIER, name, outer.scope->name);
     leaveNesting();
     return;
   }
@@ -61,11 +61,11 @@ void Translator::translateRoutine(bool isFunction) {
 }
 
 void Translator::translateFormalParameters(Declared* routine) {
-  if (production() != 55) return;
+  if (production() != PROD_FORMAL_PARAMS) return;
   int more = 0;
-  while (production() == 58) ++more;
+  while (production() == PROD_PARAM_GROUP_LIST_MORE) ++more;
   for (int i = 0; i <= more && !failed(); ++i) {
-    bool byReference = production() == 60;
+    bool byReference = production() == PROD_PARAM_GROUP_VAR;
     PendingNames names;
     names.mode = PendingNames::kParameters;
     declareNames(translateIdentifierList(), names, byReference ? 'R' : 'V');
@@ -94,7 +94,7 @@ void Translator::translateCall(const Triple& nameToken, bool asFactor, bool with
   Declared* routine = lookup(nameOf(nameToken), levels);
   if (!routine) return;
   if (asFactor ? routine->kind != 'F' : routine->kind != 'P') {
-    fail(asFactor ? 18 : 17);
+    fail(asFactor ? SEM_INVALID_FUNCTION : SEM_INVALID_PROCEDURE_CALL);
     return;
   }
   const int declared = static_cast<int>(routine->params.size());
@@ -106,13 +106,13 @@ void Translator::translateCall(const Triple& nameToken, bool asFactor, bool with
     calls_.pop_back();
     if (failed()) return;
     if (call.argumentCount != declared) {
-      fail(21, std::to_string(declared));
+      fail(SEM_ARGUMENT_COUNT, std::to_string(declared));
       return;
     }
     emitCall(routine, levels);
     emitCopyBacks(call);
   } else if (declared != 0) {
-    fail(21, std::to_string(declared));
+    fail(SEM_ARGUMENT_COUNT, std::to_string(declared));
     return;
   } else {
     emitCall(routine, levels);
@@ -137,7 +137,7 @@ void Translator::translateCallArgument(CallState& call) {
   Declared* routine = call.routine;
   ++call.argumentCount;
   if (routine->params.empty()) {
-    fail(65);
+    fail(SEM_NO_PARAMETERS);
     return;
   }
   const bool surplus = call.argumentCount > static_cast<int>(routine->params.size());
@@ -159,7 +159,7 @@ void Translator::translateCallArgument(CallState& call) {
     wholeAllowed_ = false;
     if (failed()) return;
     if (!isTextual(e.type)) {
-      fail(63);
+      fail(SEM_INCOMPATIBLE_PARAMETER);
       return;
     }
     if (named(e.type, "CHAR")) code_.Emit1(OP_CHARTOSTR);
@@ -173,7 +173,7 @@ void Translator::translateCallArgument(CallState& call) {
   wholeAllowed_ = false;
   if (failed() || surplus) return;
   if (f->pointer && !f->dims) {
-    if (!named(e.type, "PONTEIRO")) fail(63);
+    if (!named(e.type, "PONTEIRO")) fail(SEM_INCOMPATIBLE_PARAMETER);
     return;
   }
   if (named(f->type, "REAL") && !f->dims && named(e.type, "INTEGER")) {
@@ -182,14 +182,14 @@ void Translator::translateCallArgument(CallState& call) {
   }
   bool wholeFormal = f->dims != nullptr || (f->type && f->type->recordType);
   if (e.type != f->type) {
-    fail(63);
+    fail(SEM_INCOMPATIBLE_PARAMETER);
     return;
   }
   if (wholeFormal) {
     bool whole = e.form == Expr::kVariable && (e.var.wholeArray || e.var.wholeRecord);
-    if (!whole || e.var.size != f->size || !sameBounds(e.var.dims, f->dims)) fail(63);
+    if (!whole || e.var.size != f->size || !sameBounds(e.var.dims, f->dims)) fail(SEM_INCOMPATIBLE_PARAMETER);
   } else if (e.form == Expr::kVariable && (e.var.wholeArray || e.var.wholeRecord)) {
-    fail(63);
+    fail(SEM_INCOMPATIBLE_PARAMETER);
   }
 }
 
@@ -203,7 +203,7 @@ void Translator::translateReferenceArgument(CallState& call, const Declared* f) 
   wholeAllowed_ = false;
   if (failed()) return;
   if (e.form != Expr::kVariable || e.var.constant || e.var.functionName) {
-    fail(61);
+    fail(SEM_VAR_ARGUMENT_NOT_VARIABLE);
     return;
   }
   const VarRef& v = e.var;
@@ -211,7 +211,7 @@ void Translator::translateReferenceArgument(CallState& call, const Declared* f) 
   bool same = pointerFormal ? v.pointerValue : (!v.pointerValue && v.type == f->type && v.size == f->size &&
                                                sameBounds(v.wholeArray ? v.dims : nullptr, f->dims));
   if (!same) {
-    fail(63);
+    fail(SEM_INCOMPATIBLE_PARAMETER);
     return;
   }
   if (e.loadIndex >= 0) code_.SetCodeCounter(e.loadIndex);

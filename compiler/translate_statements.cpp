@@ -21,47 +21,47 @@ void patchList(CodeBuffer& code, std::vector<int>& list, int target) {
 
 void Translator::translateCompound() {
   if (failed()) return;
-  if (production() == 64) translateStatementList();
+  if (production() == PROD_STATEMENTS) translateStatementList();
 }
 
 void Translator::translateStatementList() {
   int more = 0;
-  while (production() == 67) ++more;
+  while (production() == PROD_STATEMENT_LIST_MORE) ++more;
   for (int i = 0; i <= more && !failed(); ++i) translateStatement();
 }
 
 void Translator::translateStatement() {
   if (failed() || !enterNesting()) return;
-  int p = production();
+  Production p = production();
   switch (p) {
-    case 68: translateAssignment(); break;
-    case 69: translateCompound(); break;
-    case 70: translateCall(token(), false, false, nullptr); break;
-    case 71: translateCall(token(), false, true, nullptr); break;
-    case 72:
-    case 73: translateIf(p == 73); break;
-    case 74:
-    case 75: translateCase(p == 75); break;
-    case 76: translateWhile(); break;
-    case 77: translateRepeat(); break;
-    case 78:
-    case 79: translateFor(p == 79); break;
-    case 80:
-    case 81: translateRead(p == 81); break;
-    case 82:
-    case 83: code_.Emit2(OP_READKEY, 0); break;
-    case 84:
-    case 85: translateWrite(p == 85); break;
-    case 86: code_.Emit2(OP_WRITE, 5); break;
-    case 87: translateAssign(); break;
-    case 88: translateFileCommand(); break;
-    case 89:
-    case 90: translateColour(p == 90); break;
-    case 91: translateGotoXY(); break;
-    case 92: translateDelay(); break;
-    case 93: translateVal(); break;
-    case 94: translateIncDecNew(); break;
-    default: translateCrtCommand(); break;
+    case PROD_STATEMENT_ASSIGNMENT: translateAssignment(); break;
+    case PROD_STATEMENT_COMPOUND: translateCompound(); break;
+    case PROD_STATEMENT_CALL: translateCall(token(), false, false, nullptr); break;
+    case PROD_STATEMENT_CALL_WITH_ARGUMENTS: translateCall(token(), false, true, nullptr); break;
+    case PROD_STATEMENT_IF:
+    case PROD_STATEMENT_IF_ELSE: translateIf(p == PROD_STATEMENT_IF_ELSE); break;
+    case PROD_STATEMENT_CASE:
+    case PROD_STATEMENT_CASE_ELSE: translateCase(p == PROD_STATEMENT_CASE_ELSE); break;
+    case PROD_STATEMENT_WHILE: translateWhile(); break;
+    case PROD_STATEMENT_REPEAT: translateRepeat(); break;
+    case PROD_STATEMENT_FOR_TO:
+    case PROD_STATEMENT_FOR_DOWNTO: translateFor(p == PROD_STATEMENT_FOR_DOWNTO); break;
+    case PROD_STATEMENT_READ:
+    case PROD_STATEMENT_READLN: translateRead(p == PROD_STATEMENT_READLN); break;
+    case PROD_STATEMENT_READLN_BARE:
+    case PROD_STATEMENT_READKEY: code_.Emit2(OP_READKEY, 0); break;
+    case PROD_STATEMENT_WRITE:
+    case PROD_STATEMENT_WRITELN: translateWrite(p == PROD_STATEMENT_WRITELN); break;
+    case PROD_STATEMENT_WRITELN_BARE: code_.Emit2(OP_WRITE, 5); break;
+    case PROD_STATEMENT_ASSIGN: translateAssign(); break;
+    case PROD_STATEMENT_FILE_COMMAND: translateFileCommand(); break;
+    case PROD_STATEMENT_TEXTCOLOR:
+    case PROD_STATEMENT_TEXTBACKGROUND: translateColour(p == PROD_STATEMENT_TEXTBACKGROUND); break;
+    case PROD_STATEMENT_GOTOXY: translateGotoXY(); break;
+    case PROD_STATEMENT_DELAY: translateDelay(); break;
+    case PROD_STATEMENT_VAL: translateVal(); break;
+    case PROD_STATEMENT_INC_DEC_NEW: translateIncDecNew(); break;
+    default: translateCrtCommand(); break;  // PROD_STATEMENT_CRT_COMMAND
   }
   leaveNesting();
 }
@@ -72,12 +72,12 @@ void Translator::translateAssignment() {
   VarRef target = translateVariable();
   if (failed()) return;
   if (target.constant || target.enumValue) {
-    fail(30);
+    fail(SEM_ASSIGNMENT_TO_CONSTANT);
     return;
   }
   if (target.functionName) {
     if (target.entry != scopeStack_.back()) {
-      fail(26, target.entry->name, scopeStack_.back()->name);
+      fail(SEM_FUNCTION_RESULT_OUT_OF_SCOPE, target.entry->name, scopeStack_.back()->name);
       return;
     }
     code_.Emit3(OP_LOADADDR, 0, 4);
@@ -92,7 +92,7 @@ void Translator::storeValue(const VarRef& target, Declared* valueType) {
   Declared* v = target.pointerValue ? builtin("PONTEIRO") : target.type;
   Declared* e = valueType;
   if (!v || !e) {
-    fail(27);
+    fail(SEM_INCOMPATIBLE_ASSIGNMENT);
     return;
   }
   if (v != e) {
@@ -103,14 +103,14 @@ void Translator::storeValue(const VarRef& target, Declared* valueType) {
       code_.Emit1(OP_CHARTOSTR);
       emitStoreString(target, target.size);
     } else {
-      fail(27);
+      fail(SEM_INCOMPATIBLE_ASSIGNMENT);
     }
     return;
   }
   if (named(v, "STRING")) {
     emitStoreString(target, target.size);
   } else if (named(v, "TEXT") || v->recordType) {
-    fail(27);
+    fail(SEM_INCOMPATIBLE_ASSIGNMENT);
   } else {
     emitStore(target, target.pointerValue || target.stringChar ? 1 : target.size);
   }
@@ -133,7 +133,7 @@ void Translator::emitLoad(const VarRef& ref) {
 
 void Translator::translateBooleanCondition() {
   Expr e = translateExpression();
-  if (!failed() && !named(e.type, "BOOLEAN")) fail(19);
+  if (!failed() && !named(e.type, "BOOLEAN")) fail(SEM_BOOLEAN_EXPECTED);
 }
 
 // ---- control flow ----
@@ -238,19 +238,19 @@ void Translator::translateFor(bool down) {
   int temp = translateReusableVariable(var);
   if (failed()) return;
   if (var.constant || var.enumValue || var.functionName) {
-    fail(30);
+    fail(SEM_ASSIGNMENT_TO_CONSTANT);
     return;
   }
   Declared* vt = var.type;
   if (!isOrdinal(vt) || var.pointerValue) {
-    fail(57);
+    fail(SEM_FOR_VARIABLE_NOT_ORDINAL);
     return;
   }
   auto checkValue = [&](Declared* t) {
-    if (!isOrdinal(t)) return fail(59);
-    if (named(vt, "INTEGER") && !named(t, "INTEGER")) return fail(20);
-    if (named(vt, "CHAR") && !named(t, "CHAR")) return fail(58);
-    if (isEnum(vt) && !isEnum(t)) return fail(88);
+    if (!isOrdinal(t)) return fail(SEM_FOR_INCOMPATIBLE);
+    if (named(vt, "INTEGER") && !named(t, "INTEGER")) return fail(SEM_INTEGER_EXPECTED);
+    if (named(vt, "CHAR") && !named(t, "CHAR")) return fail(SEM_CHAR_EXPECTED);
+    if (isEnum(vt) && !isEnum(t)) return fail(SEM_ENUMERATION_EXPECTED);
   };
   emitRestoreAddress(var, temp);
   Expr start = translateExpression();
@@ -315,19 +315,19 @@ void Translator::translateCase(bool withElse) {
   Expr e = translateExpression();
   if (failed()) return;
   if (!isOrdinal(e.type)) {
-    fail(69);
+    fail(SEM_CASE_SELECTOR_NOT_ORDINAL);
     return;
   }
   code_.Emit2(OP_STOREN, 1);
   std::vector<int> exits;
   int more = 0;
-  while (production() == 97) ++more;
+  while (production() == PROD_CASE_ARM_LIST_MORE) ++more;
   for (int i = 0; i <= more && !failed(); ++i) {
     int labels = 0;
-    while (production() == 99) ++labels;
+    while (production() == PROD_CASE_LABEL_LIST_MORE) ++labels;
     std::vector<int> tests;
     for (int l = 0; l <= labels && !failed(); ++l) {
-      bool range = production() == 101;
+      bool range = production() == PROD_CASE_LABEL_RANGE;
       int low = translateCaseConstant(e.type);
       code_.Emit3(OP_LOADVAL, 0, selector);
       code_.Emit2(OP_PUSH, low);
@@ -354,22 +354,22 @@ void Translator::translateCase(bool withElse) {
 }
 
 int Translator::translateCaseConstant(Declared* selectorType) {
-  int form = production();
+  Production form = production();
   Triple t = token();
   if (failed()) return 0;
-  if (form == 102) {
-    if (t.value2 != kIntegerValue2 || !named(selectorType, "INTEGER")) fail(70);
+  if (form == PROD_CASE_CONSTANT_NUMBER) {
+    if (t.value2 != kIntegerValue2 || !named(selectorType, "INTEGER")) fail(SEM_CASE_CONSTANT_TYPE);
     return t.value;
   }
-  if (form == 104) {
-    if (!named(selectorType, "CHAR")) fail(70);
+  if (form == PROD_CASE_CONSTANT_CHAR) {
+    if (!named(selectorType, "CHAR")) fail(SEM_CASE_CONSTANT_TYPE);
     return t.value & 0xFF;
   }
   int levels = 0;
   Declared* d = lookup(nameOf(t), levels);
   if (!d) return 0;
   if (d->kind != 'O' || d->type != selectorType) {
-    fail(70);
+    fail(SEM_CASE_CONSTANT_TYPE);
     return 0;
   }
   return d->value;
@@ -379,27 +379,27 @@ int Translator::translateCaseConstant(Declared* selectorType) {
 
 void Translator::translateRead(bool line) {
   int more = 0;
-  while (production() == 142) ++more;
+  while (production() == PROD_READ_TARGET_LIST_MORE) ++more;
   bool toFile = false;
   int lastOperand = -1;
   for (int i = 0; i <= more && !failed(); ++i) {
     VarRef ref = translateVariable();
     if (failed()) return;
     if (ref.constant || ref.enumValue || ref.functionName) {
-      fail(31, ref.name);
+      fail(SEM_NOT_VARIABLE, ref.name);
       return;
     }
     if (ref.pointerValue) {
-      fail(85);
+      fail(SEM_POINTER_READ_OR_WRITTEN);
       return;
     }
     if (isEnum(ref.type)) {
-      fail(87);
+      fail(SEM_ENUMERATION_READ_OR_WRITTEN);
       return;
     }
     if (named(ref.type, "TEXT")) {
       if (i != 0) {
-        fail(34);
+        fail(SEM_TEXT_NOT_FIRST);
         return;
       }
       toFile = true;
@@ -409,7 +409,7 @@ void Translator::translateRead(bool line) {
     const bool isString = named(ref.type, "STRING") && !ref.stringChar;
     const int type = ref.stringChar ? 2 : itemType(ref.type);
     if (type == 0) {
-      fail(12, ref.name);
+      fail(SEM_INVALID_IN_CONTEXT, ref.name);
       return;
     }
     int at;
@@ -440,7 +440,7 @@ void Translator::translateWrite(bool line) {
 
 // ---- files ----
 
-Declared* Translator::translateTextName(int notTextCode, int& levels) {
+Declared* Translator::translateTextName(SemanticErrorCode notTextCode, int& levels) {
   Triple t = token();
   if (failed()) return nullptr;
   Declared* d = lookup(nameOf(t), levels);
@@ -454,10 +454,10 @@ Declared* Translator::translateTextName(int notTextCode, int& levels) {
 
 void Translator::translateAssign() {
   int levels = 0;
-  Declared* file = translateTextName(7, levels);
+  Declared* file = translateTextName(SEM_ASSIGN_PARAMETER_NOT_TEXT, levels);
   if (!file) return;
   code_.Emit3(OP_LOADADDR, levels, file->address);
-  if (production() == 105) {
+  if (production() == PROD_FILE_NAME_LITERAL) {
     std::string s = nameOf(token());
     code_.Emit2(OP_PUSH, -1);
     code_.Emit2(OP_PUSHN, static_cast<int>(s.size()));
@@ -466,7 +466,7 @@ void Translator::translateAssign() {
     VarRef name = translateVariable();
     if (failed()) return;
     if (!named(name.type, "STRING") || name.pointerValue || name.functionName) {
-      fail(6, name.name);
+      fail(SEM_PARAMETER_NOT_STRING, name.name);
       return;
     }
     emitLoad(name);
@@ -478,7 +478,7 @@ void Translator::translateAssign() {
 void Translator::translateFileCommand() {
   int op = token().value;
   int levels = 0;
-  Declared* file = translateTextName(9, levels);
+  Declared* file = translateTextName(SEM_PARAMETER_NOT_TEXT, levels);
   if (!file) return;
   code_.Emit3(OP_LOADADDR, levels, file->address);
   code_.Emit2(OP_LOADSTR, 255);
@@ -490,19 +490,19 @@ void Translator::translateFileCommand() {
 
 void Translator::translateColour(bool background) {
   int more = 0;
-  while (production() == 108) ++more;
+  while (production() == PROD_COLOUR_EXPR_MORE) ++more;
   long long sum = 0;
   for (int i = 0; i <= more && !failed(); ++i) {
     int sign = 1;
     if (i > 0) {
       int op = token().value;
-      if (op == 7)
+      if (op == ADDOP_MINUS)
         sign = -1;
-      else if (op != 6)
-        fail(78);
+      else if (op != ADDOP_PLUS)
+        fail(SEM_INVALID_EXPRESSION);
     }
     Triple n = token();
-    if (n.value2 != kIntegerValue2) fail(24);
+    if (n.value2 != kIntegerValue2) fail(SEM_COLOUR_NOT_INTEGER);
     sum += sign * static_cast<long long>(n.value);
   }
   if (failed()) return;
@@ -512,7 +512,7 @@ void Translator::translateColour(bool background) {
 void Translator::translateGotoXY() {
   for (int i = 0; i < 2 && !failed(); ++i) {
     Expr e = translateExpression();
-    if (!failed() && !named(e.type, "INTEGER")) fail(20);
+    if (!failed() && !named(e.type, "INTEGER")) fail(SEM_INTEGER_EXPECTED);
   }
   if (!failed()) code_.Emit1(OP_GOTOXY);
 }
@@ -520,7 +520,7 @@ void Translator::translateGotoXY() {
 void Translator::translateDelay() {
   Expr e = translateSimpleExpression();
   if (failed()) return;
-  if (!named(e.type, "INTEGER")) return fail(71);
+  if (!named(e.type, "INTEGER")) return fail(SEM_DELAY_NOT_INTEGER);
   code_.Emit1(OP_DELAY);
 }
 
@@ -529,7 +529,7 @@ void Translator::translateDelay() {
 void Translator::translateVal() {
   Expr text = translateSimpleExpression();
   if (failed()) return;
-  if (!isTextual(text.type)) return fail(73);
+  if (!isTextual(text.type)) return fail(SEM_VAL_FIRST_NOT_TEXTUAL);
   if (named(text.type, "CHAR")) code_.Emit1(OP_CHARTOSTR);
   VarRef targets[2];
   int temps[2] = {-1, -1};
@@ -537,9 +537,9 @@ void Translator::translateVal() {
     VarRef& ref = targets[i];
     temps[i] = translateReusableVariable(ref);
     if (failed()) return;
-    if (ref.constant || ref.enumValue || ref.functionName) return fail(30);
+    if (ref.constant || ref.enumValue || ref.functionName) return fail(SEM_ASSIGNMENT_TO_CONSTANT);
     bool ok = i == 0 ? (named(ref.type, "INTEGER") || named(ref.type, "REAL")) : named(ref.type, "INTEGER");
-    if (!ok || ref.pointerValue) return fail(i == 0 ? 74 : 75);
+    if (!ok || ref.pointerValue) return fail(i == 0 ? SEM_VAL_SECOND_NOT_NUMERIC : SEM_VAL_THIRD_NOT_INTEGER);
   }
   int values[2] = {-1, -1};
   for (int i = 0; i < 2; ++i) {
@@ -563,8 +563,8 @@ void Translator::translateVal() {
 
 void Translator::translateIncDecNew() {
   int op = token().value;
-  if (op == 1 || op == 2) {
-    int code = op == 1 ? 53 : 54;
+  if (op == INCDEC_INC || op == INCDEC_DEC) {
+    SemanticErrorCode code = op == INCDEC_INC ? SEM_INC_NOT_ORDINAL : SEM_DEC_NOT_ORDINAL;
     VarRef ref;
     int temp = translateReusableVariable(ref);
     if (failed()) return;
@@ -575,18 +575,18 @@ void Translator::translateIncDecNew() {
       emitRestoreAddress(ref, temp);
       emitRestoreAddress(ref, temp);
       code_.Emit2(OP_LOADNH, 1);
-      code_.Emit2(OP_ADDK, op == 1 ? 1 : -1);
+      code_.Emit2(OP_ADDK, op == INCDEC_INC ? 1 : -1);
       code_.Emit2(OP_STORENH, 1);
     } else {
       emitRestoreAddress(ref, temp);
-      code_.Emit1(op == 1 ? OP_INC : OP_DEC);
+      code_.Emit1(op == INCDEC_INC ? OP_INC : OP_DEC);
     }
     return;
   }
   VarRef ref = translateVariable();
   if (failed()) return;
-  if (!ref.pointerValue) return fail(op == 3 ? 81 : 84);
-  if (op == 3) {
+  if (!ref.pointerValue) return fail(op == INCDEC_NEW ? SEM_NEW_NOT_POINTER : SEM_DISPOSE_NOT_POINTER);
+  if (op == INCDEC_NEW) {
     int size = ref.targetSize;
     if (!ref.targetDims && ref.type && ref.type->recordType) size = ref.type->size;
     code_.Emit2(OP_NEW, size < 1 ? 1 : size);
@@ -600,14 +600,14 @@ void Translator::translateIncDecNew() {
 void Translator::translateCrtCommand() {
   int op = token().value;
   switch (op) {
-    case 1:
+    case CRT_CLRSCR:
       code_.Emit1(OP_CLRSCR);
       break;
-    case 3:
-    case 4: {
-      if (!insideLoop_) return fail(76);
+    case CRT_BREAK:
+    case CRT_CONTINUE: {
+      if (!insideLoop_) return fail(SEM_BREAK_OUTSIDE_LOOP);
       int at = code_.Emit2(OP_JMP, 0) + 1;
-      (op == 3 ? breakJumps_ : continueJumps_).push_back(at);
+      (op == CRT_BREAK ? breakJumps_ : continueJumps_).push_back(at);
       break;
     }
     default:  // RANDOMIZE: the interpreter seeds the generator at every run

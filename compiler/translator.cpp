@@ -19,7 +19,7 @@ namespace {
 constexpr int kMaxNesting = 250;
 }  // namespace
 
-int Translator::production() {
+Production Translator::production() {
   // An accepted parse always leaves enough productions; running out would
   // mean the lists and the translator disagree, so the pass stops.
   if (ProductionList.Empty() && !errorFlag_) {
@@ -27,7 +27,7 @@ int Translator::production() {
     message_ = AppendNumberText(text::cp1252(" => Erro semântico na linha "), currentLine_) + "...#" +
                text::cp1252(" => Erro interno do compilador!");
   }
-  return PopInt(ProductionList);
+  return static_cast<Production>(PopInt(ProductionList));
 }
 
 Triple Translator::token() {
@@ -44,7 +44,7 @@ std::string Translator::nameOf(const Triple& t) {
   return entry ? entry->name : std::string();
 }
 
-void Translator::fail(int code, const std::string& a, const std::string& b) {
+void Translator::fail(SemanticErrorCode code, const std::string& a, const std::string& b) {
   if (errorFlag_) return;
   errorFlag_ = 1;
   message_ = SemanticErrorMessage(code, currentLine_, a, b);
@@ -163,43 +163,43 @@ void Translator::translateBlock(Frame& frame) {
 // ---- CONST ----
 
 void Translator::translateConstPart() {
-  if (production() != 9) return;
+  if (production() != PROD_CONST_PART) return;
   int more = 0;
-  while (production() == 12) ++more;
+  while (production() == PROD_CONST_DECL_LIST_MORE) ++more;
   for (int i = 0; i <= more && !failed(); ++i) translateConstDeclaration();
 }
 
 std::vector<Triple> Translator::translateIdentifierList() {
   int more = 0;
-  while (production() == 19) ++more;
+  while (production() == PROD_IDENTIFIER_LIST_MORE) ++more;
   std::vector<Triple> names;
   for (int i = 0; i <= more; ++i) names.push_back(token());
   return names;
 }
 
 void Translator::translateConstDeclaration() {
-  int form = production();
+  Production form = production();
   Frame& frame = *frames_.back();
   std::vector<Declared*> entries;
   int count = 0;
-  while (production() == 19) ++count;
+  while (production() == PROD_IDENTIFIER_LIST_MORE) ++count;
   for (int i = 0; i <= count; ++i) {
     Triple t = token();
     if (failed()) continue;
     Declared* d = scopes_.Declare(nameOf(t), frame.scope, 'O');
     if (!d) {
-      fail(1, nameOf(t), frame.scope->name);
+      fail(SEM_DUPLICATE_IDENTIFIER, nameOf(t), frame.scope->name);
       continue;
     }
     entries.push_back(d);
   }
   int sign = 1;
-  if (form == 17) {
+  if (form == PROD_CONST_DECL_SIGNED_NUMBER) {
     Triple op = token();
-    if (op.value == 7)
+    if (op.value == ADDOP_MINUS)
       sign = -1;
-    else if (op.value != 6)
-      fail(77);
+    else if (op.value != ADDOP_PLUS)
+      fail(SEM_INVALID_CONSTANT);
   }
   Triple v = token();
   if (failed()) return;
@@ -209,8 +209,8 @@ void Translator::translateConstDeclaration() {
   int value = 0;
   code_.Emit3(OP_LOADADDR, 0, address);
   switch (form) {
-    case 13:
-    case 17:
+    case PROD_CONST_DECL_NUMBER:
+    case PROD_CONST_DECL_SIGNED_NUMBER:
       if (v.value2 == kIntegerValue2) {
         type = builtin("INTEGER");
         value = static_cast<int>(static_cast<unsigned>(v.value) * static_cast<unsigned>(sign));
@@ -227,13 +227,13 @@ void Translator::translateConstDeclaration() {
         code_.Emit2(OP_STOREN, 2);
       }
       break;
-    case 14:
+    case PROD_CONST_DECL_BOOLEAN:
       type = builtin("BOOLEAN");
       value = v.value;
       code_.Emit2(OP_PUSH, value);
       code_.Emit2(OP_STOREN, 1);
       break;
-    case 15: {
+    case PROD_CONST_DECL_STRING: {
       type = builtin("STRING");
       std::string s = nameOf(v);
       int n = static_cast<int>(s.size());
@@ -245,7 +245,7 @@ void Translator::translateConstDeclaration() {
       for (Declared* d : entries) d->size = n;
       break;
     }
-    default:  // 16: a character
+    default:  // PROD_CONST_DECL_CHAR: a character
       type = builtin("CHAR");
       value = v.value & 0xFF;
       code_.Emit2(OP_PUSH, value);
@@ -256,7 +256,7 @@ void Translator::translateConstDeclaration() {
     d->type = type;
     d->address = address;
     d->value = value;
-    if (form != 15) d->size = type->size;
+    if (form != PROD_CONST_DECL_STRING) d->size = type->size;
   }
   frame.dataCounter += words;
 }

@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "compiler/code_buffer.h"
+#include "compiler/error_messages.h"
+#include "compiler/productions.h"
 #include "compiler/scopes.h"
 
 namespace kau::translator {
@@ -115,11 +117,11 @@ class Translator {
 
  private:
   // Lists and errors.
-  int production();
+  Production production();
   Triple token();
   std::string nameOf(const Triple& t);
   bool failed() const { return errorFlag_ != 0; }
-  void fail(int code, const std::string& a = "", const std::string& b = "");
+  void fail(SemanticErrorCode code, const std::string& a = "", const std::string& b = "");
   void failMemory();
   bool enterNesting();
   void leaveNesting() { --nesting_; }
@@ -154,7 +156,7 @@ class Translator {
   void declareWithType(PendingNames& names, const TypeDesc& desc);
   void translateRecord(PendingNames& names);
   void translateEnumeration(PendingNames& names);
-  int translateBound(int notIntegerCode, const PendingNames& names);
+  int translateBound(SemanticErrorCode notIntegerCode, const PendingNames& names);
 
   // Routines and calls (translate_routines.cpp).
   void translateRoutineDeclarations();
@@ -188,7 +190,7 @@ class Translator {
   void translateDelay();
   void translateVal();
   void translateIncDecNew();
-  Declared* translateTextName(int notTextCode, int& levels);
+  Declared* translateTextName(SemanticErrorCode notTextCode, int& levels);
   int translateReusableVariable(VarRef& ref);
   void translateCrtCommand();
   void translateBooleanCondition();
@@ -210,7 +212,7 @@ class Translator {
   void applyMultiplying(Expr& left, int op, Declared* right);
   VarRef translateVariable();
   void translateArgumentList(ArgumentUse use);
-  void translateWriteItem(int production);
+  void translateWriteItem(Production form);
 
   CodeBuffer& code_;
   ScopeTable scopes_;

@@ -1,6 +1,7 @@
 #include "tools/lalr/grammar.h"
 
 #include <map>
+#include <set>
 #include <sstream>
 
 namespace kau::lalr {
@@ -12,6 +13,15 @@ std::vector<std::string> words(const std::string& line) {
   std::vector<std::string> result;
   for (std::string w; in >> w;) result.push_back(w);
   return result;
+}
+
+// A production's name becomes a C++ enumerator: capital letters, digits and
+// underscores, starting with a letter.
+bool isProductionName(const std::string& word) {
+  if (word.empty() || word[0] < 'A' || word[0] > 'Z') return false;
+  for (char c : word)
+    if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_')) return false;
+  return true;
 }
 
 bool parseNumber(const std::string& word, int& value) {
@@ -66,9 +76,11 @@ bool readGrammar(const std::string& text, Grammar& grammar, std::string& error) 
         nonterminalByName[w[2]] = static_cast<int>(grammar.nonterminalNames.size()) - 1;
     } else if (w[0] == "%expect") {
       if (w.size() != 2 || !parseNumber(w[1], grammar.expectedConflicts)) problem = "expected: %expect NUMBER";
-    } else if (w.size() >= 3 && w[2] == ":") {
+    } else if (w.size() >= 4 && w[3] == ":") {
       productionLines.push_back(w);
       productionLineNumbers.push_back(lineNumber);
+    } else if (w.size() >= 3 && w[2] == ":") {
+      problem = "expected: NUMBER NAME LEFT : RIGHT...";
     } else {
       problem = "unknown line";
     }
@@ -84,6 +96,7 @@ bool readGrammar(const std::string& text, Grammar& grammar, std::string& error) 
     return false;
   }
 
+  std::set<std::string> productionNames;
   for (std::size_t i = 0; i < productionLines.size(); ++i) {
     const auto& w = productionLines[i];
     auto fail = [&](const std::string& problem) {
@@ -93,12 +106,15 @@ bool readGrammar(const std::string& text, Grammar& grammar, std::string& error) 
     Production p;
     if (!parseNumber(w[0], p.number) || p.number != static_cast<int>(i) + 1)
       return fail("productions must be numbered 1, 2, 3...");
-    auto left = nonterminalByName.find(w[1]);
-    if (left == nonterminalByName.end()) return fail("unknown nonterminal " + w[1]);
+    p.name = w[1];
+    if (!isProductionName(p.name)) return fail("a production's name is written in capitals: " + p.name);
+    if (!productionNames.insert(p.name).second) return fail("production name " + p.name + " used twice");
+    auto left = nonterminalByName.find(w[2]);
+    if (left == nonterminalByName.end()) return fail("unknown nonterminal " + w[2]);
     p.left = left->second;
-    for (std::size_t k = 3; k < w.size(); ++k) {
+    for (std::size_t k = 4; k < w.size(); ++k) {
       if (w[k] == "%empty") {
-        if (w.size() != 4) return fail("%empty must stand alone");
+        if (w.size() != 5) return fail("%empty must stand alone");
         continue;
       }
       if (auto t = terminalByName.find(w[k]); t != terminalByName.end()) {
@@ -109,7 +125,7 @@ bool readGrammar(const std::string& text, Grammar& grammar, std::string& error) 
         return fail("unknown symbol " + w[k]);
       }
     }
-    if (w.size() == 3) return fail("write %empty for an empty right side");
+    if (w.size() == 4) return fail("write %empty for an empty right side");
     grammar.productions.push_back(p);
   }
   if (grammar.productionCount() == 0) {

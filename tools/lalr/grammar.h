@@ -1,6 +1,6 @@
 // A context-free grammar as the table generator reads it: numbered terminals
-// (token kinds), numbered nonterminals and numbered productions, the numbers
-// kept exactly as the grammar file gives them.
+// (token kinds), numbered nonterminals and numbered, named productions, the
+// numbers kept exactly as the grammar file gives them.
 #pragma once
 
 #include <string>
@@ -12,6 +12,7 @@ namespace kau::lalr {
 // nonterminal n at terminalCount + n. Index 0 is unused.
 struct Production {
   int number = 0;
+  std::string name;         // the enumerator's name without its PROD_ prefix
   int left = 0;             // nonterminal number
   std::vector<int> right;   // symbol indexes
 };
