@@ -263,8 +263,10 @@ void Translator::translateFor(bool down) {
   checkValue(limit.type);
   // The last value of the word needs its own exit: one step more would wrap
   // around to the other end and the loop would never end. A limit known here
-  // to be another value never lets the variable get there.
-  const Word last = down ? INT32_MIN : INT32_MAX;
+  // to be another value never lets the variable get there. A character stops
+  // at #255 or #0 the same way, for one step more is no character.
+  const bool character = named(vt, "CHAR");
+  const Word last = down ? (character ? 0 : INT32_MIN) : (character ? 255 : INT32_MAX);
   int known = 0;
   const bool limitKnown = knownOrdinal(limit, known);
   const bool guardLast = !limitKnown || known == last;
