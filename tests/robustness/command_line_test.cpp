@@ -253,6 +253,26 @@ TEST_F(CommandLine, AConsoleRunLeavesTheTerminalOnAFreshLine) {
   EXPECT_EQ(screen.substr(at + banner.size()), std::string(44, ' ') + "\033[0m\r\r\n");
 }
 
+// After output without a line end, a run-time error's text starts a line of
+// its own on a terminal (a file gets what the program wrote: the cases
+// above).
+TEST_F(CommandLine, ARunTimeErrorOnATerminalStartsItsOwnLine) {
+  ASSERT_EQ(Kauc("make divide.pas").status, 0);
+  for (const bool executable : {false, true}) {
+    SCOPED_TRACE(executable ? "divide.exe" : "kauc run");
+    kau::console::testing::PseudoTerminal pty;
+    ChildSetup setup;
+    setup.input = setup.output = setup.errors = pty.slave;
+    const std::vector<std::string> args = executable ? std::vector<std::string>{(dir_ / "divide.exe").string()}
+                                                     : std::vector<std::string>{KAU_KAUC_PATH, "run", "divide.pas"};
+    const pid_t child = Start(args, setup);
+    const std::string screen = pty.readUntil("Zero!");
+    EXPECT_EQ(Finish(child, 10).status, 1);
+    // The terminal adds a carriage return to every line feed.
+    EXPECT_NE(screen.find("antes\r\r\n => Erro de execução"), std::string::npos) << screen;
+  }
+}
+
 }  // namespace
 
 namespace {
