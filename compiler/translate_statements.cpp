@@ -2,6 +2,7 @@
 // commands and the standard procedures.
 #include <string>
 
+#include "compiler/parser.h"
 #include "compiler/symbol_table.h"
 #include "compiler/token_kinds.h"
 #include "compiler/translator.h"
@@ -21,6 +22,7 @@ void patchList(CodeBuffer& code, std::vector<int>& list, int target) {
 
 void Translator::translateCompound() {
   if (failed()) return;
+  PopInt(BeginLines);
   if (production() == PROD_STATEMENTS) translateStatementList();
 }
 
@@ -31,6 +33,9 @@ void Translator::translateStatementList() {
 }
 
 void Translator::translateStatement() {
+  // A compound statement nests at its BEGIN, which may stand lines below the
+  // last token taken: nesting too deep names the BEGIN's line.
+  if (ProductionList.Front() == PROD_STATEMENT_COMPOUND) currentLine_ = BeginLines.Front();
   if (failed() || !enterNesting()) return;
   Production p = production();
   switch (p) {
