@@ -578,12 +578,14 @@ void Translator::translateIncDecNew() {
     if (ref.constant || ref.enumValue || ref.functionName || ref.pointerValue ||
         !(named(ref.type, "INTEGER") || named(ref.type, "CHAR")))
       return fail(code);
-    if (ref.heap) {
+    const bool character = named(ref.type, "CHAR");
+    if (ref.heap || character) {
       emitRestoreAddress(ref, temp);
       emitRestoreAddress(ref, temp);
-      code_.Emit2(OP_LOADNH, 1);
+      code_.Emit2(ref.heap ? OP_LOADNH : OP_LOADN, 1);
       code_.Emit2(OP_ADDK, op == INCDEC_INC ? 1 : -1);
-      code_.Emit2(OP_STORENH, 1);
+      if (character) emitCharacterByte();  // INC(#255) is #0, DEC(#0) is #255
+      code_.Emit2(ref.heap ? OP_STORENH : OP_STOREN, 1);
     } else {
       emitRestoreAddress(ref, temp);
       code_.Emit1(op == INCDEC_INC ? OP_INC : OP_DEC);

@@ -1,7 +1,8 @@
 PROGRAM Bytes;
 { A character is the low byte of the value that made it: CHR(x) is x mod
-  256, SUCC(#255) is #0, PRED(#0) is #255, and a FOR over characters stops
-  at its last one. Each line: the cases, then what they must give. }
+  256, SUCC(#255) and INC(#255) are #0, PRED(#0) and DEC(#0) are #255, and a
+  FOR over characters stops at its last one. Each line: the cases, then what
+  they must give. }
 VAR
   s: STRING;
   c, d: CHAR;
@@ -25,4 +26,13 @@ BEGIN
   s[2] := c;
   WRITELN(LENGTH(s), ' ', ORD(s[1]), ' ', ORD(s[2]));
   WRITELN('3 255 0');
+  c := #255;
+  INC(c);
+  DEC(d);
+  s[1] := #255;
+  INC(s[1]);
+  DEC(s[1]);
+  DEC(s[2]);
+  WRITELN(LENGTH(s), ' ', ORD(c), ' ', ORD(d), ' ', ORD(s[1]), ' ', ORD(s[2]));
+  WRITELN('3 0 255 255 255');
 END.
