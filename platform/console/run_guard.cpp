@@ -79,6 +79,7 @@ void beginRunGuard(int inputFd, int outputFd) {
   savedInputFd = isatty(inputFd) && tcgetattr(inputFd, &savedInputModes) == 0 ? inputFd : -1;
   colourResetFd = isatty(outputFd) ? outputFd : -1;
 
+  pendingSignal = 0;
   sigaction(SIGINT, nullptr, &previousInterrupt);
   struct sigaction action {};
   action.sa_handler = onInterrupt;
@@ -92,7 +93,6 @@ void beginRunGuard(int inputFd, int outputFd) {
     terminatingInstalled[i] = previousTerminating[i].sa_handler != SIG_IGN;
     if (terminatingInstalled[i]) sigaction(kTerminatingSignals[i], &action, nullptr);
   }
-  pendingSignal = 0;
   runOpen = 1;
 
   if (savedInputFd >= 0) {
