@@ -16,6 +16,8 @@ class IntList {
 
   // Removes the head and returns its value; 0 when the list is empty.
   std::int32_t PopFront() { return read_ < values_.size() ? values_[read_++] : 0; }
+  // The head's value without removing it; 0 when the list is empty.
+  std::int32_t Front() const { return read_ < values_.size() ? values_[read_] : 0; }
 
   bool Empty() const { return read_ >= values_.size(); }
   std::size_t Size() const { return values_.size() - read_; }

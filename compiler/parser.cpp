@@ -15,6 +15,7 @@ namespace kau {
 
 IntList ValueQueue;
 IntList ProductionList;
+IntList BeginLines;
 
 namespace {
 
@@ -72,6 +73,8 @@ int readToken(Lexico& lexer) {
     ValueQueue.Append(lexer.GetValue());
     ValueQueue.Append(lexer.GetValue2());
     ValueQueue.Append(lexer.GetLine());
+  } else if (kind == TK_BEGIN) {
+    BeginLines.Append(lexer.GetLine());
   }
   return kind;
 }
@@ -183,7 +186,10 @@ int ParseProgram(const char* text) {
 std::string GetParseMessage() { return ParseMessage; }
 std::int32_t GetParseErrorLine() { return ParseErrorLine; }
 std::int32_t PopInt(IntList& list) { return list.PopFront(); }
-void FreeValueQueue() { ValueQueue.Free(); }
+void FreeValueQueue() {
+  ValueQueue.Free();
+  BeginLines.Free();
+}
 void FreeProductionList() { ProductionList.Free(); }
 
 }  // namespace kau

@@ -15,6 +15,10 @@ namespace kau {
 // compiler driver after every compilation.
 extern IntList ValueQueue;
 extern IntList ProductionList;
+// The line of every BEGIN, in the order of the text: a BEGIN has no value
+// for ValueQueue, but the translator names its line when compound
+// statements nest too deep. FreeValueQueue empties it too.
+extern IntList BeginLines;
 
 // Parses the NUL-terminated program text (code page 1252). Returns the error
 // flag: 0 when the text was accepted, 1 after the first lexical or syntax

@@ -378,6 +378,11 @@ Expr Translator::translateStandardFunction() {
       break;
     case STDFUNC_CHR:
       if (!isInt) fail(SEM_ARGUMENT_NOT_INTEGER);
+      if (arg.form == Expr::kLiteral) {
+        code_.PatchCode(code_.CodeCounter() - 1, code_.ReadCode(code_.CodeCounter() - 1) & 0xFF);
+      } else {
+        emitCharacterByte();
+      }
       e.type = builtin("CHAR");
       break;
     case STDFUNC_ORD:
@@ -412,6 +417,7 @@ Expr Translator::translateStandardFunction() {
       if (!isOrdinal(t)) return fail(fn == STDFUNC_SUCC ? SEM_SUCC_NOT_ORDINAL : SEM_PRED_NOT_ORDINAL), e;
       code_.Emit1(fn == STDFUNC_SUCC ? OP_SUCC : OP_PRED);
       if (isEnum(t)) code_.Emit3(OP_CHKENUM, 0, t->enumCount - 1);
+      if (named(t, "CHAR")) emitCharacterByte();  // SUCC(#255) is #0, PRED(#0) is #255
       break;
     case STDFUNC_UPCASE:
       if (!named(t, "CHAR")) fail(SEM_UPCASE_NOT_CHAR);
@@ -423,6 +429,10 @@ Expr Translator::translateStandardFunction() {
       break;
   }
   return e;
+}
+
+void Translator::emitCharacterByte() {
+  for (const Word w : kCharacterByteCode) code_.Emit1(w);
 }
 
 // ---- variable references ----

@@ -2,6 +2,7 @@
 // commands and the standard procedures.
 #include <string>
 
+#include "compiler/parser.h"
 #include "compiler/symbol_table.h"
 #include "compiler/token_kinds.h"
 #include "compiler/translator.h"
@@ -21,6 +22,7 @@ void patchList(CodeBuffer& code, std::vector<int>& list, int target) {
 
 void Translator::translateCompound() {
   if (failed()) return;
+  PopInt(BeginLines);
   if (production() == PROD_STATEMENTS) translateStatementList();
 }
 
@@ -31,6 +33,9 @@ void Translator::translateStatementList() {
 }
 
 void Translator::translateStatement() {
+  // A compound statement nests at its BEGIN, which may stand lines below the
+  // last token taken: nesting too deep names the BEGIN's line.
+  if (ProductionList.Front() == PROD_STATEMENT_COMPOUND) currentLine_ = BeginLines.Front();
   if (failed() || !enterNesting()) return;
   Production p = production();
   switch (p) {
@@ -263,8 +268,10 @@ void Translator::translateFor(bool down) {
   checkValue(limit.type);
   // The last value of the word needs its own exit: one step more would wrap
   // around to the other end and the loop would never end. A limit known here
-  // to be another value never lets the variable get there.
-  const Word last = down ? INT32_MIN : INT32_MAX;
+  // to be another value never lets the variable get there. A character stops
+  // at #255 or #0 the same way, for one step more is no character.
+  const bool character = named(vt, "CHAR");
+  const Word last = down ? (character ? 0 : INT32_MIN) : (character ? 255 : INT32_MAX);
   int known = 0;
   const bool limitKnown = knownOrdinal(limit, known);
   const bool guardLast = !limitKnown || known == last;
@@ -571,12 +578,14 @@ void Translator::translateIncDecNew() {
     if (ref.constant || ref.enumValue || ref.functionName || ref.pointerValue ||
         !(named(ref.type, "INTEGER") || named(ref.type, "CHAR")))
       return fail(code);
-    if (ref.heap) {
+    const bool character = named(ref.type, "CHAR");
+    if (ref.heap || character) {
       emitRestoreAddress(ref, temp);
       emitRestoreAddress(ref, temp);
-      code_.Emit2(OP_LOADNH, 1);
+      code_.Emit2(ref.heap ? OP_LOADNH : OP_LOADN, 1);
       code_.Emit2(OP_ADDK, op == INCDEC_INC ? 1 : -1);
-      code_.Emit2(OP_STORENH, 1);
+      if (character) emitCharacterByte();  // INC(#255) is #0, DEC(#0) is #255
+      code_.Emit2(ref.heap ? OP_STORENH : OP_STOREN, 1);
     } else {
       emitRestoreAddress(ref, temp);
       code_.Emit1(op == INCDEC_INC ? OP_INC : OP_DEC);

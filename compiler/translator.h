@@ -207,6 +207,7 @@ class Translator {
   Expr translateFactor();
   Expr translateVariableFactor();
   Expr translateStandardFunction();
+  void emitCharacterByte();
   void applyRelation(Expr& left, Declared* right, int op);
   void applyAdding(Expr& left, int kind, Declared* right);
   void applyMultiplying(Expr& left, int op, Declared* right);

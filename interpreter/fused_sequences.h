@@ -129,6 +129,7 @@ namespace kau {
   X(INDEXV, "CHKINDEX ELEMADDR/1 LOADN/1")                                                   \
   KAU_EACH_COMPARISON(KAU_FUSED_JUMP_ON_NAME, X, , )                                         \
   X(GROWJMP, "GROW JMP")                                                                     \
+  X(CHARBYTE, "PUSH/256 MOD ADDK/256 PUSH/256 MOD")                                          \
   X(OPR_L2_ADDR, "L2 ADDR")                                                                  \
   X(OPR_L2_SUBR, "L2 SUBR")                                                                  \
   X(OPR_L2_MULR, "L2 MULR")

@@ -51,6 +51,7 @@ int Run() {
   // Kept apart from the program's output, whose console is flushed by now.
   int status = 0;
   if (interpreter.HasRuntimeError()) {
+    console->finishLine();  // the text starts a line of its own on a terminal
     kau::WriteErrorText(interpreter.GetRuntimeMessage());
     status = kExitRuntimeError;
   }

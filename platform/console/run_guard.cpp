@@ -26,6 +26,9 @@ struct sigaction previousInterrupt;
 struct sigaction previousTerminating[kTerminatingCount];
 bool terminatingInstalled[kTerminatingCount];
 volatile sig_atomic_t runOpen = 0;
+// SIGTERM or SIGHUP received during the run: it ends the process once the
+// run has stopped and written what it held.
+volatile sig_atomic_t pendingSignal = 0;
 
 // Async-signal-safe, and never waits: a terminal whose output is stopped
 // (Ctrl+S, or nobody reads it) must not keep a signalled process alive. The
@@ -40,12 +43,25 @@ void restoreTerminal() {
 
 void onInterrupt(int) { interruptFlag().store(true, std::memory_order_relaxed); }
 
-void onTerminatingSignal(int signal) {
-  const int savedErrno = errno;
-  restoreTerminal();
+void restorePreviousDisposition(int signal) {
   for (int i = 0; i < kTerminatingCount; ++i)
     if (kTerminatingSignals[i] == signal) sigaction(signal, &previousTerminating[i], nullptr);
-  raise(signal);  // delivered to the previous disposition once this handler returns
+}
+
+// SIGTERM and SIGHUP stop the run as Ctrl+C does, so that the program's
+// output and its open files are written before the process ends by the
+// signal (endRunGuard). SIGQUIT, or a second signal while the first waits,
+// ends it at once.
+void onTerminatingSignal(int signal) {
+  const int savedErrno = errno;
+  if ((signal == SIGTERM || signal == SIGHUP) && pendingSignal == 0) {
+    pendingSignal = signal;
+    interruptFlag().store(true, std::memory_order_relaxed);
+  } else {
+    restoreTerminal();
+    restorePreviousDisposition(signal);
+    raise(signal);  // delivered to the previous disposition once this handler returns
+  }
   errno = savedErrno;
 }
 
@@ -63,6 +79,7 @@ void beginRunGuard(int inputFd, int outputFd) {
   savedInputFd = isatty(inputFd) && tcgetattr(inputFd, &savedInputModes) == 0 ? inputFd : -1;
   colourResetFd = isatty(outputFd) ? outputFd : -1;
 
+  pendingSignal = 0;
   sigaction(SIGINT, nullptr, &previousInterrupt);
   struct sigaction action {};
   action.sa_handler = onInterrupt;
@@ -93,6 +110,7 @@ void endRunGuard() {
   sigaction(SIGINT, &previousInterrupt, nullptr);
   runOpen = 0;
   savedInputFd = colourResetFd = -1;
+  if (pendingSignal != 0) raise(pendingSignal);
 }
 
 }  // namespace kau::console

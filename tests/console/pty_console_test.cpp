@@ -8,6 +8,7 @@
 
 #include <csignal>
 #include <cstring>
+#include <utility>
 
 #include "platform/console/terminal_console.h"
 #include "tests/console/test_support.h"
@@ -171,8 +172,11 @@ TEST(PtyConsole, CtrlCEndsAKeyWaitAndRestoresLineMode) {
   EXPECT_TRUE(sameModes(modesOf(pty.slave), before));
 }
 
+// SIGQUIT ends the process at once; SIGTERM and SIGHUP stop the run and end
+// it when the run ends, or at once when they come a second time.
 TEST(PtyConsole, TerminatingSignalRestoresTheTerminalAndStillEndsTheProcess) {
-  for (const int signal : {SIGTERM, SIGHUP, SIGQUIT}) {
+  const std::pair<int, int> cases[] = {{SIGTERM, 1}, {SIGHUP, 1}, {SIGQUIT, 1}, {SIGTERM, 2}, {SIGHUP, 2}};
+  for (const auto& [signal, times] : cases) {
     PseudoTerminal pty;
     termios noEcho = modesOf(pty.slave);
     noEcho.c_lflag &= ~ECHO;
@@ -184,7 +188,8 @@ TEST(PtyConsole, TerminatingSignalRestoresTheTerminalAndStillEndsTheProcess) {
       auto console = makeTerminalConsole(pty.slave, pty.slave);
       console->beginRun();
       console->setTextAttribute(0x0C);
-      raise(signal);
+      for (int i = 0; i < times; ++i) raise(signal);
+      console->endRun();
       _exit(0);  // not reached
     }
     int status = 0;

@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,8 @@ std::vector<Word> K(Word value) { return {OP_PUSH, value}; }
 std::vector<Word> A(Word offset) { return {OP_LOADADDR, 0, offset}; }
 std::vector<Word> V(Word offset) { return {OP_LOADVAL, 0, offset}; }
 std::vector<Word> L2(Word offset) { return {OP_LOADADDR, 0, offset, OP_LOADN, 2}; }
+
+std::vector<Word> CharacterByte() { return {std::begin(kCharacterByteCode), std::end(kCharacterByteCode)}; }
 
 std::vector<Word> Join(std::initializer_list<std::vector<Word>> parts) {
   std::vector<Word> all;
@@ -330,6 +333,9 @@ std::vector<Case> Cases() {
       {"OPR above the top", L2(kSeven), Join({L2(kGlobals + 2), {OP_MULR}}), FUSED_OPR_L2_MULR},
       {"OPR at the end of the memory", L2(kSeven), Join({L2(kThree), {OP_ADDR}}), FUSED_OPR_L2_ADDR, 1},
       {"OPR on the code", PopsIntoTheCode(kGlobals + 4), Join({L2(kThree), {OP_ADDR}}), FUSED_OPR_L2_ADDR},
+      {"CHARBYTE", K(-1), CharacterByte(), FUSED_CHARBYTE},
+      {"CHARBYTE at the end of the memory", K(256), CharacterByte(), FUSED_CHARBYTE, 0},
+      {"CHARBYTE on the code", PopsIntoTheCode(kGlobals + 4), CharacterByte(), FUSED_CHARBYTE},
   };
   return cases;
 }

@@ -253,6 +253,26 @@ TEST_F(CommandLine, AConsoleRunLeavesTheTerminalOnAFreshLine) {
   EXPECT_EQ(screen.substr(at + banner.size()), std::string(44, ' ') + "\033[0m\r\r\n");
 }
 
+// After output without a line end, a run-time error's text starts a line of
+// its own on a terminal (a file gets what the program wrote: the cases
+// above).
+TEST_F(CommandLine, ARunTimeErrorOnATerminalStartsItsOwnLine) {
+  ASSERT_EQ(Kauc("make divide.pas").status, 0);
+  for (const bool executable : {false, true}) {
+    SCOPED_TRACE(executable ? "divide.exe" : "kauc run");
+    kau::console::testing::PseudoTerminal pty;
+    ChildSetup setup;
+    setup.input = setup.output = setup.errors = pty.slave;
+    const std::vector<std::string> args = executable ? std::vector<std::string>{(dir_ / "divide.exe").string()}
+                                                     : std::vector<std::string>{KAU_KAUC_PATH, "run", "divide.pas"};
+    const pid_t child = Start(args, setup);
+    const std::string screen = pty.readUntil("Zero!");
+    EXPECT_EQ(Finish(child, 10).status, 1);
+    // The terminal adds a carriage return to every line feed.
+    EXPECT_NE(screen.find("antes\r\r\n => Erro de execução"), std::string::npos) << screen;
+  }
+}
+
 }  // namespace
 
 namespace {
@@ -349,6 +369,36 @@ TEST_F(CommandLine, SignalsEndARunWhoseTerminalOutputIsBlocked) {
       } else {
         EXPECT_EQ(outcome.signal, signal);
       }
+    }
+  }
+}
+
+// SIGTERM and SIGHUP (a grading script's timeout, a terminal window closed)
+// end the run by the signal once it has written what it held: its output
+// to a file and a text file it left open.
+TEST_F(CommandLine, TerminatingSignalsEndTheRunAfterItsOutputIsWritten) {
+  write("laco.pas",
+        "PROGRAM Laco;\nVAR i: INTEGER; f, g: TEXT;\nBEGIN\n  WRITELN('antes do laco');\n"
+        "  ASSIGN(f, 'arquivo.txt'); REWRITE(f); WRITELN(f, 'linha sem close');\n"
+        "  ASSIGN(g, 'pronto.txt'); REWRITE(g);\n  i := 0;\n  WHILE TRUE DO i := i + 1;\nEND.\n");
+  ASSERT_EQ(Kauc("make laco.pas").status, 0);
+  for (const bool executable : {false, true}) {
+    for (const int signal : {SIGTERM, SIGHUP}) {
+      SCOPED_TRACE(std::string(executable ? "laco.exe" : "kauc run") + ", signal " + std::to_string(signal));
+      fs::remove(dir_ / "pronto.txt");
+      fs::remove(dir_ / "arquivo.txt");
+      const std::vector<std::string> args = executable ? std::vector<std::string>{(dir_ / "laco.exe").string()}
+                                                       : std::vector<std::string>{KAU_KAUC_PATH, "run", "laco.pas"};
+      const pid_t child = Start(args, {});
+      ASSERT_GT(child, 0);
+      // In its loop once pronto.txt is there (a bound, not a measure).
+      const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+      while (!fs::exists(dir_ / "pronto.txt") && std::chrono::steady_clock::now() < giveUp) ::poll(nullptr, 0, 10);
+      ::kill(child, signal);
+      const Outcome outcome = Finish(child, 10);
+      EXPECT_EQ(outcome.signal, signal);
+      EXPECT_EQ(outcome.out, "antes do laco\n");
+      EXPECT_EQ(readFile(dir_ / "arquivo.txt"), "linha sem close\n");
     }
   }
 }

@@ -64,6 +64,15 @@ TEST(Limits, DeepNestingIsACompileError) {
   Compiled c = compile(text);
   ASSERT_EQ(c.flag, 1);
   EXPECT_NE(c.message.find(text::cp1252("aninhados demais")), std::string::npos) << c.message;
+  // BEGIN blocks, one a line from line 4: the 251st goes too deep, far below
+  // the last token with a value.
+  text = "PROGRAM T;\nVAR i: INTEGER;\nBEGIN\n";
+  for (int i = 0; i < 300; ++i) text += "BEGIN\n";
+  text += "i := 1;\n";
+  for (int i = 0; i < 300; ++i) text += "END;\n";
+  c = compile(text + "END.\n");
+  ASSERT_EQ(c.flag, 1);
+  EXPECT_EQ(c.line, 254) << c.message;
 }
 
 TEST(Limits, ModerateNestingCompiles) {

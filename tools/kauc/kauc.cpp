@@ -60,8 +60,9 @@ int runProgram(const std::string& text, bool consoleRun, kau::console::Console& 
   const int result = kau::CompileAndRun(text.c_str());
   kau::SetRunConsole(nullptr);
   // The windows' run leaves the cursor after the banner or the program's
-  // last text; the shell's prompt or the error text gets a line of its own.
-  if (consoleRun) console.finishLine();
+  // last text; the shell's prompt or the error text gets a line of its own
+  // (on a terminal only: files and pipes keep what the program wrote).
+  if (consoleRun || result != 0) console.finishLine();
   return result == 0 ? kExitSuccess : failure(kExitRuntimeError);
 }
 

@@ -44,6 +44,14 @@ bool readAll(int fd, std::string& bytes) {
   }
 }
 
+// Lines end with CR LF, LF or a lone CR, as the editor reads them; the
+// lexer counts line feeds, so a lone CR becomes one.
+void lineFeedForLoneCarriageReturn(std::string& text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) text[i] = '\n';
+  }
+}
+
 }  // namespace
 
 bool readSourceFile(const std::string& path, std::string& text) noexcept {
@@ -52,6 +60,7 @@ bool readSourceFile(const std::string& path, std::string& text) noexcept {
     std::string bytes;
     if (file.get() < 0 || !readAll(file.get(), bytes)) return false;
     text = text::sourceToCp1252(bytes);
+    lineFeedForLoneCarriageReturn(text);
     return true;
   } catch (...) {
     return false;  // out of memory

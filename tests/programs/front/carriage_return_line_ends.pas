@@ -1,0 +1,1 @@
+PROGRAM Mac;VAR X: INTEGER;BEGIN  Y := 1;  X := 2;END.
