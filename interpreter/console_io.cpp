@@ -25,6 +25,7 @@ class KeyboardSource final : public CharSource {
   void unget(int byte) override {
     if (byte >= 0) console_.unreadChar(byte);
   }
+  void skipLine() override { console_.discardRestOfLine(); }
 
  private:
   console::Console& console_;
@@ -140,10 +141,10 @@ void Interpretador::OpRead() {
       break;
     }
     case kItemChar:
-      value = ReadWord(keyboard, work_) ? static_cast<unsigned char>(work_[0]) : ' ';
+      value = ReadWord(keyboard, work_, 1) ? static_cast<unsigned char>(work_[0]) : ' ';
       break;
     case kItemBoolean:
-      if (ReadWord(keyboard, work_)) {
+      if (ReadWord(keyboard, work_, kMaxStringLength)) {
         if (equalsIgnoringCase(work_, "TRUE")) value = 1;
         else if (!equalsIgnoringCase(work_, "FALSE")) RaiseRuntimeError(kErrorBadBoolean);
       }
@@ -166,12 +167,12 @@ void Interpretador::OpReadString() {
   lineConsumed_ = false;
   KeyboardSource keyboard(console_);
   if (type % 10 == 1) {
-    while (ReadLine(keyboard, work_)) {
+    while (ReadLine(keyboard, work_, KeptCharacters(max))) {
       lineConsumed_ = true;
       if (!work_.empty()) break;
     }
   } else {
-    ReadWord(keyboard, work_);
+    ReadWord(keyboard, work_, KeptCharacters(max));
   }
   const Word k = heapAware ? Pop() : 0;
   const Word a = Pop();

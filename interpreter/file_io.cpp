@@ -76,7 +76,7 @@ void Interpretador::OpReadFile() {
       if (running_) RaiseRuntimeError(kErrorReadClosedFile);
       return;
     }
-    SkipLine(*file);
+    file->skipLine();
     return;
   }
   const bool heapAware = type > kItemHeapAware;  // 11 and more
@@ -99,7 +99,7 @@ void Interpretador::OpReadFile() {
         break;
       }
       case kItemBoolean:
-        if (ReadWord(*file, work_)) {
+        if (ReadWord(*file, work_, kMaxStringLength)) {
           if (work_ == "TRUE") value = 1;
           else if (work_ != "FALSE") RaiseRuntimeError(kErrorBadBoolean);
         }
@@ -109,7 +109,7 @@ void Interpretador::OpReadFile() {
         break;
       default: Fault(); break;
     }
-    if (skipLine) SkipLine(*file);
+    if (skipLine) file->skipLine();
   }
   const Word k = heapAware ? Pop() : 0;
   const Word a = Pop();
@@ -125,9 +125,9 @@ void Interpretador::OpReadStringFile() {
   if (!file) {
     if (running_) RaiseRuntimeError(kErrorReadClosedFile);
   } else if (type % 10 == 1) {
-    ReadLine(*file, work_);  // the whole line is consumed, whatever its length
+    ReadLine(*file, work_, KeptCharacters(max));  // the whole line is consumed, whatever its length
   } else {
-    ReadWord(*file, work_);
+    ReadWord(*file, work_, KeptCharacters(max));
   }
   const Word k = heapAware ? Pop() : 0;
   const Word a = Pop();

@@ -33,7 +33,10 @@ Interpretador::Interpretador(Word* memory, int wordCount, bool consoleRun, conso
 void Interpretador::RaiseRuntimeError(int code, Word value) {
   runtimeErrorFlag_ = true;
   running_ = false;
-  runtimeMessage_ = RuntimeErrorText(code, value);
+  // A stop during the instruction cuts its read or wait short (an open of a
+  // FIFO, a number read in part): what then failed is the stop's doing.
+  const bool stopped = console::interruptFlag().load(std::memory_order_relaxed);
+  runtimeMessage_ = stopped ? CtrlCText() : RuntimeErrorText(code, value);
 }
 
 void Interpretador::Run() {

@@ -11,7 +11,7 @@ TextFile::TextFile(std::string_view name850, Mode mode) {
   switch (mode) {
     case Mode::kRead:
       // Reading only: a file opened by RESET is never changed.
-      file_ = std::fopen(path.c_str(), "rb");
+      reader_.open(path);
       break;
     case Mode::kRewrite: file_ = std::fopen(path.c_str(), "w+b"); break;
     case Mode::kAppend: file_ = std::fopen(path.c_str(), "ab"); break;
@@ -21,6 +21,7 @@ TextFile::TextFile(std::string_view name850, Mode mode) {
 TextFile::~TextFile() { close(); }
 
 bool TextFile::close() {
+  reader_.close();
   if (!file_) return true;
   const bool written = !std::ferror(file_);
   const bool closed = std::fclose(file_) == 0;
@@ -37,6 +38,7 @@ bool FileExists(std::string_view name850) {
 
 int TextFile::rawGet() {
   if (rawCount_ > 0) return raw_[--rawCount_];
+  if (reader_.isOpen()) return reader_.get();
   return file_ ? std::fgetc(file_) : -1;
 }
 
@@ -79,6 +81,17 @@ int TextFile::get() {
   }
   for (int i = count - 1; i >= 1; --i) rawUnget(static_cast<unsigned char>(bytes[i]));
   return text::cp1252To850(static_cast<unsigned char>(c));
+}
+
+// The bytes held back first; then a file being read is searched for LF, which
+// ends CR LF too and is no part of a UTF-8 sequence.
+void TextFile::skipLine() {
+  while (pushed_ >= 0 || rawCount_ > 0) {
+    const int c = get();
+    if (c < 0 || c == '\n') return;
+  }
+  if (reader_.isOpen()) reader_.skipPast('\n');
+  else CharSource::skipLine();
 }
 
 bool TextFile::atEnd() {

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "interpreter/char_source.h"
+#include "interpreter/file_reader.h"
 
 namespace kau {
 
@@ -21,9 +22,10 @@ class TextFile final : public CharSource {
   TextFile(const TextFile&) = delete;
   TextFile& operator=(const TextFile&) = delete;
 
-  bool isOpen() const { return file_ != nullptr; }
+  bool isOpen() const { return file_ != nullptr || reader_.isOpen(); }
   int get() override;
   void unget(int byte) override { pushed_ = byte; }
+  void skipLine() override;
   bool atEnd();
   // False when the text could not be written (a full disk, a device error):
   // the program has to hear of it, or what it wrote is lost unseen.
@@ -35,7 +37,8 @@ class TextFile final : public CharSource {
   int rawGet();
   void rawUnget(int byte);
 
-  std::FILE* file_ = nullptr;
+  std::FILE* file_ = nullptr;  // written (REWRITE, APPEND)
+  FileReader reader_;          // or only read (RESET)
   int pushed_ = -1;
   unsigned char raw_[4] = {};
   int rawCount_ = 0;

@@ -4,15 +4,20 @@
 #include <gtest/gtest.h>
 
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "interpreter/runtime_errors.h"
 #include "tests/interpreter/assembler.h"
+#include "text/code_pages.h"
 
 namespace kau::testing {
 namespace {
@@ -241,6 +246,29 @@ TEST_F(TextFiles, RefusedOpensWritesAndClosesStopTheRunThere) {
   const auto result = unclosed.run();
   EXPECT_EQ(result.output, "1");
   EXPECT_EQ(result.message, ErrorText(kErrorFileWriteFailed));
+}
+
+// The windows' stop sets the flag without a signal: a RESET that waits for a
+// FIFO's writer and a READLN of a line without end give up on it.
+TEST_F(TextFiles, AStopWithoutASignalEndsWaitsAndEndlessReads) {
+  ASSERT_EQ(::mkfifo("fifo", 0600), 0);
+  for (const char* name : {"fifo", "/dev/zero"}) {
+    Program p = withFile(name);
+    open(p, OP_RESET);
+    p.op({OP_LOADADDR, 0, 3, OP_LOADADDR, 0, 258, OP_READSTRF, 255, 1, OP_POP});
+    FakeConsole console;
+    std::atomic<bool> ended{false};
+    std::thread stop([&ended] {
+      while (!ended.load()) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        console::interruptFlag().store(true);
+      }
+    });
+    const auto result = p.run(console);
+    ended.store(true);
+    stop.join();
+    EXPECT_EQ(result.message, text::cp1252ToUtf8(CtrlCText())) << name;
+  }
 }
 
 }  // namespace

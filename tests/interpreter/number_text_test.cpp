@@ -101,17 +101,39 @@ TEST(NumberText, ScanReal) {
 TEST(NumberText, WordsAndLines) {
   StringSource in("  one two\r\nthree\n\nlast");
   std::string s;
-  EXPECT_TRUE(ReadWord(in, s));
-  EXPECT_EQ(s, "one");
-  EXPECT_TRUE(ReadLine(in, s));
-  EXPECT_EQ(s, " two");
-  EXPECT_TRUE(ReadLine(in, s));
+  // Past the limit a word or line is read to its end without being kept.
+  EXPECT_TRUE(ReadWord(in, s, 2));
+  EXPECT_EQ(s, "on");
+  EXPECT_TRUE(ReadLine(in, s, 3));
+  EXPECT_EQ(s, " tw");
+  EXPECT_TRUE(ReadLine(in, s, 255));
   EXPECT_EQ(s, "three");
-  EXPECT_TRUE(ReadLine(in, s));
+  EXPECT_TRUE(ReadLine(in, s, 255));
   EXPECT_EQ(s, "");
-  SkipLine(in);
-  EXPECT_FALSE(ReadLine(in, s));
-  EXPECT_FALSE(ReadWord(in, s));
+  in.skipLine();
+  EXPECT_FALSE(ReadLine(in, s, 255));
+  EXPECT_FALSE(ReadWord(in, s, 255));
+}
+
+// A real longer than any buffer converts as its whole text does: the digits
+// past those kept still move the point and decide a half's rounding.
+TEST(NumberText, RealsOfAnyLength) {
+  const std::string zeros(100000, '0');
+  const std::string half = "1.00000000000000011102230246251565404236316680908203125" + zeros;
+  const struct {
+    std::string input;
+    double value;
+  } cases[] = {
+      {"1" + zeros + ".5e-100000", 1.0}, {"0." + zeros + "25e100001", 2.5}, {half, 1.0},  // a half: to even
+      {half + "1", 1.0 + 0x1p-52},       {"-" + half + "1e1", -10.000000000000002},     {"1" + zeros, INFINITY},
+  };
+  for (const auto& c : cases) {
+    StringSource in(c.input + " x");
+    double value = 0;
+    EXPECT_EQ(ScanReal(in, value), ScanResult::kOk);
+    EXPECT_EQ(value, c.value) << c.input.substr(0, 20);
+    EXPECT_EQ(in.rest(), " x");
+  }
 }
 
 TEST(NumberText, ValReal) {

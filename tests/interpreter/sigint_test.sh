@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # SIGINT during an endless loop, a READ and a DELAY ends the run within a
-# second with the Ctrl+C text on standard error and exit status 1.
-#   sigint_test.sh KAUC
+# second with the Ctrl+C text on standard error and exit status 1; so it does
+# during reads that never end (a line from /dev/zero or /dev/full, a number of
+# endless digits from a file or the keyboard) and a RESET that waits for a
+# FIFO's writer, through kauc and as a stand-alone executable, in bounded
+# memory.
+#   sigint_test.sh KAUC [MEMORY_LIMIT_KB]   (default 204800; "unlimited")
 set -u
 kauc=$1
+limit=${2:-204800}
 work=$(mktemp -d)
-trap 'exec 3>&-; rm -rf "$work"' EXIT
+trap 'exec 3>&- 4>&-; rm -rf "$work"' EXIT
 cd "$work" || exit 1
 
 cat > loop.pas <<'PAS'
@@ -31,29 +36,73 @@ begin
   writeln('fim');
 end.
 PAS
+# reads NAME STATEMENTS VARIABLE: a program of one read, made as well.
+reads() {
+  printf 'program leitura;\nvar f: text; s: string; i: integer;\nbegin\n  %s\n  writeln(%s);\nend.\n' "$2" "$3" > "$1.pas"
+  "$kauc" make "$1.pas" > /dev/null || echo "$1: make failed"
+}
+reads zero "assign(f, '/dev/zero'); reset(f); readln(f, s);" s
+reads fifo "assign(f, 'fifo'); reset(f); readln(f, s);" s
+reads digits "assign(f, 'digits'); reset(f); read(f, i);" i
+reads line "readln(s);" s
+reads number "read(i);" i
 expected=$' => Detectado CTRL+ C durante a execução do programa! \n => A execução foi interrompida!'
-mkfifo input
+mkfifo input fifo digits
 exec 3<>input   # keeps the pipe open, so the READ waits
+tr '\0' 7 < /dev/zero > digits &
+exec 4< digits  # (the writer is open for good before the runs)
+
+# ready PID running|waiting|reading: polls (at most ten seconds) until the run
+# has its SIGINT handler and, for waiting, sleeps or, for reading, has read a
+# megabyte.
+ready() {
+  local status
+  for _ in $(seq 1000); do
+    status=$(cat "/proc/$1/status" 2> /dev/null) || return
+    if (( 0x$(sed -n 's/^SigCgt:\s*//p' <<< "$status") & 2 )); then
+      case $2 in
+        running) return ;;
+        waiting) grep -q '^State:\s*S' <<< "$status" && return ;;
+        reading) (( $(sed -n 's/^rchar: //p' "/proc/$1/io") > 1048576 )) && return ;;
+      esac
+    fi
+    sleep 0.01
+  done
+}
 
 failed=0
-for program in loop.pas wait.pas pause.pas; do
-  "$kauc" run "$program" < input > out.txt 2> err.txt &
+# interrupt WHEN INPUT COMMAND...
+interrupt() {
+  local when=$1 input=$2 name="${*:3}"
+  shift 2
+  (ulimit -v "$limit" && exec "$@") < "$input" > out.txt 2> err.txt &
   pid=$!
-  sleep 0.5
+  ready "$pid" "$when"
   kill -INT "$pid"
   for _ in $(seq 20); do
     kill -0 "$pid" 2> /dev/null || break
     sleep 0.05
   done
   if kill -0 "$pid" 2> /dev/null; then
-    echo "$program: still running one second after SIGINT"
+    echo "$name: still running one second after SIGINT"
     kill -KILL "$pid"
     failed=1
-    continue
+    return
   fi
   wait "$pid"
   status=$?
-  [ "$status" = 1 ] || { echo "$program: exit status $status, expected 1"; failed=1; }
-  [ "$(cat err.txt)" = "$expected" ] || { echo "$program: standard error was:"; cat err.txt; failed=1; }
+  [ "$status" = 1 ] || { echo "$name: exit status $status, expected 1"; failed=1; }
+  [ "$(cat err.txt)" = "$expected" ] || { echo "$name: standard error was:"; cat err.txt; failed=1; }
+}
+
+interrupt running input "$kauc" run loop.pas
+interrupt waiting input "$kauc" run wait.pas
+interrupt waiting input "$kauc" run pause.pas
+for program in "reading /dev/null zero" "waiting /dev/null fifo" "reading /dev/null digits" "reading /dev/full line"; do
+  read -r when input name <<< "$program"
+  interrupt "$when" "$input" "$kauc" run "$name.pas"
+  interrupt "$when" "$input" "./$name.exe"
 done
+interrupt reading <(tr '\0' 7 < /dev/zero) "$kauc" run number.pas
+interrupt reading <(tr '\0' 7 < /dev/zero) ./number.exe
 exit $failed
