@@ -635,7 +635,9 @@ TEST_F(StudentPathsX11, ClosingAWindowByItsFrame) {
     EXPECT_EQ(active().GetFileName(), prog);
     EXPECT_TRUE(active().isMaximized());
     EXPECT_EQ(edit().LineText(line), unsaved);
-    if (c.typed) EXPECT_EQ(FileContents(saved).contains(c.typed), std::string(c.answer) == "s");
+    if (c.typed) {
+      EXPECT_EQ(FileContents(saved).contains(c.typed), std::string(c.answer) == "s");
+    }
     // Typed at once, then saved: the first window has the keys.
     ASSERT_TRUE(WaitFor([&] { return editorHasKeys(); })) << focusReport();
     Type("y");
