@@ -42,6 +42,24 @@ bool startDetached(const QString& program, const QStringList& arguments) {
   return process.startDetached();
 }
 
+// xdg-open runs under a shell that waits for it and ends with its status.
+// Freeing the watch (its owner going away, the IDE quitting) stops watching:
+// no handler runs any more and only the shell is killed, so xdg-open and the
+// viewer it waits for live on.
+class OpenerWatch : public QProcess {
+ public:
+  using QProcess::QProcess;
+  ~OpenerWatch() override {
+    disconnect();
+    if (state() == NotRunning) return;
+    kill();
+    waitForFinished();
+  }
+  void startUnderShell(const QString& opener, const QString& path) {
+    start("/bin/sh", {"-c", "\"$0\" \"$1\"; exit $?", opener, path});
+  }
+};
+
 QString failureText(ExternalTool tool) {
   return QString::fromUtf8("Não foi possível iniciar %1.").arg(QString::fromUtf8(describe(tool).caption).remove('&'));
 }
@@ -71,7 +89,8 @@ std::optional<QString> StartExternalTool(ExternalTool tool) {
 
 // xdg-open is watched, not detached: it ends at once with a non-zero status
 // when the desktop has no program for the file. It may also wait for the
-// program it started, which then keeps the file open as long as it likes.
+// program it started, which then keeps the file open as long as it likes,
+// also after the IDE has quit.
 std::optional<QString> OpenLeiameTxt(QObject* owner, std::function<void(const QString& path)> openHere) {
   const QString path = LeiameTxtPath();
   if (path.isEmpty()) return failureText(ExternalTool::kLeiameTxt);
@@ -80,7 +99,7 @@ std::optional<QString> OpenLeiameTxt(QObject* owner, std::function<void(const QS
     openHere(path);
     return std::nullopt;
   }
-  auto* process = new QProcess(owner);
+  auto* process = new OpenerWatch(owner);
   withoutInputOrOutput(*process);
   QObject::connect(process, &QProcess::finished, owner, [process, path, openHere](int code, QProcess::ExitStatus status) {
     process->deleteLater();
@@ -91,7 +110,7 @@ std::optional<QString> OpenLeiameTxt(QObject* owner, std::function<void(const QS
     process->deleteLater();
     openHere(path);
   });
-  process->start(opener, {path});
+  process->startUnderShell(opener, path);
   return std::nullopt;
 }
 

@@ -27,7 +27,8 @@ std::optional<QString> StartExternalTool(ExternalTool tool);
 
 // Opens our leiame.txt with xdg-open. When xdg-open is missing, does not
 // start, or ends reporting that no program could open the file, `openHere`
-// gets the file's path; that may happen later, while `owner` lives. The
+// gets the file's path; that may happen later, while `owner` lives. When
+// `owner` goes first, xdg-open is left running, no longer watched. The
 // failure text when there is no leiame.txt.
 std::optional<QString> OpenLeiameTxt(QObject* owner, std::function<void(const QString& path)> openHere);
 

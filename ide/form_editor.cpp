@@ -58,8 +58,14 @@ TFormEditor::~TFormEditor() {
   host_->SetClient(nullptr);
   richEdit1_->DestroyWnd();
   richEdit1_.reset();  // before the highlighters it paints with
+  FreeWindowListItems();
+}
+
+void TFormEditor::FreeWindowListItems() {
   delete windowListItem_;
+  windowListItem_ = nullptr;
   delete popupListItem_;
+  popupListItem_ = nullptr;
 }
 
 // The form's settings of the control; the style applied at creation
@@ -127,8 +133,13 @@ void TFormEditor::FormActivate() {
 void TFormEditor::closeEvent(QCloseEvent* event) { FormClose(event); }
 
 // The close-file command frees the window; the window never closes itself.
+// The command acts on the active window, so this one is made active first
+// (its close box can be clicked while another is active); a window already
+// closed and waiting to be freed is left alone.
 void TFormEditor::FormClose(QCloseEvent* event) {
   event->ignore();
+  if (!main_.EditorWindowList().contains(this)) return;
+  if (main_.ActiveEditorWindow() != this) main_.ativaEditor(this);
   main_.MnArquivoFecharClick();
 }
 

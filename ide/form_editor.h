@@ -44,6 +44,8 @@ class TFormEditor : public QMdiSubWindow {
   editor::TSynPasSyn& hEstiloModerno() { return *hEstiloModerno_; }
   QAction* WindowListItem() const { return windowListItem_; }
   QAction* PopupListItem() const { return popupListItem_; }
+  // Takes the window out of the two window lists (when it closes).
+  void FreeWindowListItems();
   editor::TSynCompletionProposal& janelaTemplates() { return *janelaTemplates_; }
 
   void SetFileName(const QString& name);

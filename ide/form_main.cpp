@@ -45,6 +45,14 @@ TFormMain::TFormMain(QWidget* parent) : QMainWindow(parent) {
   QApplication::instance()->installEventFilter(this);
 }
 
+// The children go after this window's own members: nothing they do on the
+// way (an outside program's end, a window becoming active) may call back
+// into it.
+TFormMain::~TFormMain() {
+  QApplication::instance()->removeEventFilter(this);
+  for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
+}
+
 QAction* TFormMain::action(const char* name) const { return findChild<QAction*>(name); }
 QToolButton* TFormMain::button(const char* name) const { return findChild<QToolButton*>(name); }
 

@@ -39,6 +39,7 @@ class TFormMain : public QMainWindow {
   static constexpr int kStatusPanels = 3;
 
   explicit TFormMain(QWidget* parent = nullptr);
+  ~TFormMain() override;
 
   // The explorer lives beside the main window from start-up on.
   void setExplorer(TFormExplorer* explorer);

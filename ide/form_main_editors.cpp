@@ -142,8 +142,13 @@ void TFormMain::CloseEditorWindow() {
     tabControl1_->removeTab(index);
   }
   UpdateClipboardCommands(editor);
+  editor->FreeWindowListItems();
+  // The close box and the icon's menu get here inside the window's own event
+  // handling: it leaves the area at once and is freed once that is over,
+  // held by this window meanwhile.
   mdiArea_->removeSubWindow(editor);
-  delete editor;  // and its two window-list items
+  editor->setParent(this);
+  editor->deleteLater();
   if (editorWindowList_.isEmpty()) {
     EnableEditorCommands(false);
     for (const char* name : {"BtnRecortar", "BtnCopiar", "BtnColar"}) button(name)->setEnabled(false);

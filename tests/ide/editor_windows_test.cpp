@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QMdiArea>
+#include <QPointer>
 #include <QTabBar>
 #include <QTemporaryDir>
 
@@ -118,6 +119,25 @@ TEST_F(EditorWindowsTest, TiledWindowsStayTiledAfterAClosing) {
   main_->MnJanelaLadoLadoClick();
   button("btnCloseEditor")->click();
   EXPECT_FALSE(main_->ActiveEditorWindow()->isMaximized());
+}
+
+// The close box closes its own window, also when another is active: it
+// leaves the lists and the area at once and is freed only once the event
+// that closed it is over.
+TEST_F(EditorWindowsTest, TheCloseBoxClosesItsOwnWindowFreedAfterTheEvent) {
+  main_->OpenInEditor(file("b.pas"));
+  main_->OpenInEditor(file("c.pas"));
+  const QPointer<TFormEditor> closed = main_->EditorWindowList()[1];
+  const QPointer<QAction> item = closed->WindowListItem();
+  EXPECT_FALSE(closed->close());
+  EXPECT_EQ(titles(), QStringList({"Untitled", "c.pas"}));
+  EXPECT_EQ(widget<QTabBar>("TabControl1")->count(), 2);
+  EXPECT_FALSE(widget<QMdiArea>("MdiArea")->subWindowList().contains(closed.data()));
+  EXPECT_TRUE(item.isNull());
+  EXPECT_FALSE(closed.isNull());
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_TRUE(closed.isNull());
+  EXPECT_EQ(active(), "Untitled");
 }
 
 // A window bound to a file it could not read would let a Save empty it.

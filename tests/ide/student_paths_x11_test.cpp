@@ -17,12 +17,15 @@
 #include <QInputDialog>
 #include <QListWidget>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionTitleBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
@@ -72,11 +75,36 @@ QImage GrabScreen(const char* name = nullptr) {
 void Key(const QString& keys) { XDo(QStringList{"key", "--delay", "40"} + keys.split(' ')); }
 void Type(const QString& text) { XDo({"type", "--delay", "40", text}); }
 
+// The pointer moves onto the point as a hand moves it, from beside it, also
+// when it rests there already: a window that opened under it has seen no
+// move, Qt drops a move that ends where the last one it saw did, and
+// xdotool's mousemove --sync waits for ever for a move that goes nowhere.
+void MoveTo(QPoint global) {
+  for (const QPoint p : {global + QPoint(-20, 20), global}) {
+    XDo({"mousemove", "--sync", QString::number(p.x()), QString::number(p.y())});
+    Settle();
+  }
+}
 void ClickAt(QPoint global) {
-  XDo({"mousemove", "--sync", QString::number(global.x()), QString::number(global.y())});
+  MoveTo(global);
   XDo({"click", "1"});
 }
 void Click(QWidget* widget) { ClickAt(widget->mapToGlobal(widget->rect().center())); }
+
+// The centre of a part of an editor window's own title bar (its close box,
+// its icon) on the screen, where the window's style lays the bar out.
+QPoint TitleBarPart(QMdiSubWindow& window, QStyle::SubControl part) {
+  QStyleOptionTitleBar bar;
+  bar.initFrom(&window);
+  bar.subControls = QStyle::SC_All;
+  bar.titleBarFlags = window.windowFlags();
+  bar.titleBarState = window.windowState();
+  bar.rect = QRect(0, 0, window.width(), window.style()->pixelMetric(QStyle::PM_TitleBarHeight, &bar, &window));
+  return window.mapToGlobal(window.style()->subControlRect(QStyle::CC_TitleBar, &bar, part, &window).center());
+}
+
+// The ways a student closes an editor window by its frame.
+enum class ByFrame { kCloseBox, kIconDoubleClick, kIconMenu };
 
 // The visible top-level windows, by class and object name (the tool tips and
 // the pop-up menus aside).
@@ -238,6 +266,30 @@ class StudentPathsX11 : public ::testing::Test {
     ClickAt(main().menuBar()->mapToGlobal(main().menuBar()->actionGeometry(opened->menuAction()).center()));
     ASSERT_TRUE(WaitFor([&] { return QApplication::activePopupWidget() == opened; }));
     if (itemKeys) Key(itemKeys);
+  }
+  void closeByFrame(TFormEditor& window, ByFrame how) {
+    const QPoint icon = TitleBarPart(window, QStyle::SC_TitleBarSysMenu);
+    switch (how) {
+      case ByFrame::kCloseBox:
+        ClickAt(TitleBarPart(window, QStyle::SC_TitleBarCloseButton));
+        break;
+      case ByFrame::kIconDoubleClick:
+        MoveTo(icon);
+        XDo({"click", "--repeat", "2", "--delay", "80", "1"});
+        break;
+      case ByFrame::kIconMenu: {
+        ClickAt(icon);
+        QMenu* menu = window.systemMenu();
+        ASSERT_TRUE(WaitFor([&] { return QApplication::activePopupWidget() == menu; }));
+        GrabScreen("icon_menu_open");
+        QAction* close = nullptr;
+        for (QAction* item : menu->actions())
+          if (item->text().remove('&') == "Fechar") close = item;
+        ASSERT_NE(close, nullptr);
+        ClickAt(menu->mapToGlobal(menu->actionGeometry(close).center()));
+        break;
+      }
+    }
   }
   TFormEditor& active() { return *main().ActiveEditorWindow(); }
   RichEditControl& edit() { return active().RichEdit1(); }
@@ -528,6 +580,83 @@ TEST_F(StudentPathsX11, ClosingOneOfTwoMaximizedWindowsLeavesTheOtherMaximized) 
   EXPECT_TRUE(active().isMaximized());
   EXPECT_TRUE(WaitFor([&] { return editorHasKeys(); })) << focusReport();
   expectTypingLandsAtTheCaret("after_closing");
+}
+
+// A new window closed by its own frame, beside a first one with unsaved
+// text: the program goes on, Sim saves (through Save As, the new window
+// being "Untitled") and Não does not, and the first window keeps its text and
+// has the keys. Then the last window goes by its close box, and Novo opens a
+// new one that has the keys.
+TEST_F(StudentPathsX11, ClosingAWindowByItsFrame) {
+  const struct {
+    const char* shot;
+    ByFrame how;
+    const char* typed;   // into the new window first, or none
+    const char* answer;  // the key that answers the question, or none
+  } cases[] = {
+      {"close_box", ByFrame::kCloseBox, nullptr, nullptr},
+      {"close_box_nao", ByFrame::kCloseBox, "perdido", "n"},
+      {"close_box_sim", ByFrame::kCloseBox, "salvo", "s"},
+      {"icon_double_click", ByFrame::kIconDoubleClick, nullptr, nullptr},
+      {"icon_menu", ByFrame::kIconMenu, nullptr, nullptr},
+  };
+  start();
+  const QString prog = folder_.filePath("prog.pas");
+  const QString saved = folder_.filePath("salvo.pas");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.shot);
+    Type("x");
+    const int line = edit().CaretY();
+    ASSERT_TRUE(WaitFor([&] { return edit().Modified(); }));
+    const std::string unsaved = edit().LineText(line);
+    Key("ctrl+o");
+    ASSERT_TRUE(WaitFor([&] { return active().GetFileName() == "Untitled" && editorHasKeys(); })) << focusReport();
+    if (c.typed) {
+      Type(c.typed);
+      ASSERT_TRUE(WaitFor([&] { return edit().Modified(); }));
+    }
+    GrabScreen((std::string(c.shot) + "_before").c_str());
+    During answer = person();
+    if (c.answer)
+      answer.then("the question", [&] {
+        auto* box = modalWithKeys<QMessageBox>();
+        return box && box->text().contains(QString::fromUtf8("ainda não foi salvo"));
+      }, [&] { Key(c.answer); });
+    if (c.answer && std::string(c.answer) == "s")
+      answer.then("the save dialog", [&] { return modalWithKeys<QFileDialog>() != nullptr; }, [&] {
+        Key("ctrl+a");
+        Type(saved);
+        Key("Return");
+      });
+    closeByFrame(active(), c.how);
+    ASSERT_TRUE(WaitFor([&] {
+      return answer.done() && !QApplication::activeModalWidget() && main().EditorWindowList().size() == 1;
+    }, kRunMilliseconds)) << focusReport();
+    EXPECT_EQ(active().GetFileName(), prog);
+    EXPECT_TRUE(active().isMaximized());
+    EXPECT_EQ(edit().LineText(line), unsaved);
+    if (c.typed) {
+      EXPECT_EQ(FileContents(saved).contains(c.typed), std::string(c.answer) == "s");
+    }
+    // Typed at once, then saved: the first window has the keys.
+    ASSERT_TRUE(WaitFor([&] { return editorHasKeys(); })) << focusReport();
+    Type("y");
+    ASSERT_TRUE(WaitFor([&] { return edit().LineText(line) != unsaved; }));
+    const std::string typed = edit().LineText(line);
+    Key("ctrl+s");
+    EXPECT_TRUE(WaitFor([&] { return FileContents(prog).contains(QByteArray::fromStdString(typed)); }))
+        << FileContents(prog).toStdString();
+    GrabScreen(c.shot);
+  }
+  closeByFrame(active(), ByFrame::kCloseBox);
+  ASSERT_TRUE(WaitFor([&] { return main().EditorWindowList().isEmpty(); })) << focusReport();
+  GrabScreen("last_closed");
+  Key("ctrl+o");
+  ASSERT_TRUE(WaitFor([&] { return main().EditorWindowList().size() == 1 && editorHasKeys(); })) << focusReport();
+  EXPECT_EQ(active().GetFileName(), "Untitled");
+  Type("abc");  // at the caret, past the skeleton's blanks
+  EXPECT_TRUE(WaitFor([&] { return edit().LineText(3) == "   abc"; })) << edit().LineText(3);
+  GrabScreen("novo_after_last_closed");
 }
 
 }  // namespace

@@ -125,7 +125,7 @@ TEST_F(ViewCommandsTest, LeiameTxtOpensInAnEditorWindowWhenNoDesktopProgramCan) 
   const struct {
     const char* xdgOpen;  // what xdg-open does: absent, or the status it ends with
     int status;
-  } cases[] = {{"absent", 0}, {"no program for text files", 3}, {"the program failed", 4}};
+  } cases[] = {{"absent", 0}, {"a wrong call", 1}, {"no program for text files", 3}, {"the program failed", 4}};
   for (const auto& c : cases) {
     QTemporaryDir bin;
     if (c.status != 0) {
