@@ -214,7 +214,7 @@ TEST_F(ControlTest, TheTransientPaintOfAPaintUsesThePaintsCanvas) {
 }
 
 struct PluginLog : TSynEditPlugin {
-  PluginLog(TCustomSynEdit* e, std::vector<int>* freed, int id) : TSynEditPlugin(e), freed(freed), id(id) {}
+  PluginLog(TCustomSynEdit* e, std::vector<int>* freedIds, int pluginId) : TSynEditPlugin(e), freed(freedIds), id(pluginId) {}
   ~PluginLog() override { freed->push_back(id); }
   void AfterPaint(platform::Canvas&, const TRect&, int, int) override { ++painted; }
   void LinesInserted(int, int) override {}
