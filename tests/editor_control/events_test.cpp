@@ -261,7 +261,11 @@ TEST(ControlLifetime, AnEditorFreedFirstUnhooksItself) {
     TSynEdit edit;
     edit.SetHighlighter(&pascal);
     edit.BookMarkOptions().SetBookmarkImages(&images);
+    ASSERT_GT(pascal.ListenerCount(), 0);
+    ASSERT_GT(images.ListenerCount(), 0);
   }
+  EXPECT_EQ(pascal.ListenerCount(), 0);
+  EXPECT_EQ(images.ListenerCount(), 0);
   // Changes and frees later reach no editor.
   pascal.GetAttribute(0)->SetStyle(fsBold);
   TSynEdit other;
