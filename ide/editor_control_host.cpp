@@ -42,7 +42,8 @@ void EditorControlHost::keyPressEvent(QKeyEvent* e) {
   }
   if (typesNothing && !e->text().isEmpty()) {
     // count() gives back as an int the quint16 the event was made with.
-    QKeyEvent silent(e->type(), e->key(), e->modifiers(), QString(), e->isAutoRepeat(), static_cast<quint16>(e->count()));
+    QKeyEvent silent(e->type(), e->key(), e->modifiers(), QString(), e->isAutoRepeat(),
+                     static_cast<quint16>(e->count()));
     QtEditorHost::keyPressEvent(&silent);
     e->accept();
     return;

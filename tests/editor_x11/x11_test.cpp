@@ -212,8 +212,8 @@ TEST(X11Demo, AColumnBlockCrossesProcessesAndAMalformedBlockChangesNothing) {
     other.start(KAU_EDITOR_DEMO, {file.fileName()});
     ASSERT_TRUE(other.waitForStarted(3000));
     // Its window: of its process and of that name (ours has the name too).
-    const QString id = QString(RunProgram("xdotool", {"search", "--sync", "--all", "--onlyvisible", "--pid", QString::number(other.processId()),
-                                                      "--name", "Pascal KAU"}))
+    const QString id = QString(RunProgram("xdotool", {"search", "--sync", "--all", "--onlyvisible", "--pid",
+                                                      QString::number(other.processId()), "--name", "Pascal KAU"}))
                            .split('\n', Qt::SkipEmptyParts)
                            .value(0);
     ASSERT_FALSE(id.isEmpty());
