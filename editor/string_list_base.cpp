@@ -1,6 +1,5 @@
 #include "editor/string_list_base.h"
 
-#include <exception>
 #include <istream>
 #include <iterator>
 #include <ostream>
@@ -109,22 +108,6 @@ void TStrings::SetText(std::string_view Value) {
   TStringsUpdate update(*this);
   Clear();
   SplitTextLines(Value, [&](std::size_t start, std::size_t length) { Add(std::string(Value.substr(start, length))); });
-}
-
-TStringsUpdate::TStringsUpdate(TStrings& Strings)
-    : fStrings(Strings), fExceptionsOnEntry(std::uncaught_exceptions()) {
-  fStrings.BeginUpdate();
-}
-
-TStringsUpdate::~TStringsUpdate() noexcept(false) {
-  if (std::uncaught_exceptions() == fExceptionsOnEntry) {
-    fStrings.EndUpdate();
-    return;
-  }
-  try {
-    fStrings.EndUpdate();
-  } catch (...) {
-  }
 }
 
 }  // namespace kau::editor

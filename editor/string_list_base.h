@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "editor/object.h"
+#include "editor/scope_exit.h"
 
 namespace kau::editor {
 
@@ -60,19 +61,8 @@ class TStrings : public TObject {
 };
 
 // Ends the update that its construction began, also when the bracketed code
-// throws; a failure of the closing notification then stays quiet so that the
-// first failure reaches the caller.
-class TStringsUpdate {
- public:
-  explicit TStringsUpdate(TStrings& Strings);
-  ~TStringsUpdate() noexcept(false);
-  TStringsUpdate(const TStringsUpdate&) = delete;
-  TStringsUpdate& operator=(const TStringsUpdate&) = delete;
-
- private:
-  TStrings& fStrings;
-  int fExceptionsOnEntry;
-};
+// throws.
+using TStringsUpdate = TScopedBracket<TStrings, &TStrings::BeginUpdate, &TStrings::EndUpdate>;
 
 // Calls AddLine (begin, length) for each line of Text: CR LF, CR, LF and NUL
 // end a line (CR NUL, LF NUL and CR LF NUL end one line; LF CR ends two).

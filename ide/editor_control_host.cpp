@@ -41,7 +41,9 @@ void EditorControlHost::keyPressEvent(QKeyEvent* e) {
     }
   }
   if (typesNothing && !e->text().isEmpty()) {
-    QKeyEvent silent(e->type(), e->key(), e->modifiers(), QString(), e->isAutoRepeat(), e->count());
+    // count() gives back as an int the quint16 the event was made with.
+    QKeyEvent silent(e->type(), e->key(), e->modifiers(), QString(), e->isAutoRepeat(),
+                     static_cast<quint16>(e->count()));
     QtEditorHost::keyPressEvent(&silent);
     e->accept();
     return;

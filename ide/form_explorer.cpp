@@ -36,7 +36,7 @@ QWidget* FixedPanel(QWidget* parent, const char* name, int height) {
   return panel;
 }
 
-QString Indent(int level) { return QString(2 * level, ' '); }
+QString Indent(qsizetype level) { return QString(2 * level, ' '); }
 }  // namespace
 
 TFormExplorer::TFormExplorer(QWidget* parent)

@@ -68,7 +68,7 @@ class TFormMain : public QMainWindow {
   // Raises and activates the main window with the keyboard on the active
   // editor's control (after a run, a dialog or a message box).
   void FocusActiveEditor();
-  void ActivateEditorAt(int index);
+  void ActivateEditorAt(qsizetype index);
   void NextEditor();
   void PreviousEditor();
   void CloseEditorWindow();

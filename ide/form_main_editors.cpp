@@ -25,6 +25,10 @@ namespace {
 const QString kUntitled = "Untitled";
 
 QString FromCp1252(const std::string& text) { return QString::fromStdString(text::cp1252ToUtf8(text)); }
+
+// An editor window's tab stands at its place in the list, so the place is an
+// int, as the tab bar's indexes are.
+int TabOf(const QList<TFormEditor*>& windows, TFormEditor* editor) { return static_cast<int>(windows.indexOf(editor)); }
 }  // namespace
 
 bool TFormMain::OpenInEditor(const QString& given) {
@@ -88,17 +92,17 @@ void TFormMain::FocusActiveEditor() {
   if (activeEditorWindow_) ativaEditor(activeEditorWindow_);
 }
 
-void TFormMain::ActivateEditorAt(int index) {
+void TFormMain::ActivateEditorAt(qsizetype index) {
   if (index >= 0 && index < editorWindowList_.size()) ativaEditor(editorWindowList_[index]);
 }
 
 void TFormMain::NextEditor() {
-  const int i = editorWindowList_.indexOf(activeEditorWindow_);
+  const qsizetype i = editorWindowList_.indexOf(activeEditorWindow_);
   ActivateEditorAt(i + 1 < editorWindowList_.size() ? i + 1 : 0);
 }
 
 void TFormMain::PreviousEditor() {
-  const int i = editorWindowList_.indexOf(activeEditorWindow_);
+  const qsizetype i = editorWindowList_.indexOf(activeEditorWindow_);
   ActivateEditorAt(i >= 1 ? i - 1 : editorWindowList_.size() - 1);
 }
 
@@ -109,12 +113,12 @@ void TFormMain::btnCloseEditorClick() { MnArquivoFecharClick(); }
 void TFormMain::TabControl1Change(int index) { ActivateEditorAt(index); }
 
 void TFormMain::selectEditorTab(TFormEditor* editor) {
-  const int index = editorWindowList_.indexOf(editor);
+  const int index = TabOf(editorWindowList_, editor);
   if (index >= 0 && index < tabControl1_->count()) tabControl1_->setCurrentIndex(index);
 }
 
 void TFormMain::setEditorTabTitle(TFormEditor* editor, const QString& title) {
-  const int index = editorWindowList_.indexOf(editor);
+  const int index = TabOf(editorWindowList_, editor);
   if (index >= 0 && index < tabControl1_->count()) tabControl1_->setTabText(index, title);
 }
 
@@ -133,7 +137,7 @@ void TFormMain::janelasEditorPopupClick() { ActivateWindowListItem(true, sender(
 void TFormMain::CloseEditorWindow() {
   TFormEditor* editor = activeEditorWindow_;
   if (!editor) return;
-  const int index = editorWindowList_.indexOf(editor);
+  const int index = TabOf(editorWindowList_, editor);
   const bool wasMaximized = editor->isMaximized();
   editorWindowList_.removeAt(index);
   activeEditorWindow_ = nullptr;

@@ -465,7 +465,7 @@ KAU_NO_POINTER_OVERFLOW_CHECK void Interpretador::Execute() {
       KAU_SAVE();
       OpDup();
     } NEXT(2);
-    HANDLER(OP_RESERVE) { KAU_SAVE(); if (Operand(1) > 0) top_ = WrapAdd(top_, Operand(1)); } NEXT(2);
+    HANDLER(OP_RESERVE) { KAU_SAVE(); if (Operand(1) > 0) top_ = WrapAdd(static_cast<Word>(top_), Operand(1)); } NEXT(2);
     HANDLER(OP_LOADADDR) {
       if (mem[pc + 1] <= 0 && KAU_SLOTS(top + 1, top + 1)) {  // a local
         mem[++top] = WrapAdd(static_cast<Word>(base), mem[pc + 2]);
@@ -583,7 +583,7 @@ KAU_NO_POINTER_OVERFLOW_CHECK void Interpretador::Execute() {
       }
       KAU_SAVE();
       const Word params = Operand(1);
-      const Word frame = base_;
+      const Word frame = static_cast<Word>(base_);
       const Word returnAddress = At(WrapAdd(frame, kReturnAddressOffset));
       const Word dynamicLink = At(WrapAdd(frame, kDynamicLinkOffset));
       top_ = WrapSub(WrapSub(frame, params), 1);
@@ -612,11 +612,11 @@ KAU_NO_POINTER_OVERFLOW_CHECK void Interpretador::Execute() {
     } JUMPED();
     HANDLER(OP_ENTER) {
       KAU_SAVE();
-      top_ = WrapAdd(base_, WrapAdd(Operand(1), kFirstDataOffset));
+      top_ = WrapAdd(static_cast<Word>(base_), WrapAdd(Operand(1), kFirstDataOffset));
       if (static_cast<std::int64_t>(top_) + Operand(2) >= kStackLimit) {
         RaiseRuntimeError(kErrorStackOverflow);
       } else {
-        pc_ = WrapAdd(pc_, Operand(3));
+        pc_ = WrapAdd(static_cast<Word>(pc_), Operand(3));
       }
     } JUMPED();
     HANDLER(OP_GROW) {

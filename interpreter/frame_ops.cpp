@@ -13,17 +13,17 @@ void Interpretador::OpCall() {
   const Word relative = Operand(2);
   const Word staticLink = Frame(levels);
   Push(staticLink);
-  Push(base_);
-  Push(WrapAdd(pc_, 3));
-  base_ = WrapSub(top_, 2);
-  pc_ = WrapAdd(pc_, relative);
+  Push(static_cast<Word>(base_));
+  Push(WrapAdd(static_cast<Word>(pc_), 3));
+  base_ = WrapSub(static_cast<Word>(top_), 2);
+  pc_ = WrapAdd(static_cast<Word>(pc_), relative);
 }
 
 void Interpretador::OpReturnFunction() {
   const Word params = Operand(1);
   const Word size = Operand(2);
   const bool isString = Operand(3) == 1;
-  const Word frame = base_;
+  const Word frame = static_cast<Word>(base_);
   const Word returnAddress = At(WrapAdd(frame, kReturnAddressOffset));
   const Word dynamicLink = At(WrapAdd(frame, kDynamicLinkOffset));
   const Word result = WrapAdd(frame, 4);

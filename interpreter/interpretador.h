@@ -87,7 +87,7 @@ class Interpretador {
     return false;
   }
   void Push(Word value) {
-    const Word next = top_ + 1;
+    const Word next = static_cast<Word>(top_ + 1);
     if (static_cast<std::uint32_t>(next) < static_cast<std::uint32_t>(kProgramMemoryWords)) [[likely]] {
       if (next < codeLimit_) [[unlikely]] NoteCodeAccess(next, next + 1);
       memory_[next] = value;
@@ -110,7 +110,7 @@ class Interpretador {
     Fault();
     return 0;
   }
-  Word& Top() { return At(top_); }
+  Word& Top() { return At(static_cast<Word>(top_)); }
   Word Operand(int k) const { return memory_[pc_ + k]; }  // pc_ + 3 < memory size
   double PopReal() {
     const Word low = Pop();
@@ -252,7 +252,9 @@ class Interpretador {
   // each other do not renew all the code between them).
   std::vector<std::pair<std::int64_t, std::int64_t>> codeTouched_;
   // The registers hold word indexes; they are wider than a word only so that
-  // the compiler knows that stores into the memory never change them.
+  // the compiler knows that stores into the memory never change them. Where
+  // a word is wanted, a register is read as the machine's 32-bit register
+  // would be (static_cast<Word>).
   std::int64_t pc_ = 0;
   std::int64_t base_ = 0;
   std::int64_t top_ = 0;

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cassert>
 #include <cstdint>
-#include <exception>
 
 #include "editor/control/clamp.h"
 #include "editor/control/syn_edit.h"
@@ -11,22 +10,6 @@
 namespace kau::editor {
 
 void TCustomSynEdit::IncPaintLock() { ++fPaintLock; }
-
-TCustomSynEdit::PaintLockGuard::PaintLockGuard(TCustomSynEdit& AEdit)
-    : fEdit(AEdit), fUncaught(std::uncaught_exceptions()) {
-  fEdit.IncPaintLock();
-}
-
-TCustomSynEdit::PaintLockGuard::~PaintLockGuard() noexcept(false) {
-  if (std::uncaught_exceptions() == fUncaught) {
-    fEdit.DecPaintLock();
-    return;
-  }
-  try {
-    fEdit.DecPaintLock();
-  } catch (...) {
-  }
-}
 
 void TCustomSynEdit::DecPaintLock() {
   assert(fPaintLock > 0 && "DecPaintLock without IncPaintLock");

@@ -4,13 +4,13 @@
 // and the end of the range follow the inserted text, also over the line
 // breaks it holds.
 #include <cstdint>
-#include <exception>
 #include <optional>
 #include <utility>
 
 #include "editor/control/clamp.h"
 #include "editor/control/syn_edit.h"
 #include "editor/control/undo_block.h"
+#include "editor/scope_exit.h"
 
 namespace kau::editor {
 
@@ -27,34 +27,6 @@ TSynReplaceAction TCustomSynEdit::DoOnReplaceText(const std::string& ASearch, co
   if (OnReplaceText) OnReplaceText(this, ASearch, AReplace, Line, Column, action);
   return action;
 }
-
-namespace {
-
-// Runs a step at the end of the scope, also when it is left by an exception;
-// a failing step fails the scope unless the scope already fails.
-template <typename F>
-class AtExit {
- public:
-  explicit AtExit(F f) : f_(std::move(f)), uncaught_(std::uncaught_exceptions()) {}
-  ~AtExit() noexcept(false) {
-    if (std::uncaught_exceptions() == uncaught_) {
-      f_();
-      return;
-    }
-    try {
-      f_();
-    } catch (...) {
-    }
-  }
-  AtExit(const AtExit&) = delete;
-  AtExit& operator=(const AtExit&) = delete;
-
- private:
-  F f_;
-  int uncaught_;
-};
-
-}  // namespace
 
 int TCustomSynEdit::SearchReplace(const std::string& ASearch, const std::string& AReplace,
                                   TSynSearchOptions AOptions) {
@@ -92,7 +64,7 @@ int TCustomSynEdit::SearchReplace(const std::string& ASearch, const std::string&
   int count = 0;
 
   DoOnPaintTransient(ttBefore);
-  AtExit transientAfter([this] { DoOnPaintTransient(ttAfter); });
+  TScopeExit transientAfter([this] { DoOnPaintTransient(ttAfter); });
   // Left in this order: the paint lock, the undo block, the transient paint.
   std::optional<TUndoBlock> undoBlock;
   std::optional<PaintLockGuard> replaceAllLock;
@@ -157,7 +129,7 @@ int TCustomSynEdit::SearchReplace(const std::string& ASearch, const std::string&
           // and it is replaced also where eoNoSelection kept it unselected.
           const TSynSelectionMode kept = fSelectionMode;
           fSelectionMode = smNormal;
-          AtExit restore([this, kept] { fSelectionMode = kept; });
+          TScopeExit restore([this, kept] { fSelectionMode = kept; });
           fBlockBegin = {found, matchLine};
           fBlockEnd = {ClampToInt(foundEnd), matchLine};
           SetSelTextExternal(fSearchEngine->Replace(GetSelText(), AReplace));

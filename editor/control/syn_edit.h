@@ -30,6 +30,7 @@
 #include "editor/options/gutter.h"
 #include "editor/options/internal_image.h"
 #include "editor/options/selected_color.h"
+#include "editor/scope_exit.h"
 #include "editor/search/syn_edit_search_custom.h"
 #include "editor/syn_edit_string_list.h"
 #include "editor/text_drawer/font.h"
@@ -142,17 +143,7 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   // Holds the paint lock for a scope, released also when the scope throws.
   // A handler that fails at the end of the lock fails the scope; while the
   // scope already fails, such a second failure is dropped.
-  class PaintLockGuard {
-   public:
-    explicit PaintLockGuard(TCustomSynEdit& AEdit);
-    ~PaintLockGuard() noexcept(false);
-    PaintLockGuard(const PaintLockGuard&) = delete;
-    PaintLockGuard& operator=(const PaintLockGuard&) = delete;
-
-   private:
-    TCustomSynEdit& fEdit;
-    int fUncaught;
-  };
+  using PaintLockGuard = TScopedBracket<TCustomSynEdit, &TCustomSynEdit::IncPaintLock, &TCustomSynEdit::DecPaintLock>;
   void BeginUpdate() { IncPaintLock(); }
   void EndUpdate() { DecPaintLock(); }
   void InvalidateGutter() { InvalidateGutterLines(-1, -1); }

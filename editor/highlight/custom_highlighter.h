@@ -131,6 +131,8 @@ public:
     // AComponent hears opRemove when this highlighter is destroyed.
     void FreeNotification(TFreeNotifiable* AComponent) { freeNotifiers_.Add(AComponent); }
     void RemoveFreeNotification(TFreeNotifiable* AComponent) { freeNotifiers_.Remove(AComponent); }
+    // How many change handlers and components listen (for tests).
+    int ListenerCount() const { return attrChangeHooks_.Count() + freeNotifiers_.Count(); }
 
     // Settings are being read in one go; Loaded ends that and notifies once.
     void BeginLoading() { loading_ = true; }

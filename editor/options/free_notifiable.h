@@ -25,6 +25,7 @@ class TFreeNotifiers {
     if (AComponent && std::find(fList.begin(), fList.end(), AComponent) == fList.end()) fList.push_back(AComponent);
   }
   void Remove(TFreeNotifiable* AComponent) { fList.erase(std::remove(fList.begin(), fList.end(), AComponent), fList.end()); }
+  int Count() const { return static_cast<int>(fList.size()); }
   // Tells every listener that Sender goes away; a listener may remove itself.
   void NotifyRemoval(TObject* Sender) {
     const auto listeners = fList;

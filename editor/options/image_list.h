@@ -27,6 +27,8 @@ class TImageList : public TObject {
   // AComponent hears opRemove when this list is destroyed.
   void FreeNotification(TFreeNotifiable* AComponent);
   void RemoveFreeNotification(TFreeNotifiable* AComponent);
+  // How many components listen (for tests).
+  int ListenerCount() const { return fFreeNotifies.Count(); }
 
  private:
   int fWidth;

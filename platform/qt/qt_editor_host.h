@@ -64,6 +64,8 @@ class QtEditorHost : public QAbstractScrollArea, public WindowHost {
 
   // The back buffer as last painted (for tests and printing previews).
   const QImage& BackBuffer() const { return buffer_; }
+  // Whether some invalidated part waits for its paint (for tests).
+  bool PaintPending() const { return !invalid_.isEmpty(); }
   bool CaretVisibleNow() const { return caret_.shown && caretBlinkOn_; }
 
   // The caret's place and the font for the input method's composition.

@@ -214,7 +214,7 @@ TEST_F(ControlTest, TheTransientPaintOfAPaintUsesThePaintsCanvas) {
 }
 
 struct PluginLog : TSynEditPlugin {
-  PluginLog(TCustomSynEdit* e, std::vector<int>* freed, int id) : TSynEditPlugin(e), freed(freed), id(id) {}
+  PluginLog(TCustomSynEdit* e, std::vector<int>* freedIds, int pluginId) : TSynEditPlugin(e), freed(freedIds), id(pluginId) {}
   ~PluginLog() override { freed->push_back(id); }
   void AfterPaint(platform::Canvas&, const TRect&, int, int) override { ++painted; }
   void LinesInserted(int, int) override {}
@@ -261,7 +261,11 @@ TEST(ControlLifetime, AnEditorFreedFirstUnhooksItself) {
     TSynEdit edit;
     edit.SetHighlighter(&pascal);
     edit.BookMarkOptions().SetBookmarkImages(&images);
+    ASSERT_GT(pascal.ListenerCount(), 0);
+    ASSERT_GT(images.ListenerCount(), 0);
   }
+  EXPECT_EQ(pascal.ListenerCount(), 0);
+  EXPECT_EQ(images.ListenerCount(), 0);
   // Changes and frees later reach no editor.
   pascal.GetAttribute(0)->SetStyle(fsBold);
   TSynEdit other;

@@ -199,7 +199,7 @@ namespace kau::editor::testing {
 namespace {
 
 struct Killer : TSynEditPlugin {
-  Killer(TCustomSynEdit* e, TSynEditPlugin** victim) : TSynEditPlugin(e), victim(victim) {}
+  Killer(TCustomSynEdit* e, TSynEditPlugin** target) : TSynEditPlugin(e), victim(target) {}
   void AfterPaint(platform::Canvas&, const TRect&, int, int) override {
     delete *victim;
     *victim = nullptr;

@@ -36,7 +36,7 @@ TEST_F(ControlTest, AnyInputClampsAndNeverRaises) {
       case 11: edit.SetOptionFlag(toggles[rng() % std::size(toggles)], rng() % 2); break;
       case 12: edit.MouseWheel(rng() % 2 ? ssCtrl : TShiftState{}, any(), 0, 0); break;
       case 13: edit.CommandProcessor(static_cast<TSynEditorCommand>(rng() % 260), 'a', nullptr); break;
-      case 14: edit.CommandProcessor(ecGotoXY + (rng() % 2) * ecSelection, '\0', const_cast<TPoint*>(&p)); break;
+      case 14: edit.CommandProcessor(rng() % 2 ? ecSelGotoXY : ecGotoXY, '\0', const_cast<TPoint*>(&p)); break;
       case 15: edit.SetTabWidth(any()); break;
       case 16: edit.ComputeCaret(any(), any()); break;
       case 17:

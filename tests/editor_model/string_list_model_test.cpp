@@ -215,7 +215,7 @@ TEST(StringListModel, LoadingRandomTextsGivesTheLinesOfAPlainSplit) {
     std::string text;
     const int pieceCount = static_cast<int>(rng() % 20000);
     for (int i = 0; i < pieceCount; ++i) {
-      const unsigned k = rng() % 9;
+      const std::size_t k = rng() % 9;
       if (k == 7) text += '\0';
       else text += pieces[k];
     }

@@ -1,5 +1,7 @@
 #include "tests/editor_x11/x11_driver.h"
 
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
@@ -16,8 +18,11 @@ X11Demo::X11Demo(int editors, const std::vector<std::string>& lines) : window_(e
     window_.move(0, 0);
     window_.resize(editors == 2 ? 900 : 600, 400);
     window_.show();
-    WaitFor([this] { return window_.isVisible() && window_.Host(0).BackBuffer().size() == window_.Host(0).viewport()->size(); });
-    Settle();
+    EXPECT_TRUE(WaitFor([this, editors] {
+        for (int i = 0; i < editors; ++i)
+            if (!Shown(i)) return false;
+        return true;
+    })) << "the screen does not show the editors' first paint";
 }
 
 bool X11Demo::Focus(int index) {
@@ -33,8 +38,23 @@ QPoint X11Demo::CellOnScreen(int index, TPoint cell) {
         QPoint(p.X + 1, p.Y + Edit(index).LineHeight() / 2));
 }
 
+bool X11Demo::Shown(int index) {
+    const platform::QtEditorHost& host = window_.Host(index);
+    const QWidget* viewport = host.viewport();
+    const QImage& painted = host.BackBuffer();
+    if (!host.isVisible() || host.PaintPending() || painted.size() != viewport->size()) return false;
+    const QImage screen = GrabScreen(QRect(viewport->mapToGlobal(QPoint(0, 0)), viewport->size()))
+                              .convertToFormat(painted.format());
+    const TSynEditKAU& edit = Edit(index);
+    const QRect caret(edit.CaretXPix() - 3, edit.CaretYPix(), 7, edit.LineHeight());
+    for (int y = 0; y < painted.height(); ++y)
+        for (int x = 0; x < painted.width(); ++x)
+            if (!caret.contains(x, y) && screen.pixel(x, y) != painted.pixel(x, y)) return false;
+    return true;
+}
+
 QImage X11Demo::Grab(int index, const std::string& name) {
-    Settle();
+    EXPECT_TRUE(WaitFor([&] { return Shown(index); })) << "the screen does not show editor " << index << "'s paint";
     QWidget* viewport = window_.Host(index).viewport();
     const QImage screen = QGuiApplication::primaryScreen()->grabWindow(0).toImage();
     if (!name.empty()) screen.save(QString(KAU_SCREENSHOTS "/") + QString::fromStdString(name) + ".png");

@@ -20,11 +20,14 @@ public:
     TSynEditKAU& Edit(int index = 0) { return window_.Editor(index); }
     // Gives editor `index` the keyboard through the X server.
     bool Focus(int index = 0);
+    // Whether editor `index` has painted all it was asked to and the X
+    // server shows those pixels (the caret's cells aside: it blinks).
+    bool Shown(int index);
     // A screen position just inside the left edge of a text cell, half way
     // down: a click there puts the caret before the cell's character.
     QPoint CellOnScreen(int index, TPoint cell);
-    // The viewport of editor `index` as the X server shows it now; also
-    // saved as build/screenshots/NAME.png when a name is given.
+    // The viewport of editor `index` as the X server shows it once shown;
+    // also saved as build/screenshots/NAME.png when a name is given.
     QImage Grab(int index, const std::string& name = {});
 
 private:

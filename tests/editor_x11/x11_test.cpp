@@ -21,6 +21,11 @@ const std::vector<std::string> kProgram = {"program p;", "begin", "  repeat", " 
 
 void Key(const QString& keys) { XDo(QStringList{"key", "--delay", "30"} + keys.split(' ')); }
 
+std::string ClipboardText() { return RunProgram("xclip", {"-o", "-selection", "clipboard"}).toStdString(); }
+
+// The period of the editor's timer that scrolls while a drag is past an edge.
+constexpr int kDragScrollPeriod = 100;
+
 TEST(X11Demo, StructuresBracketMarksTypingAndShiftArrows) {
     X11Demo demo(1, kProgram);
     TSynEditKAU& edit = demo.Edit();
@@ -87,8 +92,7 @@ TEST(X11Demo, TheXClipboardCarriesTextBothWays) {
     TSynEditKAU& edit = demo.Edit();
     ASSERT_TRUE(demo.Focus());
     Key("ctrl+a ctrl+c");
-    Settle();
-    EXPECT_EQ(RunProgram("xclip", {"-o", "-selection", "clipboard"}).toStdString(), "ol\xC3\xA1\nmundo");
+    EXPECT_TRUE(WaitFor([] { return ClipboardText() == "ol\xC3\xA1\nmundo"; })) << ClipboardText();
     EXPECT_TRUE(RunProgram("xclip", {"-o", "-selection", "clipboard", "-t", "TARGETS"})
                     .contains("application/x-kau-editor-block-type"));
 
@@ -116,10 +120,11 @@ TEST(X11Demo, ClicksPlaceTheCaretAndADragPastTheBottomScrolls) {
     const bool scrolled = WaitFor([&] { return edit.TopLine() > 10; });
     XDo({"mouseup", "1"});
     ASSERT_TRUE(scrolled);
-    Settle();
+    ASSERT_TRUE(WaitFor([&] { return !demo.Window().Host(0).HasCapture(); }));  // the release arrived
     const int top = edit.TopLine();
-    Settle();
-    EXPECT_EQ(edit.TopLine(), top);  // the release stopped the scrolling
+    // The release stopped the scrolling: for some periods of its timer the
+    // editor stays.
+    EXPECT_FALSE(WaitFor([&] { return edit.TopLine() != top; }, 3 * kDragScrollPeriod)) << edit.TopLine();
     EXPECT_EQ(edit.BlockBegin(), (TPoint{2, 2}));
 }
 
@@ -206,21 +211,22 @@ TEST(X11Demo, AColumnBlockCrossesProcessesAndAMalformedBlockChangesNothing) {
     QProcess other;
     other.start(KAU_EDITOR_DEMO, {file.fileName()});
     ASSERT_TRUE(other.waitForStarted(3000));
-    const QString id = QString(RunProgram("xdotool", {"search", "--sync", "--onlyvisible", "--pid", QString::number(other.processId()),
-                                                      "--name", "Pascal KAU"}))
+    // Its window: of its process and of that name (ours has the name too).
+    const QString id = QString(RunProgram("xdotool", {"search", "--sync", "--all", "--onlyvisible", "--pid",
+                                                      QString::number(other.processId()), "--name", "Pascal KAU"}))
                            .split('\n', Qt::SkipEmptyParts)
                            .value(0);
     ASSERT_FALSE(id.isEmpty());
     XDo({"windowfocus", "--sync", id});
-    Settle();
-    Settle();
-    // A click in its editor (its window lies over ours) gives it the keys.
-    XDo({"mousemove", "--window", id, "200", "150"});
+    // A click in its editor (its window lies over ours) gives it the keys;
+    // the X server hands the click and then the keys to it in their order.
+    XDo({"mousemove", "--sync", "--window", id, "200", "150"});
+    ASSERT_TRUE(WaitFor([&] {
+        return RunProgram("xdotool", {"getmouselocation", "--shell"}).contains("WINDOW=" + id + "\n");
+    }));
     XDo({"click", "1"});
-    Settle();
     Key("ctrl+Home ctrl+shift+c shift+Down shift+Right shift+Right ctrl+c");
-    Settle();
-    EXPECT_EQ(RunProgram("xclip", {"-o", "-selection", "clipboard"}).toStdString(), "xy\n12");
+    EXPECT_TRUE(WaitFor([] { return ClipboardText() == "xy\n12"; })) << ClipboardText();
     XDo({"windowfocus", "--sync", QString::number(demo.Window().winId())});
     ASSERT_TRUE(demo.Focus());
     Key("ctrl+Home Right Right ctrl+v");
@@ -232,8 +238,11 @@ TEST(X11Demo, AColumnBlockCrossesProcessesAndAMalformedBlockChangesNothing) {
     const std::string before = edit.Text();
     RunProgram("xclip", {"-i", "-selection", "clipboard", "-t", "application/x-kau-editor-block-type"},
                QByteArray("\x07garbage", 8));
-    Key("ctrl+v");
-    Settle();
+    Key("ctrl+Home");
+    ASSERT_TRUE(WaitFor([&] { return edit.CaretXY() == TPoint{1, 1}; }));
+    // The key after the paste arrives once the paste is done.
+    Key("ctrl+v ctrl+End");
+    EXPECT_TRUE(WaitFor([&] { return edit.CaretY() == edit.LineCount() && edit.CaretY() > 1; }));
     EXPECT_EQ(edit.Text(), before);
 }
 

@@ -265,7 +265,7 @@ const BadValueCase kBadValues[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, GeneralHighlighterBadValue, ::testing::ValuesIn(kBadValues),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(GeneralHighlighterSettings, SaveFailsWhenTheFileCannotBeWritten) {
     kau::testing::TempFolder folder;

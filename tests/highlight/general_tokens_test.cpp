@@ -153,7 +153,7 @@ const LinesCase kCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, GeneralLines, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST(GeneralRanges, AForeignRangeCountsAsOutsideAnyComment) {
     for (SynRange foreign : {SynRange(-5), SynRange(5), SynRange(99), kRangeUnscanned}) {

@@ -187,7 +187,7 @@ const LinesCase kCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Table, PascalLines, ::testing::ValuesIn(kCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace kau::editor

@@ -143,7 +143,7 @@ TEST_F(ViewCommandsTest, LeiameTxtOpensInAnEditorWindowWhenNoDesktopProgramCan) 
 }
 
 TEST_F(ViewCommandsTest, LeiameTxtGoesToTheDesktopsProgramWhenThereIsOne) {
-  const int windows = main_->EditorWindowList().size();
+  const qsizetype windows = main_->EditorWindowList().size();
   const QString arguments = WriteEndingProgram(folder_.path(), "xdg-open", 0);
   ASSERT_FALSE(arguments.isEmpty());
   ScopedEnv path("PATH", folder_.path().toUtf8());

@@ -159,8 +159,8 @@ TEST_F(GeneratedExecutable, NoSingleChangedByteOfTheEmbeddedProgramRuns) {
     bytes[at] ^= flip;
   }
   // A few of them as executables of their own.
-  for (const Bytes& bytes : changed) {
-    Overwrite(path, bytes);
+  for (const Bytes& damagedBytes : changed) {
+    Overwrite(path, damagedBytes);
     const kau::testing::CommandResult result = Run(path);
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.out, "");

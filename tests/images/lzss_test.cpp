@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -157,12 +158,21 @@ TEST(Lzss, MalformedStreamsAreRejected) {
   EXPECT_EQ(output, FromText("ab"));  // what came before the fault
 }
 
+// A prefix holds the stream's first tokens whole or cut: it decodes to the
+// start of the text, and its matches reach only bytes already decoded.
 TEST(Lzss, EveryPrefixOfAStreamDecodesWithoutFault) {
-  const Bytes good = Encode(FromText("the cat sat on the mat; the cat sat on the hat"));
+  const Bytes text = FromText("the cat sat on the mat; the cat sat on the hat");
+  const Bytes good = Encode(text);
   for (std::size_t n = 0; n <= good.size(); ++n) {
     Bytes output;
     std::string message;
-    Decode(std::span(good.data(), n), output, message);
+    const DecodeStatus status = Decode(std::span(good.data(), n), output, message);
+    EXPECT_NE(status, DecodeStatus::BadMatch) << n;
+    EXPECT_EQ(output, Bytes(text.begin(), text.begin() + std::min(output.size(), text.size()))) << n;
+    if (n == good.size()) {
+      EXPECT_EQ(status, DecodeStatus::Ok);
+      EXPECT_EQ(output, text);
+    }
   }
 }
 

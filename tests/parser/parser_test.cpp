@@ -173,7 +173,7 @@ INSTANTIATE_TEST_SUITE_P(
                   " => Erro léxico na linha 1...# => O símbolo '%' não foi reconhecido pelo compilador"},
         ErrorCase{"IntegerTooLarge", "PROGRAM T;\nBEGIN\n  WRITELN(2147483648);\nEND.", 3,
                   " => Erro léxico na linha 3...# => A constante inteira excede o valor máximo/mínimo"}),
-    [](const ::testing::TestParamInfo<ErrorCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<ErrorCase>& test) { return std::string(test.param.name); });
 
 TEST(Parser, LongestAcceptedLiteralsParse) {
   for (const std::string& program :

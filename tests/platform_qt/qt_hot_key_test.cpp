@@ -6,9 +6,9 @@
 #include <QVBoxLayout>
 #include <QWidget>
 
-#include "platform/qt/qt_hot_key_edit.h"
+#include "editor/qt/qt_hot_key_edit.h"
 
-namespace kau::platform {
+namespace kau::editor {
 namespace {
 
 void Send(QWidget& w, QEvent::Type type, int qtKey, Qt::KeyboardModifiers m, const QString& text = {}) {
@@ -74,4 +74,4 @@ TEST(QtHotKey, KeysBecomeTheirTextAndCharactersStayOut) {
 }
 
 }  // namespace
-}  // namespace kau::platform
+}  // namespace kau::editor

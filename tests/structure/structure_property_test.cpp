@@ -83,7 +83,7 @@ const char* const kWords[] = {"BEGIN", "END", "CASE", "RECORD", "REPEAT", "UNTIL
 struct Generator {
     std::mt19937 rng;
 
-    int below(int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); }
+    int below(std::size_t n) { return static_cast<int>(rng() % n); }
 
     std::string piece() {
         // Quotes and comment marks are rarer: each hides the rest of a line or more.
@@ -91,7 +91,7 @@ struct Generator {
                                              "'", "''", "{", "}", "(*", "*)", "//"};
         if (below(2) != 0) return others[below(below(6) == 0 ? std::size(others) : 10)];
         std::string w = kWords[below(std::size(kWords))];
-        if (below(5) == 0) w = w.substr(static_cast<std::size_t>(below(static_cast<int>(w.size()))));
+        if (below(5) == 0) w = w.substr(static_cast<std::size_t>(below(w.size())));
         for (auto& c : w)
             if (below(2) == 0) c = static_cast<char>(c + 32);
         return below(3) == 0 ? w : w + " ";  // most words stand alone

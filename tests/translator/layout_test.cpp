@@ -112,7 +112,7 @@ TEST_P(ShapeTest, EmitsTheExpectedWords) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Translator, ShapeTest, ::testing::ValuesIn(kShapes),
-                         [](const ::testing::TestParamInfo<Shape>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<Shape>& test) { return std::string(test.param.name); });
 
 TEST(Layout, HeaderJumpAndHalt) {
   Compiled c = compile("PROGRAM T; VAR A, B, C: INTEGER; BEGIN END.");

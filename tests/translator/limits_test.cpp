@@ -128,7 +128,7 @@ TEST_P(RejectedTest, ReportsTheFirstErrorAndItsLine) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Translator, RejectedTest, ::testing::ValuesIn(kRejected),
-                         [](const ::testing::TestParamInfo<Rejected>& info) { return std::string(info.param.name); });
+                         [](const ::testing::TestParamInfo<Rejected>& test) { return std::string(test.param.name); });
 
 }  // namespace
 }  // namespace kau::testing

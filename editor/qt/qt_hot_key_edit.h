@@ -8,9 +8,9 @@
 
 #include "editor/hot_key.h"
 
-namespace kau::platform {
+namespace kau::editor {
 
-class QtHotKeyEdit : public QLineEdit, public editor::TSynHotKey {
+class QtHotKeyEdit : public QLineEdit, public TSynHotKey {
  public:
   explicit QtHotKeyEdit(QWidget* parent = nullptr);
 
@@ -28,4 +28,4 @@ class QtHotKeyEdit : public QLineEdit, public editor::TSynHotKey {
   void focusOutEvent(QFocusEvent* e) override;
 };
 
-}  // namespace kau::platform
+}  // namespace kau::editor

@@ -1,4 +1,4 @@
-#include "platform/qt/qt_hot_key_edit.h"
+#include "editor/qt/qt_hot_key_edit.h"
 
 #include <QKeyEvent>
 
@@ -6,7 +6,13 @@
 #include "platform/qt/qt_fonts.h"
 #include "platform/window/key_delivery.h"
 
-namespace kau::platform {
+namespace kau::editor {
+
+using platform::DeliverKeyEvent;
+using platform::FromCp1252;
+using platform::ShiftStateOf;
+using platform::ToCp1252;
+using platform::VirtualKeyOf;
 
 // Without input methods every character arrives with its key event.
 QtHotKeyEdit::QtHotKeyEdit(QWidget* parent) : QLineEdit(parent) { setAttribute(Qt::WA_InputMethodEnabled, false); }
@@ -57,4 +63,4 @@ void QtHotKeyEdit::focusOutEvent(QFocusEvent* e) {
   DoExit();
 }
 
-}  // namespace kau::platform
+}  // namespace kau::editor
