@@ -22,7 +22,9 @@ echo "== sanitizer build (ASan + UBSan) of everything, the windows and their tes
   export ASAN_OPTIONS=detect_leaks=1:max_free_fill_size=1048576:free_fill_byte=190
   export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=0"
   export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
-  "$root/scripts/build.sh" "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DKAU_SANITIZE=ON -DCMAKE_CXX_COMPILER=g++ -DKAU_WITH_QT=ON
+  # The benchmarks are not run here: they are not built either.
+  "$root/scripts/build.sh" "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DKAU_SANITIZE=ON -DCMAKE_CXX_COMPILER=g++ \
+    -DKAU_WITH_QT=ON -DKAU_BENCH=OFF
   cd "$root/build-asan" && ctest --output-on-failure -j "$jobs" --timeout 600
 )
 
