@@ -63,7 +63,14 @@ void TFormMain::setStatusPanelText(int panel, const QString& text) { statusPanel
 
 void TFormMain::setExplorer(TFormExplorer* explorer) {
   explorer_ = explorer;
-  connect(explorer_, &TFormExplorer::openFileRequested, this, &TFormMain::ExplorerFileChosen);
+  // The explorer is a window of its own: after the double click the main
+  // window takes the keyboard back for the editor window that opened, and
+  // the explorer stays in front of it, where a click reaches it again.
+  connect(explorer_, &TFormExplorer::openFileRequested, this, [this](const QString& path) {
+    ExplorerFileChosen(path);
+    FocusActiveEditor();
+    explorer_->raise();
+  });
   connect(explorer_, &TFormExplorer::closed, this, [this] { button("BtnTaloExplorer")->setChecked(false); });
 }
 

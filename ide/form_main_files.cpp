@@ -260,6 +260,7 @@ void TFormMain::MnArquivoImprimirClick() {
   TFormEditor* editor = activeEditorWindow_;
   if (!editor) return;
   platform::QtPrinter& printer = ApplicationPrinter();
+  printer.NameAfterProgram(editor->GetFileName() == kUntitled ? QString() : editor->GetFileName());
   ExplorerNormal();
   QPrintDialog dialog(&printer.Device(), this);
   dialog.setOptions(QAbstractPrintDialog::PrintToFile);

@@ -45,6 +45,16 @@ void QtPrinter::SetPrinterName(const QString& name) {
   printer_.setPrinterName(name);
 }
 
+// The dialog shows the printer's output file when it has one, else a name
+// made from its document name.
+void QtPrinter::NameAfterProgram(const QString& path) {
+  const QFileInfo program(path);
+  printer_.setDocName(path.isEmpty() ? QString() : program.fileName());
+  if (printer_.outputFormat() != QPrinter::PdfFormat) return;
+  printer_.setOutputFileName(path.isEmpty() ? QString() : program.absolutePath() + '/' + program.completeBaseName() + ".pdf");
+  printer_.setOutputFormat(QPrinter::PdfFormat);  // an empty name alone turns to a printer
+}
+
 bool QtPrinter::HasPrinter() const {
   if (printer_.outputFormat() == QPrinter::PdfFormat) return !printer_.outputFileName().isEmpty();
   return !printer_.printerName().isEmpty();

@@ -25,6 +25,11 @@ class QtPrinter : public PrinterDevice {
   // nothing. The print dialog chooses the same way on Device().
   void SetPdfFile(const QString& path);
   void SetPrinterName(const QString& name);
+  // Names the next job after the program at `path` before the print dialog
+  // opens, so that printing to a file proposes its PDF beside it (prog.pas:
+  // prog.pdf) instead of the last job's file; an empty path (a program never
+  // saved) leaves the dialog its own proposal. A printer chosen stays chosen.
+  void NameAfterProgram(const QString& path);
   // The QPrinter itself, for the print dialog.
   QPrinter& Device() { return printer_; }
 

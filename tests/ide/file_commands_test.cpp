@@ -309,6 +309,32 @@ TEST_F(FileCommandsTest, PrintToAPdfHoldsTheEditorsText) {
                                                                                            << out.toStdString();
 }
 
+// The dialog proposes each program's PDF beside it, whatever the last job
+// wrote, and for a program never saved what it proposes on its own.
+TEST_F(FileCommandsTest, PrintDialogProposesAPdfNamedAfterTheProgram) {
+  if (ApplicationPrinter().Device().outputFormat() != QPrinter::PdfFormat) GTEST_SKIP() << "a printer is installed";
+  QPrinter fresh;
+  fresh.setOutputFormat(QPrinter::PdfFormat);
+  const QString qtDefault = QPrintDialog(&fresh).findChild<QLineEdit*>("filename")->text();
+  ASSERT_TRUE(QDir(folder_.path()).mkdir("sub"));
+  const struct {
+    QString program, proposed;
+  } cases[] = {{file("sub/prog.pas"), folder_.filePath("sub/prog.pdf")},
+               {file("a.b.PAS"), folder_.filePath("a.b.pdf")},
+               {QString(), qtDefault}};
+  for (const auto& [program, proposed] : cases) {
+    if (program.isEmpty()) main_->NovoExecute();
+    else main_->OpenInEditor(program);
+    QString shown;
+    auto cancelled = AnswerNextModal("Cancelar", [&] {
+      shown = QApplication::activeModalWidget()->findChild<QLineEdit*>("filename")->text();
+    });
+    main_->MnArquivoImprimirClick();
+    EXPECT_TRUE(cancelled->pressed);
+    EXPECT_EQ(shown.toStdString(), proposed.toStdString());
+  }
+}
+
 TEST_F(FileCommandsTest, FileCommandsDoNothingWithoutAnEditor) {
   main_->CloseEditorWindow();
   ASSERT_EQ(main_->ActiveEditorWindow(), nullptr);

@@ -1,8 +1,8 @@
 // Printing to a PDF file as a student without a printer does, under a real
 // X server with xdotool's keys: a click in the editor, Ctrl+P, the print
-// dialog's "print to file" with its own file name (print.pdf in the current
-// folder, which lies in the home folder), Imprimir; then Ctrl+P again with a
-// file name typed into the dialog. Each PDF must hold the program, every
+// dialog's "print to file" with the file name it proposes (the program's
+// name with .pdf, beside the program rather than in the current folder),
+// Imprimir; then Ctrl+P again with a file name typed into the dialog. Each PDF must hold the program, every
 // line after its number in the margin (pdftotext), and nothing else may be
 // left beside it; the second is rendered to a PNG (pdftoppm). Screenshots of
 // both dialogs are saved. Exits 0 when every step held, 77 without the
@@ -52,7 +52,7 @@ class Student : public kau::ide::testing::WindowsUser {
 
   bool PrintsToPdfFiles() {
     const QString typed = home_ + "/impressos/listagem.pdf";
-    return StartsInTheEditor() && PrintsThroughTheDialog({}, home_ + "/programas/print.pdf", "default_name") &&
+    return StartsInTheEditor() && PrintsThroughTheDialog({}, home_ + "/exercicios/impresso.pdf", "default_name") &&
            PrintsThroughTheDialog(typed, typed, "typed_name") &&
            Expect(std::system(("pdftoppm -png -r 50 -singlefile '" + typed.toStdString() + "' '" + shots_ +
                                "/pascalkau_print_x11_page'")
@@ -142,15 +142,16 @@ int main(int argc, char** argv) {
     return 77;
   }
   QTemporaryDir home;
-  if (!home.isValid() || !QDir(home.path()).mkpath("programas") || !QDir(home.path()).mkpath("impressos")) return 2;
+  for (const char* folder : {"programas", "exercicios", "impressos"})
+    if (!home.isValid() || !QDir(home.path()).mkpath(folder)) return 2;
   qputenv("HOME", home.path().toLocal8Bit());
   QDir::setCurrent(home.filePath("programas"));
-  QFile program("impresso.pas");
+  QFile program("../exercicios/impresso.pas");
   if (!program.open(QIODevice::WriteOnly)) return 2;
   for (const std::string& line : kProgram) program.write((line + "\n").c_str());
   program.close();
   const std::string shots = argv[1];
-  return kau::ide::testing::RunWithPerson(argc, argv, {"impresso.pas"}, [&](kau::ide::PascalKauWindows& windows) {
+  return kau::ide::testing::RunWithPerson(argc, argv, {"../exercicios/impresso.pas"}, [&](kau::ide::PascalKauWindows& windows) {
     return Student(windows, home.path(), shots).PrintsToPdfFiles();
   });
 }

@@ -559,6 +559,44 @@ TEST_F(StudentPathsX11, ExplorerListsAProgramSavedAfterItOpened) {
   expectTypingLandsAtTheCaret("after_save_as");
 }
 
+// A double click on a program in the explorer, which has the keys since a
+// click on the other program, opens it in a new editor window; done again,
+// it finds that window already the active one. Either way the keys typed
+// then go to that window, not to the explorer's list; Ctrl+S saves them.
+TEST_F(StudentPathsX11, ProgramOpenedFromTheExplorerHasTheKeys) {
+  start();
+  write("outro.pas", "program outro;\nbegin\nend.\n");
+  menu("MnFerramentas", "Down Return");
+  TFormExplorer& explorer = windows_->explorer;
+  ASSERT_TRUE(WaitFor([&] { return explorer.isVisible(); }));
+  auto* files = named<QListWidget>(&explorer, "FileListBox1");
+  auto pointAt = [files](const char* name) {
+    const QList<QListWidgetItem*> found = files->findItems(name, Qt::MatchExactly);
+    EXPECT_EQ(found.size(), 1) << name;
+    const QPoint at = files->viewport()->mapToGlobal(files->visualItemRect(found.value(0)).center());
+    XDo({"mousemove", "--sync", QString::number(at.x()), QString::number(at.y())});
+  };
+  const char* const name = "outro.pas";
+  for (int time = 1; time <= 2; ++time) {
+    SCOPED_TRACE(time);
+    pointAt("prog.pas");
+    XDo({"click", "1"});
+    ASSERT_TRUE(WaitFor([&] { return QApplication::focusWidget() == files; })) << focusReport();
+    pointAt(name);
+    XDo({"click", "--repeat", "2", "--delay", "80", "1"});
+    ASSERT_TRUE(WaitFor([&] { return active().TabTitle() == name; })) << focusReport();
+    expectTypingLandsAtTheCaret(time == 1 ? "explorer_opened" : "explorer_opened_again");
+  }
+  EXPECT_EQ(main().EditorWindowList().size(), 2);
+  const QByteArray typed = QByteArray::fromStdString(edit().LineText(edit().CaretXY().Y));
+  EXPECT_EQ(typed, "abcabcprogram outro;");
+  Key("ctrl+s");
+  EXPECT_TRUE(WaitFor([&] {
+    QFile saved(folder_.filePath(name));
+    return saved.open(QIODevice::ReadOnly) && saved.readAll().startsWith(typed + '\n');
+  }));
+}
+
 // A second program opened through the Open dialog, then closed from the
 // Arquivo menu: the first is maximized and has the keys.
 TEST_F(StudentPathsX11, ClosingOneOfTwoMaximizedWindowsLeavesTheOtherMaximized) {

@@ -45,6 +45,8 @@ struct EditorWindow {
     host->setFocus();
     QApplication::processEvents();
   }
+  // The window's last focus-out comes after the client is gone.
+  ~EditorWindow() { host->SetClient(nullptr); }
 };
 
 void Press(QWidget& w, int qtKey, const QString& text = {}) {
