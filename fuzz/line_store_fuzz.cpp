@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "editor/syn_edit_string_list.h"
+#include "editor/model/syn_edit_string_list.h"
 
 namespace {
 

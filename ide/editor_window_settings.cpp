@@ -1,6 +1,6 @@
 #include "ide/editor_window_settings.h"
 
-#include "editor/key_cmds.h"
+#include "editor/model/key_cmds.h"
 #include "platform/virtual_keys.h"
 
 namespace kau::ide {

@@ -11,7 +11,7 @@
 #include <QTabBar>
 #include <QToolButton>
 
-#include "editor/exceptions.h"
+#include "editor/model/exceptions.h"
 #include "ide/editor_control_host.h"
 #include "ide/form_editor.h"
 #include "ide/form_explorer.h"

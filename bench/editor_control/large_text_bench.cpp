@@ -22,7 +22,7 @@
 
 #include "bench/editor_control/large_program.h"
 #include "editor/highlight/pascal_highlighter.h"
-#include "editor/key_cmds.h"
+#include "editor/model/key_cmds.h"
 #include "editor/structure/syn_edit_kau.h"
 #include "ide/editor_window_settings.h"
 #include "platform/fake/fake_system.h"

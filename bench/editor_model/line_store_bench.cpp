@@ -11,7 +11,7 @@
 #include <fstream>
 #include <string>
 
-#include "editor/syn_edit_string_list.h"
+#include "editor/model/syn_edit_string_list.h"
 
 namespace {
 

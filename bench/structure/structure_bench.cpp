@@ -11,7 +11,7 @@
 
 #include "editor/highlight/pascal_highlighter.h"
 #include "editor/structure/structure_cache.h"
-#include "editor/syn_edit_string_list.h"
+#include "editor/model/syn_edit_string_list.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 
 #include "editor/control/syn_edit.h"
 #include "editor/options/free_notifiable.h"
-#include "editor/shortcut.h"
+#include "editor/model/shortcut.h"
 
 namespace kau::editor {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "editor/completion/completion_form.h"
-#include "editor/exceptions.h"
+#include "editor/model/exceptions.h"
 
 namespace kau::editor {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "editor/key_cmds.h"
+#include "editor/model/key_cmds.h"
 #include "platform/window/window_host.h"
 
 namespace kau::editor {

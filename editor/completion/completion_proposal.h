@@ -11,7 +11,7 @@
 #include "editor/completion/base_completion_proposal.h"
 #include "editor/control/syn_edit.h"
 #include "editor/options/free_notifiable.h"
-#include "editor/shortcut.h"
+#include "editor/model/shortcut.h"
 
 namespace kau::editor {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "editor/enum_set.h"
+#include "editor/model/enum_set.h"
 
 namespace kau::editor {
 

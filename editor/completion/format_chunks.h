@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/enum_set.h"
+#include "editor/model/enum_set.h"
 #include "platform/draw/colors.h"
 
 namespace kau::editor {

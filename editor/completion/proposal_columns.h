@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/object.h"
+#include "editor/model/object.h"
 #include "platform/draw/font.h"
 
 namespace kau::editor {

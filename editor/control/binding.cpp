@@ -6,7 +6,7 @@
 
 #include "editor/control/clamp.h"
 #include "editor/control/syn_edit.h"
-#include "editor/shared_text_buffer.h"
+#include "editor/model/shared_text_buffer.h"
 
 namespace kau::editor {
 

@@ -5,7 +5,7 @@
 #include <cassert>
 
 #include "editor/control/syn_edit.h"
-#include "editor/shared_text_buffer.h"
+#include "editor/model/shared_text_buffer.h"
 
 namespace kau::editor {
 

@@ -10,7 +10,7 @@
 #include "editor/control/clamp.h"
 #include "editor/control/syn_edit.h"
 #include "editor/control/undo_block.h"
-#include "editor/scope_exit.h"
+#include "editor/model/scope_exit.h"
 
 namespace kau::editor {
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "editor/object.h"
+#include "editor/model/object.h"
 
 namespace kau::editor {
 

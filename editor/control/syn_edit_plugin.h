@@ -2,7 +2,7 @@
 // inserted or deleted. The editor frees the plug-ins still registered with it.
 #pragma once
 
-#include "editor/edit_types.h"
+#include "editor/model/edit_types.h"
 #include "platform/draw/canvas.h"
 
 namespace kau::editor {

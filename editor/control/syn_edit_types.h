@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "editor/edit_types.h"
-#include "editor/key_cmds.h"
-#include "editor/object.h"
+#include "editor/model/edit_types.h"
+#include "editor/model/key_cmds.h"
+#include "editor/model/object.h"
 #include "platform/draw/canvas.h"
 #include "platform/shift_state.h"
 #include "platform/window/cursors.h"

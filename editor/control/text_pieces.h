@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/edit_types.h"
-#include "editor/syn_edit_string_list.h"
+#include "editor/model/edit_types.h"
+#include "editor/model/syn_edit_string_list.h"
 
 namespace kau::editor {
 

@@ -2,8 +2,8 @@
 // number, and the block closes also when the scope throws.
 #pragma once
 
-#include "editor/scope_exit.h"
-#include "editor/undo_list.h"
+#include "editor/model/scope_exit.h"
+#include "editor/model/undo_list.h"
 
 namespace kau::editor {
 

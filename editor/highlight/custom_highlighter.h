@@ -23,7 +23,7 @@
 #include "editor/options/free_notifiable.h"
 #include "editor/options/method_chain.h"
 #include "editor/highlight/persistent.h"
-#include "editor/syn_range.h"
+#include "editor/model/syn_range.h"
 
 namespace kau::editor {
 

@@ -1,7 +1,7 @@
 // Objects that can copy their settings from another object.
 #pragma once
 
-#include "editor/object.h"
+#include "editor/model/object.h"
 
 namespace kau::editor {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "editor/object.h"
+#include "editor/model/object.h"
 
 namespace kau::editor {
 

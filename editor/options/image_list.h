@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "editor/object.h"
+#include "editor/model/object.h"
 #include "editor/options/free_notifiable.h"
 #include "platform/draw/canvas.h"
 

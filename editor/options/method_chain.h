@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/object.h"
+#include "editor/model/object.h"
 
 namespace kau::editor {
 

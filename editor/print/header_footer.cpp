@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "editor/misc_procs.h"
+#include "editor/model/misc_procs.h"
 #include "editor/print/print_stream.h"
 
 namespace kau::editor {

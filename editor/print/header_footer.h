@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/exceptions.h"
+#include "editor/model/exceptions.h"
 #include "editor/highlight/persistent.h"
 #include "editor/print/header_footer_item.h"
 #include "editor/print/print_fonts.h"

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <ctime>
 
-#include "editor/misc_procs.h"
+#include "editor/model/misc_procs.h"
 #include "editor/print/print_stream.h"
 #include "editor/print/wrap_text.h"
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "editor/kbd_handler.h"
+#include "editor/model/kbd_handler.h"
 #include "editor/print/syn_edit_print.h"
 #include "platform/window/window_client.h"
 #include "platform/window/window_host.h"

@@ -7,7 +7,7 @@
 #include <iosfwd>
 #include <string>
 
-#include "editor/exceptions.h"
+#include "editor/model/exceptions.h"
 
 namespace kau::editor {
 

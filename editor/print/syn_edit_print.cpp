@@ -5,7 +5,7 @@
 #include <stdexcept>
 
 #include "editor/control/syn_edit.h"
-#include "editor/misc_procs.h"
+#include "editor/model/misc_procs.h"
 #include "editor/print/print_stream.h"
 #include "text/code_pages.h"
 

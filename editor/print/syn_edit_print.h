@@ -14,14 +14,14 @@
 #include <string>
 #include <vector>
 
-#include "editor/edit_types.h"
-#include "editor/exceptions.h"
+#include "editor/model/edit_types.h"
+#include "editor/model/exceptions.h"
 #include "editor/highlight/custom_highlighter.h"
 #include "editor/options/free_notifiable.h"
 #include "editor/print/header_footer.h"
 #include "editor/print/print_margins.h"
 #include "editor/print/printer_info.h"
-#include "editor/syn_edit_string_list.h"
+#include "editor/model/syn_edit_string_list.h"
 #include "editor/text_drawer/font.h"
 
 namespace kau::editor {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/misc_procs.h"
+#include "editor/model/misc_procs.h"
 
 namespace kau::editor {
 

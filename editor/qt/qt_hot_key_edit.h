@@ -6,7 +6,7 @@
 
 #include <QLineEdit>
 
-#include "editor/hot_key.h"
+#include "editor/model/hot_key.h"
 
 namespace kau::editor {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "editor/object.h"
+#include "editor/model/object.h"
 #include "editor/options/free_notifiable.h"
 
 namespace kau::editor {

@@ -8,9 +8,9 @@
 #include <optional>
 #include <string_view>
 
-#include "editor/edit_types.h"
+#include "editor/model/edit_types.h"
 #include "editor/highlight/custom_highlighter.h"
-#include "editor/syn_range.h"
+#include "editor/model/syn_range.h"
 
 namespace kau::editor {
 

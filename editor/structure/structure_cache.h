@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "editor/highlight/custom_highlighter.h"
-#include "editor/string_list_base.h"
+#include "editor/model/string_list_base.h"
 #include "editor/structure/structure_line_scan.h"
 #include "editor/structure/structure_matcher.h"
 #include "editor/structure/structure_pairs.h"

@@ -12,7 +12,7 @@
 
 #include "editor/highlight/custom_highlighter.h"
 #include "editor/structure/structure_pairs.h"
-#include "editor/syn_range.h"
+#include "editor/model/syn_range.h"
 
 namespace kau::editor {
 

@@ -19,7 +19,7 @@
 #include <span>
 #include <vector>
 
-#include "editor/edit_types.h"
+#include "editor/model/edit_types.h"
 #include "editor/structure/structure_pairs.h"
 
 namespace kau::editor {

@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-#include "editor/edit_types.h"
+#include "editor/model/edit_types.h"
 #include "platform/draw/geometry.h"
 
 namespace kau::editor {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "editor/object.h"
+#include "editor/model/object.h"
 #include "platform/draw/colors.h"
 #include "platform/draw/font.h"
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "editor/highlight/pascal_highlighter.h"
-#include "editor/shared_text_buffer.h"
+#include "editor/model/shared_text_buffer.h"
 #include "tests/editor_control/control_fixture.h"
 
 namespace kau::editor::testing {

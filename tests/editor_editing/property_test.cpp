@@ -4,7 +4,7 @@
 #include <random>
 #include <sstream>
 
-#include "editor/key_cmds.h"
+#include "editor/model/key_cmds.h"
 #include "editor/search/syn_edit_search.h"
 #include "tests/editor_editing/editing_fixture.h"
 

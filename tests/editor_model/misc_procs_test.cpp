@@ -1,4 +1,4 @@
-#include "editor/misc_procs.h"
+#include "editor/model/misc_procs.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/syn_edit_string_list.h"
+#include "editor/model/syn_edit_string_list.h"
 #include "tests/settings/temp_folder.h"
 #include "text/code_pages.h"
 

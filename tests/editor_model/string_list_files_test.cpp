@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/syn_edit_string_list.h"
+#include "editor/model/syn_edit_string_list.h"
 #include "text/code_pages.h"
 
 namespace kau::editor {

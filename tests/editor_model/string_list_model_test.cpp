@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/syn_edit_string_list.h"
+#include "editor/model/syn_edit_string_list.h"
 
 namespace kau::editor {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "editor/syn_edit_string_list.h"
+#include "editor/model/syn_edit_string_list.h"
 
 namespace kau::editor {
 namespace {

@@ -1,7 +1,7 @@
 // Counts the OnChange notifications an option object sends.
 #pragma once
 
-#include "editor/object.h"
+#include "editor/model/object.h"
 
 namespace kau::editor::testing {
 

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "editor/key_cmds.h"
+#include "editor/model/key_cmds.h"
 #include "ide/editor_control_host.h"
 #include "ide/form_editor.h"
 #include "main_window_fixture.h"

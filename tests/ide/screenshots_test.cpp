@@ -4,7 +4,7 @@
 #include <QListWidget>
 #include <QTest>
 
-#include "editor/key_cmds.h"
+#include "editor/model/key_cmds.h"
 #include "ide/form_about.h"
 #include "ide/form_editor.h"
 #include "ide/program_start.h"

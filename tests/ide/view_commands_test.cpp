@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "editor/key_cmds.h"
+#include "editor/model/key_cmds.h"
 #include "ide/editor_control_host.h"
 #include "ide/external_tools.h"
 #include "ide/form_editor.h"

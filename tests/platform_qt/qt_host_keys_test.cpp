@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
-#include "editor/key_strokes.h"
+#include "editor/model/key_strokes.h"
 #include "platform/qt/key_map.h"
 #include "platform/qt/qt_editor_host.h"
 #include "platform/virtual_keys.h"

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "editor/object.h"
-#include "editor/syn_edit_string_list.h"
-#include "editor/undo_list.h"
+#include "editor/model/object.h"
+#include "editor/model/syn_edit_string_list.h"
+#include "editor/model/undo_list.h"
 
 namespace kau::editor {
 

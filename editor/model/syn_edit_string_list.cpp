@@ -1,14 +1,14 @@
-#include "editor/syn_edit_string_list.h"
+#include "editor/model/syn_edit_string_list.h"
 
 #include <algorithm>
 #include <istream>
 #include <limits>
 #include <ostream>
 
-#include "editor/file_io.h"
-#include "editor/file_text_encoding.h"
-#include "editor/shared_text_buffer.h"
-#include "editor/syn_edit_file_writer.h"
+#include "editor/model/file_io.h"
+#include "editor/model/file_text_encoding.h"
+#include "editor/model/shared_text_buffer.h"
+#include "editor/model/syn_edit_file_writer.h"
 #include "text/code_pages.h"
 
 namespace kau::editor {

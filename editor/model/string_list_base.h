@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "editor/object.h"
-#include "editor/scope_exit.h"
+#include "editor/model/object.h"
+#include "editor/model/scope_exit.h"
 
 namespace kau::editor {
 

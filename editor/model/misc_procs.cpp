@@ -1,4 +1,4 @@
-#include "editor/misc_procs.h"
+#include "editor/model/misc_procs.h"
 
 #include <algorithm>
 #include <limits>

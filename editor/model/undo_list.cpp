@@ -1,4 +1,4 @@
-#include "editor/undo_list.h"
+#include "editor/model/undo_list.h"
 
 #include <stdexcept>
 #include <utility>

@@ -7,8 +7,8 @@
 
 #include <cstdint>
 
-#include "editor/method_list.h"
-#include "editor/object.h"
+#include "editor/model/method_list.h"
+#include "editor/model/object.h"
 #include "platform/shift_state.h"
 
 namespace kau::editor {

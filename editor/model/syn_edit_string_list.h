@@ -15,10 +15,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "editor/exceptions.h"
-#include "editor/misc_procs.h"
-#include "editor/string_list_base.h"
-#include "editor/syn_range.h"
+#include "editor/model/exceptions.h"
+#include "editor/model/misc_procs.h"
+#include "editor/model/string_list_base.h"
+#include "editor/model/syn_range.h"
 
 namespace kau::editor {
 

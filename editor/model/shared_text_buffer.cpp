@@ -1,4 +1,4 @@
-#include "editor/shared_text_buffer.h"
+#include "editor/model/shared_text_buffer.h"
 
 #include <algorithm>
 #include <cassert>

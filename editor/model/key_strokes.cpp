@@ -1,4 +1,4 @@
-#include "editor/key_strokes.h"
+#include "editor/model/key_strokes.h"
 
 #include <istream>
 #include <ostream>

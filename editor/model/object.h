@@ -2,7 +2,7 @@
 // passed to a handler is a TObject, so the handler can ask what it is.
 #pragma once
 
-#include "editor/method.h"
+#include "editor/model/method.h"
 
 namespace kau::editor {
 

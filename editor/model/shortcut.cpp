@@ -1,4 +1,4 @@
-#include "editor/shortcut.h"
+#include "editor/model/shortcut.h"
 
 #include "platform/virtual_keys.h"
 #include "text/char_class.h"

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/edit_types.h"
+#include "editor/model/edit_types.h"
 
 namespace kau::editor {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "editor/shortcut.h"
+#include "editor/model/shortcut.h"
 #include "platform/shift_state.h"
 
 namespace kau::editor {

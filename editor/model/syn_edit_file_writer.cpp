@@ -1,4 +1,4 @@
-#include "editor/syn_edit_file_writer.h"
+#include "editor/model/syn_edit_file_writer.h"
 
 namespace kau::editor {
 

@@ -1,4 +1,4 @@
-#include "editor/key_cmds.h"
+#include "editor/model/key_cmds.h"
 
 #include "text/char_class.h"
 

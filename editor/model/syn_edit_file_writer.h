@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "editor/file_io.h"
-#include "editor/syn_edit_string_list.h"
+#include "editor/model/file_io.h"
+#include "editor/model/syn_edit_string_list.h"
 
 namespace kau::editor {
 

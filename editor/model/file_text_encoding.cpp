@@ -1,4 +1,4 @@
-#include "editor/file_text_encoding.h"
+#include "editor/model/file_text_encoding.h"
 
 #include "text/code_pages.h"
 

@@ -1,12 +1,12 @@
-#include "editor/string_list_base.h"
+#include "editor/model/string_list_base.h"
 
 #include <istream>
 #include <iterator>
 #include <ostream>
 #include <sstream>
 
-#include "editor/exceptions.h"
-#include "editor/file_io.h"
+#include "editor/model/exceptions.h"
+#include "editor/model/file_io.h"
 
 namespace kau::editor {
 

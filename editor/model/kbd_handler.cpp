@@ -1,4 +1,4 @@
-#include "editor/kbd_handler.h"
+#include "editor/model/kbd_handler.h"
 
 namespace kau::editor {
 

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "editor/edit_types.h"
-#include "editor/object.h"
+#include "editor/model/edit_types.h"
+#include "editor/model/object.h"
 
 namespace kau::editor {
 

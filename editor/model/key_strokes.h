@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "editor/exceptions.h"
-#include "editor/key_cmds.h"
-#include "editor/object.h"
-#include "editor/shortcut.h"
+#include "editor/model/exceptions.h"
+#include "editor/model/key_cmds.h"
+#include "editor/model/object.h"
+#include "editor/model/shortcut.h"
 #include "platform/shift_state.h"
 
 namespace kau::editor {

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "editor/syn_edit_string_list.h"
+#include "editor/model/syn_edit_string_list.h"
 
 namespace kau::editor {
 

@@ -1,4 +1,4 @@
-#include "editor/hot_key.h"
+#include "editor/model/hot_key.h"
 
 #include <algorithm>
 #include <string_view>

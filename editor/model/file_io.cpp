@@ -1,4 +1,4 @@
-#include "editor/file_io.h"
+#include "editor/model/file_io.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "editor/exceptions.h"
+#include "editor/model/exceptions.h"
 #include "text/code_pages.h"
 
 namespace kau::editor {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "editor/method.h"
+#include "editor/model/method.h"
 
 namespace kau::editor {
 
