@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds everything, warnings counted as errors, and runs every test: the normal build, the AddressSanitizer
-# and UndefinedBehaviorSanitizer build of everything (the development
-# environment with its offscreen and X tests included), and each fuzz target
-# for a bounded time.
+# Builds everything, warnings counted as errors, and runs every test: the
+# normal build, the AddressSanitizer and UndefinedBehaviorSanitizer build of
+# everything (the development environment with its offscreen and X tests
+# included), and each fuzz target for a bounded time.
 set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
