@@ -85,44 +85,44 @@ constexpr int kKeywordCount = static_cast<int>(std::size(kKeywords));
 // Every listed hash is the letter sum of its word, and the table is in hash
 // order, so the buckets below are contiguous runs.
 constexpr bool tableIsConsistent() {
-    int previous = 0;
-    for (const Keyword& k : kKeywords) {
-        int sum = 0;
-        for (char c : k.word) {
-            if (c < 'a' || c > 'z') return false;
-            sum += letterValue(static_cast<unsigned char>(c));
-        }
-        if (sum != k.hash || k.hash < previous || k.hash >= kKeywordHashLimit) return false;
-        previous = k.hash;
+  int previous = 0;
+  for (const Keyword& k : kKeywords) {
+    int sum = 0;
+    for (char c : k.word) {
+      if (c < 'a' || c > 'z') return false;
+      sum += letterValue(static_cast<unsigned char>(c));
     }
-    return true;
+    if (sum != k.hash || k.hash < previous || k.hash >= kKeywordHashLimit) return false;
+    previous = k.hash;
+  }
+  return true;
 }
 static_assert(tableIsConsistent());
 static_assert(kKeywordCount == 107);
 
 // bucketStart[h] .. bucketStart[h + 1] are the words of hash h.
 constexpr std::array<int, kKeywordHashLimit + 1> makeBuckets() {
-    std::array<int, kKeywordHashLimit + 1> start{};
-    int i = 0;
-    for (int h = 0; h <= kKeywordHashLimit; ++h) {
-        while (i < kKeywordCount && kKeywords[i].hash < h) ++i;
-        start[static_cast<std::size_t>(h)] = i;
-    }
-    return start;
+  std::array<int, kKeywordHashLimit + 1> start{};
+  int i = 0;
+  for (int h = 0; h <= kKeywordHashLimit; ++h) {
+    while (i < kKeywordCount && kKeywords[i].hash < h) ++i;
+    start[static_cast<std::size_t>(h)] = i;
+  }
+  return start;
 }
 constexpr auto kBucketStart = makeBuckets();
 
 }  // namespace
 
 std::span<const Keyword> keywordsWithHash(int hash) {
-    if (hash < 0 || hash >= kKeywordHashLimit) return {};
-    const int first = kBucketStart[static_cast<std::size_t>(hash)];
-    const int last = kBucketStart[static_cast<std::size_t>(hash) + 1];
-    return std::span<const Keyword>(kKeywords + first, static_cast<std::size_t>(last - first));
+  if (hash < 0 || hash >= kKeywordHashLimit) return {};
+  const int first = kBucketStart[static_cast<std::size_t>(hash)];
+  const int last = kBucketStart[static_cast<std::size_t>(hash) + 1];
+  return std::span<const Keyword>(kKeywords + first, static_cast<std::size_t>(last - first));
 }
 
 std::span<const Keyword> allKeywords() {
-    return kKeywords;
+  return kKeywords;
 }
 
 }  // namespace kau::editor::pascal

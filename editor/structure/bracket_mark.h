@@ -15,10 +15,10 @@
 namespace kau::editor {
 
 struct BracketMark {
-    TPoint At;     // the bracket's own cell (caret column - 1, caret line)
-    char Bracket;  // the character there
-    char Partner;  // the character its match shows
-    friend bool operator==(const BracketMark&, const BracketMark&) = default;
+  TPoint At;     // the bracket's own cell (caret column - 1, caret line)
+  char Bracket;  // the character there
+  char Partner;  // the character its match shows
+  friend bool operator==(const BracketMark&, const BracketMark&) = default;
 };
 
 // `lineText` is the caret's line, begun in `startRange`; `caret` is the

@@ -17,29 +17,29 @@
 namespace kau::editor {
 
 struct StructureWord {
-    int Column;  // 1-based column of its first letter
-    int Word;    // number in StructureWords
-    friend bool operator==(const StructureWord&, const StructureWord&) = default;
+  int Column;  // 1-based column of its first letter
+  int Word;    // number in StructureWords
+  friend bool operator==(const StructureWord&, const StructureWord&) = default;
 };
 
 // The range the first line of a text begins in.
 SynRange InitialRange(TSynCustomHighlighter& highlighter);
 
 class StructureLineScanner {
-public:
-    StructureLineScanner(TSynCustomHighlighter& highlighter, const StructureWords& words)
-        : highlighter_(highlighter), words_(words) {}
+ public:
+  StructureLineScanner(TSynCustomHighlighter& highlighter, const StructureWords& words)
+      : highlighter_(highlighter), words_(words) {}
 
-    // The words of `text`, line `lineIndex` (0-based), begun in
-    // `startRange`, left to right.
-    void Scan(std::string_view text, int lineIndex, SynRange startRange, std::vector<StructureWord>& words);
+  // The words of `text`, line `lineIndex` (0-based), begun in
+  // `startRange`, left to right.
+  void Scan(std::string_view text, int lineIndex, SynRange startRange, std::vector<StructureWord>& words);
 
-private:
-    void FindHiddenSpans(std::string_view text, int lineIndex, SynRange startRange);
+ private:
+  void FindHiddenSpans(std::string_view text, int lineIndex, SynRange startRange);
 
-    TSynCustomHighlighter& highlighter_;
-    const StructureWords& words_;
-    std::vector<std::pair<int, int>> hidden_;  // [start, end) of comments and strings
+  TSynCustomHighlighter& highlighter_;
+  const StructureWords& words_;
+  std::vector<std::pair<int, int>> hidden_;  // [start, end) of comments and strings
 };
 
 }  // namespace kau::editor

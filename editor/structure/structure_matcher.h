@@ -25,40 +25,40 @@
 namespace kau::editor {
 
 struct StructureMatch {
-    TPoint OpenPoint;   // the opener's first column, on the line below it (1-based)
-    TPoint ClosePoint;  // the closer's first column and line (1-based)
-    friend bool operator==(const StructureMatch&, const StructureMatch&) = default;
+  TPoint OpenPoint;   // the opener's first column, on the line below it (1-based)
+  TPoint ClosePoint;  // the closer's first column and line (1-based)
+  friend bool operator==(const StructureMatch&, const StructureMatch&) = default;
 };
 
 // A structure word in its place: line 0-based, column 1-based.
 struct PlacedWord {
-    int Line;
-    int Column;
-    int Word;  // number in StructureWords
+  int Line;
+  int Column;
+  int Word;  // number in StructureWords
 };
 
 // Matching from the top for grouped pairs: fed the words in text order.
 class GroupMatcher {
-public:
-    explicit GroupMatcher(const StructureWords& words) : words_(words) {}
+ public:
+  explicit GroupMatcher(const StructureWords& words) : words_(words) {}
 
-    // The openers still open, by group (column, 0-based line).
-    struct State {
-        std::vector<std::vector<TPoint>> stacks;
-        std::size_t open = 0;
-    };
+  // The openers still open, by group (column, 0-based line).
+  struct State {
+    std::vector<std::vector<TPoint>> stacks;
+    std::size_t open = 0;
+  };
 
-    void Restart();
-    const State& Now() const { return state_; }
-    void Restore(const State& state) { state_ = state; }
-    // Appends the pair a closing word completes.
-    void Feed(const PlacedWord& word, std::vector<StructureMatch>& matches);
-    // Every opener fed so far has its closer.
-    bool AllClosed() const { return state_.open == 0; }
+  void Restart();
+  const State& Now() const { return state_; }
+  void Restore(const State& state) { state_ = state; }
+  // Appends the pair a closing word completes.
+  void Feed(const PlacedWord& word, std::vector<StructureMatch>& matches);
+  // Every opener fed so far has its closer.
+  bool AllClosed() const { return state_.open == 0; }
 
-private:
-    const StructureWords& words_;
-    State state_;
+ private:
+  const StructureWords& words_;
+  State state_;
 };
 
 // The control's scan from the last word up, for any pairs; `words` in text

@@ -12,28 +12,28 @@
 namespace kau::settings {
 
 class Settings {
-public:
-    virtual ~Settings() = default;
+ public:
+  virtual ~Settings() = default;
 
-    virtual bool SectionExists(std::string_view section) const = 0;
-    // Makes the section exist (empty when it is new), like a registry key
-    // opened with creation allowed.
-    virtual void CreateSection(std::string_view section) = 0;
-    // The value, or nothing when the section or the name is absent.
-    virtual std::optional<std::string> ReadString(std::string_view section, std::string_view name) const = 0;
-    // Creates the section when needed.
-    virtual void WriteString(std::string_view section, std::string_view name, std::string_view value) = 0;
-    // Makes the values written so far durable where the back end keeps them;
-    // false when that failed (the values stay in the object).
-    virtual bool Flush() = 0;
+  virtual bool SectionExists(std::string_view section) const = 0;
+  // Makes the section exist (empty when it is new), like a registry key
+  // opened with creation allowed.
+  virtual void CreateSection(std::string_view section) = 0;
+  // The value, or nothing when the section or the name is absent.
+  virtual std::optional<std::string> ReadString(std::string_view section, std::string_view name) const = 0;
+  // Creates the section when needed.
+  virtual void WriteString(std::string_view section, std::string_view name, std::string_view value) = 0;
+  // Makes the values written so far durable where the back end keeps them;
+  // false when that failed (the values stay in the object).
+  virtual bool Flush() = 0;
 };
 
 // The section of a registry key's sub-key.
 inline std::string SubSection(std::string_view section, std::string_view subKey) {
-    std::string result(section);
-    if (!result.empty()) result += '\\';
-    result += subKey;
-    return result;
+  std::string result(section);
+  if (!result.empty()) result += '\\';
+  result += subKey;
+  return result;
 }
 
 }  // namespace kau::settings

@@ -6,9 +6,9 @@
 #include "platform/qt/qt_system.h"
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "xcb");
-    QApplication app(argc, argv);
-    kau::platform::QtSystemServices services;
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+  qputenv("QT_QPA_PLATFORM", "xcb");
+  QApplication app(argc, argv);
+  kau::platform::QtSystemServices services;
+  ::testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
 }

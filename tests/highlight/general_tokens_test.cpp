@@ -15,13 +15,13 @@ using testing::ScannedLine;
 using G = TSynGeneralSyn;
 
 struct LinesCase {
-    const char* name;
-    std::vector<std::string> lines;
-    std::vector<ScannedLine> expected;  // per line
-    G::TCommentStyles comments = 0;
-    bool detectPreprocessor = false;
-    G::TStringDelim delim = G::sdSingleQuote;
-    std::vector<std::string> keywords = {};
+  const char* name;
+  std::vector<std::string> lines;
+  std::vector<ScannedLine> expected;  // per line
+  G::TCommentStyles comments = 0;
+  bool detectPreprocessor = false;
+  G::TStringDelim delim = G::sdSingleQuote;
+  std::vector<std::string> keywords = {};
 };
 
 void PrintTo(const LinesCase& c, std::ostream* out) { *out << c.name; }
@@ -29,13 +29,13 @@ void PrintTo(const LinesCase& c, std::ostream* out) { *out << c.name; }
 class GeneralLines : public ::testing::TestWithParam<LinesCase> {};
 
 TEST_P(GeneralLines, GivesTheTokensAndEndStates) {
-    const LinesCase& c = GetParam();
-    G h;
-    h.SetComments(c.comments);
-    h.SetDetectPreprocessor(c.detectPreprocessor);
-    h.SetStringDelim(c.delim);
-    h.SetKeyWords(c.keywords);
-    testing::expectLines(h, c.lines, c.expected);
+  const LinesCase& c = GetParam();
+  G h;
+  h.SetComments(c.comments);
+  h.SetDetectPreprocessor(c.detectPreprocessor);
+  h.SetStringDelim(c.delim);
+  h.SetKeyWords(c.keywords);
+  testing::expectLines(h, c.lines, c.expected);
 }
 
 constexpr G::TCommentStyles kAll =
@@ -156,16 +156,16 @@ INSTANTIATE_TEST_SUITE_P(Table, GeneralLines, ::testing::ValuesIn(kCases),
                          [](const auto& test) { return std::string(test.param.name); });
 
 TEST(GeneralRanges, AForeignRangeCountsAsOutsideAnyComment) {
-    for (SynRange foreign : {SynRange(-5), SynRange(5), SynRange(99), kRangeUnscanned}) {
-        G h;
-        h.SetComments(kAll);
-        const ScannedLine got = testing::scanLine(h, "x *)}*/", foreign);
+  for (SynRange foreign : {SynRange(-5), SynRange(5), SynRange(99), kRangeUnscanned}) {
+    G h;
+    h.SetComments(kAll);
+    const ScannedLine got = testing::scanLine(h, "x *)}*/", foreign);
         const ScannedLine want{{{G::tkIdentifier, 0, "x"}, {G::tkSpace, 1, " "}, {G::tkUnknown, 2, "*"},
                                 {G::tkUnknown, 3, ")"}, {G::tkUnknown, 4, "}"}, {G::tkUnknown, 5, "*"},
                                 {G::tkSymbol, 6, "/"}},
-                               G::rsUnKnown};
-        EXPECT_EQ(got, want) << "range " << foreign;
-    }
+                           G::rsUnKnown};
+    EXPECT_EQ(got, want) << "range " << foreign;
+  }
 }
 
 }  // namespace

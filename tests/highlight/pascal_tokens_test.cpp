@@ -14,11 +14,11 @@ using testing::ScannedLine;
 using testing::Token;
 
 struct LinesCase {
-    const char* name;
-    std::vector<std::string> lines;
-    std::vector<ScannedLine> expected;  // per line
-    TSynPasVersion version = pasVersion6;
-    bool packageSource = true;
+  const char* name;
+  std::vector<std::string> lines;
+  std::vector<ScannedLine> expected;  // per line
+  TSynPasVersion version = pasVersion6;
+  bool packageSource = true;
 };
 
 void PrintTo(const LinesCase& c, std::ostream* out) { *out << c.name; }
@@ -26,11 +26,11 @@ void PrintTo(const LinesCase& c, std::ostream* out) { *out << c.name; }
 class PascalLines : public ::testing::TestWithParam<LinesCase> {};
 
 TEST_P(PascalLines, GivesTheTokensAndEndStates) {
-    const LinesCase& c = GetParam();
-    TSynPasSyn h;
-    h.SetPackageSource(c.packageSource);
-    h.SetPasVersion(c.version);  // below version 3 this turns package source off
-    testing::expectLines(h, c.lines, c.expected);
+  const LinesCase& c = GetParam();
+  TSynPasSyn h;
+  h.SetPackageSource(c.packageSource);
+  h.SetPasVersion(c.version);  // below version 3 this turns package source off
+  testing::expectLines(h, c.lines, c.expected);
 }
 
 const LinesCase kCases[] = {

@@ -13,119 +13,119 @@ using testing::setLines;
 const std::vector<std::string> kFourPairs = {"BEGIN=END", "REPEAT=UNTIL", "CASE=END", "RECORD=END"};
 
 struct Case {
-    const char* name;
-    std::vector<std::string> lines;
-    std::vector<std::string> pairs;
-    std::vector<StructureMatch> expected;
+  const char* name;
+  std::vector<std::string> lines;
+  std::vector<std::string> pairs;
+  std::vector<StructureMatch> expected;
 };
 
 TEST(Structures, CasesMatchAsTheScanDescribes) {
-    const std::vector<Case> cases = {
+  const std::vector<Case> cases = {
         {"begin and end in one column", {"x", "  begin", "  a;", "", "", "  end;"}, DefaultStrutureTokens(),
          {{{3, 3}, {3, 6}}}},
-        {"one line", {"BEGIN END"}, DefaultStrutureTokens(), {{{1, 2}, {7, 1}}}},
-        {"no boundary", {"BEGINX XBEGIN ''BEGIN", "END"}, DefaultStrutureTokens(), {}},
-        {"open bracket", {"(BEGIN", "END"}, DefaultStrutureTokens(), {{{2, 2}, {1, 2}}}},
-        {"digit", {"1BEGIN", "END"}, DefaultStrutureTokens(), {{{2, 2}, {1, 2}}}},
-        {"digit after", {"BEGIN1", "END2"}, DefaultStrutureTokens(), {{{1, 2}, {1, 2}}}},
-        {"nested case", {"BEGIN", "CASE x OF", "END;", "END."}, kFourPairs, {{{1, 3}, {1, 3}}, {{1, 2}, {1, 4}}}},
-        {"record in begin", {"begin", " record", " end", "end"}, kFourPairs, {{{2, 3}, {2, 3}}, {{1, 2}, {1, 4}}}},
-        {"unmatched", {"END", "BEGIN"}, DefaultStrutureTokens(), {}},
-        {"right to left", {"begin begin end end"}, DefaultStrutureTokens(), {{{7, 2}, {13, 1}}, {{1, 2}, {17, 1}}}},
-        {"repeat", {"Repeat", "until x"}, DefaultStrutureTokens(), {{{1, 2}, {1, 2}}}},
-        {"comments and strings",
-         {"begin", "  { end }", "  (* end *) // end", "  s := 'end' + 'it''s end';", "end"},
-         DefaultStrutureTokens(),
-         {{{1, 2}, {1, 5}}}},
+      {"one line", {"BEGIN END"}, DefaultStrutureTokens(), {{{1, 2}, {7, 1}}}},
+      {"no boundary", {"BEGINX XBEGIN ''BEGIN", "END"}, DefaultStrutureTokens(), {}},
+      {"open bracket", {"(BEGIN", "END"}, DefaultStrutureTokens(), {{{2, 2}, {1, 2}}}},
+      {"digit", {"1BEGIN", "END"}, DefaultStrutureTokens(), {{{2, 2}, {1, 2}}}},
+      {"digit after", {"BEGIN1", "END2"}, DefaultStrutureTokens(), {{{1, 2}, {1, 2}}}},
+      {"nested case", {"BEGIN", "CASE x OF", "END;", "END."}, kFourPairs, {{{1, 3}, {1, 3}}, {{1, 2}, {1, 4}}}},
+      {"record in begin", {"begin", " record", " end", "end"}, kFourPairs, {{{2, 3}, {2, 3}}, {{1, 2}, {1, 4}}}},
+      {"unmatched", {"END", "BEGIN"}, DefaultStrutureTokens(), {}},
+      {"right to left", {"begin begin end end"}, DefaultStrutureTokens(), {{{7, 2}, {13, 1}}, {{1, 2}, {17, 1}}}},
+      {"repeat", {"Repeat", "until x"}, DefaultStrutureTokens(), {{{1, 2}, {1, 2}}}},
+      {"comments and strings",
+       {"begin", "  { end }", "  (* end *) // end", "  s := 'end' + 'it''s end';", "end"},
+       DefaultStrutureTokens(),
+       {{{1, 2}, {1, 5}}}},
         {"comment over lines", {"begin", "{ comment", "  begin", "end }", "end"}, DefaultStrutureTokens(),
          {{{1, 2}, {1, 5}}}},
-        {"bad pair lines make nothing",
-         {"begin", "case", "end", "repeat", "until"},
-         {"BEGIN", "=END", "CASE=", "BEGIN =END", "begin=end", "REPEAT=UNTIL"},
-         {{{1, 5}, {1, 5}}}},
-        {"no pairs", {"begin", "end"}, {}, {}},
-    };
-    for (const auto& c : cases) EXPECT_EQ(matchText(c.lines, c.pairs), c.expected) << c.name;
+      {"bad pair lines make nothing",
+       {"begin", "case", "end", "repeat", "until"},
+       {"BEGIN", "=END", "CASE=", "BEGIN =END", "begin=end", "REPEAT=UNTIL"},
+       {{{1, 5}, {1, 5}}}},
+      {"no pairs", {"begin", "end"}, {}, {}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(matchText(c.lines, c.pairs), c.expected) << c.name;
 }
 
 TEST(Structures, PairLines) {
-    std::vector<std::string> lines = {"begin=End", "Caso=Fim"};
-    UpperCaseStructureTokens(lines);
-    EXPECT_EQ(lines, (std::vector<std::string>{"BEGIN=END", "CASO=FIM"}));
-    const auto pairs = ParseStructurePairs({"A=B=C", "X=Y", "", "="});
-    ASSERT_EQ(pairs.size(), 1u);
-    EXPECT_EQ(pairs[0].Opener, "X");
-    EXPECT_EQ(pairs[0].Closer, "Y");
-    const StructureWords words(ParseStructurePairs(kFourPairs));
-    EXPECT_EQ(words.WordCount(), 6);
-    EXPECT_EQ(words.Roles(words.Find("end")).size(), 3u);
-    EXPECT_EQ(words.Find("ENDS"), -1);
+  std::vector<std::string> lines = {"begin=End", "Caso=Fim"};
+  UpperCaseStructureTokens(lines);
+  EXPECT_EQ(lines, (std::vector<std::string>{"BEGIN=END", "CASO=FIM"}));
+  const auto pairs = ParseStructurePairs({"A=B=C", "X=Y", "", "="});
+  ASSERT_EQ(pairs.size(), 1u);
+  EXPECT_EQ(pairs[0].Opener, "X");
+  EXPECT_EQ(pairs[0].Closer, "Y");
+  const StructureWords words(ParseStructurePairs(kFourPairs));
+  EXPECT_EQ(words.WordCount(), 6);
+  EXPECT_EQ(words.Roles(words.Find("end")).size(), 3u);
+  EXPECT_EQ(words.Find("ENDS"), -1);
 }
 
 // Pairs in groups are matched from the top only until every opener up to the
 // line asked for has its closer; other pairs need the whole text.
 TEST(Structures, MatchingStopsWhenTheOpenersAboveHaveTheirClosers) {
-    std::vector<std::string> text(1000, "  x := 1;");
-    text[2] = "begin";
-    text[8] = "  repeat";
-    text[40] = "  until x;";
-    text[60] = "end;";
-    text[900] = "begin end";
-    TSynEditStringList store;
-    setLines(store, text);
-    TSynPasSyn highlighter;
-    const struct {
-        const char* what;
-        std::vector<std::string> pairs;
-        int through;
-        int scanned;  // lines whose words were looked for
-        std::size_t matches;
-    } cases[] = {
-        {"window above the openers' closers", DefaultStrutureTokens(), 9, 61, 2},
-        {"nothing open at the window's end", DefaultStrutureTokens(), 70, 71, 2},
-        {"the whole text", DefaultStrutureTokens(), 999, 1000, 3},
-        {"pairs that do not group", {"BEGIN=END", "END=UNTIL"}, 9, 1000, 2},
-    };
-    for (const auto& c : cases) {
-        StructureCache cache;
-        cache.SetPairs(c.pairs);
-        ScannedLineStates states(store, highlighter);
-        cache.Update(store, highlighter, states, c.through);
-        EXPECT_EQ(cache.LastScanCount(), c.scanned) << c.what;
-        EXPECT_EQ(states.Scanned(), c.scanned) << c.what;
-        EXPECT_GE(cache.MatchedThrough(), std::min(c.through, 999)) << c.what;
-        EXPECT_EQ(cache.Matches().size(), c.matches) << c.what;
-    }
+  std::vector<std::string> text(1000, "  x := 1;");
+  text[2] = "begin";
+  text[8] = "  repeat";
+  text[40] = "  until x;";
+  text[60] = "end;";
+  text[900] = "begin end";
+  TSynEditStringList store;
+  setLines(store, text);
+  TSynPasSyn highlighter;
+  const struct {
+    const char* what;
+    std::vector<std::string> pairs;
+    int through;
+    int scanned;  // lines whose words were looked for
+    std::size_t matches;
+  } cases[] = {
+      {"window above the openers' closers", DefaultStrutureTokens(), 9, 61, 2},
+      {"nothing open at the window's end", DefaultStrutureTokens(), 70, 71, 2},
+      {"the whole text", DefaultStrutureTokens(), 999, 1000, 3},
+      {"pairs that do not group", {"BEGIN=END", "END=UNTIL"}, 9, 1000, 2},
+  };
+  for (const auto& c : cases) {
+    StructureCache cache;
+    cache.SetPairs(c.pairs);
+    ScannedLineStates states(store, highlighter);
+    cache.Update(store, highlighter, states, c.through);
+    EXPECT_EQ(cache.LastScanCount(), c.scanned) << c.what;
+    EXPECT_EQ(states.Scanned(), c.scanned) << c.what;
+    EXPECT_GE(cache.MatchedThrough(), std::min(c.through, 999)) << c.what;
+    EXPECT_EQ(cache.Matches().size(), c.matches) << c.what;
+  }
 }
 
 // Lines inserted and deleted one at a time, far and near, move the kept words
 // with them; only the lines reported are scanned again.
 TEST(Structures, KeptWordsFollowInsertedAndDeletedLines) {
-    std::vector<std::string> text(200, "x;");
-    text[10] = "begin";
-    text[150] = "end";
-    TSynEditStringList store;
-    setLines(store, text);
-    TSynPasSyn highlighter;
-    StructureCache cache;
-    cache.Reset(store.GetCount());
-    {
-        ScannedLineStates states(store, highlighter);
-        cache.Update(store, highlighter, states, 199);
-    }
-    EXPECT_EQ(cache.Matches(), (std::vector<StructureMatch>{{{1, 12}, {1, 151}}}));
-    for (int k = 0; k < 50; ++k) {  // a load in the middle, line by line
-        store.Insert(100 + k, "y;");
-        cache.LinesInserted(100 + k, 1);
-    }
-    for (int k = 0; k < 5; ++k) {  // and lines deleted above it
-        store.Delete(0);
-        cache.LinesDeleted(0, 1);
-    }
+  std::vector<std::string> text(200, "x;");
+  text[10] = "begin";
+  text[150] = "end";
+  TSynEditStringList store;
+  setLines(store, text);
+  TSynPasSyn highlighter;
+  StructureCache cache;
+  cache.Reset(store.GetCount());
+  {
     ScannedLineStates states(store, highlighter);
-    cache.Update(store, highlighter, states, store.GetCount() - 1);
-    EXPECT_EQ(cache.LastScanCount(), 52);  // the new lines, the line after them, the new first line
-    EXPECT_EQ(cache.Matches(), (std::vector<StructureMatch>{{{1, 7}, {1, 196}}}));
+    cache.Update(store, highlighter, states, 199);
+  }
+  EXPECT_EQ(cache.Matches(), (std::vector<StructureMatch>{{{1, 12}, {1, 151}}}));
+  for (int k = 0; k < 50; ++k) {  // a load in the middle, line by line
+    store.Insert(100 + k, "y;");
+    cache.LinesInserted(100 + k, 1);
+  }
+  for (int k = 0; k < 5; ++k) {  // and lines deleted above it
+    store.Delete(0);
+    cache.LinesDeleted(0, 1);
+  }
+  ScannedLineStates states(store, highlighter);
+  cache.Update(store, highlighter, states, store.GetCount() - 1);
+  EXPECT_EQ(cache.LastScanCount(), 52);  // the new lines, the line after them, the new first line
+  EXPECT_EQ(cache.Matches(), (std::vector<StructureMatch>{{{1, 7}, {1, 196}}}));
 }
 
 }  // namespace

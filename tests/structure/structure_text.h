@@ -12,20 +12,20 @@
 namespace kau::editor::testing {
 
 inline void setLines(TSynEditStringList& store, const std::vector<std::string>& lines) {
-    store.Clear();
-    for (const auto& line : lines) store.Add(line);
+  store.Clear();
+  for (const auto& line : lines) store.Add(line);
 }
 
 inline std::vector<StructureMatch> matchText(const std::vector<std::string>& lines,
                                              const std::vector<std::string>& pairs = DefaultStrutureTokens()) {
-    TSynEditStringList store;
-    setLines(store, lines);
-    TSynPasSyn highlighter;
-    StructureCache cache;
-    cache.SetPairs(pairs);
-    cache.Reset(store.GetCount());
-    cache.Update(store, highlighter);
-    return cache.Matches();
+  TSynEditStringList store;
+  setLines(store, lines);
+  TSynPasSyn highlighter;
+  StructureCache cache;
+  cache.SetPairs(pairs);
+  cache.Reset(store.GetCount());
+  cache.Update(store, highlighter);
+  return cache.Matches();
 }
 
 }  // namespace kau::editor::testing
