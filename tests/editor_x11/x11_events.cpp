@@ -59,12 +59,6 @@ bool WaitFor(const std::function<bool()>& done, int milliseconds) {
     }
 }
 
-void Settle() {
-    QElapsedTimer timer;
-    timer.start();
-    while (timer.elapsed() < 150) QApplication::processEvents(QEventLoop::AllEvents, 10);
-}
-
 bool MovePointer(QPoint global, int milliseconds) {
     const PointerWatch watch;
     XDo({"mousemove", "--sync", QString::number(global.x()), QString::number(global.y())});

@@ -21,8 +21,6 @@ QString RunProgram(const QString& program, const QStringList& arguments, const Q
 void XDo(const QStringList& arguments);
 // Runs the event loop until `done` or `milliseconds` have passed.
 bool WaitFor(const std::function<bool()>& done, int milliseconds = 3000);
-// Runs the event loop for a short while, so that events already sent arrive.
-void Settle();
 // Moves the pointer there through the X server and runs the event loop until
 // Qt has seen it arrive, so that a move sent after it is not merged into it
 // (true at once when none of the program's windows can see it: no window
