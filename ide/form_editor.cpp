@@ -109,13 +109,13 @@ void TFormEditor::FormCreate() {
   richEdit1_->SetModified(false);
   windowListItem_ = new QAction(&main_);
   connect(windowListItem_, &QAction::triggered, &main_, &TFormMain::janelasEditor1Click);
-  main_.findChild<QMenu*>("MnJanela")->addAction(windowListItem_);
+  main_.MnJanela()->addAction(windowListItem_);
   popupListItem_ = new QAction(&main_);
   connect(popupListItem_, &QAction::triggered, &main_, &TFormMain::janelasEditorPopupClick);
   main_.PopupMenu1()->addAction(popupListItem_);
   host_->setPopupMenu(main_.PopupMenu1());
   main_.setActiveEditorWindow(this);
-  if (main_.findChild<QAction*>("MnJanelaEditorClassico")->isChecked())
+  if (main_.MnJanelaEditorClassico()->isChecked())
     main_.MnJanelaEditorClassicoClick();
   else
     main_.MnJanelaEditorModernoClick();
@@ -126,8 +126,8 @@ void TFormEditor::FormActivate() {
   main_.selectEditorTab(this);
   ShowCaretPosition();
   const bool classic = EditorStyle == StyleClassic;
-  main_.findChild<QAction*>("MnJanelaEditorClassico")->setChecked(classic);
-  main_.findChild<QAction*>("MnJanelaEditorModerno")->setChecked(!classic);
+  main_.MnJanelaEditorClassico()->setChecked(classic);
+  main_.MnJanelaEditorModerno()->setChecked(!classic);
 }
 
 void TFormEditor::closeEvent(QCloseEvent* event) { FormClose(event); }

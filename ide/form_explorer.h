@@ -30,6 +30,8 @@ class TFormExplorer : public QWidget {
   void fileWritten(const QString& path);
   // Stay-on-top or a normal tool window; a shown window stays shown.
   void setStayOnTop(bool onTop);
+  QLabel* lbUnidadeDisco() const { return lbUnidadeDisco_; }
+  QPushButton* btFechar() const { return btFechar_; }
 
  signals:
   // The full path of the file double-clicked.

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMdiSubWindow>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QStatusTipEvent>
 #include <QTabBar>
@@ -35,7 +36,10 @@ TFormMain::TFormMain(QWidget* parent) : QMainWindow(parent) {
     if (auto* editor = qobject_cast<TFormEditor*>(window)) editor->FormActivate();
   });
   // The file dialogs' settings; the dialogs are made when they are shown.
-  for (const char* name : {"OpenDialog1", "SaveDialog1"}) (new QObject(this))->setObjectName(name);
+  openDialog1_ = new QObject(this);
+  openDialog1_->setObjectName("OpenDialog1");
+  saveDialog1_ = new QObject(this);
+  saveDialog1_->setObjectName("SaveDialog1");
   resize(601, 382);
   if (QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
@@ -53,9 +57,6 @@ TFormMain::~TFormMain() {
   for (QObject* child : findChildren<QObject*>()) child->disconnect(this);
 }
 
-QAction* TFormMain::action(const char* name) const { return findChild<QAction*>(name); }
-QToolButton* TFormMain::button(const char* name) const { return findChild<QToolButton*>(name); }
-
 QPixmap TFormMain::picture() const { return mdiArea_->picture(); }
 
 QString TFormMain::statusPanelText(int panel) const { return statusPanels_[panel]->text(); }
@@ -71,7 +72,7 @@ void TFormMain::setExplorer(TFormExplorer* explorer) {
     FocusActiveEditor();
     explorer_->raise();
   });
-  connect(explorer_, &TFormExplorer::closed, this, [this] { button("BtnTaloExplorer")->setChecked(false); });
+  connect(explorer_, &TFormExplorer::closed, this, [this] { btnTaloExplorer_->setChecked(false); });
 }
 
 // The window minimizes itself, so no application-wide minimize hook is
@@ -132,22 +133,22 @@ void TFormMain::FocusAfterDialog() {
 void TFormMain::ShowHint() { setStatusPanelText(2, applicationHint_); }
 
 void TFormMain::EnableEditorCommands(bool enabled) {
-  for (const char* name : {"MnEditarIrParaLinha", "MnEditarSelecionarTudo", "MnEditarLocalizar",
-                           "MnEditarSubstituir", "MnEditarDesfazer", "MnArquivoImprimir", "MnArquivoSalvar",
-                           "MnArquivoSalvarComo", "MnArquivoFechar"})
-    action(name)->setEnabled(enabled);
-  findChild<QMenu*>("MnCompilar")->menuAction()->setEnabled(enabled);
-  for (const char* name : {"BtnExecutar", "BtnSalvar", "BtnImprimir", "BtnDesfazer", "BtnRefazer", "BtnLocalizar"})
-    button(name)->setEnabled(enabled);
+  for (QAction* item : {mnEditarIrParaLinha_, mnEditarSelecionarTudo_, mnEditarLocalizar_, mnEditarSubstituir_,
+                        mnEditarDesfazer_, mnArquivoImprimir_, mnArquivoSalvar_, mnArquivoSalvarComo_,
+                        mnArquivoFechar_})
+    item->setEnabled(enabled);
+  mnCompilar_->menuAction()->setEnabled(enabled);
+  for (QToolButton* button : {btnExecutar_, btnSalvar_, btnImprimir_, btnDesfazer_, btnRefazer_, btnLocalizar_})
+    button->setEnabled(enabled);
   tabControl1_->setVisible(enabled);
 }
 
 void TFormMain::UpdateClipboardCommands(bool selectionNotEmpty) {
-  button("BtnColar")->setEnabled(true);
-  action("MnEditarColar")->setEnabled(true);
-  for (const char* name : {"BtnRecortar", "BtnCopiar"}) button(name)->setEnabled(selectionNotEmpty);
-  for (const char* name : {"MnEditarRecortar", "MnEditarCopiar", "PopRecortar", "PopCopiar"})
-    action(name)->setEnabled(selectionNotEmpty);
+  btnColar_->setEnabled(true);
+  mnEditarColar_->setEnabled(true);
+  for (QToolButton* button : {btnRecortar_, btnCopiar_}) button->setEnabled(selectionNotEmpty);
+  for (QAction* item : {mnEditarRecortar_, mnEditarCopiar_, popRecortar_, popCopiar_})
+    item->setEnabled(selectionNotEmpty);
 }
 
 void TFormMain::ExplorerNormal() {
@@ -172,8 +173,8 @@ void TFormMain::centreExplorer() {
 
 void TFormMain::BtnTaloExplorerClick() {
   if (!explorer_) return;
-  explorer_->findChild<QLabel*>("lbUnidadeDisco")->setText("Unidades de Disco:");
-  explorer_->findChild<QWidget*>("btFechar")->setProperty("text", "Fechar");
+  explorer_->lbUnidadeDisco()->setText("Unidades de Disco:");
+  explorer_->btFechar()->setText("Fechar");
   explorer_->setWindowIcon(windowIcon());
   if (explorer_->isVisible()) {
     explorer_->hide();
@@ -181,7 +182,7 @@ void TFormMain::BtnTaloExplorerClick() {
     centreExplorer();
     explorer_->show();
   }
-  button("BtnTaloExplorer")->setChecked(explorer_->isVisible());
+  btnTaloExplorer_->setChecked(explorer_->isVisible());
 }
 
 void TFormMain::MnAjudaSobreClick() {

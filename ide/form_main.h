@@ -59,6 +59,10 @@ class TFormMain : public QMainWindow {
   TFormEditor* ActiveEditorWindow() const { return activeEditorWindow_; }
   void setActiveEditorWindow(TFormEditor* editor) { activeEditorWindow_ = editor; }
   QMenu* PopupMenu1() const { return popupMenu1_; }
+  // The Janela menu, which lists the editor windows, and its style items.
+  QMenu* MnJanela() const { return mnJanela_; }
+  QAction* MnJanelaEditorClassico() const { return mnJanelaEditorClassico_; }
+  QAction* MnJanelaEditorModerno() const { return mnJanelaEditorModerno_; }
   // Opens a file (an absolute path is made of a relative one) or the new
   // file "Untitled" in an editor window, or activates the window that has
   // it. False when the file could not be read: the user was told, and no
@@ -188,8 +192,6 @@ class TFormMain : public QMainWindow {
   QToolButton* editorBarButton(const char* name, const QString& glyph, bool toggle, void (TFormMain::*handler)());
   QAction* menuItem(QMenu* menu, const char* name, const QString& caption, void (TFormMain::*handler)(),
                     const QKeySequence& shortcut = {});
-  QAction* action(const char* name) const;
-  QToolButton* button(const char* name) const;
 
   void FormClose(QCloseEvent* event);
   // Once a dialog of this window has closed: the keys back to the editor,
@@ -218,7 +220,7 @@ class TFormMain : public QMainWindow {
   // LastSaveSucceeded before the answer is acted on.
   int AskToSaveModified(TFormEditor* editor);
   // View and tools, in form_main_view.cpp.
-  void ApplySwitchToEditors(const char* switchName, void (*apply)(TFormEditor&, bool shown));
+  void ApplySwitchToEditors(const QToolButton* viewSwitch, void (*apply)(TFormEditor&, bool shown));
   void ChangeFontSize(int delta);
   void StartTool(ExternalTool tool);
   void ShowToolFailure(const QString& failure);
@@ -232,6 +234,50 @@ class TFormMain : public QMainWindow {
   QLabel* statusPanels_[kStatusPanels] = {};
   QMenu* popupMenu1_ = nullptr;
   QMenu* arquivosBotaoAbrir_ = nullptr;
+  // The components the commands enable, check or read, kept where they are
+  // made; their object names stay for the texts' table and the tests.
+  QToolButton* btnAbrir_ = nullptr;
+  QToolButton* btnSalvar_ = nullptr;
+  QToolButton* btnImprimir_ = nullptr;
+  QToolButton* btnLocalizar_ = nullptr;
+  QToolButton* btnRecortar_ = nullptr;
+  QToolButton* btnCopiar_ = nullptr;
+  QToolButton* btnColar_ = nullptr;
+  QToolButton* btnDesfazer_ = nullptr;
+  QToolButton* btnRefazer_ = nullptr;
+  QToolButton* btnExecutar_ = nullptr;
+  QToolButton* btnTaloExplorer_ = nullptr;
+  QToolButton* btnShowGutter_ = nullptr;
+  QToolButton* btnShowStruture_ = nullptr;
+  QToolButton* btnShowBracket_ = nullptr;
+  QToolButton* btnProxEditor_ = nullptr;
+  QToolButton* btnPrevEditor_ = nullptr;
+  QMenu* mnArquivoAbrirArquivo_ = nullptr;
+  QMenu* mnCompilar_ = nullptr;
+  QMenu* mnJanela_ = nullptr;
+  QAction* mnArquivoSalvar_ = nullptr;
+  QAction* mnArquivoSalvarComo_ = nullptr;
+  QAction* mnArquivoFechar_ = nullptr;
+  QAction* mnArquivoImprimir_ = nullptr;
+  QAction* mnEditarDesfazer_ = nullptr;
+  QAction* mnEditarRecortar_ = nullptr;
+  QAction* mnEditarCopiar_ = nullptr;
+  QAction* mnEditarColar_ = nullptr;
+  QAction* mnEditarSelecionarTudo_ = nullptr;
+  QAction* mnEditarLocalizar_ = nullptr;
+  QAction* mnEditarSubstituir_ = nullptr;
+  QAction* mnEditarIrParaLinha_ = nullptr;
+  QAction* mnJanelaEditorModerno_ = nullptr;
+  QAction* mnJanelaEditorClassico_ = nullptr;
+  QAction* popRecortar_ = nullptr;
+  QAction* popCopiar_ = nullptr;
+  // The recent files: ARQ1-ARQ5 in the Arquivo menu, Arq11-Arq51 in the
+  // open button's drop-down.
+  QAction* arq_[RecentFilesList::kEntries] = {};
+  QAction* arqBotao_[RecentFilesList::kEntries] = {};
+  // The settings of the file dialogs (the filter).
+  QObject* openDialog1_ = nullptr;
+  QObject* saveDialog1_ = nullptr;
   TFormExplorer* explorer_ = nullptr;
   QString applicationHint_;
   QString helpFile_;

@@ -58,9 +58,9 @@ bool TFormMain::OpenInEditor(const QString& given) {
   TFormEditor* window = editor.release();
   mdiArea_->addSubWindow(window);
   window->FormCreate();
-  window->RichEdit1().SetShowBracketPair(!button("btnShowBracket")->isChecked());
-  window->RichEdit1().SetShowStrutureLine(!button("btnShowStruture")->isChecked());
-  window->RichEdit1().Gutter().SetVisible(!button("btnShowGutter")->isChecked());
+  window->RichEdit1().SetShowBracketPair(!btnShowBracket_->isChecked());
+  window->RichEdit1().SetShowStrutureLine(!btnShowStruture_->isChecked());
+  window->RichEdit1().Gutter().SetVisible(!btnShowGutter_->isChecked());
   UpdateClipboardCommands(window);
   window->showMaximized();
   window->SetFileName(name);
@@ -71,8 +71,8 @@ bool TFormMain::OpenInEditor(const QString& given) {
   addEditorTab(window->TabTitle());
   barraBotoesEditor_->show();
   if (editorWindowList_.size() >= 2) {
-    button("btnProxEditor")->setEnabled(true);
-    button("btnPrevEditor")->setEnabled(true);
+    btnProxEditor_->setEnabled(true);
+    btnPrevEditor_->setEnabled(true);
   }
   ativaEditor(window);
   return true;
@@ -155,9 +155,8 @@ void TFormMain::CloseEditorWindow() {
   editor->deleteLater();
   if (editorWindowList_.isEmpty()) {
     EnableEditorCommands(false);
-    for (const char* name : {"BtnRecortar", "BtnCopiar", "BtnColar"}) button(name)->setEnabled(false);
-    for (const char* name : {"MnEditarRecortar", "MnEditarCopiar", "MnEditarColar"})
-      action(name)->setEnabled(false);
+    for (QToolButton* button : {btnRecortar_, btnCopiar_, btnColar_}) button->setEnabled(false);
+    for (QAction* item : {mnEditarRecortar_, mnEditarCopiar_, mnEditarColar_}) item->setEnabled(false);
     setStatusPanelText(0, " ");
     setStatusPanelText(1, " ");
     barraBotoesEditor_->hide();
@@ -168,8 +167,8 @@ void TFormMain::CloseEditorWindow() {
   if (wasMaximized) editorWindowList_.first()->showMaximized();
   ActivateEditorAt(0);
   if (editorWindowList_.size() == 1) {
-    button("btnProxEditor")->setEnabled(false);
-    button("btnPrevEditor")->setEnabled(false);
+    btnProxEditor_->setEnabled(false);
+    btnPrevEditor_->setEnabled(false);
   }
 }
 
@@ -189,14 +188,14 @@ void TFormMain::MnEditarSelecionarTudoClick() {
 
 void TFormMain::MnJanelaEditorClassicoClick() {
   if (activeEditorWindow_) activeEditorWindow_->ApplyEditorStyle(TFormEditor::StyleClassic);
-  action("MnJanelaEditorClassico")->setChecked(true);
-  action("MnJanelaEditorModerno")->setChecked(false);
+  mnJanelaEditorClassico_->setChecked(true);
+  mnJanelaEditorModerno_->setChecked(false);
 }
 
 void TFormMain::MnJanelaEditorModernoClick() {
   if (activeEditorWindow_) activeEditorWindow_->ApplyEditorStyle(TFormEditor::StyleModern);
-  action("MnJanelaEditorClassico")->setChecked(false);
-  action("MnJanelaEditorModerno")->setChecked(true);
+  mnJanelaEditorClassico_->setChecked(false);
+  mnJanelaEditorModerno_->setChecked(true);
 }
 
 bool TFormMain::CloseEditorWindowsForQuit() {

@@ -64,16 +64,15 @@ void TFormMain::ReadRecentFiles() {
 // and the open button gets its drop-down.
 void TFormMain::ShowRecentFiles() {
   for (int n = 1; n <= RecentFilesList::kEntries; ++n) {
-    QAction* item = action(qPrintable(QString("ARQ%1").arg(n)));
+    QAction* item = arq_[n - 1];
     item->setText(recentFiles_.MenuText(n));
     item->setData(recentFiles_.FileName(n));
     item->setVisible(recentFiles_.Visible(n));
   }
   if (!recentFiles_.HasEntries()) return;
-  findChild<QMenu*>("MnArquivoAbrirArquivo")->menuAction()->setVisible(true);
-  QToolButton* open = button("BtnAbrir");
-  open->setMenu(arquivosBotaoAbrir_);
-  open->setPopupMode(QToolButton::MenuButtonPopup);
+  mnArquivoAbrirArquivo_->menuAction()->setVisible(true);
+  btnAbrir_->setMenu(arquivosBotaoAbrir_);
+  btnAbrir_->setPopupMode(QToolButton::MenuButtonPopup);
 }
 
 void TFormMain::UpdateRecentFiles(const QString& path) {
@@ -83,8 +82,8 @@ void TFormMain::UpdateRecentFiles(const QString& path) {
 
 void TFormMain::arquivosBotaoAbrirPopup() {
   for (int n = 1; n <= RecentFilesList::kEntries; ++n) {
-    const QAction* recent = action(qPrintable(QString("ARQ%1").arg(n)));
-    QAction* item = action(qPrintable((QString("Arq%1").arg(n) + "1")));
+    const QAction* recent = arq_[n - 1];
+    QAction* item = arqBotao_[n - 1];
     item->setText(recent->text());
     item->setData(recent->data());
     if (recentFiles_.Visible(n)) item->setVisible(true);
@@ -131,7 +130,7 @@ void TFormMain::NovoExecute() {
 void TFormMain::MnArquivoAbrirClick() {
   ExplorerNormal();
   QFileDialog dialog(this);
-  SetUpFileDialog(dialog, findChild<QObject*>("OpenDialog1"));
+  SetUpFileDialog(dialog, openDialog1_);
   dialog.setFileMode(QFileDialog::ExistingFile);
   dialog.setAcceptMode(QFileDialog::AcceptOpen);
   if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
@@ -198,7 +197,7 @@ void TFormMain::MnArquivoSalvarComoClick() {
   if (!editor) return;
   ExplorerNormal();
   QFileDialog dialog(this);
-  SetUpFileDialog(dialog, findChild<QObject*>("SaveDialog1"));
+  SetUpFileDialog(dialog, saveDialog1_);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.selectFile(editor->GetFileName());
   lastSaveSucceeded_ = false;

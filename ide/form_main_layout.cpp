@@ -48,18 +48,18 @@ void TFormMain::buildToolBar() {
   toolBar1_->setFloatable(false);
   addToolBar(Qt::TopToolBarArea, toolBar1_);
   toolButton("BtnNovo", kImageNovo, &TFormMain::NovoExecute);
-  toolButton("BtnAbrir", kImageAbrir, &TFormMain::MnArquivoAbrirClick);
-  toolButton("BtnSalvar", kImageSalvar, &TFormMain::MnArquivoSalvarClick);
+  btnAbrir_ = toolButton("BtnAbrir", kImageAbrir, &TFormMain::MnArquivoAbrirClick);
+  btnSalvar_ = toolButton("BtnSalvar", kImageSalvar, &TFormMain::MnArquivoSalvarClick);
   toolBar1_->addSeparator();
-  toolButton("BtnImprimir", kImageImprimir, &TFormMain::MnArquivoImprimirClick);
-  toolButton("BtnLocalizar", kImageLocalizar, &TFormMain::MnEditarLocalizarClick);
+  btnImprimir_ = toolButton("BtnImprimir", kImageImprimir, &TFormMain::MnArquivoImprimirClick);
+  btnLocalizar_ = toolButton("BtnLocalizar", kImageLocalizar, &TFormMain::MnEditarLocalizarClick);
   toolBar1_->addSeparator();
-  toolButton("BtnRecortar", kImageRecortar, &TFormMain::MnEditarRecortarClick);
-  toolButton("BtnCopiar", kImageCopiar, &TFormMain::MnEditarCopiarClick);
-  toolButton("BtnColar", kImageColar, &TFormMain::MnEditarColarClick);
+  btnRecortar_ = toolButton("BtnRecortar", kImageRecortar, &TFormMain::MnEditarRecortarClick);
+  btnCopiar_ = toolButton("BtnCopiar", kImageCopiar, &TFormMain::MnEditarCopiarClick);
+  btnColar_ = toolButton("BtnColar", kImageColar, &TFormMain::MnEditarColarClick);
   toolBar1_->addSeparator();
-  toolButton("BtnDesfazer", kImageDesfazer, &TFormMain::MnEditarDesfazerClick);
-  toolButton("BtnRefazer", kImageRefazer, &TFormMain::MnEditarRefazerClick);
+  btnDesfazer_ = toolButton("BtnDesfazer", kImageDesfazer, &TFormMain::MnEditarDesfazerClick);
+  btnRefazer_ = toolButton("BtnRefazer", kImageRefazer, &TFormMain::MnEditarRefazerClick);
   toolBar1_->addSeparator();
   toolButton("BtnJanelaCascata", kImageCascata, &TFormMain::MnJanelaCascataClick);
   toolButton("BtnJanelaHorizontalmente", kImageHorizontal, &TFormMain::MnJanelaDividirHorizontalmenteClick);
@@ -71,9 +71,10 @@ void TFormMain::buildToolBar() {
   toolButton("BtnDos", kImageDos, &TFormMain::MnFerramentasPromptMSDOSClick);
   toolButton("BtnWindowsExplorer", kImageWindowsExplorer, &TFormMain::MnFerramentasWindowsExplorerClick);
   toolBar1_->addSeparator();
-  toolButton("BtnExecutar", kImageExecutar, &TFormMain::Executar1Click);
+  btnExecutar_ = toolButton("BtnExecutar", kImageExecutar, &TFormMain::Executar1Click);
   toolBar1_->addSeparator();
-  toolButton("BtnTaloExplorer", kImageTaloExplorer, &TFormMain::BtnTaloExplorerClick)->setCheckable(true);
+  btnTaloExplorer_ = toolButton("BtnTaloExplorer", kImageTaloExplorer, &TFormMain::BtnTaloExplorerClick);
+  btnTaloExplorer_->setCheckable(true);
   toolBar1_->addSeparator();
   toolButton("BtnHelp", kImageHelp, &TFormMain::MnAjudaTopicosAjudaClick);
 
@@ -82,9 +83,11 @@ void TFormMain::buildToolBar() {
   arquivosBotaoAbrir_ = new QMenu(this);
   arquivosBotaoAbrir_->setObjectName("arquivosBotaoAbrir");
   connect(arquivosBotaoAbrir_, &QMenu::aboutToShow, this, &TFormMain::arquivosBotaoAbrirPopup);
-  for (int i = 1; i <= 5; ++i)
-    menuItem(arquivosBotaoAbrir_, qPrintable((QString("Arq%1").arg(i) + "1")), QString(), &TFormMain::AbrirArquivo)
-        ->setVisible(false);
+  for (int i = 1; i <= RecentFilesList::kEntries; ++i) {
+    arqBotao_[i - 1] =
+        menuItem(arquivosBotaoAbrir_, qPrintable((QString("Arq%1").arg(i) + "1")), QString(), &TFormMain::AbrirArquivo);
+    arqBotao_[i - 1]->setVisible(false);
+  }
 }
 
 QToolButton* TFormMain::editorBarButton(const char* name, const QString& glyph, bool toggle,
@@ -112,13 +115,15 @@ void TFormMain::buildEditorBar() {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
   editorBarButton("btnCloseEditor", QString::fromUtf8("✕"), false, &TFormMain::btnCloseEditorClick);
-  editorBarButton("btnShowGutter", "#", true, &TFormMain::btnShowGutterClick);
-  editorBarButton("btnShowStruture", QString::fromUtf8("┣"), true, &TFormMain::btnShowStrutureClick);
-  editorBarButton("btnShowBracket", QString::fromUtf8("⟮⟯"), true, &TFormMain::btnShowBracketClick);
+  btnShowGutter_ = editorBarButton("btnShowGutter", "#", true, &TFormMain::btnShowGutterClick);
+  btnShowStruture_ = editorBarButton("btnShowStruture", QString::fromUtf8("┣"), true, &TFormMain::btnShowStrutureClick);
+  btnShowBracket_ = editorBarButton("btnShowBracket", QString::fromUtf8("⟮⟯"), true, &TFormMain::btnShowBracketClick);
   editorBarButton("btnAumentarFonte", "+", false, &TFormMain::btnAumentarFonteClick);
   editorBarButton("btnReduzirFonte", "-", false, &TFormMain::btnReduzirFonteClick);
-  editorBarButton("btnProxEditor", QString::fromUtf8("▶"), false, &TFormMain::btnProxEditorClick)->setEnabled(false);
-  editorBarButton("btnPrevEditor", QString::fromUtf8("◀"), false, &TFormMain::btnPrevEditorClick)->setEnabled(false);
+  btnProxEditor_ = editorBarButton("btnProxEditor", QString::fromUtf8("▶"), false, &TFormMain::btnProxEditorClick);
+  btnProxEditor_->setEnabled(false);
+  btnPrevEditor_ = editorBarButton("btnPrevEditor", QString::fromUtf8("◀"), false, &TFormMain::btnPrevEditorClick);
+  btnPrevEditor_->setEnabled(false);
   layout->addStretch(1);
   barraBotoesEditor_->hide();
 }

@@ -36,16 +36,21 @@ void TFormMain::buildMainMenu() {
   menuItem(arquivo, "Novo", "&Novo", &TFormMain::NovoExecute, Ctrl('O'));
   arquivo->addSeparator();
   menuItem(arquivo, "MnArquivoAbrir", "&Abrir...", &TFormMain::MnArquivoAbrirClick, Ctrl('A'));
-  QMenu* recent = Menu(arquivo, "MnArquivoAbrirArquivo", "Abrir Arquivo");
-  for (int i = 1; i <= 5; ++i)
-    menuItem(recent, qPrintable(QString("ARQ%1").arg(i)), QString(), &TFormMain::AbrirArquivo)->setVisible(false);
-  arquivo->addMenu(recent)->setVisible(false);
+  mnArquivoAbrirArquivo_ = Menu(arquivo, "MnArquivoAbrirArquivo", "Abrir Arquivo");
+  for (int i = 1; i <= RecentFilesList::kEntries; ++i) {
+    arq_[i - 1] =
+        menuItem(mnArquivoAbrirArquivo_, qPrintable(QString("ARQ%1").arg(i)), QString(), &TFormMain::AbrirArquivo);
+    arq_[i - 1]->setVisible(false);
+  }
+  arquivo->addMenu(mnArquivoAbrirArquivo_)->setVisible(false);
   arquivo->addSeparator();
-  menuItem(arquivo, "MnArquivoSalvar", "&Salvar", &TFormMain::MnArquivoSalvarClick, Ctrl('S'));
-  menuItem(arquivo, "MnArquivoSalvarComo", "Salvar &Como...", &TFormMain::MnArquivoSalvarComoClick);
-  menuItem(arquivo, "MnArquivoFechar", "&Fechar", &TFormMain::MnArquivoFecharClick);
+  mnArquivoSalvar_ = menuItem(arquivo, "MnArquivoSalvar", "&Salvar", &TFormMain::MnArquivoSalvarClick, Ctrl('S'));
+  mnArquivoSalvarComo_ =
+      menuItem(arquivo, "MnArquivoSalvarComo", "Salvar &Como...", &TFormMain::MnArquivoSalvarComoClick);
+  mnArquivoFechar_ = menuItem(arquivo, "MnArquivoFechar", "&Fechar", &TFormMain::MnArquivoFecharClick);
   arquivo->addSeparator();
-  menuItem(arquivo, "MnArquivoImprimir", "&Imprimir...", &TFormMain::MnArquivoImprimirClick, Ctrl('P'));
+  mnArquivoImprimir_ =
+      menuItem(arquivo, "MnArquivoImprimir", "&Imprimir...", &TFormMain::MnArquivoImprimirClick, Ctrl('P'));
   arquivo->addSeparator();
   menuItem(arquivo, "MnArquivoLeiameTxt", "Leiame.txt", &TFormMain::MnArquivoLeiameTxtClick);
   arquivo->addSeparator();
@@ -53,23 +58,28 @@ void TFormMain::buildMainMenu() {
   bar->addMenu(arquivo);
 
   QMenu* editar = Menu(bar, "MnEditar", "&Editar");
-  menuItem(editar, "MnEditarDesfazer", "&Desfazer", &TFormMain::MnEditarDesfazerClick, Ctrl('Z'));
+  mnEditarDesfazer_ = menuItem(editar, "MnEditarDesfazer", "&Desfazer", &TFormMain::MnEditarDesfazerClick, Ctrl('Z'));
   menuItem(editar, "MnEditarRefazer", "&Refazer", &TFormMain::MnEditarRefazerClick, Ctrl('R'));
   editar->addSeparator();
-  menuItem(editar, "MnEditarRecortar", "Recor&tar", &TFormMain::MnEditarRecortarClick, Ctrl('X'));
-  menuItem(editar, "MnEditarCopiar", "&Copiar", &TFormMain::MnEditarCopiarClick, Ctrl('C'));
-  menuItem(editar, "MnEditarColar", "C&olar", &TFormMain::MnEditarColarClick, Ctrl('V'));
-  menuItem(editar, "MnEditarSelecionarTudo", "Selecionar &Tudo", &TFormMain::MnEditarSelecionarTudoClick, Ctrl('T'));
+  mnEditarRecortar_ = menuItem(editar, "MnEditarRecortar", "Recor&tar", &TFormMain::MnEditarRecortarClick, Ctrl('X'));
+  mnEditarCopiar_ = menuItem(editar, "MnEditarCopiar", "&Copiar", &TFormMain::MnEditarCopiarClick, Ctrl('C'));
+  mnEditarColar_ = menuItem(editar, "MnEditarColar", "C&olar", &TFormMain::MnEditarColarClick, Ctrl('V'));
+  mnEditarSelecionarTudo_ = menuItem(editar, "MnEditarSelecionarTudo", "Selecionar &Tudo",
+                                     &TFormMain::MnEditarSelecionarTudoClick, Ctrl('T'));
   editar->addSeparator();
-  menuItem(editar, "MnEditarLocalizar", "&Localizar....", &TFormMain::MnEditarLocalizarClick, Ctrl('L'));
-  menuItem(editar, "MnEditarSubstituir", "S&ubstituir...", &TFormMain::MnEditarSubstituirClick, Ctrl('U'));
-  menuItem(editar, "MnEditarIrParaLinha", "&Ir para linha...", &TFormMain::MnEditarIrParaLinhaClick, Ctrl('I'));
+  mnEditarLocalizar_ =
+      menuItem(editar, "MnEditarLocalizar", "&Localizar....", &TFormMain::MnEditarLocalizarClick, Ctrl('L'));
+  mnEditarSubstituir_ =
+      menuItem(editar, "MnEditarSubstituir", "S&ubstituir...", &TFormMain::MnEditarSubstituirClick, Ctrl('U'));
+  mnEditarIrParaLinha_ =
+      menuItem(editar, "MnEditarIrParaLinha", "&Ir para linha...", &TFormMain::MnEditarIrParaLinhaClick, Ctrl('I'));
   bar->addMenu(editar);
 
-  QMenu* compilar = Menu(bar, "MnCompilar", "&Compilar");
-  menuItem(compilar, "Executar1", "&Executar!", &TFormMain::Executar1Click, QKeySequence(Qt::Key_F9));
-  menuItem(compilar, "MnCompilarGerarExecutavel", T("Gerar E&xecutável"), &TFormMain::MnCompilarGerarExecutavelClick);
-  bar->addMenu(compilar);
+  mnCompilar_ = Menu(bar, "MnCompilar", "&Compilar");
+  menuItem(mnCompilar_, "Executar1", "&Executar!", &TFormMain::Executar1Click, QKeySequence(Qt::Key_F9));
+  menuItem(mnCompilar_, "MnCompilarGerarExecutavel", T("Gerar E&xecutável"),
+           &TFormMain::MnCompilarGerarExecutavelClick);
+  bar->addMenu(mnCompilar_);
 
   QMenu* ferramentas = Menu(bar, "MnFerramentas", "&Ferramentas");
   menuItem(ferramentas, "MnFerramentasExplorer", "Pascal KAU! Explorer", &TFormMain::BtnTaloExplorerClick);
@@ -82,13 +92,15 @@ void TFormMain::buildMainMenu() {
            &TFormMain::MnFerramentasWindowsExplorerClick);
   bar->addMenu(ferramentas);
 
-  QMenu* janela = Menu(bar, "MnJanela", "&Janela");
-  menuItem(janela, "MnJanelaEditorModerno", "Estilo Moderno", &TFormMain::MnJanelaEditorModernoClick)
-      ->setCheckable(true);
-  QAction* classic =
+  mnJanela_ = Menu(bar, "MnJanela", "&Janela");
+  QMenu* janela = mnJanela_;
+  mnJanelaEditorModerno_ =
+      menuItem(janela, "MnJanelaEditorModerno", "Estilo Moderno", &TFormMain::MnJanelaEditorModernoClick);
+  mnJanelaEditorModerno_->setCheckable(true);
+  mnJanelaEditorClassico_ =
       menuItem(janela, "MnJanelaEditorClassico", T("Estilo Clássico"), &TFormMain::MnJanelaEditorClassicoClick);
-  classic->setCheckable(true);
-  classic->setChecked(true);
+  mnJanelaEditorClassico_->setCheckable(true);
+  mnJanelaEditorClassico_->setChecked(true);
   janela->addSeparator();
   menuItem(janela, "MnJanelaCascata", "&Cascata", &TFormMain::MnJanelaCascataClick);
   menuItem(janela, "MnJanelaDividirHorizontalmente", "Dividir &Horizontalmente",
@@ -112,8 +124,8 @@ void TFormMain::buildMainMenu() {
 // The editor windows' context menu; its shortcuts are the main menu's.
 void TFormMain::buildPopupMenu() {
   popupMenu1_ = Menu(this, "PopupMenu1", QString());
-  menuItem(popupMenu1_, "PopRecortar", "&Recortar", &TFormMain::PopRecortarClick, Ctrl('X'));
-  menuItem(popupMenu1_, "PopCopiar", "&Copiar", &TFormMain::PopCopiarClick, Ctrl('C'));
+  popRecortar_ = menuItem(popupMenu1_, "PopRecortar", "&Recortar", &TFormMain::PopRecortarClick, Ctrl('X'));
+  popCopiar_ = menuItem(popupMenu1_, "PopCopiar", "&Copiar", &TFormMain::PopCopiarClick, Ctrl('C'));
   menuItem(popupMenu1_, "PopColar", "C&olar", &TFormMain::PopColarClick, Ctrl('V'));
   popupMenu1_->addSeparator();
   menuItem(popupMenu1_, "PopExecutar", "Executar!", &TFormMain::Executar1Click, QKeySequence(Qt::Key_F9));

@@ -17,21 +17,21 @@ constexpr int kSmallestFontSize = 6;
 constexpr int kLargestFontSize = 72;
 }  // namespace
 
-void TFormMain::ApplySwitchToEditors(const char* switchName, void (*apply)(TFormEditor&, bool shown)) {
-  const bool shown = !button(switchName)->isChecked();
+void TFormMain::ApplySwitchToEditors(const QToolButton* viewSwitch, void (*apply)(TFormEditor&, bool shown)) {
+  const bool shown = !viewSwitch->isChecked();
   for (TFormEditor* editor : editorWindowList_) apply(*editor, shown);
 }
 
 void TFormMain::btnShowGutterClick() {
-  ApplySwitchToEditors("btnShowGutter", [](TFormEditor& e, bool shown) { e.RichEdit1().Gutter().SetVisible(shown); });
+  ApplySwitchToEditors(btnShowGutter_, [](TFormEditor& e, bool shown) { e.RichEdit1().Gutter().SetVisible(shown); });
 }
 
 void TFormMain::btnShowStrutureClick() {
-  ApplySwitchToEditors("btnShowStruture", [](TFormEditor& e, bool shown) { e.RichEdit1().SetShowStrutureLine(shown); });
+  ApplySwitchToEditors(btnShowStruture_, [](TFormEditor& e, bool shown) { e.RichEdit1().SetShowStrutureLine(shown); });
 }
 
 void TFormMain::btnShowBracketClick() {
-  ApplySwitchToEditors("btnShowBracket", [](TFormEditor& e, bool shown) { e.RichEdit1().SetShowBracketPair(shown); });
+  ApplySwitchToEditors(btnShowBracket_, [](TFormEditor& e, bool shown) { e.RichEdit1().SetShowBracketPair(shown); });
 }
 
 void TFormMain::ChangeFontSize(int delta) {

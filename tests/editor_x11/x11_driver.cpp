@@ -43,14 +43,9 @@ bool X11Demo::Shown(int index) {
   const QWidget* viewport = host.viewport();
   const QImage& painted = host.BackBuffer();
   if (!host.isVisible() || host.PaintPending() || painted.size() != viewport->size()) return false;
-  const QImage screen = GrabScreen(QRect(viewport->mapToGlobal(QPoint(0, 0)), viewport->size()))
-                            .convertToFormat(painted.format());
   const TSynEditKAU& edit = Edit(index);
   const QRect caret(edit.CaretXPix() - 3, edit.CaretYPix(), 7, edit.LineHeight());
-  for (int y = 0; y < painted.height(); ++y)
-    for (int x = 0; x < painted.width(); ++x)
-      if (!caret.contains(x, y) && screen.pixel(x, y) != painted.pixel(x, y)) return false;
-  return true;
+  return DifferingOnScreen(*viewport, painted, caret) == 0;
 }
 
 QImage X11Demo::Grab(int index, const std::string& name) {

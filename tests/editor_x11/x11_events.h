@@ -4,10 +4,13 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 #include <QStringList>
 #include <functional>
+
+class QWidget;
 
 namespace kau::editor::testing {
 
@@ -18,9 +21,16 @@ QString RunProgram(const QString& program, const QStringList& arguments, const Q
 void XDo(const QStringList& arguments);
 // Runs the event loop until `done` or `milliseconds` have passed.
 bool WaitFor(const std::function<bool()>& done, int milliseconds = 3000);
-// Runs the event loop for a short while, so that events already sent arrive.
-void Settle();
+// Moves the pointer there through the X server and runs the event loop until
+// Qt has seen it arrive, so that a move sent after it is not merged into it
+// (true at once when none of the program's windows can see it: no window
+// of its own lies there and no pop-up holds the pointer).
+bool MovePointer(QPoint global, int milliseconds = 3000);
 // The part of the screen as the X server shows it now (screen coordinates).
 QImage GrabScreen(const QRect& area);
+// The number of pixels in which the screen where `widget` is differs from
+// `painted`, those in `except` (widget coordinates) aside; every pixel when
+// the sizes differ.
+int DifferingOnScreen(const QWidget& widget, const QImage& painted, const QRect& except = {});
 
 }  // namespace kau::editor::testing

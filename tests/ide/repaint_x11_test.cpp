@@ -15,8 +15,8 @@
 namespace kau::ide::testing {
 namespace {
 
+using editor::testing::DifferingOnScreen;
 using editor::testing::GrabScreen;
-using editor::testing::Settle;
 using editor::testing::WaitFor;
 using editor::testing::XDo;
 
@@ -52,11 +52,15 @@ class RepaintX11 : public ::testing::Test {
   RichEditControl& edit() { return editor_->RichEdit1(); }
   platform::QtEditorHost& host() { return editor_->Host(); }
 
-  // The editor's viewport as the X server shows it, the caret's cells left
-  // out (it blinks); saved as build/screenshots/NAME.png.
+  // The editor's viewport as the X server shows it once it shows all the
+  // editor painted, the caret's cells left out (it blinks); saved as
+  // build/screenshots/NAME.png.
   QImage Shot(const QString& name) {
-    Settle();
     QWidget* viewport = host().viewport();
+    const QRect caret(edit().CaretXPix() - 3, edit().CaretYPix(), 7, edit().LineHeight());
+    EXPECT_TRUE(WaitFor([&] {
+      return !host().PaintPending() && DifferingOnScreen(*viewport, host().BackBuffer(), caret) == 0;
+    })) << "the screen does not show the editor's paint: " << name.toStdString();
     QImage shot = GrabScreen(QRect(viewport->mapToGlobal(QPoint(0, 0)), viewport->size()));
     shot.save(QString(SCREENSHOT_DIR "/") + name + ".png");
     const int x = edit().CaretXPix(), y = edit().CaretYPix();

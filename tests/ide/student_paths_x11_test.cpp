@@ -29,6 +29,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <memory>
@@ -46,7 +47,7 @@
 namespace kau::ide::testing {
 namespace {
 
-using editor::testing::Settle;
+using editor::testing::DifferingOnScreen;
 using editor::testing::XDo;
 
 // Long enough for a compile and a run on a busy machine.
@@ -59,19 +60,6 @@ bool WaitFor(const std::function<bool()>& done, int milliseconds = 10000) {
   return editor::testing::WaitFor(done, milliseconds);
 }
 
-// The whole screen now; saved as build/screenshots/student_paths_x11_NAME.png
-// (with the window manager's name) when a name is given.
-QImage GrabScreen(const char* name = nullptr) {
-  Settle();
-  const QImage screen = editor::testing::GrabScreen(QGuiApplication::primaryScreen()->geometry());
-  if (name) {
-    const QByteArray manager = qgetenv("KAU_X11_WINDOW_MANAGER");
-    screen.save(QString(KAU_SCREENSHOTS "/student_paths_x11_%1%2.png")
-                    .arg(name, manager.isEmpty() ? QString() : "_" + QString::fromLocal8Bit(manager)));
-  }
-  return screen;
-}
-
 void Key(const QString& keys) { XDo(QStringList{"key", "--delay", "40"} + keys.split(' ')); }
 void Type(const QString& text) { XDo({"type", "--delay", "40", text}); }
 
@@ -79,11 +67,11 @@ void Type(const QString& text) { XDo({"type", "--delay", "40", text}); }
 // when it rests there already: a window that opened under it has seen no
 // move, Qt drops a move that ends where the last one it saw did, and
 // xdotool's mousemove --sync waits for ever for a move that goes nowhere.
+// The program sees each move before the next is sent, which it would
+// otherwise merge into that one.
 void MoveTo(QPoint global) {
-  for (const QPoint p : {global + QPoint(-20, 20), global}) {
-    XDo({"mousemove", "--sync", QString::number(p.x()), QString::number(p.y())});
-    Settle();
-  }
+  for (const QPoint p : {global + QPoint(-20, 20), global})
+    EXPECT_TRUE(editor::testing::MovePointer(p)) << "the pointer never reached " << p.x() << "," << p.y();
 }
 void ClickAt(QPoint global) {
   MoveTo(global);
@@ -281,7 +269,7 @@ class StudentPathsX11 : public ::testing::Test {
         ClickAt(icon);
         QMenu* menu = window.systemMenu();
         ASSERT_TRUE(WaitFor([&] { return QApplication::activePopupWidget() == menu; }));
-        GrabScreen("icon_menu_open");
+        screenshot("icon_menu_open");
         QAction* close = nullptr;
         for (QAction* item : menu->actions())
           if (item->text().remove('&') == "Fechar") close = item;
@@ -333,22 +321,62 @@ class StudentPathsX11 : public ::testing::Test {
     Type("abc");
     EXPECT_TRUE(WaitFor([&] { return edit().LineText(caret.Y) == expected; }))
         << "line " << caret.Y << " is \"" << edit().LineText(caret.Y) << "\"; " << focusReport();
-    GrabScreen(shot);
+    screenshot(shot);
   }
   // The main window's menu and tool bar as the screen shows them are what the
   // window paints: nothing lies over them.
   void expectMenuAndToolBarOnTop() {
-    Settle();
-    const QImage screen = GrabScreen();
-    for (QWidget* bar : {static_cast<QWidget*>(main().menuBar()), static_cast<QWidget*>(main().findChild<QToolBar*>())}) {
-      const QImage own = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
-      const QImage shown = screen.copy(QRect(bar->mapToGlobal(QPoint(0, 0)), bar->size())).convertToFormat(QImage::Format_RGB32);
-      ASSERT_EQ(own.size(), shown.size());
-      int differing = 0;
-      for (int y = 0; y < own.height(); ++y)
-        for (int x = 0; x < own.width(); ++x) differing += own.pixel(x, y) != shown.pixel(x, y);
-      EXPECT_LT(differing, own.width() * own.height() / 20) << bar->objectName().toStdString() << " is covered";
-    }
+    for (QWidget* bar : {static_cast<QWidget*>(main().menuBar()), static_cast<QWidget*>(main().findChild<QToolBar*>())})
+      EXPECT_TRUE(WaitFor([bar] {
+        return DifferingOnScreen(*bar, bar->grab().toImage()) < bar->width() * bar->height() / 20;
+      })) << bar->objectName().toStdString() << " is covered";
+  }
+  // The window in front: the active pop-up, else the active modal window,
+  // else the active window (the main window when none is).
+  QWidget* front() {
+    if (QWidget* popup = QApplication::activePopupWidget()) return popup;
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    if (QWidget* active = QApplication::activeWindow()) return active;
+    return &main();
+  }
+  // Whether each pixel of the window in front shows on the screen what that
+  // window paints there, or what a window over it paints (its frame aside):
+  // nothing the windows painted is still missing from the screen.
+  bool screenShowsTheFront() {
+    QWidget* shown = front();
+    const QRect area(shown->mapToGlobal(QPoint(0, 0)), shown->size());
+    const QImage screen = editor::testing::GrabScreen(area).convertToFormat(QImage::Format_RGB32);
+    struct Painted {
+      QRect client, frame;
+      QImage image;
+    };
+    std::vector<Painted> windows;
+    for (QWidget* window : QApplication::topLevelWidgets())
+      if (window->isVisible() && window->frameGeometry().intersects(area))
+        windows.push_back({QRect(window->mapToGlobal(QPoint(0, 0)), window->size()), window->frameGeometry(),
+                           window->grab().toImage().convertToFormat(QImage::Format_RGB32)});
+    for (int y = 0; y < screen.height(); ++y)
+      for (int x = 0; x < screen.width(); ++x) {
+        const QPoint at = area.topLeft() + QPoint(x, y);
+        const auto explains = [&](const Painted& window) {
+          return window.client.contains(at) ? window.image.pixel(at - window.client.topLeft()) == screen.pixel(x, y)
+                                            : window.frame.contains(at);
+        };
+        if (std::none_of(windows.begin(), windows.end(), explains)) return false;
+      }
+    return true;
+  }
+  // The whole screen once it shows what the window in front paints, saved as
+  // build/screenshots/student_paths_x11_NAME.png (with the window manager's
+  // name).
+  void screenshot(const std::string& name) {
+    EXPECT_TRUE(WaitFor([this] { return screenShowsTheFront(); }))
+        << "the screen does not show " << front()->objectName().toStdString() << " for " << name;
+    const QImage screen = editor::testing::GrabScreen(QGuiApplication::primaryScreen()->geometry());
+    const QByteArray manager = qgetenv("KAU_X11_WINDOW_MANAGER");
+    screen.save(QString(KAU_SCREENSHOTS "/student_paths_x11_%1%2.png")
+                    .arg(QString::fromStdString(name),
+                         manager.isEmpty() ? QString() : "_" + QString::fromLocal8Bit(manager)));
   }
 
   QTemporaryDir folder_;
@@ -408,7 +436,7 @@ TEST_F(StudentPathsX11, ALongCompileMessageGetsAScrollBar) {
   ASSERT_EQ(list->count(), 2);
   EXPECT_TRUE(WaitFor([&] { return list->horizontalScrollBar()->isVisible(); }));
   EXPECT_GT(list->horizontalScrollBar()->maximum(), 0);
-  GrabScreen("long_message");
+  screenshot("long_message");
   expectTypingLandsAtTheCaret("after_long_message");
 }
 
@@ -437,7 +465,8 @@ TEST_F(StudentPathsX11, ShiftCtrlIIndentsCtrlIGoesToALine) {
     ModalCloser closer;
     Key("ctrl+Home shift+Down shift+Down shift+ctrl+i");
     EXPECT_TRUE(WaitFor([&] { return edit().LineText(2) != "begin"; }));
-    Settle();
+    // Once every key is up again, a window any of them opened has been seen.
+    EXPECT_TRUE(WaitFor([] { return QGuiApplication::keyboardModifiers() == Qt::NoModifier; }));
     EXPECT_EQ(closer.seen(), "");
   }
   EXPECT_EQ(QString::fromStdString(edit().LineText(1)).trimmed(), "program p;");
@@ -477,7 +506,7 @@ TEST_F(StudentPathsX11, ReplaceAllFromTheDialogTypedIntoByTab) {
       << dialog->findText().toStdString() << " / " << dialog->replaceText().toStdString();
   Click(named<QPushButton>(dialog, "ReplaceAllButton"));
   EXPECT_TRUE(WaitFor([&] { return edit().LineText(3) == "  writeln('Oi'); writeln('Oi');"; })) << edit().LineText(3);
-  GrabScreen("replace");
+  screenshot("replace");
   Key("Escape");
   ASSERT_TRUE(WaitFor([&] { return !dialog->isVisible() && editorHasKeys(); })) << focusReport();
   expectTypingLandsAtTheCaret("after_replace");
@@ -519,7 +548,7 @@ TEST_F(StudentPathsX11, TemplateChosenByDoubleClick) {
   const int row = 7;  // "if"
   const QPoint at(list->width() / 2, list->FrameThickness() + form.TitleHeight() + row * form.EffectiveItemHeight() +
                                          form.EffectiveItemHeight() / 2);
-  GrabScreen("templates");
+  screenshot("templates");
   const QPoint global = list->mapToGlobal(at);
   XDo({"mousemove", "--sync", QString::number(global.x()), QString::number(global.y())});
   XDo({"click", "--repeat", "2", "--delay", "80", "1"});
@@ -555,7 +584,7 @@ TEST_F(StudentPathsX11, ExplorerListsAProgramSavedAfterItOpened) {
   EXPECT_EQ(active().GetFileName(), folder_.filePath("novo.pas"));
   EXPECT_EQ(listed(), "novo.pas prog.pas");
   EXPECT_TRUE(explorer.isVisible());
-  GrabScreen("explorer");
+  screenshot("explorer");
   expectTypingLandsAtTheCaret("after_save_as");
 }
 
@@ -653,7 +682,7 @@ TEST_F(StudentPathsX11, ClosingAWindowByItsFrame) {
       Type(c.typed);
       ASSERT_TRUE(WaitFor([&] { return edit().Modified(); }));
     }
-    GrabScreen((std::string(c.shot) + "_before").c_str());
+    screenshot(std::string(c.shot) + "_before");
     During answer = person();
     if (c.answer)
       answer.then("the question", [&] {
@@ -684,17 +713,17 @@ TEST_F(StudentPathsX11, ClosingAWindowByItsFrame) {
     Key("ctrl+s");
     EXPECT_TRUE(WaitFor([&] { return FileContents(prog).contains(QByteArray::fromStdString(typed)); }))
         << FileContents(prog).toStdString();
-    GrabScreen(c.shot);
+    screenshot(c.shot);
   }
   closeByFrame(active(), ByFrame::kCloseBox);
   ASSERT_TRUE(WaitFor([&] { return main().EditorWindowList().isEmpty(); })) << focusReport();
-  GrabScreen("last_closed");
+  screenshot("last_closed");
   Key("ctrl+o");
   ASSERT_TRUE(WaitFor([&] { return main().EditorWindowList().size() == 1 && editorHasKeys(); })) << focusReport();
   EXPECT_EQ(active().GetFileName(), "Untitled");
   Type("abc");  // at the caret, past the skeleton's blanks
   EXPECT_TRUE(WaitFor([&] { return edit().LineText(3) == "   abc"; })) << edit().LineText(3);
-  GrabScreen("novo_after_last_closed");
+  screenshot("novo_after_last_closed");
 }
 
 }  // namespace
