@@ -72,6 +72,19 @@ QImage GrabScreen(const char* name = nullptr) {
   return screen;
 }
 
+// Whether the screen shows the widget as it paints itself: nothing lies over
+// it.
+bool Uncovered(QWidget& widget, const QImage& screen) {
+  const QImage own = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
+  const QImage shown =
+      screen.copy(QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size())).convertToFormat(QImage::Format_RGB32);
+  if (own.size() != shown.size()) return false;
+  int differing = 0;
+  for (int y = 0; y < own.height(); ++y)
+    for (int x = 0; x < own.width(); ++x) differing += own.pixel(x, y) != shown.pixel(x, y);
+  return differing < own.width() * own.height() / 20;
+}
+
 void Key(const QString& keys) { XDo(QStringList{"key", "--delay", "40"} + keys.split(' ')); }
 void Type(const QString& text) { XDo({"type", "--delay", "40", text}); }
 
@@ -340,15 +353,19 @@ class StudentPathsX11 : public ::testing::Test {
   void expectMenuAndToolBarOnTop() {
     Settle();
     const QImage screen = GrabScreen();
-    for (QWidget* bar : {static_cast<QWidget*>(main().menuBar()), static_cast<QWidget*>(main().findChild<QToolBar*>())}) {
-      const QImage own = bar->grab().toImage().convertToFormat(QImage::Format_RGB32);
-      const QImage shown = screen.copy(QRect(bar->mapToGlobal(QPoint(0, 0)), bar->size())).convertToFormat(QImage::Format_RGB32);
-      ASSERT_EQ(own.size(), shown.size());
-      int differing = 0;
-      for (int y = 0; y < own.height(); ++y)
-        for (int x = 0; x < own.width(); ++x) differing += own.pixel(x, y) != shown.pixel(x, y);
-      EXPECT_LT(differing, own.width() * own.height() / 20) << bar->objectName().toStdString() << " is covered";
-    }
+    for (QWidget* bar : {static_cast<QWidget*>(main().menuBar()), static_cast<QWidget*>(main().findChild<QToolBar*>())})
+      EXPECT_TRUE(Uncovered(*bar, screen)) << bar->objectName().toStdString() << " is covered";
+  }
+
+  // Opens the explorer from the Ferramentas menu.
+  void openExplorer() {
+    menu("MnFerramentas", "Down Return");
+    EXPECT_TRUE(WaitFor([&] { return windows_->explorer.isVisible(); }));
+  }
+  // The explorer, open before a run or a dialog, is shown in front of the
+  // main window again.
+  void expectExplorerInFront() {
+    EXPECT_TRUE(WaitFor([&] { return Uncovered(windows_->explorer, GrabScreen()); })) << "the explorer is covered";
   }
 
   QTemporaryDir folder_;
@@ -595,6 +612,53 @@ TEST_F(StudentPathsX11, ProgramOpenedFromTheExplorerHasTheKeys) {
     QFile saved(folder_.filePath(name));
     return saved.open(QIODevice::ReadOnly) && saved.readAll().startsWith(typed + '\n');
   }));
+}
+
+// A program opened through the Open dialog, by Ctrl+A or from the Arquivo
+// menu with the explorer open, its path typed (the completion list shows it)
+// and Return: the keys typed at once go to its editor window, Ctrl+S saves
+// them, and the explorer stays in front.
+TEST_F(StudentPathsX11, ProgramOpenedThroughTheOpenDialogHasTheKeys) {
+  start();
+  for (const bool fromTheMenu : {false, true}) {
+    const QString name = fromTheMenu ? "menu.pas" : "outro.pas";
+    SCOPED_TRACE(name.toStdString());
+    const QString path = write(name, "program outro;\nbegin\nend.\n");
+    During answer = person();
+    // Typed in full: the dialog opens in the folder it last showed.
+    answer.then("the open dialog", [&] { return modalWithKeys<QFileDialog>() != nullptr; }, [&] { Type(path); })
+        .then("the completion list", [] { return QApplication::activePopupWidget() != nullptr; }, [] {})
+        .again("the dialog's end", [] { Key("Return"); },
+               [] { return !qobject_cast<QFileDialog*>(QApplication::activeModalWidget()); });
+    if (fromTheMenu) {
+      openExplorer();
+      menu("MnArquivo", "a");
+    } else {
+      Key("ctrl+a");
+    }
+    ASSERT_TRUE(WaitFor([&] { return answer.done() && !QApplication::activeModalWidget(); }, kRunMilliseconds));
+    ASSERT_EQ(active().GetFileName(), path);
+    expectTypingLandsAtTheCaret(fromTheMenu ? "opened_from_the_menu" : "opened_by_ctrl_a");
+    Key("ctrl+s");
+    EXPECT_TRUE(WaitFor([&] { return FileContents(path).startsWith("abcprogram outro;\n"); }))
+        << FileContents(path).toStdString();
+    if (fromTheMenu) expectExplorerInFront();
+  }
+}
+
+// A run started with the explorer open hides it; once the run ends the
+// explorer is shown in front of the main window, whose editor has the keys.
+TEST_F(StudentPathsX11, AfterARunTheExplorerIsInFront) {
+  start();
+  openExplorer();
+  edit().SetCaretXY({1, 2});
+  During enters = person();
+  enters.then("Ola, the console having the keys", [&] { return row(1) == "Ola" && consoleHasKeys(); },
+              [] { Key("Return"); })
+      .again("the run's end", [] { Key("Return"); }, [&] { return !main().running(); });
+  ASSERT_TRUE(runFromTheEditor(enters)) << focusReport();
+  expectTypingLandsAtTheCaret("explorer_after_run");
+  expectExplorerInFront();
 }
 
 // A second program opened through the Open dialog, then closed from the
