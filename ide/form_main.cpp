@@ -13,6 +13,7 @@
 #include <QTabBar>
 #include <QTimer>
 #include <QToolButton>
+#include <QWindow>
 
 #include "ide/art.h"
 #include "ide/form_about.h"
@@ -70,7 +71,6 @@ void TFormMain::setExplorer(TFormExplorer* explorer) {
   connect(explorer_, &TFormExplorer::openFileRequested, this, [this](const QString& path) {
     ExplorerFileChosen(path);
     FocusActiveEditor();
-    explorer_->raise();
   });
   connect(explorer_, &TFormExplorer::closed, this, [this] { btnTaloExplorer_->setChecked(false); });
 }
@@ -113,13 +113,16 @@ bool TFormMain::event(QEvent* event) {
 }
 
 // A window manager gives the keys back to the window under a dialog that
-// closes; without one they would go nowhere.
+// closes; without one they would go nowhere. A pop-up that closes may leave
+// an activation that Qt dropped meanwhile.
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::Hide) {
     auto* dialog = qobject_cast<QDialog*>(watched);
     QWidget* owner = dialog && dialog->isWindow() ? dialog->parentWidget() : nullptr;
     while (owner && owner != this) owner = owner->parentWidget();
     if (owner) QTimer::singleShot(0, this, &TFormMain::FocusAfterDialog);
+    if (auto* widget = qobject_cast<QWidget*>(watched); widget && widget->windowType() == Qt::Popup)
+      QTimer::singleShot(0, this, &TFormMain::TakeDroppedActivation);
   }
   return QMainWindow::eventFilter(watched, event);
 }
@@ -128,6 +131,17 @@ void TFormMain::FocusAfterDialog() {
   if (!isVisible() || isMinimized() || running() || QApplication::activeModalWidget()) return;
   if (QWidget* active = QApplication::activeWindow(); active && active != this) return;
   FocusActiveEditor();
+}
+
+// Qt drops an activation that comes while a pop-up is open, such as the
+// file dialog's completion list, which closes after its dialog: the X server
+// gives a window the keys and Qt's window system knows it, but no widget has
+// the focus, and asking the server again changes nothing.
+void TFormMain::TakeDroppedActivation() {
+  QWindow* focus = QGuiApplication::focusWindow();
+  if (!focus || QApplication::activeWindow() || QApplication::activePopupWidget()) return;
+  for (QWidget* window : QApplication::topLevelWidgets())
+    if (window->windowHandle() == focus) QApplication::setActiveWindow(window);
 }
 
 void TFormMain::ShowHint() { setStatusPanelText(2, applicationHint_); }

@@ -197,6 +197,9 @@ class TFormMain : public QMainWindow {
   // Once a dialog of this window has closed: the keys back to the editor,
   // unless another of the program's windows or dialogs has them.
   void FocusAfterDialog();
+  // Once the last pop-up has closed: the window that has the keys on the X
+  // server is Qt's active window too.
+  void TakeDroppedActivation();
   // The quit questions for each modified editor window; false on Cancel.
   bool CloseEditorWindowsForQuit();
   // Puts the explorer in the middle of the main window.

@@ -89,6 +89,9 @@ void TFormMain::ativaEditor(TFormEditor* editor) {
 void TFormMain::FocusActiveEditor() {
   raise();
   activateWindow();
+  // Without a window manager nothing keeps the explorer, a window of its
+  // own, above this one.
+  if (explorer_ && explorer_->isVisible()) explorer_->raise();
   if (activeEditorWindow_) ativaEditor(activeEditorWindow_);
 }
 

@@ -379,6 +379,20 @@ class StudentPathsX11 : public ::testing::Test {
                          manager.isEmpty() ? QString() : "_" + QString::fromLocal8Bit(manager)));
   }
 
+  // Opens the explorer from the Ferramentas menu.
+  void openExplorer() {
+    menu("MnFerramentas", "Down Return");
+    EXPECT_TRUE(WaitFor([&] { return windows_->explorer.isVisible(); }));
+  }
+  // The explorer, open before a run or a dialog, is shown in front of the
+  // main window again.
+  void expectExplorerInFront() {
+    TFormExplorer& explorer = windows_->explorer;
+    EXPECT_TRUE(WaitFor([&] {
+      return DifferingOnScreen(explorer, explorer.grab().toImage()) < explorer.width() * explorer.height() / 20;
+    })) << "the explorer is covered";
+  }
+
   QTemporaryDir folder_;
   QTemporaryDir config_;
   // The settings (recent files) of each test are its own.
@@ -624,6 +638,53 @@ TEST_F(StudentPathsX11, ProgramOpenedFromTheExplorerHasTheKeys) {
     QFile saved(folder_.filePath(name));
     return saved.open(QIODevice::ReadOnly) && saved.readAll().startsWith(typed + '\n');
   }));
+}
+
+// A program opened through the Open dialog, by Ctrl+A or from the Arquivo
+// menu with the explorer open, its path typed (the completion list shows it)
+// and Return: the keys typed at once go to its editor window, Ctrl+S saves
+// them, and the explorer stays in front.
+TEST_F(StudentPathsX11, ProgramOpenedThroughTheOpenDialogHasTheKeys) {
+  start();
+  for (const bool fromTheMenu : {false, true}) {
+    const QString name = fromTheMenu ? "menu.pas" : "outro.pas";
+    SCOPED_TRACE(name.toStdString());
+    const QString path = write(name, "program outro;\nbegin\nend.\n");
+    During answer = person();
+    // Typed in full: the dialog opens in the folder it last showed.
+    answer.then("the open dialog", [&] { return modalWithKeys<QFileDialog>() != nullptr; }, [&] { Type(path); })
+        .then("the completion list", [] { return QApplication::activePopupWidget() != nullptr; }, [] {})
+        .again("the dialog's end", [] { Key("Return"); },
+               [] { return !qobject_cast<QFileDialog*>(QApplication::activeModalWidget()); });
+    if (fromTheMenu) {
+      openExplorer();
+      menu("MnArquivo", "a");
+    } else {
+      Key("ctrl+a");
+    }
+    ASSERT_TRUE(WaitFor([&] { return answer.done() && !QApplication::activeModalWidget(); }, kRunMilliseconds));
+    ASSERT_EQ(active().GetFileName(), path);
+    expectTypingLandsAtTheCaret(fromTheMenu ? "opened_from_the_menu" : "opened_by_ctrl_a");
+    Key("ctrl+s");
+    EXPECT_TRUE(WaitFor([&] { return FileContents(path).startsWith("abcprogram outro;\n"); }))
+        << FileContents(path).toStdString();
+    if (fromTheMenu) expectExplorerInFront();
+  }
+}
+
+// A run started with the explorer open hides it; once the run ends the
+// explorer is shown in front of the main window, whose editor has the keys.
+TEST_F(StudentPathsX11, AfterARunTheExplorerIsInFront) {
+  start();
+  openExplorer();
+  edit().SetCaretXY({1, 2});
+  During enters = person();
+  enters.then("Ola, the console having the keys", [&] { return row(1) == "Ola" && consoleHasKeys(); },
+              [] { Key("Return"); })
+      .again("the run's end", [] { Key("Return"); }, [&] { return !main().running(); });
+  ASSERT_TRUE(runFromTheEditor(enters)) << focusReport();
+  expectTypingLandsAtTheCaret("explorer_after_run");
+  expectExplorerInFront();
 }
 
 // A second program opened through the Open dialog, then closed from the
