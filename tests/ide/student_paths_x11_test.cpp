@@ -301,6 +301,13 @@ class StudentPathsX11 : public ::testing::Test {
       if (QWidget* modal = QApplication::activeModalWidget()) modal->close();
     });
   }
+  // The hello program's run as a student answers it: Return once "Ola" shows
+  // with the console having the keys (its readln), then until the run ends.
+  void answerTheHelloRun(During& enters) {
+    enters.then("Ola, the console having the keys", [this] { return row(1) == "Ola" && consoleHasKeys(); },
+                [] { Key("Return"); })
+        .again("the run's end", [] { Key("Return"); }, [this] { return !main().running(); });
+  }
   QString row(int n) const { return screen().split('\n').value(n - 1); }
   bool consoleHasKeys() { return QApplication::activeWindow() == &windows_->consoleWindow; }
   // F9 in the editor, `person` acting during the run; true once both are
@@ -408,9 +415,7 @@ TEST_F(StudentPathsX11, AfterARunEndedWithEnterTheEditorHasTheKeys) {
   start();
   edit().SetCaretXY({1, 2});
   During enters = person();
-  enters.then("Ola, the console having the keys", [&] { return row(1) == "Ola" && consoleHasKeys(); },
-              [] { Key("Return"); })
-      .again("the run's end", [] { Key("Return"); }, [&] { return !main().running(); });
+  answerTheHelloRun(enters);
   ASSERT_TRUE(runFromTheEditor(enters)) << focusReport();
   const QStringList windows = ShownWindows();
   expectTypingLandsAtTheCaret("after_enter");
@@ -679,9 +684,7 @@ TEST_F(StudentPathsX11, AfterARunTheExplorerIsInFront) {
   openExplorer();
   edit().SetCaretXY({1, 2});
   During enters = person();
-  enters.then("Ola, the console having the keys", [&] { return row(1) == "Ola" && consoleHasKeys(); },
-              [] { Key("Return"); })
-      .again("the run's end", [] { Key("Return"); }, [&] { return !main().running(); });
+  answerTheHelloRun(enters);
   ASSERT_TRUE(runFromTheEditor(enters)) << focusReport();
   expectTypingLandsAtTheCaret("explorer_after_run");
   expectExplorerInFront();
