@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -82,12 +83,27 @@ class Student : public kau::ide::testing::WindowsUser {
     });
   }
 
+  // What the file dialog's name field shows.
+  std::string FileDialogName() {
+    return OnWindowsThread([] {
+      auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+      auto* name = dialog ? dialog->findChild<QLineEdit*>("fileNameEdit") : nullptr;
+      return name ? name->text().toStdString() : std::string();
+    });
+  }
+
   // The file dialog's name field has the keys: the path replaces what it
-  // holds; Enter again while the dialog stays (its completion list may take
-  // the first Enter).
+  // holds, typed again when the field does not show it (a slow dialog
+  // reacting to the leading "/" may lose it); Enter again while the dialog
+  // stays (its completion list may take the first Enter).
   bool AnswerFileDialog(const std::string& path) {
     if (!WaitUntil([&] { return ModalShown<QFileDialog>(); }, 10)) return Fail("no file dialog");
-    if (!Key("ctrl+a") || !Type(path)) return Fail("typing into the file dialog");
+    bool typed = false;
+    for (int attempt = 0; attempt < 3 && !typed; ++attempt) {
+      if (!Key("ctrl+a") || !Type(path)) return Fail("typing into the file dialog");
+      typed = WaitUntil([&] { return FileDialogName() == path; }, 2);
+    }
+    if (!typed) return Fail("the file dialog shows " + FileDialogName() + ", not " + path);
     for (int enter = 0; enter < 3; ++enter) {
       if (!Key("Return")) return Fail("Enter in the file dialog");
       if (WaitUntil([&] { return !ModalShown<QFileDialog>(); }, 3)) return true;
