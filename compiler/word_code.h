@@ -153,9 +153,9 @@ extern const OpcodeInfo kOpcodeTable[kOpcodeCount];
 inline bool isValidOpcode(Word op) { return op >= 0 && op < kOpcodeCount; }
 
 // A character is an unsigned byte: a computed one (CHR, SUCC, PRED, INC,
-// DEC) is the low byte of its word, x mod 256 taken non-negative. No opcode does that
-// alone, so the translator follows the value with these words, which the
-// dispatch loop runs as one step.
+// DEC) is the low byte of its word, x mod 256 taken non-negative. No opcode
+// does that alone, so the translator follows the value with these words,
+// which the dispatch loop runs as one step.
 inline constexpr Word kCharacterByteCode[] = {OP_PUSH, 256, OP_MOD, OP_ADDK, 256, OP_PUSH, 256, OP_MOD};
 
 }  // namespace kau

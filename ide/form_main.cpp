@@ -140,8 +140,11 @@ void TFormMain::FocusAfterDialog() {
 void TFormMain::TakeDroppedActivation() {
   QWindow* focus = QGuiApplication::focusWindow();
   if (!focus || QApplication::activeWindow() || QApplication::activePopupWidget()) return;
-  for (QWidget* window : QApplication::topLevelWidgets())
-    if (window->windowHandle() == focus) QApplication::setActiveWindow(window);
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (window->windowHandle() != focus) continue;
+    QApplication::setActiveWindow(window);
+    return;
+  }
 }
 
 void TFormMain::ShowHint() { setStatusPanelText(2, applicationHint_); }

@@ -1,6 +1,7 @@
 #include "platform/qt/qt_printer.h"
 
 #include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QTemporaryFile>
@@ -51,7 +52,7 @@ void QtPrinter::NameAfterProgram(const QString& path) {
   const QFileInfo program(path);
   printer_.setDocName(path.isEmpty() ? QString() : program.fileName());
   if (printer_.outputFormat() != QPrinter::PdfFormat) return;
-  printer_.setOutputFileName(path.isEmpty() ? QString() : program.absolutePath() + '/' + program.completeBaseName() + ".pdf");
+  printer_.setOutputFileName(path.isEmpty() ? QString() : program.dir().filePath(program.completeBaseName() + ".pdf"));
   printer_.setOutputFormat(QPrinter::PdfFormat);  // an empty name alone turns to a printer
 }
 
