@@ -129,7 +129,7 @@ void Interpretador::OpRead() {
   const bool heapAware = type > kItemHeapAware;  // 11 and more
   const int item = type % 10;
   console_.flush();
-  lineConsumed_ = false;
+  keyboardLine_ = KeyboardLine::kPartlyRead;
   KeyboardSource keyboard(console_);
   Word value = 0;
   double real = 0.0;
@@ -164,11 +164,11 @@ void Interpretador::OpReadString() {
   const Word type = Operand(2);
   const bool heapAware = type >= kItemHeapAware;
   console_.flush();
-  lineConsumed_ = false;
+  keyboardLine_ = KeyboardLine::kPartlyRead;
   KeyboardSource keyboard(console_);
   if (type % 10 == 1) {
     while (ReadLine(keyboard, work_, KeptCharacters(max))) {
-      lineConsumed_ = true;
+      keyboardLine_ = KeyboardLine::kConsumed;
       if (!work_.empty()) break;
     }
   } else {
@@ -187,9 +187,11 @@ void Interpretador::OpReadKey() {
   if (Operand(1) != 0) Push(key);
 }
 
+// Only the rest of a line that a keyboard read began is pending: after a
+// file read nothing typed is, so nothing is dropped and nothing waited for.
 void Interpretador::OpFlushIn() {
-  if (!lineConsumed_) console_.discardRestOfLine();
-  lineConsumed_ = false;
+  if (keyboardLine_ == KeyboardLine::kPartlyRead) console_.discardRestOfLine();
+  keyboardLine_ = KeyboardLine::kUntouched;
 }
 
 void Interpretador::OpGotoXY() {

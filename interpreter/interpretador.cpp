@@ -46,7 +46,7 @@ void Interpretador::Run() {
   running_ = true;
   runtimeErrorFlag_ = false;
   runtimeMessage_.clear();
-  lineConsumed_ = false;
+  keyboardLine_ = KeyboardLine::kUntouched;
   files_.ClearOpenFiles();
   // The words above the code start as zeros in every run.
   const int firstFree = std::clamp(wordCount_, 0, kProgramMemoryWords);
@@ -63,15 +63,20 @@ void Interpretador::Run() {
     RaiseRuntimeError(kErrorExecution);
   }
   running_ = false;
+  // The screen's output first: a text file that cannot take its text at
+  // once (a FIFO nobody reads) must not hold it back.
+  try {
+    console_.flush();
+  } catch (...) {
+    // The program's own work is done; a failing console changes nothing.
+  }
   // Text still buffered for files left open reaches them now; when it
   // cannot, the program did not do what it said.
   if (!files_.ClearOpenFiles() && !runtimeErrorFlag_) RaiseRuntimeError(kErrorFileWriteFailed);
   try {
-    console_.flush();
     // No wait for Enter before a banner that cannot be shown.
     if (!runtimeErrorFlag_ && !console_.outputFailed() && consoleRun_) EndOfRun();
   } catch (...) {
-    // The program's own work is done; a failing console changes nothing.
   }
 }
 

@@ -269,9 +269,12 @@ class Interpretador {
   std::int64_t budget_ = 0;
   Word scratch_ = 0;
   std::uint32_t randomState_ = 0;
-  // The last keyboard read consumed its line end, so the discard that ends
-  // the statement has nothing left to drop.
-  bool lineConsumed_ = false;
+  // What the reads of the current READ or READLN statement left of the
+  // keyboard's line: the discard that ends the statement drops the rest of a
+  // line only a keyboard read began. A statement that read a file, or a
+  // READLN that consumed its line, leaves nothing typed to drop or wait for.
+  enum class KeyboardLine { kUntouched, kPartlyRead, kConsumed };
+  KeyboardLine keyboardLine_ = KeyboardLine::kUntouched;
   std::string work_;  // reused string buffer
 };
 

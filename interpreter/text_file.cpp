@@ -1,7 +1,11 @@
 #include "interpreter/text_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
+#include <atomic>
+
+#include "platform/console/console.h"
 #include "text/code_pages.h"
 
 namespace kau {
@@ -23,6 +27,14 @@ TextFile::~TextFile() { close(); }
 bool TextFile::close() {
   reader_.close();
   if (!file_) return true;
+  // After a stop (Ctrl+C, a terminating signal) the file takes what it can
+  // at once: a FIFO or terminal that nobody reads must not keep the process
+  // from ending. A regular file takes it all, as before.
+  if (console::interruptFlag().load(std::memory_order_relaxed)) {
+    const int fd = ::fileno(file_);
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags | O_NONBLOCK);
+  }
   const bool written = !std::ferror(file_);
   const bool closed = std::fclose(file_) == 0;
   file_ = nullptr;
@@ -39,7 +51,11 @@ bool FileExists(std::string_view name850) {
 int TextFile::rawGet() {
   if (rawCount_ > 0) return raw_[--rawCount_];
   if (reader_.isOpen()) return reader_.get();
-  return file_ ? std::fgetc(file_) : -1;
+  // A file opened by REWRITE or APPEND stands at its end, where every write
+  // goes: a read there meets the end. Not asked of the stream, whose error
+  // state a read of an append-only stream would set, to be taken at the
+  // close for a failed write.
+  return -1;
 }
 
 void TextFile::rawUnget(int byte) {

@@ -70,8 +70,9 @@ class Console {
   // its colours (the attribute is 7 again), also after an error. Safe to
   // call endRun twice; destroying the console ends a run still open. A run
   // ended by SIGTERM, SIGHUP or SIGQUIT, or by exit(), restores the terminal
-  // too. SIGTERM and SIGHUP stop the run as Ctrl+C does; endRun, once the
-  // output is written, ends the process by that signal.
+  // too. SIGTERM, SIGHUP and SIGPIPE (an output whose reader has gone) stop
+  // the run as Ctrl+C does; endRun, once the output is written, ends the
+  // process by that signal.
   virtual void beginRun() = 0;
   virtual void endRun() = 0;
 

@@ -14,7 +14,7 @@
 namespace kau::console {
 namespace {
 
-constexpr int kTerminatingSignals[] = {SIGTERM, SIGHUP, SIGQUIT};
+constexpr int kTerminatingSignals[] = {SIGTERM, SIGHUP, SIGQUIT, SIGPIPE};
 constexpr int kTerminatingCount = sizeof kTerminatingSignals / sizeof kTerminatingSignals[0];
 
 // Read by the signal handlers, so plain data written before they are
@@ -26,8 +26,8 @@ struct sigaction previousInterrupt;
 struct sigaction previousTerminating[kTerminatingCount];
 bool terminatingInstalled[kTerminatingCount];
 volatile sig_atomic_t runOpen = 0;
-// SIGTERM or SIGHUP received during the run: it ends the process once the
-// run has stopped and written what it held.
+// SIGTERM, SIGHUP or SIGPIPE received during the run: it ends the process
+// once the run has stopped and written what it held.
 volatile sig_atomic_t pendingSignal = 0;
 
 // Async-signal-safe, and never waits: a terminal whose output is stopped
@@ -50,11 +50,17 @@ void restorePreviousDisposition(int signal) {
 
 // SIGTERM and SIGHUP stop the run as Ctrl+C does, so that the program's
 // output and its open files are written before the process ends by the
-// signal (endRunGuard). SIGQUIT, or a second signal while the first waits,
-// ends it at once.
+// signal (endRunGuard). So does SIGPIPE, an output whose reader has gone
+// (`kauc run p.pas | head`): the text files still get their lines. SIGQUIT,
+// or a second SIGTERM or SIGHUP while a signal waits, ends it at once; a
+// SIGPIPE never does, for every later write to the same pipe raises it
+// again.
 void onTerminatingSignal(int signal) {
   const int savedErrno = errno;
-  if ((signal == SIGTERM || signal == SIGHUP) && pendingSignal == 0) {
+  if (signal == SIGPIPE) {
+    if (pendingSignal == 0) pendingSignal = signal;
+    interruptFlag().store(true, std::memory_order_relaxed);
+  } else if ((signal == SIGTERM || signal == SIGHUP) && pendingSignal == 0) {
     pendingSignal = signal;
     interruptFlag().store(true, std::memory_order_relaxed);
   } else {

@@ -4,6 +4,7 @@
 #include <pty.h>
 #include <termios.h>
 #include <sys/ioctl.h>
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -54,7 +55,9 @@ KeyTyper::~KeyTyper() { typist_.join(); }
 
 Pipe::Pipe() {
   int fds[2];
-  if (pipe(fds) != 0) throw std::runtime_error("pipe failed");
+  // Not inherited: a child given one end as a standard stream must not keep
+  // the other open, or the pipe never ends nor breaks.
+  if (pipe2(fds, O_CLOEXEC) != 0) throw std::runtime_error("pipe failed");
   readEnd = fds[0];
   writeEnd = fds[1];
 }

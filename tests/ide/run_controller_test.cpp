@@ -98,6 +98,44 @@ TEST_F(RunControllerTest, ProgramReadsEnterTypedInTheConsoleThenShowsTheBanner) 
   EXPECT_FALSE(controller.running());
 }
 
+// A program that reads a text file and then the keyboard gets the line typed
+// once; one that reads only a file runs to its end without a key (the Enter
+// of the wait after the end aside).
+TEST_F(RunControllerTest, FileReadsTakeNoLineTypedInTheConsole) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  const std::string writeThenRead = "  assign(f, '" + folder.filePath("T.txt").toStdString() +
+                                    "'); rewrite(f); writeln(f, 'um'); close(f);\r\n"
+                                    "  reset(f); readln(f, s); close(f);\r\n";
+  const struct {
+    std::string rest;               // after the file's read
+    QString typedWhenShown, typed;  // typed once the first row shows that
+    QString lastRow;                // before the Enter of the end
+  } table[] = {
+      {"  write('?'); readln(t); writeln('[', s, '] [', t, ']');\r\n", "?", "Quarta", "[um] [Quarta]"},
+      {"  writeln(s);\r\n", "", "", "um"},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.rest);
+    bool typed = row.typed.isEmpty();
+    const auto outcome =
+        run("program p;\r\nvar f: text; s, t: string;\r\nbegin\r\n" + writeThenRead + row.rest + "end.\r\n", [&] {
+          const QStringList rows = screenRows();
+          if (!typed && rows.value(0) == row.typedWhenShown) {
+            for (const QChar c : row.typed) press(Qt::Key_unknown, {}, QString(c));
+            press(Qt::Key_Return, {}, "\r");
+            typed = true;
+          }
+          if (!typed || !rows.contains(row.lastRow)) return false;
+          press(Qt::Key_Return, {}, "\r");
+          return true;
+        });
+    ASSERT_TRUE(outcome.has_value());
+    EXPECT_FALSE(outcome->error) << outcome->panelLines.join('|').toStdString();
+    EXPECT_TRUE(screenRows().contains(row.lastRow));
+  }
+}
+
 TEST_F(RunControllerTest, ErrorsGiveTheLineAndTheTwoPanelLines) {
   const struct {
     const char* text;

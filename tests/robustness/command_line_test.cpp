@@ -21,26 +21,9 @@
 #include <vector>
 
 #include "tests/console/test_support.h"
+#include "tests/robustness/kauc_process.h"
 
 namespace {
-
-namespace fs = std::filesystem;
-
-constexpr uid_t kNobody = 65534;
-
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-std::vector<std::string> words(const std::string& line) {
-  std::istringstream in(line);
-  std::vector<std::string> result;
-  for (std::string word; in >> word;) result.push_back(word);
-  return result;
-}
 
 std::string cannotRead(const std::string& path) { return " => Não foi possível ler o arquivo '" + path + "'!\n"; }
 
@@ -54,108 +37,19 @@ const std::string kEmptyProgram = " => Erro sintático na linha 1...\n => 'FIM D
 const std::string kDivisionByZero = " => Erro de execução... ...\n => Divisão por Zero!\n";
 const std::string kOutputLost = " => Não foi possível gravar a saída padrão!\n";
 
-struct Outcome {
-  int status = -1;  // exit status, -1 when killed by a signal
-  std::string out, err;
-  int signal = 0;  // the signal that ended it
-};
+using namespace kau::testing;
 
-// Where a child's standard streams go and as whom it runs.
-struct ChildSetup {
-  int input = -1;          // standard input; /dev/null when -1
-  int output = -1;         // standard output; the file "out" when -1
-  std::string outputPath;  // or this file, when set
-  bool closedOutput = false;  // or none at all
-  int errors = -1;         // standard error; the file "err" when -1
-  uid_t user = 0;          // 0: as the test runs
-};
-
-class CommandLine : public ::testing::Test {
+class CommandLine : public KaucProcess {
  protected:
   void SetUp() override {
-    char pattern[] = "/tmp/kauc_command_line_XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    dir_ = pattern;
+    KaucProcess::SetUp();
     fs::create_directory(dir_ / "pasta");
     write("ola.pas", "PROGRAM Ola;\nBEGIN\n  WRITELN('ola');\nEND.\n");
     write("divide.pas", "PROGRAM Divide;\nVAR a: INTEGER;\nBEGIN\n  a := 0;\n  WRITE('antes');\n  WRITELN(1 DIV a);\nEND.\n");
     write("vazio.pas", "");
     fs::create_symlink("sumiu.pas", dir_ / "ligacao.pas");
   }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  void write(const std::string& name, const std::string& text) { std::ofstream(dir_ / name, std::ios::binary) << text; }
-
-  // Runs kauc with the arguments in the test's folder.
-  Outcome Kauc(const std::string& arguments, const ChildSetup& setup = {}) {
-    std::vector<std::string> args = words(arguments);
-    args.insert(args.begin(), KAU_KAUC_PATH);
-    const pid_t child = Start(args, setup);
-    int status = 0;
-    if (child < 0 || waitpid(child, &status, 0) != child) return {};
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(dir_ / "out"), readFile(dir_ / "err")};
-  }
-
-  // Starts the program args[0] in the test's folder.
-  pid_t Start(std::vector<std::string> args, const ChildSetup& setup) {
-    std::vector<char*> argv;
-    for (std::string& a : args) argv.push_back(a.data());
-    argv.push_back(nullptr);
-    const fs::path out = dir_ / "out", err = dir_ / "err";
-    fs::remove(out);
-    const pid_t child = fork();
-    if (child == 0) {
-      const std::string outputPath = setup.outputPath.empty() ? out.string() : setup.outputPath;
-      const int input = setup.input >= 0 ? setup.input : ::open("/dev/null", O_RDONLY);
-      const int output = setup.closedOutput ? -2
-                         : setup.output >= 0 ? setup.output
-                                             : ::open(outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-      const int errors = setup.errors >= 0 ? setup.errors : ::open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
-      if (input < 0 || output == -1 || errors < 0 || dup2(input, 0) < 0 || (output >= 0 && dup2(output, 1) < 0) ||
-          dup2(errors, 2) < 0 || chdir(dir_.c_str()) != 0)
-        _exit(126);
-      if (setup.closedOutput) ::close(1);
-      signal(SIGPIPE, SIG_DFL);  // as a shell starts its commands
-      if (setup.user != 0 && (setgid(setup.user) != 0 || setuid(setup.user) != 0)) _exit(125);
-      execv(argv[0], argv.data());
-      _exit(127);
-    }
-    return child;
-  }
-
-  // Waits for a started child at most `seconds` (a bound for a child that
-  // would never end, not a measure of speed); status -2 and the child
-  // killed when it is still running then.
-  Outcome Finish(pid_t child, int seconds) {
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    int status = 0;
-    while (waitpid(child, &status, WNOHANG) == 0) {
-      if (std::chrono::steady_clock::now() > giveUp) {
-        ::kill(child, SIGKILL);
-        waitpid(child, &status, 0);
-        return {-2, "", ""};
-      }
-      ::poll(nullptr, 0, 10);
-    }
-    Outcome outcome{WIFEXITED(status) ? WEXITSTATUS(status) : -1, readFile(dir_ / "out"), readFile(dir_ / "err")};
-    outcome.signal = WIFSIGNALED(status) ? WTERMSIG(status) : 0;
-    return outcome;
-  }
-
-  fs::path dir_;
 };
-
-// True while the process sleeps inside write(2): its output is blocked. (A
-// program that only writes sleeps nowhere else; the system call is checked
-// too where the system shows it.)
-bool BlockedInWrite(pid_t pid) {
-  const std::string proc = "/proc/" + std::to_string(pid);
-  const std::string stat = readFile(proc + "/stat");
-  const std::size_t nameEnd = stat.rfind(')');
-  if (nameEnd == std::string::npos || stat.size() < nameEnd + 3 || stat[nameEnd + 2] != 'S') return false;
-  const std::vector<std::string> call = words(readFile(proc + "/syscall"));
-  return call.empty() || call[0] == std::to_string(SYS_write);
-}
 
 const char kEndlessWriteln[] = "PROGRAM SemFim;\nBEGIN\n  WHILE TRUE DO WRITELN('linha sem fim');\nEND.\n";
 
@@ -323,22 +217,33 @@ TEST_F(CommandLine, LostStandardOutputEndsTheRunWithItsText) {
   }
 }
 
-// `kauc run p.pas | head`: when the pipe's reader has ended, the run ends
-// by SIGPIPE, as Unix programs do.
+// `kauc run p.pas | head -n 1`: when the pipe's reader has ended, the run
+// ends by SIGPIPE, as Unix programs do, once the text files it left open are
+// written.
 TEST_F(CommandLine, APipeWithoutReaderEndsTheRunBySigpipe) {
-  write("sem_fim.pas", kEndlessWriteln);
-  ASSERT_EQ(Kauc("make sem_fim.pas").status, 0);
+  write("guarda.pas",
+        "PROGRAM Guarda;\nVAR f: TEXT;\nBEGIN\n  ASSIGN(f, 'guardado.txt'); REWRITE(f); WRITELN(f, 'guardado');\n"
+        "  WHILE TRUE DO WRITELN('linha sem fim');\nEND.\n");
+  ASSERT_EQ(Kauc("make guarda.pas").status, 0);
   for (const bool executable : {false, true}) {
-    SCOPED_TRACE(executable ? "sem_fim.exe" : "kauc run");
+    SCOPED_TRACE(executable ? "guarda.exe" : "kauc run");
+    fs::remove(dir_ / "guardado.txt");
     kau::console::testing::Pipe pipe;
-    pipe.closeReadEnd();
     ChildSetup setup;
     setup.output = pipe.writeEnd;
-    const std::vector<std::string> args = executable ? std::vector<std::string>{(dir_ / "sem_fim.exe").string()}
-                                                     : std::vector<std::string>{KAU_KAUC_PATH, "run", "sem_fim.pas"};
-    const Outcome outcome = Finish(Start(args, setup), 60);
+    const std::vector<std::string> args = executable ? std::vector<std::string>{(dir_ / "guarda.exe").string()}
+                                                     : std::vector<std::string>{KAU_KAUC_PATH, "run", "guarda.pas"};
+    const pid_t child = Start(args, setup);
+    pipe.closeWriteEnd();
+    std::string line;
+    char c = 0;
+    while (::read(pipe.readEnd, &c, 1) == 1 && c != '\n') line += c;
+    pipe.closeReadEnd();  // as head does after its line
+    EXPECT_EQ(line, "linha sem fim");
+    const Outcome outcome = Finish(child, 60);
     EXPECT_EQ(outcome.signal, SIGPIPE);
     EXPECT_EQ(outcome.err, "");
+    EXPECT_EQ(readFile(dir_ / "guardado.txt"), "guardado\n");
   }
 }
 
