@@ -147,7 +147,8 @@ void QtConsoleWindow::closeEvent(QCloseEvent* event) {
   }
   const bool partOfTheStop = sinceStopRequest_.isValid() &&
                              sinceStopRequest_.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval();
-  if (!partOfTheStop && closeRequested_) closeRequested_();
+  const std::function<void()>& handler = partOfTheStop ? stopClicked_ : closeRequested_;
+  if (handler) handler();
 }
 
 }  // namespace kau::platform

@@ -26,6 +26,10 @@ class QtConsoleWindow : public QWidget {
   // Either way the window stays; close() from the program (and
   // QApplication::quit(), which closes every window) closes it.
   void setCloseRequestHandler(std::function<void()> handler) { closeRequested_ = std::move(handler); }
+  // A click on the close box that belongs to a stop but comes after the run
+  // has ended calls this handler instead: the window manager brought the
+  // console to the front for it, over the windows the run's end put back.
+  void setStopClickHandler(std::function<void()> handler) { stopClicked_ = std::move(handler); }
 
   // Colour 0 to 15 of the text-mode palette.
   static QColor paletteColor(int index);
@@ -46,6 +50,7 @@ class QtConsoleWindow : public QWidget {
 
   console::ScreenConsole& console_;
   std::function<void()> closeRequested_;
+  std::function<void()> stopClicked_;
   QElapsedTimer sinceStopRequest_;  // since the close box last asked a run to stop
   QFont font_;
   QSize cell_;

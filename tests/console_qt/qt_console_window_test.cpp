@@ -147,8 +147,9 @@ TEST_F(ConsoleWindowTest, CloseBoxStopsARunOrAsksTheMainWindow) {
 #ifndef KAU_WITH_QT_PLATFORM_EVENTS
   GTEST_SKIP() << "needs Qt's private headers to press the close box";
 #else
-  int requests = 0;
+  int requests = 0, stopClicks = 0;
   window.setCloseRequestHandler([&] { ++requests; });
+  window.setStopClickHandler([&] { ++stopClicks; });
   // The close box, as the window system reports it.
   const auto closeBox = [this] {
     QWindowSystemInterface::handleCloseEvent<QWindowSystemInterface::SynchronousDelivery>(window.windowHandle());
@@ -163,6 +164,7 @@ TEST_F(ConsoleWindowTest, CloseBoxStopsARunOrAsksTheMainWindow) {
   console.endRun();
   closeBox();  // the second click of a double click: part of the stop
   EXPECT_EQ(requests, 0);
+  EXPECT_EQ(stopClicks, 1);
   // A click of its own, once the double-click interval is over.
   EXPECT_TRUE(waitUntil([&] {
     closeBox();
