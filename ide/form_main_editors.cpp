@@ -104,20 +104,22 @@ void TFormMain::ShowMinimizedEditor(TFormEditor* editor) {
     editor->showNormal();
 }
 
+// The area may activate the next window by itself, as the keys leave the
+// minimized one, or not: either way that window takes its place.
 void TFormMain::EditorWindowMinimized(TFormEditor* editor) {
   if (editor != activeEditorWindow_) return;
   QTimer::singleShot(0, this, [this, minimized = QPointer<TFormEditor>(editor)] {
-    if (!minimized || minimized != activeEditorWindow_ || !minimized->isMinimized()) return;
+    if (!minimized || !minimized->isMinimized()) return;
+    TFormEditor* next = activeEditorWindow_ != minimized ? activeEditorWindow_ : nullptr;
     const QList<QMdiSubWindow*> recent = mdiArea_->subWindowList(QMdiArea::ActivationHistoryOrder);
-    for (auto window = recent.rbegin(); window != recent.rend(); ++window) {
-      auto* next = qobject_cast<TFormEditor*>(*window);
-      if (next && next != minimized && !next->isMinimized() && editorWindowList_.contains(next)) {
-        // It takes the minimized one's place, as after a closing.
-        if (minimized->MaximizedWhenMinimized()) next->showMaximized();
-        ativaEditor(next);
-        return;
-      }
+    for (auto window = recent.rbegin(); !next && window != recent.rend(); ++window) {
+      auto* shown = qobject_cast<TFormEditor*>(*window);
+      if (shown && shown != minimized && !shown->isMinimized() && editorWindowList_.contains(shown)) next = shown;
     }
+    if (!next || next->isMinimized()) return;
+    // As after a closing, the window in its place is maximized when it was.
+    if (minimized->MaximizedWhenMinimized()) next->showMaximized();
+    ativaEditor(next);
   });
 }
 
