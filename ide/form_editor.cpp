@@ -51,6 +51,12 @@ TFormEditor::TFormEditor(TFormMain& owner) : main_(owner) {
   ColourHighlighters();
   buildRichEdit1();
   buildSynEditPrint1();
+  // Its own minimize button: the main window moves the tab and the keys on.
+  connect(this, &QMdiSubWindow::windowStateChanged, &main_, [this](Qt::WindowStates before, Qt::WindowStates now) {
+    if (!now.testFlag(Qt::WindowMinimized) || before.testFlag(Qt::WindowMinimized)) return;
+    maximizedWhenMinimized_ = before.testFlag(Qt::WindowMaximized);
+    main_.EditorWindowMinimized(this);
+  });
 }
 
 TFormEditor::~TFormEditor() {

@@ -55,6 +55,8 @@ class TFormEditor : public QMdiSubWindow {
   void ShowCaretPosition();
   int GetErrorLine() const { return ErrorLineMark; }
   void SetErrorLine(int line);
+  // Whether the window was maximized when it was last minimized.
+  bool MaximizedWhenMinimized() const { return maximizedWhenMinimized_; }
   void ApplyEditorStyle(int style);
   int GetEditorStyle() const { return EditorStyle; }
 
@@ -111,6 +113,7 @@ class TFormEditor : public QMdiSubWindow {
   QString EditorFileName;
   int EditorStyle = StyleClassic;
   int ErrorLineMark = 0;
+  bool maximizedWhenMinimized_ = false;
   int TemplateCaretX = 0;
   int TemplateCaretY = 0;
   std::string TemplateInput;

@@ -68,7 +68,13 @@ class TFormMain : public QMainWindow {
   // it. False when the file could not be read: the user was told, and no
   // window was opened.
   bool OpenInEditor(const QString& name);
+  // Makes `editor` the active editor window, brought back first when it is
+  // minimized, with the keys on its control and its tab selected.
   void ativaEditor(TFormEditor* editor);
+  // The area activates no window when the active one is minimized: the
+  // window active before it takes its place (maximized when the minimized
+  // one was), once the minimizing is over.
+  void EditorWindowMinimized(TFormEditor* editor);
   // Raises and activates the main window with the keyboard on the active
   // editor's control (after a run, a dialog or a message box).
   void FocusActiveEditor();
@@ -111,6 +117,7 @@ class TFormMain : public QMainWindow {
   void MnJanelaDividirHorizontalmenteClick();
   void MnJanelaLadoLadoClick();
   void TabControl1Change(int index);
+  void TabControl1Click(int index);
   void janelasEditor1Click();
   void janelasEditorPopupClick();
   void btnPrevEditorClick();
@@ -194,6 +201,9 @@ class TFormMain : public QMainWindow {
                     const QKeySequence& shortcut = {});
 
   void FormClose(QCloseEvent* event);
+  // Shows a minimized editor window as the other shown windows are
+  // (maximized when they are), or as it was when none is.
+  void ShowMinimizedEditor(TFormEditor* editor);
   // Once a dialog of this window has closed: the keys back to the editor,
   // unless another of the program's windows or dialogs has them.
   void FocusAfterDialog();

@@ -6,9 +6,12 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTabBar>
+#include <QTimer>
 #include <QToolButton>
 
 #include "editor/model/exceptions.h"
@@ -80,10 +83,44 @@ bool TFormMain::OpenInEditor(const QString& given) {
 
 void TFormMain::ativaEditor(TFormEditor* editor) {
   activeEditorWindow_ = editor;
+  if (editor->isMinimized()) ShowMinimizedEditor(editor);
   mdiArea_->setActiveSubWindow(editor);
   editor->show();
   editor->Host().setFocus(Qt::OtherFocusReason);
   selectEditorTab(editor);
+}
+
+void TFormMain::ShowMinimizedEditor(TFormEditor* editor) {
+  bool othersShown = false, maximized = false;
+  for (TFormEditor* other : editorWindowList_) {
+    if (other == editor || other->isMinimized()) continue;
+    othersShown = true;
+    maximized = maximized || other->isMaximized();
+  }
+  if (!othersShown) maximized = editor->MaximizedWhenMinimized();
+  if (maximized)
+    editor->showMaximized();
+  else
+    editor->showNormal();
+}
+
+// The area may activate the next window by itself, as the keys leave the
+// minimized one, or not: either way that window takes its place.
+void TFormMain::EditorWindowMinimized(TFormEditor* editor) {
+  if (editor != activeEditorWindow_) return;
+  QTimer::singleShot(0, this, [this, minimized = QPointer<TFormEditor>(editor)] {
+    if (!minimized || !minimized->isMinimized()) return;
+    TFormEditor* next = activeEditorWindow_ != minimized ? activeEditorWindow_ : nullptr;
+    const QList<QMdiSubWindow*> recent = mdiArea_->subWindowList(QMdiArea::ActivationHistoryOrder);
+    for (auto window = recent.rbegin(); !next && window != recent.rend(); ++window) {
+      auto* shown = qobject_cast<TFormEditor*>(*window);
+      if (shown && shown != minimized && !shown->isMinimized() && editorWindowList_.contains(shown)) next = shown;
+    }
+    if (!next || next->isMinimized()) return;
+    // As after a closing, the window in its place is maximized when it was.
+    if (minimized->MaximizedWhenMinimized()) next->showMaximized();
+    ativaEditor(next);
+  });
 }
 
 void TFormMain::FocusActiveEditor() {
@@ -114,6 +151,12 @@ void TFormMain::btnPrevEditorClick() { PreviousEditor(); }
 void TFormMain::btnCloseEditorClick() { MnArquivoFecharClick(); }
 
 void TFormMain::TabControl1Change(int index) { ActivateEditorAt(index); }
+
+// A click on the selected tab changes no tab: it still brings its window
+// back when that is minimized, and gives it the keys.
+void TFormMain::TabControl1Click(int index) {
+  if (index == tabControl1_->currentIndex()) ActivateEditorAt(index);
+}
 
 void TFormMain::selectEditorTab(TFormEditor* editor) {
   const int index = TabOf(editorWindowList_, editor);

@@ -166,6 +166,7 @@ void TFormMain::buildCentre() {
   Colour(tabControl1_, {QPalette::WindowText, QPalette::ButtonText}, kTabText);
   tabControl1_->hide();
   connect(tabControl1_, &QTabBar::currentChanged, this, &TFormMain::TabControl1Change);
+  connect(tabControl1_, &QTabBar::tabBarClicked, this, &TFormMain::TabControl1Click);
 
   mdiArea_ = new PictureMdiArea(centre);
   mdiArea_->setObjectName("MdiArea");

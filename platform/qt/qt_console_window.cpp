@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyleHints>
 #include <array>
 
 #include "platform/console/output_encoding.h"
@@ -126,19 +127,28 @@ void QtConsoleWindow::keyPressEvent(QKeyEvent* event) {
   if (!typeConsoleKey(console_, *event)) QWidget::keyPressEvent(event);
 }
 
-// Only the close box (an event of the window system) is refused: a close
-// asked by the program itself, as the application's quit asks every window,
-// goes through.
 void QtConsoleWindow::inputMethodEvent(QInputMethodEvent* event) {
   for (const char32_t c : event->commitString().toUcs4()) console_.typeCharacter(c);
   event->accept();
 }
 
+// Only the close box (an event of the window system) is refused: a close
+// asked by the program itself, as the application's quit asks every window,
+// goes through. The run stops at the first click on the box and is over
+// before the second click of a double click (or an impatient one) comes:
+// that click belongs to the stop and must not quit.
 void QtConsoleWindow::closeEvent(QCloseEvent* event) {
   if (!event->spontaneous()) return;
   event->ignore();
-  if (console_.runOpen()) console_.pressCtrlC();
-  else if (closeRequested_) closeRequested_();
+  if (console_.runOpen()) {
+    console_.pressCtrlC();
+    sinceStopRequest_.start();
+    return;
+  }
+  const bool partOfTheStop = sinceStopRequest_.isValid() &&
+                             sinceStopRequest_.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval();
+  const std::function<void()>& handler = partOfTheStop ? stopClicked_ : closeRequested_;
+  if (handler) handler();
 }
 
 }  // namespace kau::platform

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QColor>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QTimer>
 #include <QWidget>
@@ -20,10 +21,15 @@ class QtConsoleWindow : public QWidget {
   explicit QtConsoleWindow(console::ScreenConsole& console, QWidget* parent = nullptr);
 
   // The close box during a run stops the run as Ctrl+C does; outside a run
-  // it calls this handler (the main window's quit questions). Either way the
-  // window stays; close() from the program (and QApplication::quit(), which
-  // closes every window) closes it.
+  // it calls this handler (the main window's quit questions), unless it
+  // comes within the double-click interval of a click that stopped a run.
+  // Either way the window stays; close() from the program (and
+  // QApplication::quit(), which closes every window) closes it.
   void setCloseRequestHandler(std::function<void()> handler) { closeRequested_ = std::move(handler); }
+  // A click on the close box that belongs to a stop but comes after the run
+  // has ended calls this handler instead: the window manager brought the
+  // console to the front for it, over the windows the run's end put back.
+  void setStopClickHandler(std::function<void()> handler) { stopClicked_ = std::move(handler); }
 
   // Colour 0 to 15 of the text-mode palette.
   static QColor paletteColor(int index);
@@ -44,6 +50,8 @@ class QtConsoleWindow : public QWidget {
 
   console::ScreenConsole& console_;
   std::function<void()> closeRequested_;
+  std::function<void()> stopClicked_;
+  QElapsedTimer sinceStopRequest_;  // since the close box last asked a run to stop
   QFont font_;
   QSize cell_;
   int baseline_ = 0;

@@ -6,7 +6,9 @@
 #include <QPointer>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <functional>
 
+#include "ide/editor_control_host.h"
 #include "ide/form_editor.h"
 #include "main_window_fixture.h"
 #include "modal_answerer.h"
@@ -110,6 +112,31 @@ TEST_F(EditorWindowsTest, TheWindowActiveAfterAClosingStaysMaximized) {
   button("btnCloseEditor")->click();
   EXPECT_TRUE(main_->ActiveEditorWindow()->isMaximized());
   EXPECT_EQ(widget<QMdiArea>("MdiArea")->activeSubWindow(), main_->ActiveEditorWindow());
+}
+
+// A window minimized by its own button gives the tab and the keys to the
+// window the area activates next; its tab or its Janela item brings it back
+// maximized, as that one is, with the keys.
+TEST_F(EditorWindowsTest, AMinimizedWindowComesBackByItsTabOrItsItem) {
+  main_->OpenInEditor(file("b.pas"));
+  TFormEditor* minimized = main_->ActiveEditorWindow();
+  auto* tabs = widget<QTabBar>("TabControl1");
+  auto* area = widget<QMdiArea>("MdiArea");
+  const auto agree = [&](const QString& title) {
+    return active() == title && tabs->currentIndex() == main_->EditorWindowList().indexOf(main_->ActiveEditorWindow()) &&
+           area->activeSubWindow() == main_->ActiveEditorWindow() &&
+           main_->ActiveEditorWindow()->Host().hasFocus();
+  };
+  for (const auto& bringBack : {std::function<void()>([&] { tabs->setCurrentIndex(1); }),
+                                std::function<void()>([&] { minimized->WindowListItem()->trigger(); })}) {
+    minimized->showMinimized();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return agree("Untitled"); }));
+    EXPECT_TRUE(main_->ActiveEditorWindow()->isMaximized());
+    bringBack();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return agree("b.pas"); }));
+    EXPECT_FALSE(minimized->isMinimized());
+    EXPECT_TRUE(minimized->isMaximized());
+  }
 }
 
 // After tiling, the windows keep their tiles when one of them is closed.

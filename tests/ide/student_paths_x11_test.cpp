@@ -21,11 +21,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
+#include <QStyleHints>
 #include <QStyleOptionTitleBar>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
@@ -90,6 +93,31 @@ QPoint TitleBarPart(QMdiSubWindow& window, QStyle::SubControl part) {
   bar.rect = QRect(0, 0, window.width(), window.style()->pixelMetric(QStyle::PM_TitleBarHeight, &bar, &window));
   return window.mapToGlobal(window.style()->subControlRect(QStyle::CC_TitleBar, &bar, part, &window).center());
 }
+
+// The centre of the close box that the window manager puts at the right end
+// of a top-level window's title bar (openbox: a square button as high as the
+// bar, a few pixels from the edge).
+QPoint WindowManagerCloseBox(const QWidget& window) {
+  const QRect frame = window.frameGeometry();
+  const int titleBar = window.geometry().top() - frame.top();
+  return {frame.right() - titleBar / 2 - 2, frame.top() + titleBar / 2};
+}
+
+// Counts the close requests the window system sends a window.
+class CloseRequests : public QObject {
+ public:
+  explicit CloseRequests(QWidget& window) { window.installEventFilter(this); }
+  int count() const { return count_; }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Close && event->spontaneous()) ++count_;
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  int count_ = 0;
+};
 
 // The ways a student closes an editor window by its frame.
 enum class ByFrame { kCloseBox, kIconDoubleClick, kIconMenu };
@@ -386,6 +414,17 @@ class StudentPathsX11 : public ::testing::Test {
                          manager.isEmpty() ? QString() : "_" + QString::fromLocal8Bit(manager)));
   }
 
+  // Opens a second program through the Open dialog, by Ctrl+A.
+  void openByCtrlA(const QString& path) {
+    During answer = person();
+    answer.then("the open dialog", [&] { return modalWithKeys<QFileDialog>() != nullptr; },
+                [&] {
+                  Type(path);
+                  Key("Return");
+                });
+    ASSERT_TRUE(answered("ctrl+a", answer));
+    ASSERT_EQ(active().GetFileName(), path);
+  }
   // Opens the explorer from the Ferramentas menu.
   void openExplorer() {
     menu("MnFerramentas", "Down Return");
@@ -446,6 +485,53 @@ TEST_F(StudentPathsX11, AfterCtrlCTheEditorHasTheKeys) {
   expectMenuAndToolBarOnTop();
 }
 
+// A double click (or an impatient second click) on the console's close box
+// while the program loops: the first click stops the run as Ctrl+C does, the
+// second comes once the run is over and belongs to that stop. No question is
+// asked; the main window comes back and Ctrl+S saves what was typed before
+// the run. A click of its own on the idle console's close box still asks
+// whether to quit.
+TEST_F(StudentPathsX11, ADoubleClickOnTheConsoleCloseBoxOnlyStopsTheRun) {
+  if (qEnvironmentVariableIsEmpty("KAU_X11_WINDOW_MANAGER")) GTEST_SKIP() << "the close box is the window manager's";
+  start("program p;\nvar i: integer;\nbegin\n  while true do i := 0;\nend.\n");
+  edit().SetCaretXY({3, 4});
+  Type("i := 1; ");
+  ASSERT_TRUE(WaitFor([&] { return edit().LineText(4) == "  i := 1; while true do i := 0;"; })) << edit().LineText(4);
+  QWidget& console = windows_->consoleWindow;
+  const CloseRequests closes(console);
+  QElapsedTimer sinceTheClicks;
+  {
+    ModalCloser closer;
+    During stop = person();
+    stop.then("the run, the console having the keys", [&] { return windows_->console.runOpen() && consoleHasKeys(); },
+              [&] {
+                MoveTo(WindowManagerCloseBox(console));
+                // Not waited for here: the run ends between the two clicks.
+                QProcess::startDetached("xdotool", {"click", "--repeat", "2", "--delay", "150", "1"});
+                sinceTheClicks.start();
+              });
+    ASSERT_TRUE(runFromTheEditor(stop)) << focusReport();
+    ASSERT_TRUE(WaitFor([&] { return closes.count() == 2; })) << closes.count() << " close requests";
+    EXPECT_EQ(closer.seen(), "");
+  }
+  ASSERT_TRUE(WaitFor([&] { return editorHasKeys(); })) << focusReport();
+  EXPECT_EQ(main().EditorWindowList().size(), 1);
+  Key("ctrl+s");
+  EXPECT_TRUE(WaitFor([&] { return FileContents(folder_.filePath("prog.pas")).contains("  i := 1; while"); }));
+  screenshot("console_double_click");
+
+  // A later click of its own.
+  ASSERT_TRUE(WaitFor([&] { return sinceTheClicks.elapsed() > QGuiApplication::styleHints()->mouseDoubleClickInterval(); }));
+  During answer = person();
+  answer.then("the quit question", [&] {
+    auto* box = modalWithKeys<QMessageBox>();
+    return box && box->text() == "Deseja fechar o Pascal KAU?";
+  }, [] { Key("n"); });
+  ClickAt(WindowManagerCloseBox(console));
+  ASSERT_TRUE(WaitFor([&] { return answer.done() && !QApplication::activeModalWidget(); }, kRunMilliseconds));
+  EXPECT_TRUE(main().isVisible());
+  screenshot("console_close_box_nao");
+}
 
 // A message longer than the error panel can be scrolled to.
 TEST_F(StudentPathsX11, ALongCompileMessageGetsAScrollBar) {
@@ -694,16 +780,8 @@ TEST_F(StudentPathsX11, AfterARunTheExplorerIsInFront) {
 // Arquivo menu: the first is maximized and has the keys.
 TEST_F(StudentPathsX11, ClosingOneOfTwoMaximizedWindowsLeavesTheOtherMaximized) {
   start();
-  write("outro.pas", "program outro;\nbegin\nend.\n");
-  During answer = person();
-  answer.then("the open dialog", [&] { return modalWithKeys<QFileDialog>() != nullptr; },
-              [this] {
-                Type(folder_.filePath("outro.pas"));
-                Key("Return");
-              });
-  ASSERT_TRUE(answered("ctrl+a", answer));
+  openByCtrlA(write("outro.pas", "program outro;\nbegin\nend.\n"));
   ASSERT_EQ(main().EditorWindowList().size(), 2);
-  EXPECT_EQ(active().TabTitle(), "outro.pas");
   EXPECT_TRUE(active().isMaximized());
   menu("MnArquivo", "f");
   ASSERT_TRUE(WaitFor([&] { return main().EditorWindowList().size() == 1; })) << focusReport();
@@ -788,6 +866,43 @@ TEST_F(StudentPathsX11, ClosingAWindowByItsFrame) {
   Type("abc");  // at the caret, past the skeleton's blanks
   EXPECT_TRUE(WaitFor([&] { return edit().LineText(3) == "   abc"; })) << edit().LineText(3);
   screenshot("novo_after_last_closed");
+}
+
+// Two programs open, the active one minimized by its own button: the other
+// one has the tab and the keys. The minimized one's tab, or its item in the
+// Janela menu, brings it back maximized, and the keys typed at once go to it:
+// Ctrl+S saves them in its file, the other file unchanged.
+TEST_F(StudentPathsX11, AMinimizedWindowComesBackByItsTabOrTheJanelaMenu) {
+  start();
+  const QString outro = write("outro.pas", "program outro;\nbegin\nend.\n");
+  openByCtrlA(outro);
+  TFormEditor& minimized = active();
+  auto* tabs = named<QTabBar>(&main(), "TabControl1");
+  for (const bool byTab : {true, false}) {
+    SCOPED_TRACE(byTab ? "by its tab" : "by the Janela menu");
+    ClickAt(TitleBarPart(minimized, QStyle::SC_TitleBarMinButton));
+    ASSERT_TRUE(WaitFor([&] {
+      return minimized.isMinimized() && active().TabTitle() == "prog.pas" && tabs->currentIndex() == 0 &&
+             editorHasKeys();
+    })) << focusReport();
+    screenshot(byTab ? "minimized" : "minimized_again");
+    if (byTab) {
+      ClickAt(tabs->mapToGlobal(tabs->tabRect(1).center()));
+    } else {
+      menu("MnJanela", nullptr);
+      QMenu* list = main().MnJanela();
+      ClickAt(list->mapToGlobal(list->actionGeometry(minimized.WindowListItem()).center()));
+    }
+    ASSERT_TRUE(WaitFor([&] { return &active() == &minimized && !minimized.isMinimized() && editorHasKeys(); }))
+        << focusReport();
+    EXPECT_TRUE(minimized.isMaximized());
+    EXPECT_EQ(tabs->currentIndex(), 1);
+    expectTypingLandsAtTheCaret(byTab ? "back_by_its_tab" : "back_by_the_janela_menu");
+    const QByteArray typed = QByteArray::fromStdString(edit().LineText(edit().CaretY()));
+    Key("ctrl+s");
+    EXPECT_TRUE(WaitFor([&] { return FileContents(outro).startsWith(typed + '\n'); })) << FileContents(outro).toStdString();
+  }
+  EXPECT_EQ(FileContents(folder_.filePath("prog.pas")), kHello);
 }
 
 }  // namespace
