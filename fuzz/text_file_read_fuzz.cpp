@@ -4,6 +4,7 @@
 // a crash or a sanitizer report, and no file read may take anything typed at
 // the keyboard. The contents can be repeated past the reader's 64 KB buffer,
 // so that a number, word or line straddles a refill.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>

@@ -158,8 +158,7 @@ TEST_F(CommandLine, ARunTimeErrorOnATerminalStartsItsOwnLine) {
     kau::console::testing::PseudoTerminal pty;
     ChildSetup setup;
     setup.input = setup.output = setup.errors = pty.slave;
-    const std::vector<std::string> args = executable ? std::vector<std::string>{(dir_ / "divide.exe").string()}
-                                                     : std::vector<std::string>{KAU_KAUC_PATH, "run", "divide.pas"};
+    const std::vector<std::string> args = ProgramCommand("divide", executable);
     const pid_t child = Start(args, setup);
     const std::string screen = pty.readUntil("Zero!");
     EXPECT_EQ(Finish(child, 10).status, 1);
@@ -231,8 +230,7 @@ TEST_F(CommandLine, APipeWithoutReaderEndsTheRunBySigpipe) {
     kau::console::testing::Pipe pipe;
     ChildSetup setup;
     setup.output = pipe.writeEnd;
-    const std::vector<std::string> args = executable ? std::vector<std::string>{(dir_ / "guarda.exe").string()}
-                                                     : std::vector<std::string>{KAU_KAUC_PATH, "run", "guarda.pas"};
+    const std::vector<std::string> args = ProgramCommand("guarda", executable);
     const pid_t child = Start(args, setup);
     pipe.closeWriteEnd();
     std::string line;
@@ -259,14 +257,11 @@ TEST_F(CommandLine, SignalsEndARunWhoseTerminalOutputIsBlocked) {
       kau::console::testing::PseudoTerminal pty;
       ChildSetup setup;
       setup.input = setup.output = setup.errors = pty.slave;
-      const std::vector<std::string> args = executable ? std::vector<std::string>{(dir_ / "sem_fim.exe").string()}
-                                                       : std::vector<std::string>{KAU_KAUC_PATH, "run", "sem_fim.pas"};
+      const std::vector<std::string> args = ProgramCommand("sem_fim", executable);
       const pid_t child = Start(args, setup);
       ASSERT_GT(child, 0);
       // (Bounded: the terminal's buffer fills within moments.)
-      const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-      while (!BlockedInWrite(child) && std::chrono::steady_clock::now() < giveUp) ::poll(nullptr, 0, 10);
-      ASSERT_TRUE(BlockedInWrite(child));
+      ASSERT_TRUE(WaitUntil([&] { return BlockedInWrite(child); }, 10));
       ::kill(child, signal);
       const Outcome outcome = Finish(child, 10);
       ASSERT_NE(outcome.status, -2) << "still running after the signal";
@@ -293,13 +288,11 @@ TEST_F(CommandLine, TerminatingSignalsEndTheRunAfterItsOutputIsWritten) {
       SCOPED_TRACE(std::string(executable ? "laco.exe" : "kauc run") + ", signal " + std::to_string(signal));
       fs::remove(dir_ / "pronto.txt");
       fs::remove(dir_ / "arquivo.txt");
-      const std::vector<std::string> args = executable ? std::vector<std::string>{(dir_ / "laco.exe").string()}
-                                                       : std::vector<std::string>{KAU_KAUC_PATH, "run", "laco.pas"};
+      const std::vector<std::string> args = ProgramCommand("laco", executable);
       const pid_t child = Start(args, {});
       ASSERT_GT(child, 0);
-      // In its loop once pronto.txt is there (a bound, not a measure).
-      const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-      while (!fs::exists(dir_ / "pronto.txt") && std::chrono::steady_clock::now() < giveUp) ::poll(nullptr, 0, 10);
+      // In its loop once pronto.txt is there.
+      WaitUntil([&] { return fs::exists(dir_ / "pronto.txt"); }, 10);
       ::kill(child, signal);
       const Outcome outcome = Finish(child, 10);
       EXPECT_EQ(outcome.signal, signal);

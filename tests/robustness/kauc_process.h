@@ -14,6 +14,7 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -102,6 +103,12 @@ class KaucProcess : public ::testing::Test {
     return child;
   }
 
+  // The command that runs `name`.pas: kauc, or the executable made of it.
+  std::vector<std::string> ProgramCommand(const std::string& name, bool executable) const {
+    if (executable) return {(dir_ / (name + ".exe")).string()};
+    return {KAU_KAUC_PATH, "run", name + ".pas"};
+  }
+
   // Waits for a started child at most `seconds` (a bound for a child that
   // would never end, not a measure of speed); status -2 and the child
   // killed when it is still running then.
@@ -123,6 +130,17 @@ class KaucProcess : public ::testing::Test {
 
   fs::path dir_;
 };
+
+// Polls until `condition` holds, at most `seconds` (a bound for a state that
+// never comes, not a measure); whether it held.
+inline bool WaitUntil(const std::function<bool()>& condition, int seconds) {
+  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > giveUp) return false;
+    ::poll(nullptr, 0, 10);
+  }
+  return true;
+}
 
 // True while the process sleeps inside write(2): its output is blocked. (A
 // program that only writes sleeps nowhere else; the system call is checked

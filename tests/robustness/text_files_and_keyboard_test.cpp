@@ -35,11 +35,12 @@ const char kFileOnly[] =
 
 class TextFilesAndKeyboard : public KaucProcess {
  protected:
-  // The command that runs `name`.pas: kauc, or the executable made of it.
+  // The command that runs `name`.pas, its executable made first.
   std::vector<std::string> Command(const std::string& name, bool executable) {
-    if (!executable) return {KAU_KAUC_PATH, "run", name + ".pas"};
-    EXPECT_EQ(Kauc("make " + name + ".pas").status, 0) << name;
-    return {(dir_ / (name + ".exe")).string()};
+    if (executable) {
+      EXPECT_EQ(Kauc("make " + name + ".pas").status, 0) << name;
+    }
+    return ProgramCommand(name, executable);
   }
 };
 
@@ -129,9 +130,8 @@ TEST_F(TextFilesAndKeyboard, AFifoNobodyReadsDoesNotHoldATerminatingSignal) {
     fs::remove(dir_ / "pronto.txt");
     const pid_t child = Start(Command("enche", executable), {});
     ASSERT_GT(child, 0);
-    // In its loop once pronto.txt is there (a bound, not a measure).
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (!fs::exists(dir_ / "pronto.txt") && std::chrono::steady_clock::now() < giveUp) ::poll(nullptr, 0, 10);
+    // In its loop once pronto.txt is there.
+    WaitUntil([&] { return fs::exists(dir_ / "pronto.txt"); }, 10);
     ::kill(child, SIGTERM);
     const Outcome outcome = Finish(child, 10);
     ASSERT_NE(outcome.status, -2) << "still running after the signal";
