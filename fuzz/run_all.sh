@@ -8,8 +8,10 @@ dir=$1
 seconds=$2
 here=$(cd "$(dirname "$0")" && pwd)
 status=0
+count=0
 for target in "$dir"/*_fuzz; do
   [ -x "$target" ] || continue
+  count=$((count + 1))
   name=$(basename "$target")
   scratch=$(mktemp -d)
   [ -d "$here/corpus/$name" ] && cp -r "$here/corpus/$name/." "$scratch/"
@@ -24,4 +26,9 @@ for target in "$dir"/*_fuzz; do
   fi
   rm -rf "$scratch" "$scratch.log"
 done
+# A build that made no target has fuzzed nothing: that is no pass.
+if [ "$count" -eq 0 ]; then
+  echo "no fuzz target in $dir"
+  exit 1
+fi
 exit $status

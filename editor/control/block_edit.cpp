@@ -253,7 +253,7 @@ void TCustomSynEdit::DoTabKey() {
     const bool textLeft = std::any_of(line.begin(), line.begin() + std::min<std::size_t>(line.size(), caret.X - 1),
                                       [](char c) { return !IsBlank(c); });
     if (textLeft || target == 0) {
-      inserted = "\t";
+      inserted.assign(1, '\t');
     } else {
       int col = displayNow;
       const int nextStop = (col - 1) / fTabWidth * fTabWidth + fTabWidth + 1;
@@ -266,10 +266,10 @@ void TCustomSynEdit::DoTabKey() {
         }
       }
       inserted.append(static_cast<std::size_t>(std::max(0, target - col)), ' ');
-      if (inserted.empty()) inserted = "\t";
+      if (inserted.empty()) inserted.assign(1, '\t');
     }
   } else {
-    inserted = "\t";
+    inserted.assign(1, '\t');
   }
   if (!inserted.empty()) {
     SetSelTextPrimitive(smNormal, inserted);

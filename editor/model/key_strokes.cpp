@@ -34,7 +34,7 @@ void TSynEditKeyStroke::SetShortCut2(TShortCut Value) {
 
 std::string TSynEditKeyStroke::GetDisplayName() const {
   std::string result = EditorCommandToCodeString(fCommand) + " - " + ShortCutToText(GetShortCut());
-  if (GetShortCut() != 0) result += " " + ShortCutToText(GetShortCut2());
+  if (GetShortCut() != 0) result.append(1, ' ').append(ShortCutToText(GetShortCut2()));
   if (result.empty()) result = "TSynEditKeyStroke";
   return result;
 }

@@ -27,7 +27,7 @@ namespace {
 
 std::string KeyName(std::uint16_t key) {
   if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return std::string(1, static_cast<char>(key));
-  if (key >= VK_F1 && key <= VK_F12) return "F" + std::to_string(key - VK_F1 + 1);
+  if (key >= VK_F1 && key <= VK_F12) return std::string(1, 'F').append(std::to_string(key - VK_F1 + 1));
   switch (key) {
     case VK_BACK: return "BkSp";
     case VK_TAB: return "Tab";
