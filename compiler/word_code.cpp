@@ -1,4 +1,4 @@
-#include "word_code.h"
+#include "compiler/word_code.h"
 
 namespace kau {
 

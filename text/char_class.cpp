@@ -1,4 +1,4 @@
-#include "char_class.h"
+#include "text/char_class.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "code_pages.h"
+#include "text/code_pages.h"
 
 #include <array>
 
