@@ -8,6 +8,7 @@
 
 #include "editor/text_drawer/text_drawer.h"
 #include "editor/text_drawer/text_drawer_ex.h"
+#include "platform/draw/double_byte.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_colors.h"
 #include "platform/qt/qt_fonts.h"
@@ -72,6 +73,22 @@ TEST(QtFonts, AdvanceOfMIsTheSumOfItsAbcWidths) {
   ASSERT_TRUE(fonts.GetCharABCWidths(*f, 'M', abc));
   EXPECT_EQ(abc.Sum(), fonts.TextExtent(*f, "M").cx);
   EXPECT_EQ(fonts.TextExtent(*f, "MMMM").cx, 4 * abc.Sum());
+}
+
+TEST(QtFonts, OutlineAndDoubleByteFontsAreTold) {
+  QtFontServices fonts;
+  TFontDesc d;
+  d.Name = "Courier New";
+  const auto courier = fonts.CreateFont(d);
+  EXPECT_TRUE(fonts.GetTextMetrics(*courier).TrueType);
+  EXPECT_FALSE(fonts.IsDBCSFont(*courier));
+  EXPECT_FALSE(fonts.IsDBCSLeadByte(*courier, 0x82));
+  d.CharSet = SHIFTJIS_CHARSET;
+  const auto japanese = fonts.CreateFont(d);
+  EXPECT_TRUE(fonts.IsDBCSFont(*japanese));
+  EXPECT_TRUE(fonts.IsDBCSLeadByte(*japanese, 0x82));
+  EXPECT_FALSE(fonts.IsDBCSLeadByte(*japanese, 'a'));
+  EXPECT_FALSE(fonts.IsDBCSLeadByte(*japanese, 0xA0));  // a single-byte katakana's range
 }
 
 // Plain, bold and italic "MMMM" each land on the same cell multiples: the
