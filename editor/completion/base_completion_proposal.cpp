@@ -67,6 +67,7 @@ void TSynBaseCompletionProposal::ExecuteEx(std::string s, int x, int y, SynCompl
     if (Kind == ctParams && fHost->Visible()) fForm->Hide();
     return;
   }
+  x -= DotOffsetShift(s);
   fForm->ResetAssignedList();
   if (Kind == ctCode) {
     fForm->SetCurrentString(s);
@@ -80,12 +81,21 @@ void TSynBaseCompletionProposal::ExecuteEx(std::string s, int x, int y, SynCompl
   }
 }
 
+int TSynBaseCompletionProposal::DotOffsetShift(const std::string& s) const {
+  TCompletionEditor* editor = fForm->CurrentEditor();
+  const int n = std::min(fDotOffset, static_cast<int>(s.size()));
+  if (!editor || n <= 0) return 0;
+  return editor->TextWidth(std::string_view(s).substr(0, static_cast<std::size_t>(n))) + 3 * (n - 1);
+}
+
 void TSynBaseCompletionProposal::PlaceWindow(int x, int y, SynCompletionType Kind) {
-  const int frame = 2 * fHost->FrameThickness();
-  const int rows = Kind == ctCode ? fForm->NbLinesInWindow() : fForm->AssignedCount();
   int width = fWidth;
-  int height = fForm->EffectiveItemHeight() * rows + fForm->TitleHeight() + frame;
-  if (Kind != ctCode) height += 2 + 2 * fForm->Margin();
+  int height = fForm->EffectiveItemHeight() * fForm->NbLinesInWindow() + fForm->TitleHeight() +
+               2 * fHost->FrameThickness();
+  if (Kind != ctCode) {
+    width = fForm->HintWidth();
+    height = fForm->HintHeight();
+  }
   const TRect work = System().WorkAreaAt({x, y});
   if (work.Right < x + width) x = std::max(x - width, 0);
   if (work.Bottom < y + height) y = std::max(y - height - CurrentEditorLineHeight() - 2, 0);

@@ -74,6 +74,11 @@ class TSynBaseCompletionProposal : public TObject {
   void SetImages(TImageList* Value) { fForm->SetImages(Value); }
   int Margin() const { return fForm->Margin(); }
   void SetMargin(int Value) { fForm->SetMargin(Value); }
+  // The number of characters of the typed text whose width (in the current
+  // editor's font, with 3 pixels between them) moves an opening window left,
+  // so that a hint stands under the text it is about.
+  int DotOffset() const { return fDotOffset; }
+  void SetDotOffset(int Value) { fDotOffset = Value; }
   TColor& ClSelect() { return fForm->ClSelect; }
   TColor& ClSelectedText() { return fForm->ClSelectedText; }
   TColor& ClBackground() { return fForm->ClBackground; }
@@ -104,6 +109,8 @@ class TSynBaseCompletionProposal : public TObject {
   // The line height of the window's current editor, 0 without one.
   virtual int CurrentEditorLineHeight() const { return 0; }
   void PlaceWindow(int x, int y, SynCompletionType Kind);
+  // How far the dot offset moves the window left for the typed text s.
+  int DotOffsetShift(const std::string& s) const;
   bool CanExecute() const { return fCanExecute; }
 
  private:
@@ -116,6 +123,7 @@ class TSynBaseCompletionProposal : public TObject {
   int fWidth = 260;
   std::string fEndOfTokenChr = "()[]. ";
   std::string fTriggerChars;
+  int fDotOffset = 0;
   bool fCanExecute = false;
 };
 

@@ -1,10 +1,11 @@
 // What the completion list needs of the editor it serves: the editor's
-// commands, its caret line, the always-show-caret setting, and its window,
-// whose key target the list becomes while it is open. The editor control
-// implements it.
+// commands, its caret line, the width of a text in its font, the
+// always-show-caret setting, and its window, whose key target the list
+// becomes while it is open. The editor control implements it.
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "editor/model/key_cmds.h"
 #include "platform/window/window_host.h"
@@ -22,6 +23,8 @@ class TCompletionEditor {
   // character column, which may lie past the line's end.
   virtual std::string LineText() const = 0;
   virtual int CaretX() const = 0;
+  // The width of a text (code page 1252) in the editor's font.
+  virtual int TextWidth(std::string_view Text) const = 0;
   virtual bool AlwaysShowCaret() const = 0;
   virtual void SetAlwaysShowCaret(bool Value) = 0;
   virtual platform::WindowHost& Host() = 0;

@@ -153,6 +153,12 @@ class TSynBaseCompletionProposalForm : public TObject, public platform::WindowCl
   void RecalcItemHeight();
   void AdjustMetrics();
   void AdjustScrollBarPosition();
+  // The size a hint of the current kind takes for the entries shown: the
+  // widest formatted entry (for parameters the widest of each entry's texts
+  // with each parameter bold in turn, as OnMeasureItem leaves it), and a row
+  // per entry, with the margins and the frame line.
+  int HintWidth();
+  int HintHeight() const;
 
   // WindowClient
   void Paint(platform::Canvas& Canvas, const TRect& Clip) override;

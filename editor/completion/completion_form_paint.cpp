@@ -4,6 +4,7 @@
 #include "editor/completion/completion_form.h"
 #include "editor/completion/formatted_text.h"
 #include "platform/draw/font_services.h"
+#include "platform/draw/measure_canvas.h"
 
 namespace kau::editor {
 
@@ -87,6 +88,29 @@ void TSynBaseCompletionProposalForm::AdjustScrollBarPosition() {
   const int last = AssignedCount() - fNbLinesInWindow;
   fHost.SetScrollInfo({0, std::max(last, 0), fNbLinesInWindow, fScrollPos, false});
   fHost.EnableScrollBar(last > 0);
+}
+
+int TSynBaseCompletionProposalForm::HintWidth() {
+  MeasureCanvas canvas;
+  int widest = 0;
+  for (int i = 0; i < AssignedCount(); ++i) {
+    const std::string& entry = AssignedItem(i);
+    int width = 0;
+    if (fDisplayKind == ctParams) {
+      const auto parameters = static_cast<int>(std::count(entry.begin(), entry.end(), ',')) + 1;
+      for (int bold = 0; bold < parameters; ++bold)
+        width = std::max(width, FormattedTextWidth(canvas, fFont, ParameterHintText(entry, bold), &fColumns, fImages));
+      if (OnMeasureItem) OnMeasureItem(this, LogicalToPhysicalIndex(i), canvas, width);
+    } else {
+      width = FormattedTextWidth(canvas, fFont, entry, &fColumns, fImages);
+    }
+    widest = std::max(widest, width);
+  }
+  return widest + 2 * fMargin + 2;
+}
+
+int TSynBaseCompletionProposalForm::HintHeight() const {
+  return AssignedCount() * fEffectiveItemHeight + 2 + 2 * fMargin;
 }
 
 void TSynBaseCompletionProposalForm::Resized() {

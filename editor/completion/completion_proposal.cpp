@@ -2,6 +2,7 @@
 // installs on its editors.
 #include "editor/completion/completion_proposal.h"
 
+#include "platform/draw/font_services.h"
 #include "platform/window/system_services.h"
 
 namespace kau::editor {
@@ -24,6 +25,10 @@ struct TSynCompletionProposal::Attached : TCompletionEditor {
   }
   std::string LineText() const override { return Edit.LineText(Edit.CaretY()); }
   int CaretX() const override { return Edit.CaretX(); }
+  int TextWidth(std::string_view Text) const override {
+    const auto font = platform::Fonts().CreateFont(Edit.Font().Desc());
+    return platform::Fonts().TextExtent(*font, Text).cx;
+  }
   bool AlwaysShowCaret() const override { return Edit.AlwaysShowCaret(); }
   void SetAlwaysShowCaret(bool Value) override { Edit.SetAlwaysShowCaret(Value); }
   platform::WindowHost& Host() override { return *Edit.Host(); }

@@ -29,10 +29,12 @@ TheSharedFontsInfo* TheFontsInfoManager::CreateFontsInfo(const TFont& ABaseFont,
   auto info = std::make_unique<TheSharedFontsInfo>();
   info->BaseFont = std::make_unique<TFont>(ABaseFont);
   info->BaseLF = LF;
-  // Every font here is an outline font; the double-byte paths serve only
-  // double-byte code pages, which the editor's code page 1252 text never is.
-  info->IsTrueType = true;
-  info->IsDBCSFont = false;
+  // What the window system makes of the font: an outline or a bitmap font,
+  // and whether its character set is a double-byte one.
+  platform::FontServices& fonts = platform::Fonts();
+  const std::unique_ptr<platform::PlatformFont> font = fonts.CreateFont(ABaseFont.Desc());
+  info->IsTrueType = fonts.GetTextMetrics(*font).TrueType;
+  info->IsDBCSFont = fonts.IsDBCSFont(*font);
   fFontsInfo.push_back(std::move(info));
   return fFontsInfo.back().get();
 }

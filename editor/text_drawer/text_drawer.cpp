@@ -37,7 +37,7 @@ void TheTextDrawer::BeginDrawing(platform::Canvas* DC) {
     fDC = DC;
     fSaveDC = DC->SaveState();
     // Handles released meanwhile are taken again for the current style.
-    if (!fCrntFont) SetStyle(fFontStock->Style());
+    if (!fCrntFont) SetStyle(fCrntStyle);
     DC->SelectFont(fCrntFont);
     DC->SetTextColor(static_cast<TColor>(ColorToRGB(fColor)));
     DC->SetBkColor(static_cast<TColor>(ColorToRGB(fBkColor)));
@@ -75,7 +75,7 @@ void TheTextDrawer::SetBaseStyle(TFontStyles Value) {
 
 void TheTextDrawer::SetStyle(TFontStyles Value) {
   fFontStock->SetStyle(Value);
-  fCrntFont = fFontStock->FontHandle();
+  SetCurrentFont(fFontStock->FontHandle(), Value);
   AfterStyleSet();
 }
 
@@ -119,7 +119,7 @@ void TheTextDrawer::ExtTextOut(int X, int Y, unsigned fuOptions, const TRect& AR
 void TheTextDrawer::ReleaseTemporaryResources() {
   fFontStock->ReleaseFontHandles();
   fCrntFont = nullptr;
-  if (fDC) SetStyle(fFontStock->Style());
+  if (fDC) SetStyle(fCrntStyle);
 }
 
 }  // namespace kau::editor

@@ -53,6 +53,13 @@ class TheTextDrawer {
   virtual void DoSetCharExtra(int Value);
 
   platform::Canvas* DC() const { return fDC; }
+  const platform::PlatformFont* CurrentFont() const { return fCrntFont; }
+  TFontStyles CurrentStyle() const { return fCrntStyle; }
+  // Takes a font of the style that a derived drawer found by itself.
+  void SetCurrentFont(const platform::PlatformFont* Font, TFontStyles Style) {
+    fCrntFont = Font;
+    fCrntStyle = Style;
+  }
 
  private:
   platform::Canvas* fDC = nullptr;
@@ -62,6 +69,7 @@ class TheTextDrawer {
   int fBaseCharWidth = 0;
   int fBaseCharHeight = 0;
   const platform::PlatformFont* fCrntFont = nullptr;
+  TFontStyles fCrntStyle = 0;
   std::vector<int> fETODist;
   TColor fColor = clWindowText;
   TColor fBkColor = clWindow;

@@ -68,7 +68,7 @@ struct TTextMetrics {
   std::int32_t AveCharWidth = 0;
   std::int32_t MaxCharWidth = 0;
   std::int32_t Overhang = 0;
-  bool TrueType = true;
+  bool TrueType = true;  // an outline font, not a bitmap one
   std::int32_t ExternalLeading = 0;  // space the font wants between lines, never negative
   friend bool operator==(const TTextMetrics&, const TTextMetrics&) = default;
 };

@@ -31,6 +31,10 @@ class FontServices {
   virtual bool GetCharABCWidths(const PlatformFont& font, unsigned char ch, TAbc& abc) = 0;
   // Width and height of a code page 1252 text in one line.
   virtual TSize TextExtent(const PlatformFont& font, std::string_view text) = 0;
+  // Whether the font's character set encodes characters in two bytes, and
+  // whether a byte starts such a character in it.
+  virtual bool IsDBCSFont(const PlatformFont& font) = 0;
+  virtual bool IsDBCSLeadByte(const PlatformFont& font, unsigned char ch) = 0;
 };
 
 // The installed service; a back end installs its own at start. Without one, a

@@ -31,6 +31,8 @@ void FakeCanvas::ExtTextOut(int x, int y, unsigned options, const TRect* rect, s
   d.options = options;
   d.color = Current().text;
   d.background = Current().back;
+  d.advancesGiven = advances != nullptr;
+  d.extra = Current().extra;
   for (std::size_t i = 0; i < text.size(); ++i) d.advances.push_back(advances ? advances[i] : Advance());
   drawings_.push_back(d);
 }

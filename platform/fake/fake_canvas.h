@@ -1,6 +1,6 @@
 // A canvas that records what is drawn on it instead of drawing, for tests
-// without a window system. Text output keeps its text, place, colours, font
-// and per-character advances.
+// without a window system. Text output keeps its text, place, colours, font,
+// extra spacing and per-character advances.
 #pragma once
 
 #include <string>
@@ -23,6 +23,8 @@ struct FakeDrawing {
   TPenStyle pen = psSolid;  // Line
   TRect source;             // Image
   TRect clip;               // the clip box at the time
+  bool advancesGiven = false;  // Text: the caller passed the advances
+  int extra = 0;               // Text: the extra spacing at the time
 };
 
 class FakeCanvas : public StateCanvas {

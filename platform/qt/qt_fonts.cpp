@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QStringList>
 
+#include "platform/draw/double_byte.h"
 #include "platform/draw/font_families.h"
 #include "text/code_pages.h"
 
@@ -61,14 +62,15 @@ TTextMetrics QtFontServices::GetTextMetrics(const PlatformFont& font) {
   tm.Height = fm.height();
   tm.Ascent = fm.ascent();
   tm.Descent = fm.descent();
-  if (QFontInfo(f).fixedPitch()) {
+  const QFontInfo info(f);
+  if (info.fixedPitch()) {
     tm.AveCharWidth = tm.MaxCharWidth = fm.horizontalAdvance(QLatin1Char('M'));
   } else {
     tm.AveCharWidth = fm.averageCharWidth();
     tm.MaxCharWidth = fm.maxWidth();
   }
   tm.Overhang = 0;
-  tm.TrueType = true;
+  tm.TrueType = QFontDatabase::isSmoothlyScalable(info.family(), info.styleName());
   tm.ExternalLeading = std::max(0, fm.leading());
   return tm;
 }
@@ -83,6 +85,12 @@ bool QtFontServices::GetCharABCWidths(const PlatformFont& font, unsigned char ch
   abc.C = fm.rightBearing(c);
   abc.B = advance - abc.A - abc.C;
   return true;
+}
+
+bool QtFontServices::IsDBCSFont(const PlatformFont& font) { return IsDoubleByteCharSet(font.Desc().CharSet); }
+
+bool QtFontServices::IsDBCSLeadByte(const PlatformFont& font, unsigned char ch) {
+  return IsLeadByteOfCharSet(font.Desc().CharSet, ch);
 }
 
 TSize QtFontServices::TextExtent(const PlatformFont& font, std::string_view text) {

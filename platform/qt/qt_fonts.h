@@ -33,6 +33,10 @@ class QtFontServices : public FontServices {
   TTextMetrics GetTextMetrics(const PlatformFont& font) override;
   bool GetCharABCWidths(const PlatformFont& font, unsigned char ch, TAbc& abc) override;
   TSize TextExtent(const PlatformFont& font, std::string_view text) override;
+  // By the character set asked for, as the window system's font mapper
+  // takes it; the text drawn is code page 1252 whatever the font.
+  bool IsDBCSFont(const PlatformFont& font) override;
+  bool IsDBCSLeadByte(const PlatformFont& font, unsigned char ch) override;
 
   static QFont ToQFont(const TFontDesc& desc);
   // The QFont of a created font (of any back end's kind).

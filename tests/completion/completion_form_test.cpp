@@ -24,6 +24,7 @@ struct FakeEditor : TCompletionEditor {
   void CommandProcessor(TSynEditorCommand Command, char AChar, void*) override { commands.push_back({Command, AChar}); }
   std::string LineText() const override { return line; }
   int CaretX() const override { return caretX; }
+  int TextWidth(std::string_view Text) const override { return 8 * static_cast<int>(Text.size()); }
   bool AlwaysShowCaret() const override { return alwaysShowCaret; }
   void SetAlwaysShowCaret(bool Value) override { alwaysShowCaret = Value; }
   WindowHost& Host() override { return window; }

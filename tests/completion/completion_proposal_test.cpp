@@ -323,6 +323,80 @@ TEST_F(ProposalTest, TheBuiltInTimerOpensTheListAfterATriggerCharacter) {
   EXPECT_FALSE(proposal->TimerExists());
 }
 
+// The hint kinds take the size of their entries, in the list's font (8
+// pixels a character, bold 9), with margins of 2 and the frame line; a
+// parameter entry is as wide as its widest text with one parameter bold.
+TEST_F(ProposalTest, TheHintKindsTakeTheSizeOfTheirEntries) {
+  std::vector<std::pair<int, int>> measured;
+  std::function<void(int, int&)> measure = [&](int Index, int& Width) { measured.push_back({Index, Width}); };
+  struct Measurer {
+    std::function<void(int, int&)>* f;
+    void Measure(TObject*, int Index, platform::Canvas&, int& Width) { (*f)(Index, Width); }
+  } measurer{&measure};
+  proposal->OnMeasureItem() = makeMethod<&Measurer::Measure>(&measurer);
+  proposal->SetTitle("Title");  // a hint shows no title
+  const struct {
+    SynCompletionType kind;
+    std::vector<std::string> items;
+    int width, height;
+    std::vector<std::pair<int, int>> measured;
+  } cases[] = {
+      {ctHint, {"write", "writeln", "readln"}, 7 * 8 + 6, 3 * 16 + 6, {}},
+      {ctHint, {"ab\\style{+B}cd", "abc"}, 2 * 8 + 2 * 9 + 6, 2 * 16 + 6, {}},
+      // "a bb" with a bold, then with bb bold; "ccc" bold.
+      {ctParams, {"a,bb", "ccc"}, 8 + 8 + 2 * 9 + 6, 2 * 16 + 6, {{0, 34}, {1, 27}}},
+      {ctParams, {"x"}, 9 + 6, 16 + 6, {{0, 9}}},
+  };
+  for (const auto& c : cases) {
+    proposal->SetItemList(c.items);
+    measured.clear();
+    proposal->ExecuteEx("", 100, 100, c.kind);
+    ASSERT_TRUE(Open());
+    EXPECT_EQ(popup->Bounds(), (TRect{100, 100, 100 + c.width, 100 + c.height})) << c.items[0];
+    EXPECT_EQ(measured, c.measured) << c.items[0];
+    proposal->CancelCompletion();
+  }
+  // The measuring handler has the last word on an entry's width.
+  measure = [](int Index, int& Width) {
+    if (Index == 1) Width = 100;
+  };
+  proposal->SetItemList({"a,bb", "ccc"});
+  proposal->ExecuteEx("", 100, 100, ctParams);
+  EXPECT_EQ(popup->Bounds().Width(), 106);
+  proposal->SetItemList({"a,bb", "ccc"});
+  proposal->ExecuteEx("", 100, 100, ctHint);  // not fired for a plain hint
+  EXPECT_EQ(popup->Bounds().Width(), 4 * 8 + 6);
+}
+
+// The window moves left by the width of the first dot-offset characters of
+// the typed text in the editor's font (bold here: 9 pixels a character),
+// and 3 pixels between each two of them.
+TEST_F(ProposalTest, TheDotOffsetMovesTheWindowLeftByTheTypedTextInTheEditorsFont) {
+  EXPECT_EQ(proposal->DotOffset(), 0);
+  edit.Font().SetStyle(fsBold);
+  SetText({"  wri"}, {6, 1});
+  CtrlSpace();
+  ASSERT_TRUE(Open());
+  const int left = popup->Bounds().Left;
+  Key(VK_ESCAPE, "\x1b");
+  const struct {
+    int dotOffset, shift;
+  } cases[] = {{0, 0}, {1, 9}, {2, 2 * 9 + 3}, {3, 3 * 9 + 6}, {5, 3 * 9 + 6}, {-1, 0}};
+  for (const auto& c : cases) {
+    proposal->SetDotOffset(c.dotOffset);
+    CtrlSpace();
+    ASSERT_TRUE(Open());
+    EXPECT_EQ(popup->Bounds().Left, left - c.shift) << c.dotOffset;
+    Key(VK_ESCAPE, "\x1b");
+  }
+  // Without an editor to measure in, the window stays where it was asked.
+  TSynBaseCompletionProposal bare(std::make_unique<FakePopup>());
+  bare.SetItemList({"write"});
+  bare.SetDotOffset(2);
+  bare.ExecuteEx("wri", 300, 100, ctCode);
+  EXPECT_EQ(bare.Form().Host().Bounds().Left, 300);
+}
+
 TEST_F(ProposalTest, AHintClosesOnTheEditorsNextCommand) {
   proposal->SetDefaultType(ctHint);
   SetText({"wri"}, {4, 1});

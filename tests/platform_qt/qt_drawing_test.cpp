@@ -7,6 +7,8 @@
 #include <QPainter>
 
 #include "editor/text_drawer/text_drawer.h"
+#include "editor/text_drawer/text_drawer_ex.h"
+#include "platform/draw/double_byte.h"
 #include "platform/qt/qt_canvas.h"
 #include "platform/qt/qt_colors.h"
 #include "platform/qt/qt_fonts.h"
@@ -26,7 +28,8 @@ std::pair<int, int> InkExtent(const QImage& image) {
   return {left, right};
 }
 
-QImage Render(editor::TheTextDrawer& drawer, TFontStyles style, const char* text, int x) {
+QImage RenderIn(editor::TheTextDrawer& drawer, TFontStyles style, const char* text, int x, int y, const TRect& rect,
+                TColor back = clWhite) {
   QImage image(200, 40, QImage::Format_RGB32);
   image.fill(Qt::white);
   QPainter painter(&image);
@@ -34,10 +37,14 @@ QImage Render(editor::TheTextDrawer& drawer, TFontStyles style, const char* text
   drawer.BeginDrawing(&canvas);
   drawer.SetStyle(style);
   drawer.SetForeColor(clBlack);
-  drawer.SetBackColor(clWhite);
-  drawer.ExtTextOut(x, 4, ETO_OPAQUE, {0, 0, 200, 40}, text, static_cast<int>(std::strlen(text)));
+  drawer.SetBackColor(back);
+  drawer.ExtTextOut(x, y, ETO_OPAQUE, rect, text, static_cast<int>(std::strlen(text)));
   drawer.EndDrawing();
   return image;
+}
+
+QImage Render(editor::TheTextDrawer& drawer, TFontStyles style, const char* text, int x) {
+  return RenderIn(drawer, style, text, x, 4, {0, 0, 200, 40});
 }
 
 TEST(QtFonts, WindowsFamiliesResolveToLocalFonts) {
@@ -68,6 +75,22 @@ TEST(QtFonts, AdvanceOfMIsTheSumOfItsAbcWidths) {
   EXPECT_EQ(fonts.TextExtent(*f, "MMMM").cx, 4 * abc.Sum());
 }
 
+TEST(QtFonts, OutlineAndDoubleByteFontsAreTold) {
+  QtFontServices fonts;
+  TFontDesc d;
+  d.Name = "Courier New";
+  const auto courier = fonts.CreateFont(d);
+  EXPECT_TRUE(fonts.GetTextMetrics(*courier).TrueType);
+  EXPECT_FALSE(fonts.IsDBCSFont(*courier));
+  EXPECT_FALSE(fonts.IsDBCSLeadByte(*courier, 0x82));
+  d.CharSet = SHIFTJIS_CHARSET;
+  const auto japanese = fonts.CreateFont(d);
+  EXPECT_TRUE(fonts.IsDBCSFont(*japanese));
+  EXPECT_TRUE(fonts.IsDBCSLeadByte(*japanese, 0x82));
+  EXPECT_FALSE(fonts.IsDBCSLeadByte(*japanese, 'a'));
+  EXPECT_FALSE(fonts.IsDBCSLeadByte(*japanese, 0xA0));  // a single-byte katakana's range
+}
+
 // Plain, bold and italic "MMMM" each land on the same cell multiples: the
 // run's ink spans exactly three cells more than one "M" of that style, and the
 // cell is the plain style's width.
@@ -87,6 +110,34 @@ TEST(QtDrawing, StylesLandOnTheBaseStyleCells) {
     // Moving the run by one cell moves its ink by exactly one cell.
     const auto moved = InkExtent(Render(drawer, style, "MMMM", 10 + cell));
     EXPECT_EQ(moved.first, four.first + cell) << int(style);
+  }
+}
+
+// The drawer that keeps to the cells by extra spacing alone, with a
+// proportional font whose bold "M" is not as wide as its plain one.
+TEST(QtDrawing, TheSpacingDrawerKeepsBoldOnThePlainCells) {
+  editor::TFont font;
+  font.SetName("Times New Roman");
+  font.SetSize(14);
+  editor::TheTextDrawerEx drawer(0, &font);
+  editor::TheTextDrawer withAdvances(0, &font);
+  const int cell = drawer.GetCharWidth();
+  drawer.SetStyle(fsBold);
+  ASSERT_NE(drawer.CrntDx(), 0) << "the bold M advances as the plain one";
+  for (TFontStyles style : {TFontStyles(0), fsBold, TFontStyles(fsBold | fsItalic)}) {
+    const auto one = InkExtent(Render(drawer, style, "M", 10));
+    const auto four = InkExtent(Render(drawer, style, "MMMM", 10));
+    ASSERT_LE(one.first, one.second) << int(style);
+    EXPECT_EQ(four.first, one.first) << int(style);
+    EXPECT_EQ(four.second, one.second + 3 * cell) << int(style);
+    const auto moved = InkExtent(Render(drawer, style, "MMMM", 10 + cell));
+    EXPECT_EQ(moved.first, four.first + cell) << int(style);
+    // Where the text fills its rectangle the output is plain; its pixels,
+    // background included, are those of the drawer with advances.
+    const TRect cells{0, 0, 4 * cell, drawer.GetCharHeight()};
+    EXPECT_EQ(RenderIn(drawer, style, "MMMM", 0, 0, cells, clYellow),
+              RenderIn(withAdvances, style, "MMMM", 0, 0, cells, clYellow))
+        << int(style);
   }
 }
 

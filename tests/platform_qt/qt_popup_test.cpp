@@ -25,6 +25,7 @@ struct HostEditor : editor::TCompletionEditor {
   void CommandProcessor(editor::TSynEditorCommand, char, void*) override {}
   std::string LineText() const override { return {}; }
   int CaretX() const override { return 1; }
+  int TextWidth(std::string_view) const override { return 0; }
   bool AlwaysShowCaret() const override { return showCaret; }
   void SetAlwaysShowCaret(bool Value) override { showCaret = Value; }
   WindowHost& Host() override { return *host; }
