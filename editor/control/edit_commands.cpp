@@ -184,13 +184,16 @@ void TCustomSynEdit::ClearSelection() {
 }
 
 void TCustomSynEdit::DeleteSelectionUndoable() {
+  DeleteSelectionUndoable(Before(UndoPoint(fBlockBegin), UndoPoint(fBlockEnd)) ? crDelete : crDeleteAfterCursor);
+}
+
+void TCustomSynEdit::DeleteSelectionUndoable(TSynChangeReason Reason) {
   std::string old = SelectedText(false);
   const TPoint rawBegin = UndoPoint(fBlockBegin);
   const TPoint rawEnd = UndoPoint(fBlockEnd);
   SetSelTextPrimitive(fSelectionMode, "");
   // The deleted text goes into the item as it is.
-  fUndoList->AddChange(Before(rawBegin, rawEnd) ? crDelete : crDeleteAfterCursor, rawBegin, rawEnd, std::move(old),
-                       fSelectionMode);
+  fUndoList->AddChange(Reason, rawBegin, rawEnd, std::move(old), fSelectionMode);
 }
 
 // Horizontal follow after typing: the window jumps right near its edge.

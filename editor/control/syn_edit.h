@@ -426,7 +426,11 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   // ---- Editing commands (edit_commands.cpp) ------------------------------------
   void ClearAll();
   void ClearSelection();
+  // Records crDelete when the selection was made forwards, else
+  // crDeleteAfterCursor.
   void DeleteSelectionUndoable();
+  // Records Reason, from the anchor to the moving end.
+  void DeleteSelectionUndoable(TSynChangeReason Reason);
 
   // ---- Clipboard (clipboard.cpp) ------------------------------------------------
   // Raise ESynEditError when the clipboard cannot be opened, set or read.
