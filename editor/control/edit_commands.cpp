@@ -257,6 +257,10 @@ void TCustomSynEdit::TypeChar(char AChar) {
   StoreEditedLine(fCaretY - 1, line, at < static_cast<std::size_t>(length) ? line.size() : static_cast<std::size_t>(length));
   if (filler.empty()) {
     fUndoList->AddChange(crInsert, {storedX, fCaretY}, {storedX + 1, fCaretY}, replaced, smNormal);
+  } else if (!fInserting) {
+    // Overwriting past the end: one insertion of the filler and the
+    // character, whose undo gives the line back as it was.
+    fUndoList->AddChange(crInsert, {length + 1, fCaretY}, {storedX + 1, fCaretY}, std::string(), smNormal);
   } else {
     TUndoBlock block(*fUndoList);
     // The item carries the filler: trimming may take it from the line before

@@ -131,15 +131,24 @@ TEST_F(EditingTest, OverwriteUndoAndRedo) {
   edit.Undo();
   EXPECT_EQ(Text(), (Lines{"abcd"}));
 
-  // Past the end: padded like insert mode, filler and character one step,
-  // and the undo gives the line back.
-  SetLines({"ab"});
-  edit.SetCaretXY({5, 1});
-  Type("x");
-  EXPECT_EQ(Text(), (Lines{"ab  x"}));
-  EXPECT_EQ(edit.UndoList().GetItemCount(), 2);
-  edit.Undo();
-  EXPECT_EQ(Text(), (Lines{"ab"}));
+  // Past the end: padded like insert mode, filler and character one
+  // insertion with no white-space item, and the undo gives the line back.
+  for (bool trim : {true, false}) {
+    edit.SetOptionFlag(eoTrimTrailingSpaces, trim);
+    SetLines({"ab"});
+    edit.SetCaretXY({5, 1});
+    Type("x");
+    EXPECT_EQ(Text(), (Lines{"ab  x"}));
+    ASSERT_EQ(edit.UndoList().GetItemCount(), 1);
+    EXPECT_EQ(edit.UndoList().PeekItem()->ChangeReason, crInsert);
+    edit.Undo();
+    EXPECT_EQ(Text(), (Lines{"ab"})) << trim;
+    edit.Redo();
+    EXPECT_EQ(Text(), (Lines{"ab  x"})) << trim;
+    EXPECT_EQ(edit.CaretXY(), (TPoint{6, 1}));
+    edit.Undo();
+    EXPECT_EQ(Text(), (Lines{"ab"})) << trim;
+  }
 }
 
 TEST_F(EditingTest, TabsWithoutTabsToSpaces) {
