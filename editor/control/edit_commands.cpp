@@ -527,6 +527,12 @@ void TCustomSynEdit::InsertLineBreak(bool MoveCaret) {
     fUndoList->AddChange(crLineBreak, split, split, line.substr(static_cast<std::size_t>(split.X - 1)), smNormal);
     newCaret = {static_cast<int>(prefix.size()) + 1, caret.Y + 1};
   }
+  if (fRedoneLine) {
+    // A redone break gives back the line the undo took, whatever indentation
+    // the command would make now.
+    if (caret.Y < LineCount() && LineText(caret.Y + 1) != *fRedoneLine) fLines->Put(caret.Y, *fRedoneLine);
+    fRedoneLine.reset();
+  }
   DoLinesInserted(caret.X == 1 ? caret.Y : caret.Y + 1, 1);
   if (MoveCaret) InternalSetCaretXY(newCaret);
   fBlockBegin = fBlockEnd = CaretXY();
