@@ -9,7 +9,7 @@
 namespace kau {
 
 // The last three characters of the source's file name become "exe" (prog.pas
-// gives prog.exe, prog.p gives progexe); a file name shorter than four
+// gives prog.exe, prog.p gives proexe); a file name shorter than four
 // characters, or one that would name the source itself, gets ".exe" appended.
 std::string ExecutablePathFor(const std::string& sourcePath);
 

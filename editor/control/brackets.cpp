@@ -3,10 +3,12 @@
 // highlighter puts in a comment or a string. A line is tokenized at most once
 // and only when it holds one of the two brackets.
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "editor/control/clamp.h"
 #include "editor/control/syn_edit.h"
 
 namespace kau::editor {
@@ -73,7 +75,11 @@ TPoint TCustomSynEdit::GetMatchingBracketEx(const TPoint& APoint, bool AdjustFor
         level += ch == inc ? 1 : -1;
         if (level == 0) {
           TPoint match{c, line};
-          if (AdjustForTabs) match = LogicalToPhysicalPos(match);
+          // Each tab counts a whole tab width, wherever it stands.
+          if (AdjustForTabs) {
+            const auto tabs = std::count(text.begin(), text.begin() + c, '\t');
+            match.X = ClampToInt(std::int64_t{c} + static_cast<std::int64_t>(tabs) * (fTabWidth - 1));
+          }
           return match;
         }
       }

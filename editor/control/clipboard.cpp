@@ -78,7 +78,9 @@ void TCustomSynEdit::CutToClipboard() {
   if (ReadOnly() || !GetSelAvail()) return;
   DoCopyToClipboard(SelectedText(true));
   TUndoBlock block(*fUndoList);
-  DeleteSelectionUndoable();
+  // crDelete whichever way the selection was made: its undo leaves the caret
+  // at the moving end, where it stood before the cut.
+  DeleteSelectionUndoable(crDelete);
 }
 
 void TCustomSynEdit::PasteFromClipboard() {

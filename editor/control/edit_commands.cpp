@@ -184,13 +184,16 @@ void TCustomSynEdit::ClearSelection() {
 }
 
 void TCustomSynEdit::DeleteSelectionUndoable() {
+  DeleteSelectionUndoable(Before(UndoPoint(fBlockBegin), UndoPoint(fBlockEnd)) ? crDelete : crDeleteAfterCursor);
+}
+
+void TCustomSynEdit::DeleteSelectionUndoable(TSynChangeReason Reason) {
   std::string old = SelectedText(false);
   const TPoint rawBegin = UndoPoint(fBlockBegin);
   const TPoint rawEnd = UndoPoint(fBlockEnd);
   SetSelTextPrimitive(fSelectionMode, "");
   // The deleted text goes into the item as it is.
-  fUndoList->AddChange(Before(rawBegin, rawEnd) ? crDelete : crDeleteAfterCursor, rawBegin, rawEnd, std::move(old),
-                       fSelectionMode);
+  fUndoList->AddChange(Reason, rawBegin, rawEnd, std::move(old), fSelectionMode);
 }
 
 // Horizontal follow after typing: the window jumps right near its edge.
@@ -254,6 +257,10 @@ void TCustomSynEdit::TypeChar(char AChar) {
   StoreEditedLine(fCaretY - 1, line, at < static_cast<std::size_t>(length) ? line.size() : static_cast<std::size_t>(length));
   if (filler.empty()) {
     fUndoList->AddChange(crInsert, {storedX, fCaretY}, {storedX + 1, fCaretY}, replaced, smNormal);
+  } else if (!fInserting) {
+    // Overwriting past the end: one insertion of the filler and the
+    // character, whose undo gives the line back as it was.
+    fUndoList->AddChange(crInsert, {length + 1, fCaretY}, {storedX + 1, fCaretY}, std::string(), smNormal);
   } else {
     TUndoBlock block(*fUndoList);
     // The item carries the filler: trimming may take it from the line before
@@ -519,6 +526,12 @@ void TCustomSynEdit::InsertLineBreak(bool MoveCaret) {
     const TPoint split{std::min(caret.X, kept + 1), caret.Y};
     fUndoList->AddChange(crLineBreak, split, split, line.substr(static_cast<std::size_t>(split.X - 1)), smNormal);
     newCaret = {static_cast<int>(prefix.size()) + 1, caret.Y + 1};
+  }
+  if (fRedoneLine) {
+    // A redone break gives back the line the undo took, whatever indentation
+    // the command would make now.
+    if (caret.Y < LineCount() && LineText(caret.Y + 1) != *fRedoneLine) fLines->Put(caret.Y, *fRedoneLine);
+    fRedoneLine.reset();
   }
   DoLinesInserted(caret.X == 1 ? caret.Y : caret.Y + 1, 1);
   if (MoveCaret) InternalSetCaretXY(newCaret);

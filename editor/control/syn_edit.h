@@ -12,6 +12,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -426,7 +427,11 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   // ---- Editing commands (edit_commands.cpp) ------------------------------------
   void ClearAll();
   void ClearSelection();
+  // Records crDelete when the selection was made forwards, else
+  // crDeleteAfterCursor.
   void DeleteSelectionUndoable();
+  // Records Reason, from the anchor to the moving end.
+  void DeleteSelectionUndoable(TSynChangeReason Reason);
 
   // ---- Clipboard (clipboard.cpp) ------------------------------------------------
   // Raise ESynEditError when the clipboard cannot be opened, set or read.
@@ -732,6 +737,8 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   // Editing engine
   bool fModified = false;
   bool fWordWrap = false;
+  // While a redo runs a line break: the line the undo removed.
+  std::optional<std::string> fRedoneLine;
   TPoint fLastInsertStart{1, 1};
   TPoint fLastInsertEnd{1, 1};
   // The built-in commands that change the text (edit_commands.cpp).
@@ -770,6 +777,7 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   // Undo and redo of one item.
   void UndoItem();
   void RedoItem();
+  void RedoLineBreak(const std::string& Line);
   void ReplayPlacement(const TSynEditUndoItem& Item, TSynEditUndoList& Mirror);
   void SelectRange(const TPoint& Start, const TPoint& End);
   // The smart Back-space target: the indentation to go back to from N.

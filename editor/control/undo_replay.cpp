@@ -3,6 +3,8 @@
 // Replays record nothing through the primitive, only the mirrors.
 #include <algorithm>
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "editor/control/clamp.h"
@@ -241,6 +243,24 @@ void TCustomSynEdit::UndoItem() {
   }
 }
 
+// The break puts back Line, the line the undo removed. The command's undo
+// block gives its items a number of their own; they take the number of the
+// group being redone, so that one undo still takes the whole group.
+void TCustomSynEdit::RedoLineBreak(const std::string& Line) {
+  const std::int32_t number = fUndoList->BlockChangeNumber;
+  const TSynEditUndoItem* const top = fUndoList->PeekItem();
+  fRedoneLine = Line;
+  struct Forget {
+    std::optional<std::string>& line;
+    ~Forget() { line.reset(); }
+  } forget{fRedoneLine};
+  CommandProcessor(ecLineBreak, '\r', nullptr);
+  fUndoList->BlockChangeNumber = number;
+  if (number == 0) return;
+  for (int i = fUndoList->GetItemCount() - 1; i >= 0 && fUndoList->GetItems(i) != top; --i)
+    fUndoList->GetItems(i)->ChangeNumber = number;
+}
+
 void TCustomSynEdit::RedoItem() {
   const std::unique_ptr<TSynEditUndoItem> item = fRedoList->PopItem();
   if (!item) return;
@@ -268,15 +288,11 @@ void TCustomSynEdit::RedoItem() {
     ReplaceRange(start, end, mode, std::string());
     InternalSetCaretXY(start);
   } else if (reason == crLineBreak) {
-    // The line the undo removed comes back as it was.
-    TStringsUpdate update(*fLines);
-    const std::string line = LineText(start.Y);
-    const std::size_t split = std::min(line.size(), static_cast<std::size_t>(start.X - 1));
-    PushMirror(*fUndoList, reason, start, end, line.substr(split), mode);
-    fLines->Put(start.Y - 1, line.substr(0, split));
-    fLines->Insert(std::min(start.Y, LineCount()), item->ChangeStr);
-    DoLinesInserted(start.X <= 1 ? start.Y : start.Y + 1, 1);
-    InternalSetCaretXY({1, start.Y + 1});
+    // The break is made again as a command, so that command hooks and
+    // OnProcessCommand see it; the command records its own items.
+    InternalSetCaretXY(start);
+    SelectRange(start, start);
+    RedoLineBreak(item->ChangeStr);
   } else if (reason == crUnindent) {
     PushMirror(*fUndoList, reason, start, end, item->ChangeStr, mode);
     TStringsUpdate update(*fLines);

@@ -114,7 +114,7 @@ TSynHighlighterAttributes* TSynCustomHighlighter::AddAttribute(
   const std::string& name = attribute->Name();
   auto at = std::lower_bound(attributes_.begin(), attributes_.end(), name,
                              [](const AttributeEntry& e, const std::string& n) { return compareNames(e.key, n) < 0; });
-  if (at != attributes_.end() && compareNames(at->key, name) == 0) return nullptr;
+  if (at != attributes_.end() && compareNames(at->key, name) == 0) throw EStringListError(kDuplicateString);
   TSynHighlighterAttributes* added = attribute.get();
   attributes_.insert(at, AttributeEntry{name, std::move(attribute)});
   return added;

@@ -23,6 +23,7 @@
 #include "editor/options/free_notifiable.h"
 #include "editor/options/method_chain.h"
 #include "editor/highlight/persistent.h"
+#include "editor/model/exceptions.h"
 #include "editor/model/syn_range.h"
 
 namespace kau::editor {
@@ -140,8 +141,8 @@ class TSynCustomHighlighter : public TPersistent {
   virtual void Loaded();
 
  protected:
-  // Takes ownership. Returns the attribute, or nullptr (and drops it) when
-  // an attribute of the same name (in any letter case) exists.
+  // Takes ownership and returns the attribute. Raises EStringListError (and
+  // frees it) when an attribute of the same name (in any letter case) exists.
   TSynHighlighterAttributes* AddAttribute(std::unique_ptr<TSynHighlighterAttributes> attribute);
   // A new attribute of that name and style, added.
   TSynHighlighterAttributes* AddNewAttribute(std::string name, TFontStyles style);

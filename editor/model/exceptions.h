@@ -34,6 +34,14 @@ class EWriteError : public EStreamError {
   using EStreamError::EStreamError;
 };
 
+// A sorted string list that allows no duplicates was given a second entry of
+// a name it holds.
+class EStringListError : public Exception {
+ public:
+  using Exception::Exception;
+};
+inline constexpr const char* kDuplicateString = "String list does not allow duplicates";
+
 }  // namespace kau::editor
 
 namespace kau::editor {

@@ -1,11 +1,13 @@
 // The structure words of one line, found without looking at any other line:
-// a word is a whole run of letters A-Z (either case) that spells a word of the
-// pairs, not preceded by a quote and not starting inside a comment or a
-// string as the highlighter marks them. The highlighter is started from the
-// range the line begins in, so a line is scanned again only when its text or
-// that range changed.
+// a word of the pairs (letters in either case) that starts after neither a
+// letter nor a quote, not inside a comment or a string as the highlighter
+// marks them, and that the growing word of the scan spells whole (see
+// ScanAnyCharacters; with words of letters only that is a whole run of
+// letters). The highlighter is started from the range the line begins in, so
+// a line is scanned again only when its text or that range changed.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -36,10 +38,14 @@ class StructureLineScanner {
 
  private:
   void FindHiddenSpans(std::string_view text, int lineIndex, SynRange startRange);
+  bool Hidden(int column) const;
+  void ScanLetterRuns(std::string_view text, std::vector<StructureWord>& words) const;
+  void ScanAnyCharacters(std::string_view text, std::vector<StructureWord>& words);
 
   TSynCustomHighlighter& highlighter_;
   const StructureWords& words_;
   std::vector<std::pair<int, int>> hidden_;  // [start, end) of comments and strings
+  std::string upper_;                        // the line with its letters upper-cased
 };
 
 }  // namespace kau::editor

@@ -6,14 +6,6 @@
 
 namespace kau::editor {
 
-namespace {
-
-bool isUpperLetterWord(std::string_view s) {
-  return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= 'A' && c <= 'Z'; });
-}
-
-}  // namespace
-
 std::vector<std::string> DefaultStrutureTokens() {
   return {"BEGIN=END", "RECORD=END", "REPEAT=UNTIL"};
 }
@@ -30,7 +22,7 @@ std::vector<StructurePair> ParseStructurePairs(const std::vector<std::string>& l
     if (eq == std::string::npos) continue;
     std::string opener = line.substr(0, eq);
     std::string closer = line.substr(eq + 1);
-    if (!isUpperLetterWord(opener) || !isUpperLetterWord(closer)) continue;
+    if (opener.empty() || closer.empty()) continue;
     pairs.push_back({std::move(opener), std::move(closer)});
   }
   return pairs;
@@ -53,7 +45,12 @@ StructureWords::StructureWords(std::vector<StructurePair> pairs) : pairs_(std::m
     if (closer != opener) roles_[static_cast<std::size_t>(closer)].push_back({i, false, true});
   }
   lengthUsed_.assign(longest_ + 1, false);
-  for (const auto& word : words_) lengthUsed_[word.size()] = true;
+  for (const auto& word : words_) {
+    lengthUsed_[word.size()] = true;
+    lettersOnly_ = lettersOnly_ && std::all_of(word.begin(), word.end(), [](char c) {
+                     return text::isAsciiLetter(static_cast<unsigned char>(c));
+                   });
+  }
 
   group_.assign(words_.size(), -1);
   opens_.assign(words_.size(), false);
@@ -67,6 +64,22 @@ StructureWords::StructureWords(std::vector<StructurePair> pairs) : pairs_(std::m
       opens_[id] = opens;
     }
   }
+}
+
+bool StructureWords::IsOpener(int id) const {
+  const auto& roles = Roles(id);
+  return std::any_of(roles.begin(), roles.end(), [](const Role& role) { return role.Opener; });
+}
+
+bool StructureWords::IsCloser(int id) const {
+  const auto& roles = Roles(id);
+  return std::any_of(roles.begin(), roles.end(), [](const Role& role) { return role.Closer; });
+}
+
+bool StructureWords::Contains(std::string_view upper) const {
+  if (upper.size() > longest_) return false;
+  return std::any_of(words_.begin(), words_.end(),
+                     [upper](const std::string& word) { return word.find(upper) != std::string::npos; });
 }
 
 int StructureWords::Find(std::string_view letters) const {

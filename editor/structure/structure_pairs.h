@@ -1,7 +1,6 @@
 // The block pairs whose matching words the structure lines join: each line of
-// the control's list is "OPENER=CLOSER". The scan compares words of letters
-// A-Z only, so the sides are kept as upper-case letter words and the distinct
-// words get small numbers that the scanned lines and the matcher share.
+// the control's list is "OPENER=CLOSER". The distinct words get small numbers
+// that the scanned lines and the matcher share.
 #pragma once
 
 #include <string>
@@ -21,9 +20,10 @@ std::vector<std::string> DefaultStrutureTokens();
 // Upper-cases the ASCII letters of every line in place.
 void UpperCaseStructureTokens(std::vector<std::string>& lines);
 
-// One pair per line "OPENER=CLOSER" (split at the first "="). A line without
-// "=", with an empty side, or with a side holding anything but letters A-Z
-// (a word the scan could never find) makes no pair and is no error.
+// One pair per line "OPENER=CLOSER", split at the first "=" whatever
+// characters the sides hold. A line without "=" or with an empty side makes
+// no pair and is no error. The scan upper-cases the letters of the text, so a
+// side with a lower-case letter is never found.
 std::vector<StructurePair> ParseStructurePairs(const std::vector<std::string>& lines);
 
 // The pairs with their distinct words numbered. For each word, the pairs it
@@ -48,6 +48,14 @@ class StructureWords {
   // The number of the word that the letters `letters` spell (either case),
   // or -1.
   int Find(std::string_view letters) const;
+  // Whether the word opens a pair, and whether it closes one.
+  bool IsOpener(int id) const;
+  bool IsCloser(int id) const;
+  // Whether `upper` occurs inside one of the words.
+  bool Contains(std::string_view upper) const;
+  // Whether every word is made of ASCII letters: a word found is then a
+  // whole run of letters.
+  bool LettersOnly() const { return lettersOnly_; }
 
   // Whether the pairs fall into independent groups, one per closing word:
   // no word both opens and closes, and every opening word opens pairs of
@@ -64,6 +72,7 @@ class StructureWords {
   std::vector<std::vector<Role>> roles_;
   std::size_t longest_ = 0;
   std::vector<bool> lengthUsed_;  // by word length
+  bool lettersOnly_ = true;
   bool grouped_ = true;
   std::vector<int> group_;
   std::vector<bool> opens_;

@@ -56,13 +56,18 @@ TEST_F(ControlTest, BracketsInCommentsAndStringsArePassedOver) {
   EXPECT_EQ(edit.GetMatchingBracketEx({6, 1}, false), (TPoint{11, 1}));
 }
 
-TEST_F(ControlTest, TheTabFlagGivesTheDisplayColumn) {
-  SetLines({"a\t(x)", "\t\t(", "\t)"});
-  EXPECT_EQ(edit.GetMatchingBracketEx({3, 1}, true), (TPoint{11, 1}));
+// Each tab before the match adds a whole tab width less one, wherever it
+// stands: not the distance to the next tab stop.
+TEST_F(ControlTest, TheTabFlagCountsEachTabAsAWholeTabWidth) {
+  SetLines({"a\t(x)", "\t\t(", "\t)", "abc\t[x\ty]"});
+  EXPECT_EQ(edit.GetMatchingBracketEx({3, 1}, true), (TPoint{12, 1}));
   EXPECT_EQ(edit.GetMatchingBracketEx({3, 1}, false), (TPoint{5, 1}));
   EXPECT_EQ(edit.GetMatchingBracketEx({2, 3}, true), (TPoint{17, 2}));
+  EXPECT_EQ(edit.GetMatchingBracketEx({9, 4}, true), (TPoint{12, 4}));
+  EXPECT_EQ(edit.GetMatchingBracketEx({5, 4}, true), (TPoint{23, 4}));
   edit.SetTabWidth(4);
   EXPECT_EQ(edit.GetMatchingBracketEx({3, 2}, true), (TPoint{5, 3}));
+  EXPECT_EQ(edit.GetMatchingBracketEx({3, 1}, true), (TPoint{8, 1}));
 }
 
 TEST_F(ControlTest, MatchBracketMovesTheCaretOnly) {

@@ -138,6 +138,32 @@ TEST_F(ClipboardTest, CutIsOneUndoableChangeAndFailuresChangeNothing) {
   EXPECT_TRUE(edit.SelAvail());
 }
 
+// A cut records crDelete from the anchor to the moving end whichever way the
+// selection was made, so that its undo puts the caret back where it stood.
+TEST_F(ClipboardTest, ACutIsUndoneWithTheCaretWhereItStood) {
+  struct Case {
+    TPoint anchor, caret;
+  };
+  for (const Case& c : {Case{{2, 1}, {3, 2}}, Case{{3, 2}, {2, 1}}}) {
+    SetLines({"abcd", "efgh"});
+    edit.ClearUndo();
+    Select(smNormal, c.anchor, c.caret);
+    edit.CutToClipboard();
+    EXPECT_EQ(Lines(), (Lines_{"agh"}));
+    const TSynEditUndoItem* item = edit.UndoList().PeekItem();
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->ChangeReason, crDelete);
+    EXPECT_EQ(item->ChangeStartPos, c.anchor);
+    EXPECT_EQ(item->ChangeEndPos, c.caret);
+    EXPECT_EQ(item->ChangeStr, "bcd\r\nef");
+    edit.Undo();
+    EXPECT_EQ(Lines(), (Lines_{"abcd", "efgh"}));
+    EXPECT_EQ(edit.CaretXY(), c.caret) << "anchor " << c.anchor.X << "," << c.anchor.Y;
+    EXPECT_EQ(edit.BlockBegin(), (TPoint{2, 1}));
+    EXPECT_EQ(edit.BlockEnd(), (TPoint{3, 2}));
+  }
+}
+
 TEST_F(ClipboardTest, AReadOnlyControlCopiesButNeitherCutsNorPastes) {
   SetLines({"abcd"});
   system.FakeClip().PutTextFromOutside("zz");

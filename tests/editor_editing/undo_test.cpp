@@ -1,3 +1,6 @@
+#include <string>
+#include <vector>
+
 #include "tests/editor_editing/editing_fixture.h"
 
 namespace kau::editor::testing {
@@ -118,6 +121,72 @@ TEST_F(EditingTest, LineBreakUndoAndRedo) {
   EXPECT_EQ(Text(), (Lines{"  abcd"}));
 }
 
+// The commands OnProcessCommand and OnCommandProcessed see, with their
+// characters; a handler may cancel them.
+struct ProcessorLog {
+  std::vector<TSynEditorCommand> seen, processed;
+  std::string chars;
+  bool cancel = false;
+  void Process(TObject*, TSynEditorCommand& c, char& ch, void*) {
+    seen.push_back(c);
+    chars += ch;
+    if (cancel) c = ecNone;
+  }
+  void Processed(TObject*, TSynEditorCommand& c, char&, void*) { processed.push_back(c); }
+};
+
+// A redone line break is the command again, with a CR: the events see it,
+// and its items stay in the group being redone.
+TEST_F(EditingTest, RedoOfALineBreakRunsThroughTheProcessor) {
+  edit.SetOptionFlag(eoGroupUndo, false);
+  struct Case {
+    TPoint anchor, caret;
+    Lines broken, cancelled;
+  };
+  const Case cases[] = {
+      {{2, 1}, {2, 1}, {"a", "bcd"}, {"abcd"}},
+      {{2, 1}, {4, 1}, {"a", "d"}, {"ad"}},
+  };
+  for (const Case& c : cases) {
+    SetLines({"abcd"});
+    Select(c.anchor, c.caret);
+    Cmd(ecLineBreak, '\r');
+    EXPECT_EQ(Text(), c.broken);
+    edit.Undo();
+    EXPECT_EQ(Text(), (Lines{"abcd"}));
+    ProcessorLog log;
+    edit.OnProcessCommand = makeMethod<&ProcessorLog::Process>(&log);
+    edit.OnCommandProcessed = makeMethod<&ProcessorLog::Processed>(&log);
+    edit.Redo();
+    EXPECT_EQ(log.seen, (std::vector<TSynEditorCommand>{ecLineBreak}));
+    EXPECT_EQ(log.chars, "\r");
+    EXPECT_EQ(log.processed, (std::vector<TSynEditorCommand>{ecLineBreak}));
+    EXPECT_EQ(Text(), c.broken);
+    EXPECT_FALSE(edit.CanRedo());
+    edit.Undo();
+    EXPECT_EQ(Text(), (Lines{"abcd"}));
+    EXPECT_FALSE(edit.CanUndo());
+
+    log.cancel = true;
+    edit.Redo();
+    EXPECT_EQ(Text(), c.cancelled);
+    edit.OnProcessCommand = {};
+    edit.OnCommandProcessed = {};
+  }
+
+  // The redone break gives back the line as the undo took it: an inserted
+  // line stays empty although a line break would indent it.
+  SetLines({"  ab"});
+  edit.SetCaretXY({5, 1});
+  Cmd(ecInsertLine);
+  EXPECT_EQ(Text(), (Lines{"  ab", ""}));
+  edit.Undo();
+  edit.Redo();
+  EXPECT_EQ(Text(), (Lines{"  ab", ""}));
+  edit.Undo();
+  EXPECT_EQ(Text(), (Lines{"  ab"}));
+}
+
 TEST_F(EditingTest, OverwriteUndoAndRedo) {
   SetLines({"abcd"});
   edit.SetInsertMode(false);
@@ -131,15 +200,24 @@ TEST_F(EditingTest, OverwriteUndoAndRedo) {
   edit.Undo();
   EXPECT_EQ(Text(), (Lines{"abcd"}));
 
-  // Past the end: padded like insert mode, filler and character one step,
-  // and the undo gives the line back.
-  SetLines({"ab"});
-  edit.SetCaretXY({5, 1});
-  Type("x");
-  EXPECT_EQ(Text(), (Lines{"ab  x"}));
-  EXPECT_EQ(edit.UndoList().GetItemCount(), 2);
-  edit.Undo();
-  EXPECT_EQ(Text(), (Lines{"ab"}));
+  // Past the end: padded like insert mode, filler and character one
+  // insertion with no white-space item, and the undo gives the line back.
+  for (bool trim : {true, false}) {
+    edit.SetOptionFlag(eoTrimTrailingSpaces, trim);
+    SetLines({"ab"});
+    edit.SetCaretXY({5, 1});
+    Type("x");
+    EXPECT_EQ(Text(), (Lines{"ab  x"}));
+    ASSERT_EQ(edit.UndoList().GetItemCount(), 1);
+    EXPECT_EQ(edit.UndoList().PeekItem()->ChangeReason, crInsert);
+    edit.Undo();
+    EXPECT_EQ(Text(), (Lines{"ab"})) << trim;
+    edit.Redo();
+    EXPECT_EQ(Text(), (Lines{"ab  x"})) << trim;
+    EXPECT_EQ(edit.CaretXY(), (TPoint{6, 1}));
+    edit.Undo();
+    EXPECT_EQ(Text(), (Lines{"ab"})) << trim;
+  }
 }
 
 TEST_F(EditingTest, TabsWithoutTabsToSpaces) {

@@ -133,8 +133,19 @@ TEST(HighlighterAttributes, AssignCopiesNameColoursAndStyleWithOneNotification) 
 TEST(CustomHighlighter, AttributesAreInNameOrderAndNamesAreUnique) {
   SampleHighlighter h;
   EXPECT_EQ(attributeNames(h), (std::vector<std::string>{"alpha", "Beta", "Comment", "Zeta"}));
-  EXPECT_EQ(h.Add("beta"), nullptr);
+  // A second attribute of a name is the string list's duplicate error; the
+  // list keeps the first.
+  TSynHighlighterAttributes* const beta = h.GetAttribute(1);
+  try {
+    h.Add("beta");
+    ADD_FAILURE() << "no error";
+  } catch (const EStringListError& e) {
+    EXPECT_STREQ(e.what(), "String list does not allow duplicates");
+  }
   EXPECT_EQ(h.GetAttribCount(), 4);
+  EXPECT_EQ(h.GetAttribute(1), beta);
+  EXPECT_EQ(beta->Name(), "Beta");
+  EXPECT_THROW(SampleHighlighter({"Comment", "COMMENT"}), EStringListError);
   EXPECT_NE(h.Add("Gamma"), nullptr);
   EXPECT_EQ(h.GetAttribute(3)->Name(), "Gamma");
   EXPECT_EQ(h.GetAttribute(-1), nullptr);

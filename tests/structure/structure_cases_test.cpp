@@ -48,14 +48,40 @@ TEST(Structures, CasesMatchAsTheScanDescribes) {
   for (const auto& c : cases) EXPECT_EQ(matchText(c.lines, c.pairs), c.expected) << c.name;
 }
 
+// A word of the pairs with other characters than letters is found where the
+// word the scan grows leftwards from the line's end spells it whole.
+TEST(Structures, PairWordsMayHoldAnyCharacter) {
+  const std::vector<std::string> digits = {"BEGIN=END", "BLOCK1=END1"};
+  const std::vector<std::string> semicolon = {"BEGIN=END", "CASE=END;"};
+  const std::vector<Case> cases = {
+      {"digits", {"block1", "  x", "end1"}, digits, {{{1, 2}, {1, 3}}}},
+      {"digits and letters", {"begin block1", "end1 end"}, digits, {{{7, 2}, {1, 2}}, {{1, 2}, {6, 2}}}},
+      {"a letter after", {"block1", "end1x"}, digits, {}},
+      {"a digit after", {"block1", "end11"}, digits, {}},
+      {"not at a boundary", {"xblock1", "end1"}, digits, {}},
+      {"symbols", {"<< a", "  >> b"}, {"<<=>>"}, {{{1, 2}, {3, 2}}}},
+      {"symbols on one line", {"1<<(y)>>"}, {"<<=>>"}, {{{2, 2}, {7, 1}}}},
+      {"symbols before a letter", {"x <<y >>"}, {"<<=>>"}, {}},
+      {"a longer word first", {"begin", "case", "end;", "end"}, semicolon, {{{1, 3}, {1, 3}}, {{1, 2}, {1, 4}}}},
+      {"without it", {"begin", "case", "end;", "end"}, DefaultStrutureTokens(), {{{1, 2}, {1, 3}}}},
+      {"in a comment", {"block1", "{ end1 }", "end1"}, digits, {{{1, 2}, {1, 3}}}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(matchText(c.lines, c.pairs), c.expected) << c.name;
+}
+
 TEST(Structures, PairLines) {
   std::vector<std::string> lines = {"begin=End", "Caso=Fim"};
   UpperCaseStructureTokens(lines);
   EXPECT_EQ(lines, (std::vector<std::string>{"BEGIN=END", "CASO=FIM"}));
-  const auto pairs = ParseStructurePairs({"A=B=C", "X=Y", "", "="});
-  ASSERT_EQ(pairs.size(), 1u);
-  EXPECT_EQ(pairs[0].Opener, "X");
-  EXPECT_EQ(pairs[0].Closer, "Y");
+  // Split at the first "=", whatever the sides hold.
+  const auto pairs = ParseStructurePairs({"A=B=C", "X=Y", "", "=", "A1=;B", "=B", "A="});
+  ASSERT_EQ(pairs.size(), 3u);
+  EXPECT_EQ(pairs[0].Opener, "A");
+  EXPECT_EQ(pairs[0].Closer, "B=C");
+  EXPECT_EQ(pairs[1].Opener, "X");
+  EXPECT_EQ(pairs[1].Closer, "Y");
+  EXPECT_EQ(pairs[2].Opener, "A1");
+  EXPECT_EQ(pairs[2].Closer, ";B");
   const StructureWords words(ParseStructurePairs(kFourPairs));
   EXPECT_EQ(words.WordCount(), 6);
   EXPECT_EQ(words.Roles(words.Find("end")).size(), 3u);

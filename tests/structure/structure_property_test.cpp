@@ -109,7 +109,15 @@ struct Generator {
     return lines;
   }
 
+  // Now and then with a pair of a word that is no run of letters and that
+  // no text holds: the scan then takes its way for any characters.
   std::vector<std::string> pairs() {
+    std::vector<std::string> lines = letterPairs();
+    if (below(3) == 0) lines.insert(lines.begin() + below(lines.size() + 1), "#=#");
+    return lines;
+  }
+
+  std::vector<std::string> letterPairs() {
     switch (below(3)) {
       case 0: return DefaultStrutureTokens();
       case 1: return {"BEGIN=END", "REPEAT=UNTIL", "CASE=END", "RECORD=END"};
