@@ -358,6 +358,14 @@ class StudentPathsX11 : public ::testing::Test {
         << "line " << caret.Y << " is \"" << edit().LineText(caret.Y) << "\"; " << focusReport();
     screenshot(shot);
   }
+  // One Ctrl+Z, then Ctrl+S: prog.pas holds `kept`.
+  void expectCtrlZThenSaveKeeps(const QByteArray& kept, const std::string& shot) {
+    Key("ctrl+z");
+    Key("ctrl+s");
+    const QString path = folder_.filePath("prog.pas");
+    EXPECT_TRUE(WaitFor([&] { return FileContents(path) == kept; })) << FileContents(path).toStdString();
+    screenshot(shot);
+  }
   // The main window's menu and tool bar as the screen shows them are what the
   // window paints: nothing lies over them.
   void expectMenuAndToolBarOnTop() {
@@ -634,6 +642,40 @@ TEST_F(StudentPathsX11, FindSelectsAndEscapeGivesTheKeysBack) {
   ASSERT_TRUE(WaitFor([&] { return !dialog->isVisible() && editorHasKeys(); })) << focusReport();
   Type("x");
   EXPECT_TRUE(WaitFor([&] { return edit().LineText(3) == "  writeln('Ola'); x;"; })) << edit().LineText(3);
+}
+
+// Text typed at the line that Go to line took the caret to is undone on its
+// own: one Ctrl+Z leaves what was typed before, and Ctrl+S saves it.
+TEST_F(StudentPathsX11, CtrlZAfterGoToLineKeepsWhatWasTypedBefore) {
+  start();
+  Type("um ");
+  ASSERT_TRUE(WaitFor([&] { return edit().LineText(1) == "um program p;"; })) << edit().LineText(1);
+  During answer = person();
+  answer.then("the line asked for", [&] { return modalWithKeys<QInputDialog>() != nullptr; },
+              [] {
+                Key("ctrl+a");
+                Type("4");
+                Key("Return");
+              });
+  ASSERT_TRUE(answered("ctrl+i", answer));
+  ASSERT_TRUE(WaitFor([&] { return editorHasKeys(); })) << focusReport();
+  Type("dois");
+  ASSERT_TRUE(WaitFor([&] { return edit().LineText(4) == "edoisnd."; })) << edit().LineText(4);
+  expectCtrlZThenSaveKeeps("um program p;\nbegin\n  writeln('Ola'); readln;\nend.\n", "undo_after_go_to_line");
+}
+
+// The same at the line that a run's compile error marked.
+TEST_F(StudentPathsX11, CtrlZAfterACompileErrorKeepsWhatWasTypedBefore) {
+  start("program p;\nbegin\n  writeln(;\nend.\n");
+  Key("End");
+  Type("{um}");
+  ASSERT_TRUE(WaitFor([&] { return edit().LineText(1) == "program p;{um}"; })) << edit().LineText(1);
+  ASSERT_TRUE(runFromTheEditor());
+  ASSERT_EQ(edit().CaretXY(), (editor::TPoint{12, 3}));
+  ASSERT_TRUE(WaitFor([&] { return editorHasKeys(); })) << focusReport();
+  Type("dois");
+  ASSERT_TRUE(WaitFor([&] { return edit().LineText(3) == "  writeln(;dois"; })) << edit().LineText(3);
+  expectCtrlZThenSaveKeeps("program p;{um}\nbegin\n  writeln(;\nend.\n", "undo_after_compile_error");
 }
 
 // Ctrl+Space lists the templates; a double click on "if" inserts it with the
