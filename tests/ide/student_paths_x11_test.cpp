@@ -51,6 +51,7 @@ namespace kau::ide::testing {
 namespace {
 
 using editor::testing::DifferingOnScreen;
+using editor::testing::RunProgram;
 using editor::testing::XDo;
 
 // Long enough for a compile and a run on a busy machine.
@@ -676,6 +677,59 @@ TEST_F(StudentPathsX11, CtrlZAfterACompileErrorKeepsWhatWasTypedBefore) {
   Type("dois");
   ASSERT_TRUE(WaitFor([&] { return edit().LineText(3) == "  writeln(;dois"; })) << edit().LineText(3);
   expectCtrlZThenSaveKeeps("program p;{um}\nbegin\n  writeln(;\nend.\n", "undo_after_compile_error");
+}
+
+// The console pastes as a terminal does: Ctrl+V, Ctrl+Shift+V and
+// Shift+Insert the clipboard, the middle button the selection, as typed keys
+// (a line break as Enter). The program writes each line it reads between
+// brackets into a file, up to the line "fim".
+TEST_F(StudentPathsX11, TheConsolePastesTheClipboardAndTheSelection) {
+  start("program p;\nvar f: text; linha: string;\nbegin\n  assign(f, 'linhas.txt'); rewrite(f);\n"
+        "  repeat\n    readln(linha); writeln(f, '[', linha, ']');\n  until linha = 'fim';\n  close(f);\nend.\n");
+  const char* const name = "Concei\u00E7\u00E3o";
+  const struct {
+    const char* shot;
+    const char* keys;       // none: the middle button
+    const char* selection;  // xclip's name of what is pasted
+    const char* text;
+    const char* lastLine;  // as the console shows it once pasted
+    std::string file;
+  } cases[] = {
+      {"paste_ctrl_v", "ctrl+v", "clipboard", name, name, std::string("[") + name + "]\n[fim]\n"},
+      {"paste_ctrl_shift_v", "ctrl+shift+v", "clipboard", "Rui", "Rui", "[Rui]\n[fim]\n"},
+      {"paste_shift_insert", "shift+Insert", "clipboard", "Ana", "Ana", "[Ana]\n[fim]\n"},
+      {"paste_middle_button", nullptr, "primary", name, name, std::string("[") + name + "]\n[fim]\n"},
+      {"paste_three_lines", "ctrl+v", "clipboard", "um\ndois\ntr\u00EAs", "tr\u00EAs",
+       "[um]\n[dois]\n[tr\u00EAs]\n[fim]\n"},
+  };
+  const QString file = folder_.filePath("linhas.txt");
+  QWidget& console = windows_->consoleWindow;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.shot);
+    RunProgram("xclip", {"-i", "-selection", c.selection}, c.text);
+    ASSERT_TRUE(WaitFor([&] { return editorHasKeys(); })) << focusReport();
+    During paste = person();
+    paste
+        .then("the run, the console having the keys", [&] { return windows_->console.runOpen() && consoleHasKeys(); },
+              [&] {
+                if (c.keys) {
+                  Key(c.keys);
+                } else {
+                  MoveTo(console.mapToGlobal(console.rect().center()));
+                  XDo({"click", "2"});
+                }
+              })
+        .then("the pasted text on the console", [&] { return screen().contains(QString::fromUtf8(c.lastLine)); },
+              [&] {
+                screenshot(c.shot);
+                Key("Return");
+                Type("fim");
+                Key("Return");
+              })
+        .again("the run's end", [] { Key("Return"); }, [this] { return !main().running(); });
+    ASSERT_TRUE(runFromTheEditor(paste)) << focusReport();
+    ASSERT_EQ(FileContents(file).toStdString(), c.file);
+  }
 }
 
 // Ctrl+Space lists the templates; a double click on "if" inserts it with the
