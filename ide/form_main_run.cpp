@@ -42,6 +42,8 @@ void TFormMain::Executar1Click() {
     if (outcome.errorLine > 0 && editor) {
       RichEditControl& control = editor->RichEdit1();
       const auto length = static_cast<int>(control.Lines().Get(outcome.errorLine - 1).size());
+      // What is typed at the error line is undone apart from what came before.
+      control.EndUndoGroup();
       control.SetCaretXY({length + 1, outcome.errorLine});
       editor->SetErrorLine(outcome.errorLine);
     }

@@ -87,6 +87,8 @@ class LineSearch {
 bool FindNext(editor::TCustomSynEdit& editor, std::string_view pattern, bool matchCase) {
   const std::optional<LineSearch::Match> match = LineSearch(editor, pattern, matchCase).FirstFrom(SearchStart(editor));
   if (!match) return false;
+  // A caret move: what is typed over the found text is undone on its own.
+  editor.EndUndoGroup();
   // As SelStart and then SelEnd set them.
   editor.InternalSetCaretXY(match->begin);
   editor.SetBlockBegin(editor.CaretXY());
@@ -114,6 +116,9 @@ int Replace(editor::TCustomSynEdit& editor, std::string_view pattern, std::strin
     editor.SetSelTextExternal(replacement);
     ++replaced;
   } while (all);
+  // Typing after the replaced text is undone on its own, not together with
+  // the replacement.
+  if (replaced > 0) editor.EndUndoGroup();
   return replaced;
 }
 

@@ -11,7 +11,7 @@ namespace kau::editor {
 
 void TCustomSynEdit::MoveCaretAndSelection(const TPoint& ptBefore, const TPoint& ptAfter, bool SelectionCommand) {
   // Typing after a caret move starts a new undo group.
-  if ((fOptions & eoGroupUndo) && fUndoList->GetCanUndo()) fUndoList->AddGroupBreak();
+  EndUndoGroup();
   PaintLockGuard lock(*this);
   if (SelectionCommand) {
     if (!GetSelAvail()) SetBlockBegin(ptBefore);

@@ -8,9 +8,13 @@ void TCustomSynEdit::SetModified(bool Value) {
   if (Value == fModified) return;
   fModified = Value;
   // Saving ends a group: typing after it is undone on its own.
-  if (!Value && (fOptions & eoGroupUndo) && fUndoList->GetCanUndo()) fUndoList->AddGroupBreak();
+  if (!Value) EndUndoGroup();
   fUndoList->SetInitialState(!Value);
   StatusChanged(scModified);
+}
+
+void TCustomSynEdit::EndUndoGroup() {
+  if ((fOptions & eoGroupUndo) && fUndoList->GetCanUndo()) fUndoList->AddGroupBreak();
 }
 
 void TCustomSynEdit::UpdateModifiedStatus() { SetModified(!fUndoList->GetInitialState()); }

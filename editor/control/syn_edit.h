@@ -411,6 +411,9 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   void UpdateModifiedStatus();
   void BeginUndoBlock() { fUndoList->BeginBlock(); }
   void EndUndoBlock() { fUndoList->EndBlock(); }
+  // With eoGroupUndo, what is typed next starts a new undo group, as after a
+  // caret move or a save.
+  void EndUndoGroup();
   void LockUndo();
   void UnlockUndo();
   void ClearUndo();

@@ -111,6 +111,26 @@ void ScreenConsole::typeCharacter(char32_t character) {
   if (byte >= 0) enqueue({byte, false});
 }
 
+void ScreenConsole::pasteText(std::u32string_view text) {
+  {
+    std::lock_guard lock(mutex_);
+    if (!runOpen_) return;
+    for (std::size_t i = 0; i < text.size() && keys_.size() < kKeyQueueLimit; ++i) {
+      const char32_t c = text[i];
+      if (c == U'\r' || c == U'\n') {
+        if (c == U'\r' && i + 1 < text.size() && text[i + 1] == U'\n') ++i;
+        keys_.push_back({kEnter, false});
+      } else if (c == U'\t') {
+        keys_.push_back({'\t', false});
+      } else if (c >= 0x20 && c != static_cast<char32_t>(kDelete)) {  // a text's control characters are no keys
+        const int byte = text::unicodeToCp850(c);
+        keys_.push_back({byte >= 0 ? byte : '?', false});
+      }
+    }
+  }
+  keyArrived_.notify_all();
+}
+
 void ScreenConsole::typeExtendedKey(int scanCode) { enqueue({scanCode, true}); }
 
 void ScreenConsole::pressCtrlC() {

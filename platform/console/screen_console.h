@@ -12,6 +12,7 @@
 #include <deque>
 #include <mutex>
 #include <string>
+#include <string_view>
 
 #include "platform/console/console.h"
 #include "platform/console/cursor_tracker.h"
@@ -77,6 +78,10 @@ class ScreenConsole final : public Console {
   // Tab 9, Escape 27, Ctrl+D 4, ...), any other is converted to code page
   // 850 and dropped when the code page lacks it.
   void typeCharacter(char32_t character);
+  // A pasted text, typed as its characters: each line break (CR LF, CR or
+  // LF) is Enter, a tab is Tab, other control characters are dropped, and a
+  // character that code page 850 lacks becomes '?'.
+  void pasteText(std::u32string_view text);
   // An extended key, by its scan code (see Console::readKey).
   void typeExtendedKey(int scanCode);
   // Ctrl+C: during a run sets interruptFlag() and wakes every read and sleep

@@ -1,5 +1,7 @@
 #include "platform/qt/console_keys.h"
 
+#include <QGuiApplication>
+
 namespace kau::platform {
 namespace {
 
@@ -36,9 +38,28 @@ char32_t controlOf(int qtKey) {
   }
 }
 
+// Ctrl+V, Ctrl+Shift+V and Shift+Insert, the keys that paste in a console.
+bool isPasteKey(const QKeyEvent& event) {
+  const Qt::KeyboardModifiers held =
+      event.modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+  switch (event.key()) {
+    case Qt::Key_V: return held == Qt::ControlModifier || held == (Qt::ControlModifier | Qt::ShiftModifier);
+    case Qt::Key_Insert: return held == Qt::ShiftModifier;
+    default: return false;
+  }
+}
+
 }  // namespace
 
+void pasteIntoConsole(console::ScreenConsole& console, QClipboard::Mode mode) {
+  console.pasteText(QGuiApplication::clipboard()->text(mode).toStdU32String());
+}
+
 bool typeConsoleKey(console::ScreenConsole& console, const QKeyEvent& event) {
+  if (isPasteKey(event)) {
+    pasteIntoConsole(console, QClipboard::Clipboard);
+    return true;
+  }
   const int key = event.key();
   const bool control = event.modifiers().testFlag(Qt::ControlModifier);
   if (control && key == Qt::Key_C) {

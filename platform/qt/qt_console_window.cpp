@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyleHints>
@@ -130,6 +131,13 @@ void QtConsoleWindow::keyPressEvent(QKeyEvent* event) {
 void QtConsoleWindow::inputMethodEvent(QInputMethodEvent* event) {
   for (const char32_t c : event->commitString().toUcs4()) console_.typeCharacter(c);
   event->accept();
+}
+
+void QtConsoleWindow::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection())
+    pasteIntoConsole(console_, QClipboard::Selection);
+  else
+    QWidget::mouseReleaseEvent(event);
 }
 
 // Only the close box (an event of the window system) is refused: a close

@@ -1,5 +1,6 @@
 // The window "Console do Pascal KAU!": paints the screen console's cells in
-// the text-mode palette and types the keys pressed in it. The program runs on
+// the text-mode palette and types the keys pressed in it, and what is pasted
+// into it. The program runs on
 // a worker thread; the window takes a snapshot of the screen when it changed,
 // at most about 60 times a second.
 #pragma once
@@ -42,6 +43,8 @@ class QtConsoleWindow : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
   // Accented letters composed by an input method arrive here.
   void inputMethodEvent(QInputMethodEvent* event) override;
+  // The middle button pastes the X selection, as in a terminal.
+  void mouseReleaseEvent(QMouseEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool focusNextPrevChild(bool) override { return false; }  // Tab is a key of the program
 

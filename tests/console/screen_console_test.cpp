@@ -116,6 +116,25 @@ TEST(ScreenConsole, KeysCountOnlyDuringARunAndOnlyInCodePage850) {
   console.endRun();
 }
 
+// A pasted text is typed: its line breaks are Enter, its tabs Tab, its other
+// control characters nothing, and what code page 850 lacks is '?'.
+TEST(ScreenConsole, PastedTextIsTypedLineByLine) {
+  ScreenConsole console;
+  console.pasteText(U"fora");  // no run: dropped
+  console.beginRun();
+  console.pasteText(U"Concei\u00E7\u00E3o\r\num\tdois\rtr\u00EAs\n\u20AC\x16\x04\x7F\x1B\u4E2Dz\n\nfim");
+  console.typeCharacter(U'\r');
+  // In code page 850: ç 0x87, ã 0xC6, ê 0x88.
+  for (const std::string expected : {"Concei\x87\xC6o", "um\tdois", "tr\x88s", "??z", "", "fim"}) {
+    std::string line;
+    for (int c = console.readChar(); c >= 0 && c != '\n'; c = console.readChar()) line.push_back(static_cast<char>(c));
+    EXPECT_EQ(line, expected);
+  }
+  EXPECT_EQ(rowText(console.snapshot(), 1), "Concei\x87\xC6o");
+  EXPECT_EQ(rowText(console.snapshot(), 4), "??z");
+  console.endRun();
+}
+
 TEST(ScreenConsole, DumpWritesTheRowsAfterARun) {
   char path[] = "/tmp/screen-dump-XXXXXX";
   const int fd = mkstemp(path);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
@@ -190,6 +191,35 @@ TEST_F(ConsoleWindowTest, ApplicationQuitClosesIt) {
   EXPECT_EQ(QApplication::exec(), 0);
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(requests, 0);
+}
+
+// Ctrl+V, Ctrl+Shift+V and Shift+Insert type the clipboard's text, and
+// nothing of their own; the keys beside them stay what they were.
+TEST_F(ConsoleWindowTest, PasteKeysTypeTheClipboard) {
+  QGuiApplication::clipboard()->setText(QString::fromUtf8("Concei\u00E7\u00E3o\nx"));
+  const std::vector<int> pasted{'C', 'o', 'n', 'c', 'e', 'i', 0x87, 0xC6, 'o', 13, 'x'};
+  const struct {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    const char* text;
+    std::vector<int> values;
+  } table[] = {
+      {Qt::Key_V, Qt::ControlModifier, "\x16", pasted},
+      {Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier, "\x16", pasted},
+      {Qt::Key_Insert, Qt::ShiftModifier, "", pasted},
+      {Qt::Key_Insert, Qt::ControlModifier, "", {0, 82}},
+      {Qt::Key_V, Qt::ShiftModifier, "V", {'V'}},
+      {Qt::Key_B, Qt::ControlModifier, "\x02", {2}},
+  };
+  console.beginRun();
+  for (const auto& row : table) {
+    press(window, row.key, row.modifiers, QString::fromUtf8(row.text));
+    press(window, Qt::Key_Period, {}, ".");  // the end of what the key typed
+    std::vector<int> got;
+    for (int key = console.readKey(); key != '.' && key >= 0; key = console.readKey()) got.push_back(key);
+    EXPECT_EQ(got, row.values) << row.key << " " << row.modifiers.toInt();
+  }
+  console.endRun();
 }
 
 // The program runs on a worker thread as in the windows; its keys are

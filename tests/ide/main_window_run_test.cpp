@@ -191,6 +191,21 @@ TEST_F(MainWindowRunTest, TheEditorHasTheKeysAfterTheRun) {
   }
 }
 
+// The caret put on the error line ends the undo group: Undo takes back what
+// was typed there and leaves the fix typed before the run.
+TEST_F(MainWindowRunTest, TypingAtTheErrorLineIsUndoneOnItsOwn) {
+  edit().SetText("program p;\r\nbegin\r\n  writeln(;\r\nend.\r\n");
+  edit().ClearUndo();
+  edit().SetCaretXY({11, 1});
+  for (const char c : {'{', '}'}) edit().CommandProcessor(editor::ecChar, c, nullptr);
+  run();
+  ASSERT_EQ(edit().CaretXY(), (editor::TPoint{12, 3}));
+  edit().CommandProcessor(editor::ecChar, 'x', nullptr);
+  edit().Undo();
+  EXPECT_EQ(edit().LineText(3), "  writeln(;");
+  EXPECT_EQ(edit().LineText(1), "program p;{}");
+}
+
 TEST_F(MainWindowRunTest, RunTimeErrorLeavesTheCaret) {
   edit().SetText("program p;\r\nvar i, z: integer;\r\nbegin\r\n  z := 0;\r\n  i := 1 div z;\r\nend.\r\n");
   edit().SetCaretXY({3, 2});

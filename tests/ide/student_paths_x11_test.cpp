@@ -51,6 +51,7 @@ namespace kau::ide::testing {
 namespace {
 
 using editor::testing::DifferingOnScreen;
+using editor::testing::RunProgram;
 using editor::testing::XDo;
 
 // Long enough for a compile and a run on a busy machine.
@@ -358,6 +359,14 @@ class StudentPathsX11 : public ::testing::Test {
         << "line " << caret.Y << " is \"" << edit().LineText(caret.Y) << "\"; " << focusReport();
     screenshot(shot);
   }
+  // One Ctrl+Z, then Ctrl+S: prog.pas holds `kept`.
+  void expectCtrlZThenSaveKeeps(const QByteArray& kept, const std::string& shot) {
+    Key("ctrl+z");
+    Key("ctrl+s");
+    const QString path = folder_.filePath("prog.pas");
+    EXPECT_TRUE(WaitFor([&] { return FileContents(path) == kept; })) << FileContents(path).toStdString();
+    screenshot(shot);
+  }
   // The main window's menu and tool bar as the screen shows them are what the
   // window paints: nothing lies over them.
   void expectMenuAndToolBarOnTop() {
@@ -634,6 +643,93 @@ TEST_F(StudentPathsX11, FindSelectsAndEscapeGivesTheKeysBack) {
   ASSERT_TRUE(WaitFor([&] { return !dialog->isVisible() && editorHasKeys(); })) << focusReport();
   Type("x");
   EXPECT_TRUE(WaitFor([&] { return edit().LineText(3) == "  writeln('Ola'); x;"; })) << edit().LineText(3);
+}
+
+// Text typed at the line that Go to line took the caret to is undone on its
+// own: one Ctrl+Z leaves what was typed before, and Ctrl+S saves it.
+TEST_F(StudentPathsX11, CtrlZAfterGoToLineKeepsWhatWasTypedBefore) {
+  start();
+  Type("um ");
+  ASSERT_TRUE(WaitFor([&] { return edit().LineText(1) == "um program p;"; })) << edit().LineText(1);
+  During answer = person();
+  answer.then("the line asked for", [&] { return modalWithKeys<QInputDialog>() != nullptr; },
+              [] {
+                Key("ctrl+a");
+                Type("4");
+                Key("Return");
+              });
+  ASSERT_TRUE(answered("ctrl+i", answer));
+  ASSERT_TRUE(WaitFor([&] { return editorHasKeys(); })) << focusReport();
+  Type("dois");
+  ASSERT_TRUE(WaitFor([&] { return edit().LineText(4) == "edoisnd."; })) << edit().LineText(4);
+  expectCtrlZThenSaveKeeps("um program p;\nbegin\n  writeln('Ola'); readln;\nend.\n", "undo_after_go_to_line");
+}
+
+// The same at the line that a run's compile error marked.
+TEST_F(StudentPathsX11, CtrlZAfterACompileErrorKeepsWhatWasTypedBefore) {
+  start("program p;\nbegin\n  writeln(;\nend.\n");
+  Key("End");
+  Type("{um}");
+  ASSERT_TRUE(WaitFor([&] { return edit().LineText(1) == "program p;{um}"; })) << edit().LineText(1);
+  ASSERT_TRUE(runFromTheEditor());
+  ASSERT_EQ(edit().CaretXY(), (editor::TPoint{12, 3}));
+  ASSERT_TRUE(WaitFor([&] { return editorHasKeys(); })) << focusReport();
+  Type("dois");
+  ASSERT_TRUE(WaitFor([&] { return edit().LineText(3) == "  writeln(;dois"; })) << edit().LineText(3);
+  expectCtrlZThenSaveKeeps("program p;{um}\nbegin\n  writeln(;\nend.\n", "undo_after_compile_error");
+}
+
+// The console pastes as a terminal does: Ctrl+V, Ctrl+Shift+V and
+// Shift+Insert the clipboard, the middle button the selection, as typed keys
+// (a line break as Enter). The program writes each line it reads between
+// brackets into a file, up to the line "fim".
+TEST_F(StudentPathsX11, TheConsolePastesTheClipboardAndTheSelection) {
+  start("program p;\nvar f: text; linha: string;\nbegin\n  assign(f, 'linhas.txt'); rewrite(f);\n"
+        "  repeat\n    readln(linha); writeln(f, '[', linha, ']');\n  until linha = 'fim';\n  close(f);\nend.\n");
+  const char* const name = "Concei\u00E7\u00E3o";
+  const struct {
+    const char* shot;
+    const char* keys;       // none: the middle button
+    const char* selection;  // xclip's name of what is pasted
+    const char* text;
+    const char* lastLine;  // as the console shows it once pasted
+    std::string file;
+  } cases[] = {
+      {"paste_ctrl_v", "ctrl+v", "clipboard", name, name, std::string("[") + name + "]\n[fim]\n"},
+      {"paste_ctrl_shift_v", "ctrl+shift+v", "clipboard", "Rui", "Rui", "[Rui]\n[fim]\n"},
+      {"paste_shift_insert", "shift+Insert", "clipboard", "Ana", "Ana", "[Ana]\n[fim]\n"},
+      {"paste_middle_button", nullptr, "primary", name, name, std::string("[") + name + "]\n[fim]\n"},
+      {"paste_three_lines", "ctrl+v", "clipboard", "um\ndois\ntr\u00EAs", "tr\u00EAs",
+       "[um]\n[dois]\n[tr\u00EAs]\n[fim]\n"},
+  };
+  const QString file = folder_.filePath("linhas.txt");
+  QWidget& console = windows_->consoleWindow;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.shot);
+    RunProgram("xclip", {"-i", "-selection", c.selection}, c.text);
+    ASSERT_TRUE(WaitFor([&] { return editorHasKeys(); })) << focusReport();
+    During paste = person();
+    paste
+        .then("the run, the console having the keys", [&] { return windows_->console.runOpen() && consoleHasKeys(); },
+              [&] {
+                if (c.keys) {
+                  Key(c.keys);
+                } else {
+                  MoveTo(console.mapToGlobal(console.rect().center()));
+                  XDo({"click", "2"});
+                }
+              })
+        .then("the pasted text on the console", [&] { return screen().contains(QString::fromUtf8(c.lastLine)); },
+              [&] {
+                screenshot(c.shot);
+                Key("Return");
+                Type("fim");
+                Key("Return");
+              })
+        .again("the run's end", [] { Key("Return"); }, [this] { return !main().running(); });
+    ASSERT_TRUE(runFromTheEditor(paste)) << focusReport();
+    ASSERT_EQ(FileContents(file).toStdString(), c.file);
+  }
 }
 
 // Ctrl+Space lists the templates; a double click on "if" inserts it with the

@@ -131,6 +131,38 @@ TEST_F(TextSearchTest, GoToLine) {
   }
 }
 
+// Go to line, a found text and a replaced one move the caret as a caret key
+// does: what is typed there is undone on its own, and what was typed before
+// stays (with a replacement whole, not only its deletion).
+TEST_F(TextSearchTest, TypingAfterGoToLineFindOrReplaceIsUndoneOnItsOwn) {
+  const struct {
+    const char* name;
+    void (*move)(editor::TCustomSynEdit&);
+    const char* afterTyping;
+    const char* afterUndo;
+  } cases[] = {
+      {"go to line", [](editor::TCustomSynEdit& e) { GoToLine(e, "4"); }, "xaa|bb|cc|dyd", "xaa|bb|cc|dd"},
+      {"find", [](editor::TCustomSynEdit& e) { FindNext(e, "cc", true); }, "xaa|bb|y|dd", "xaa|bb|cc|dd"},
+      {"replace", [](editor::TCustomSynEdit& e) { Replace(e, "cc", "zz", true, false); }, "xaa|bb|zzy|dd",
+       "xaa|bb|zz|dd"},
+      {"replace all", [](editor::TCustomSynEdit& e) { Replace(e, "b", "z", true, true); }, "xaa|zzy|cc|dd",
+       "xaa|zz|cc|dd"},
+  };
+  const auto lines = [this] { return QString::fromStdString(edit.Text()).replace("\r\n", "|").toStdString(); };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    SetLines({"aa", "bb", "cc", "dd"});
+    edit.ClearUndo();
+    edit.SetCaretXY({1, 1});
+    edit.CommandProcessor(editor::ecChar, 'x', nullptr);
+    c.move(edit);
+    edit.CommandProcessor(editor::ecChar, 'y', nullptr);
+    EXPECT_EQ(lines(), c.afterTyping);
+    edit.Undo();
+    EXPECT_EQ(lines(), c.afterUndo);
+  }
+}
+
 // The question as the user sees it: its texts, the caret line as default.
 TEST_F(TextSearchTest, GoToLineAsksAndReports) {
   SetLines({"a", "b", "c"});
