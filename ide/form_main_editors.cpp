@@ -29,6 +29,16 @@ const QString kUntitled = "Untitled";
 
 QString FromCp1252(const std::string& text) { return QString::fromStdString(text::cp1252ToUtf8(text)); }
 
+// One file on disk, whatever path reaches it: through a link to it or to a
+// folder on its way, or with "." and "..". A file that is gone is known by
+// its path alone.
+bool SameFile(const QString& a, const QString& b) {
+  if (a == b) return true;
+  if (a == kUntitled || b == kUntitled) return false;
+  const QString canonical = QFileInfo(a).canonicalFilePath();
+  return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
 // An editor window's tab stands at its place in the list, so the place is an
 // int, as the tab bar's indexes are.
 int TabOf(const QList<TFormEditor*>& windows, TFormEditor* editor) { return static_cast<int>(windows.indexOf(editor)); }
@@ -37,7 +47,7 @@ int TabOf(const QList<TFormEditor*>& windows, TFormEditor* editor) { return stat
 bool TFormMain::OpenInEditor(const QString& given) {
   const QString name = given == kUntitled ? given : QFileInfo(given).absoluteFilePath();
   for (TFormEditor* editor : editorWindowList_) {
-    if (editor->GetFileName() == name) {
+    if (SameFile(editor->GetFileName(), name)) {
       ativaEditor(editor);
       return true;
     }
