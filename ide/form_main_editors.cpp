@@ -19,6 +19,7 @@
 #include "ide/form_editor.h"
 #include "ide/form_explorer.h"
 #include "ide/form_main.h"
+#include "ide/literal_caption.h"
 #include "ide/picture_mdi_area.h"
 #include "text/code_pages.h"
 
@@ -175,7 +176,7 @@ void TFormMain::selectEditorTab(TFormEditor* editor) {
 
 void TFormMain::setEditorTabTitle(TFormEditor* editor, const QString& title) {
   const int index = TabOf(editorWindowList_, editor);
-  if (index >= 0 && index < tabControl1_->count()) tabControl1_->setTabText(index, title);
+  if (index >= 0 && index < tabControl1_->count()) tabControl1_->setTabText(index, LiteralCaption(title));
 }
 
 void TFormMain::ActivateWindowListItem(bool fromPopup, QObject* item) {
