@@ -115,7 +115,8 @@ int InkRows(const QImage& image, const QRect& band, QColor background) {
 // At every size the font buttons reach, in both colour styles, a row of
 // accented capitals in a string holds their ink as QFontMetrics measures it
 // (the marks above them and the cedilla below), and the editor paints all of
-// it: the row shows ink on as many pixel rows as the text drawn alone.
+// it: the row shows ink on as many pixel rows as the text drawn alone. The
+// columns stay as wide as the font's "M".
 TEST_F(ViewCommandsTest, EveryRowHoldsTheAccentedCapitalsAtEverySize) {
   const QString capitals = QString::fromUtf8("ÁÂÃÀÉÊÍÓÔÕÚÇ");
   const QString line = "'" + capitals + "'";
@@ -136,6 +137,7 @@ TEST_F(ViewCommandsTest, EveryRowHoldsTheAccentedCapitalsAtEverySize) {
       EXPECT_GE(metrics.Descent, ink.bottom() + 1);
       EXPECT_EQ(metrics.Height, metrics.Ascent + metrics.Descent);
       EXPECT_GE(edit().LineHeight(), metrics.Height);
+      EXPECT_EQ(edit().CharWidth(), QFontMetrics(qfont).horizontalAdvance(QLatin1Char('M')));
 
       // The row as the editor shows it, and the string drawn by the same
       // canvas in its colours with no row around it.
