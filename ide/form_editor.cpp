@@ -9,6 +9,7 @@
 #include "ide/editor_control_host.h"
 #include "ide/editor_window_settings.h"
 #include "ide/form_main.h"
+#include "ide/literal_caption.h"
 #include "platform/qt/qt_popup_host.h"
 
 namespace kau::ide {
@@ -152,8 +153,8 @@ void TFormEditor::FormClose(QCloseEvent* event) {
 void TFormEditor::SetFileName(const QString& name) {
   EditorFileName = name;
   setWindowTitle(name);
-  if (windowListItem_) windowListItem_->setText(name);
-  if (popupListItem_) popupListItem_->setText(name);
+  if (windowListItem_) windowListItem_->setText(LiteralCaption(name));
+  if (popupListItem_) popupListItem_->setText(LiteralCaption(name));
 }
 
 QString TFormEditor::TabTitle() const { return QFileInfo(EditorFileName).fileName(); }

@@ -19,6 +19,7 @@
 #include "ide/form_editor.h"
 #include "ide/form_explorer.h"
 #include "ide/form_main.h"
+#include "ide/literal_caption.h"
 #include "ide/picture_mdi_area.h"
 #include "text/code_pages.h"
 
@@ -29,6 +30,16 @@ const QString kUntitled = "Untitled";
 
 QString FromCp1252(const std::string& text) { return QString::fromStdString(text::cp1252ToUtf8(text)); }
 
+// One file on disk, whatever path reaches it: through a link to it or to a
+// folder on its way, or with "." and "..". A file that is gone is known by
+// its path alone.
+bool SameFile(const QString& a, const QString& b) {
+  if (a == b) return true;
+  if (a == kUntitled || b == kUntitled) return false;
+  const QString canonical = QFileInfo(a).canonicalFilePath();
+  return !canonical.isEmpty() && canonical == QFileInfo(b).canonicalFilePath();
+}
+
 // An editor window's tab stands at its place in the list, so the place is an
 // int, as the tab bar's indexes are.
 int TabOf(const QList<TFormEditor*>& windows, TFormEditor* editor) { return static_cast<int>(windows.indexOf(editor)); }
@@ -37,7 +48,7 @@ int TabOf(const QList<TFormEditor*>& windows, TFormEditor* editor) { return stat
 bool TFormMain::OpenInEditor(const QString& given) {
   const QString name = given == kUntitled ? given : QFileInfo(given).absoluteFilePath();
   for (TFormEditor* editor : editorWindowList_) {
-    if (editor->GetFileName() == name) {
+    if (SameFile(editor->GetFileName(), name)) {
       ativaEditor(editor);
       return true;
     }
@@ -165,7 +176,7 @@ void TFormMain::selectEditorTab(TFormEditor* editor) {
 
 void TFormMain::setEditorTabTitle(TFormEditor* editor, const QString& title) {
   const int index = TabOf(editorWindowList_, editor);
-  if (index >= 0 && index < tabControl1_->count()) tabControl1_->setTabText(index, title);
+  if (index >= 0 && index < tabControl1_->count()) tabControl1_->setTabText(index, LiteralCaption(title));
 }
 
 void TFormMain::ActivateWindowListItem(bool fromPopup, QObject* item) {

@@ -12,6 +12,7 @@
 
 #include "ide/art.h"
 #include "ide/form_main.h"
+#include "ide/literal_caption.h"
 #include "ide/picture_mdi_area.h"
 
 namespace kau::ide {
@@ -217,7 +218,7 @@ void TFormMain::buildStatusBar() {
 int TFormMain::TabControl1GetImageIndex() { return kImageTab; }
 
 int TFormMain::addEditorTab(const QString& title) {
-  const int index = tabControl1_->addTab(ImageListIcon(TabControl1GetImageIndex()), title);
+  const int index = tabControl1_->addTab(ImageListIcon(TabControl1GetImageIndex()), LiteralCaption(title));
   tabControl1_->setTabTextColor(index, kTabText);
   return index;
 }

@@ -4,6 +4,8 @@
 #include <QStandardPaths>
 #include <utility>
 
+#include "ide/literal_caption.h"
+
 namespace kau::ide {
 
 namespace {
@@ -65,9 +67,7 @@ QString RecentFilesList::Caption(int n) const {
 
 QString RecentFilesList::MenuText(int n) const {
   if (!Visible(n)) return Prefix(n);
-  QString path = files_[n - 1];
-  path.replace(QLatin1Char('&'), QStringLiteral("&&"));
-  return Prefix(n) + QLatin1Char(' ') + path;
+  return Prefix(n) + QLatin1Char(' ') + LiteralCaption(files_[n - 1]);
 }
 
 QString RecentFilesList::FileName(int n) const { return Visible(n) ? files_[n - 1] : QString(); }

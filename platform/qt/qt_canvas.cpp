@@ -46,7 +46,7 @@ void QtCanvas::ExtTextOut(int x, int y, unsigned options, const TRect* rect, std
   if (rect && (options & ETO_OPAQUE)) FillRect(*rect, Current().back);
   const QtFontGlyphs& f = CurrentGlyphs();
   painter_.setPen(ToQColor(Current().text));
-  DrawCharacters(x, y + f.Metrics().ascent(), text, advances, f);
+  DrawCharacters(x, y + f.Cell().ascent, text, advances, f);
   if (clipped) StateRestored();
 }
 
@@ -89,7 +89,7 @@ TSize QtCanvas::TextExtent(std::string_view text) {
   const QtFontGlyphs& f = CurrentGlyphs();
   int width = 0;
   for (const char c : text) width += f.Advance(static_cast<unsigned char>(c)) + Current().extra;
-  return {width, f.Metrics().height()};
+  return {width, f.Cell().Height()};
 }
 
 void QtCanvas::Line(TPixelPoint from, TPixelPoint to) {

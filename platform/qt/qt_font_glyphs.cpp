@@ -7,7 +7,7 @@
 namespace kau::platform {
 
 QtFontGlyphs::QtFontGlyphs(const QFont& font)
-    : font_(font), metrics_(font), raw_(QRawFont::fromFont(font)) {
+    : font_(font), metrics_(font), cell_(CellExtentOf(metrics_)), raw_(QRawFont::fromFont(font)) {
   glyphRuns_ = raw_.isValid() && !font.underline() && !font.strikeOut() && !font.overline();
 }
 

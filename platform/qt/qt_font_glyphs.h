@@ -13,6 +13,8 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/qt/qt_cell_extent.h"
+
 namespace kau::platform {
 
 class QtFontGlyphs {
@@ -22,6 +24,8 @@ class QtFontGlyphs {
   const QFont& Font() const { return font_; }
   const QFontMetrics& Metrics() const { return metrics_; }
   const QRawFont& Raw() const { return raw_; }
+  // The character cell of the font.
+  const CellExtent& Cell() const { return cell_; }
   // The character as Qt knows it, its whole-pixel advance, and its glyph
   // (0 when the font lacks it or the character is not drawn as a plain glyph;
   // always 0 for fonts with underline or strike-out, whose decorations are
@@ -48,6 +52,7 @@ class QtFontGlyphs {
 
   QFont font_;
   QFontMetrics metrics_;
+  CellExtent cell_;
   QRawFont raw_;
   bool glyphRuns_ = false;
   mutable std::array<Character, 256> characters_{};

@@ -27,6 +27,13 @@ int SumOfAdvances(const QFontMetrics& fm, const QString& text, int extra) {
   return width;
 }
 
+namespace {
+CellExtent CellOf(const PlatformFont& font) {
+  if (const auto* q = dynamic_cast<const QtFont*>(&font)) return q->Glyphs().Cell();
+  return CellExtentOf(QFontMetrics(QtFontServices::FontOf(font)));
+}
+}  // namespace
+
 QFont QtFontServices::ToQFont(const TFontDesc& desc) {
   const TFontFamilyChoice choice = MapFontFamily(desc.Name, desc.Pitch);
   const QString wanted = QString::fromStdString(choice.Family);
@@ -58,10 +65,11 @@ std::unique_ptr<PlatformFont> QtFontServices::CreateFont(const TFontDesc& desc) 
 TTextMetrics QtFontServices::GetTextMetrics(const PlatformFont& font) {
   const QFont f = FontOf(font);
   const QFontMetrics fm(f);
+  const CellExtent cell = CellOf(font);
   TTextMetrics tm;
-  tm.Height = fm.height();
-  tm.Ascent = fm.ascent();
-  tm.Descent = fm.descent();
+  tm.Height = cell.Height();
+  tm.Ascent = cell.ascent;
+  tm.Descent = cell.descent;
   const QFontInfo info(f);
   if (info.fixedPitch()) {
     tm.AveCharWidth = tm.MaxCharWidth = fm.horizontalAdvance(QLatin1Char('M'));
@@ -95,7 +103,7 @@ bool QtFontServices::IsDBCSLeadByte(const PlatformFont& font, unsigned char ch) 
 
 TSize QtFontServices::TextExtent(const PlatformFont& font, std::string_view text) {
   const QFontMetrics fm(FontOf(font));
-  return {SumOfAdvances(fm, FromCp1252(text)), fm.height()};
+  return {SumOfAdvances(fm, FromCp1252(text)), CellOf(font).Height()};
 }
 
 }  // namespace kau::platform

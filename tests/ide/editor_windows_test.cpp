@@ -57,6 +57,39 @@ TEST_F(EditorWindowsTest, OnePathOneWindowLetterCaseTwo) {
   EXPECT_TRUE(button("btnProxEditor")->isEnabled());
 }
 
+// The text a caption shows: "&&" shows as one "&", a lone "&" marks the
+// next letter as the shortcut and is not shown.
+QString Shown(const QString& caption) {
+  QString shown;
+  for (qsizetype i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+    shown += caption[i];
+  }
+  return shown;
+}
+
+// A file name with "&" in it shows as it is on its tab, its Janela item and
+// its pop-up item, also with the modified mark and after a save.
+TEST_F(EditorWindowsTest, AnAmpersandInAFileNameShowsAsItIs) {
+  auto* tabs = widget<QTabBar>("TabControl1");
+  for (const QString& name : {QString("P&D.pas"), QString::fromUtf8("P&D ação.pas"), QString("a&&b.pas")}) {
+    SCOPED_TRACE(name.toStdString());
+    const QString path = file(name);
+    ASSERT_TRUE(main_->OpenInEditor(path));
+    TFormEditor* window = main_->ActiveEditorWindow();
+    const int tab = tabs->currentIndex();
+    EXPECT_EQ(Shown(tabs->tabText(tab)), name);
+    EXPECT_EQ(Shown(window->WindowListItem()->text()), path);
+    EXPECT_EQ(Shown(window->PopupListItem()->text()), path);
+    QTest::keyClick(&window->Host(), Qt::Key_X);
+    EXPECT_EQ(Shown(tabs->tabText(tab)), name + "*");
+    QTest::keyClick(&window->Host(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(window->RichEdit1().Modified());
+    EXPECT_EQ(Shown(tabs->tabText(tab)), name);
+    EXPECT_EQ(window->GetFileName(), path);
+  }
+}
+
 TEST_F(EditorWindowsTest, NextAndPreviousWrapAround) {
   main_->OpenInEditor(file("b.pas"));
   main_->OpenInEditor(file("c.pas"));

@@ -16,8 +16,10 @@
 #include <QSettings>
 #include <QTest>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "ide/app_setup.h"
+#include "ide/editor_control_host.h"
 #include "ide/form_editor.h"
 #include "main_window_fixture.h"
 #include "modal_answerer.h"
@@ -145,6 +147,66 @@ TEST_F(FileCommandsTest, RecentFilesFollowEveryOpenAndSave) {
   main_->OpenInEditor(paths[0]);
   main_->MnArquivoSalvarClick();
   EXPECT_EQ(stored()[4], "&5 " + paths[0]);
+}
+
+// A program open with unsaved text, opened again by another path to the
+// same file: its folder through a link, its folder spelt with "..", a link
+// to the file itself, the recent-files entry left by an earlier opening
+// through the link. Each brings back its window with the text still there,
+// no second window opens, and Ctrl+S writes the text to the file.
+TEST_F(FileCommandsTest, AFileOpenedByAnotherPathBringsBackItsWindow) {
+  ASSERT_TRUE(QDir(folder_.path()).mkdir("work"));
+  const QString program = file("work/b.pas");
+  const QString throughLink = folder_.filePath("atalho/b.pas");
+  ASSERT_TRUE(QFile::link(folder_.filePath("work"), folder_.filePath("atalho")));
+  ASSERT_TRUE(QFile::link(program, folder_.filePath("ligado.pas")));
+  main_->ExplorerFileChosen(throughLink);
+  main_->MnArquivoFecharClick();
+  main_->ExplorerFileChosen(program);
+  TFormEditor* window = &active();
+  QTest::keyClick(&window->Host(), Qt::Key_X);
+  ASSERT_EQ(edit().LineText(1), "xprogram p;");
+  const qsizetype windows = main_->EditorWindowList().size();
+  auto recentItem = [&](const QString& path) -> QAction* {
+    for (const char* name : {"ARQ1", "ARQ2", "ARQ3", "ARQ4", "ARQ5"})
+      if (action(name)->isVisible() && action(name)->data().toString() == path) return action(name);
+    return nullptr;
+  };
+  const struct {
+    const char* way;
+    std::function<void()> open;
+  } ways[] = {
+      {"the Open dialog, through the link to the folder",
+       [&] {
+         auto chosen = AnswerFileDialog(throughLink);
+         main_->MnArquivoAbrirClick();
+         EXPECT_TRUE(chosen->seen);
+       }},
+      {"the explorer, the folder spelt with ..",
+       [&] { main_->ExplorerFileChosen(folder_.filePath("work/../work/b.pas")); }},
+      {"the explorer, a link to the file", [&] { main_->ExplorerFileChosen(folder_.filePath("ligado.pas")); }},
+      {"the recent-files list, through the link",
+       [&] {
+         QAction* item = recentItem(throughLink);
+         ASSERT_NE(item, nullptr);
+         item->trigger();
+       }},
+  };
+  for (const auto& w : ways) {
+    SCOPED_TRACE(w.way);
+    main_->ActivateEditorAt(0);
+    ASSERT_NE(&active(), window);
+    w.open();
+    EXPECT_EQ(&active(), window);
+    EXPECT_EQ(main_->EditorWindowList().size(), windows);
+    EXPECT_EQ(active().GetFileName(), program);
+    EXPECT_EQ(edit().LineText(1), "xprogram p;");
+    EXPECT_TRUE(edit().Modified());
+    EXPECT_EQ(stored().mid(0, 2), QStringList({"&1 " + throughLink, "&2 " + program}));
+  }
+  QTest::keyClick(&window->Host(), Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(FileContents(program), "xprogram p;\nbegin\nend.\n");
+  EXPECT_FALSE(window->RichEdit1().Modified());
 }
 
 TEST_F(FileCommandsTest, StoredEntriesAreReadAtStartWithoutGaps) {

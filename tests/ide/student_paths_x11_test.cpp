@@ -32,6 +32,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -44,6 +45,7 @@
 #include "ide/search_dialogs.h"
 #include "platform/qt/qt_popup_host.h"
 #include "platform/console/screen_dump.h"
+#include "platform/qt/qt_fonts.h"
 #include "tests/editor_x11/x11_events.h"
 #include "test_env.h"
 
@@ -102,6 +104,18 @@ QPoint WindowManagerCloseBox(const QWidget& window) {
   const QRect frame = window.frameGeometry();
   const int titleBar = window.geometry().top() - frame.top();
   return {frame.right() - titleBar / 2 - 2, frame.top() + titleBar / 2};
+}
+
+// The pixels in which two pictures of one size differ, those in `except`
+// aside.
+int DifferingPixels(const QImage& a, const QImage& b, const QRect& except) {
+  const QImage first = a.convertToFormat(QImage::Format_RGB32), second = b.convertToFormat(QImage::Format_RGB32);
+  if (first.size() != second.size()) return -1;
+  int differing = 0;
+  for (int y = 0; y < first.height(); ++y)
+    for (int x = 0; x < first.width(); ++x)
+      if (!except.contains(x, y) && first.pixel(x, y) != second.pixel(x, y)) ++differing;
+  return differing;
 }
 
 // Counts the close requests the window system sends a window.
@@ -962,6 +976,61 @@ TEST_F(StudentPathsX11, ClosingAWindowByItsFrame) {
   Type("abc");  // at the caret, past the skeleton's blanks
   EXPECT_TRUE(WaitFor([&] { return edit().LineText(3) == "   abc"; })) << edit().LineText(3);
   screenshot("novo_after_last_closed");
+}
+
+// Line 2 of a program holds a string of accented capitals, then the same
+// capitals plain, then the small letters with and without their marks, each
+// set from the clipboard as a student sets it (copied with xclip, the line
+// selected by keys, Ctrl+V) and taken from the screen with the caret on the
+// next line. The marks are the pixels in which a line with them differs from
+// the line without: the capitals' marks show as fully as the small
+// letters' do, at the default size and two sizes up (the left bar's "+"
+// clicked twice), in both colour styles.
+TEST_F(StudentPathsX11, AccentedCapitalsKeepTheirMarks) {
+  start("program p;\n\nbegin\nend.\n");
+  const QString marked = QString::fromUtf8("writeln('ÁÉÍÓÚ ÂÊÔ ÃÕ');");
+  const QString plain = "writeln('AEIOU AEO AO');";
+  const QString smallMarked = QString::fromUtf8("writeln('áéíóú âêô ãõ');");
+  const QString smallPlain = "writeln('aeiou aeo ao');";
+  auto pasted = [&](const QString& text, const std::string& shot) {
+    RunProgram("xclip", {"-i", "-selection", "clipboard"}, text.toUtf8());
+    Key("ctrl+Home Down Home shift+End ctrl+v Down");
+    EXPECT_TRUE(WaitFor([&] {
+      return edit().LineText(2) == platform::ToCp1252(text) && edit().CaretY() == 3 && !edit().SelAvail();
+    })) << edit().LineText(2);
+    // The caret blinks on its row: that row is left out.
+    QWidget& host = *active().Host().viewport();
+    const QRect caretRow(0, (3 - edit().TopLine()) * edit().LineHeight(), host.width(), edit().LineHeight());
+    EXPECT_TRUE(WaitFor([&] { return DifferingOnScreen(host, host.grab().toImage(), caretRow) == 0; }))
+        << "the screen does not show the editor for " << shot;
+    if (!shot.empty()) screenshot(shot);
+    return std::make_pair(editor::testing::GrabScreen(QRect(host.mapToGlobal(QPoint(0, 0)), host.size())), caretRow);
+  };
+  auto marks = [&](const QString& with, const QString& without, const std::string& shot) {
+    const auto [shown, caretRow] = pasted(with, shot);
+    return DifferingPixels(shown, pasted(without, "").first, caretRow);
+  };
+  for (const bool twoSizesUp : {false, true}) {
+    if (twoSizesUp)
+      for (int click = 0; click < 2; ++click) {
+        const int size = edit().Font().Size();
+        Click(named<QToolButton>(&main(), "btnAumentarFonte"));
+        ASSERT_TRUE(WaitFor([&] { return edit().Font().Size() == size + 1; }));
+      }
+    for (const bool modern : {false, true}) {
+      const std::string look = std::string(twoSizesUp ? "two_sizes_up" : "default_size") + (modern ? "_modern" : "");
+      SCOPED_TRACE(look);
+      menu("MnJanela", nullptr);
+      QAction* style = modern ? main().MnJanelaEditorModerno() : main().MnJanelaEditorClassico();
+      ClickAt(main().MnJanela()->mapToGlobal(main().MnJanela()->actionGeometry(style).center()));
+      ASSERT_TRUE(WaitFor([&] { return style->isChecked() && editorHasKeys(); })) << focusReport();
+      const int capitals = marks(marked, plain, "accented_capitals_" + look);
+      const int small = marks(smallMarked, smallPlain, "accented_small_" + look);
+      std::fprintf(stderr, "%s: the capitals' marks %d pixels, the small letters' %d\n", look.c_str(), capitals, small);
+      EXPECT_GT(small, 0);
+      EXPECT_GE(capitals * 4, small * 3) << "the capitals' marks " << capitals << " pixels, the small letters' " << small;
+    }
+  }
 }
 
 // Two programs open, the active one minimized by its own button: the other

@@ -2,6 +2,8 @@
 // size's bounds, the other programs and help through the main window.
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFontMetrics>
+#include <QPainter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -11,6 +13,9 @@
 #include "ide/external_tools.h"
 #include "ide/form_editor.h"
 #include "ide/help_window.h"
+#include "platform/qt/qt_canvas.h"
+#include "platform/qt/qt_colors.h"
+#include "platform/qt/qt_fonts.h"
 #include "main_window_fixture.h"
 #include "modal_answerer.h"
 #include "test_env.h"
@@ -93,6 +98,71 @@ TEST_F(ViewCommandsTest, FontSizeStaysWithinItsBoundsOnTheActiveEditorOnly) {
     EXPECT_EQ(edit().Font().Size(), c.expected) << c.from << " " << c.button;
   }
   EXPECT_EQ(first->RichEdit1().Font().Size(), firstSize);
+}
+
+// The pixel rows of `band` in `image` in which some pixel is not `background`.
+int InkRows(const QImage& image, const QRect& band, QColor background) {
+  int rows = 0;
+  for (int y = band.top(); y <= band.bottom(); ++y)
+    for (int x = band.left(); x <= band.right(); ++x)
+      if (image.pixelColor(x, y) != background) {
+        ++rows;
+        break;
+      }
+  return rows;
+}
+
+// At every size the font buttons reach, in both colour styles, a row of
+// accented capitals in a string holds their ink as QFontMetrics measures it
+// (the marks above them and the cedilla below), and the editor paints all of
+// it: the row shows ink on as many pixel rows as the text drawn alone. The
+// columns stay as wide as the font's "M".
+TEST_F(ViewCommandsTest, EveryRowHoldsTheAccentedCapitalsAtEverySize) {
+  ASSERT_NE(dynamic_cast<platform::QtFontServices*>(&platform::Fonts()), nullptr) << "the editor paints with Qt's fonts";
+  const QString capitals = QString::fromUtf8("ÁÂÃÀÉÊÍÓÔÕÚÇ");
+  const QString line = "'" + capitals + "'";
+  edit().SetText(platform::ToCp1252(line + "\n\n"));
+  edit().SetCaretXY({1, 3});
+  main_->resize(1200, 600);  // room for the line at the largest size
+  while (edit().Font().Size() > 6) button("btnReduzirFonte")->click();
+  for (const char* style : {"MnJanelaEditorClassico", "MnJanelaEditorModerno"}) {
+    action(style)->trigger();
+    for (int size = 6;; ++size) {
+      SCOPED_TRACE(std::string(style) + " " + std::to_string(size));
+      ASSERT_EQ(edit().Font().Size(), size);
+      const auto font = platform::Fonts().CreateFont(edit().Font().Desc());
+      const TTextMetrics metrics = platform::Fonts().GetTextMetrics(*font);
+      const QFont qfont = platform::QtFontServices::FontOf(*font);
+      const QRect ink = QFontMetrics(qfont).boundingRect(capitals);
+      EXPECT_GE(metrics.Ascent, -ink.top());
+      EXPECT_GE(metrics.Descent, ink.bottom() + 1);
+      EXPECT_EQ(metrics.Height, metrics.Ascent + metrics.Descent);
+      EXPECT_GE(edit().LineHeight(), metrics.Height);
+      EXPECT_EQ(edit().CharWidth(), QFontMetrics(qfont).horizontalAdvance(QLatin1Char('M')));
+
+      // The row as the editor shows it, and the string drawn by the same
+      // canvas in its colours with no row around it.
+      const QColor background = platform::ToQColor(edit().Color());
+      const QImage shown = main_->ActiveEditorWindow()->Host().viewport()->grab().toImage();
+      const int width = static_cast<int>(line.size()) * edit().CharWidth();
+      const QRect row(edit().TextOffset(), 0, width, edit().LineHeight());
+      ASSERT_TRUE(shown.rect().contains(row));
+      QImage alone(width, 3 * edit().LineHeight(), QImage::Format_RGB32);
+      alone.fill(background);
+      {
+        QPainter painter(&alone);
+        platform::QtCanvas canvas(painter, {0, 0, alone.width(), alone.height()});
+        canvas.SelectFont(font.get());
+        canvas.SetTextColor(edit().Highlighter()->GetDefaultAttribute(editor::SYN_ATTR_STRING)->Foreground());
+        const std::string text = platform::ToCp1252(line);
+        canvas.ExtTextOut(0, edit().LineHeight(), 0, nullptr, text, nullptr);
+      }
+      EXPECT_EQ(InkRows(shown, row, background), InkRows(alone, alone.rect(), background));
+      if (size == 72) break;
+      button("btnAumentarFonte")->click();
+    }
+    while (edit().Font().Size() > 6) button("btnReduzirFonte")->click();
+  }
 }
 
 TEST_F(ViewCommandsTest, ToolsStartWithoutWaitingOrSayWhyNot) {

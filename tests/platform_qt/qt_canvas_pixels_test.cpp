@@ -48,6 +48,7 @@ QImage ByCharacter(const QFont& font, int cell, int extra, bool withAdvances) {
   QPainter painter(&image);
   painter.setFont(font);
   const QFontMetrics fm(font);
+  const int ascent = CellExtentOf(fm).ascent;  // the baseline's place in the character cell
   for (int r = 0; r < 8; ++r) {
     const QRect box(3, 3 + r * 20, 30 * cell, 18);
     painter.setClipRect(box);
@@ -56,7 +57,7 @@ QImage ByCharacter(const QFont& font, int cell, int extra, bool withAdvances) {
     const QString chars = FromCp1252(Row(r));
     int at = 5;
     for (const QChar c : chars) {
-      painter.drawText(at, box.top() + fm.ascent(), QString(c));
+      painter.drawText(at, box.top() + ascent, QString(c));
       at += withAdvances ? cell : fm.horizontalAdvance(c) + extra;
     }
   }
@@ -101,7 +102,7 @@ TEST(QtCanvasPixels, TextExtentIsTheSumOfTheCharacterAdvances) {
   for (int r = 0; r < 8; ++r) {
     const TSize size = canvas.TextExtent(Row(r));
     EXPECT_EQ(size.cx, SumOfAdvances(fm, FromCp1252(Row(r)), 1)) << r;
-    EXPECT_EQ(size.cy, fm.height());
+    EXPECT_EQ(size.cy, CellExtentOf(fm).Height());
   }
 }
 

@@ -1,0 +1,12 @@
+// Tabs and menu items take an "&" in their text as the mark of the shortcut
+// letter; a file name shown there keeps each of its own.
+#pragma once
+
+#include <QString>
+
+namespace kau::ide {
+
+// The text with each "&" doubled, so that it shows as it is and marks nothing.
+inline QString LiteralCaption(QString text) { return text.replace(QLatin1Char('&'), QStringLiteral("&&")); }
+
+}  // namespace kau::ide
