@@ -287,7 +287,7 @@ int TSynEditStringList::Add(const std::string& S) {
   TStringsUpdate update(*this);
   const int index = fCount;
   InsertItem(index, S);
-  Announce(index, 1, S);
+  Announce(index, fCount - index, S);  // the line's pieces in word-wrap mode
   return index;
 }
 

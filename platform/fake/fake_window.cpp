@@ -30,8 +30,8 @@ void FakeWindow::SetParent(FakeWindow* parent) {
 }
 
 void FakeWindow::SetBounds(const TRect& bounds) {
-  Place(bounds);
-  Realign();
+  // An aligned window keeps to its parent's client area.
+  Place(align_ == alClient && parent_ ? parent_->ClientRect() : bounds);
 }
 
 void FakeWindow::SetAlign(TAlign align) {

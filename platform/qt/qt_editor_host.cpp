@@ -343,8 +343,11 @@ TRect QtEditorHost::Bounds() const {
 }
 
 void QtEditorHost::SetBounds(const TRect& bounds) {
-  setGeometry(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
-  Realign();
+  // An aligned window keeps to its parent's client area.
+  if (align_ == alClient && parentWidget())
+    Realign();
+  else
+    setGeometry(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
 }
 
 void QtEditorHost::SetAlign(TAlign align) {

@@ -265,6 +265,7 @@ TEST(StringListWordWrap, WhereALineIsCut) {
     std::vector<std::string> records(c.pieces);
     for (std::size_t k = 1; k < records.size(); ++k) records[k] = "+" + records[k];
     EXPECT_EQ(Records(list), records) << c.line;
+    EXPECT_EQ(list.AddedLineCount(), list.Count());
   }
 }
 
