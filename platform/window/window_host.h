@@ -1,6 +1,6 @@
-// What the control asks of the window it lives in: painting requests,
-// scrolling, the caret, scroll bars, the mouse, the hint, the input method,
-// dropped files and timers.
+// What the control asks of the window it lives in: its place in its parent,
+// painting requests, scrolling, the caret, scroll bars, the mouse, the hint,
+// the input method, dropped files and timers.
 #pragma once
 
 #include <cstdint>
