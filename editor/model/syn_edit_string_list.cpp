@@ -33,6 +33,18 @@ constexpr SynRange kNarrowRange = SynRange{1} << 30;
 // half of it, so that a rewrite is paid for by the edits that made them.
 constexpr std::size_t kMinGarbage = 1 << 20;
 
+bool IsWrapBreak(char C) { return C == '\t' || C == ' ' || C == ',' || C == ';' || C == '>'; }
+
+// A record for Length characters of Whole's text from Start on, with its
+// object and range; a continuation record when asked.
+TSynEditStringRec Piece(const TSynEditStringRec& Whole, std::uint32_t Start, std::uint32_t Length, bool Continuation) {
+  TSynEditStringRec r = Whole;
+  r.fOffset = Length == 0 ? 0 : Whole.fOffset + Start;
+  r.fLengthAndFlags = Length | (Continuation ? TSynEditStringRec::sfWrapped : 0);
+  r.fExpandedLength = -1;
+  return r;
+}
+
 }  // namespace
 
 TSynEditStringList::TSynEditStringList() { SetTabWidth(8); }
@@ -178,7 +190,7 @@ void TSynEditStringList::Put(int Index, const std::string& S) {
   Forget(rec);
   rec.fOffset = offset;
   // The wrapped flag stays; the tab flag is known again with the length.
-  rec.fLengthAndFlags = static_cast<std::uint32_t>(S.size()) | (rec.fLengthAndFlags & TSynEditStringRec::kWrapped);
+  rec.fLengthAndFlags = static_cast<std::uint32_t>(S.size()) | (rec.fLengthAndFlags & TSynEditStringRec::sfWrapped);
   rec.fExpandedLength = -1;
   if (OnPutted) OnPutted(Index, S);
 }
@@ -237,6 +249,10 @@ void TSynEditStringList::Announce(int Index, int Count, const std::string& S) {
 }
 
 void TSynEditStringList::InsertItem(int Index, const std::string& S) {
+  if (fWordWrap) {
+    InsertWrappedItem(Index, S);
+    return;
+  }
   TStringsUpdate update(*this);
   if (fCount == GetCapacity()) Grow();
   PrepareArena(S.size());
@@ -247,11 +263,31 @@ void TSynEditStringList::InsertItem(int Index, const std::string& S) {
   ++fCount;
 }
 
+void TSynEditStringList::InsertWrappedItem(int Index, const std::string& S) {
+  TStringsUpdate update(*this);
+  std::vector<std::uint32_t> lengths;
+  CutPieces(S, lengths);
+  if (lengths.size() > static_cast<std::size_t>(std::numeric_limits<int>::max() - fCount)) throw TextTooLarge();
+  const int n = static_cast<int>(lengths.size());
+  while (fCount + n > GetCapacity()) Grow();
+  PrepareArena(S.size());
+  // One text in the arena, each piece a slice of it.
+  const TSynEditStringRec whole = NewRec(S, kRangeUnscanned, -1);
+  OpenGap(Index, n);
+  fIndexOfLongestLine = -1;
+  std::uint32_t start = 0;
+  for (int k = 0; k < n; ++k) {
+    Rec(Index + k) = Piece(whole, start, lengths[static_cast<std::size_t>(k)], k > 0);
+    start += lengths[static_cast<std::size_t>(k)];
+  }
+  fCount += n;
+}
+
 int TSynEditStringList::Add(const std::string& S) {
   TStringsUpdate update(*this);
   const int index = fCount;
   InsertItem(index, S);
-  Announce(index, 1, S);
+  Announce(index, fCount - index, S);  // the line's pieces in word-wrap mode
   return index;
 }
 
@@ -321,7 +357,8 @@ void TSynEditStringList::InsertLineTexts(int Index, std::span<const std::string_
   for (int k = 0; k < n; ++k) Rec(Index + k) = NewRec(Texts[static_cast<std::size_t>(k)], kRangeUnscanned, -1);
   fCount += n;
   fIndexOfLongestLine = -1;
-  Announce(Index, n, std::string());
+  const int pieces = fWordWrap ? n + WrapRecords(Index, Index + n - 1) : n;
+  Announce(Index, pieces, std::string());
 }
 
 void TSynEditStringList::InsertStrings(int Index, const TStrings& Strings) {
@@ -380,7 +417,7 @@ void TSynEditStringList::Clear() {
 
 std::string TSynEditStringList::ExpandString(int Index) const {
   TSynEditStringRec& rec = Rec(Index);
-  rec.fLengthAndFlags &= ~TSynEditStringRec::kHasTabs;
+  rec.fLengthAndFlags &= ~TSynEditStringRec::sfHasTabs;
   if (rec.Length() == 0) {
     rec.fExpandedLength = 0;
     return {};
@@ -388,14 +425,14 @@ std::string TSynEditStringList::ExpandString(int Index) const {
   bool hasTabs = false;
   std::string result = fConvertTabsProc(Get(Index), fTabWidth, hasTabs);
   rec.fExpandedLength = ClampLength(result.size());
-  if (hasTabs) rec.fLengthAndFlags |= TSynEditStringRec::kHasTabs;
+  if (hasTabs) rec.fLengthAndFlags |= TSynEditStringRec::sfHasTabs;
   return result;
 }
 
 std::string TSynEditStringList::GetExpandedString(int Index) const {
   if (Index < 0 || Index >= fCount) return {};
   const TSynEditStringRec& rec = Rec(Index);
-  if (rec.fExpandedLength >= 0 && !(rec.fLengthAndFlags & TSynEditStringRec::kHasTabs)) return Get(Index);
+  if (rec.fExpandedLength >= 0 && !(rec.fLengthAndFlags & TSynEditStringRec::sfHasTabs)) return Get(Index);
   return ExpandString(Index);
 }
 
@@ -406,7 +443,7 @@ int TSynEditStringList::GetExpandedStringLength(int Index) const {
     // A line without tabs is its own expansion: no copy to measure it.
     if (LineView(Index).find('\t') != std::string_view::npos) return ClampLength(ExpandString(Index).size());
     rec.fExpandedLength = static_cast<std::int32_t>(rec.Length());
-    rec.fLengthAndFlags &= ~TSynEditStringRec::kHasTabs;
+    rec.fLengthAndFlags &= ~TSynEditStringRec::sfHasTabs;
   }
   return rec.fExpandedLength;
 }
@@ -425,6 +462,208 @@ int TSynEditStringList::GetLengthOfLongestLine() const {
   if (fIndexOfLongestLine >= 0 && fIndexOfLongestLine < fCount) return Rec(fIndexOfLongestLine).fExpandedLength;
   return 0;
 }
+
+std::size_t TSynEditStringList::WrapCut(std::string_view L) const {
+  if (!fWordWrap) return L.size();
+  const std::size_t width = static_cast<std::size_t>(std::max(WrapWidth, 0));
+  const std::size_t tabWidth = static_cast<std::size_t>(std::max(fTabWidth, 1));
+  // The line's first columns up to the width, its tabs before the width
+  // expanded; extra counts the columns the tabs grew by.
+  std::string expanded;
+  std::size_t extra = 0;
+  for (std::size_t i = 0; i < L.size() && expanded.size() < width; ++i) {
+    const std::size_t p = expanded.size() + 1;
+    if (L[i] == '\t' && p < width) {
+      const std::size_t blanks = p % tabWidth == 0 ? 1 : tabWidth - p % tabWidth + 1;
+      expanded.append(blanks, ' ');
+      extra += blanks - 1;
+    } else {
+      expanded += L[i];
+    }
+  }
+  if (L.size() + extra <= width) return L.size();
+  std::size_t q = std::min(width, expanded.size());
+  while (q > 0 && !IsWrapBreak(expanded[q - 1])) --q;
+  const std::int64_t cut = static_cast<std::int64_t>(q == 0 ? width : q) - static_cast<std::int64_t>(extra);
+  // At least one character, so that cutting a line always comes to an end.
+  std::size_t c = static_cast<std::size_t>(std::clamp<std::int64_t>(cut, 1, static_cast<std::int64_t>(L.size())));
+  // The blanks after a break stay at the end of its piece.
+  if (q > 0 && L.size() > c + 1 && (L[c] == '\t' || L[c] == ' '))
+    while (c < L.size() && (L[c] == '\t' || L[c] == ' ')) ++c;
+  return c;
+}
+
+void TSynEditStringList::CutPieces(std::string_view Text, std::vector<std::uint32_t>& Lengths) const {
+  do {
+    const std::size_t c = WrapCut(Text);
+    Lengths.push_back(static_cast<std::uint32_t>(c));
+    Text.remove_prefix(c);
+  } while (!Text.empty());
+}
+
+void TSynEditStringList::WrapString(std::string& L, std::string& P) const {
+  const std::size_t c = WrapCut(L);
+  P = L.substr(0, c);
+  L.erase(0, c);
+}
+
+int TSynEditStringList::WrapRecords(int First, int Last) {
+  std::vector<std::uint32_t> lengths;
+  std::vector<std::uint32_t> counts;
+  for (int i = First; i <= Last; ++i) {
+    const std::size_t before = lengths.size();
+    CutPieces(LineView(i), lengths);
+    counts.push_back(static_cast<std::uint32_t>(lengths.size() - before));
+  }
+  const std::size_t more = lengths.size() - counts.size();
+  if (more > static_cast<std::size_t>(std::numeric_limits<int>::max() - fCount)) throw TextTooLarge();
+  const int added = static_cast<int>(more);
+  while (fCount + added > GetCapacity()) Grow();
+  OpenGap(Last + 1, added);
+  fCount += added;
+  fIndexOfLongestLine = -1;
+  const std::int32_t unscanned = PackRange(kRangeUnscanned);
+  // From the last record back, so that each record is read before the
+  // pieces of the records after it can cover its place.
+  std::size_t piece = lengths.size();
+  int to = Last + added;
+  for (int i = Last; i >= First; --i) {
+    const TSynEditStringRec whole = Rec(i);
+    TObject* object = GetObject(i);
+    const int count = static_cast<int>(counts[static_cast<std::size_t>(i - First)]);
+    piece -= static_cast<std::size_t>(count);
+    const int first = to - count + 1;
+    std::uint32_t start = 0;
+    for (int k = 0; k < count; ++k) {
+      const std::uint32_t length = lengths[piece + static_cast<std::size_t>(k)];
+      // The first piece goes on continuing what the record continued.
+      TSynEditStringRec& r = Rec(first + k) =
+          Piece(whole, start, length, k > 0 || (whole.fLengthAndFlags & TSynEditStringRec::sfWrapped));
+      if (k > 0) r.fRange = unscanned;
+      if (!fObjects.empty()) fObjects[static_cast<std::size_t>(first + k)] = k == 0 ? object : nullptr;
+      start += length;
+    }
+    to = first - 1;
+  }
+  return added;
+}
+
+bool TSynEditStringList::SideBySide(int First, int End) const {
+  bool any = false;
+  std::uint32_t next = 0;
+  for (int k = First; k < End; ++k) {
+    const TSynEditStringRec& r = Rec(k);
+    if (r.Length() == 0) continue;
+    if (any && r.fOffset != next) return false;
+    any = true;
+    next = r.fOffset + r.Length();
+  }
+  return true;
+}
+
+int TSynEditStringList::EndOfPieces(int Index, int Last) const {
+  int end = Index + 1;
+  while (end <= Last && Wrapped(end)) ++end;
+  return end;
+}
+
+void TSynEditStringList::UnwrapRecords(int First, int Last) {
+  // Nothing changes before every joined line is known to fit a record and
+  // the arena has room for the lines whose pieces were edited apart.
+  std::size_t copied = 0;
+  for (int i = First, end; i <= Last; i = end) {
+    end = EndOfPieces(i, Last);
+    std::size_t length = 0;
+    for (int k = i; k < end; ++k) length += Rec(k).Length();
+    if (length > TSynEditStringRec::kLengthMask) throw TextTooLarge();
+    if (!SideBySide(i, end)) copied += length;
+  }
+  PrepareArena(copied);
+  std::vector<int> taken;
+  int to = First;
+  for (int i = First, end; i <= Last; i = end, ++to) {
+    end = EndOfPieces(i, Last);
+    TSynEditStringRec head = Rec(i);
+    TObject* object = GetObject(i);
+    std::uint32_t length = 0;
+    if (SideBySide(i, end)) {
+      for (int k = i; k < end; ++k) {
+        const TSynEditStringRec& r = Rec(k);
+        if (length == 0) head.fOffset = r.fOffset;
+        length += r.Length();
+      }
+    } else {
+      std::string joined;
+      for (int k = i; k < end; ++k) {
+        joined += LineView(k);
+        Forget(Rec(k));
+      }
+      head.fOffset = Append(joined);
+      length = static_cast<std::uint32_t>(joined.size());
+    }
+    if (length == 0) head.fOffset = 0;
+    head.fLengthAndFlags = length;
+    head.fExpandedLength = -1;
+    Rec(to) = head;
+    if (!fObjects.empty()) fObjects[static_cast<std::size_t>(to)] = object;
+    for (int k = i + 1; k < end; ++k) taken.push_back(k);
+  }
+  // The places left behind hold texts now covered by the joined records.
+  for (int k = to; k <= Last; ++k) Rec(k).fLengthAndFlags = 0;
+  CloseGap(to, Last + 1 - to);
+  fIndexOfLongestLine = -1;
+  // As if each record had been deleted in turn, from the last one up.
+  if (OnDeleted)
+    for (auto k = taken.rbegin(); k != taken.rend(); ++k) OnDeleted(*k);
+}
+
+void TSynEditStringList::DoWrapLines(int First, int Last) {
+  if (First <= Last) {
+    CheckIndex(First, fCount - 1);
+    CheckIndex(Last, fCount - 1);
+  }
+  TStringsUpdate update(*this);
+  if (First <= Last) WrapRecords(First, Last);
+}
+
+void TSynEditStringList::DoUnWrapLines(int First, int Last) {
+  if (First <= Last) {
+    CheckIndex(First, fCount - 1);
+    CheckIndex(Last, fCount - 1);
+  }
+  TStringsUpdate update(*this);
+  if (First > Last) return;
+  // A continuation's text is never dropped: its line is joined whole.
+  while (First > 0 && Wrapped(First)) --First;
+  UnwrapRecords(First, Last);
+}
+
+void TSynEditStringList::WrapLine(int Index) {
+  CheckIndex(Index, fCount - 1);
+  WrapRecords(Index, Index);
+}
+
+void TSynEditStringList::SetWordWrap(bool Value) {
+  if (Value == fWordWrap) return;
+  fWordWrap = Value;
+  if (Value)
+    DoWordWrap();
+  else
+    DoWordUnWrap();
+}
+
+int TSynEditStringList::ReWrapLine(int Index) {
+  if (!fWordWrap) return Index;
+  CheckIndex(Index, fCount - 1);
+  TStringsUpdate update(*this);
+  int first = Index;
+  while (first > 0 && Wrapped(first)) --first;
+  UnwrapRecords(first, EndOfPieces(Index, fCount - 1) - 1);
+  WrapRecords(first, first);
+  return first;
+}
+
+bool TSynEditStringList::IsLineWraped(int Index) const { return Index >= 0 && Index < fCount && Wrapped(Index); }
 
 void TSynEditStringList::SetTabWidth(int Value) {
   if (Value == fTabWidth) return;
@@ -462,6 +701,7 @@ TLineEndsSeen TSynEditStringList::TakeText(std::string Text, bool EmptyLastLine)
   fBase = std::move(Text);
   fGarbage = fBase.size() - used;
   fIndexOfLongestLine = -1;
+  if (fWordWrap) WrapRecords(0, fCount - 1);
   Announce(0, fCount, std::string());
   return seen;
 }
@@ -513,9 +753,10 @@ void TSynEditStringList::SaveToStream(std::ostream& Stream) {
   for (int i = 0; i < fCount; ++i) total += Rec(i).Length() + lineEnd.size();
   std::string buffer;
   buffer.reserve(total);
-  for (int i = 0; i < fCount; ++i) {
-    buffer += LineView(i);
-    if (i + 1 < fCount || AppendNewLineAtEOF) buffer += lineEnd;
+  for (int i = 0; i < fCount;) {
+    const int next = NextFileLine(i);
+    for (; i < next; ++i) buffer += LineView(i);
+    if (next < fCount || AppendNewLineAtEOF) buffer += lineEnd;
   }
   buffer = std::string(FilePreamble()) + EncodeForFile(std::move(buffer));
   if (!Stream.write(buffer.data(), static_cast<std::streamsize>(buffer.size()))) throw EWriteError("Erro de escrita");
@@ -524,9 +765,12 @@ void TSynEditStringList::SaveToStream(std::ostream& Stream) {
 void TSynEditStringList::SaveToFile(const std::string& FileName) {
   TSynEditFileWriter writer(FileName, FileFormat);
   writer.WriteText(FilePreamble());
-  for (int i = 0; i < fCount; ++i) {
-    const std::string line = EncodeForFile(Get(i));
-    if (i + 1 >= fCount && !AppendNewLineAtEOF)
+  for (int i = 0; i < fCount;) {
+    const int next = NextFileLine(i);
+    std::string text = Get(i);
+    while (++i < next) text += LineView(i);
+    const std::string line = EncodeForFile(std::move(text));
+    if (i >= fCount && !AppendNewLineAtEOF)
       writer.WriteText(line);
     else
       writer.WriteLine(line);

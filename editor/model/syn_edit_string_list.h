@@ -4,7 +4,9 @@
 // and a cache of the line's length with its tabs expanded; objects attached
 // to lines, which the store does not own, live beside the records once any
 // line has one. The store reads files with line-end detection and writes
-// them back in the detected format and encoding.
+// them back in the detected format and encoding. In word-wrap mode a line
+// longer than WrapWidth columns is held as several records, each after the
+// first marked sfWrapped; saving joins them into one line again.
 #pragma once
 
 #include <cstdint>
@@ -30,9 +32,9 @@ class ESynEditStringList : public Exception {
 // 16 bytes a line: the text is a slice of the arena, the flags share a word
 // with the length, and the range is packed into 32 bits.
 struct TSynEditStringRec {
-  static constexpr std::uint32_t kHasTabs = 1u << 31;  // the expanded text differs
-  static constexpr std::uint32_t kWrapped = 1u << 30;  // continues the previous record
-  static constexpr std::uint32_t kLengthMask = kWrapped - 1;
+  static constexpr std::uint32_t sfHasTabs = 1u << 31;  // the expanded text differs
+  static constexpr std::uint32_t sfWrapped = 1u << 30;  // continues the previous record
+  static constexpr std::uint32_t kLengthMask = sfWrapped - 1;
 
   std::uint32_t fOffset = 0;          // where the text starts in the arena
   std::uint32_t fLengthAndFlags = 0;  // the text's length and the two flags
@@ -106,6 +108,30 @@ class TSynEditStringList : public TStrings {
   int TabWidth() const { return fTabWidth; }
   void SetTabWidth(int Value);
 
+  // Word-wrap mode. Switching it on cuts every line, switching it off joins
+  // the pieces again; while it is on, Add, Insert, InsertLineTexts and
+  // loading store a long line as its pieces.
+  bool WordWrap() const { return fWordWrap; }
+  void SetWordWrap(bool Value);
+  // The column at which lines are cut; the tabs before it count expanded.
+  int WrapWidth = 80;
+  // Takes the first piece of L off into P: all of L with word wrap off.
+  void WrapString(std::string& L, std::string& P) const;
+  // Cuts record Index into its pieces, the first one keeping the record's
+  // object and range; fires no event.
+  void WrapLine(int Index);
+  void DoWrapLines(int First, int Last);
+  void DoWordWrap() { DoWrapLines(0, fCount - 1); }
+  // Joins each continuation record from First to Last onto the record of
+  // its line (from the line's first record even when First continues it).
+  void DoUnWrapLines(int First, int Last);
+  void DoWordUnWrap() { DoUnWrapLines(0, fCount - 1); }
+  // Joins and cuts again the line that record Index belongs to (after an
+  // edit of one of its pieces); returns the index of its first record.
+  int ReWrapLine(int Index);
+  // Whether record Index continues the record before it; false outside.
+  bool IsLineWraped(int Index) const;
+
   // Linux line ends for a new text and for a file read without any.
   TSynEditFileFormat FileFormat = sffUnix;
   TSynEditFileEncoding FileEncoding = TSynEditFileEncoding::Utf8;
@@ -128,6 +154,33 @@ class TSynEditStringList : public TStrings {
   friend class TSynSharedTextBuffer;
 
   void InsertItem(int Index, const std::string& S);
+  // InsertItem in word-wrap mode: the pieces of S as records from Index on.
+  void InsertWrappedItem(int Index, const std::string& S);
+  // How many leading characters of L make its first piece (all of L with
+  // word wrap off, at least one character of a non-empty L).
+  std::size_t WrapCut(std::string_view L) const;
+  // Appends the lengths of Text's pieces (one for an empty text).
+  void CutPieces(std::string_view Text, std::vector<std::uint32_t>& Lengths) const;
+  // Cuts each record from First to Last where WrapCut says, in one move of
+  // the records after them; returns how many records were added.
+  int WrapRecords(int First, int Last);
+  // Joins the continuation records from First (a line's first record) to
+  // Last onto their lines' first records, firing OnDeleted for each taken
+  // out, from the last one up.
+  void UnwrapRecords(int First, int Last);
+  // Whether the texts of records First to End - 1 follow each other in the
+  // arena, so that one record can cover them all.
+  bool SideBySide(int First, int End) const;
+  // The record after Index's last continuation record up to Last.
+  int EndOfPieces(int Index, int Last) const;
+  bool Wrapped(int Index) const { return (Rec(Index).fLengthAndFlags & TSynEditStringRec::sfWrapped) != 0; }
+  // The record after the last one of the file line that starts at Index.
+  int NextFileLine(int Index) const {
+    int next = Index + 1;
+    if (fWordWrap)
+      while (next < fCount && Wrapped(next)) ++next;
+    return next;
+  }
   // Fires OnAdded (Index, S) for Count lines from Index on.
   void Announce(int Index, int Count, const std::string& S);
   std::string ExpandString(int Index) const;
@@ -186,6 +239,7 @@ class TSynEditStringList : public TStrings {
   mutable int fIndexOfLongestLine = -1;
   int fTabWidth = 0;
   int fAddedLineCount = 0;
+  bool fWordWrap = false;
   // The editors that show this store besides its owner; none while unshared.
   std::unique_ptr<TSynSharedTextBuffer> fSharing;
 };

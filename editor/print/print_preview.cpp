@@ -8,7 +8,12 @@
 
 namespace kau::editor {
 
-TSynEditPrintPreview::TSynEditPrintPreview(platform::WindowHost& Host) : fHost(Host) { SizeChanged(); }
+TSynEditPrintPreview::TSynEditPrintPreview(platform::WindowHost& Host) : fHost(Host) {
+  const TRect bounds = fHost.Bounds();
+  fHost.SetBounds({bounds.Left, bounds.Top, bounds.Left + kInitialWidth, bounds.Top + kInitialHeight});
+  fHost.SetAlign(platform::alClient);
+  SizeChanged();
+}
 
 TSynEditPrintPreview::~TSynEditPrintPreview() { SetSynEditPrint(nullptr); }
 

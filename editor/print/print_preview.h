@@ -22,11 +22,19 @@ class TSynEditPrintPreview : public TObject, public platform::WindowClient, publ
   static constexpr int kFrame = 26;   // the space around the page, both sides together
   static constexpr int kOffset = 12;  // the page's distance from the top-left corner
   static constexpr int kShadow = 2;
+  static constexpr int kInitialWidth = 200;
+  static constexpr int kInitialHeight = 120;
 
   explicit TSynEditPrintPreview(platform::WindowHost& Host);
   ~TSynEditPrintPreview() override;
   TSynEditPrintPreview(const TSynEditPrintPreview&) = delete;
   TSynEditPrintPreview& operator=(const TSynEditPrintPreview&) = delete;
+
+  // How the preview's window sits in its parent: alClient (the default)
+  // fills the parent's client area and follows its resizes; alNone keeps
+  // its own size, 200 x 120 at first.
+  platform::TAlign Align() const { return fHost.Align(); }
+  void SetAlign(platform::TAlign Value) { fHost.SetAlign(Value); }
 
   TSynEditPrint* SynEditPrint() const { return fSynEditPrint; }
   // Not owned; the link clears itself when the print object goes away.

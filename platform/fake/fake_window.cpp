@@ -14,9 +14,40 @@ std::vector<FakeWindow*>& AllWindows() {
 }
 }  // namespace
 
-FakeWindow::FakeWindow(TRect client) : client_(client) { AllWindows().push_back(this); }
+FakeWindow::FakeWindow(TRect client) : client_(client), bounds_(client) { AllWindows().push_back(this); }
 
-FakeWindow::~FakeWindow() { std::erase(AllWindows(), this); }
+FakeWindow::~FakeWindow() {
+  std::erase(AllWindows(), this);
+  if (parent_) std::erase(parent_->children_, this);
+  for (FakeWindow* child : children_) child->parent_ = nullptr;
+}
+
+void FakeWindow::SetParent(FakeWindow* parent) {
+  if (parent_) std::erase(parent_->children_, this);
+  parent_ = parent;
+  if (parent_) parent_->children_.push_back(this);
+  Realign();
+}
+
+void FakeWindow::SetBounds(const TRect& bounds) {
+  // An aligned window keeps to its parent's client area.
+  Place(align_ == alClient && parent_ ? parent_->ClientRect() : bounds);
+}
+
+void FakeWindow::SetAlign(TAlign align) {
+  align_ = align;
+  Realign();
+}
+
+void FakeWindow::Realign() {
+  if (align_ == alClient && parent_) Place(parent_->ClientRect());
+}
+
+void FakeWindow::Place(const TRect& bounds) {
+  const bool resized = bounds.Width() != bounds_.Width() || bounds.Height() != bounds_.Height();
+  bounds_ = bounds;
+  if (resized) SetClientRect({0, 0, bounds.Width(), bounds.Height()});
+}
 
 FakeWindow* FakeWindow::At(TPixelPoint screenPoint) {
   const auto& all = AllWindows();
@@ -42,7 +73,10 @@ void FakeWindow::SetFocused(bool focused) {
 
 void FakeWindow::SetClientRect(TRect client) {
   client_ = client;
+  bounds_.Right = bounds_.Left + client.Width();
+  bounds_.Bottom = bounds_.Top + client.Height();
   if (windowClient_) windowClient_->Resized();
+  for (FakeWindow* child : children_) child->Realign();
 }
 
 void FakeWindow::InvalidateRect(const TRect* rect, bool) {

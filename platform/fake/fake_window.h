@@ -26,6 +26,10 @@ class FakeWindow : public WindowHost {
   static FakeWindow* At(TPixelPoint screenPoint);
 
   void SetClient(WindowClient* client) { windowClient_ = client; }
+  // The window whose client area this one lives in; an aligned window
+  // follows it at once and on every change of its client rectangle.
+  void SetParent(FakeWindow* parent);
+  FakeWindow* Parent() const { return parent_; }
 
   // WindowHost
   bool Exists() const override { return exists_; }
@@ -35,6 +39,10 @@ class FakeWindow : public WindowHost {
   TRect ClientRect() const override { return client_; }
   void SetKeyTarget(WindowClient* target) override { keyTarget_ = target; }
   void SetBorder(bool border) override { border_ = border; }
+  TRect Bounds() const override { return bounds_; }
+  void SetBounds(const TRect& bounds) override;
+  TAlign Align() const override { return align_; }
+  void SetAlign(TAlign align) override;
   void InvalidateRect(const TRect* rect, bool erase) override;
   void Update() override { PaintNow(); }
   void ScrollArea(int dx, int dy, const TRect* area) override;
@@ -68,6 +76,7 @@ class FakeWindow : public WindowHost {
   void SetExists(bool exists) { exists_ = exists; }
   void SetVisible(bool visible) { visible_ = visible; }
   void SetFocused(bool focused);
+  // Resizes the client area (the bounds follow), as a user's resize does.
   void SetClientRect(TRect client);
   void SetCursorPos(TPixelPoint p) { cursorPos_ = p; }
   void SetScreenOrigin(TPixelPoint p) { screenOrigin_ = p; }
@@ -150,6 +159,15 @@ class FakeWindow : public WindowHost {
   std::map<int, int> timers_;
   std::unique_ptr<FakeCanvas> lastPaint_;
   std::vector<FakeCanvas*> direct_;
+  FakeWindow* parent_ = nullptr;
+  std::vector<FakeWindow*> children_;
+  TRect bounds_;
+  TAlign align_ = alNone;
+
+  // Takes the parent's client area when aligned to a parent.
+  void Realign();
+  // Moves the window to the bounds; a new size reaches the client.
+  void Place(const TRect& bounds);
 };
 
 }  // namespace kau::platform

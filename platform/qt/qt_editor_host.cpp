@@ -337,7 +337,42 @@ void QtEditorHost::StartTimer(int id, int milliseconds) { timers_.Start(id, mill
 
 void QtEditorHost::StopTimer(int id) { timers_.Stop(id); }
 
+TRect QtEditorHost::Bounds() const {
+  const QRect r = geometry();
+  return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+void QtEditorHost::SetBounds(const TRect& bounds) {
+  // An aligned window keeps to its parent's client area.
+  if (align_ == alClient && parentWidget())
+    Realign();
+  else
+    setGeometry(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+}
+
+void QtEditorHost::SetAlign(TAlign align) {
+  align_ = align;
+  Realign();
+}
+
+void QtEditorHost::Realign() {
+  QWidget* parent = align_ == alClient ? parentWidget() : nullptr;
+  if (watchedParent_ != parent) {
+    if (watchedParent_) watchedParent_->removeEventFilter(this);
+    watchedParent_ = parent;
+    if (parent) parent->installEventFilter(this);
+  }
+  if (parent) setGeometry(parent->contentsRect());
+}
+
+bool QtEditorHost::eventFilter(QObject* watched, QEvent* e) {
+  if (watched == watchedParent_ && e->type() == QEvent::Resize) Realign();
+  return QAbstractScrollArea::eventFilter(watched, e);
+}
+
 bool QtEditorHost::event(QEvent* e) {
+  // A new parent is followed in place of the old one.
+  if (e->type() == QEvent::ParentChange) Realign();
   // The control drops repaint requests while the window is hidden, so all of
   // it is painted afresh when it shows again.
   if (e->type() == QEvent::Show) InvalidateRect(nullptr, false);

@@ -33,6 +33,10 @@ class QtEditorHost : public QAbstractScrollArea, public WindowHost {
   TRect ClientRect() const override;
   void SetKeyTarget(WindowClient* target) override { keyTarget_ = target; }
   void SetBorder(bool border) override { setFrameShape(border ? QFrame::StyledPanel : QFrame::NoFrame); }
+  TRect Bounds() const override;
+  void SetBounds(const TRect& bounds) override;
+  TAlign Align() const override { return align_; }
+  void SetAlign(TAlign align) override;
   void InvalidateRect(const TRect* rect, bool erase) override;
   void Update() override;
   void ScrollArea(int dx, int dy, const TRect* area) override;
@@ -73,6 +77,8 @@ class QtEditorHost : public QAbstractScrollArea, public WindowHost {
 
  protected:
   bool event(QEvent* e) override;
+  // Follows the parent's resizes while aligned to it.
+  bool eventFilter(QObject* watched, QEvent* e) override;
   bool viewportEvent(QEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
@@ -97,6 +103,8 @@ class QtEditorHost : public QAbstractScrollArea, public WindowHost {
   void Guarded(const std::function<void()>& work);
   void ScrollBarAction(TScrollBarKind bar, int action);
   void InvalidateCaret();
+  // Watches the parent while aligned to it and takes its client area.
+  void Realign();
   QRect CaretRect() const;
 
   // Whether the client keeps the keys of a dialog code from the dialog.
@@ -122,6 +130,8 @@ class QtEditorHost : public QAbstractScrollArea, public WindowHost {
   QFont imeFont_;
   bool acceptFiles_ = false;
   bool captured_ = false;
+  TAlign align_ = alNone;
+  QPointer<QWidget> watchedParent_;
 };
 
 }  // namespace kau::platform

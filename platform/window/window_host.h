@@ -1,8 +1,9 @@
-// What the control asks of the window it lives in: painting requests,
-// scrolling, the caret, scroll bars, the mouse, the hint, the input method,
-// dropped files and timers.
+// What the control asks of the window it lives in: its place in its parent,
+// painting requests, scrolling, the caret, scroll bars, the mouse, the hint,
+// the input method, dropped files and timers.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -12,6 +13,12 @@
 #include "platform/window/window_client.h"
 
 namespace kau::platform {
+
+// How a window takes its place in its parent's client area.
+enum TAlign : std::uint8_t {
+  alNone,    // it keeps the bounds it was given
+  alClient,  // it fills the parent's client area and follows its resizes
+};
 
 class WindowHost {
  public:
@@ -29,6 +36,12 @@ class WindowHost {
   virtual void SetKeyTarget(WindowClient* target) = 0;
   // A single-line border around the window, or none.
   virtual void SetBorder(bool border) = 0;
+  // The window's outer edges in its parent's client pixels; while it is
+  // aligned to a parent, the parent's client area decides them.
+  virtual TRect Bounds() const = 0;
+  virtual void SetBounds(const TRect& bounds) = 0;
+  virtual TAlign Align() const = 0;
+  virtual void SetAlign(TAlign align) = 0;
 
   // Requests a repaint of the rectangle (of everything when null).
   virtual void InvalidateRect(const TRect* rect, bool erase) = 0;

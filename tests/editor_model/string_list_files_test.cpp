@@ -173,6 +173,25 @@ TEST_F(StringListFiles, AppendNewLineAtEOF) {
   EXPECT_EQ(out.str(), "");
 }
 
+// In word-wrap mode a long line is loaded as several records and saved as
+// one line again, by both save paths.
+TEST_F(StringListFiles, WordWrapSavesEachLineWhole) {
+  const std::string bytes = "program longo; { aaaa bbbb cccc }\r\nbegin\r\n\twriteln('um', 'dois', 'tres');\r\nend.\r\n";
+  TSynEditStringList list;
+  list.WrapWidth = 10;
+  list.SetWordWrap(true);
+  EXPECT_EQ(RoundTrip(bytes, list), bytes);
+  EXPECT_EQ(list.Count(), 11);
+  EXPECT_EQ(list.Get(1), "longo; { ");
+  EXPECT_TRUE(list.IsLineWraped(1));
+  std::ostringstream out;
+  list.SaveToStream(out);
+  EXPECT_EQ(out.str(), bytes);
+  list.AppendNewLineAtEOF = false;
+  EXPECT_EQ(RoundTrip("aaaa bbbb cccc\nx y z w v u t s", list), "aaaa bbbb cccc\nx y z w v u t s");
+  EXPECT_EQ(Lines(list), (Strings{"aaaa bbbb ", "cccc", "x y z w v ", "u t s"}));
+}
+
 TEST_F(StringListFiles, SaveKeepsPermissionsAndLeavesNoTemporaryFile) {
   Write(Path("prog.pas"), "old\n");
   fs::permissions(Path("prog.pas"), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);

@@ -40,6 +40,19 @@ std::vector<std::string> Lines(const TSynEditStringList& list) {
   return lines;
 }
 
+// The records of a store, each continuation record marked by a leading "+".
+std::vector<std::string> Records(const TSynEditStringList& list) {
+  std::vector<std::string> records;
+  for (int i = 0; i < list.Count(); ++i) records.push_back((list.IsLineWraped(i) ? "+" : "") + list.Get(i));
+  return records;
+}
+
+std::string Saved(TSynEditStringList& list) {
+  std::ostringstream out;
+  list.SaveToStream(out);
+  return out.str();
+}
+
 void Fill(TSynEditStringList& list, int n) {
   for (int i = 0; i < n; ++i) list.Add("line" + std::to_string(i));
 }
@@ -205,6 +218,152 @@ TEST(StringList, ExpandedLinesAndLongestLine) {
   empty.Add("");
   EXPECT_EQ(empty.GetLengthOfLongestLine(), 0);
   EXPECT_EQ(TSynEditStringList().GetLengthOfLongestLine(), 0);
+}
+
+TEST(StringListWordWrap, WhereALineIsCut) {
+  struct Case {
+    int width, tabWidth;
+    std::string line;
+    std::vector<std::string> pieces;
+  };
+  const Case cases[] = {
+      {10, 8, "short", {"short"}},
+      {10, 8, "abcdefghij", {"abcdefghij"}},
+      // At the last break before the width; at the width with none.
+      {10, 8, "aaaa bbbb cccc dddd", {"aaaa bbbb ", "cccc dddd"}},
+      {10, 8, "abcdefghijklmnopqrstuvw", {"abcdefghij", "klmnopqrst", "uvw"}},
+      {5, 8, "a,b;c>defgh", {"a,b;", "c>", "defgh"}},
+      // The blanks after the break stay with its piece.
+      {4, 8, "abc   defghij", {"abc   ", "defg", "hij"}},
+      // A tab at the width is not expanded.
+      {10, 8, "abcdefghi\tjk", {"abcdefghi\t", "jk"}},
+      // Tabs before the cut count expanded: a line that fits unexpanded is cut.
+      {10, 8, "\tabcdef", {"\t", "abcdef"}},
+      {13, 8, "ab\tcdefghij klm", {"ab\t", "cdefghij klm"}},
+      {13, 4, "ab\tcdefghij klm", {"ab\tcdefghij ", "klm"}},
+      // A width below one tab's columns still cuts a character at least.
+      {3, 8, "\tabcdef", {"\t", "abc", "def"}},
+      {0, 8, "abc", {"a", "b", "c"}},
+  };
+  for (const Case& c : cases) {
+    TSynEditStringList list;
+    list.SetTabWidth(c.tabWidth);
+    list.WrapWidth = c.width;
+    std::string rest = c.line, piece;
+    list.WrapString(rest, piece);
+    EXPECT_EQ(piece, c.line);  // word wrap off: the whole line
+    EXPECT_EQ(rest, "");
+    list.SetWordWrap(true);
+    std::vector<std::string> pieces;
+    for (rest = c.line; !rest.empty();) {
+      list.WrapString(rest, piece);
+      pieces.push_back(piece);
+    }
+    EXPECT_EQ(pieces, c.pieces) << c.line << " at " << c.width;
+    // Inserting the line stores the same pieces.
+    list.Add(c.line);
+    std::vector<std::string> records(c.pieces);
+    for (std::size_t k = 1; k < records.size(); ++k) records[k] = "+" + records[k];
+    EXPECT_EQ(Records(list), records) << c.line;
+    EXPECT_EQ(list.AddedLineCount(), list.Count());
+  }
+}
+
+TEST(StringListWordWrap, InsertingAndSwitchingTheModeOnAndOff) {
+  TSynEditStringList list;
+  EXPECT_FALSE(list.WordWrap());
+  EXPECT_EQ(list.WrapWidth, 80);
+  list.WrapWidth = 10;
+  TObject object;
+  list.Add("aaaa bbbb cccc dddd");
+  list.Add("x");
+  list.PutObject(0, &object);
+  list.PutRange(0, 7);
+  EventLog log;
+  log.Hook(list);
+  list.SetWordWrap(true);
+  EXPECT_EQ(Records(list), (std::vector<std::string>{"aaaa bbbb ", "+cccc dddd", "x"}));
+  EXPECT_EQ(log.Take(), (Events{"changing", "change"}));
+  EXPECT_EQ(list.GetObject(0), &object);  // the first piece keeps the line's object and range
+  EXPECT_EQ(list.GetRange(0), 7);
+  EXPECT_EQ(list.GetObject(1), nullptr);
+  EXPECT_EQ(list.GetRange(1), kRangeUnscanned);
+
+  list.Insert(2, "1234567890abc");
+  EXPECT_EQ(Records(list), (std::vector<std::string>{"aaaa bbbb ", "+cccc dddd", "1234567890", "+abc", "x"}));
+  EXPECT_EQ(log.Take(), (Events{"changing", "inserted 2 1234567890abc", "change"}));
+  list.SetText("p q r s t u v w\nshort");
+  EXPECT_EQ(Records(list), (std::vector<std::string>{"p q r s t ", "+u v w", "short"}));
+  EXPECT_EQ(log.Take(), (Events{"changing", "cleared", "added 0 ", "change"}));
+  EXPECT_EQ(list.AddedLineCount(), 3);
+  const std::vector<std::string_view> texts{"one two three", "four"};
+  list.InsertLineTexts(2, texts);
+  EXPECT_EQ(Records(list), (std::vector<std::string>{"p q r s t ", "+u v w", "one two ", "+three", "four", "short"}));
+  EXPECT_EQ(list.AddedLineCount(), 3);
+  log.Take();
+
+  // Off again: the pieces are joined, each one taken out announced from the last up.
+  list.SetWordWrap(false);
+  EXPECT_EQ(Records(list), (std::vector<std::string>{"p q r s t u v w", "one two three", "four", "short"}));
+  EXPECT_EQ(log.Take(), (Events{"changing", "deleted 3", "deleted 1", "change"}));
+  EXPECT_EQ(list.GetExpandedStringLength(0), 15);
+  list.Add("1234567890abc");  // word wrap off: one record however long
+  EXPECT_EQ(list.Get(4), "1234567890abc");
+  EXPECT_FALSE(list.IsLineWraped(9));
+}
+
+TEST(StringListWordWrap, ReWrapAfterAnEdit) {
+  TSynEditStringList list;
+  list.WrapWidth = 10;
+  EXPECT_EQ(list.ReWrapLine(5), 5);  // word wrap off: nothing to do
+  list.SetWordWrap(true);
+  list.Add("first");
+  list.Add("aaaa bbbb cccc dddd");
+  list.Add("last");
+  list.Put(2, "cccc dddd eeee ffff gggg");  // an edit of the second piece
+  EventLog log;
+  log.Hook(list);
+  EXPECT_EQ(list.ReWrapLine(2), 1);
+  EXPECT_EQ(Records(list), (std::vector<std::string>{"first", "aaaa bbbb ", "+cccc dddd ", "+eeee ffff ", "+gggg", "last"}));
+  EXPECT_EQ(log.Take(), (Events{"changing", "deleted 2", "change"}));
+  list.Put(1, "aaaa");  // shorter: the line takes fewer records
+  EXPECT_EQ(list.ReWrapLine(4), 1);
+  EXPECT_EQ(Records(list), (std::vector<std::string>{"first", "aaaacccc ", "+dddd eeee ", "+ffff gggg", "last"}));
+  EXPECT_EQ(list.ReWrapLine(0), 0);
+  EXPECT_EQ(Saved(list), "first\naaaacccc dddd eeee ffff gggg\nlast\n");
+  EXPECT_THROW(list.ReWrapLine(5), ESynEditStringList);
+}
+
+// The text of every line survives wrapping and unwrapping whatever records
+// the calls are given, and saving writes each line of the file once.
+TEST(StringListWordWrap, NoCallLosesOrSplitsALine) {
+  TSynEditStringList list;
+  list.WrapWidth = 10;
+  list.SetWordWrap(true);
+  list.Add("aaaa bbbb cccc dddd eeee");
+  list.Add("x");
+  ASSERT_EQ(Records(list), (std::vector<std::string>{"aaaa bbbb ", "+cccc dddd ", "+eeee", "x"}));
+  const std::string file = "aaaa bbbb cccc dddd eeee\nx\n";
+  EXPECT_EQ(Saved(list), file);
+  // Cut again narrower: the continuation records stay continuations.
+  list.WrapWidth = 5;
+  list.DoWordWrap();
+  EXPECT_EQ(Records(list), (std::vector<std::string>{"aaaa ", "+bbbb ", "+cccc ", "+dddd ", "+eeee", "x"}));
+  EXPECT_EQ(Saved(list), file);
+  // Joining from a continuation record joins its line from the start.
+  list.DoUnWrapLines(2, 3);
+  EXPECT_EQ(Records(list), (std::vector<std::string>{"aaaa bbbb cccc dddd ", "+eeee", "x"}));
+  EXPECT_EQ(Saved(list), file);
+  list.DoWordUnWrap();
+  EXPECT_EQ(Records(list), (std::vector<std::string>{"aaaa bbbb cccc dddd eeee", "x"}));
+  // A continuation record left first by a deletion begins its own line.
+  list.WrapLine(0);
+  list.Delete(0);
+  EXPECT_EQ(Records(list), (std::vector<std::string>{"+bbbb ", "+cccc ", "+dddd ", "+eeee", "x"}));
+  list.DoWordUnWrap();
+  EXPECT_EQ(Records(list), (std::vector<std::string>{"bbbb cccc dddd eeee", "x"}));
+  EXPECT_THROW(list.DoWrapLines(0, 2), ESynEditStringList);
+  EXPECT_THROW(list.WrapLine(-1), ESynEditStringList);
 }
 
 TEST(StringList, TextAndAssign) {

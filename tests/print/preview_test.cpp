@@ -74,6 +74,43 @@ TEST(PrintPreview, SizesAndPlacesOfThePage) {
   EXPECT_EQ(p.preview.ScalePercent(), 1);
 }
 
+TEST(PrintPreview, InitialSizeAndAlignment) {
+  // A window of its own: the preview gives it its initial size.
+  FakeWindow alone{{0, 0, 500, 400}};
+  alone.SetBounds({30, 40, 530, 440});
+  TSynEditPrintPreview single(alone);
+  EXPECT_EQ(alone.Bounds(), (TRect{30, 40, 230, 160}));
+  EXPECT_EQ(alone.ClientRect(), (TRect{0, 0, 200, 120}));
+  EXPECT_EQ(single.Align(), platform::alClient);
+
+  // In a form: it fills the form's client area and follows its resizes.
+  FakeWindow form{{0, 0, 640, 480}};
+  FakeWindow window{{0, 0, 10, 10}};
+  window.SetParent(&form);
+  TSynEditPrintPreview preview(window);
+  window.SetClient(&preview);
+  preview.SetScaleMode(pscPageWidth);
+  EXPECT_EQ(window.Bounds(), (TRect{0, 0, 640, 480}));
+  EXPECT_EQ(preview.PageSize().cx, 640 - 26);
+  form.SetClientRect({0, 0, 800, 600});
+  EXPECT_EQ(window.ClientRect(), (TRect{0, 0, 800, 600}));
+  EXPECT_EQ(preview.PageSize().cx, 800 - 26);
+  window.SetBounds({5, 5, 100, 100});  // the alignment decides
+  EXPECT_EQ(window.Bounds(), (TRect{0, 0, 800, 600}));
+
+  // Without alignment it keeps its own size.
+  preview.SetAlign(platform::alNone);
+  EXPECT_EQ(preview.Align(), platform::alNone);
+  form.SetClientRect({0, 0, 300, 200});
+  EXPECT_EQ(window.Bounds(), (TRect{0, 0, 800, 600}));
+  window.SetBounds({10, 20, 410, 320});
+  EXPECT_EQ(window.ClientRect(), (TRect{0, 0, 400, 300}));
+  EXPECT_EQ(preview.PageSize().cx, 400 - 26);
+  preview.SetAlign(platform::alClient);
+  EXPECT_EQ(window.Bounds(), (TRect{0, 0, 300, 200}));
+  EXPECT_EQ(preview.PageSize().cx, 300 - 26);
+}
+
 TEST(PrintPreview, ScaleChangesAndTheSameScaleAgain) {
   Preview p;
   p.preview.SetSynEditPrint(p.print.get());

@@ -1,5 +1,6 @@
-// The print preview in a Qt window, offscreen, at 50 %: the page is white with
-// a grey shadow and dark text on it, on the workspace colour.
+// The print preview in Qt windows, offscreen: at 50 % the page is white with
+// a grey shadow and dark text on it, on the workspace colour; it fills its
+// parent window unless it is unaligned.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -46,6 +47,28 @@ TEST(PreviewQt, HalfScalePageShadowAndText) {
   for (int y = page.Top + 50; y < page.Top + 200; ++y)
     for (int x = page.Left + 40; x < page.Right - 30; ++x) dark += gray(x, y) < 100;
   EXPECT_GT(dark, 200);
+}
+
+// The preview fills the window it is put in and follows its resizes; with no
+// alignment it keeps its own size.
+TEST(PreviewQt, FillsItsParentUnlessUnaligned) {
+  QWidget form;
+  form.resize(500, 300);
+  form.show();
+  auto* host = new platform::QtEditorHost(&form);
+  TSynEditPrintPreview preview(*host);
+  host->SetClient(&preview);
+  EXPECT_EQ(host->geometry(), form.rect());
+  form.resize(640, 360);
+  QApplication::processEvents();
+  EXPECT_EQ(host->geometry(), QRect(0, 0, 640, 360));
+  preview.SetAlign(platform::alNone);
+  form.resize(300, 200);
+  QApplication::processEvents();
+  EXPECT_EQ(host->geometry(), QRect(0, 0, 640, 360));
+  host->SetBounds({10, 10, 210, 130});
+  EXPECT_EQ(host->geometry(), QRect(10, 10, 200, 120));
+  host->SetClient(nullptr);
 }
 
 }  // namespace
