@@ -47,6 +47,19 @@ QImage Render(editor::TheTextDrawer& drawer, TFontStyles style, const char* text
   return RenderIn(drawer, style, text, x, 4, {0, 0, 200, 40});
 }
 
+// "MMMM" in a style lands on the cells: its ink spans exactly three cells more
+// than one "M" of that style, and moving the run by one cell moves its ink by
+// exactly one cell.
+void ExpectRunOnTheCells(editor::TheTextDrawer& drawer, TFontStyles style, int cell) {
+  const auto one = InkExtent(Render(drawer, style, "M", 10));
+  const auto four = InkExtent(Render(drawer, style, "MMMM", 10));
+  ASSERT_LE(one.first, one.second) << int(style);
+  EXPECT_EQ(four.first, one.first) << int(style);
+  EXPECT_EQ(four.second, one.second + 3 * cell) << int(style);
+  const auto moved = InkExtent(Render(drawer, style, "MMMM", 10 + cell));
+  EXPECT_EQ(moved.first, four.first + cell) << int(style);
+}
+
 TEST(QtFonts, WindowsFamiliesResolveToLocalFonts) {
   QtFontServices fonts;
   TFontDesc courier;
@@ -101,16 +114,8 @@ TEST(QtDrawing, StylesLandOnTheBaseStyleCells) {
   editor::TheTextDrawer drawer(0, &font);
   const int cell = drawer.GetCharWidth();
   ASSERT_GT(cell, 4);
-  for (TFontStyles style : {TFontStyles(0), fsBold, fsItalic, TFontStyles(fsBold | fsItalic)}) {
-    const auto one = InkExtent(Render(drawer, style, "M", 10));
-    const auto four = InkExtent(Render(drawer, style, "MMMM", 10));
-    ASSERT_LE(one.first, one.second) << int(style);
-    EXPECT_EQ(four.first, one.first) << int(style);
-    EXPECT_EQ(four.second, one.second + 3 * cell) << int(style);
-    // Moving the run by one cell moves its ink by exactly one cell.
-    const auto moved = InkExtent(Render(drawer, style, "MMMM", 10 + cell));
-    EXPECT_EQ(moved.first, four.first + cell) << int(style);
-  }
+  for (TFontStyles style : {TFontStyles(0), fsBold, fsItalic, TFontStyles(fsBold | fsItalic)})
+    ExpectRunOnTheCells(drawer, style, cell);
 }
 
 // The drawer that keeps to the cells by extra spacing alone, with a
@@ -125,13 +130,7 @@ TEST(QtDrawing, TheSpacingDrawerKeepsBoldOnThePlainCells) {
   drawer.SetStyle(fsBold);
   ASSERT_NE(drawer.CrntDx(), 0) << "the bold M advances as the plain one";
   for (TFontStyles style : {TFontStyles(0), fsBold, TFontStyles(fsBold | fsItalic)}) {
-    const auto one = InkExtent(Render(drawer, style, "M", 10));
-    const auto four = InkExtent(Render(drawer, style, "MMMM", 10));
-    ASSERT_LE(one.first, one.second) << int(style);
-    EXPECT_EQ(four.first, one.first) << int(style);
-    EXPECT_EQ(four.second, one.second + 3 * cell) << int(style);
-    const auto moved = InkExtent(Render(drawer, style, "MMMM", 10 + cell));
-    EXPECT_EQ(moved.first, four.first + cell) << int(style);
+    ExpectRunOnTheCells(drawer, style, cell);
     // Where the text fills its rectangle the output is plain; its pixels,
     // background included, are those of the drawer with advances.
     const TRect cells{0, 0, 4 * cell, drawer.GetCharHeight()};
