@@ -35,6 +35,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "ide/editor_control_host.h"
@@ -119,6 +120,17 @@ class WindowEvents : public QObject {
   QEvent::Type type_;
   int count_ = 0;
 };
+
+// A point of `window` on the screen that `cover` leaves uncovered, found on
+// a grid; none when it covers it all.
+std::optional<QPoint> UncoveredPoint(const QWidget& window, const QWidget& cover) {
+  const QRect area(window.mapToGlobal(QPoint(0, 0)), window.size());
+  const QRect covered = cover.frameGeometry().adjusted(-20, -20, 20, 20);  // the pointer comes from beside it
+  for (int y = area.top() + 30; y < area.bottom() - 10; y += 10)
+    for (int x = area.left() + 30; x < area.right() - 10; x += 10)
+      if (!covered.contains(x, y)) return QPoint(x, y);
+  return std::nullopt;
+}
 
 // The ways a student closes an editor window by its frame.
 enum class ByFrame { kCloseBox, kIconDoubleClick, kIconMenu };
@@ -549,6 +561,51 @@ TEST_F(StudentPathsX11, ADoubleClickOnTheConsoleCloseBoxOnlyStopsTheRun) {
   ASSERT_TRUE(WaitFor([&] { return answer.done() && !QApplication::activeModalWidget(); }, kRunMilliseconds));
   EXPECT_TRUE(main().isVisible());
   screenshot("console_close_box_nao");
+}
+
+// The main window, disabled during a run, is activated while the program
+// waits for a name: without a window manager it stays on the screen and the
+// student clicks a part of it that the console does not cover; with one it
+// is minimized and brought back as a task bar does. The keys typed at once
+// reach the program, which writes the name to a file; the main window stays
+// disabled until the run's end.
+TEST_F(StudentPathsX11, KeysTypedAfterTheMainWindowIsActivatedDuringARunReachTheProgram) {
+  const bool windowManager = !qEnvironmentVariableIsEmpty("KAU_X11_WINDOW_MANAGER");
+  const QString answer = folder_.filePath("nome.txt");
+  const QByteArray source = "program p;\nvar nome: string; f: text;\nbegin\n  write('Nome: '); readln(nome);\n"
+                            "  assign(f, '" + answer.toUtf8() + "'); rewrite(f); writeln(f, nome); close(f);\nend.\n";
+  start(source.constData());
+  const WindowEvents activations(main(), QEvent::WindowActivate);
+  int activationsBefore = 0;
+  During student = person();
+  student
+      .then("the name asked for, the console having the keys",
+            [&] { return row(1) == "Nome:" && consoleHasKeys(); },
+            [&] {
+              screenshot(windowManager ? "run_before_activation" : "run_before_click");
+              activationsBefore = activations.count();
+              if (windowManager) {
+                XDo({"windowactivate", QString::number(main().winId())});
+              } else {
+                const std::optional<QPoint> uncovered = UncoveredPoint(main(), windows_->consoleWindow);
+                ASSERT_TRUE(uncovered) << "the console covers the main window";
+                ClickAt(*uncovered);
+              }
+            })
+      .then("the main window activated", [&] { return activations.count() > activationsBefore; },
+            [&] {
+              Type("Rui");
+              Key("Return");
+            })
+      .then("the name on the console", [&] { return row(1) == "Nome: Rui"; },
+            [&] {
+              EXPECT_FALSE(main().isEnabled());
+              screenshot(windowManager ? "run_after_activation" : "run_after_click");
+            })
+      .again("the run's end", [] { Key("Return"); }, [this] { return !main().running(); });
+  ASSERT_TRUE(runFromTheEditor(student)) << focusReport();
+  EXPECT_EQ(FileContents(answer), "Rui\n");
+  expectTypingLandsAtTheCaret(windowManager ? "after_activation_during_run" : "after_click_during_run");
 }
 
 // A message longer than the error panel can be scrolled to.
