@@ -109,6 +109,7 @@ bool TFormMain::event(QEvent* event) {
     return true;
   }
   if (event->type() == QEvent::WindowActivate) ShowHint();
+  if (running() && !isEnabled()) takeKeysOfTheRun(event);
   return QMainWindow::event(event);
 }
 

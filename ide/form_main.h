@@ -216,6 +216,9 @@ class TFormMain : public QMainWindow {
   void centreExplorer();
   // Run and edit, in form_main_run.cpp and form_main_edit.cpp.
   ErrorPanel errorPanel() const;
+  // An event of the main window while a program runs: its activation and
+  // its keys go to the console window.
+  void takeKeysOfTheRun(QEvent* event);
   void ShowSearchDialog(SearchDialog* (*dialogOf)(TFormMain&));
   // Files, in form_main_files.cpp.
   void ReadRecentFiles();

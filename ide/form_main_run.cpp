@@ -1,5 +1,6 @@
 // The main window's Run and Make-executable commands and the error panel's
 // close button.
+#include <QKeyEvent>
 #include <QPointer>
 #include <string>
 
@@ -58,6 +59,16 @@ void TFormMain::Executar1Click() {
     FocusActiveEditor();
   };
   runController_->run(editor->RichEdit1().Lines().GetText(), hooks);
+}
+
+// While a program runs the main window is disabled, and a key typed at it
+// would reach nothing: the console window, where the program reads, takes
+// the keys as soon as the main window is activated (a click on it without a
+// window manager, the task bar with one), and a key that came before that
+// is typed there.
+void TFormMain::takeKeysOfTheRun(QEvent* event) {
+  if (event->type() == QEvent::WindowActivate) runController_->giveConsoleTheKeys();
+  if (event->type() == QEvent::KeyPress) runController_->typeInConsole(static_cast<QKeyEvent*>(event));
 }
 
 void TFormMain::MnCompilarGerarExecutavelClick() {

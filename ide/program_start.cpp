@@ -12,7 +12,7 @@ PascalKauWindows::PascalKauWindows() {
   // The program ends with its main window; the console window follows it.
   consoleWindow.setAttribute(Qt::WA_QuitOnClose, false);
   consoleWindow.setCloseRequestHandler([this] { formMain.close(); });
-  // The second click of a double click on the box that stopped a run: the
+  // A later click on the box that stopped a run, part of that stop: the
   // main window takes the keys back, as at the run's end.
   consoleWindow.setStopClickHandler([this] {
     if (!formMain.running()) formMain.FocusActiveEditor();

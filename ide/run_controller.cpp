@@ -1,6 +1,8 @@
 #include "ide/run_controller.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
+#include <QKeyEvent>
 #include <QWidget>
 #include <algorithm>
 #include <atomic>
@@ -78,6 +80,14 @@ RunOutcome RunController::compileAndRun(std::string_view cp1252Text) {
     outcome.panelLines = SplitErrorText(errorText);
   }
   return outcome;
+}
+
+void RunController::giveConsoleTheKeys() {
+  if (running_) showConsole();
+}
+
+void RunController::typeInConsole(QKeyEvent* key) {
+  if (running_ && consoleWindow_ != nullptr) QCoreApplication::sendEvent(consoleWindow_, key);
 }
 
 void RunController::showConsole() {

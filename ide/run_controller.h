@@ -9,6 +9,7 @@
 #include <optional>
 #include <string_view>
 
+class QKeyEvent;
 class QWidget;
 
 namespace kau::console {
@@ -46,6 +47,10 @@ class RunController {
   RunController& operator=(const RunController&) = delete;
 
   bool running() const { return running_; }
+  // While a run is under way: the console window in front with the keys,
+  // and a key that reached another window typed in it.
+  void giveConsoleTheKeys();
+  void typeInConsole(QKeyEvent* key);
 
   // Runs `cp1252Text` (the editor's whole text) and returns once the program
   // has ended, the events of the windows served meanwhile. Refused (nothing

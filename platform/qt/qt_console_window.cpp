@@ -9,6 +9,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyleHints>
+#include <algorithm>
 #include <array>
 
 #include "platform/console/output_encoding.h"
@@ -21,6 +22,9 @@ constexpr int kRefreshMilliseconds = 16;  // about 60 snapshots a second at most
 constexpr int kBlinkMilliseconds = 500;
 constexpr int kFontPixelSize = 16;
 constexpr int kCursorHeight = 2;
+// A student who clicks the close box of a program that seems stuck often
+// clicks again, more slowly than a double click.
+constexpr int kStopClickMilliseconds = 1500;
 
 // The glyph of every code page 850 byte, as the terminal shows it.
 const std::array<QString, 256>& glyphs() {
@@ -47,6 +51,10 @@ QColor QtConsoleWindow::paletteColor(int index) {
   static const QRgb colours[16] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
                                    0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF};
   return QColor::fromRgb(colours[index & 0x0F]);
+}
+
+int QtConsoleWindow::stopClickMilliseconds() {
+  return std::max(kStopClickMilliseconds, QGuiApplication::styleHints()->mouseDoubleClickInterval());
 }
 
 QtConsoleWindow::QtConsoleWindow(console::ScreenConsole& console, QWidget* parent)
@@ -143,8 +151,8 @@ void QtConsoleWindow::mouseReleaseEvent(QMouseEvent* event) {
 // Only the close box (an event of the window system) is refused: a close
 // asked by the program itself, as the application's quit asks every window,
 // goes through. The run stops at the first click on the box and is over
-// before the second click of a double click (or an impatient one) comes:
-// that click belongs to the stop and must not quit.
+// before the second click of a double click (or an impatient one, or a slow
+// one) comes: that click belongs to the stop and must not quit.
 void QtConsoleWindow::closeEvent(QCloseEvent* event) {
   if (!event->spontaneous()) return;
   event->ignore();
@@ -153,8 +161,7 @@ void QtConsoleWindow::closeEvent(QCloseEvent* event) {
     sinceStopRequest_.start();
     return;
   }
-  const bool partOfTheStop = sinceStopRequest_.isValid() &&
-                             sinceStopRequest_.elapsed() < QGuiApplication::styleHints()->mouseDoubleClickInterval();
+  const bool partOfTheStop = sinceStopRequest_.isValid() && sinceStopRequest_.elapsed() < stopClickMilliseconds();
   const std::function<void()>& handler = partOfTheStop ? stopClicked_ : closeRequested_;
   if (handler) handler();
 }

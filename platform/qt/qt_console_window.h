@@ -23,7 +23,7 @@ class QtConsoleWindow : public QWidget {
 
   // The close box during a run stops the run as Ctrl+C does; outside a run
   // it calls this handler (the main window's quit questions), unless it
-  // comes within the double-click interval of a click that stopped a run.
+  // comes within stopClickMilliseconds() of a click that stopped a run.
   // Either way the window stays; close() from the program (and
   // QApplication::quit(), which closes every window) closes it.
   void setCloseRequestHandler(std::function<void()> handler) { closeRequested_ = std::move(handler); }
@@ -31,6 +31,11 @@ class QtConsoleWindow : public QWidget {
   // has ended calls this handler instead: the window manager brought the
   // console to the front for it, over the windows the run's end put back.
   void setStopClickHandler(std::function<void()> handler) { stopClicked_ = std::move(handler); }
+
+  // How long after the click that stopped a run a click on the close box
+  // still belongs to that stop: one and a half seconds, or the double-click
+  // interval when that is longer.
+  static int stopClickMilliseconds();
 
   // Colour 0 to 15 of the text-mode palette.
   static QColor paletteColor(int index);

@@ -15,18 +15,29 @@
 #include <QTimer>
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 #include "ide/editor_control_host.h"
 #include "ide/form_editor.h"
 #include "ide/program_start.h"
 #include "modal_answerer.h"
 #include "paint_counter.h"
+#include "test_env.h"
 #include "platform/console/screen_dump.h"
 
 namespace kau::ide::testing {
 namespace {
 
 const char* const kHello = "program p;\r\nbegin\r\n  writeln('Ola'); readln;\r\nend.\r\n";
+
+// Counts the activations of the window it filters.
+struct ActivationCounter : QObject {
+  int count = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::WindowActivate) ++count;
+    return false;
+  }
+};
 
 class MainWindowRunTest : public ::testing::Test {
  protected:
@@ -236,6 +247,46 @@ TEST_F(MainWindowRunTest, CtrlCInTheConsoleStopsAnEndlessLoop) {
                                        QString::fromUtf8(" => A execu\u00E7\u00E3o foi interrompida!")}));
   EXPECT_FALSE(main().running());
   EXPECT_TRUE(main().isEnabled());
+}
+
+// The main window, disabled for the run, is activated while the program
+// waits for a name (a click on it, the task bar): the console window takes
+// the keys back, and keys that reached the main window before that are typed
+// there. Nothing else of the main window changes.
+TEST_F(MainWindowRunTest, TheMainWindowActivatedDuringARunHandsTheKeysToTheConsole) {
+  QTemporaryDir folder;
+  const std::string answer = folder.filePath("nome.txt").toStdString();
+  edit().SetText("program p;\r\nvar nome: string; f: text;\r\nbegin\r\n  readln(nome);\r\n  assign(f, '" + answer +
+                 "'); rewrite(f); writeln(f, nome); close(f);\r\nend.\r\n");
+  QWidget& console = windows_.consoleWindow;
+  ActivationCounter activations;
+  main().installEventFilter(&activations);
+  bool consoleTookTheKeys = false;
+  DuringRun during;
+  run([&] {
+    if (!windows_.console.runOpen() || QApplication::activeWindow() != &console) return false;
+    if (activations.count == 0) {
+      main().activateWindow();
+      return false;
+    }
+    consoleTookTheKeys = true;
+    look(during);
+    // Typed at the main window before the console took the keys.
+    const std::pair<int, const char*> keys[] = {
+        {Qt::Key_R, "R"}, {Qt::Key_U, "u"}, {Qt::Key_I, "i"}, {Qt::Key_Return, "\r"}};
+    for (const auto& [code, text] : keys) {
+      QKeyEvent key(QEvent::KeyPress, code, {}, text);
+      QApplication::sendEvent(&main(), &key);
+    }
+    press(Qt::Key_Return, {}, "\r");  // the end's wait, typed ahead
+    return true;
+  });
+  EXPECT_TRUE(consoleTookTheKeys);
+  EXPECT_EQ(activations.count, 1);
+  EXPECT_FALSE(during.enabled);
+  EXPECT_TRUE(during.minimized);
+  EXPECT_FALSE(main().running());
+  EXPECT_EQ(FileContents(QString::fromStdString(answer)), "Rui\n");
 }
 
 // --- Make executable ---------------------------------------------------------
