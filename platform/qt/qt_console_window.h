@@ -1,8 +1,7 @@
 // The window "Console do Pascal KAU!": paints the screen console's cells in
 // the text-mode palette and types the keys pressed in it, and what is pasted
-// into it. The program runs on
-// a worker thread; the window takes a snapshot of the screen when it changed,
-// at most about 60 times a second.
+// into it. The program runs on a worker thread; the window takes a snapshot
+// of the screen when it changed, at most about 60 times a second.
 #pragma once
 
 #include <QColor>
