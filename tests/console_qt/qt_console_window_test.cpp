@@ -72,14 +72,17 @@ class ConsoleWindowTest : public ::testing::Test {
   QtConsoleWindow window;
 };
 
+// A key pressed in the window and the values the program reads for it.
+struct KeyCase {
+  int key;
+  Qt::KeyboardModifiers modifiers;
+  const char* text;
+  std::vector<int> values;
+};
+
 TEST_F(ConsoleWindowTest, KeyEventsGiveTheConsoleKeyTable) {
   EXPECT_EQ(window.windowTitle(), QString::fromUtf8("Console do Pascal KAU!"));
-  const struct {
-    int key;
-    Qt::KeyboardModifiers modifiers;
-    const char* text;
-    std::vector<int> values;
-  } table[] = {
+  const KeyCase table[] = {
       {Qt::Key_Up, {}, "", {0, 72}},        {Qt::Key_Down, {}, "", {0, 80}},     {Qt::Key_Left, {}, "", {0, 75}},
       {Qt::Key_Right, {}, "", {0, 77}},     {Qt::Key_Home, {}, "", {0, 71}},     {Qt::Key_End, {}, "", {0, 79}},
       {Qt::Key_PageUp, {}, "", {0, 73}},    {Qt::Key_PageDown, {}, "", {0, 81}}, {Qt::Key_Insert, {}, "", {0, 82}},
@@ -208,12 +211,7 @@ TEST_F(ConsoleWindowTest, ApplicationQuitClosesIt) {
 TEST_F(ConsoleWindowTest, PasteKeysTypeTheClipboard) {
   QGuiApplication::clipboard()->setText(QString::fromUtf8("Concei\u00E7\u00E3o\nx"));
   const std::vector<int> pasted{'C', 'o', 'n', 'c', 'e', 'i', 0x87, 0xC6, 'o', 13, 'x'};
-  const struct {
-    int key;
-    Qt::KeyboardModifiers modifiers;
-    const char* text;
-    std::vector<int> values;
-  } table[] = {
+  const KeyCase table[] = {
       {Qt::Key_V, Qt::ControlModifier, "\x16", pasted},
       {Qt::Key_V, Qt::ControlModifier | Qt::ShiftModifier, "\x16", pasted},
       {Qt::Key_Insert, Qt::ShiftModifier, "", pasted},
