@@ -15,12 +15,14 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -119,20 +121,30 @@ int DifferingPixels(const QImage& a, const QImage& b, const QRect& except) {
 }
 
 // Counts the events of a type that the window system sends a window (its
-// close requests, its activations).
+// close requests, its activations), or the whole program (qApp); of key
+// events, only those of `key` when one is given.
 class WindowEvents : public QObject {
  public:
-  WindowEvents(QWidget& window, QEvent::Type type) : type_(type) { window.installEventFilter(this); }
+  WindowEvents(QObject& target, QEvent::Type type, int key = 0) : target_(&target), type_(type), key_(key) {
+    target.installEventFilter(this);
+  }
+  ~WindowEvents() override {
+    if (target_) target_->removeEventFilter(this);
+  }
   int count() const { return count_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == type_ && event->spontaneous()) ++count_;
+    const auto* keyEvent = dynamic_cast<const QKeyEvent*>(event);
+    if (event->type() == type_ && event->spontaneous() && (key_ == 0 || (keyEvent && keyEvent->key() == key_)))
+      ++count_;
     return QObject::eventFilter(watched, event);
   }
 
  private:
+  QPointer<QObject> target_;
   QEvent::Type type_;
+  int key_;
   int count_ = 0;
 };
 
@@ -369,9 +381,12 @@ class StudentPathsX11 : public ::testing::Test {
   // F9 in the editor, `person` acting during the run; true once both are
   // over.
   bool runFromTheEditor() { return runFromTheEditor(person()); }
+  // The run is over once the program has seen F9 (xdotool may end before
+  // the key reaches it) and is not running.
   bool runFromTheEditor(const During& person) {
+    const WindowEvents f9(*qApp, QEvent::KeyPress, Qt::Key_F9);
     Key("F9");
-    return WaitFor([&] { return person.done() && !main().running(); }, kRunMilliseconds);
+    return WaitFor([&] { return f9.count() > 0 && person.done() && !main().running(); }, kRunMilliseconds);
   }
   // Typed without a click as soon as the X server gives the main window the
   // keyboard (a window manager does that a moment after it is asked): it
