@@ -315,6 +315,18 @@ class StudentPathsX11 : public ::testing::Test {
     Key(keys);
     return WaitFor([&] { return person.done() && !QApplication::activeModalWidget(); }, kRunMilliseconds);
   }
+  // Ctrl+I, and the line typed into the dialog it opens; true once the
+  // dialog is answered and the main window has the keys again.
+  bool goToLine(const QString& line) {
+    During answer = person();
+    answer.then("the line asked for", [&] { return modalWithKeys<QInputDialog>() != nullptr; },
+                [line] {
+                  Key("ctrl+a");
+                  Type(line);
+                  Key("Return");
+                });
+    return answered("ctrl+i", answer);
+  }
   // Opens a menu of the menu bar by a click on its title ("&Arquivo" and
   // "&Ajuda" share their Alt letter), then takes its item by the keys given.
   void menu(const char* name, const char* itemKeys) {
@@ -693,14 +705,7 @@ TEST_F(StudentPathsX11, ShiftCtrlIIndentsCtrlIGoesToALine) {
   EXPECT_EQ(edit().LineText(3), "  writeln('Ola'); readln;");
   EXPECT_EQ(ShownWindows(), windows);
 
-  During answer = person();
-  answer.then("the line asked for", [&] { return modalWithKeys<QInputDialog>() != nullptr; },
-              [] {
-                Key("ctrl+a");
-                Type("3");
-                Key("Return");
-              });
-  ASSERT_TRUE(answered("ctrl+i", answer));
+  ASSERT_TRUE(goToLine("3"));
   EXPECT_EQ(edit().CaretXY(), (editor::TPoint{2, 3}));
   expectTypingLandsAtTheCaret("after_go_to_line");
 }
@@ -755,14 +760,7 @@ TEST_F(StudentPathsX11, CtrlZAfterGoToLineKeepsWhatWasTypedBefore) {
   start();
   Type("um ");
   ASSERT_TRUE(WaitFor([&] { return edit().LineText(1) == "um program p;"; })) << edit().LineText(1);
-  During answer = person();
-  answer.then("the line asked for", [&] { return modalWithKeys<QInputDialog>() != nullptr; },
-              [] {
-                Key("ctrl+a");
-                Type("4");
-                Key("Return");
-              });
-  ASSERT_TRUE(answered("ctrl+i", answer));
+  ASSERT_TRUE(goToLine("4"));
   ASSERT_TRUE(WaitFor([&] { return editorHasKeys(); })) << focusReport();
   Type("dois");
   ASSERT_TRUE(WaitFor([&] { return edit().LineText(4) == "edoisnd."; })) << edit().LineText(4);
