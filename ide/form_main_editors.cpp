@@ -239,7 +239,8 @@ void TFormMain::ExplorerFileChosen(const QString& path) {
 
 void TFormMain::MnEditarSelecionarTudoClick() {
   if (!activeEditorWindow_) return;
-  activeEditorWindow_->RichEdit1().SelectAll();
+  // As the control's own key does: typing after it starts a new undo group.
+  activeEditorWindow_->RichEdit1().CommandProcessor(editor::ecSelectAll, '\0', nullptr);
   UpdateClipboardCommands(activeEditorWindow_);
 }
 

@@ -5,6 +5,7 @@
 
 #include "editor/control/clamp.h"
 #include "editor/control/syn_edit.h"
+#include "editor/control/text_commands.h"
 
 namespace kau::editor {
 
@@ -12,7 +13,14 @@ void TCustomSynEdit::CommandProcessor(TSynEditorCommand Command, char AChar, voi
   DoOnProcessCommand(Command, AChar, Data);
   if (Command != ecNone) {
     NotifyHookedCommandHandlers(false, Command, AChar, Data);
-    if (Command >= 1 && Command < ecUserFirst) ExecuteCommand(Command, AChar, Data);
+    if (Command >= 1 && Command < ecUserFirst) {
+      const TPoint caret = CaretXY();
+      ExecuteCommand(Command, AChar, Data);
+      // Typing after a command that moved the caret without changing the
+      // text (a jump, a scroll that drags the caret along) starts a new undo
+      // group, as it does after a caret key.
+      if (!ChangesText(Command) && CaretXY() != caret) EndUndoGroup();
+    }
     if (Command != ecNone) NotifyHookedCommandHandlers(true, Command, AChar, Data);
   }
   DoOnCommandProcessed(Command, AChar, Data);

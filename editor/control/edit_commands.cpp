@@ -8,6 +8,7 @@
 
 #include "editor/control/clamp.h"
 #include "editor/control/syn_edit.h"
+#include "editor/control/text_commands.h"
 #include "editor/control/undo_block.h"
 
 namespace kau::editor {
@@ -15,14 +16,6 @@ namespace kau::editor {
 namespace {
 
 bool Before(const TPoint& a, const TPoint& b) { return a.Y < b.Y || (a.Y == b.Y && a.X < b.X); }
-
-// Commands that change the text: nothing happens to a read-only editor.
-bool ChangesText(TSynEditorCommand Command) {
-  return Command == ecCut || Command == ecPaste || Command == ecUndo || Command == ecRedo ||
-         (Command >= ecDeleteLastChar && Command <= ecChar) || Command == ecImeStr ||
-         (Command >= ecBlockIndent && Command <= ecShiftTab) ||
-         (Command >= ecUpperCase && Command <= ecToggleCaseBlock);
-}
 
 // Switches eoScrollPastEol on for a scope and back off after it.
 class PastEolScope {

@@ -42,7 +42,13 @@ void TCustomSynEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, in
   }
   if (OnMouseDown) OnMouseDown(this, Button, Shift, X, Y);
   fKbdHandler->ExecuteMouseDown(this, Button, Shift, X, Y);
-  if (Button == mbLeft || (Button == mbRight && (fOptions & eoRightMouseMovesCursor))) ComputeCaret(X, Y);
+  if (Button == mbLeft || (Button == mbRight && (fOptions & eoRightMouseMovesCursor))) {
+    // A press that places the caret ends the undo group, also one that waits
+    // for a drag of the selection (no caret command follows it).
+    const TPoint caret = CaretXY();
+    ComputeCaret(X, Y);
+    if (CaretXY() != caret) EndUndoGroup();
+  }
   bool mayDrag = false;
   if (Button == mbLeft) {
     if (HandleAllocated()) fHost->SetCapture();
@@ -195,8 +201,7 @@ void TCustomSynEdit::ScrollTimerHandler(TObject*) {
     if (fScrollDeltaX > 0) p.X = ClampToInt(std::int64_t{p.X} + fCharsInWindow - 1);
   }
   if (fScrollDeltaY != 0) {
-    const std::int64_t step = platform::System().KeyPressed(VK_SHIFT) ? std::int64_t{fScrollDeltaY} * fLinesInWindow
-                                                                      : fScrollDeltaY;
+    const std::int64_t step = platform::System().KeyPressed(VK_SHIFT) ? std::int64_t{fScrollDeltaY} * fLinesInWindow : fScrollDeltaY;
     SetTopLine(ClampToInt(fTopLine + step));
     p.Y = fTopLine;
     if (fScrollDeltaY > 0) p.Y = ClampToInt(std::int64_t{p.Y} + fLinesInWindow - 1);

@@ -1,3 +1,6 @@
+#include <cstdint>
+#include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -333,6 +336,83 @@ TEST_F(EditingTest, ReadOnlyAndEmptyLists) {
   Cmd(ecUndo);
   Cmd(ecRedo);
   EXPECT_EQ(edit.LineCount(), 0);
+}
+
+// Typing after anything that moves the caret without typing starts a new undo
+// group: one Undo takes back what was typed after the move and keeps the fix
+// made before it. Each command of the key table is a row, driven by its key,
+// but for those that change the text or leave the caret where it is.
+TEST_F(EditingTest, TypingAfterACaretMoveIsUndoneOnItsOwn) {
+  const std::set<TSynEditorCommand> notMoves = {
+      ecToggleMode, ecCopy, ecCut, ecPaste, ecDeleteChar, ecDeleteLastChar,
+      ecDeleteLastWord, ecUndo, ecRedo, ecLineBreak, ecTab, ecShiftTab,
+      ecContextHelp, ecBlockIndent, ecBlockUnindent, ecInsertLine, ecDeleteWord, ecDeleteLine,
+      ecDeleteEOL, ecNormalSelect, ecColumnSelect, ecLineSelect};
+  const auto press = [this](TSynEditorCommand command) {
+    for (int i = 0; i < edit.Keystrokes().Count(); ++i) {
+      const TSynEditKeyStroke& stroke = edit.Keystrokes().Items(i);
+      std::uint16_t key = stroke.Key();
+      if (stroke.Command() == command) return edit.KeyDown(key, stroke.Shift());
+    }
+  };
+  // On 40 lines of "(ab) cd ef": the fix "x" typed at (1, 5) leaves the caret
+  // on the bracket. Typing after select all replaces the text, which undoes
+  // apart from typing anyway: its fix is a deletion, which the deletion of
+  // the selection would otherwise take along.
+  const auto check = [&](const std::string& name, TPoint fixAt, bool deletionFix, const std::function<void()>& move) {
+    SCOPED_TRACE(name);
+    edit.Lines().Clear();
+    for (int i = 0; i < 40; ++i) edit.Lines().Add("(ab) cd ef");
+    edit.SetTopLine(1);
+    edit.SetCaretXY(fixAt);
+    edit.ClearUndo();
+    if (deletionFix) {
+      Select(fixAt, {fixAt.X + 2, fixAt.Y});
+      Cmd(ecDeleteLastChar);
+    } else {
+      Type("x");
+    }
+    const TPoint fixed = edit.CaretXY();
+    move();
+    ASSERT_NE(edit.CaretXY(), fixed);
+    const Lines moved = Text();
+    Type("y");
+    edit.Undo();
+    EXPECT_EQ(Text(), moved);
+  };
+
+  std::set<TSynEditorCommand> done;
+  for (int i = 0; i < edit.Keystrokes().Count(); ++i) {
+    const TSynEditorCommand command = edit.Keystrokes().Items(i).Command();
+    if (notMoves.count(command) || (command >= ecSetMarker0 && command <= ecSetMarker0 + 9) ||
+        !done.insert(command).second)
+      continue;
+    std::string name;
+    EditorCommandToIdent(command, name);
+    // Scrolling drags the caret from the window's first or last line.
+    TPoint fixAt{1, 5};
+    if (command == ecScrollDown) fixAt = {1, 1};
+    else if (command == ecScrollUp) fixAt = {1, 24};
+    else if (command == ecSelectAll) fixAt = {2, 5};
+    check(name, fixAt, command == ecSelectAll, [&] {
+      if (command >= ecGotoMarker(0) && command <= ecGotoMarker(9)) {
+        // The bookmark, set by its own key on another line.
+        const TPoint caret = edit.CaretXY();
+        edit.SetCaretXY({4, 30});
+        press(static_cast<TSynEditorCommand>(ecSetMarker0 + command - ecGotoMarker0));
+        edit.SetCaretXY(caret);
+      }
+      press(command);
+    });
+  }
+  EXPECT_EQ(done.size(), 42u);  // 28 moves, select all, bracket, 2 scrolls, 10 bookmarks
+
+  // A press inside the selection that waits for a drag places the caret too.
+  check("press in the selection", {1, 5}, false, [&] {
+    Select({3, 5}, {9, 5});
+    edit.MouseDown(mbLeft, ssLeft, 32 + 5 * 8 + 2, 4 * 16 + 8);
+    edit.MouseUp(mbLeft, {}, 32 + 5 * 8 + 2, 4 * 16 + 8);
+  });
 }
 
 }  // namespace

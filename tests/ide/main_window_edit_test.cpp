@@ -96,6 +96,22 @@ TEST_F(MainWindowEditTest, ReplaceFromTheDialog) {
   EXPECT_EQ(edit().LineText(1), "aaaaa");  // each replacement is one undo step
 }
 
+// Selecionar Tudo ends the undo group as the editor's own key does: typing
+// over the whole text is undone without the deletion made before it, which
+// the deletion of the selection would otherwise take along.
+TEST_F(MainWindowEditTest, TypingAfterSelecionarTudoIsUndoneOnItsOwn) {
+  edit().SetText("abc\r\n");
+  edit().ClearUndo();
+  edit().SetCaretAndSelection({3, 1}, {2, 1}, {3, 1});
+  edit().CommandProcessor(editor::ecDeleteLastChar, '\0', nullptr);
+  ASSERT_EQ(edit().LineText(1), "ac");
+  main_->MnEditarSelecionarTudoClick();
+  edit().CommandProcessor(editor::ecChar, 'x', nullptr);
+  ASSERT_EQ(edit().LineText(1), "x");
+  edit().Undo();
+  EXPECT_EQ(edit().LineText(1), "ac");
+}
+
 TEST_F(MainWindowEditTest, GoToLineAsksAndClamps) {
   QStringList lines;
   for (int i = 1; i <= 12; ++i) lines << QString("linha %1").arg(i);

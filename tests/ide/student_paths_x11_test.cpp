@@ -1158,5 +1158,45 @@ TEST_F(StudentPathsX11, AMinimizedWindowComesBackByItsTabOrTheJanelaMenu) {
   EXPECT_EQ(FileContents(folder_.filePath("prog.pas")), kHello);
 }
 
+// The same after the editor's own jumps: to a bookmark set with Ctrl+Shift+1,
+// to the matching bracket, and Ctrl+Down that scrolls the caret's line out of
+// the window and drags the caret along. Each round fixes "write" into
+// "writeln" on its line, which leaves the caret on the bracket, then jumps
+// and types.
+TEST_F(StudentPathsX11, CtrlZAfterAJumpKeepsWhatWasTypedBefore) {
+  QByteArray source = "program p;\nbegin\n  writeln('Ola');\n  write(1);\n  write(2);\n  write(3);\n";
+  for (int i = 0; i < 100; ++i) source += "  writeln('linha');\n";
+  source += "end.\n";
+  const struct {
+    const char* shot;
+    int line;
+    const char* jump;
+    editor::TPoint caret;  // after the jump
+    const char* typedLine;
+  } cases[] = {
+      {"undo_after_scroll_drag", 4, "ctrl+Down ctrl+Down ctrl+Down ctrl+Down", {10, 5}, "  write(2x);"},
+      {"undo_after_bookmark_jump", 5, "ctrl+1", {1, 1}, "xprogram p;"},
+      {"undo_after_bracket_jump", 6, "ctrl+shift+b", {12, 6}, "  writeln(3x);"},
+  };
+  start(source.constData());
+  Key("ctrl+shift+1");  // bookmark 1 at the start of line 1
+  ASSERT_TRUE(WaitFor([&] { return edit().IsBookmark(1); }));
+  QByteArray kept = source;
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.shot);
+    Key("ctrl+Home" + QString(" Down").repeated(c.line - 1) + " End Left Left Left Left");
+    Type("ln");
+    const std::string fixed = "  writeln(" + std::to_string(c.line - 3) + ");";
+    ASSERT_TRUE(WaitFor([&] { return edit().LineText(c.line) == fixed; })) << edit().LineText(c.line);
+    Key(c.jump);
+    ASSERT_TRUE(WaitFor([&] { return edit().CaretXY() == c.caret; }))
+        << edit().CaretX() << ", " << edit().CaretY() << "; top line " << edit().TopLine();
+    Type("x");
+    ASSERT_TRUE(WaitFor([&] { return edit().LineText(c.caret.Y) == c.typedLine; })) << edit().LineText(c.caret.Y);
+    kept.replace("  write(" + QByteArray::number(c.line - 3) + ")", "  writeln(" + QByteArray::number(c.line - 3) + ")");
+    expectCtrlZThenSaveKeeps(kept, c.shot);
+  }
+}
+
 }  // namespace
 }  // namespace kau::ide::testing
