@@ -201,7 +201,8 @@ void TCustomSynEdit::ScrollTimerHandler(TObject*) {
     if (fScrollDeltaX > 0) p.X = ClampToInt(std::int64_t{p.X} + fCharsInWindow - 1);
   }
   if (fScrollDeltaY != 0) {
-    const std::int64_t step = platform::System().KeyPressed(VK_SHIFT) ? std::int64_t{fScrollDeltaY} * fLinesInWindow : fScrollDeltaY;
+    const std::int64_t step = platform::System().KeyPressed(VK_SHIFT) ? std::int64_t{fScrollDeltaY} * fLinesInWindow
+                                                                      : fScrollDeltaY;
     SetTopLine(ClampToInt(fTopLine + step));
     p.Y = fTopLine;
     if (fScrollDeltaY > 0) p.Y = ClampToInt(std::int64_t{p.Y} + fLinesInWindow - 1);
