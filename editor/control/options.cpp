@@ -107,7 +107,7 @@ void TCustomSynEdit::MarkListChange(TObject*) { InvalidateGutter(); }
 
 void TCustomSynEdit::GutterChanged(TObject*) {
   if (fGutter->ShowLineNumbers() && fGutter->AutoSize()) fGutter->AutoSizeDigitCount(LineCount());
-  const int width = fGutter->RealGutterWidth(fCharWidth);
+  const int width = fGutter->RealGutterWidth(fGutter->ShowLineNumbers() ? GutterNumberCellWidth() : fCharWidth);
   if (width == fGutterWidth) InvalidateGutter();
   else SetGutterWidth(width);
 }

@@ -61,7 +61,7 @@ void TCustomSynEdit::PaintGutter(const TRect& AClip, int FirstLine, int LastLine
 
   if (fGutter->ShowLineNumbers()) {
     const bool ownFont = fGutter->UseFontStyle();
-    if (ownFont) fTextDrawer->SetBaseFont(&fGutter->Font());
+    if (ownFont) fTextDrawer->SetBaseFont(&GutterNumberFont());
     else fTextDrawer->SetStyle(0);
     fTextDrawer->BeginDrawing(canvas);
     struct EndDrawing {

@@ -311,6 +311,14 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   virtual void PaintTextLines(TRect AClip, int FirstLine, int LastLine, int FirstCol, int LastCol);
   void PluginsAfterPaint(platform::Canvas& ACanvas, const TRect& AClip, int FirstLine, int LastLine);
 
+  // ---- The gutter's line numbers (gutter_numbers.cpp) --------------------------
+  // The font the numbers are drawn in: the gutter's own, made smaller when
+  // its characters are taller than a row.
+  const TFont& GutterNumberFont();
+  // The cell each digit takes: the wider of the editor's and the number
+  // font's.
+  int GutterNumberCellWidth();
+
   // ---- Events, hooks and plug-ins (events.cpp) ---------------------------------
   void StatusChanged(TSynStatusChanges AChanges);
   TSynStatusChanges PendingStatusChanges() const { return fStatusChanges; }
@@ -731,6 +739,14 @@ class TCustomSynEdit : public TObject, public platform::WindowClient, public TFr
   bool fScrollHintShown = false;
   TCustomSynEdit* fChainedEditor = nullptr;
   int fGutterWidth = 0;
+  // The number font as last fitted, and what it was fitted to.
+  struct {
+    std::unique_ptr<TFont> Font;
+    TFontDesc Asked;
+    int Room = 0;
+    TFontStyles BaseStyle = 0;
+    int CellWidth = 0;
+  } fGutterNumbers;
   std::unique_ptr<TSynInternalImage> fInternalImage;
   int fPaintTransientLock = 0;
   bool fAlwaysShowCaret = false;

@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFontMetrics>
 #include <QScrollBar>
 
+#include "platform/draw/font_services.h"
+#include "platform/qt/qt_fonts.h"
 #include "tests/editor_control/editor_view.h"
 #include "tests/platform_qt/joined_failures.h"
 
@@ -40,6 +43,22 @@ TEST(QtEditorView, ABarStepMovesOneLineAndALargerFontGrowsTheCells) {
   EXPECT_LT(edit.LinesInWindow(), rows);
   view.ShowAndPaint();
   EXPECT_EQ(Joined(view.CheckPixels(view.Host().BackBuffer(), false)), "");
+}
+
+// A gutter font wider than the text's (here a proportional one) sets the
+// width of the number cells, so that the numbers keep LeftOffset before them.
+TEST(QtEditorView, AGutterFontWiderThanTheTextsWidensTheNumberCells) {
+  EditorView view({"a"}, 400, 300);
+  TSynEdit& edit = view.Edit();
+  TFont font;
+  font.SetName("Arial");
+  font.SetSize(8);
+  edit.Gutter().SetFont(font);
+  const auto measured = platform::Fonts().CreateFont(font.Desc());
+  const int cell = QFontMetrics(platform::QtFontServices::FontOf(*measured)).horizontalAdvance(QLatin1Char('M'));
+  ASSERT_GT(cell, edit.CharWidth());
+  const TSynGutter& gutter = edit.Gutter();
+  EXPECT_EQ(edit.GutterWidth(), gutter.LeftOffset() + gutter.RightOffset() + gutter.EffectiveDigitCount() * cell + 2);
 }
 
 }  // namespace

@@ -241,6 +241,8 @@ TEST(StringListWordWrap, WhereALineIsCut) {
       {10, 8, "\tabcdef", {"\t", "abcdef"}},
       {13, 8, "ab\tcdefghij klm", {"ab\t", "cdefghij klm"}},
       {13, 4, "ab\tcdefghij klm", {"ab\tcdefghij ", "klm"}},
+      // A tab at column 1 takes all eight columns of its stop.
+      {12, 8, "\ta bc def ghij", {"\ta ", "bc def ghij"}},
       // A width below one tab's columns still cuts a character at least.
       {3, 8, "\tabcdef", {"\t", "abc", "def"}},
       {0, 8, "abc", {"a", "b", "c"}},

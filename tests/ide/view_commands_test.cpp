@@ -1,5 +1,6 @@
 // The view switches on every editor window, the colour styles, the font
 // size's bounds, the other programs and help through the main window.
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFontMetrics>
@@ -162,6 +163,100 @@ TEST_F(ViewCommandsTest, EveryRowHoldsTheAccentedCapitalsAtEverySize) {
       button("btnAumentarFonte")->click();
     }
     while (edit().Font().Size() > 6) button("btnReduzirFonte")->click();
+  }
+}
+
+// A canvas that paints as the window's does and keeps, for each text, its
+// cells (the font's height by the advances of its characters from the first
+// that is not a blank) and its ink, drawn again alone
+// with room all round: ink that the window cuts off at its edge or that the
+// next row paints over shows there.
+class InkOfEachText : public platform::QtCanvas {
+ public:
+  struct Text {
+    std::string text;
+    TRect rect;  // the rectangle it was drawn over
+    QRect cells, ink;
+  };
+  InkOfEachText(QPainter& painter, TRect bounds) : QtCanvas(painter, bounds), bounds_(bounds) {}
+
+  void ExtTextOut(int x, int y, unsigned options, const TRect* rect, std::string_view text,
+                  const int* advances) override {
+    QtCanvas::ExtTextOut(x, y, options, rect, text, advances);
+    const TRect row = rect ? *rect : TRect{};
+    // A row's width on either side and a row's height above and below.
+    const QRect area(bounds_.Left - bounds_.Width(), row.Top - row.Height(), 3 * bounds_.Width(), 3 * row.Height());
+    QImage alone(area.size(), QImage::Format_RGB32);
+    alone.fill(Qt::white);
+    {
+      QPainter painter(&alone);
+      painter.translate(-area.topLeft());
+      platform::QtCanvas canvas(painter, {area.left(), area.top(), area.right() + 1, area.bottom() + 1});
+      canvas.SelectFont(SelectedFont());
+      canvas.SetTextColor(clBlack);
+      canvas.ExtTextOut(x, y, 0, nullptr, text, advances);
+    }
+    QRect ink;
+    for (int py = 0; py < alone.height(); ++py)
+      for (int px = 0; px < alone.width(); ++px)
+        if (alone.pixel(px, py) != qRgb(255, 255, 255)) ink |= QRect(area.left() + px, area.top() + py, 1, 1);
+    // The cells of its characters from the first that is not a blank.
+    int left = x, width = 0;
+    for (std::size_t i = 0; advances && i < text.size(); ++i) {
+      if (width == 0 && text[i] == ' ') left += advances[i];
+      else width += advances[i];
+    }
+    const QRect cells(left, y, width, platform::Fonts().GetTextMetrics(*SelectedFont()).Height);
+    texts.push_back({std::string(text), row, cells, ink});
+  }
+
+  std::vector<Text> texts;
+
+ private:
+  TRect bounds_;
+};
+
+// At every size the font buttons reach, each line number of the gutter, at
+// the top of a text of 130 lines and at its end, is drawn whole inside the
+// gutter (left of its border) and inside its own row, its cells and its ink,
+// so that no two numbers share ink.
+TEST_F(ViewCommandsTest, EveryLineNumberShowsWholeAndApartAtEverySize) {
+  std::string text;
+  for (int line = 1; line <= 130; ++line) text += "x\n";
+  edit().SetText(text);
+  main_->resize(800, 600);
+  while (edit().Font().Size() > 6) button("btnReduzirFonte")->click();
+  QWidget* viewport = main_->ActiveEditorWindow()->Host().viewport();
+  for (int size = 6;; ++size) {
+    ASSERT_EQ(edit().Font().Size(), size);
+    for (const Qt::Key end : {Qt::Key_Home, Qt::Key_End}) {
+      SCOPED_TRACE(std::to_string(size) + (end == Qt::Key_Home ? " top" : " end"));
+      QTest::keyClick(viewport, end, Qt::ControlModifier);
+      const int gutter = edit().GutterWidth();
+      QImage image(gutter, edit().ClientHeight(), QImage::Format_RGB32);
+      QPainter painter(&image);
+      InkOfEachText canvas(painter, {0, 0, image.width(), image.height()});
+      edit().Paint(canvas, {0, 0, image.width(), image.height()});
+      int numbers = 0;
+      for (const InkOfEachText::Text& t : canvas.texts) {
+        const int line = edit().TopLine() + t.rect.Top / edit().LineHeight();
+        EXPECT_EQ(std::stoi(t.text), line);
+        const QRect inside(0, t.rect.Top, gutter - 2, edit().LineHeight());
+        const QRect drawn = t.cells | t.ink;
+        EXPECT_TRUE(inside.contains(drawn)) << line << ": drawn " << drawn.left() << "," << drawn.top() << " to "
+                                            << drawn.right() << "," << drawn.bottom() << " outside "
+                                            << inside.left() << "," << inside.top() << " to " << inside.right()
+                                            << "," << inside.bottom();
+        ++numbers;
+      }
+      EXPECT_GE(numbers, edit().LinesInWindow());
+    }
+    if (size == 6) {
+      ASSERT_TRUE(QDir().mkpath(SCREENSHOT_DIR));
+      EXPECT_TRUE(viewport->grab().save(QString(SCREENSHOT_DIR) + "/gutter_at_6_points.png"));
+    }
+    if (size == 72) break;
+    button("btnAumentarFonte")->click();
   }
 }
 
