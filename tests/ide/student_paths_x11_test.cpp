@@ -1162,5 +1162,24 @@ TEST_F(StudentPathsX11, AMinimizedWindowComesBackByItsTabOrTheJanelaMenu) {
   EXPECT_EQ(FileContents(folder_.filePath("prog.pas")), kHello);
 }
 
+// A paste of 3,001 lines (6,002 characters) into a program that counts the
+// lines until a 0 reaches the program whole: it writes 3000.
+TEST_F(StudentPathsX11, ALongPasteReachesTheProgramWhole) {
+  start("program p;\nvar f: text; n, conta: integer;\nbegin\n  conta := 0;\n"
+        "  repeat\n    readln(n); if n <> 0 then conta := conta + 1;\n  until n = 0;\n"
+        "  assign(f, 'conta.txt'); rewrite(f); writeln(f, conta); close(f);\nend.\n");
+  QByteArray lines;
+  for (int i = 0; i < 3000; ++i) lines += "1\n";
+  RunProgram("xclip", {"-i", "-selection", "clipboard"}, lines + "0\n");
+  const QString file = folder_.filePath("conta.txt");
+  During paste = person();
+  paste.then("the run, the console having the keys", [&] { return windows_->console.runOpen() && consoleHasKeys(); },
+             [] { Key("ctrl+v"); })
+      .then("the count written", [&] { return QFile::exists(file); }, [&] { screenshot("paste_long"); })
+      .again("the run's end", [] { Key("Return"); }, [this] { return !main().running(); });
+  ASSERT_TRUE(runFromTheEditor(paste)) << focusReport();
+  EXPECT_EQ(FileContents(file), "3000\n");
+}
+
 }  // namespace
 }  // namespace kau::ide::testing
