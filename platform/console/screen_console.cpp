@@ -14,6 +14,7 @@ constexpr int kEnter = 13;
 constexpr int kBackspace = 8;
 constexpr int kDelete = 0x7F;
 constexpr int kEndOfInput = 4;  // Ctrl+D
+constexpr int kEscape = 27;
 // Waits also look at interruptFlag() this often, in case it is set without
 // pressCtrlC.
 constexpr auto kWaitSlice = std::chrono::milliseconds(100);
@@ -51,6 +52,7 @@ void ScreenConsole::put(std::string_view cp850) {
   for (const char c : cp850) {
     const CursorTracker::Step step = cursor_.step(c, kRows, kColumns);
     if (step.scrolled) {
+      ++scrolls_;
       topRow_ = (topRow_ + 1) % kRows;
       blankRow(kRows);
     }
@@ -185,10 +187,30 @@ bool ScreenConsole::waitForKey(std::unique_lock<std::mutex>& lock) {
   return !keys_.empty() && runOpen_ && !interruptFlag().load(std::memory_order_relaxed);
 }
 
+// Blanks what the line being edited echoed since `start` (the cursor when
+// the echo began, `scrollsAtStart` rows scrolled then), also on the rows it
+// wrapped onto, and puts the cursor back where the echo began.
+void ScreenConsole::eraseEcho(const CursorTracker& start, std::uint64_t scrollsAtStart) {
+  // Cells counted from the screen's top left: the one the next character
+  // goes to, after a wrap that waits.
+  const auto next = [](const CursorTracker& c) {
+    return (c.row() - 1) * kColumns + c.column() - 1 + (c.wrapPending() ? 1 : 0);
+  };
+  const auto scrolled = static_cast<int>(std::min<std::uint64_t>(scrolls_ - scrollsAtStart, kRows));
+  const int from = std::max(0, next(start) - scrolled * kColumns);
+  const int to = std::min(next(cursor_), kRows * kColumns);
+  if (from >= to) return;
+  for (int cell = from; cell < to; ++cell) row(cell / kColumns + 1)[cell % kColumns] = ScreenCell{' ', attribute_};
+  cursor_.moveTo(from % kColumns + 1, from / kColumns + 1);
+  changed();
+}
+
 // Takes keys until a line is complete, echoing them, and leaves the line in
 // line_. Extended keys have no place in a line and are dropped.
 ScreenConsole::LineEnd ScreenConsole::editLine(std::unique_lock<std::mutex>& lock) {
   std::string edited;
+  CursorTracker echoStart = cursor_;
+  std::uint64_t scrollsAtEchoStart = scrolls_;
   for (;;) {
     if (!waitForKey(lock)) return LineEnd::Stopped;
     const Key key = takeKey();
@@ -201,6 +223,12 @@ ScreenConsole::LineEnd ScreenConsole::editLine(std::unique_lock<std::mutex>& loc
         edited.pop_back();
         put("\b \b");
       }
+      continue;
+    } else if (key.value == kEscape) {
+      eraseEcho(echoStart, scrollsAtEchoStart);
+      edited.clear();
+      echoStart = cursor_;
+      scrollsAtEchoStart = scrolls_;
       continue;
     } else if (key.value == kEndOfInput) {
       if (edited.empty()) return LineEnd::EndOfInput;

@@ -65,8 +65,9 @@ class ScreenConsole final : public Console {
   int windowColumns() const override { return kColumns; }
   int cursorRow() const override;
   // Line input: keys are taken from the queue a line at a time and echoed
-  // as they are taken (Backspace edits the line, Enter ends it and echoes
-  // "\r\n", Ctrl+D on an empty line ends only this read with -1).
+  // as they are taken (Backspace edits the line, Escape clears it from the
+  // screen and the input, as on the system's console, Enter ends it and
+  // echoes "\r\n", Ctrl+D on an empty line ends only this read with -1).
   int readChar() override;
   void unreadChar(int byte) override;
   void discardRestOfLine() override;
@@ -122,6 +123,7 @@ class ScreenConsole final : public Console {
   void enqueue(Key key);
   Key takeKey();
   void dropKeys();
+  void eraseEcho(const CursorTracker& start, std::uint64_t scrollsAtStart);
   LineEnd editLine(std::unique_lock<std::mutex>& lock);
 
   mutable std::mutex mutex_;
@@ -131,6 +133,7 @@ class ScreenConsole final : public Console {
   CursorTracker cursor_;
   unsigned char attribute_ = kDefaultAttribute;
   std::uint64_t bells_ = 0;
+  std::uint64_t scrolls_ = 0;  // rows scrolled off the top since the console was made
   std::atomic<std::uint64_t> changes_{0};
   bool runOpen_ = false;
   std::deque<Key> keys_;

@@ -204,6 +204,35 @@ TEST(ScreenConsole, APasteIsTypedWholeOrRefusedWhole) {
   console.endRun();
 }
 
+// Escape during line input clears what was typed on the line, from the
+// screen and from the input, also when it wrapped onto rows that scrolled;
+// a key read still gets 27.
+TEST(ScreenConsole, EscapeClearsTheLineBeingTyped) {
+  const struct {
+    int column, row;
+    std::size_t cleared;  // the length of the line that Escape clears
+    int promptRow;        // where the prompt stands after it
+  } cases[] = {{1, 1, 3, 1}, {70, 10, 20, 10}, {70, 25, 100, 23}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.cleared);
+    ScreenConsole console;
+    console.beginRun();
+    console.gotoXY(c.column, c.row);
+    console.write("Nome: ");
+    for (std::size_t i = 0; i < c.cleared; ++i) console.typeCharacter(U'a' + static_cast<char32_t>(i % 26));
+    console.typeCharacter(U'\x1b');
+    for (const char32_t k : {U'R', U'u', U'i', U'\r'}) console.typeCharacter(k);
+    readWithin(console, [&console] { EXPECT_EQ(readLine(console), "Rui"); });
+    const ScreenSnapshot shot = console.snapshot();
+    const std::string prompt = std::string(static_cast<std::size_t>(c.column - 1), ' ') + "Nome: ";
+    EXPECT_EQ(rowText(shot, c.promptRow), prompt + "Rui");
+    for (int row = c.promptRow + 1; row <= ScreenSnapshot::kRows; ++row) EXPECT_EQ(rowText(shot, row), "") << row;
+    console.typeCharacter(U'\x1b');
+    EXPECT_EQ(console.readKey(), 27);
+    console.endRun();
+  }
+}
+
 TEST(ScreenConsole, DumpWritesTheRowsAfterARun) {
   char path[] = "/tmp/screen-dump-XXXXXX";
   const int fd = mkstemp(path);

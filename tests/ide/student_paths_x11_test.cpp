@@ -1181,5 +1181,30 @@ TEST_F(StudentPathsX11, ALongPasteReachesTheProgramWhole) {
   EXPECT_EQ(FileContents(file), "3000\n");
 }
 
+// Escape while a name is typed clears it, on the screen and in what the
+// program reads, as on the system's console.
+TEST_F(StudentPathsX11, EscapeClearsTheLineBeingTyped) {
+  start("program p;\nvar nome: string; f: text;\nbegin\n  write('Nome: '); readln(nome);\n"
+        "  assign(f, 'nome.txt'); rewrite(f); writeln(f, nome); close(f);\nend.\n");
+  During student = person();
+  student
+      .then("the name asked for, the console having the keys", [&] { return row(1) == "Nome:" && consoleHasKeys(); },
+            [] {
+              Type("Ana");
+              Key("Escape");
+              Type("Rui");
+            })
+      .then("Rui typed", [&] { return row(1).endsWith("Rui"); },
+            [&] {
+              screenshot("escape_cleared_the_line");
+              Key("Return");
+            })
+      .again("the run's end", [] { Key("Return"); }, [this] { return !main().running(); });
+  ASSERT_TRUE(runFromTheEditor(student)) << focusReport();
+  const QByteArray name = FileContents(folder_.filePath("nome.txt"));
+  EXPECT_EQ(name, "Rui\n");
+  EXPECT_FALSE(name.contains('\x1b'));
+}
+
 }  // namespace
 }  // namespace kau::ide::testing
