@@ -28,6 +28,8 @@ class CursorTracker {
   void moveTo(int column, int row);
   int row() const { return row_; }
   int column() const { return column_; }
+  // The cursor stands in the last column, after the character written there.
+  bool wrapPending() const { return wrapPending_; }
 
  private:
   // One row down; on the last row the screen scrolls instead.

@@ -14,11 +14,27 @@ constexpr int kEnter = 13;
 constexpr int kBackspace = 8;
 constexpr int kDelete = 0x7F;
 constexpr int kEndOfInput = 4;  // Ctrl+D
-// Keys typed ahead beyond this are dropped, as a keyboard buffer drops them.
-constexpr std::size_t kKeyQueueLimit = 4096;
+constexpr int kEscape = 27;
 // Waits also look at interruptFlag() this often, in case it is set without
 // pressCtrlC.
 constexpr auto kWaitSlice = std::chrono::milliseconds(100);
+
+// Gives `key` each key that a pasted text types (see pasteText).
+template <typename Sink>
+void forEachPastedKey(std::u32string_view text, Sink key) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char32_t c = text[i];
+    if (c == U'\r' || c == U'\n') {
+      if (c == U'\r' && i + 1 < text.size() && text[i + 1] == U'\n') ++i;
+      key(kEnter);
+    } else if (c == U'\t') {
+      key('\t');
+    } else if (c >= 0x20 && c != static_cast<char32_t>(kDelete)) {  // a text's control characters are no keys
+      const int byte = text::unicodeToCp850(c);
+      key(byte >= 0 ? byte : '?');
+    }
+  }
+}
 
 }  // namespace
 
@@ -36,6 +52,7 @@ void ScreenConsole::put(std::string_view cp850) {
   for (const char c : cp850) {
     const CursorTracker::Step step = cursor_.step(c, kRows, kColumns);
     if (step.scrolled) {
+      ++scrolls_;
       topRow_ = (topRow_ + 1) % kRows;
       blankRow(kRows);
     }
@@ -96,42 +113,55 @@ ScreenSnapshot ScreenConsole::snapshot() const {
 void ScreenConsole::enqueue(Key key) {
   {
     std::lock_guard lock(mutex_);
-    if (!runOpen_ || keys_.size() >= kKeyQueueLimit) return;
+    if (!runOpen_ || typedKeys_ >= kTypedKeyLimit) return;
     keys_.push_back(key);
+    ++typedKeys_;
   }
   keyArrived_.notify_all();
+}
+
+ScreenConsole::Key ScreenConsole::takeKey() {
+  const Key key = keys_.front();
+  keys_.pop_front();
+  --(key.pasted ? pastedKeys_ : typedKeys_);
+  return key;
+}
+
+void ScreenConsole::dropKeys() {
+  keys_.clear();
+  typedKeys_ = 0;
+  pastedKeys_ = 0;
 }
 
 void ScreenConsole::typeCharacter(char32_t character) {
   if (character < 0x20) {
-    enqueue({static_cast<int>(character), false});
+    enqueue({static_cast<int>(character), false, false});
     return;
   }
   const int byte = text::unicodeToCp850(character);
-  if (byte >= 0) enqueue({byte, false});
+  if (byte >= 0) enqueue({byte, false, false});
 }
 
+// A paste cut short would hand the program half a line, or half a number,
+// and nothing would tell the student: it is refused whole instead.
 void ScreenConsole::pasteText(std::u32string_view text) {
   {
     std::lock_guard lock(mutex_);
     if (!runOpen_) return;
-    for (std::size_t i = 0; i < text.size() && keys_.size() < kKeyQueueLimit; ++i) {
-      const char32_t c = text[i];
-      if (c == U'\r' || c == U'\n') {
-        if (c == U'\r' && i + 1 < text.size() && text[i + 1] == U'\n') ++i;
-        keys_.push_back({kEnter, false});
-      } else if (c == U'\t') {
-        keys_.push_back({'\t', false});
-      } else if (c >= 0x20 && c != static_cast<char32_t>(kDelete)) {  // a text's control characters are no keys
-        const int byte = text::unicodeToCp850(c);
-        keys_.push_back({byte >= 0 ? byte : '?', false});
-      }
+    std::size_t count = 0;
+    forEachPastedKey(text, [&count](int) { ++count; });
+    if (count > kPasteLimit - pastedKeys_) {
+      ++bells_;
+      changed();
+      return;
     }
+    forEachPastedKey(text, [this](int byte) { keys_.push_back({byte, false, true}); });
+    pastedKeys_ += count;
   }
   keyArrived_.notify_all();
 }
 
-void ScreenConsole::typeExtendedKey(int scanCode) { enqueue({scanCode, true}); }
+void ScreenConsole::typeExtendedKey(int scanCode) { enqueue({scanCode, true, false}); }
 
 void ScreenConsole::pressCtrlC() {
   {
@@ -157,14 +187,33 @@ bool ScreenConsole::waitForKey(std::unique_lock<std::mutex>& lock) {
   return !keys_.empty() && runOpen_ && !interruptFlag().load(std::memory_order_relaxed);
 }
 
+// Blanks what the line being edited echoed since `start` (the cursor when
+// the echo began, `scrollsAtStart` rows scrolled then), also on the rows it
+// wrapped onto, and puts the cursor back where the echo began.
+void ScreenConsole::eraseEcho(const CursorTracker& start, std::uint64_t scrollsAtStart) {
+  // Cells counted from the screen's top left: the one the next character
+  // goes to, after a wrap that waits.
+  const auto next = [](const CursorTracker& c) {
+    return (c.row() - 1) * kColumns + c.column() - 1 + (c.wrapPending() ? 1 : 0);
+  };
+  const auto scrolled = static_cast<int>(std::min<std::uint64_t>(scrolls_ - scrollsAtStart, kRows));
+  const int from = std::max(0, next(start) - scrolled * kColumns);
+  const int to = std::min(next(cursor_), kRows * kColumns);
+  if (from >= to) return;
+  for (int cell = from; cell < to; ++cell) row(cell / kColumns + 1)[cell % kColumns] = ScreenCell{' ', attribute_};
+  cursor_.moveTo(from % kColumns + 1, from / kColumns + 1);
+  changed();
+}
+
 // Takes keys until a line is complete, echoing them, and leaves the line in
 // line_. Extended keys have no place in a line and are dropped.
 ScreenConsole::LineEnd ScreenConsole::editLine(std::unique_lock<std::mutex>& lock) {
   std::string edited;
+  CursorTracker echoStart = cursor_;
+  std::uint64_t scrollsAtEchoStart = scrolls_;
   for (;;) {
     if (!waitForKey(lock)) return LineEnd::Stopped;
-    const Key key = keys_.front();
-    keys_.pop_front();
+    const Key key = takeKey();
     if (key.extended) continue;
     if (key.value == kEnter || key.value == '\n') {
       edited.push_back('\n');
@@ -174,6 +223,12 @@ ScreenConsole::LineEnd ScreenConsole::editLine(std::unique_lock<std::mutex>& loc
         edited.pop_back();
         put("\b \b");
       }
+      continue;
+    } else if (key.value == kEscape) {
+      eraseEcho(echoStart, scrollsAtEchoStart);
+      edited.clear();
+      echoStart = cursor_;
+      scrollsAtEchoStart = scrolls_;
       continue;
     } else if (key.value == kEndOfInput) {
       if (edited.empty()) return LineEnd::EndOfInput;
@@ -211,7 +266,7 @@ void ScreenConsole::discardRestOfLine() {
 
 void ScreenConsole::discardPendingInput() {
   std::lock_guard lock(mutex_);
-  keys_.clear();
+  dropKeys();
   line_.clear();
   linePosition_ = 0;
 }
@@ -226,8 +281,7 @@ int ScreenConsole::readKey() {
     return c == '\n' ? kEnter : c;
   }
   if (!waitForKey(lock)) return -1;
-  const Key key = keys_.front();
-  keys_.pop_front();
+  const Key key = takeKey();
   if (key.extended) {
     pendingScanCode_ = key.value;
     return 0;
@@ -260,7 +314,7 @@ void ScreenConsole::endRun() {
     std::lock_guard lock(mutex_);
     attribute_ = kDefaultAttribute;
     runOpen_ = false;
-    keys_.clear();
+    dropKeys();
     line_.clear();
     linePosition_ = 0;
     pendingScanCode_ = -1;

@@ -8,6 +8,7 @@
 #include <array>
 #include <atomic>
 #include <condition_variable>
+#include <cstddef>
 #include <cstdint>
 #include <deque>
 #include <mutex>
@@ -41,6 +42,12 @@ class ScreenConsole final : public Console {
   static constexpr int kRows = ScreenSnapshot::kRows;
   static constexpr int kColumns = ScreenSnapshot::kColumns;
   static constexpr unsigned char kDefaultAttribute = 0x07;
+  // Keys typed ahead beyond this many are dropped, as a keyboard buffer
+  // drops them.
+  static constexpr std::size_t kTypedKeyLimit = 4096;
+  // A paste is typed whole or not at all: one that would leave more pasted
+  // keys than this waiting is refused.
+  static constexpr std::size_t kPasteLimit = std::size_t{1} << 20;
 
   ScreenConsole();
   ~ScreenConsole() override;
@@ -58,8 +65,9 @@ class ScreenConsole final : public Console {
   int windowColumns() const override { return kColumns; }
   int cursorRow() const override;
   // Line input: keys are taken from the queue a line at a time and echoed
-  // as they are taken (Backspace edits the line, Enter ends it and echoes
-  // "\r\n", Ctrl+D on an empty line ends only this read with -1).
+  // as they are taken (Backspace edits the line, Escape clears it from the
+  // screen and the input, as on the system's console, Enter ends it and
+  // echoes "\r\n", Ctrl+D on an empty line ends only this read with -1).
   int readChar() override;
   void unreadChar(int byte) override;
   void discardRestOfLine() override;
@@ -78,9 +86,11 @@ class ScreenConsole final : public Console {
   // Tab 9, Escape 27, Ctrl+D 4, ...), any other is converted to code page
   // 850 and dropped when the code page lacks it.
   void typeCharacter(char32_t character);
-  // A pasted text, typed as its characters: each line break (CR LF, CR or
-  // LF) is Enter, a tab is Tab, other control characters are dropped, and a
-  // character that code page 850 lacks becomes '?'.
+  // A pasted text, typed as its characters after the keys typed before it:
+  // each line break (CR LF, CR or LF) is Enter, a tab is Tab, other control
+  // characters are dropped, and a character that code page 850 lacks becomes
+  // '?'. Pasted keys count against kPasteLimit, not against the typed keys'
+  // limit; a paste over it types nothing and rings the bell.
   void pasteText(std::u32string_view text);
   // An extended key, by its scan code (see Console::readKey).
   void typeExtendedKey(int scanCode);
@@ -99,6 +109,7 @@ class ScreenConsole final : public Console {
   struct Key {
     int value;
     bool extended;
+    bool pasted;
   };
   enum class LineEnd { Completed, EndOfInput, Stopped };
 
@@ -110,6 +121,9 @@ class ScreenConsole final : public Console {
   bool keyWaitOver() const;
   bool waitForKey(std::unique_lock<std::mutex>& lock);
   void enqueue(Key key);
+  Key takeKey();
+  void dropKeys();
+  void eraseEcho(const CursorTracker& start, std::uint64_t scrollsAtStart);
   LineEnd editLine(std::unique_lock<std::mutex>& lock);
 
   mutable std::mutex mutex_;
@@ -119,9 +133,12 @@ class ScreenConsole final : public Console {
   CursorTracker cursor_;
   unsigned char attribute_ = kDefaultAttribute;
   std::uint64_t bells_ = 0;
+  std::uint64_t scrolls_ = 0;  // rows scrolled off the top since the console was made
   std::atomic<std::uint64_t> changes_{0};
   bool runOpen_ = false;
   std::deque<Key> keys_;
+  std::size_t typedKeys_ = 0;  // of keys_, those typed and those pasted
+  std::size_t pastedKeys_ = 0;
   std::string line_;  // an edited line, read from linePosition_ on
   std::size_t linePosition_ = 0;
   int pendingScanCode_ = -1;

@@ -152,7 +152,9 @@ void QtConsoleWindow::mouseReleaseEvent(QMouseEvent* event) {
 // asked by the program itself, as the application's quit asks every window,
 // goes through. The run stops at the first click on the box and is over
 // before the second click of a double click (or an impatient one, or a slow
-// one) comes: that click belongs to the stop and must not quit.
+// one) comes: that click belongs to the stop and must not quit. Neither must
+// the clicks of a student who keeps clicking a program that seemed stuck:
+// each click that belongs to the stop holds the window open for the next.
 void QtConsoleWindow::closeEvent(QCloseEvent* event) {
   if (!event->spontaneous()) return;
   event->ignore();
@@ -162,6 +164,8 @@ void QtConsoleWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   const bool partOfTheStop = sinceStopRequest_.isValid() && sinceStopRequest_.elapsed() < stopClickMilliseconds();
+  if (partOfTheStop) sinceStopRequest_.start();
+  else sinceStopRequest_.invalidate();
   const std::function<void()>& handler = partOfTheStop ? stopClicked_ : closeRequested_;
   if (handler) handler();
 }

@@ -22,7 +22,8 @@ class QtConsoleWindow : public QWidget {
 
   // The close box during a run stops the run as Ctrl+C does; outside a run
   // it calls this handler (the main window's quit questions), unless it
-  // comes within stopClickMilliseconds() of a click that stopped a run.
+  // belongs to a stop: it comes within stopClickMilliseconds() of the click
+  // that stopped a run or of a later click that belonged to that stop.
   // Either way the window stays; close() from the program (and
   // QApplication::quit(), which closes every window) closes it.
   void setCloseRequestHandler(std::function<void()> handler) { closeRequested_ = std::move(handler); }
@@ -31,9 +32,9 @@ class QtConsoleWindow : public QWidget {
   // console to the front for it, over the windows the run's end put back.
   void setStopClickHandler(std::function<void()> handler) { stopClicked_ = std::move(handler); }
 
-  // How long after the click that stopped a run a click on the close box
-  // still belongs to that stop: one and a half seconds, or the double-click
-  // interval when that is longer.
+  // How long after a click that belongs to a stop the next click on the
+  // close box still belongs to it: one and a half seconds, or the
+  // double-click interval when that is longer.
   static int stopClickMilliseconds();
 
   // Colour 0 to 15 of the text-mode palette.
@@ -58,7 +59,7 @@ class QtConsoleWindow : public QWidget {
   console::ScreenConsole& console_;
   std::function<void()> closeRequested_;
   std::function<void()> stopClicked_;
-  QElapsedTimer sinceStopRequest_;  // since the close box last asked a run to stop
+  QElapsedTimer sinceStopRequest_;  // since the last click on the close box that belonged to a stop
   QFont font_;
   QSize cell_;
   int baseline_ = 0;

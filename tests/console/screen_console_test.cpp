@@ -6,8 +6,10 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <future>
 #include <sstream>
 #include <thread>
+#include <vector>
 
 #include "interpreter/entry_points.h"
 #include "platform/console/screen_console.h"
@@ -133,6 +135,102 @@ TEST(ScreenConsole, PastedTextIsTypedLineByLine) {
   EXPECT_EQ(rowText(console.snapshot(), 1), "Concei\x87\xC6o");
   EXPECT_EQ(rowText(console.snapshot(), 4), "??z");
   console.endRun();
+}
+
+std::string readLine(ScreenConsole& console) {
+  std::string line;
+  for (int c = console.readChar(); c >= 0 && c != '\n'; c = console.readChar()) line.push_back(static_cast<char>(c));
+  return line;
+}
+
+// Runs `reads` on another thread; a read that waits for keys that never
+// come is ended as Ctrl+C ends it, so that a failing check fails, not hangs.
+template <typename Reads>
+void readWithin(ScreenConsole& console, Reads reads) {
+  auto done = std::async(std::launch::async, reads);
+  if (done.wait_for(std::chrono::seconds(10)) != std::future_status::ready) console.pressCtrlC();
+  done.get();
+}
+
+// A long paste reaches the program whole, after the keys typed before it and
+// before those typed after it; one that would pass the limit types nothing
+// and rings the bell. Typed keys keep their own limit.
+TEST(ScreenConsole, APasteIsTypedWholeOrRefusedWhole) {
+  ScreenConsole console;
+  console.beginRun();
+  console.typeCharacter(U'4');
+  std::u32string lines;
+  for (int i = 0; i < 3000; ++i) lines += U"1\n";
+  console.pasteText(lines + U"0\n");
+  console.typeCharacter(U'z');
+  console.typeCharacter(U'\r');
+  readWithin(console, [&console] {
+    EXPECT_EQ(readLine(console), "41");
+    int ones = 0;
+    std::string line;
+    while ((line = readLine(console)) == "1") ++ones;
+    EXPECT_EQ(ones, 2999);
+    EXPECT_EQ(line, "0");
+    EXPECT_EQ(readLine(console), "z");
+  });
+  EXPECT_EQ(console.snapshot().bells, 0u);
+
+  const std::size_t limit = ScreenConsole::kPasteLimit;
+  console.pasteText(std::u32string(limit + 1, U'x'));
+  EXPECT_EQ(console.snapshot().bells, 1u);
+  for (std::size_t i = 0; i <= ScreenConsole::kTypedKeyLimit; ++i) console.typeCharacter(U'k');  // one too many
+  console.pasteText(std::u32string(limit - 1, U'p') + U"\r\n");
+  console.pasteText(U"q");  // the pasted keys still waiting count
+  EXPECT_EQ(console.snapshot().bells, 2u);
+  std::vector<std::size_t> counts;  // of each run of equal keys read
+  int last = -1;
+  readWithin(console, [&] {
+    for (std::size_t i = 0; i < ScreenConsole::kTypedKeyLimit + limit; ++i) {
+      const int key = console.readKey();
+      if (counts.empty() || key != last) counts.push_back(0);
+      ++counts.back();
+      last = key;
+    }
+  });
+  EXPECT_EQ(counts, (std::vector<std::size_t>{ScreenConsole::kTypedKeyLimit, limit - 1, 1}));
+  EXPECT_EQ(last, 13);
+  console.pasteText(U"q");
+  console.typeCharacter(U'r');
+  readWithin(console, [&console] {
+    EXPECT_EQ(console.readKey(), 'q');
+    EXPECT_EQ(console.readKey(), 'r');
+  });
+  EXPECT_EQ(console.snapshot().bells, 2u);
+  console.endRun();
+}
+
+// Escape during line input clears what was typed on the line, from the
+// screen and from the input, also when it wrapped onto rows that scrolled;
+// a key read still gets 27.
+TEST(ScreenConsole, EscapeClearsTheLineBeingTyped) {
+  const struct {
+    int column, row;
+    std::size_t cleared;  // the length of the line that Escape clears
+    int promptRow;        // where the prompt stands after it
+  } cases[] = {{1, 1, 3, 1}, {70, 10, 20, 10}, {70, 25, 100, 23}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.cleared);
+    ScreenConsole console;
+    console.beginRun();
+    console.gotoXY(c.column, c.row);
+    console.write("Nome: ");
+    for (std::size_t i = 0; i < c.cleared; ++i) console.typeCharacter(U'a' + static_cast<char32_t>(i % 26));
+    console.typeCharacter(U'\x1b');
+    for (const char32_t k : {U'R', U'u', U'i', U'\r'}) console.typeCharacter(k);
+    readWithin(console, [&console] { EXPECT_EQ(readLine(console), "Rui"); });
+    const ScreenSnapshot shot = console.snapshot();
+    const std::string prompt = std::string(static_cast<std::size_t>(c.column - 1), ' ') + "Nome: ";
+    EXPECT_EQ(rowText(shot, c.promptRow), prompt + "Rui");
+    for (int row = c.promptRow + 1; row <= ScreenSnapshot::kRows; ++row) EXPECT_EQ(rowText(shot, row), "") << row;
+    console.typeCharacter(U'\x1b');
+    EXPECT_EQ(console.readKey(), 27);
+    console.endRun();
+  }
 }
 
 TEST(ScreenConsole, DumpWritesTheRowsAfterARun) {

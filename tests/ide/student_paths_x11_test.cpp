@@ -548,27 +548,30 @@ TEST_F(StudentPathsX11, AfterCtrlCTheEditorHasTheKeys) {
   expectMenuAndToolBarOnTop();
 }
 
-// A double click (or an impatient second click, or a slow one) on the
-// console's close box while the program loops: the first click stops the run
-// as Ctrl+C does, the second comes once the run is over and belongs to that
-// stop. No question is asked; the main window comes back and Ctrl+S saves
-// what was typed before the run. A click of its own on the idle console's
-// close box, 2 s after the stop, still asks whether to quit.
+// A double click (or an impatient second click, or a slow one, or a burst of
+// clicks) on the console's close box while the program loops: the first
+// click stops the run as Ctrl+C does, the others come once the run is over
+// and belong to that stop. No question is asked; the main window comes back
+// and Ctrl+S saves what was typed before the run. A click of its own on the
+// idle console's close box, 2 s after the last click, still asks whether to
+// quit.
 TEST_F(StudentPathsX11, ADoubleClickOnTheConsoleCloseBoxOnlyStopsTheRun) {
   if (qEnvironmentVariableIsEmpty("KAU_X11_WINDOW_MANAGER")) GTEST_SKIP() << "the close box is the window manager's";
   const struct {
-    const char* clicks;  // milliseconds between the two clicks
+    int clicks;
+    const char* apart;  // milliseconds between two clicks
     const char* typed;
     const char* shot;
   } cases[] = {
-      {"150", "i := 1; ", "console_double_click"},
-      {"600", "i := 2; ", "console_slow_double_click"},
+      {2, "150", "i := 1; ", "console_double_click"},
+      {2, "600", "i := 2; ", "console_slow_double_click"},
+      {9, "350", "i := 3; ", "console_click_burst"},  // a student who keeps clicking
   };
   start("program p;\nvar i: integer;\nbegin\n  while true do i := 0;\nend.\n");
   edit().SetCaretXY({3, 4});
   QWidget& console = windows_->consoleWindow;
   const WindowEvents closes(console, QEvent::Close);
-  QElapsedTimer sinceTheClicks;
+  QElapsedTimer sinceTheLastClick;
   int requests = 0;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.shot);
@@ -583,13 +586,14 @@ TEST_F(StudentPathsX11, ADoubleClickOnTheConsoleCloseBoxOnlyStopsTheRun) {
                 [&] { return windows_->console.runOpen() && consoleHasKeys(); },
                 [&] {
                   MoveTo(WindowManagerCloseBox(console));
-                  // Not waited for here: the run ends between the two clicks.
-                  QProcess::startDetached("xdotool", {"click", "--repeat", "2", "--delay", c.clicks, "1"});
-                  sinceTheClicks.start();
+                  // Not waited for here: the run ends between the clicks.
+                  QProcess::startDetached("xdotool", {"click", "--repeat", QString::number(c.clicks), "--delay",
+                                                      c.apart, "1"});
                 });
       ASSERT_TRUE(runFromTheEditor(stop)) << focusReport();
-      requests += 2;
+      requests += c.clicks;
       ASSERT_TRUE(WaitFor([&] { return closes.count() == requests; })) << closes.count() << " close requests";
+      sinceTheLastClick.start();
       EXPECT_EQ(closer.seen(), "");
     }
     ASSERT_TRUE(WaitFor([&] { return editorHasKeys(); })) << focusReport();
@@ -601,7 +605,7 @@ TEST_F(StudentPathsX11, ADoubleClickOnTheConsoleCloseBoxOnlyStopsTheRun) {
   }
 
   // A later click of its own.
-  ASSERT_TRUE(WaitFor([&] { return sinceTheClicks.elapsed() > 2000; }));
+  ASSERT_TRUE(WaitFor([&] { return sinceTheLastClick.elapsed() > 2000; }));
   During answer = person();
   answer.then("the quit question", [&] {
     auto* box = modalWithKeys<QMessageBox>();
@@ -1196,6 +1200,50 @@ TEST_F(StudentPathsX11, CtrlZAfterAJumpKeepsWhatWasTypedBefore) {
     kept.replace("  write(" + QByteArray::number(c.line - 3) + ")", "  writeln(" + QByteArray::number(c.line - 3) + ")");
     expectCtrlZThenSaveKeeps(kept, c.shot);
   }
+}
+
+// A paste of 3,001 lines (6,002 characters) into a program that counts the
+// lines until a 0 reaches the program whole: it writes 3000.
+TEST_F(StudentPathsX11, ALongPasteReachesTheProgramWhole) {
+  start("program p;\nvar f: text; n, conta: integer;\nbegin\n  conta := 0;\n"
+        "  repeat\n    readln(n); if n <> 0 then conta := conta + 1;\n  until n = 0;\n"
+        "  assign(f, 'conta.txt'); rewrite(f); writeln(f, conta); close(f);\nend.\n");
+  QByteArray lines;
+  for (int i = 0; i < 3000; ++i) lines += "1\n";
+  RunProgram("xclip", {"-i", "-selection", "clipboard"}, lines + "0\n");
+  const QString file = folder_.filePath("conta.txt");
+  During paste = person();
+  paste.then("the run, the console having the keys", [&] { return windows_->console.runOpen() && consoleHasKeys(); },
+             [] { Key("ctrl+v"); })
+      .then("the count written", [&] { return QFile::exists(file); }, [&] { screenshot("paste_long"); })
+      .again("the run's end", [] { Key("Return"); }, [this] { return !main().running(); });
+  ASSERT_TRUE(runFromTheEditor(paste)) << focusReport();
+  EXPECT_EQ(FileContents(file), "3000\n");
+}
+
+// Escape while a name is typed clears it, on the screen and in what the
+// program reads, as on the system's console.
+TEST_F(StudentPathsX11, EscapeClearsTheLineBeingTyped) {
+  start("program p;\nvar nome: string; f: text;\nbegin\n  write('Nome: '); readln(nome);\n"
+        "  assign(f, 'nome.txt'); rewrite(f); writeln(f, nome); close(f);\nend.\n");
+  During student = person();
+  student
+      .then("the name asked for, the console having the keys", [&] { return row(1) == "Nome:" && consoleHasKeys(); },
+            [] {
+              Type("Ana");
+              Key("Escape");
+              Type("Rui");
+            })
+      .then("Rui typed", [&] { return row(1).endsWith("Rui"); },
+            [&] {
+              screenshot("escape_cleared_the_line");
+              Key("Return");
+            })
+      .again("the run's end", [] { Key("Return"); }, [this] { return !main().running(); });
+  ASSERT_TRUE(runFromTheEditor(student)) << focusReport();
+  const QByteArray name = FileContents(folder_.filePath("nome.txt"));
+  EXPECT_EQ(name, "Rui\n");
+  EXPECT_FALSE(name.contains('\x1b'));
 }
 
 }  // namespace
