@@ -187,18 +187,19 @@ bool ScreenConsole::waitForKey(std::unique_lock<std::mutex>& lock) {
   return !keys_.empty() && runOpen_ && !interruptFlag().load(std::memory_order_relaxed);
 }
 
-// Blanks what the line being edited echoed since `start` (the cursor when
-// the echo began, `scrollsAtStart` rows scrolled then), also on the rows it
-// wrapped onto, and puts the cursor back where the echo began.
-void ScreenConsole::eraseEcho(const CursorTracker& start, std::uint64_t scrollsAtStart) {
+// Blanks the last `count` cells that the line being edited echoed, no
+// further back than where its echo began (`start`, when `scrollsAtStart`
+// rows had scrolled), also across the rows it wrapped onto, and puts the
+// cursor on the first cell blanked.
+void ScreenConsole::eraseEcho(const CursorTracker& start, std::uint64_t scrollsAtStart, int count) {
   // Cells counted from the screen's top left: the one the next character
   // goes to, after a wrap that waits.
   const auto next = [](const CursorTracker& c) {
     return (c.row() - 1) * kColumns + c.column() - 1 + (c.wrapPending() ? 1 : 0);
   };
   const auto scrolled = static_cast<int>(std::min<std::uint64_t>(scrolls_ - scrollsAtStart, kRows));
-  const int from = std::max(0, next(start) - scrolled * kColumns);
   const int to = std::min(next(cursor_), kRows * kColumns);
+  const int from = std::max({0, next(start) - scrolled * kColumns, to - count});
   if (from >= to) return;
   for (int cell = from; cell < to; ++cell) row(cell / kColumns + 1)[cell % kColumns] = ScreenCell{' ', attribute_};
   cursor_.moveTo(from % kColumns + 1, from / kColumns + 1);
@@ -221,11 +222,12 @@ ScreenConsole::LineEnd ScreenConsole::editLine(std::unique_lock<std::mutex>& loc
     } else if (key.value == kBackspace || key.value == kDelete) {
       if (!edited.empty()) {
         edited.pop_back();
-        put("\b \b");
+        // Also back onto the row the line wrapped from.
+        eraseEcho(echoStart, scrollsAtEchoStart, 1);
       }
       continue;
     } else if (key.value == kEscape) {
-      eraseEcho(echoStart, scrollsAtEchoStart);
+      eraseEcho(echoStart, scrollsAtEchoStart, kRows * kColumns);
       edited.clear();
       echoStart = cursor_;
       scrollsAtEchoStart = scrolls_;

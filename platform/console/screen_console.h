@@ -123,7 +123,7 @@ class ScreenConsole final : public Console {
   void enqueue(Key key);
   Key takeKey();
   void dropKeys();
-  void eraseEcho(const CursorTracker& start, std::uint64_t scrollsAtStart);
+  void eraseEcho(const CursorTracker& start, std::uint64_t scrollsAtStart, int count);
   LineEnd editLine(std::unique_lock<std::mutex>& lock);
 
   mutable std::mutex mutex_;

@@ -205,22 +205,26 @@ TEST(ScreenConsole, APasteIsTypedWholeOrRefusedWhole) {
 }
 
 // Escape during line input clears what was typed on the line, from the
-// screen and from the input, also when it wrapped onto rows that scrolled;
-// a key read still gets 27.
-TEST(ScreenConsole, EscapeClearsTheLineBeingTyped) {
+// screen and from the input, also when it wrapped onto rows that scrolled,
+// and so does a Backspace for each character; a key read still gets 27.
+TEST(ScreenConsole, EscapeOrBackspaceClearsTheLineBeingTyped) {
   const struct {
     int column, row;
-    std::size_t cleared;  // the length of the line that Escape clears
+    std::size_t cleared;  // the length of the line cleared
     int promptRow;        // where the prompt stands after it
   } cases[] = {{1, 1, 3, 1}, {70, 10, 20, 10}, {70, 25, 100, 23}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.cleared);
+  for (const auto& c : cases) for (const bool byBackspace : {false, true}) {
+    SCOPED_TRACE(std::to_string(c.cleared) + (byBackspace ? " by Backspace" : " by Escape"));
     ScreenConsole console;
     console.beginRun();
     console.gotoXY(c.column, c.row);
     console.write("Nome: ");
     for (std::size_t i = 0; i < c.cleared; ++i) console.typeCharacter(U'a' + static_cast<char32_t>(i % 26));
-    console.typeCharacter(U'\x1b');
+    if (byBackspace) {
+      for (std::size_t i = 0; i < c.cleared; ++i) console.typeCharacter(U'\b');
+    } else {
+      console.typeCharacter(U'\x1b');
+    }
     for (const char32_t k : {U'R', U'u', U'i', U'\r'}) console.typeCharacter(k);
     readWithin(console, [&console] { EXPECT_EQ(readLine(console), "Rui"); });
     const ScreenSnapshot shot = console.snapshot();
