@@ -213,28 +213,29 @@ TEST(ScreenConsole, EscapeOrBackspaceClearsTheLineBeingTyped) {
     std::size_t cleared;  // the length of the line cleared
     int promptRow;        // where the prompt stands after it
   } cases[] = {{1, 1, 3, 1}, {70, 10, 20, 10}, {70, 25, 100, 23}};
-  for (const auto& c : cases) for (const bool byBackspace : {false, true}) {
-    SCOPED_TRACE(std::to_string(c.cleared) + (byBackspace ? " by Backspace" : " by Escape"));
-    ScreenConsole console;
-    console.beginRun();
-    console.gotoXY(c.column, c.row);
-    console.write("Nome: ");
-    for (std::size_t i = 0; i < c.cleared; ++i) console.typeCharacter(U'a' + static_cast<char32_t>(i % 26));
-    if (byBackspace) {
-      for (std::size_t i = 0; i < c.cleared; ++i) console.typeCharacter(U'\b');
-    } else {
+  for (const auto& c : cases)
+    for (const bool byBackspace : {false, true}) {
+      SCOPED_TRACE(std::to_string(c.cleared) + (byBackspace ? " by Backspace" : " by Escape"));
+      ScreenConsole console;
+      console.beginRun();
+      console.gotoXY(c.column, c.row);
+      console.write("Nome: ");
+      for (std::size_t i = 0; i < c.cleared; ++i) console.typeCharacter(U'a' + static_cast<char32_t>(i % 26));
+      if (byBackspace) {
+        for (std::size_t i = 0; i < c.cleared; ++i) console.typeCharacter(U'\b');
+      } else {
+        console.typeCharacter(U'\x1b');
+      }
+      for (const char32_t k : {U'R', U'u', U'i', U'\r'}) console.typeCharacter(k);
+      readWithin(console, [&console] { EXPECT_EQ(readLine(console), "Rui"); });
+      const ScreenSnapshot shot = console.snapshot();
+      const std::string prompt = std::string(static_cast<std::size_t>(c.column - 1), ' ') + "Nome: ";
+      EXPECT_EQ(rowText(shot, c.promptRow), prompt + "Rui");
+      for (int row = c.promptRow + 1; row <= ScreenSnapshot::kRows; ++row) EXPECT_EQ(rowText(shot, row), "") << row;
       console.typeCharacter(U'\x1b');
+      EXPECT_EQ(console.readKey(), 27);
+      console.endRun();
     }
-    for (const char32_t k : {U'R', U'u', U'i', U'\r'}) console.typeCharacter(k);
-    readWithin(console, [&console] { EXPECT_EQ(readLine(console), "Rui"); });
-    const ScreenSnapshot shot = console.snapshot();
-    const std::string prompt = std::string(static_cast<std::size_t>(c.column - 1), ' ') + "Nome: ";
-    EXPECT_EQ(rowText(shot, c.promptRow), prompt + "Rui");
-    for (int row = c.promptRow + 1; row <= ScreenSnapshot::kRows; ++row) EXPECT_EQ(rowText(shot, row), "") << row;
-    console.typeCharacter(U'\x1b');
-    EXPECT_EQ(console.readKey(), 27);
-    console.endRun();
-  }
 }
 
 TEST(ScreenConsole, DumpWritesTheRowsAfterARun) {
