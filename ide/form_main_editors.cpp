@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPointer>
 #include <QTabBar>
 #include <QTimer>
@@ -20,6 +19,7 @@
 #include "ide/form_explorer.h"
 #include "ide/form_main.h"
 #include "ide/literal_caption.h"
+#include "ide/message_box.h"
 #include "ide/picture_mdi_area.h"
 #include "text/code_pages.h"
 
@@ -61,9 +61,8 @@ bool TFormMain::OpenInEditor(const QString& given) {
       editor->RichEdit1().Lines().LoadFromFile(QFile::encodeName(name).toStdString());
     } catch (const editor::Exception& failure) {
       ExplorerNormal();
-      QMessageBox::critical(this, "Pascal KAU!",
-                            QString::fromUtf8("Não foi possível abrir o arquivo ") + name + ".\n" +
-                                FromCp1252(failure.what()));
+      ShowMessage(this, QMessageBox::Critical,
+                  QString::fromUtf8("Não foi possível abrir o arquivo ") + name + ".\n" + FromCp1252(failure.what()));
       ExplorerOnTop();
       return false;
     }

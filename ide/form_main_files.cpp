@@ -6,7 +6,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QToolButton>
 #include <exception>
@@ -15,6 +14,7 @@
 #include "ide/form_editor.h"
 #include "ide/form_explorer.h"
 #include "ide/form_main.h"
+#include "ide/message_box.h"
 #include "platform/qt/qt_printer.h"
 #include "text/code_pages.h"
 
@@ -100,7 +100,7 @@ void TFormMain::OpenRecentFile(const QString& name) {
     return;
   }
   ExplorerNormal();
-  QMessageBox::information(this, "Pascal KAU!", FileNotFoundMessage(name));
+  ShowMessage(this, QMessageBox::Information, FileNotFoundMessage(name));
   ExplorerOnTop();
 }
 
@@ -138,7 +138,7 @@ void TFormMain::MnArquivoAbrirClick() {
     if (QFileInfo(name).isFile()) {
       if (OpenInEditor(name)) UpdateRecentFiles(activeEditorWindow_->GetFileName());
     } else {
-      QMessageBox::information(this, "Pascal KAU!", FileNotFoundMessage(name));
+      ShowMessage(this, QMessageBox::Information, FileNotFoundMessage(name));
     }
   }
   ExplorerOnTop();
@@ -151,9 +151,8 @@ bool TFormMain::ConfirmReplacedCharacters(TFormEditor* editor) {
   editor::TSynEditStringList& lines = editor->RichEdit1().Lines();
   if (!lines.CharactersReplaced) return true;
   ExplorerNormal();
-  QMessageBox question(QMessageBox::Information, "Pascal KAU!", ReplacedCharactersQuestion(editor->TabTitle()),
-                       QMessageBox::Yes | QMessageBox::No, this);
-  const bool confirmed = question.exec() == QMessageBox::Yes;
+  const bool confirmed = ShowMessage(this, QMessageBox::Information, ReplacedCharactersQuestion(editor->TabTitle()),
+                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
   ExplorerOnTop();
   if (confirmed) lines.CharactersReplaced = false;
   return confirmed;
@@ -166,9 +165,8 @@ bool TFormMain::SaveEditorTo(TFormEditor* editor, const QString& name) {
     return true;
   } catch (const std::exception& failure) {
     ExplorerNormal();
-    QMessageBox::critical(this, "Pascal KAU!",
-                          QString::fromUtf8("Não foi possível salvar o arquivo ") + name + ".\n" +
-                              FromCp1252(failure.what()));
+    ShowMessage(this, QMessageBox::Critical,
+                QString::fromUtf8("Não foi possível salvar o arquivo ") + name + ".\n" + FromCp1252(failure.what()));
     ExplorerOnTop();
     return false;
   }
@@ -185,8 +183,7 @@ void TFormMain::MnArquivoSalvarClick() {
       if (explorer_) explorer_->fileWritten(editor->GetFileName());
       editor->RichEdit1().SetModified(false);
       UpdateRecentFiles(editor->GetFileName());
-      editor->setWindowTitle(editor->GetFileName());
-      setEditorTabTitle(editor, editor->TabTitle());
+      editor->ShowModifiedMark();
     }
   }
   ativaEditor(editor);
@@ -205,10 +202,9 @@ void TFormMain::MnArquivoSalvarComoClick() {
     const QString name = QFileInfo(dialog.selectedFiles().first()).absoluteFilePath();
     lastSaveSucceeded_ = true;
     if (QFileInfo::exists(name)) {
-      QMessageBox question(QMessageBox::Information, "Pascal KAU!",
-                           " Deseja substituir o arquivo " + QFileInfo(name).fileName() + "?",
-                           QMessageBox::Yes | QMessageBox::No, this);
-      lastSaveSucceeded_ = question.exec() == QMessageBox::Yes;
+      lastSaveSucceeded_ = ShowMessage(this, QMessageBox::Information,
+                                       " Deseja substituir o arquivo " + QFileInfo(name).fileName() + "?",
+                                       QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     }
     // The window takes the new name only once its text is there.
     if (lastSaveSucceeded_) lastSaveSucceeded_ = SaveEditorTo(editor, name);
@@ -225,12 +221,11 @@ void TFormMain::MnArquivoSalvarComoClick() {
 }
 
 int TFormMain::AskToSaveModified(TFormEditor* editor) {
-  QMessageBox question(QMessageBox::Information, "Pascal KAU!",
-                       "O arquivo " + editor->GetFileName() +
-                           QString::fromUtf8(" ainda não foi salvo. \n Deseja salvar agora?"),
-                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
   lastSaveSucceeded_ = false;
-  return question.exec();
+  return ShowMessage(this, QMessageBox::Information,
+                     "O arquivo " + editor->GetFileName() +
+                         QString::fromUtf8(" ainda não foi salvo. \n Deseja salvar agora?"),
+                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
 
 void TFormMain::MnArquivoFecharClick() {
@@ -271,7 +266,7 @@ void TFormMain::MnArquivoImprimirClick() {
       print.Title = ToCp1252(editor->TabTitle());
       print.Print();
     } catch (const std::exception& failure) {
-      QMessageBox::critical(this, "Pascal KAU!", FromCp1252(failure.what()));
+      ShowMessage(this, QMessageBox::Critical, FromCp1252(failure.what()));
     }
   }
   ExplorerOnTop();

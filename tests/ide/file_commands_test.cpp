@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrintDialog>
@@ -34,6 +35,7 @@ namespace kau::ide::testing {
 namespace {
 
 const QString kNo = QString::fromUtf8("Não");
+const QByteArray kProgram = "program p;\nbegin\nend.\n";
 
 class FileCommandsTest : public MainWindowTest {
  protected:
@@ -60,6 +62,12 @@ class FileCommandsTest : public MainWindowTest {
   }
   TFormEditor& active() const { return *main_->ActiveEditorWindow(); }
   RichEditControl& edit() const { return active().RichEdit1(); }
+  // The shown item of the recent-files list that opens `path`, if any.
+  QAction* recentItem(const QString& path) const {
+    for (const char* name : {"ARQ1", "ARQ2", "ARQ3", "ARQ4", "ARQ5"})
+      if (action(name)->isVisible() && action(name)->data().toString() == path) return action(name);
+    return nullptr;
+  }
 
   QTemporaryDir config_;
   QTemporaryDir folder_;
@@ -167,11 +175,6 @@ TEST_F(FileCommandsTest, AFileOpenedByAnotherPathBringsBackItsWindow) {
   QTest::keyClick(&window->Host(), Qt::Key_X);
   ASSERT_EQ(edit().LineText(1), "xprogram p;");
   const qsizetype windows = main_->EditorWindowList().size();
-  auto recentItem = [&](const QString& path) -> QAction* {
-    for (const char* name : {"ARQ1", "ARQ2", "ARQ3", "ARQ4", "ARQ5"})
-      if (action(name)->isVisible() && action(name)->data().toString() == path) return action(name);
-    return nullptr;
-  };
   const struct {
     const char* way;
     std::function<void()> open;
@@ -247,6 +250,99 @@ TEST_F(FileCommandsTest, SaveAsOntoAnExistingFileAnsweredNoSavesNothing) {
   EXPECT_EQ(active().windowTitle(), existing);
   EXPECT_FALSE(edit().Modified());
   EXPECT_EQ(stored()[0], "&1 " + existing);
+}
+
+// A box that holds a file name, or a text typed or from the system, shows
+// it as it is: as plain text, its line breaks kept, also when the name looks
+// like markup. Each box comes for a file of that path (a "/" in it parts a
+// folder from the file's name) in a folder of its own; the name is typed as
+// the line to go to.
+TEST_F(FileCommandsTest, MessageBoxesShowFileNamesAsTheyAre) {
+  struct Shown {
+    std::shared_ptr<ModalSeen> box;
+    QString text;         // the box's text
+    bool reason = false;  // followed by the system's reason
+  };
+  const struct {
+    const char* what;
+    std::function<Shown(const QString& typed, const QString& path)> show;
+  } boxes[] = {
+      {"a recent file that is gone",
+       [&](const QString&, const QString& path) {
+         main_->ExplorerFileChosen(WriteFile(path, kProgram));
+         main_->MnArquivoFecharClick();
+         QFile::remove(path);
+         auto box = AnswerNextModal("OK");
+         if (QAction* item = recentItem(path)) item->trigger();
+         return Shown{box, "O arquivo " + path + QString::fromUtf8(" não exite!")};
+       }},
+      {"Save As onto an existing file",
+       [&](const QString&, const QString& path) {
+         WriteFile(path, kProgram);
+         std::shared_ptr<ModalSeen> box;
+         auto dialog = AnswerFileDialog(path, [&box] { box = AnswerNextModal(kNo); });
+         main_->MnArquivoSalvarComoClick();
+         return Shown{box, " Deseja substituir o arquivo " + QFileInfo(path).fileName() + "?"};
+       }},
+      {"closing it modified",
+       [&](const QString&, const QString& path) {
+         main_->OpenInEditor(WriteFile(path, kProgram));
+         edit().SetModified(true);
+         auto box = AnswerNextModal("Cancelar");
+         main_->MnArquivoFecharClick();
+         edit().SetModified(false);
+         return Shown{box, "O arquivo " + path + QString::fromUtf8(" ainda não foi salvo. \n Deseja salvar agora?")};
+       }},
+      {"saving it once its folder is gone",
+       [&](const QString&, const QString& path) {
+         main_->OpenInEditor(WriteFile(path, kProgram));
+         QDir(QFileInfo(path).path()).removeRecursively();
+         auto box = AnswerNextModal("OK");
+         main_->MnArquivoSalvarClick();
+         return Shown{box, QString::fromUtf8("Não foi possível salvar o arquivo ") + path + ".\n", true};
+       }},
+      {"opening a folder of that name",
+       [&](const QString&, const QString& path) {
+         QDir().mkpath(path);
+         auto box = AnswerNextModal("OK");
+         main_->OpenInEditor(path);
+         return Shown{box, QString::fromUtf8("Não foi possível abrir o arquivo ") + path + ".\n", true};
+       }},
+      {"saving characters code page 1252 lacks",
+       [&](const QString&, const QString& path) {
+         main_->OpenInEditor(WriteFile(path, "writeln('\xE4\xB8\xAD');\n"));
+         auto box = AnswerNextModal(kNo);
+         main_->MnArquivoSalvarClick();
+         return Shown{box, " O arquivo " + QFileInfo(path).fileName() +
+                               QString::fromUtf8(" tem caracteres que o Pascal KAU! não reconhece.\n Eles aparecem"),
+                      true};
+       }},
+      {"the name typed as the line to go to",
+       [&](const QString& typed, const QString&) {
+         std::shared_ptr<ModalSeen> box;
+         auto asked = AnswerNextModal("OK", [&] {
+           qobject_cast<QInputDialog*>(QApplication::activeModalWidget())->setTextValue(typed);
+           box = AnswerNextModal("OK");
+         });
+         main_->MnEditarIrParaLinhaClick();
+         return Shown{box, "'" + typed + QString::fromUtf8("' não é um valor inteiro válido.")};
+       }},
+  };
+  int folder = 0;
+  for (const QString given : {"<b>x</b>.pas", "a<b.pas"}) {
+    for (const auto& b : boxes) {
+      SCOPED_TRACE(b.what + (": " + given.toStdString()));
+      const QString path = folder_.filePath(QString::number(++folder) + "/" + given);
+      ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+      const Shown shown = b.show(given, path);
+      ASSERT_TRUE(shown.box && shown.box->pressed);
+      EXPECT_EQ(shown.box->format, Qt::PlainText);
+      if (shown.reason)
+        EXPECT_TRUE(shown.box->text.startsWith(shown.text)) << shown.box->text.toStdString();
+      else
+        EXPECT_EQ(shown.box->text.toStdString(), shown.text.toStdString());
+    }
+  }
 }
 
 // A folder nobody may write into: read-only, and immutable when the tests
