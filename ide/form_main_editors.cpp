@@ -45,13 +45,17 @@ bool SameFile(const QString& a, const QString& b) {
 int TabOf(const QList<TFormEditor*>& windows, TFormEditor* editor) { return static_cast<int>(windows.indexOf(editor)); }
 }  // namespace
 
+TFormEditor* TFormMain::EditorWindowOf(const QString& name) const {
+  for (TFormEditor* editor : editorWindowList_)
+    if (SameFile(editor->GetFileName(), name)) return editor;
+  return nullptr;
+}
+
 bool TFormMain::OpenInEditor(const QString& given) {
   const QString name = given == kUntitled ? given : QFileInfo(given).absoluteFilePath();
-  for (TFormEditor* editor : editorWindowList_) {
-    if (SameFile(editor->GetFileName(), name)) {
-      ativaEditor(editor);
-      return true;
-    }
+  if (TFormEditor* editor = EditorWindowOf(name)) {
+    ativaEditor(editor);
+    return true;
   }
   // The file is read before the window joins anything: a file that cannot
   // be read leaves no window, tab or list entry behind.

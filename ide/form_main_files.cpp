@@ -29,6 +29,12 @@ QString FromCp1252(const char* text) { return QString::fromStdString(text::cp125
 std::string ToCp1252(const QString& text) { return text::cp1252(text.toStdString()); }
 std::string FileNameOnDisk(const QString& name) { return QFile::encodeName(name).toStdString(); }
 
+// Two windows on one file would each write over the other's text.
+QString OpenElsewhereMessage(const QString& fileName) {
+  return QString::fromUtf8(" O arquivo ") + fileName +
+         QString::fromUtf8(" está aberto em outra janela. Feche-a antes de gravar por cima dele.");
+}
+
 QString ReplacedCharactersQuestion(const QString& fileName) {
   return QString::fromUtf8(" O arquivo ") + fileName +
          QString::fromUtf8(" tem caracteres que o Pascal KAU! não reconhece.\n"
@@ -200,8 +206,14 @@ void TFormMain::MnArquivoSalvarComoClick() {
   lastSaveSucceeded_ = false;
   if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
     const QString name = QFileInfo(dialog.selectedFiles().first()).absoluteFilePath();
-    lastSaveSucceeded_ = true;
-    if (QFileInfo::exists(name)) {
+    // A file another window holds is not written: the later save of either
+    // window would drop the other's text. The student is told before the
+    // question to replace it, whose Sim would do nothing.
+    const TFormEditor* holder = EditorWindowOf(name);
+    const bool heldElsewhere = holder && holder != editor;
+    if (heldElsewhere) ShowMessage(this, QMessageBox::Information, OpenElsewhereMessage(QFileInfo(name).fileName()));
+    lastSaveSucceeded_ = !heldElsewhere;
+    if (lastSaveSucceeded_ && QFileInfo::exists(name)) {
       lastSaveSucceeded_ = ShowMessage(this, QMessageBox::Information,
                                        " Deseja substituir o arquivo " + QFileInfo(name).fileName() + "?",
                                        QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;

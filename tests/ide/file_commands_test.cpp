@@ -252,6 +252,78 @@ TEST_F(FileCommandsTest, SaveAsOntoAnExistingFileAnsweredNoSavesNothing) {
   EXPECT_EQ(stored()[0], "&1 " + existing);
 }
 
+// Save As onto a file that another editor window holds would leave two
+// windows on one file, and the later save of either would drop the other's
+// text. Whatever path names that file, nothing is written, the student is
+// told before any question, and it ends as a cancelled Save As does: a close
+// question answered Sim keeps the window. Onto its own file it asks as ever.
+TEST_F(FileCommandsTest, SaveAsOntoAFileOpenInAnotherWindowWritesNothing) {
+  ASSERT_TRUE(QDir(folder_.path()).mkdir("work"));
+  ASSERT_TRUE(QFile::link(folder_.filePath("work"), folder_.filePath("atalho")));
+  const QString b = file("work/b.pas", "b\n"), c = file("c.pas", "c\n");
+  const auto changed = [this] {
+    edit().Lines().Add("changed");
+    edit().SetModified(true);
+    return &active();
+  };
+  TFormEditor* untitled = changed();
+  ASSERT_TRUE(main_->OpenInEditor(c));
+  TFormEditor* windowC = changed();
+  ASSERT_TRUE(main_->OpenInEditor(b));
+  TFormEditor* windowB = changed();
+  const QString told =
+      QString::fromUtf8(" O arquivo b.pas está aberto em outra janela. Feche-a antes de gravar por cima dele.");
+  const struct {
+    const char* way;
+    TFormEditor* window;
+    std::function<std::shared_ptr<ModalSeen>()> saveAs;  // the box that told
+  } ways[] = {
+      {"the close question of Untitled answered Sim, b.pas by its own path", untitled,
+       [&] {
+         std::shared_ptr<ModalSeen> dialog, info;
+         auto question = AnswerNextModal("Sim", [&] { dialog = AnswerFileDialog(b, [&] { info = AnswerNextModal("OK"); }); });
+         main_->MnArquivoFecharClick();
+         return info;
+       }},
+      {"Salvar Como of c.pas, b.pas through a link to its folder", windowC,
+       [&] {
+         std::shared_ptr<ModalSeen> info;
+         auto dialog = AnswerFileDialog(folder_.filePath("atalho/b.pas"), [&] { info = AnswerNextModal("OK"); });
+         main_->MnArquivoSalvarComoClick();
+         return info;
+       }},
+  };
+  for (const auto& w : ways) {
+    SCOPED_TRACE(w.way);
+    const QString name = w.window->GetFileName();
+    main_->ativaEditor(w.window);
+    const std::shared_ptr<ModalSeen> info = w.saveAs();
+    ASSERT_TRUE(info && info->pressed);
+    EXPECT_EQ(info->text, told);
+    EXPECT_EQ(info->format, Qt::PlainText);
+    EXPECT_FALSE(main_->LastSaveSucceeded());
+    EXPECT_EQ(main_->EditorWindowList(), QList<TFormEditor*>({untitled, windowC, windowB}));
+    EXPECT_EQ(&active(), w.window);
+    EXPECT_EQ(w.window->GetFileName(), name);
+    EXPECT_TRUE(w.window->RichEdit1().Modified());
+    EXPECT_TRUE(windowB->RichEdit1().Modified());
+    EXPECT_EQ(FileContents(b), "b\n");
+    EXPECT_EQ(FileContents(c), "c\n");
+    EXPECT_EQ(QDir(folder_.filePath("work")).entryList(QDir::Files), QStringList({"b.pas"}));
+  }
+
+  // Its own file: the question, and Sim writes it.
+  main_->ativaEditor(windowB);
+  std::shared_ptr<ModalSeen> question;
+  auto dialog = AnswerFileDialog(b, [&question] { question = AnswerNextModal("Sim"); });
+  main_->MnArquivoSalvarComoClick();
+  ASSERT_TRUE(question && question->pressed);
+  EXPECT_EQ(question->text, " Deseja substituir o arquivo b.pas?");
+  EXPECT_TRUE(main_->LastSaveSucceeded());
+  EXPECT_EQ(FileContents(b), "b\nchanged\n");
+  EXPECT_FALSE(windowB->RichEdit1().Modified());
+}
+
 // A box that holds a file name, or a text typed or from the system, shows
 // it as it is: as plain text, its line breaks kept, also when the name looks
 // like markup. Each box comes for a file of that path (a "/" in it parts a
