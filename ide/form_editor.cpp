@@ -152,7 +152,7 @@ void TFormEditor::FormClose(QCloseEvent* event) {
 
 void TFormEditor::SetFileName(const QString& name) {
   EditorFileName = name;
-  setWindowTitle(name);
+  setWindowTitle(LiteralTitle(name));
   if (windowListItem_) windowListItem_->setText(LiteralCaption(name));
   if (popupListItem_) popupListItem_->setText(LiteralCaption(name));
 }
@@ -161,7 +161,7 @@ QString TFormEditor::TabTitle() const { return QFileInfo(EditorFileName).fileNam
 
 void TFormEditor::ShowModifiedMark() {
   const QString mark = richEdit1_->Modified() ? "*" : "";
-  setWindowTitle(EditorFileName + mark);
+  setWindowTitle(LiteralTitle(EditorFileName) + mark);
   main_.setEditorTabTitle(this, TabTitle() + mark);
 }
 

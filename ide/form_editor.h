@@ -52,6 +52,8 @@ class TFormEditor : public QMdiSubWindow {
   QString GetFileName() const { return EditorFileName; }
   // The file name without its folder.
   QString TabTitle() const;
+  // The caption and tab with "*" while the text is modified.
+  void ShowModifiedMark();
   void ShowCaretPosition();
   int GetErrorLine() const { return ErrorLineMark; }
   void SetErrorLine(int line);
@@ -94,8 +96,6 @@ class TFormEditor : public QMdiSubWindow {
   void buildJanelaTemplates();
   // Each highlighter in its style's colours.
   void ColourHighlighters();
-  // The caption and tab with "*" while the text is modified.
-  void ShowModifiedMark();
   // Moves the caret to the end of a shorter, non-blank line at `targetLine`
   // before Up or Down goes there, keeping a Shift selection's anchor.
   void SnapCaretTo(int targetLine, bool extendSelection);

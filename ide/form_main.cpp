@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMdiSubWindow>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusTipEvent>
@@ -20,6 +19,7 @@
 #include "ide/form_editor.h"
 #include "ide/form_explorer.h"
 #include "ide/interface_texts.h"
+#include "ide/message_box.h"
 #include "ide/picture_mdi_area.h"
 
 namespace kau::ide {
@@ -231,9 +231,9 @@ void TFormMain::FormClose(QCloseEvent* event) {
     event->ignore();
     return;
   }
-  QMessageBox question(QMessageBox::Warning, "Pascal KAU!", "Deseja fechar o Pascal KAU?",
-                       QMessageBox::Yes | QMessageBox::No, this);
-  const bool quit = question.exec() == QMessageBox::Yes;
+  const bool quit =
+      ShowMessage(this, QMessageBox::Warning, "Deseja fechar o Pascal KAU?", QMessageBox::Yes | QMessageBox::No) ==
+      QMessageBox::Yes;
   if (!quit) {
     ExplorerOnTop();
     event->ignore();

@@ -68,6 +68,9 @@ class TFormMain : public QMainWindow {
   // it. False when the file could not be read: the user was told, and no
   // window was opened.
   bool OpenInEditor(const QString& name);
+  // The editor window that holds the file `name` names, by whatever path
+  // (links, "." and ".."), or none.
+  TFormEditor* EditorWindowOf(const QString& name) const;
   // Makes `editor` the active editor window, brought back first when it is
   // minimized, with the keys on its control and its tab selected.
   void ativaEditor(TFormEditor* editor);

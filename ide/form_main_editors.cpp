@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QMdiSubWindow>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPointer>
 #include <QTabBar>
 #include <QTimer>
@@ -20,6 +19,7 @@
 #include "ide/form_explorer.h"
 #include "ide/form_main.h"
 #include "ide/literal_caption.h"
+#include "ide/message_box.h"
 #include "ide/picture_mdi_area.h"
 #include "text/code_pages.h"
 
@@ -45,13 +45,17 @@ bool SameFile(const QString& a, const QString& b) {
 int TabOf(const QList<TFormEditor*>& windows, TFormEditor* editor) { return static_cast<int>(windows.indexOf(editor)); }
 }  // namespace
 
+TFormEditor* TFormMain::EditorWindowOf(const QString& name) const {
+  for (TFormEditor* editor : editorWindowList_)
+    if (SameFile(editor->GetFileName(), name)) return editor;
+  return nullptr;
+}
+
 bool TFormMain::OpenInEditor(const QString& given) {
   const QString name = given == kUntitled ? given : QFileInfo(given).absoluteFilePath();
-  for (TFormEditor* editor : editorWindowList_) {
-    if (SameFile(editor->GetFileName(), name)) {
-      ativaEditor(editor);
-      return true;
-    }
+  if (TFormEditor* editor = EditorWindowOf(name)) {
+    ativaEditor(editor);
+    return true;
   }
   // The file is read before the window joins anything: a file that cannot
   // be read leaves no window, tab or list entry behind.
@@ -61,9 +65,8 @@ bool TFormMain::OpenInEditor(const QString& given) {
       editor->RichEdit1().Lines().LoadFromFile(QFile::encodeName(name).toStdString());
     } catch (const editor::Exception& failure) {
       ExplorerNormal();
-      QMessageBox::critical(this, "Pascal KAU!",
-                            QString::fromUtf8("Não foi possível abrir o arquivo ") + name + ".\n" +
-                                FromCp1252(failure.what()));
+      ShowMessage(this, QMessageBox::Critical,
+                  QString::fromUtf8("Não foi possível abrir o arquivo ") + name + ".\n" + FromCp1252(failure.what()));
       ExplorerOnTop();
       return false;
     }

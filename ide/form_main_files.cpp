@@ -6,7 +6,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPrintDialog>
 #include <QToolButton>
 #include <exception>
@@ -15,6 +14,7 @@
 #include "ide/form_editor.h"
 #include "ide/form_explorer.h"
 #include "ide/form_main.h"
+#include "ide/message_box.h"
 #include "platform/qt/qt_printer.h"
 #include "text/code_pages.h"
 
@@ -28,6 +28,12 @@ constexpr const char* kSkeleton[] = {"Program Talo ;", " Begin", "  ", " End."};
 QString FromCp1252(const char* text) { return QString::fromStdString(text::cp1252ToUtf8(text)); }
 std::string ToCp1252(const QString& text) { return text::cp1252(text.toStdString()); }
 std::string FileNameOnDisk(const QString& name) { return QFile::encodeName(name).toStdString(); }
+
+// Two windows on one file would each write over the other's text.
+QString OpenElsewhereMessage(const QString& fileName) {
+  return QString::fromUtf8(" O arquivo ") + fileName +
+         QString::fromUtf8(" está aberto em outra janela. Feche-a antes de gravar por cima dele.");
+}
 
 QString ReplacedCharactersQuestion(const QString& fileName) {
   return QString::fromUtf8(" O arquivo ") + fileName +
@@ -100,7 +106,7 @@ void TFormMain::OpenRecentFile(const QString& name) {
     return;
   }
   ExplorerNormal();
-  QMessageBox::information(this, "Pascal KAU!", FileNotFoundMessage(name));
+  ShowMessage(this, QMessageBox::Information, FileNotFoundMessage(name));
   ExplorerOnTop();
 }
 
@@ -138,7 +144,7 @@ void TFormMain::MnArquivoAbrirClick() {
     if (QFileInfo(name).isFile()) {
       if (OpenInEditor(name)) UpdateRecentFiles(activeEditorWindow_->GetFileName());
     } else {
-      QMessageBox::information(this, "Pascal KAU!", FileNotFoundMessage(name));
+      ShowMessage(this, QMessageBox::Information, FileNotFoundMessage(name));
     }
   }
   ExplorerOnTop();
@@ -151,9 +157,8 @@ bool TFormMain::ConfirmReplacedCharacters(TFormEditor* editor) {
   editor::TSynEditStringList& lines = editor->RichEdit1().Lines();
   if (!lines.CharactersReplaced) return true;
   ExplorerNormal();
-  QMessageBox question(QMessageBox::Information, "Pascal KAU!", ReplacedCharactersQuestion(editor->TabTitle()),
-                       QMessageBox::Yes | QMessageBox::No, this);
-  const bool confirmed = question.exec() == QMessageBox::Yes;
+  const bool confirmed = ShowMessage(this, QMessageBox::Information, ReplacedCharactersQuestion(editor->TabTitle()),
+                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
   ExplorerOnTop();
   if (confirmed) lines.CharactersReplaced = false;
   return confirmed;
@@ -166,9 +171,8 @@ bool TFormMain::SaveEditorTo(TFormEditor* editor, const QString& name) {
     return true;
   } catch (const std::exception& failure) {
     ExplorerNormal();
-    QMessageBox::critical(this, "Pascal KAU!",
-                          QString::fromUtf8("Não foi possível salvar o arquivo ") + name + ".\n" +
-                              FromCp1252(failure.what()));
+    ShowMessage(this, QMessageBox::Critical,
+                QString::fromUtf8("Não foi possível salvar o arquivo ") + name + ".\n" + FromCp1252(failure.what()));
     ExplorerOnTop();
     return false;
   }
@@ -185,8 +189,7 @@ void TFormMain::MnArquivoSalvarClick() {
       if (explorer_) explorer_->fileWritten(editor->GetFileName());
       editor->RichEdit1().SetModified(false);
       UpdateRecentFiles(editor->GetFileName());
-      editor->setWindowTitle(editor->GetFileName());
-      setEditorTabTitle(editor, editor->TabTitle());
+      editor->ShowModifiedMark();
     }
   }
   ativaEditor(editor);
@@ -203,12 +206,17 @@ void TFormMain::MnArquivoSalvarComoClick() {
   lastSaveSucceeded_ = false;
   if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()) {
     const QString name = QFileInfo(dialog.selectedFiles().first()).absoluteFilePath();
-    lastSaveSucceeded_ = true;
-    if (QFileInfo::exists(name)) {
-      QMessageBox question(QMessageBox::Information, "Pascal KAU!",
-                           " Deseja substituir o arquivo " + QFileInfo(name).fileName() + "?",
-                           QMessageBox::Yes | QMessageBox::No, this);
-      lastSaveSucceeded_ = question.exec() == QMessageBox::Yes;
+    // A file another window holds is not written: the later save of either
+    // window would drop the other's text. The student is told before the
+    // question to replace it, whose Sim would do nothing.
+    const TFormEditor* holder = EditorWindowOf(name);
+    const bool heldElsewhere = holder && holder != editor;
+    if (heldElsewhere) ShowMessage(this, QMessageBox::Information, OpenElsewhereMessage(QFileInfo(name).fileName()));
+    lastSaveSucceeded_ = !heldElsewhere;
+    if (lastSaveSucceeded_ && QFileInfo::exists(name)) {
+      lastSaveSucceeded_ = ShowMessage(this, QMessageBox::Information,
+                                       " Deseja substituir o arquivo " + QFileInfo(name).fileName() + "?",
+                                       QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     }
     // The window takes the new name only once its text is there.
     if (lastSaveSucceeded_) lastSaveSucceeded_ = SaveEditorTo(editor, name);
@@ -225,12 +233,11 @@ void TFormMain::MnArquivoSalvarComoClick() {
 }
 
 int TFormMain::AskToSaveModified(TFormEditor* editor) {
-  QMessageBox question(QMessageBox::Information, "Pascal KAU!",
-                       "O arquivo " + editor->GetFileName() +
-                           QString::fromUtf8(" ainda não foi salvo. \n Deseja salvar agora?"),
-                       QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
   lastSaveSucceeded_ = false;
-  return question.exec();
+  return ShowMessage(this, QMessageBox::Information,
+                     "O arquivo " + editor->GetFileName() +
+                         QString::fromUtf8(" ainda não foi salvo. \n Deseja salvar agora?"),
+                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
 
 void TFormMain::MnArquivoFecharClick() {
@@ -271,7 +278,7 @@ void TFormMain::MnArquivoImprimirClick() {
       print.Title = ToCp1252(editor->TabTitle());
       print.Print();
     } catch (const std::exception& failure) {
-      QMessageBox::critical(this, "Pascal KAU!", FromCp1252(failure.what()));
+      ShowMessage(this, QMessageBox::Critical, FromCp1252(failure.what()));
     }
   }
   ExplorerOnTop();

@@ -1,13 +1,13 @@
 // The view switches, the font size, the other programs and help. A switch
 // that is down hides its feature on every editor window; new windows take
 // the switches when they open.
-#include <QMessageBox>
 #include <QToolButton>
 #include <algorithm>
 
 #include "ide/form_editor.h"
 #include "ide/form_main.h"
 #include "ide/help_window.h"
+#include "ide/message_box.h"
 
 namespace kau::ide {
 
@@ -51,7 +51,7 @@ void TFormMain::StartTool(ExternalTool tool) {
 
 void TFormMain::ShowToolFailure(const QString& failure) {
   ExplorerNormal();
-  QMessageBox::information(this, "Pascal KAU!", failure);
+  ShowMessage(this, QMessageBox::Information, failure);
   ExplorerOnTop();
 }
 

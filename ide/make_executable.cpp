@@ -1,9 +1,9 @@
 #include "ide/make_executable.h"
 
 #include <QFile>
-#include <QMessageBox>
 
 #include "ide/error_panel.h"
+#include "ide/message_box.h"
 #include "interpreter/entry_points.h"
 
 namespace kau::ide {
@@ -41,10 +41,9 @@ MakeExecutableResult MakeExecutable(ErrorPanel& panel, const MakeExecutableHooks
 }
 
 SaveAnswer AskToSaveBeforeMaking(QWidget* parent) {
-  QMessageBox box(QMessageBox::Information, QStringLiteral("Pascal KAU!"),
-                  QStringLiteral("O programa ainda n\u00E3o foi salvo. \n Deseja salvar antes de executar?"),
-                  QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
-  switch (box.exec()) {
+  switch (ShowMessage(parent, QMessageBox::Information,
+                      QStringLiteral("O programa ainda n\u00E3o foi salvo. \n Deseja salvar antes de executar?"),
+                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes: return SaveAnswer::Yes;
     case QMessageBox::No: return SaveAnswer::No;
     default: return SaveAnswer::Cancel;  // also the close box and Escape
@@ -52,8 +51,7 @@ SaveAnswer AskToSaveBeforeMaking(QWidget* parent) {
 }
 
 void AnnounceExecutableMade(QWidget* parent) {
-  QMessageBox::information(parent, QStringLiteral("Pascal KAU!"),
-                           QStringLiteral("O arquivo execut\u00E1vel foi gerado com sucesso!"));
+  ShowMessage(parent, QMessageBox::Information, QStringLiteral("O arquivo execut\u00E1vel foi gerado com sucesso!"));
 }
 
 }  // namespace kau::ide

@@ -40,7 +40,11 @@ QString RunProgram(const QString& program, const QStringList& arguments, const Q
   process.closeWriteChannel();
   QElapsedTimer timer;
   timer.start();
-  while (!process.waitForFinished(5) && timer.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 5);
+  // A modal window that the program opens meanwhile runs its loop inside
+  // processEvents, where the process's end may be seen; waitForFinished
+  // then returns false for a process already over.
+  while (process.state() != QProcess::NotRunning && !process.waitForFinished(5) && timer.elapsed() < 5000)
+    QApplication::processEvents(QEventLoop::AllEvents, 5);
   if (process.state() != QProcess::NotRunning) process.kill();
   return QString::fromUtf8(process.readAllStandardOutput());
 }

@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QWindow>
 #include <functional>
 
 #include "ide/editor_control_host.h"
@@ -68,23 +69,40 @@ QString Shown(const QString& caption) {
   return shown;
 }
 
-// A file name with "&" in it shows as it is on its tab, its Janela item and
-// its pop-up item, also with the modified mark and after a save.
-TEST_F(EditorWindowsTest, AnAmpersandInAFileNameShowsAsItIs) {
+// The title as Qt shows it: a title takes "[*]" as the place of the
+// modified mark, which it drops (no window is marked so), and shows
+// "[*][*]" as "[*]". A window of its own given the same title shows what
+// the editor window's title bar shows, by the same rule.
+std::string ShownTitle(const QWidget& window) {
+  QWidget probe;
+  probe.setWindowTitle(window.windowTitle());
+  probe.setWindowModified(window.isWindowModified());
+  probe.winId();
+  return probe.windowHandle()->title().toStdString();
+}
+
+// A file name with "&" or "[*]" in it shows as it is on its title, its tab,
+// its Janela item and its pop-up item, also with the modified mark and
+// after a save.
+TEST_F(EditorWindowsTest, AnAmpersandOrAPlaceholderInAFileNameShowsAsItIs) {
   auto* tabs = widget<QTabBar>("TabControl1");
-  for (const QString& name : {QString("P&D.pas"), QString::fromUtf8("P&D ação.pas"), QString("a&&b.pas")}) {
+  for (const QString& name : {QString("P&D.pas"), QString::fromUtf8("P&D ação.pas"), QString("a&&b.pas"),
+                              QString("[*].pas"), QString("a[*][*]b[*.pas")}) {
     SCOPED_TRACE(name.toStdString());
     const QString path = file(name);
     ASSERT_TRUE(main_->OpenInEditor(path));
     TFormEditor* window = main_->ActiveEditorWindow();
     const int tab = tabs->currentIndex();
+    EXPECT_EQ(ShownTitle(*window), path.toStdString());
     EXPECT_EQ(Shown(tabs->tabText(tab)), name);
     EXPECT_EQ(Shown(window->WindowListItem()->text()), path);
     EXPECT_EQ(Shown(window->PopupListItem()->text()), path);
     QTest::keyClick(&window->Host(), Qt::Key_X);
+    EXPECT_EQ(ShownTitle(*window), path.toStdString() + "*");
     EXPECT_EQ(Shown(tabs->tabText(tab)), name + "*");
     QTest::keyClick(&window->Host(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_FALSE(window->RichEdit1().Modified());
+    EXPECT_EQ(ShownTitle(*window), path.toStdString());
     EXPECT_EQ(Shown(tabs->tabText(tab)), name);
     EXPECT_EQ(window->GetFileName(), path);
   }

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPrintDialog>
@@ -34,6 +35,7 @@ namespace kau::ide::testing {
 namespace {
 
 const QString kNo = QString::fromUtf8("Não");
+const QByteArray kProgram = "program p;\nbegin\nend.\n";
 
 class FileCommandsTest : public MainWindowTest {
  protected:
@@ -60,6 +62,12 @@ class FileCommandsTest : public MainWindowTest {
   }
   TFormEditor& active() const { return *main_->ActiveEditorWindow(); }
   RichEditControl& edit() const { return active().RichEdit1(); }
+  // The shown item of the recent-files list that opens `path`, if any.
+  QAction* recentItem(const QString& path) const {
+    for (const char* name : {"ARQ1", "ARQ2", "ARQ3", "ARQ4", "ARQ5"})
+      if (action(name)->isVisible() && action(name)->data().toString() == path) return action(name);
+    return nullptr;
+  }
 
   QTemporaryDir config_;
   QTemporaryDir folder_;
@@ -167,11 +175,6 @@ TEST_F(FileCommandsTest, AFileOpenedByAnotherPathBringsBackItsWindow) {
   QTest::keyClick(&window->Host(), Qt::Key_X);
   ASSERT_EQ(edit().LineText(1), "xprogram p;");
   const qsizetype windows = main_->EditorWindowList().size();
-  auto recentItem = [&](const QString& path) -> QAction* {
-    for (const char* name : {"ARQ1", "ARQ2", "ARQ3", "ARQ4", "ARQ5"})
-      if (action(name)->isVisible() && action(name)->data().toString() == path) return action(name);
-    return nullptr;
-  };
   const struct {
     const char* way;
     std::function<void()> open;
@@ -247,6 +250,171 @@ TEST_F(FileCommandsTest, SaveAsOntoAnExistingFileAnsweredNoSavesNothing) {
   EXPECT_EQ(active().windowTitle(), existing);
   EXPECT_FALSE(edit().Modified());
   EXPECT_EQ(stored()[0], "&1 " + existing);
+}
+
+// Save As onto a file that another editor window holds would leave two
+// windows on one file, and the later save of either would drop the other's
+// text. Whatever path names that file, nothing is written, the student is
+// told before any question, and it ends as a cancelled Save As does: a close
+// question answered Sim keeps the window. Onto its own file it asks as ever.
+TEST_F(FileCommandsTest, SaveAsOntoAFileOpenInAnotherWindowWritesNothing) {
+  ASSERT_TRUE(QDir(folder_.path()).mkdir("work"));
+  ASSERT_TRUE(QFile::link(folder_.filePath("work"), folder_.filePath("atalho")));
+  const QString b = file("work/b.pas", "b\n"), c = file("c.pas", "c\n");
+  const auto changed = [this] {
+    edit().Lines().Add("changed");
+    edit().SetModified(true);
+    return &active();
+  };
+  TFormEditor* untitled = changed();
+  ASSERT_TRUE(main_->OpenInEditor(c));
+  TFormEditor* windowC = changed();
+  ASSERT_TRUE(main_->OpenInEditor(b));
+  TFormEditor* windowB = changed();
+  const QString told =
+      QString::fromUtf8(" O arquivo b.pas está aberto em outra janela. Feche-a antes de gravar por cima dele.");
+  const struct {
+    const char* way;
+    TFormEditor* window;
+    std::function<std::shared_ptr<ModalSeen>()> saveAs;  // the box that told
+  } ways[] = {
+      {"the close question of Untitled answered Sim, b.pas by its own path", untitled,
+       [&] {
+         std::shared_ptr<ModalSeen> dialog, info;
+         auto question = AnswerNextModal("Sim", [&] { dialog = AnswerFileDialog(b, [&] { info = AnswerNextModal("OK"); }); });
+         main_->MnArquivoFecharClick();
+         return info;
+       }},
+      {"Salvar Como of c.pas, b.pas through a link to its folder", windowC,
+       [&] {
+         std::shared_ptr<ModalSeen> info;
+         auto dialog = AnswerFileDialog(folder_.filePath("atalho/b.pas"), [&] { info = AnswerNextModal("OK"); });
+         main_->MnArquivoSalvarComoClick();
+         return info;
+       }},
+  };
+  for (const auto& w : ways) {
+    SCOPED_TRACE(w.way);
+    const QString name = w.window->GetFileName();
+    main_->ativaEditor(w.window);
+    const std::shared_ptr<ModalSeen> info = w.saveAs();
+    ASSERT_TRUE(info && info->pressed);
+    EXPECT_EQ(info->text, told);
+    EXPECT_EQ(info->format, Qt::PlainText);
+    EXPECT_FALSE(main_->LastSaveSucceeded());
+    EXPECT_EQ(main_->EditorWindowList(), QList<TFormEditor*>({untitled, windowC, windowB}));
+    EXPECT_EQ(&active(), w.window);
+    EXPECT_EQ(w.window->GetFileName(), name);
+    EXPECT_TRUE(w.window->RichEdit1().Modified());
+    EXPECT_TRUE(windowB->RichEdit1().Modified());
+    EXPECT_EQ(FileContents(b), "b\n");
+    EXPECT_EQ(FileContents(c), "c\n");
+    EXPECT_EQ(QDir(folder_.filePath("work")).entryList(QDir::Files), QStringList({"b.pas"}));
+  }
+
+  // Its own file: the question, and Sim writes it.
+  main_->ativaEditor(windowB);
+  std::shared_ptr<ModalSeen> question;
+  auto dialog = AnswerFileDialog(b, [&question] { question = AnswerNextModal("Sim"); });
+  main_->MnArquivoSalvarComoClick();
+  ASSERT_TRUE(question && question->pressed);
+  EXPECT_EQ(question->text, " Deseja substituir o arquivo b.pas?");
+  EXPECT_TRUE(main_->LastSaveSucceeded());
+  EXPECT_EQ(FileContents(b), "b\nchanged\n");
+  EXPECT_FALSE(windowB->RichEdit1().Modified());
+}
+
+// A box that holds a file name, or a text typed or from the system, shows
+// it as it is: as plain text, its line breaks kept, also when the name looks
+// like markup. Each box comes for a file of that path (a "/" in it parts a
+// folder from the file's name) in a folder of its own; the name is typed as
+// the line to go to.
+TEST_F(FileCommandsTest, MessageBoxesShowFileNamesAsTheyAre) {
+  struct Shown {
+    std::shared_ptr<ModalSeen> box;
+    QString text;         // the box's text
+    bool reason = false;  // followed by the system's reason
+  };
+  const struct {
+    const char* what;
+    std::function<Shown(const QString& typed, const QString& path)> show;
+  } boxes[] = {
+      {"a recent file that is gone",
+       [&](const QString&, const QString& path) {
+         main_->ExplorerFileChosen(WriteFile(path, kProgram));
+         main_->MnArquivoFecharClick();
+         QFile::remove(path);
+         auto box = AnswerNextModal("OK");
+         if (QAction* item = recentItem(path)) item->trigger();
+         return Shown{box, "O arquivo " + path + QString::fromUtf8(" não exite!")};
+       }},
+      {"Save As onto an existing file",
+       [&](const QString&, const QString& path) {
+         WriteFile(path, kProgram);
+         std::shared_ptr<ModalSeen> box;
+         auto dialog = AnswerFileDialog(path, [&box] { box = AnswerNextModal(kNo); });
+         main_->MnArquivoSalvarComoClick();
+         return Shown{box, " Deseja substituir o arquivo " + QFileInfo(path).fileName() + "?"};
+       }},
+      {"closing it modified",
+       [&](const QString&, const QString& path) {
+         main_->OpenInEditor(WriteFile(path, kProgram));
+         edit().SetModified(true);
+         auto box = AnswerNextModal("Cancelar");
+         main_->MnArquivoFecharClick();
+         edit().SetModified(false);
+         return Shown{box, "O arquivo " + path + QString::fromUtf8(" ainda não foi salvo. \n Deseja salvar agora?")};
+       }},
+      {"saving it once its folder is gone",
+       [&](const QString&, const QString& path) {
+         main_->OpenInEditor(WriteFile(path, kProgram));
+         QDir(QFileInfo(path).path()).removeRecursively();
+         auto box = AnswerNextModal("OK");
+         main_->MnArquivoSalvarClick();
+         return Shown{box, QString::fromUtf8("Não foi possível salvar o arquivo ") + path + ".\n", true};
+       }},
+      {"opening a folder of that name",
+       [&](const QString&, const QString& path) {
+         QDir().mkpath(path);
+         auto box = AnswerNextModal("OK");
+         main_->OpenInEditor(path);
+         return Shown{box, QString::fromUtf8("Não foi possível abrir o arquivo ") + path + ".\n", true};
+       }},
+      {"saving characters code page 1252 lacks",
+       [&](const QString&, const QString& path) {
+         main_->OpenInEditor(WriteFile(path, "writeln('\xE4\xB8\xAD');\n"));
+         auto box = AnswerNextModal(kNo);
+         main_->MnArquivoSalvarClick();
+         return Shown{box, " O arquivo " + QFileInfo(path).fileName() +
+                               QString::fromUtf8(" tem caracteres que o Pascal KAU! não reconhece.\n Eles aparecem"),
+                      true};
+       }},
+      {"the name typed as the line to go to",
+       [&](const QString& typed, const QString&) {
+         std::shared_ptr<ModalSeen> box;
+         auto asked = AnswerNextModal("OK", [&] {
+           qobject_cast<QInputDialog*>(QApplication::activeModalWidget())->setTextValue(typed);
+           box = AnswerNextModal("OK");
+         });
+         main_->MnEditarIrParaLinhaClick();
+         return Shown{box, "'" + typed + QString::fromUtf8("' não é um valor inteiro válido.")};
+       }},
+  };
+  int folder = 0;
+  for (const QString given : {"<b>x</b>.pas", "a<b.pas"}) {
+    for (const auto& b : boxes) {
+      SCOPED_TRACE(b.what + (": " + given.toStdString()));
+      const QString path = folder_.filePath(QString::number(++folder) + "/" + given);
+      ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
+      const Shown shown = b.show(given, path);
+      ASSERT_TRUE(shown.box && shown.box->pressed);
+      EXPECT_EQ(shown.box->format, Qt::PlainText);
+      if (shown.reason)
+        EXPECT_TRUE(shown.box->text.startsWith(shown.text)) << shown.box->text.toStdString();
+      else
+        EXPECT_EQ(shown.box->text.toStdString(), shown.text.toStdString());
+    }
+  }
 }
 
 // A folder nobody may write into: read-only, and immutable when the tests

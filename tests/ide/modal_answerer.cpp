@@ -32,7 +32,10 @@ void Poll(std::shared_ptr<ModalSeen> seen, QString button, std::function<void()>
   seen->seen = true;
   seen->objectName = modal->objectName();
   seen->title = modal->windowTitle();
-  if (auto* box = qobject_cast<QMessageBox*>(modal)) seen->text = box->text();
+  if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+    seen->text = box->text();
+    seen->format = box->textFormat();
+  }
   for (QLabel* label : modal->findChildren<QLabel*>()) seen->labels[label->objectName()] = label->text();
   if (inspect) inspect();
   if (QAbstractButton* target = FindButton(modal, button)) {

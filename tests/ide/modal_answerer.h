@@ -17,8 +17,9 @@ struct ModalSeen {
   bool pressed = false;
   QString objectName;
   QString title;
-  QString text;         // a message box's text
-  QMap<QString, QString> labels;  // each named label's text by its name
+  QString text;                          // a message box's text
+  Qt::TextFormat format = Qt::AutoText;  // and how it takes that text
+  QMap<QString, QString> labels;         // each named label's text by its name
 };
 
 // Starts watching now; the answer comes once the window is shown (within

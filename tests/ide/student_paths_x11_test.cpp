@@ -1246,5 +1246,61 @@ TEST_F(StudentPathsX11, EscapeClearsTheLineBeingTyped) {
   EXPECT_FALSE(name.contains('\x1b'));
 }
 
+// Two programs with unsaved changes, the second saved as the first's file
+// through Salvar Como, each box answered as it comes (Sim to a question,
+// Return to a box that only tells), then the program quit from the Arquivo
+// menu, each question answered Sim: both changes are on the disk.
+TEST_F(StudentPathsX11, SaveAsOntoAFileOpenInAnotherWindowLosesNoChange) {
+  start();
+  const QString prog = folder_.filePath("prog.pas");
+  const auto typed = [&](const char* text) {
+    Type(text);
+    EXPECT_TRUE(WaitFor([&] { return edit().Modified(); }));
+    return QByteArray::fromStdString(edit().LineText(edit().CaretY()));
+  };
+  const QByteArray inProg = typed("b");
+  const QString outro = write("outro.pas", "program outro;\nbegin\nend.\n");
+  openByCtrlA(outro);
+  const QByteArray inOutro = typed("a");
+  // Each box with the keys answered once, by its text noted.
+  QStringList answered;
+  QPointer<QMessageBox> last;
+  const auto answerTheBox = [&] {
+    auto* box = modalWithKeys<QMessageBox>();
+    if (!box || box == last) return;
+    last = box;
+    answered << box->text();
+    Key(box->button(QMessageBox::Yes) ? "s" : "Return");
+  };
+  During saveAs = person();
+  saveAs.then("the save dialog", [&] { return modalWithKeys<QFileDialog>() != nullptr; },
+              [&] {
+                Key("ctrl+a");
+                Type("prog.pas");
+                Key("Return");
+              })
+      .then("a box", [&] { return modalWithKeys<QMessageBox>() != nullptr; },
+            [&] {
+              screenshot("save_as_onto_an_open_file");
+              answerTheBox();
+            });
+  menu("MnArquivo", "c");
+  ASSERT_TRUE(WaitFor([&] { return saveAs.done() && !QApplication::activeModalWidget(); }, kRunMilliseconds))
+      << focusReport();
+  screenshot("after_save_as_onto_an_open_file");
+
+  During quits = person();
+  quits.then("the main window gone", [&] {
+    answerTheBox();
+    return !main().isVisible();
+  }, [] {});
+  menu("MnArquivo", nullptr);
+  auto* arquivo = named<QMenu>(&main(), "MnArquivo");
+  ClickAt(arquivo->mapToGlobal(arquivo->actionGeometry(named<QAction>(&main(), "MnArquivoSair")).center()));
+  ASSERT_TRUE(WaitFor([&] { return quits.done(); }, kRunMilliseconds)) << answered.join(" | ").toStdString();
+  EXPECT_TRUE(FileContents(prog).contains(inProg)) << FileContents(prog).toStdString();
+  EXPECT_TRUE(FileContents(outro).contains(inOutro)) << FileContents(outro).toStdString();
+}
+
 }  // namespace
 }  // namespace kau::ide::testing
