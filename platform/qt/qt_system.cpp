@@ -127,7 +127,11 @@ void QtSystemServices::ShowException(const std::string& message) {
     reporter_(message);
     return;
   }
-  QMessageBox::critical(QApplication::activeWindow(), QApplication::applicationName(), FromCp1252(message));
+  // The message may hold a file name: shown as it is, never as markup.
+  QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), FromCp1252(message), QMessageBox::Ok,
+                  QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);
+  box.exec();
 }
 
 }  // namespace kau::platform
