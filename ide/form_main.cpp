@@ -19,8 +19,8 @@
 #include "ide/form_editor.h"
 #include "ide/form_explorer.h"
 #include "ide/interface_texts.h"
-#include "ide/message_box.h"
 #include "ide/picture_mdi_area.h"
+#include "platform/qt/message_box.h"
 
 namespace kau::ide {
 
@@ -232,7 +232,7 @@ void TFormMain::FormClose(QCloseEvent* event) {
     return;
   }
   const bool quit =
-      ShowMessage(this, QMessageBox::Warning, "Deseja fechar o Pascal KAU?", QMessageBox::Yes | QMessageBox::No) ==
+      platform::ShowMessage(this, QMessageBox::Warning, "Deseja fechar o Pascal KAU?", QMessageBox::Yes | QMessageBox::No) ==
       QMessageBox::Yes;
   if (!quit) {
     ExplorerOnTop();

@@ -19,8 +19,8 @@
 #include "ide/form_explorer.h"
 #include "ide/form_main.h"
 #include "ide/literal_caption.h"
-#include "ide/message_box.h"
 #include "ide/picture_mdi_area.h"
+#include "platform/qt/message_box.h"
 #include "text/code_pages.h"
 
 namespace kau::ide {
@@ -65,8 +65,8 @@ bool TFormMain::OpenInEditor(const QString& given) {
       editor->RichEdit1().Lines().LoadFromFile(QFile::encodeName(name).toStdString());
     } catch (const editor::Exception& failure) {
       ExplorerNormal();
-      ShowMessage(this, QMessageBox::Critical,
-                  QString::fromUtf8("Não foi possível abrir o arquivo ") + name + ".\n" + FromCp1252(failure.what()));
+      platform::ShowMessage(this, QMessageBox::Critical,
+                            QString::fromUtf8("Não foi possível abrir o arquivo ") + name + ".\n" + FromCp1252(failure.what()));
       ExplorerOnTop();
       return false;
     }

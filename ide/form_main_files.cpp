@@ -14,7 +14,7 @@
 #include "ide/form_editor.h"
 #include "ide/form_explorer.h"
 #include "ide/form_main.h"
-#include "ide/message_box.h"
+#include "platform/qt/message_box.h"
 #include "platform/qt/qt_printer.h"
 #include "text/code_pages.h"
 
@@ -106,7 +106,7 @@ void TFormMain::OpenRecentFile(const QString& name) {
     return;
   }
   ExplorerNormal();
-  ShowMessage(this, QMessageBox::Information, FileNotFoundMessage(name));
+  platform::ShowMessage(this, QMessageBox::Information, FileNotFoundMessage(name));
   ExplorerOnTop();
 }
 
@@ -144,7 +144,7 @@ void TFormMain::MnArquivoAbrirClick() {
     if (QFileInfo(name).isFile()) {
       if (OpenInEditor(name)) UpdateRecentFiles(activeEditorWindow_->GetFileName());
     } else {
-      ShowMessage(this, QMessageBox::Information, FileNotFoundMessage(name));
+      platform::ShowMessage(this, QMessageBox::Information, FileNotFoundMessage(name));
     }
   }
   ExplorerOnTop();
@@ -157,8 +157,8 @@ bool TFormMain::ConfirmReplacedCharacters(TFormEditor* editor) {
   editor::TSynEditStringList& lines = editor->RichEdit1().Lines();
   if (!lines.CharactersReplaced) return true;
   ExplorerNormal();
-  const bool confirmed = ShowMessage(this, QMessageBox::Information, ReplacedCharactersQuestion(editor->TabTitle()),
-                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  const bool confirmed = platform::ShowMessage(this, QMessageBox::Information, ReplacedCharactersQuestion(editor->TabTitle()),
+                                               QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
   ExplorerOnTop();
   if (confirmed) lines.CharactersReplaced = false;
   return confirmed;
@@ -171,8 +171,8 @@ bool TFormMain::SaveEditorTo(TFormEditor* editor, const QString& name) {
     return true;
   } catch (const std::exception& failure) {
     ExplorerNormal();
-    ShowMessage(this, QMessageBox::Critical,
-                QString::fromUtf8("Não foi possível salvar o arquivo ") + name + ".\n" + FromCp1252(failure.what()));
+    platform::ShowMessage(this, QMessageBox::Critical,
+                          QString::fromUtf8("Não foi possível salvar o arquivo ") + name + ".\n" + FromCp1252(failure.what()));
     ExplorerOnTop();
     return false;
   }
@@ -211,12 +211,12 @@ void TFormMain::MnArquivoSalvarComoClick() {
     // question to replace it, whose Sim would do nothing.
     const TFormEditor* holder = EditorWindowOf(name);
     const bool heldElsewhere = holder && holder != editor;
-    if (heldElsewhere) ShowMessage(this, QMessageBox::Information, OpenElsewhereMessage(QFileInfo(name).fileName()));
+    if (heldElsewhere) platform::ShowMessage(this, QMessageBox::Information, OpenElsewhereMessage(QFileInfo(name).fileName()));
     lastSaveSucceeded_ = !heldElsewhere;
     if (lastSaveSucceeded_ && QFileInfo::exists(name)) {
-      lastSaveSucceeded_ = ShowMessage(this, QMessageBox::Information,
-                                       " Deseja substituir o arquivo " + QFileInfo(name).fileName() + "?",
-                                       QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+      lastSaveSucceeded_ = platform::ShowMessage(this, QMessageBox::Information,
+                                                 " Deseja substituir o arquivo " + QFileInfo(name).fileName() + "?",
+                                                 QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
     }
     // The window takes the new name only once its text is there.
     if (lastSaveSucceeded_) lastSaveSucceeded_ = SaveEditorTo(editor, name);
@@ -234,10 +234,10 @@ void TFormMain::MnArquivoSalvarComoClick() {
 
 int TFormMain::AskToSaveModified(TFormEditor* editor) {
   lastSaveSucceeded_ = false;
-  return ShowMessage(this, QMessageBox::Information,
-                     "O arquivo " + editor->GetFileName() +
-                         QString::fromUtf8(" ainda não foi salvo. \n Deseja salvar agora?"),
-                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  return platform::ShowMessage(this, QMessageBox::Information,
+                               "O arquivo " + editor->GetFileName() +
+                                   QString::fromUtf8(" ainda não foi salvo. \n Deseja salvar agora?"),
+                               QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
 }
 
 void TFormMain::MnArquivoFecharClick() {
@@ -278,7 +278,7 @@ void TFormMain::MnArquivoImprimirClick() {
       print.Title = ToCp1252(editor->TabTitle());
       print.Print();
     } catch (const std::exception& failure) {
-      ShowMessage(this, QMessageBox::Critical, FromCp1252(failure.what()));
+      platform::ShowMessage(this, QMessageBox::Critical, FromCp1252(failure.what()));
     }
   }
   ExplorerOnTop();

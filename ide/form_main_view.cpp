@@ -7,7 +7,7 @@
 #include "ide/form_editor.h"
 #include "ide/form_main.h"
 #include "ide/help_window.h"
-#include "ide/message_box.h"
+#include "platform/qt/message_box.h"
 
 namespace kau::ide {
 
@@ -51,7 +51,7 @@ void TFormMain::StartTool(ExternalTool tool) {
 
 void TFormMain::ShowToolFailure(const QString& failure) {
   ExplorerNormal();
-  ShowMessage(this, QMessageBox::Information, failure);
+  platform::ShowMessage(this, QMessageBox::Information, failure);
   ExplorerOnTop();
 }
 

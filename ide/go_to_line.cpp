@@ -4,7 +4,7 @@
 #include <QInputDialog>
 #include <algorithm>
 
-#include "ide/message_box.h"
+#include "platform/qt/message_box.h"
 #include "text/int_text.h"
 
 namespace kau::ide {
@@ -27,7 +27,7 @@ void AskGoToLine(QWidget* parent, editor::TCustomSynEdit& editor) {
   dialog.setTextValue(QString::number(editor.CaretY()));
   if (dialog.exec() != QDialog::Accepted) return;
   if (const auto message = GoToLine(editor, dialog.textValue()))
-    ShowMessage(parent, QMessageBox::Critical, *message, QMessageBox::Ok, QApplication::applicationName());
+    platform::ShowMessage(parent, QMessageBox::Critical, *message, QMessageBox::Ok, QApplication::applicationName());
 }
 
 }  // namespace kau::ide

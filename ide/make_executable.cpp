@@ -3,8 +3,8 @@
 #include <QFile>
 
 #include "ide/error_panel.h"
-#include "ide/message_box.h"
 #include "interpreter/entry_points.h"
+#include "platform/qt/message_box.h"
 
 namespace kau::ide {
 
@@ -41,9 +41,9 @@ MakeExecutableResult MakeExecutable(ErrorPanel& panel, const MakeExecutableHooks
 }
 
 SaveAnswer AskToSaveBeforeMaking(QWidget* parent) {
-  switch (ShowMessage(parent, QMessageBox::Information,
-                      QStringLiteral("O programa ainda n\u00E3o foi salvo. \n Deseja salvar antes de executar?"),
-                      QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+  switch (platform::ShowMessage(parent, QMessageBox::Information,
+                                QStringLiteral("O programa ainda n\u00E3o foi salvo. \n Deseja salvar antes de executar?"),
+                                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
     case QMessageBox::Yes: return SaveAnswer::Yes;
     case QMessageBox::No: return SaveAnswer::No;
     default: return SaveAnswer::Cancel;  // also the close box and Escape
@@ -51,7 +51,7 @@ SaveAnswer AskToSaveBeforeMaking(QWidget* parent) {
 }
 
 void AnnounceExecutableMade(QWidget* parent) {
-  ShowMessage(parent, QMessageBox::Information, QStringLiteral("O arquivo execut\u00E1vel foi gerado com sucesso!"));
+  platform::ShowMessage(parent, QMessageBox::Information, QStringLiteral("O arquivo execut\u00E1vel foi gerado com sucesso!"));
 }
 
 }  // namespace kau::ide

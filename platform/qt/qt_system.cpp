@@ -2,11 +2,11 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QScreen>
 #include <QStyle>
 
+#include "platform/qt/message_box.h"
 #include "platform/qt/qt_colors.h"
 #include "platform/qt/qt_editor_host.h"
 #include "platform/virtual_keys.h"
@@ -127,11 +127,8 @@ void QtSystemServices::ShowException(const std::string& message) {
     reporter_(message);
     return;
   }
-  // The message may hold a file name: shown as it is, never as markup.
-  QMessageBox box(QMessageBox::Critical, QApplication::applicationName(), FromCp1252(message), QMessageBox::Ok,
-                  QApplication::activeWindow());
-  box.setTextFormat(Qt::PlainText);
-  box.exec();
+  ShowMessage(QApplication::activeWindow(), QMessageBox::Critical, FromCp1252(message), QMessageBox::Ok,
+              QApplication::applicationName());
 }
 
 }  // namespace kau::platform

@@ -1,6 +1,6 @@
-#include "ide/message_box.h"
+#include "platform/qt/message_box.h"
 
-namespace kau::ide {
+namespace kau::platform {
 
 int ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text, QMessageBox::StandardButtons buttons,
                 const QString& title) {
@@ -9,4 +9,4 @@ int ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text, QM
   return box.exec();
 }
 
-}  // namespace kau::ide
+}  // namespace kau::platform

@@ -7,11 +7,11 @@
 #include <QMessageBox>
 #include <QString>
 
-namespace kau::ide {
+namespace kau::platform {
 
 // A modal box with `text` shown as it is; the button pressed.
 int ShowMessage(QWidget* parent, QMessageBox::Icon icon, const QString& text,
                 QMessageBox::StandardButtons buttons = QMessageBox::Ok,
                 const QString& title = QStringLiteral("Pascal KAU!"));
 
-}  // namespace kau::ide
+}  // namespace kau::platform
