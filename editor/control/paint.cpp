@@ -6,6 +6,7 @@
 
 #include "editor/control/clamp.h"
 #include "editor/control/syn_edit.h"
+#include "editor/options/bookmark_glyphs.h"
 
 namespace kau::editor {
 
@@ -136,7 +137,11 @@ void TCustomSynEdit::PaintGutter(const TRect& AClip, int FirstLine, int LastLine
     }
     if (mark.ImageIndex() < 0 || mark.ImageIndex() > 9) return;
     if (!fInternalImage) fInternalImage = std::make_unique<TSynInternalImage>("SynEditInternalImages", 10);
-    if (offset == 0) fInternalImage->DrawMark(*canvas, mark.ImageIndex(), leftMargin + offset, y, fTextHeight);
+    // The strip's background is left out, so that the gutter and the number
+    // under the glyph show around the flag.
+    if (offset == 0)
+      fInternalImage->DrawMarkTransparent(*canvas, mark.ImageIndex(), leftMargin + offset, y, fTextHeight,
+                                          kGlyphBackground);
     offset += step;
   };
   std::vector<const TSynEditMark*> later;

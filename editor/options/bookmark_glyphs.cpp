@@ -39,7 +39,7 @@ void DrawGlyph(TImage& strip, int digit) {
 }
 
 TImage MakeBookmarkStrip() {
-  TImage strip(kStripWidth, kStripHeight, kGlyphBackground);
+  TImage strip(kStripWidth, kStripHeight, static_cast<std::uint32_t>(kGlyphBackground));
   for (int digit = 0; digit < 10; ++digit) DrawGlyph(strip, digit);
   return strip;
 }

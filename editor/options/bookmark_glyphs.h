@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/draw/colors.h"
 #include "platform/draw/image.h"
 
 namespace kau::editor {
@@ -13,7 +14,8 @@ namespace kau::editor {
 // Names compare without regard to case; none for an unknown name.
 std::optional<TImage> LoadBitmapResource(std::string_view Name);
 
-// The colour of the strip's background, which DrawMarkTransparent leaves out.
-inline constexpr std::uint32_t kGlyphBackground = 0xFF00FF;
+// The colour of the strip's background: the gutter draws the glyphs with it
+// left out (DrawMarkTransparent), so it never reaches the screen.
+inline constexpr TColor kGlyphBackground = clFuchsia;
 
 }  // namespace kau::editor

@@ -1,7 +1,9 @@
 // TImageList: a list of equally sized pictures that controls draw from, and
-// that tells the components registered with it when it goes away.
+// that tells the components registered with it when it goes away. A picture
+// added with a mask colour is drawn with that colour left out.
 #pragma once
 
+#include <optional>
 #include <vector>
 
 #include "editor/model/object.h"
@@ -22,6 +24,8 @@ class TImageList : public TObject {
   int Count() const { return static_cast<int>(fImages.size()); }
   // Adds a picture of the list's size; returns its index.
   int Add(const TImage& Image);
+  // Adds a picture whose pixels of MaskColor are transparent; returns its index.
+  int AddMasked(const TImage& Image, TColor MaskColor);
   void Draw(platform::Canvas& Canvas, int X, int Y, int Index, bool Enabled = true) const;
 
   // AComponent hears opRemove when this list is destroyed.
@@ -33,7 +37,11 @@ class TImageList : public TObject {
  private:
   int fWidth;
   int fHeight;
-  std::vector<TImage> fImages;
+  struct Picture {
+    TImage Image;
+    std::optional<TColor> Mask;
+  };
+  std::vector<Picture> fImages;
   TFreeNotifiers fFreeNotifies;
 };
 

@@ -4,6 +4,9 @@
 #include <QElapsedTimer>
 #include <cstring>
 #include <fstream>
+#include <optional>
+
+#include "editor/options/bookmark_glyphs.h"
 
 namespace kau::editor::testing {
 
@@ -141,6 +144,35 @@ std::vector<std::string> ReadLines(const std::string& path) {
     lines.push_back(line);
   }
   return lines;
+}
+
+std::vector<std::string> BookmarkGlyphPixels(const QImage& image, TCustomSynEdit& edit, int number) {
+  int column = 0, line = 0;
+  if (!edit.GetBookMark(number, column, line)) return {"no bookmark " + std::to_string(number)};
+  const std::optional<TImage> strip = LoadBitmapResource("SynEditInternalImages");
+  const int width = strip->Width() / 10, height = strip->Height(), lh = edit.LineHeight();
+  const int rowTop = (line - edit.TopLine()) * lh, band = std::min(lh, height);
+  const int sourceTop = lh < height ? (height - lh) / 2 : 0;
+  const int destTop = lh < height ? rowTop : rowTop + (lh - height) / 2;
+  const int left = edit.BookMarkOptions().LeftMargin();
+  auto pixel = [&](int x, int y) { return image.valid(x, y) ? image.pixel(x, y) : QRgb(0); };
+  std::vector<std::string> failures;
+  int wrong = 0;
+  for (int y = 0; y < band; ++y)
+    for (int x = 0; x < width; ++x) {
+      const std::uint32_t own = strip->Pixel(number * width + x, sourceTop + y);
+      if (own != static_cast<std::uint32_t>(kGlyphBackground))
+        wrong += pixel(left + x, destTop + y) != ToQRgb(static_cast<TColor>(own));
+    }
+  if (wrong > 0) failures.push_back("glyph " + std::to_string(number) + ": " + std::to_string(wrong) + " pixels wrong");
+  const QRgb transparent = ToQRgb(kGlyphBackground);
+  for (int y = rowTop; y < rowTop + lh; ++y)
+    for (int x = 0; x < edit.GutterWidth(); ++x)
+      if (pixel(x, y) == transparent) {
+        failures.push_back(At("the glyph's transparent colour", x, y));
+        return failures;
+      }
+  return failures;
 }
 
 int StalePixels(platform::QtEditorHost& host) {

@@ -39,6 +39,12 @@ class EditorView {
   TSynEdit edit_;
 };
 
+// What is wrong with bookmark `number`'s glyph on an image of the viewport:
+// each pixel of its flag and digit where the gutter draws it (a row lower
+// than the picture shows its centred band), and the strip's transparent
+// background anywhere on its row of the gutter.
+std::vector<std::string> BookmarkGlyphPixels(const QImage& image, TCustomSynEdit& edit, int number);
+
 // The lines of a text file (code page 1252 as it is read).
 std::vector<std::string> ReadLines(const std::string& path);
 

@@ -188,7 +188,7 @@ TEST_F(ControlTest, TwoMarksOnOneRowAreDrawnSideBySide) {
   SetLines({"a", "b"});
   TImageList images(10, 10);
   images.Add(TImage(10, 10, 0xFF0000FF));
-  images.Add(TImage(10, 10, 0xFF00FF00));
+  images.AddMasked(TImage(10, 10, 0xFF00FF00), clFuchsia);
   edit.BookMarkOptions().SetBookmarkImages(&images);
   for (int bookmark : {-1, 3}) {
     auto mark = std::make_unique<TSynEditMark>(&edit);
@@ -207,6 +207,8 @@ TEST_F(ControlTest, TwoMarksOnOneRowAreDrawnSideBySide) {
   EXPECT_EQ(glyphs[0].rect.Left, margin);  // the bookmark first
   EXPECT_EQ(glyphs[1].rect.Left, margin + step);
   EXPECT_EQ(glyphs[0].rect.Top, 16);
+  EXPECT_EQ(glyphs[0].color, clNone);  // drawn whole
+  EXPECT_EQ(glyphs[1].color, clFuchsia);  // its mask colour left out
   const std::vector<std::array<int, 3>> expected = {{1, 0, 0}, {2, 2 * step, 16}};
   EXPECT_EQ(log.calls, expected);
   edit.BookMarkOptions().SetBookmarkImages(nullptr);

@@ -61,5 +61,25 @@ TEST(QtEditorView, AGutterFontWiderThanTheTextsWidensTheNumberCells) {
   EXPECT_EQ(edit.GutterWidth(), gutter.LeftOffset() + gutter.RightOffset() + gutter.EffectiveDigitCount() * cell + 2);
 }
 
+// Bookmarks 0 to 9, set by the control and repainted in part as a student
+// sets them, at every editor size from the smallest the IDE reaches.
+TEST(QtEditorView, BookmarkGlyphsShowWithoutTheirBackgroundAtEverySize) {
+  EditorView view(std::vector<std::string>(12, "  writeln(x);"), 300, 1200);
+  TSynEdit& edit = view.Edit();
+  for (int size : {6, 7, 8, 10, 12, 16, 24, 36, 48, 72}) {
+    SCOPED_TRACE("size " + std::to_string(size));
+    TFont font;
+    font.Assign(edit.Font());
+    font.SetSize(size);
+    edit.SetFont(font);
+    view.ShowAndPaint();
+    for (int number = 0; number < 10; ++number) edit.SetBookMark(number, 1, number + 1);
+    ASSERT_EQ(StalePixels(view.Host()), 0);
+    ASSERT_GE(view.Host().BackBuffer().height(), 10 * edit.LineHeight());
+    for (int number = 0; number < 10; ++number)
+      EXPECT_EQ(Joined(BookmarkGlyphPixels(view.Host().BackBuffer(), edit, number)), "");
+  }
+}
+
 }  // namespace
 }  // namespace kau::editor::testing

@@ -48,7 +48,9 @@
 #include "platform/qt/qt_popup_host.h"
 #include "platform/console/screen_dump.h"
 #include "platform/qt/qt_fonts.h"
+#include "tests/editor_control/editor_view.h"
 #include "tests/editor_x11/x11_events.h"
+#include "tests/platform_qt/joined_failures.h"
 #include "test_env.h"
 
 namespace kau::ide::testing {
@@ -1185,6 +1187,14 @@ TEST_F(StudentPathsX11, CtrlZAfterAJumpKeepsWhatWasTypedBefore) {
   start(source.constData());
   Key("ctrl+shift+1");  // bookmark 1 at the start of line 1
   ASSERT_TRUE(WaitFor([&] { return edit().IsBookmark(1); }));
+  // Its flag shows in the gutter, the picture's background left out.
+  const auto glyphOnScreen = [&] {
+    const QWidget& viewport = *active().Host().viewport();
+    const QImage shown = editor::testing::GrabScreen(QRect(viewport.mapToGlobal(QPoint(0, 0)), viewport.size()));
+    return editor::testing::BookmarkGlyphPixels(shown.convertToFormat(QImage::Format_RGB32), edit(), 1);
+  };
+  EXPECT_TRUE(WaitFor([&] { return glyphOnScreen().empty(); })) << editor::testing::Joined(glyphOnScreen());
+  screenshot("bookmark");
   QByteArray kept = source;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.shot);
