@@ -1,9 +1,9 @@
 #include "interpreter/lzss.h"
 
+#include "interpreter/whole_file.h"
+
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 
 namespace kau::lzss {
 
@@ -82,18 +82,6 @@ Match FindLongestMatch(const std::uint8_t* window, int fill, const std::uint8_t*
     ++i;  // the byte that ended the match
   }
   return best.length > recent.length ? best : recent;
-}
-
-// False when unreadable; a folder makes the stream throw as it reads.
-bool ReadWholeFile(const std::string& path, Bytes& bytes) {
-  try {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-  } catch (const std::exception&) {
-    return false;
-  }
 }
 
 bool WriteWholeFile(const std::string& path, const Bytes& bytes) {

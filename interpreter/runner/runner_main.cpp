@@ -7,8 +7,6 @@
 // Ctrl+C or a standard output that could not be written, 2 when the
 // appended program is missing, damaged or too large.
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +14,7 @@
 #include "interpreter/error_output.h"
 #include "interpreter/interpretador.h"
 #include "interpreter/runner_loader.h"
+#include "interpreter/whole_file.h"
 #include "platform/console/console.h"
 #include "platform/console/standard_streams.h"
 #include "text/code_pages.h"
@@ -29,11 +28,10 @@ constexpr int kExitBadProgram = 2;
 kau::Word memory[kau::kProgramMemoryWords];
 
 int Run() {
-  std::ifstream self("/proc/self/exe", std::ios::binary);
-  const std::vector<std::uint8_t> file((std::istreambuf_iterator<char>(self)), std::istreambuf_iterator<char>());
+  std::vector<std::uint8_t> file;
   kau::LoadedProgram program;
   std::string message;
-  if (!self.is_open() || file.empty()) {
+  if (!kau::ReadWholeFile("/proc/self/exe", file) || file.empty()) {
     kau::WriteErrorText(kau::text::cp1252(" => Não foi possível ler o próprio arquivo do executável!"));
     return kExitBadProgram;
   }

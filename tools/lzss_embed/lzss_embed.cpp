@@ -8,20 +8,19 @@
 // run never leaves a partial source that looks up to date.
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 #include "interpreter/lzss.h"
+#include "interpreter/whole_file.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {
     std::fprintf(stderr, "usage: kau_lzss_embed INPUT OUTPUT.cpp\n");
     return 2;
   }
-  std::ifstream in(argv[1], std::ios::binary);
-  const std::vector<std::uint8_t> input((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  if (!in.is_open() || in.bad() || input.empty()) {
+  std::vector<std::uint8_t> input;
+  if (!kau::ReadWholeFile(argv[1], input) || input.empty()) {
     std::fprintf(stderr, "kau_lzss_embed: cannot read %s\n", argv[1]);
     return 1;
   }

@@ -1,0 +1,57 @@
+#include "interpreter/whole_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace kau {
+
+namespace {
+
+constexpr std::size_t kMinimumBlock = 64 * 1024;
+
+class FileDescriptor {
+ public:
+  explicit FileDescriptor(int fd) : fd_(fd) {}
+  ~FileDescriptor() {
+    if (fd_ >= 0) ::close(fd_);
+  }
+  FileDescriptor(const FileDescriptor&) = delete;
+  FileDescriptor& operator=(const FileDescriptor&) = delete;
+  int get() const { return fd_; }
+
+ private:
+  int fd_;
+};
+
+}  // namespace
+
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
+  bytes.clear();
+  const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+  if (file.get() < 0) return false;
+  struct stat info {};
+  const std::size_t recorded =
+      ::fstat(file.get(), &info) == 0 && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
+  // One byte past the recorded size, so that the read meeting the end needs
+  // no second allocation.
+  bytes.resize(recorded + 1 > kMinimumBlock ? recorded + 1 : kMinimumBlock);
+  std::size_t filled = 0;
+  for (;;) {
+    if (filled == bytes.size()) bytes.resize(bytes.size() * 2);
+    const ssize_t n = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      bytes.clear();
+      return false;
+    }
+    filled += static_cast<std::size_t>(n);
+  }
+  bytes.resize(filled);
+  return true;
+}
+
+}  // namespace kau
