@@ -8,13 +8,18 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh" test
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
+# ctest's bound on a whole test program that names none of its own: a hang
+# detector like the tests' own bound on each wait, and as tests/CMakeLists.txt
+# sets it for the others.
+. "$root/tests/support/hang_bound.sh"
+test_timeout=$((hang_seconds * 5))
 
 echo "== build and tests"
 # Every option is stated, so that a folder configured otherwise by hand still
 # builds and runs every test; a ctest that finds no test fails.
 "$root/scripts/build.sh" "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAU_WITH_QT=ON -DKAU_TESTS=ON \
   -DKAU_BENCH=ON -DKAU_WERROR=ON -DKAU_SANITIZE=OFF -DKAU_FUZZ=OFF
-(cd "$root/build" && ctest --output-on-failure --no-tests=error -j "$jobs" --timeout 300)
+(cd "$root/build" && ctest --output-on-failure --no-tests=error -j "$jobs" --timeout "$test_timeout")
 
 echo "== sanitizer build (ASan + UBSan) of everything, the windows and their tests included"
 (
@@ -28,7 +33,7 @@ echo "== sanitizer build (ASan + UBSan) of everything, the windows and their tes
   # The benchmarks are not run here: they are not built either.
   "$root/scripts/build.sh" "$root/build-asan" -DCMAKE_BUILD_TYPE=Debug -DKAU_SANITIZE=ON -DCMAKE_CXX_COMPILER=g++ \
     -DKAU_WITH_QT=ON -DKAU_TESTS=ON -DKAU_BENCH=OFF -DKAU_WERROR=ON -DKAU_FUZZ=OFF
-  cd "$root/build-asan" && ctest --output-on-failure --no-tests=error -j "$jobs" --timeout 600
+  cd "$root/build-asan" && ctest --output-on-failure --no-tests=error -j "$jobs" --timeout "$test_timeout"
 )
 
 if [ -f "$root/fuzz/CMakeLists.txt" ]; then

@@ -20,16 +20,17 @@
 #include "platform/qt/qt_popup_host.h"
 #include "platform/qt/qt_system.h"
 #include "tests/editor_control/editor_view.h"
+#include "tests/support/hang_bound.h"
 
 namespace {
 
 using namespace kau;
 
-// Runs the event loop until `done` or five seconds have passed.
+// Runs the event loop until `done`, up to the hang bound.
 bool WaitFor(const std::function<bool()>& done) {
   QElapsedTimer timer;
   timer.start();
-  while (!done() && timer.elapsed() < 5000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  while (!done() && timer.elapsed() < kau::testing::kHangMilliseconds) QApplication::processEvents(QEventLoop::AllEvents, 20);
   return done();
 }
 

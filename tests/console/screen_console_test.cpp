@@ -14,6 +14,7 @@
 #include "interpreter/entry_points.h"
 #include "platform/console/screen_console.h"
 #include "platform/console/screen_dump.h"
+#include "tests/support/hang_bound.h"
 
 namespace kau::console {
 namespace {
@@ -24,9 +25,10 @@ std::string rowText(const ScreenSnapshot& shot, int row) {
   return text.substr(0, text.find_last_not_of(' ') + 1);
 }
 
-// Polls with a bound until the screen shows `text` (UTF-8) somewhere.
+// Polls until the screen shows `text` (UTF-8) somewhere, at most the hang
+// bound.
 ::testing::AssertionResult waitForText(const ScreenConsole& console, const std::string& text) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  const auto deadline = std::chrono::steady_clock::now() + kau::testing::kHangBound;
   while (std::chrono::steady_clock::now() < deadline) {
     if (screenText(console.snapshot()).find(text) != std::string::npos) return ::testing::AssertionSuccess();
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
@@ -148,7 +150,7 @@ std::string readLine(ScreenConsole& console) {
 template <typename Reads>
 void readWithin(ScreenConsole& console, Reads reads) {
   auto done = std::async(std::launch::async, reads);
-  if (done.wait_for(std::chrono::seconds(10)) != std::future_status::ready) console.pressCtrlC();
+  if (done.wait_for(kau::testing::kHangBound) != std::future_status::ready) console.pressCtrlC();
   done.get();
 }
 

@@ -11,6 +11,8 @@
 #include <csignal>
 #include <stdexcept>
 
+#include "tests/support/hang_bound.h"
+
 namespace kau::console::testing {
 
 PseudoTerminal::PseudoTerminal() {
@@ -31,7 +33,7 @@ void PseudoTerminal::type(const std::string& bytes) const {
 
 std::string PseudoTerminal::readUntil(const std::string& marker) const {
   std::string seen;
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+  const auto deadline = std::chrono::steady_clock::now() + kau::testing::kHangBound;
   while (seen.find(marker) == std::string::npos && std::chrono::steady_clock::now() < deadline) {
     pollfd p{master, POLLIN, 0};
     if (poll(&p, 1, 100) <= 0) continue;
@@ -44,7 +46,7 @@ std::string PseudoTerminal::readUntil(const std::string& marker) const {
 
 KeyTyper::KeyTyper(const PseudoTerminal& pty, std::string keys)
     : typist_([&pty, keys] {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+        const auto deadline = std::chrono::steady_clock::now() + kau::testing::kHangBound;
         termios modes{};
         while (std::chrono::steady_clock::now() < deadline && tcgetattr(pty.slave, &modes) == 0 && (modes.c_lflag & ICANON))
           std::this_thread::sleep_for(std::chrono::milliseconds(1));

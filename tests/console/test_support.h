@@ -15,8 +15,8 @@ struct PseudoTerminal {
   PseudoTerminal();
   ~PseudoTerminal();
   void type(const std::string& bytes) const;
-  // What the console wrote, up to and including `marker` (at most a few
-  // seconds of waiting, so that a fault fails instead of hanging).
+  // What the console wrote, up to and including `marker` (or what it wrote
+  // within the hang bound, so that a fault fails instead of hanging).
   std::string readUntil(const std::string& marker) const;
   int master = -1;
   int slave = -1;

@@ -25,6 +25,7 @@
 #include "interpreter/entry_points.h"
 #include "platform/console/screen_dump.h"
 #include "platform/qt/qt_console_window.h"
+#include "tests/support/hang_bound.h"
 
 namespace kau::platform {
 namespace {
@@ -36,13 +37,13 @@ void press(QWidget& window, int key, Qt::KeyboardModifiers modifiers = Qt::NoMod
   QApplication::sendEvent(&window, &event);
 }
 
-// Processes events until `done` holds, for a few seconds at most.
+// Processes events until `done` holds, up to the hang bound.
 template <typename Condition>
 bool waitUntil(Condition done) {
   QElapsedTimer clock;
   clock.start();
   while (!done()) {
-    if (clock.elapsed() > 10'000) return false;
+    if (clock.elapsed() > kau::testing::kHangMilliseconds) return false;
     QApplication::processEvents(QEventLoop::AllEvents, 5);
   }
   return true;
@@ -213,7 +214,7 @@ TEST_F(ConsoleWindowTest, ApplicationQuitClosesIt) {
   QObject::connect(&quit, &QTimer::timeout, [] { QApplication::quit(); });
   QObject::connect(&giveUp, &QTimer::timeout, [] { QApplication::exit(1); });
   quit.start(0);
-  giveUp.start(5000);
+  giveUp.start(kau::testing::kHangMilliseconds);
   EXPECT_EQ(QApplication::exec(), 0);
   EXPECT_FALSE(window.isVisible());
   EXPECT_EQ(requests, 0);

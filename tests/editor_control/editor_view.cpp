@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "editor/options/bookmark_glyphs.h"
+#include "tests/support/hang_bound.h"
 
 namespace kau::editor::testing {
 
@@ -17,12 +18,12 @@ QRgb ToQRgb(TColor color) {
   return qRgb(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF), static_cast<int>((c >> 16) & 0xFF));
 }
 
-// Runs the event loop until `done` or two seconds have passed.
+// Runs the event loop until `done`, up to the hang bound.
 template <typename Done>
 bool WaitFor(Done done) {
   QElapsedTimer timer;
   timer.start();
-  while (!done() && timer.elapsed() < 2000) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  while (!done() && timer.elapsed() < kau::testing::kHangMilliseconds) QApplication::processEvents(QEventLoop::AllEvents, 20);
   return done();
 }
 

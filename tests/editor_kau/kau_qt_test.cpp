@@ -14,6 +14,7 @@
 #include "tests/editor_control/editor_view.h"
 #include "tests/editor_kau/kau_pixels.h"
 #include "tests/platform_qt/joined_failures.h"
+#include "tests/support/hang_bound.h"
 #include "tools/editor_demo/demo_window.h"
 
 namespace kau::editor::testing {
@@ -31,7 +32,8 @@ TEST(KauQt, StructureLinesAlternatePixelsAndBracketMarksFillTheirCells) {
   QElapsedTimer timer;
   timer.start();
   platform::QtEditorHost& host = window.Host(0);
-  while ((host.BackBuffer().size() != host.viewport()->size() || !host.isVisible()) && timer.elapsed() < 2000)
+  while ((host.BackBuffer().size() != host.viewport()->size() || !host.isVisible()) &&
+         timer.elapsed() < kau::testing::kHangMilliseconds)
     QApplication::processEvents(QEventLoop::AllEvents, 20);
   host.InvalidateRect(nullptr, false);
   host.Update();
@@ -82,7 +84,8 @@ void ShowNested(DemoWindow& window) {
   platform::QtEditorHost& host = window.Host(0);
   QElapsedTimer timer;
   timer.start();
-  while ((host.BackBuffer().size() != host.viewport()->size() || !host.isVisible()) && timer.elapsed() < 2000)
+  while ((host.BackBuffer().size() != host.viewport()->size() || !host.isVisible()) &&
+         timer.elapsed() < kau::testing::kHangMilliseconds)
     QApplication::processEvents(QEventLoop::AllEvents, 20);
 }
 

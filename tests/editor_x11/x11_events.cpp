@@ -35,7 +35,7 @@ class PointerWatch : public QObject {
 QString RunProgram(const QString& program, const QStringList& arguments, const QByteArray& input) {
   QProcess process;
   process.start(program, arguments);
-  process.waitForStarted(3000);
+  process.waitForStarted(kau::testing::kHangMilliseconds);
   process.write(input);
   process.closeWriteChannel();
   QElapsedTimer timer;
@@ -43,7 +43,8 @@ QString RunProgram(const QString& program, const QStringList& arguments, const Q
   // A modal window that the program opens meanwhile runs its loop inside
   // processEvents, where the process's end may be seen; waitForFinished
   // then returns false for a process already over.
-  while (process.state() != QProcess::NotRunning && !process.waitForFinished(5) && timer.elapsed() < 5000)
+  while (process.state() != QProcess::NotRunning && !process.waitForFinished(5) &&
+         timer.elapsed() < kau::testing::kHangMilliseconds)
     QApplication::processEvents(QEventLoop::AllEvents, 5);
   if (process.state() != QProcess::NotRunning) process.kill();
   return QString::fromUtf8(process.readAllStandardOutput());

@@ -10,6 +10,8 @@
 #include <QStringList>
 #include <functional>
 
+#include "tests/support/hang_bound.h"
+
 class QWidget;
 
 namespace kau::editor::testing {
@@ -20,12 +22,12 @@ QString RunProgram(const QString& program, const QStringList& arguments, const Q
 // xdotool with these arguments.
 void XDo(const QStringList& arguments);
 // Runs the event loop until `done` or `milliseconds` have passed.
-bool WaitFor(const std::function<bool()>& done, int milliseconds = 3000);
+bool WaitFor(const std::function<bool()>& done, int milliseconds = kau::testing::kHangMilliseconds);
 // Moves the pointer there through the X server and runs the event loop until
 // Qt has seen it arrive, so that a move sent after it is not merged into it
 // (true at once when none of the program's windows can see it: no window
 // of its own lies there and no pop-up holds the pointer).
-bool MovePointer(QPoint global, int milliseconds = 3000);
+bool MovePointer(QPoint global, int milliseconds = kau::testing::kHangMilliseconds);
 // The part of the screen as the X server shows it now (screen coordinates).
 QImage GrabScreen(const QRect& area);
 // The number of pixels in which the screen where `widget` is differs from

@@ -12,6 +12,7 @@
 #include "tests/editor_kau/kau_pixels.h"
 #include "tests/editor_x11/x11_driver.h"
 #include "tests/platform_qt/joined_failures.h"
+#include "tests/support/hang_bound.h"
 
 namespace kau::editor::testing {
 namespace {
@@ -210,7 +211,7 @@ TEST(X11Demo, AColumnBlockCrossesProcessesAndAMalformedBlockChangesNothing) {
   file.close();
   QProcess other;
   other.start(KAU_EDITOR_DEMO, {file.fileName()});
-  ASSERT_TRUE(other.waitForStarted(3000));
+  ASSERT_TRUE(other.waitForStarted(kau::testing::kHangMilliseconds));
   // Its window: of its process and of that name (ours has the name too).
   const QString id = QString(RunProgram("xdotool", {"search", "--sync", "--all", "--onlyvisible", "--pid",
                                                     QString::number(other.processId()), "--name", "Pascal KAU"}))
@@ -233,7 +234,7 @@ TEST(X11Demo, AColumnBlockCrossesProcessesAndAMalformedBlockChangesNothing) {
   EXPECT_TRUE(WaitFor([&] { return edit.LineText(2) == "ab12"; })) << edit.LineText(2);
   EXPECT_EQ(edit.LineText(1), "abxycdef");
   other.kill();
-  other.waitForFinished(3000);
+  other.waitForFinished(kau::testing::kHangMilliseconds);
 
   const std::string before = edit.Text();
   RunProgram("xclip", {"-i", "-selection", "clipboard", "-t", "application/x-kau-editor-block-type"},

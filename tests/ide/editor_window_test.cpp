@@ -15,6 +15,7 @@
 #include "main_window_fixture.h"
 #include "modal_answerer.h"
 #include "platform/virtual_keys.h"
+#include "tests/support/hang_bound.h"
 
 namespace kau::ide::testing {
 namespace {
@@ -45,7 +46,7 @@ class EditorWindowTest : public MainWindowTest {
   void focusEditor() {
     main_->activateWindow();
     editor_->Host().setFocus();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get(), kau::testing::kHangMilliseconds));
     ASSERT_TRUE(editor_->Host().hasFocus());
   }
 

@@ -13,6 +13,7 @@
 #include "ide/form_editor.h"
 #include "main_window_fixture.h"
 #include "modal_answerer.h"
+#include "tests/support/hang_bound.h"
 
 namespace kau::ide::testing {
 namespace {
@@ -181,10 +182,10 @@ TEST_F(EditorWindowsTest, AMinimizedWindowComesBackByItsTabOrItsItem) {
   for (const auto& bringBack : {std::function<void()>([&] { tabs->setCurrentIndex(1); }),
                                 std::function<void()>([&] { minimized->WindowListItem()->trigger(); })}) {
     minimized->showMinimized();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return agree("Untitled"); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return agree("Untitled"); }, kau::testing::kHangMilliseconds));
     EXPECT_TRUE(main_->ActiveEditorWindow()->isMaximized());
     bringBack();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return agree("b.pas"); }));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return agree("b.pas"); }, kau::testing::kHangMilliseconds));
     EXPECT_FALSE(minimized->isMinimized());
     EXPECT_TRUE(minimized->isMaximized());
   }

@@ -14,6 +14,7 @@
 #include "main_window_fixture.h"
 #include "modal_answerer.h"
 #include "test_env.h"
+#include "tests/support/hang_bound.h"
 
 namespace kau::ide::testing {
 namespace {
@@ -82,7 +83,7 @@ TEST_F(MainWindowTest, ExplorerListsPascalFilesInAnyCaseAndOpensOnDoubleClick) {
   }
 
   explorer_->show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(explorer_));
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(explorer_, kau::testing::kHangMilliseconds));
   QSignalSpy opened(explorer_, &TFormExplorer::openFileRequested);
   QListWidgetItem* second = files->item(1);
   ASSERT_FALSE(files->visualItemRect(second).isEmpty());

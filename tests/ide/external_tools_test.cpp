@@ -8,6 +8,7 @@
 
 #include "ide/external_tools.h"
 #include "test_env.h"
+#include "tests/support/hang_bound.h"
 
 namespace kau::ide::testing {
 namespace {
@@ -23,7 +24,7 @@ TEST(ExternalToolsTest, StartsTheToolFoundOnPathWithoutWaiting) {
   timer.start();
   EXPECT_EQ(StartExternalTool(ExternalTool::kCalculadora), std::nullopt);
   EXPECT_LT(timer.elapsed(), 9000);  // did not wait for the tool to end
-  EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(started); }, 5000));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(started); }, kau::testing::kHangMilliseconds));
 }
 
 TEST(ExternalToolsTest, NothingOnPathGivesTheMessage) {

@@ -27,6 +27,7 @@
 #include "test_env.h"
 #include "platform/qt/qt_printer.h"
 #include "platform/qt/qt_system.h"
+#include "tests/support/hang_bound.h"
 
 // Readable failures.
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
@@ -532,7 +533,7 @@ TEST_F(FileCommandsTest, PrintToAPdfHoldsTheEditorsText) {
   EXPECT_EQ(QDir(folder_.path()).entryList(QDir::Files), QStringList({"impresso.pas", "saida.pdf"}));
   QProcess text;
   text.start("pdftotext", {"-layout", pdf, "-"});
-  ASSERT_TRUE(text.waitForFinished(10000));
+  ASSERT_TRUE(text.waitForFinished(kau::testing::kHangMilliseconds));
   const QString out = QString::fromUtf8(text.readAllStandardOutput());
   for (const char* line : {R"(^ *1: +program Impresso;$)", R"(^ *3: +writeln\('Linha impressa'\);$)", R"(^ *4: +end\.$)"})
     EXPECT_TRUE(out.contains(QRegularExpression(line, QRegularExpression::MultilineOption))) << line << "\n"

@@ -19,6 +19,7 @@
 #include "modal_answerer.h"
 #include "platform/console/screen_dump.h"
 #include "test_env.h"
+#include "tests/support/hang_bound.h"
 #include "text/code_pages.h"
 
 // Readable failures.
@@ -39,7 +40,7 @@ class FileEncodingsTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(folder_.isValid());
     main().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main(), kau::testing::kHangMilliseconds));
     ASSERT_NE(main().ActiveEditorWindow(), nullptr);
   }
   TFormMain& main() { return windows_.formMain; }
@@ -68,13 +69,13 @@ class FileEncodingsTest : public ::testing::Test {
     return QString::fromStdString(console::screenText(windows_.console.snapshot())).split('\n');
   }
   // F9; once the console's first row shows `shown`, Enter answers the wait
-  // at the program's end. After 10 s the run is stopped as Ctrl+C.
+  // at the program's end. Past the hang bound the run is stopped as Ctrl+C.
   void runWithF9(const QString& shown) {
     QTimer timer;
     int ticks = 0;
     QObject::connect(&timer, &QTimer::timeout, [&] {
       if (!main().running()) return;
-      if (++ticks == 500) windows_.console.pressCtrlC();
+      if (++ticks == kau::testing::kHangMilliseconds / 20) windows_.console.pressCtrlC();
       if (rows().value(0) != shown) return;
       QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, {}, "\r");
       QApplication::sendEvent(&windows_.consoleWindow, &enter);

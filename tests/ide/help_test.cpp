@@ -16,6 +16,7 @@
 #include "ide/help_pages.h"
 #include "ide/help_window.h"
 #include "interpreter/runtime_errors.h"
+#include "tests/support/hang_bound.h"
 #include "text/code_pages.h"
 
 namespace kau::ide::testing {
@@ -54,7 +55,7 @@ TEST(HelpTest, EveryExampleCompiles) {
     source.close();
     QProcess kauc;
     kauc.start(KAUC_PATH, {"dump", source.fileName()});
-    ASSERT_TRUE(kauc.waitForFinished(10000)) << word;
+    ASSERT_TRUE(kauc.waitForFinished(kau::testing::kHangMilliseconds)) << word;
     EXPECT_EQ(kauc.exitCode(), 0) << word << ": " << kauc.readAllStandardError().toStdString();
   }
 }

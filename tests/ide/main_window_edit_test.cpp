@@ -16,6 +16,7 @@
 #include "ide/text_search.h"
 #include "main_window_fixture.h"
 #include "modal_answerer.h"
+#include "tests/support/hang_bound.h"
 
 namespace kau::ide::testing {
 namespace {
@@ -136,14 +137,16 @@ TEST_F(MainWindowEditTest, GoToLineAsksAndClamps) {
 TEST_F(MainWindowEditTest, ClosingADialogGivesTheKeysBackToTheEditor) {
   TFormEditor* editor = main_->ActiveEditorWindow();
   main_->activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get()));
+  ASSERT_TRUE(QTest::qWaitForWindowActive(main_.get(), kau::testing::kHangMilliseconds));
   for (void (TFormMain::*command)() : {&TFormMain::MnEditarLocalizarClick, &TFormMain::MnEditarSubstituirClick}) {
     main_->findChild<QToolButton*>("BtnNovo")->setFocus();  // where a disabled window leaves it
     (main_.get()->*command)();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() && QApplication::activeWindow() != main_.get(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() && QApplication::activeWindow() != main_.get(); },
+                                kau::testing::kHangMilliseconds));
     QWidget* dialog = QApplication::activeWindow();
     click(dialog, "CancelButton");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == &editor->Host(); }))
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == &editor->Host(); },
+                                kau::testing::kHangMilliseconds))
         << dialog->objectName().toStdString();
     EXPECT_EQ(QApplication::activeWindow(), main_.get());
   }
@@ -151,7 +154,8 @@ TEST_F(MainWindowEditTest, ClosingADialogGivesTheKeysBackToTheEditor) {
   const auto seen = AnswerNextModal("Cancelar");
   main_->MnEditarIrParaLinhaClick();
   ASSERT_TRUE(seen->pressed);
-  EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == &editor->Host(); }));
+  EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == &editor->Host(); },
+                              kau::testing::kHangMilliseconds));
 }
 
 }  // namespace

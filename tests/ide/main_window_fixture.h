@@ -11,6 +11,7 @@
 
 #include "ide/form_explorer.h"
 #include "ide/form_main.h"
+#include "tests/support/hang_bound.h"
 
 namespace kau::ide::testing {
 
@@ -31,7 +32,7 @@ class MainWindowTest : public ::testing::Test {
   // Shows the main window, which opens its first editor window; that one.
   TFormEditor* showWithEditor() {
     main_->show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(main_.get()));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(main_.get(), kau::testing::kHangMilliseconds));
     EXPECT_NE(main_->ActiveEditorWindow(), nullptr);
     return main_->ActiveEditorWindow();
   }

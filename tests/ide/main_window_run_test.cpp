@@ -24,6 +24,7 @@
 #include "paint_counter.h"
 #include "test_env.h"
 #include "platform/console/screen_dump.h"
+#include "tests/support/hang_bound.h"
 
 namespace kau::ide::testing {
 namespace {
@@ -43,7 +44,7 @@ class MainWindowRunTest : public ::testing::Test {
  protected:
   void SetUp() override {
     main().show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main()));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main(), kau::testing::kHangMilliseconds));
     editor_ = main().ActiveEditorWindow();
     ASSERT_NE(editor_, nullptr);
   }
@@ -64,15 +65,15 @@ class MainWindowRunTest : public ::testing::Test {
     QApplication::sendEvent(&windows_.consoleWindow, &event);
   }
   // Runs the editor's text through the command; `step` is called every
-  // 20 ms during the run until it returns true. After 10 s the run is
-  // stopped as Ctrl+C.
+  // 20 ms during the run until it returns true. Past the hang bound the run
+  // is stopped as Ctrl+C.
   void run(std::function<bool()> step = {}) {
     QTimer timer;
     int ticks = 0;
     QObject::connect(&timer, &QTimer::timeout, [&] {
       if (!main().running()) return;
       if (step && step()) step = {};
-      if (++ticks == 500) windows_.console.pressCtrlC();
+      if (++ticks == kau::testing::kHangMilliseconds / 20) windows_.console.pressCtrlC();
     });
     timer.start(20);
     main().Executar1Click();
@@ -190,14 +191,15 @@ TEST_F(MainWindowRunTest, TheEditorHasTheKeysAfterTheRun) {
   for (const char* text : {"program p;\r\nbegin\r\n  writeln(;\r\nend.\r\n", "program p;\r\nbegin\r\nend.\r\n"}) {
     main().activateWindow();
     editor_->Host().setFocus();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&main(), kau::testing::kHangMilliseconds));
     edit().SetText(text);
     run([&] {
       if (!windows_.console.runOpen()) return false;
       press(Qt::Key_Return, {}, "\r");
       return true;
     });
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &main(); })) << text;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &main(); }, kau::testing::kHangMilliseconds))
+        << text;
     EXPECT_EQ(QApplication::focusWidget(), &editor_->Host()) << text;
   }
 }
@@ -345,7 +347,7 @@ TEST_F(MakeExecutableCommandTest, SuccessWritesTheExecutableBesideTheSource) {
   ASSERT_TRUE(QFile::exists(exe));
   QProcess program;
   program.start(exe, {});
-  ASSERT_TRUE(program.waitForFinished(10000));
+  ASSERT_TRUE(program.waitForFinished(kau::testing::kHangMilliseconds));
   EXPECT_TRUE(program.readAllStandardOutput().contains("feito"));
 }
 

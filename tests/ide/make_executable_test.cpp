@@ -11,6 +11,7 @@
 #include "ide/error_panel.h"
 #include "ide/make_executable.h"
 #include "modal_answerer.h"
+#include "tests/support/hang_bound.h"
 
 namespace kau::ide {
 namespace {
@@ -68,7 +69,7 @@ TEST_F(MakeExecutableTest, WritesTheExecutableBesideTheSourceThatPrintsTheOutput
   ASSERT_TRUE(QFileInfo(executable).isExecutable());
   QProcess program;
   program.start(executable, {});
-  ASSERT_TRUE(program.waitForFinished(10000));
+  ASSERT_TRUE(program.waitForFinished(kau::testing::kHangMilliseconds));
   EXPECT_EQ(program.exitCode(), 0);
   EXPECT_EQ(program.readAllStandardOutput().trimmed(), "Ola do exe");
 }

@@ -8,11 +8,13 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include "tests/support/hang_bound.h"
+
 namespace kau::ide::testing {
 
 namespace {
 constexpr int kPollMilliseconds = 10;
-constexpr int kMaxPolls = 500;
+constexpr int kMaxPolls = kau::testing::kHangMilliseconds / kPollMilliseconds;
 
 QAbstractButton* FindButton(QWidget* window, const QString& name) {
   for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {

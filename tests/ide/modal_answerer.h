@@ -23,7 +23,7 @@ struct ModalSeen {
 };
 
 // Starts watching now; the answer comes once the window is shown (within
-// a few seconds). Keep the result until the modal call has returned.
+// the hang bound). Keep the result until the modal call has returned.
 // `inspect` runs while the window is shown, before the answer.
 std::shared_ptr<ModalSeen> AnswerNextModal(const QString& button, std::function<void()> inspect = {});
 

@@ -76,16 +76,14 @@ class Student : public kau::ide::testing::WindowsUser {
   }
 
   bool StartsInTheEditor() {
-    main_ = VisibleWindow("^ Pascal KAU! $", 30);
+    main_ = VisibleWindow("^ Pascal KAU! $");
     if (main_.empty()) return Fail("the main window did not appear");
-    const bool opened = WaitUntil(
-        [&] {
-          return OnWindowsThread([&] {
-            auto* editor = windows_.formMain.ActiveEditorWindow();
-            return editor && editor->TabTitle() == "impresso.pas";
-          });
-        },
-        10);
+    const bool opened = WaitUntil([&] {
+      return OnWindowsThread([&] {
+        auto* editor = windows_.formMain.ActiveEditorWindow();
+        return editor && editor->TabTitle() == "impresso.pas";
+      });
+    });
     return Expect(opened, "impresso.pas is not in an editor window");
   }
 
@@ -96,18 +94,18 @@ class Student : public kau::ide::testing::WindowsUser {
     if (!XDoTool("windowfocus --sync " + main_) || !XDoTool("mousemove --window " + main_ + " 400 250 click 1") ||
         !Key("ctrl+p"))
       return Fail("Ctrl+P in the editor");
-    if (!WaitUntil([] { return ModalShown<QPrintDialog>(); }, 10)) return Fail("Ctrl+P opened no print dialog");
-    const std::string dialog = VisibleWindow("^Imprimir$", 10);
+    if (!WaitUntil([] { return ModalShown<QPrintDialog>(); })) return Fail("Ctrl+P opened no print dialog");
+    const std::string dialog = VisibleWindow("^Imprimir$");
     if (dialog.empty() || !XDoTool("windowfocus --sync " + dialog)) return Fail("no print dialog window to type into");
     // Tab goes from the printer's name to the output file, selecting it.
     if (!typed.isEmpty() && (!Key("Tab") || !Type(typed.toStdString())))
       return Fail("typing the file name");
-    if (!WaitUntil([&] { return OutputFileShown() == pdf; }, 5))
+    if (!WaitUntil([&] { return OutputFileShown() == pdf; }))
       return Fail("the dialog's output file is " + OutputFileShown().toStdString());
     Screenshot(shot);
-    if (!Key("Return") || !WaitUntil([] { return !ModalShown<QPrintDialog>(); }, 10))
+    if (!Key("Return") || !WaitUntil([] { return !ModalShown<QPrintDialog>(); }))
       return Fail("the print dialog stayed open");
-    if (!WaitUntil([&] { return QFileInfo(pdf).size() > 0 || !MessageShown().isEmpty(); }, 20))
+    if (!WaitUntil([&] { return QFileInfo(pdf).size() > 0 || !MessageShown().isEmpty(); }))
       return Fail("no PDF " + pdf.toStdString());
     if (!MessageShown().isEmpty()) return Fail("the print said: " + MessageShown().toStdString());
     return HoldsTheProgram(pdf);

@@ -7,6 +7,7 @@
 # status 0 and leaves xdg-open running, with nothing said about it.
 #   pascalkau_x11.sh PASCALKAU SCREENSHOT_DIR
 set -u
+. "$(dirname "$0")/../support/hang_bound.sh"
 pascalkau=$1
 shots=$2
 work=$(mktemp -d)
@@ -20,18 +21,19 @@ fail() {
   exit 1
 }
 
-# Polls the command every 0.1 s for up to 30 s; whether it succeeded.
+# Polls the command every 0.1 s up to the hang bound; whether it succeeded.
 until_true() {
-  for _ in $(seq 300); do
+  for _ in $(seq $((hang_seconds * 10))); do
     "$@" && return 0
     sleep 0.1
   done
   return 1
 }
 
-# The first visible window whose title matches, waited for up to 30 s.
+# The first visible window whose title matches, waited for up to the hang
+# bound.
 window() {
-  for _ in $(seq 300); do
+  for _ in $(seq $((hang_seconds * 10))); do
     found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
     [ -n "$found" ] && { echo "$found"; return 0; }
     sleep 0.1

@@ -16,6 +16,7 @@
 #include "paint_counter.h"
 #include "platform/console/screen_dump.h"
 #include "platform/qt/qt_console_window.h"
+#include "tests/support/hang_bound.h"
 
 namespace kau::ide {
 namespace {
@@ -36,13 +37,14 @@ class RunControllerTest : public ::testing::Test {
     return QString::fromStdString(console::screenText(console.snapshot())).split(QLatin1Char('\n'));
   }
   // Runs the text; `step` is called every 20 ms during the run until it
-  // returns true (or 10 s pass, when the run is stopped as Ctrl+C).
+  // returns true (or the hang bound passes, when the run is stopped as
+  // Ctrl+C).
   std::optional<RunOutcome> run(const std::string& text, std::function<bool()> step = {}) {
     QTimer timer;
     int ticks = 0;
     QObject::connect(&timer, &QTimer::timeout, [&] {
       if (step && step()) step = {};
-      if (++ticks == 500) console.pressCtrlC();
+      if (++ticks == kau::testing::kHangMilliseconds / 20) console.pressCtrlC();
     });
     timer.start(20);
     RunHooks hooks;

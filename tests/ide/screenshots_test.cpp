@@ -10,6 +10,7 @@
 #include "ide/program_start.h"
 #include "ide/form_splash.h"
 #include "main_window_fixture.h"
+#include "tests/support/hang_bound.h"
 
 namespace kau::ide::testing {
 namespace {
@@ -40,7 +41,7 @@ TEST_F(MainWindowTest, Screenshots) {
   TFrmApresentacao splash;
   splash.setPicture(main_->picture());
   splash.show();
-  ASSERT_TRUE(QTest::qWaitFor([&] { return splash.SplashTickCount() >= 25; }, 5000));
+  ASSERT_TRUE(QTest::qWaitFor([&] { return splash.SplashTickCount() >= 25; }, kau::testing::kHangMilliseconds));
   Save(&splash, "splash");
 
   TFrmAbout about(main_.get());

@@ -1,6 +1,7 @@
 // The find and replace dialogs, offscreen: names, captions and what their
 // buttons report.
 #include "ide/search_dialogs.h"
+#include "tests/support/hang_bound.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +71,7 @@ TEST(SearchDialogs, ReplaceDialogReportsItsFourButtons) {
 std::string TabWalk(SearchDialog& dialog) {
   dialog.show();
   dialog.activateWindow();
-  EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog, kau::testing::kHangMilliseconds));
   QStringList visited;
   for (int i = 0; i < 8; ++i) {
     QWidget* focus = QApplication::focusWidget();

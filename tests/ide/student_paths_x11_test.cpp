@@ -51,6 +51,7 @@
 #include "tests/editor_control/editor_view.h"
 #include "tests/editor_x11/x11_events.h"
 #include "tests/platform_qt/joined_failures.h"
+#include "tests/support/hang_bound.h"
 #include "test_env.h"
 
 namespace kau::ide::testing {
@@ -58,17 +59,10 @@ namespace {
 
 using editor::testing::DifferingOnScreen;
 using editor::testing::RunProgram;
+using editor::testing::WaitFor;
 using editor::testing::XDo;
 
-// Long enough for a compile and a run on a busy machine.
-constexpr int kRunMilliseconds = 20000;
-
 const char* const kHello = "program p;\nbegin\n  writeln('Ola'); readln;\nend.\n";
-
-// The windows' steps wait longer than a lone editor's.
-bool WaitFor(const std::function<bool()>& done, int milliseconds = 10000) {
-  return editor::testing::WaitFor(done, milliseconds);
-}
 
 void Key(const QString& keys) { XDo(QStringList{"key", "--delay", "40"} + keys.split(' ')); }
 void Type(const QString& text) { XDo({"type", "--delay", "40", text}); }
@@ -192,15 +186,24 @@ class During {
     steps_.push_back({what, std::move(when), std::move(act)});
     return *this;
   }
-  // Acts every second until `until` holds: a person pressing a key again
-  // when the screen shows no change.
-  During& again(const char* what, std::function<void()> act, std::function<bool()> until) {
-    auto last = std::make_shared<QElapsedTimer>();
+  // Acts once, then waits until `until` holds: for a key whose effect comes
+  // however late, and would come twice were it pressed again.
+  During& once(const char* what, std::function<void()> act, std::function<bool()> until) {
+    steps_.push_back({what, [] { return true; }, std::move(act)});
+    steps_.push_back({what, std::move(until), [] {}});
+    return *this;
+  }
+  // Presses `keys` (Qt's `key`) until `until` holds: again when the program
+  // has handled the last press and the screen shows no change, as a person
+  // does, never while that press is still on its way.
+  During& again(const char* what, const QString& keys, int key, std::function<bool()> until) {
+    auto presses = std::make_shared<WindowEvents>(*qApp, QEvent::KeyPress, key);
+    auto atTheLastPress = std::make_shared<int>(-1);  // none yet
     steps_.push_back({what, [=] {
                         if (until()) return true;
-                        if (!last->isValid() || last->elapsed() >= 1000) {
-                          act();
-                          last->start();
+                        if (*atTheLastPress < 0 || presses->count() > *atTheLastPress) {
+                          *atTheLastPress = presses->count();
+                          Key(keys);
                         }
                         return false;
                       },
@@ -222,7 +225,7 @@ class During {
       steps_[next_].act();
       ++next_;
       waiting_.start();
-    } else if (waiting_.elapsed() > kRunMilliseconds) {
+    } else if (waiting_.elapsed() > kau::testing::kHangMilliseconds) {
       ADD_FAILURE() << "never came: " << steps_[next_].what;
       next_ = steps_.size();
       giveUp_();
@@ -268,7 +271,7 @@ class StudentPathsX11 : public ::testing::Test {
       if (!modal || modal != lastModal_) {
         lastModal_ = modal;
         modalSince_.start();
-      } else if (modalSince_.elapsed() > kRunMilliseconds) {
+      } else if (modalSince_.elapsed() > kau::testing::kHangMilliseconds) {
         ADD_FAILURE() << "left open: " << modal->windowTitle().toStdString();
         modal->close();
       }
@@ -290,7 +293,7 @@ class StudentPathsX11 : public ::testing::Test {
     ShowSplash(*windows_);
     FinishStart(*windows_, {path});
     main().show();
-    ASSERT_TRUE(WaitFor([&] { return editorHasKeys(); }, 10000)) << focusReport();
+    ASSERT_TRUE(WaitFor([&] { return editorHasKeys(); })) << focusReport();
   }
   QString write(const QString& name, const QByteArray& text) {
     QFile file(folder_.filePath(name));
@@ -315,7 +318,7 @@ class StudentPathsX11 : public ::testing::Test {
   // over and the main window has the keys again.
   bool answered(const QString& keys, const During& person) {
     Key(keys);
-    return WaitFor([&] { return person.done() && !QApplication::activeModalWidget(); }, kRunMilliseconds);
+    return WaitFor([&] { return person.done() && !QApplication::activeModalWidget(); });
   }
   // Ctrl+I, and the line typed into the dialog it opens; true once the
   // dialog is answered and the main window has the keys again.
@@ -384,11 +387,12 @@ class StudentPathsX11 : public ::testing::Test {
     });
   }
   // The hello program's run as a student answers it: Return once "Ola" shows
-  // with the console having the keys (its readln), then until the run ends.
+  // with the console having the keys (its readln), then one for the wait at
+  // the run's end.
   void answerTheHelloRun(During& enters) {
     enters.then("Ola, the console having the keys", [this] { return row(1) == "Ola" && consoleHasKeys(); },
                 [] { Key("Return"); })
-        .again("the run's end", [] { Key("Return"); }, [this] { return !main().running(); });
+        .once("the run's end", [] { Key("Return"); }, [this] { return !main().running(); });
   }
   QString row(int n) const { return screen().split('\n').value(n - 1); }
   bool consoleHasKeys() { return QApplication::activeWindow() == &windows_->consoleWindow; }
@@ -400,7 +404,7 @@ class StudentPathsX11 : public ::testing::Test {
   bool runFromTheEditor(const During& person) {
     const WindowEvents f9(*qApp, QEvent::KeyPress, Qt::Key_F9);
     Key("F9");
-    return WaitFor([&] { return f9.count() > 0 && person.done() && !main().running(); }, kRunMilliseconds);
+    return WaitFor([&] { return f9.count() > 0 && person.done() && !main().running(); });
   }
   // Typed without a click as soon as the X server gives the main window the
   // keyboard (a window manager does that a moment after it is asked): it
@@ -614,7 +618,7 @@ TEST_F(StudentPathsX11, ADoubleClickOnTheConsoleCloseBoxOnlyStopsTheRun) {
     return box && box->text() == "Deseja fechar o Pascal KAU?";
   }, [] { Key("n"); });
   ClickAt(WindowManagerCloseBox(console));
-  ASSERT_TRUE(WaitFor([&] { return answer.done() && !QApplication::activeModalWidget(); }, kRunMilliseconds));
+  ASSERT_TRUE(WaitFor([&] { return answer.done() && !QApplication::activeModalWidget(); }));
   EXPECT_TRUE(main().isVisible());
   screenshot("console_close_box_nao");
 }
@@ -658,7 +662,7 @@ TEST_F(StudentPathsX11, KeysTypedAfterTheMainWindowIsActivatedDuringARunReachThe
               EXPECT_FALSE(main().isEnabled());
               screenshot(windowManager ? "run_after_activation" : "run_after_click");
             })
-      .again("the run's end", [] { Key("Return"); }, [this] { return !main().running(); });
+      .once("the run's end", [] { Key("Return"); }, [this] { return !main().running(); });
   ASSERT_TRUE(runFromTheEditor(student)) << focusReport();
   EXPECT_EQ(FileContents(answer), "Rui\n");
   expectTypingLandsAtTheCaret(windowManager ? "after_activation_during_run" : "after_click_during_run");
@@ -687,7 +691,7 @@ TEST_F(StudentPathsX11, MakeExecutableThenTheEditorHasTheKeys) {
   Key("alt+c");
   ASSERT_TRUE(WaitFor([&] { return QApplication::activePopupWidget() == named<QMenu>(&main(), "MnCompilar"); }));
   Key("x");
-  ASSERT_TRUE(WaitFor([&] { return answer.done() && !QApplication::activeModalWidget(); }, kRunMilliseconds));
+  ASSERT_TRUE(WaitFor([&] { return answer.done() && !QApplication::activeModalWidget(); }));
   EXPECT_TRUE(QFile::exists(folder_.filePath("prog.exe")));
   expectTypingLandsAtTheCaret("after_make_executable");
 }
@@ -834,7 +838,7 @@ TEST_F(StudentPathsX11, TheConsolePastesTheClipboardAndTheSelection) {
                 Type("fim");
                 Key("Return");
               })
-        .again("the run's end", [] { Key("Return"); }, [this] { return !main().running(); });
+        .once("the run's end", [] { Key("Return"); }, [this] { return !main().running(); });
     ASSERT_TRUE(runFromTheEditor(paste)) << focusReport();
     ASSERT_EQ(FileContents(file).toStdString(), c.file);
   }
@@ -889,7 +893,7 @@ TEST_F(StudentPathsX11, ExplorerListsAProgramSavedAfterItOpened) {
                 Key("Return");
               });
   menu("MnArquivo", "c");
-  ASSERT_TRUE(WaitFor([&] { return answer.done() && !QApplication::activeModalWidget(); }, kRunMilliseconds));
+  ASSERT_TRUE(WaitFor([&] { return answer.done() && !QApplication::activeModalWidget(); }));
   EXPECT_EQ(active().GetFileName(), folder_.filePath("novo.pas"));
   EXPECT_EQ(listed(), "novo.pas prog.pas");
   EXPECT_TRUE(explorer.isVisible());
@@ -949,7 +953,7 @@ TEST_F(StudentPathsX11, ProgramOpenedThroughTheOpenDialogHasTheKeys) {
     // Typed in full: the dialog opens in the folder it last showed.
     answer.then("the open dialog", [&] { return modalWithKeys<QFileDialog>() != nullptr; }, [&] { Type(path); })
         .then("the completion list", [] { return QApplication::activePopupWidget() != nullptr; }, [] {})
-        .again("the dialog's end", [] { Key("Return"); },
+        .again("the dialog's end", "Return", Qt::Key_Return,
                [] { return !qobject_cast<QFileDialog*>(QApplication::activeModalWidget()); });
     if (fromTheMenu) {
       openExplorer();
@@ -957,7 +961,7 @@ TEST_F(StudentPathsX11, ProgramOpenedThroughTheOpenDialogHasTheKeys) {
     } else {
       Key("ctrl+a");
     }
-    ASSERT_TRUE(WaitFor([&] { return answer.done() && !QApplication::activeModalWidget(); }, kRunMilliseconds));
+    ASSERT_TRUE(WaitFor([&] { return answer.done() && !QApplication::activeModalWidget(); }));
     ASSERT_EQ(active().GetFileName(), path);
     expectTypingLandsAtTheCaret(fromTheMenu ? "opened_from_the_menu" : "opened_by_ctrl_a");
     Key("ctrl+s");
@@ -1044,7 +1048,7 @@ TEST_F(StudentPathsX11, ClosingAWindowByItsFrame) {
     closeByFrame(active(), c.how);
     ASSERT_TRUE(WaitFor([&] {
       return answer.done() && !QApplication::activeModalWidget() && main().EditorWindowList().size() == 1;
-    }, kRunMilliseconds)) << focusReport();
+    })) << focusReport();
     EXPECT_EQ(active().GetFileName(), prog);
     EXPECT_TRUE(active().isMaximized());
     EXPECT_EQ(edit().LineText(line), unsaved);
@@ -1226,7 +1230,7 @@ TEST_F(StudentPathsX11, ALongPasteReachesTheProgramWhole) {
   paste.then("the run, the console having the keys", [&] { return windows_->console.runOpen() && consoleHasKeys(); },
              [] { Key("ctrl+v"); })
       .then("the count written", [&] { return QFile::exists(file); }, [&] { screenshot("paste_long"); })
-      .again("the run's end", [] { Key("Return"); }, [this] { return !main().running(); });
+      .once("the run's end", [] { Key("Return"); }, [this] { return !main().running(); });
   ASSERT_TRUE(runFromTheEditor(paste)) << focusReport();
   EXPECT_EQ(FileContents(file), "3000\n");
 }
@@ -1249,7 +1253,7 @@ TEST_F(StudentPathsX11, EscapeClearsTheLineBeingTyped) {
               screenshot("escape_cleared_the_line");
               Key("Return");
             })
-      .again("the run's end", [] { Key("Return"); }, [this] { return !main().running(); });
+      .once("the run's end", [] { Key("Return"); }, [this] { return !main().running(); });
   ASSERT_TRUE(runFromTheEditor(student)) << focusReport();
   const QByteArray name = FileContents(folder_.filePath("nome.txt"));
   EXPECT_EQ(name, "Rui\n");
@@ -1295,7 +1299,7 @@ TEST_F(StudentPathsX11, SaveAsOntoAFileOpenInAnotherWindowLosesNoChange) {
               answerTheBox();
             });
   menu("MnArquivo", "c");
-  ASSERT_TRUE(WaitFor([&] { return saveAs.done() && !QApplication::activeModalWidget(); }, kRunMilliseconds))
+  ASSERT_TRUE(WaitFor([&] { return saveAs.done() && !QApplication::activeModalWidget(); }))
       << focusReport();
   screenshot("after_save_as_onto_an_open_file");
 
@@ -1307,7 +1311,7 @@ TEST_F(StudentPathsX11, SaveAsOntoAFileOpenInAnotherWindowLosesNoChange) {
   menu("MnArquivo", nullptr);
   auto* arquivo = named<QMenu>(&main(), "MnArquivo");
   ClickAt(arquivo->mapToGlobal(arquivo->actionGeometry(named<QAction>(&main(), "MnArquivoSair")).center()));
-  ASSERT_TRUE(WaitFor([&] { return quits.done(); }, kRunMilliseconds)) << answered.join(" | ").toStdString();
+  ASSERT_TRUE(WaitFor([&] { return quits.done(); })) << answered.join(" | ").toStdString();
   EXPECT_TRUE(FileContents(prog).contains(inProg)) << FileContents(prog).toStdString();
   EXPECT_TRUE(FileContents(outro).contains(inOutro)) << FileContents(outro).toStdString();
 }

@@ -20,6 +20,7 @@
 #include "main_window_fixture.h"
 #include "modal_answerer.h"
 #include "test_env.h"
+#include "tests/support/hang_bound.h"
 
 namespace kau::ide::testing {
 namespace {
@@ -269,7 +270,7 @@ TEST_F(ViewCommandsTest, ToolsStartWithoutWaitingOrSayWhyNot) {
     timer.start();
     button("BtnCalculadora")->click();
     EXPECT_LT(timer.elapsed(), 9000);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(started); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(started); }, kau::testing::kHangMilliseconds));
   }
   ScopedEnv empty("PATH", "");
   auto told = AnswerNextModal("OK");
@@ -299,7 +300,8 @@ TEST_F(ViewCommandsTest, LeiameTxtOpensInAnEditorWindowWhenNoDesktopProgramCan) 
     ScopedEnv path("PATH", bin.path().toUtf8());
     ModalRefuser boxes;
     action("MnArquivoLeiameTxt")->trigger();
-    ASSERT_TRUE(QTest::qWaitFor([this] { return LeiameWindow(*main_) != nullptr; }, 5000)) << c.xdgOpen;
+    ASSERT_TRUE(QTest::qWaitFor([this] { return LeiameWindow(*main_) != nullptr; }, kau::testing::kHangMilliseconds))
+        << c.xdgOpen;
     EXPECT_EQ(main_->ActiveEditorWindow(), LeiameWindow(*main_)) << c.xdgOpen;
     EXPECT_EQ(edit().Lines().Get(0), "Pascal KAU! - Leia-me") << c.xdgOpen;
     EXPECT_EQ(boxes.Seen().toStdString(), "") << c.xdgOpen;
@@ -314,7 +316,8 @@ TEST_F(ViewCommandsTest, LeiameTxtGoesToTheDesktopsProgramWhenThereIsOne) {
   ScopedEnv path("PATH", folder_.path().toUtf8());
   action("MnArquivoLeiameTxt")->trigger();
   // xdg-open is watched until it ends.
-  ASSERT_TRUE(QTest::qWaitFor([this] { return main_->findChildren<QProcess*>().isEmpty(); }, 5000));
+  ASSERT_TRUE(
+      QTest::qWaitFor([this] { return main_->findChildren<QProcess*>().isEmpty(); }, kau::testing::kHangMilliseconds));
   EXPECT_EQ(QString::fromUtf8(FileContents(arguments)).trimmed(), LeiameTxtPath());
   EXPECT_EQ(main_->EditorWindowList().size(), windows);
   EXPECT_EQ(LeiameWindow(*main_), nullptr);
@@ -329,7 +332,7 @@ TEST_F(ViewCommandsTest, TheTextEditorToolFallsBackToNew) {
     ASSERT_FALSE(started.isEmpty());
     ScopedEnv path("PATH", folder_.path().toUtf8());
     button("BtnNotepad")->click();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(started); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(started); }, kau::testing::kHangMilliseconds));
     EXPECT_EQ(main_->ActiveEditorWindow()->TabTitle(), "a.pas");
   }
   ScopedEnv empty("PATH", "");

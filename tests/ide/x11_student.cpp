@@ -1,6 +1,8 @@
 #include "tests/ide/x11_student.h"
 
 #include <QFile>
+#include <QHash>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -26,6 +28,33 @@ std::string ShellQuoted(const std::string& text) {
   return quoted + "'";
 }
 
+// The key presses the windows have been given, by Qt's key number, counted
+// on the windows' thread. One press goes to a window, then to the widgets
+// that pass it on, each time with the press's own time.
+class KeyPresses : public QObject {
+ public:
+  int count(int key) const { return counts_.value(key); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::KeyPress && event->spontaneous()) {
+      const auto* press = static_cast<const QKeyEvent*>(event);
+      const auto last = times_.constFind(press->key());
+      if (last == times_.cend() || *last != press->timestamp()) {
+        times_[press->key()] = press->timestamp();
+        ++counts_[press->key()];
+      }
+    }
+    return QObject::eventFilter(watched, event);
+  }
+
+ private:
+  QHash<int, int> counts_;
+  QHash<int, quint64> times_;
+};
+
+KeyPresses* keyPresses = nullptr;  // while RunWithPerson runs
+
 }  // namespace
 
 WindowsUser::WindowsUser(PascalKauWindows& windows, std::string shots, std::string name)
@@ -45,6 +74,14 @@ bool WindowsUser::Type(const std::string& text) { return kau::testing::XDoTool("
 
 bool WindowsUser::Key(const std::string& keys) { return kau::testing::XDoTool("key " + keys); }
 
+// The count is read on the windows' thread, after the event it grew with has
+// been handled there.
+bool WindowsUser::KeyHandled(const std::string& keys, int qtKey) {
+  const auto handled = [qtKey] { return OnWindowsThread([qtKey] { return keyPresses->count(qtKey); }); };
+  const int before = handled();
+  return Key(keys) && kau::testing::WaitUntil([&] { return handled() > before; });
+}
+
 int RunWithPerson(int argc, char** argv, const QStringList& arguments,
                   const std::function<bool(PascalKauWindows&)>& person) {
   QTemporaryDir config;
@@ -53,6 +90,9 @@ int RunWithPerson(int argc, char** argv, const QStringList& arguments,
   QApplication app(argc, argv);
   SetUpApplication(app);
   PascalKauWindows windows;
+  KeyPresses presses;
+  app.installEventFilter(&presses);
+  keyPresses = &presses;
   std::atomic<bool> passed{false}, done{false};
   std::thread thread([&] {
     passed = person(windows);
@@ -69,6 +109,7 @@ int RunWithPerson(int argc, char** argv, const QStringList& arguments,
   windows.formMain.show();
   QApplication::exec();
   thread.join();
+  keyPresses = nullptr;
   std::puts(passed ? "PASS" : "FAIL");
   return passed ? 0 : 1;
 }

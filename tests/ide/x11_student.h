@@ -45,6 +45,10 @@ class WindowsUser {
   void Screenshot(const std::string& suffix);
   bool Type(const std::string& text);
   bool Key(const std::string& keys);
+  // Key, then a wait up to the hang bound until the windows have handled
+  // its key `qtKey` (Qt's number): what that key does is done then, and so
+  // is every key sent before it.
+  bool KeyHandled(const std::string& keys, int qtKey);
 
   PascalKauWindows& windows_;
 

@@ -14,6 +14,7 @@
 #include "interpreter/lzss.h"
 #include "interpreter/runner_loader.h"
 #include "tests/images/test_files.h"
+#include "tests/support/hang_bound.h"
 
 namespace {
 
@@ -132,8 +133,7 @@ TEST_F(KaucMake, CtrlCEndsTheExecutableWithItsText) {
     ::execl(executable.c_str(), executable.c_str(), static_cast<char*>(nullptr));
     ::_exit(98);
   }
-  // (A bound for a program that never gets there; not a measure of speed.)
-  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+  const auto giveUp = std::chrono::steady_clock::now() + kau::testing::kHangBound;
   while (ReadText(elsewhere / "pronto.txt") != "sim\n" && std::chrono::steady_clock::now() < giveUp)
     std::this_thread::yield();
   ::kill(child, SIGINT);

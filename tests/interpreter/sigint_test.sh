@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# SIGINT during an endless loop, a READ and a DELAY ends the run within a
-# second with the Ctrl+C text on standard error and exit status 1; so it does
+# SIGINT during an endless loop, a READ and a DELAY ends the run with the
+# Ctrl+C text on standard error and exit status 1; so it does
 # during reads that never end (a line from /dev/zero or /dev/full, a number of
 # endless digits from a file or the keyboard) and a RESET that waits for a
 # FIFO's writer, through kauc and as a stand-alone executable, in bounded
 # memory.
 #   sigint_test.sh KAUC [MEMORY_LIMIT_KB]   (default 204800; "unlimited")
 set -u
+. "$(dirname "$0")/../support/hang_bound.sh"
 kauc=$1
 limit=${2:-204800}
 work=$(mktemp -d)
@@ -52,12 +53,12 @@ exec 3<>input   # keeps the pipe open, so the READ waits
 tr '\0' 7 < /dev/zero > digits &
 exec 4< digits  # (the writer is open for good before the runs)
 
-# ready PID running|waiting|reading: polls (at most ten seconds) until the run
-# has its SIGINT handler and, for waiting, sleeps or, for reading, has read a
-# megabyte.
+# ready PID running|waiting|reading: polls (at most the hang bound) until the
+# run has its SIGINT handler and, for waiting, sleeps or, for reading, has
+# read a megabyte.
 ready() {
-  local status
-  for _ in $(seq 1000); do
+  local status deadline=$((SECONDS + hang_seconds))
+  while (( SECONDS < deadline )); do
     status=$(cat "/proc/$1/status" 2> /dev/null) || return
     if (( 0x$(sed -n 's/^SigCgt:\s*//p' <<< "$status") & 2 )); then
       case $2 in
@@ -79,12 +80,12 @@ interrupt() {
   pid=$!
   ready "$pid" "$when"
   kill -INT "$pid"
-  for _ in $(seq 20); do
-    kill -0 "$pid" 2> /dev/null || break
+  local deadline=$((SECONDS + hang_seconds))
+  while kill -0 "$pid" 2> /dev/null && (( SECONDS < deadline )); do
     sleep 0.05
   done
   if kill -0 "$pid" 2> /dev/null; then
-    echo "$name: still running one second after SIGINT"
+    echo "$name: still running $hang_seconds s after SIGINT"
     kill -KILL "$pid"
     failed=1
     return

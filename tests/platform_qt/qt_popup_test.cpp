@@ -15,6 +15,7 @@
 #include "platform/qt/qt_popup_host.h"
 #include "platform/window/system_services.h"
 #include "tests/platform_qt/recording_client.h"
+#include "tests/support/hang_bound.h"
 
 namespace kau::platform {
 namespace {
@@ -114,11 +115,12 @@ TEST(QtPopupHost, ShowsAsAToolTipWithoutTakingTheFocus) {
   EXPECT_EQ(QApplication::focusWidget(), w.host);
 }
 
-// Polls the event loop, with a bound, until the client has logged `entry`.
+// Polls the event loop until the client has logged `entry`, up to the hang
+// bound.
 bool Logged(const testing::RecordingClient& client, const std::string& entry) {
   QElapsedTimer clock;
   clock.start();
-  while (clock.elapsed() < 5000) {
+  while (clock.elapsed() < kau::testing::kHangMilliseconds) {
     QApplication::processEvents(QEventLoop::AllEvents, 20);
     if (std::find(client.log.begin(), client.log.end(), entry) != client.log.end()) return true;
   }

@@ -7,6 +7,7 @@
 # absent), PROGRAM.args the kauc command and options (default "run"),
 # PROGRAM.files/ copied into the empty folder the program runs in.
 set -u
+. "$(dirname "$0")/../support/hang_bound.sh"
 kauc=$1
 program=$2
 stem=${program%.pas}
@@ -22,7 +23,7 @@ expected_status=0
 [ -f "$stem.status" ] && expected_status=$(tr -d '[:space:]' < "$stem.status")
 
 # shellcheck disable=SC2086
-(cd "$work" && timeout 20 "$kauc" $args "$program" < "$input" > "$work/.stdout" 2> "$work/.stderr")
+(cd "$work" && timeout "$hang_seconds" "$kauc" $args "$program" < "$input" > "$work/.stdout" 2> "$work/.stderr")
 status=$?
 
 failed=0

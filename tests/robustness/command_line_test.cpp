@@ -161,7 +161,7 @@ TEST_F(CommandLine, ARunTimeErrorOnATerminalStartsItsOwnLine) {
     const std::vector<std::string> args = ProgramCommand("divide", executable);
     const pid_t child = Start(args, setup);
     const std::string screen = pty.readUntil("Zero!");
-    EXPECT_EQ(Finish(child, 10).status, 1);
+    EXPECT_EQ(Finish(child).status, 1);
     // The terminal adds a carriage return to every line feed.
     EXPECT_NE(screen.find("antes\r\r\n => Erro de execução"), std::string::npos) << screen;
   }
@@ -207,7 +207,7 @@ TEST_F(CommandLine, LostStandardOutputEndsTheRunWithItsText) {
     const std::vector<std::string> args =
         kauc ? std::vector<std::string>{KAU_KAUC_PATH, "run", c.program.substr(5)}
              : std::vector<std::string>{(dir_ / c.program).string()};
-    const Outcome outcome = Finish(Start(args, setup), 60);
+    const Outcome outcome = Finish(Start(args, setup));
     EXPECT_EQ(outcome.status, 1);
     EXPECT_EQ(outcome.err, c.err);
     if (c.program.find("arquivo") != std::string::npos) {
@@ -238,7 +238,7 @@ TEST_F(CommandLine, APipeWithoutReaderEndsTheRunBySigpipe) {
     while (::read(pipe.readEnd, &c, 1) == 1 && c != '\n') line += c;
     pipe.closeReadEnd();  // as head does after its line
     EXPECT_EQ(line, "linha sem fim");
-    const Outcome outcome = Finish(child, 60);
+    const Outcome outcome = Finish(child);
     EXPECT_EQ(outcome.signal, SIGPIPE);
     EXPECT_EQ(outcome.err, "");
     EXPECT_EQ(readFile(dir_ / "guardado.txt"), "guardado\n");
@@ -261,9 +261,9 @@ TEST_F(CommandLine, SignalsEndARunWhoseTerminalOutputIsBlocked) {
       const pid_t child = Start(args, setup);
       ASSERT_GT(child, 0);
       // (Bounded: the terminal's buffer fills within moments.)
-      ASSERT_TRUE(WaitUntil([&] { return BlockedInWrite(child); }, 10));
+      ASSERT_TRUE(WaitUntil([&] { return BlockedInWrite(child); }));
       ::kill(child, signal);
-      const Outcome outcome = Finish(child, 10);
+      const Outcome outcome = Finish(child);
       ASSERT_NE(outcome.status, -2) << "still running after the signal";
       if (signal == SIGINT) {
         EXPECT_EQ(outcome.status, 1);
@@ -292,9 +292,9 @@ TEST_F(CommandLine, TerminatingSignalsEndTheRunAfterItsOutputIsWritten) {
       const pid_t child = Start(args, {});
       ASSERT_GT(child, 0);
       // In its loop once pronto.txt is there.
-      WaitUntil([&] { return fs::exists(dir_ / "pronto.txt"); }, 10);
+      WaitUntil([&] { return fs::exists(dir_ / "pronto.txt"); });
       ::kill(child, signal);
-      const Outcome outcome = Finish(child, 10);
+      const Outcome outcome = Finish(child);
       EXPECT_EQ(outcome.signal, signal);
       EXPECT_EQ(outcome.out, "antes do laco\n");
       EXPECT_EQ(readFile(dir_ / "arquivo.txt"), "linha sem close\n");

@@ -7,6 +7,7 @@
 # Mounting needs root (CI runs as root); the mounts live in a mount
 # namespace of the test's own and vanish with it.
 set -u
+. "$(dirname "$0")/../support/hang_bound.sh"
 kauc=$1
 if [ "$(id -u)" != 0 ]; then
   echo "skipped: mounting a small file system needs root"
@@ -109,7 +110,7 @@ check() {
   local what=$1 status=$2 out=$3 err=$4
   shift 4
   rm -f cheio/* 2> /dev/null
-  timeout 60 "$@" < /dev/null > out.txt 2> err.txt
+  timeout "$hang_seconds" "$@" < /dev/null > out.txt 2> err.txt
   local got=$?
   [ "$got" = "$status" ] || { echo "$what: exit status $got, expected $status"; failed=1; }
   [ "$(cat out.txt)" = "$out" ] || { echo "$what: standard output was:"; head -c 300 out.txt; echo; failed=1; }
@@ -130,9 +131,9 @@ for runner in kauc exe; do
   # Standard output on the full disk, for a program that would never end.
   rm -f cheio/*
   if [ "$runner" = kauc ]; then
-    timeout 60 "$kauc" run sem_fim.pas > cheio/tela.txt 2> err.txt
+    timeout "$hang_seconds" "$kauc" run sem_fim.pas > cheio/tela.txt 2> err.txt
   else
-    timeout 60 ./sem_fim.exe > cheio/tela.txt 2> err.txt
+    timeout "$hang_seconds" ./sem_fim.exe > cheio/tela.txt 2> err.txt
   fi
   got=$?
   [ "$got" = 1 ] || { echo "$runner: standard output on a full disk: exit status $got, expected 1"; failed=1; }

@@ -1,6 +1,6 @@
 // A kauc or a made executable run as a child process the way a user or a
 // script starts it: its standard streams from a file, pipe or terminal, in a
-// scratch folder of its own, waited for with a bound.
+// scratch folder of its own, waited for with the tests' hang bound.
 #pragma once
 
 #include <fcntl.h>
@@ -18,6 +18,9 @@
 #include <sstream>
 #include <string>
 #include <vector>
+
+#include "tests/support/hang_bound.h"
+#include "tests/support/wait_until.h"
 
 namespace kau::testing {
 
@@ -109,11 +112,10 @@ class KaucProcess : public ::testing::Test {
     return {KAU_KAUC_PATH, "run", name + ".pas"};
   }
 
-  // Waits for a started child at most `seconds` (a bound for a child that
-  // would never end, not a measure of speed); status -2 and the child
-  // killed when it is still running then.
-  Outcome Finish(pid_t child, int seconds) {
-    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+  // Waits for a started child to end; status -2 and the child killed when
+  // it is still running after the hang bound.
+  Outcome Finish(pid_t child) {
+    const auto giveUp = std::chrono::steady_clock::now() + kHangBound;
     int status = 0;
     while (waitpid(child, &status, WNOHANG) == 0) {
       if (std::chrono::steady_clock::now() > giveUp) {
@@ -130,17 +132,6 @@ class KaucProcess : public ::testing::Test {
 
   fs::path dir_;
 };
-
-// Polls until `condition` holds, at most `seconds` (a bound for a state that
-// never comes, not a measure); whether it held.
-inline bool WaitUntil(const std::function<bool()>& condition, int seconds) {
-  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > giveUp) return false;
-    ::poll(nullptr, 0, 10);
-  }
-  return true;
-}
 
 // True while the process sleeps inside write(2): its output is blocked. (A
 // program that only writes sleeps nowhere else; the system call is checked

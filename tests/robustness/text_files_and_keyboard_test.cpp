@@ -67,7 +67,7 @@ TEST_F(TextFilesAndKeyboard, AFileReadLeavesTheTypedLinesToTheKeyboardReads) {
       keyboard.closeWriteEnd();
       ChildSetup setup;
       setup.input = keyboard.readEnd;
-      const Outcome outcome = Finish(Start(Command(name, executable), setup), 20);
+      const Outcome outcome = Finish(Start(Command(name, executable), setup));
       EXPECT_EQ(outcome.status, 0) << outcome.err;
       EXPECT_EQ(outcome.out, c.out);
     }
@@ -84,7 +84,7 @@ TEST_F(TextFilesAndKeyboard, AProgramThatReadsOnlyAFileWaitsForNoKeyboardLine) {
       Pipe silent;  // written only after the run, if ever
       ChildSetup setup;
       setup.input = silent.readEnd;
-      const Outcome outcome = Finish(Start(Command("so_arquivo", executable), setup), 3);
+      const Outcome outcome = Finish(Start(Command("so_arquivo", executable), setup));
       ASSERT_NE(outcome.status, -2) << "waited for the keyboard's pipe";
       EXPECT_EQ(outcome.out, "um\n");
     }
@@ -93,7 +93,7 @@ TEST_F(TextFilesAndKeyboard, AProgramThatReadsOnlyAFileWaitsForNoKeyboardLine) {
     setup.input = setup.output = pty.slave;
     const pid_t child = Start(Command("so_arquivo", executable), setup);
     pty.readUntil("um");
-    EXPECT_EQ(Finish(child, 3).status, 0) << "waited for Enter";
+    EXPECT_EQ(Finish(child).status, 0) << "waited for Enter";
   }
 }
 
@@ -107,7 +107,7 @@ TEST_F(TextFilesAndKeyboard, ReadingAFileOpenForAppendingIsNoWriteFailure) {
         "  reset(f); readln(f, s); write(s); readln(f, s); writeln(s); close(f);\nend.\n");
   for (const bool executable : {false, true}) {
     SCOPED_TRACE(executable ? "anexa.exe" : "kauc run");
-    const Outcome outcome = Finish(Start(Command("anexa", executable), {}), 20);
+    const Outcome outcome = Finish(Start(Command("anexa", executable), {}));
     EXPECT_EQ(outcome.status, 0);
     EXPECT_EQ(outcome.err, "");
     EXPECT_EQ(outcome.out, "TRUE\n[]\numdois\n");
@@ -131,9 +131,9 @@ TEST_F(TextFilesAndKeyboard, AFifoNobodyReadsDoesNotHoldATerminatingSignal) {
     const pid_t child = Start(Command("enche", executable), {});
     ASSERT_GT(child, 0);
     // In its loop once pronto.txt is there.
-    WaitUntil([&] { return fs::exists(dir_ / "pronto.txt"); }, 10);
+    WaitUntil([&] { return fs::exists(dir_ / "pronto.txt"); });
     ::kill(child, SIGTERM);
-    const Outcome outcome = Finish(child, 10);
+    const Outcome outcome = Finish(child);
     ASSERT_NE(outcome.status, -2) << "still running after the signal";
     EXPECT_EQ(outcome.signal, SIGTERM);
     EXPECT_EQ(outcome.out, "antes\n");
