@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QString>
 
+#include "tests/support/hang_bound.h"
+
 namespace kau::ide::testing {
 
 class ScopedEnv {
@@ -55,10 +57,12 @@ inline bool WriteProgram(const QString& folder, const QString& name, const QStri
 }
 
 // Writes the program `name` into `folder`; it creates the returned file when
-// started, then sleeps 10 s. Empty when it could not be written.
+// started, then sleeps twice the hang bound, so that a caller waiting for its
+// end is caught by that bound. Empty when it could not be written.
 inline QString WriteSleepingProgram(const QString& folder, const QString& name) {
   const QString started = QDir(folder).filePath(name + ".started");
-  return WriteProgram(folder, name, "echo ok > '" + started + "'\nexec /bin/sleep 10\n") ? started : QString();
+  const QString sleep = "exec /bin/sleep " + QString::number(2 * KAU_HANG_SECONDS) + "\n";
+  return WriteProgram(folder, name, "echo ok > '" + started + "'\n" + sleep) ? started : QString();
 }
 
 // Writes the program `name` into `folder`; it writes its arguments into the
