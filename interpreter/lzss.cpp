@@ -1,6 +1,6 @@
 #include "interpreter/lzss.h"
 
-#include "interpreter/whole_file.h"
+#include "platform/files/whole_file.h"
 
 #include <cstdio>
 #include <cstring>
@@ -173,7 +173,7 @@ DecodeStatus Decode(std::span<const std::uint8_t> stream, Bytes& output, std::st
 
 bool EncodeFile(const std::string& path) {
   Bytes input;
-  if (!ReadWholeFile(path, input)) {
+  if (!files::ReadWholeFile(path, input)) {
     std::printf("\nCould not open program file %s... Aborting operation", path.c_str());
     return false;
   }
@@ -187,7 +187,7 @@ bool EncodeFile(const std::string& path) {
 
 bool DecodeFile(const std::string& inputPath, const std::string& outputPath) {
   Bytes stream;
-  if (!ReadWholeFile(inputPath, stream)) {
+  if (!files::ReadWholeFile(inputPath, stream)) {
     std::printf("\nCould not open program file %s... Aborting operation", inputPath.c_str());
     return false;
   }

@@ -14,7 +14,7 @@
 #include "interpreter/error_output.h"
 #include "interpreter/interpretador.h"
 #include "interpreter/runner_loader.h"
-#include "interpreter/whole_file.h"
+#include "platform/files/whole_file.h"
 #include "platform/console/console.h"
 #include "platform/console/standard_streams.h"
 #include "text/code_pages.h"
@@ -31,7 +31,7 @@ int Run() {
   std::vector<std::uint8_t> file;
   kau::LoadedProgram program;
   std::string message;
-  if (!kau::ReadWholeFile("/proc/self/exe", file) || file.empty()) {
+  if (!kau::files::ReadWholeFile("/proc/self/exe", file) || file.empty()) {
     kau::WriteErrorText(kau::text::cp1252(" => Não foi possível ler o próprio arquivo do executável!"));
     return kExitBadProgram;
   }

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "interpreter/lzss.h"
-#include "interpreter/whole_file.h"
+#include "platform/files/whole_file.h"
 
 int main(int argc, char** argv) {
   if (argc != 3) {
@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   std::vector<std::uint8_t> input;
-  if (!kau::ReadWholeFile(argv[1], input) || input.empty()) {
+  if (!kau::files::ReadWholeFile(argv[1], input) || input.empty()) {
     std::fprintf(stderr, "kau_lzss_embed: cannot read %s\n", argv[1]);
     return 1;
   }

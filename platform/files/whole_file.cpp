@@ -1,12 +1,13 @@
-#include "interpreter/whole_file.h"
+#include "platform/files/whole_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 
-namespace kau {
+namespace kau::files {
 
 namespace {
 
@@ -28,19 +29,24 @@ class FileDescriptor {
 
 }  // namespace
 
-bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
+bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, std::size_t maxBytes) {
   bytes.clear();
   const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (file.get() < 0) return false;
   struct stat info {};
   const std::size_t recorded =
       ::fstat(file.get(), &info) == 0 && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
+  if (recorded > maxBytes) return false;
   // One byte past the recorded size, so that the read meeting the end needs
-  // no second allocation.
-  bytes.resize(recorded + 1 > kMinimumBlock ? recorded + 1 : kMinimumBlock);
+  // no second allocation; one past the limit, so that a file over it shows.
+  const std::size_t limit = maxBytes < std::numeric_limits<std::size_t>::max() ? maxBytes + 1 : maxBytes;
+  bytes.resize(std::min(std::max(recorded + 1, kMinimumBlock), limit));
   std::size_t filled = 0;
   for (;;) {
-    if (filled == bytes.size()) bytes.resize(bytes.size() * 2);
+    if (filled == bytes.size()) {
+      if (filled > maxBytes) break;
+      bytes.resize(std::min(bytes.size() * 2, limit));
+    }
     const ssize_t n = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
     if (n == 0) break;
     if (n < 0) {
@@ -51,7 +57,11 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes) {
     filled += static_cast<std::size_t>(n);
   }
   bytes.resize(filled);
+  if (filled > maxBytes) {
+    bytes.clear();
+    return false;
+  }
   return true;
 }
 
-}  // namespace kau
+}  // namespace kau::files
