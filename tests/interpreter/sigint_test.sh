@@ -55,12 +55,13 @@ exec 4< digits  # (the writer is open for good before the runs)
 
 # ready PID running|waiting|reading: polls (at most the hang bound) until the
 # run has its SIGINT handler and, for waiting, sleeps or, for reading, has
-# read a megabyte.
+# read a megabyte. Until it execs the program, the process is a copy of this
+# shell, whose own SIGINT handler is not the run's.
 ready() {
   local status deadline=$((SECONDS + hang_seconds))
   while (( SECONDS < deadline )); do
     status=$(cat "/proc/$1/status" 2> /dev/null) || return
-    if (( 0x$(sed -n 's/^SigCgt:\s*//p' <<< "$status") & 2 )); then
+    if ! grep -q '^Name:\s*bash$' <<< "$status" && (( 0x$(sed -n 's/^SigCgt:\s*//p' <<< "$status") & 2 )); then
       case $2 in
         running) return ;;
         waiting) grep -q '^State:\s*S' <<< "$status" && return ;;
