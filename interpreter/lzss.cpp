@@ -1,9 +1,9 @@
 #include "interpreter/lzss.h"
 
-#include "platform/files/whole_file.h"
-
 #include <cstdio>
 #include <cstring>
+
+#include "platform/files/whole_file.h"
 
 namespace kau::lzss {
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <limits>
 
 namespace kau::files {
 
@@ -37,31 +38,27 @@ bool ReadWholeFile(const std::string& path, std::vector<std::uint8_t>& bytes, st
   const std::size_t recorded =
       ::fstat(file.get(), &info) == 0 && info.st_size > 0 ? static_cast<std::size_t>(info.st_size) : 0;
   if (recorded > maxBytes) return false;
-  // One byte past the recorded size, so that the read meeting the end needs
-  // no second allocation; one past the limit, so that a file over it shows.
+  // Room for one byte past the recorded size, so that the read meeting the
+  // end needs no second allocation, and never for more than one byte past
+  // the limit, so that a file over it shows.
   const std::size_t limit = maxBytes < std::numeric_limits<std::size_t>::max() ? maxBytes + 1 : maxBytes;
   bytes.resize(std::min(std::max(recorded + 1, kMinimumBlock), limit));
   std::size_t filled = 0;
-  for (;;) {
-    if (filled == bytes.size()) {
-      if (filled > maxBytes) break;
-      bytes.resize(std::min(bytes.size() * 2, limit));
-    }
+  while (filled <= maxBytes) {
+    if (filled == bytes.size()) bytes.resize(std::min(bytes.size() * 2, limit));
     const ssize_t n = ::read(file.get(), bytes.data() + filled, bytes.size() - filled);
-    if (n == 0) break;
+    if (n == 0) {
+      bytes.resize(filled);
+      return true;
+    }
     if (n < 0) {
       if (errno == EINTR) continue;
-      bytes.clear();
-      return false;
+      break;
     }
     filled += static_cast<std::size_t>(n);
   }
-  bytes.resize(filled);
-  if (filled > maxBytes) {
-    bytes.clear();
-    return false;
-  }
-  return true;
+  bytes.clear();
+  return false;
 }
 
 }  // namespace kau::files
